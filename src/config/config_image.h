@@ -1,0 +1,31 @@
+#pragma once
+
+#include "config/reporter.h"
+#include "config/status.h"
+#include "config/tracker_config.h"
+
+#include <cstdint>
+#include <span>
+
+namespace wl3 {
+
+// The tracker's whole configuration: a 38-byte fixed area, then optional blocks, address
+// blocks and status texts reached through offset bytes.
+inline constexpr int kImageSize = 128;
+
+// Callers hand the codec and the link a buffer larger than the image, so that an
+// over-long reply from the tracker is seen as such rather than cut to fit.
+inline constexpr int kImageBufferSize = 200;
+
+// Builds the image of both profiles into image (whose size is the capacity). Returns
+// kImageSize, or 0 when no image was produced (the reason has been reported). Stores the
+// derived rate-divides flags of a time-slotted profile back into config; changes nothing
+// else. Warns once, after the image is built, when status text had to be cut.
+int encodeImage(TrackerConfig& config, std::span<std::uint8_t> image, Reporter& reporter);
+
+// Fills both profiles and the calibration from an image of exactly kImageSize bytes, and
+// clears calibrationChanged. Any other size is reported and leaves config untouched. Reads
+// nothing outside image, however its offsets point.
+Status decodeImage(TrackerConfig& config, std::span<const std::uint8_t> image, Reporter& reporter);
+
+} // namespace wl3

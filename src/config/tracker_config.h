@@ -1,0 +1,91 @@
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace wl3 {
+
+enum ProfileIndex : int { kPrimary = 0, kSecondary = 1 };
+inline constexpr int kProfileCount = 2;
+
+template <typename T> using PerProfile = std::array<T, kProfileCount>;
+
+// A NUL-terminated text held in a fixed array; at most N - 1 characters.
+template <std::size_t N> using TextField = std::array<char, N>;
+
+// Copies text into field, cut at the field's limit and at an embedded NUL, and clears the
+// rest so that two fields holding the same text compare equal.
+template <std::size_t N> void setText(TextField<N>& field, std::string_view text) {
+    text = text.substr(0, std::min(text.find('\0'), N - 1));
+    field.fill('\0');
+    std::copy(text.begin(), text.end(), field.begin());
+}
+
+template <std::size_t N> std::string_view textOf(const TextField<N>& field) {
+    return std::string_view(field.data(), std::find(field.begin(), field.end(), '\0') - field.begin());
+}
+
+// Everything the tracker keeps in its configuration image: two profiles and one shared
+// calibration. Numbers hold whatever the form produced; the encoder does all narrowing.
+struct TrackerConfig {
+    static constexpr int kCallsignMax = 19;
+    static constexpr int kDigiPathMax = 99;
+    static constexpr int kStatusTextMax = 199;
+
+    TrackerConfig();
+
+    // Write into currentProfile, keeping at most the field's limit.
+    void setCallsign(std::string_view text);
+    void setDigiPath(std::string_view text);
+    void setStatusText(std::string_view text);
+
+    bool operator==(const TrackerConfig&) const = default;
+
+    int currentProfile = kPrimary;
+    PerProfile<TextField<kCallsignMax + 1>> callsign{};
+    PerProfile<TextField<kDigiPathMax + 1>> digiPath{};
+    PerProfile<TextField<kStatusTextMax + 1>> statusText{};
+    int calibration = 128;
+    PerProfile<int> autoTxDelayMs{300, 300};
+    PerProfile<int> manualTxDelayMs{125, 125};
+    PerProfile<int> micEMessage{0, 0};
+    PerProfile<int> micEPath{0, 0};
+    PerProfile<char> symbol{'>', '>'};
+    PerProfile<char> symbolTable{'/', '/'};
+    PerProfile<int> statusEvery{3, 3};
+    PerProfile<int> autoRateSec{120, 120};
+    PerProfile<int> manualRateSec{30, 30};
+    PerProfile<int> slotOffsetSec{15, 15};
+    PerProfile<int> slowSpeedMph{5, 5};
+    PerProfile<int> fastSpeedMph{65, 65};
+    PerProfile<int> slowRateSec{1800, 1800};
+    PerProfile<int> fastRateSec{90, 90};
+    PerProfile<int> minTurnAngleDeg{27, 27};
+    PerProfile<int> turnSlope{255, 255};
+    PerProfile<int> minTurnTimeSec{5, 5};
+    PerProfile<int> quietTimeMs{500, 500};
+    PerProfile<int> powerSwitchTimeSec{3, 3};
+    PerProfile<bool> forcePrintable{};
+    PerProfile<bool> onlySendValid{};
+    PerProfile<bool> timeSlotting{};
+    PerProfile<bool> rateDivides60{};
+    PerProfile<bool> rateDivides600{};
+    PerProfile<bool> smartBeaconing{};
+    PerProfile<bool> sendAltitude{true, true};
+    PerProfile<bool> micEEnabled{true, true};
+    PerProfile<bool> powerSwitch{};
+    PerProfile<bool> timestamp{};
+    PerProfile<bool> allowTtlSerial{};
+    PerProfile<bool> altDigiPaths{};
+    PerProfile<bool> invertCdIn{};
+    PerProfile<bool> timestampHms{};
+    PerProfile<bool> noPttOutWhilePttIn{};
+    bool calibrationChanged = false;
+};
+
+// low when value is below it, else high when value is above it, else value.
+int clampInt(int value, int low, int high);
+
+} // namespace wl3

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "config/reporter.h"
+#include "config/status.h"
+#include "config/tracker_config.h"
+
+#include <filesystem>
+
+namespace wl3 {
+
+// A configuration file: "WL3A", the image length 128 as 32-bit little-endian, the image.
+inline constexpr int kConfigFileSize = 136;
+
+// Replaces config with the file's configuration. Every failure is reported under the
+// caption "Load Failed" and leaves config as it was. Ok only when config was replaced.
+Status loadConfigFile(const std::filesystem::path& path, TrackerConfig& config, Reporter& reporter);
+
+// Encodes config and writes it to path, all or nothing: an existing file keeps its old
+// contents unless the new one was written whole. Failures are reported under "Save Failed";
+// when the encoder produces no image, nothing is written (the encoder said why).
+Status saveConfigFile(const std::filesystem::path& path, TrackerConfig& config, Reporter& reporter);
+
+} // namespace wl3

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "config/reporter.h"
+#include "config/status.h"
+#include "link/serial_port.h"
+
+#include <cstdint>
+#include <memory>
+#include <span>
+
+namespace wl3 {
+
+// The byte a tone command ends with.
+enum class ToneCode : std::uint8_t {
+    Send1200Hz = '1',
+    Send2200Hz = '2',
+    SendBoth = '3',
+    Stop = 'x',
+};
+
+// The one way to the tracker: the number of the port to use and, during an exchange, the
+// open port. Every failure is reported through the reporter by the operation that finds
+// it. Each tracker command is one complete exchange that opens and closes the port.
+class SerialLink {
+public:
+    explicit SerialLink(Reporter& reporter, std::unique_ptr<SerialPort> port = makeSystemSerialPort());
+
+    // Stored unchecked; only 1 to 4 open.
+    void setPortNumber(int portNumber);
+    int portNumber() const { return portNumber_; }
+    bool isOpen() const { return port_->isOpen(); }
+
+    // Byte level.
+    Status openPort();
+    Status closePort();
+    Status writeBytes(std::span<const std::uint8_t> bytes);
+    int readBytes(std::span<std::uint8_t> buffer);
+
+    // Tracker commands. The version reply is left in buffer as NUL-terminated text of at
+    // most buffer.size() - 1 characters.
+    Status queryVersion(std::span<char> buffer);
+    int readImageOnce(std::span<std::uint8_t> buffer);
+    int readImage(std::span<std::uint8_t> buffer);
+    Status sendImage(std::span<const std::uint8_t> image);
+    Status writeImage(std::span<const std::uint8_t> image);
+    Status sendTone(ToneCode code);
+
+private:
+    Reporter& reporter_;
+    std::unique_ptr<SerialPort> port_;
+    int portNumber_ = 1;
+};
+
+} // namespace wl3

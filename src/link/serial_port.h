@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+
+namespace wl3 {
+
+// What an operating system offers for one serial port. SerialLink owns the protocol and
+// every message; an implementation only does the call and says whether it worked. One
+// implementation per platform, and a fake in the tests.
+class SerialPort {
+public:
+    virtual ~SerialPort() = default;
+
+    // True between a successful open() and a successful close().
+    virtual bool isOpen() const = 0;
+
+    // Opens the device that "COM<portNumber>" stands for (1 to 4), for exclusive use.
+    // On failure nothing is held and reason gets the device and why, for the user.
+    virtual bool open(int portNumber, std::string& reason) = 0;
+
+    // Reads the port's current line settings and keeps them for applyLineSettings().
+    virtual bool readSettings() = 0;
+
+    // 4800 baud, 8 data bits, no parity, one stop bit, raw bytes; the rest as read.
+    virtual bool applyLineSettings() = 0;
+
+    // Reads end 50 ms after the last byte or 2 ms per byte plus 300 ms after they began;
+    // a one-byte write gives up after 302 ms.
+    virtual bool applyTimeouts() = 0;
+
+    // One write call of one byte. written is 1, or 0 when the port did not take the byte
+    // in time. False only when the call itself failed.
+    virtual bool writeByte(std::uint8_t byte, int& written) = 0;
+
+    // One read bounded by the time-outs. received is how many bytes arrived, maybe none.
+    virtual bool read(std::span<std::uint8_t> buffer, int& received) = 0;
+
+    // False when closing failed; the port then stays open.
+    virtual bool close() = 0;
+
+    // The pacing pauses of the protocol go through here so that fakes need not wait.
+    virtual void pause(int milliseconds) = 0;
+};
+
+// The device path that "COM<portNumber>" opens on this machine, or empty when there is
+// none. Made afresh at every call, so that adapters plugged in later are seen.
+using PortResolver = std::function<std::string(int portNumber)>;
+
+// This machine's serial port; resolver decides which device a port number opens.
+std::unique_ptr<SerialPort> makeSystemSerialPort(PortResolver resolver);
+std::unique_ptr<SerialPort> makeSystemSerialPort();
+
+} // namespace wl3
