@@ -1,0 +1,210 @@
+#include "files/config_file.h"
+
+#include "config/config_image.h"
+#include "support/recording_reporter.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <sys/resource.h>
+#include <vector>
+
+namespace wl3 {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+using test::RecordingReporter;
+
+class ConfigFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("wl3-files-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    static Bytes readAll(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+    static void writeAll(const fs::path& path, const Bytes& bytes) {
+        std::ofstream out(path, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+    static Bytes imageOf(TrackerConfig config) {
+        RecordingReporter quiet;
+        Bytes image(kImageBufferSize);
+        image.resize(encodeImage(config, image, quiet));
+        return image;
+    }
+    static Bytes fileOf(const Bytes& header, const Bytes& image) {
+        Bytes bytes = header;
+        bytes.insert(bytes.end(), image.begin(), image.end());
+        return bytes;
+    }
+
+    // A record whose two profiles differ in every kind of field.
+    static TrackerConfig edited() {
+        TrackerConfig config;
+        config.currentProfile = kSecondary;
+        config.setCallsign("N0CALL-7");
+        config.setDigiPath("WIDE1-1");
+        config.setStatusText("Second");
+        config.timeSlotting[kSecondary] = true;
+        config.autoRateSec[kSecondary] = 60;
+        config.smartBeaconing[kPrimary] = true;
+        config.calibration = 77;
+        return config;
+    }
+
+    fs::path folder;
+    RecordingReporter reporter;
+};
+
+TEST_F(ConfigFileTest, SavedFileIsTheHeaderFollowedByTheEncodedImage) {
+    TrackerConfig config = edited();
+    const Bytes expected = fileOf({'W', 'L', '3', 'A', 0x80, 0, 0, 0}, imageOf(config));
+
+    ASSERT_EQ(saveConfigFile(folder / "a.wl3", config, reporter), Status::Ok);
+    EXPECT_EQ(readAll(folder / "a.wl3"), expected);
+    EXPECT_EQ(readAll(folder / "a.wl3").size(), static_cast<std::size_t>(kConfigFileSize));
+    EXPECT_TRUE(reporter.entries.empty());
+    EXPECT_EQ(fs::directory_iterator(folder)->path().filename(), "a.wl3") << "no temporary left";
+}
+
+TEST_F(ConfigFileTest, LoadRestoresBothProfilesAsTheTrackerWouldStoreThem) {
+    TrackerConfig saved = edited();
+    ASSERT_EQ(saveConfigFile(folder / "a.wl3", saved, reporter), Status::Ok);
+
+    TrackerConfig expected; // what decoding the saved image gives
+    const Bytes image = imageOf(saved);
+    ASSERT_EQ(decodeImage(expected, image, reporter), Status::Ok);
+
+    TrackerConfig loaded;
+    loaded.calibrationChanged = true;
+    loaded.currentProfile = kSecondary;
+    ASSERT_EQ(loadConfigFile(folder / "a.wl3", loaded, reporter), Status::Ok);
+    expected.currentProfile = kSecondary;
+    EXPECT_EQ(loaded, expected);
+    EXPECT_EQ(textOf(loaded.callsign[kSecondary]), "N0CALL-7");
+    EXPECT_EQ(loaded.calibration, 77);
+    EXPECT_FALSE(loaded.calibrationChanged);
+    EXPECT_TRUE(reporter.entries.empty());
+}
+
+TEST_F(ConfigFileTest, AcceptsSmallLetterMagicAndIgnoresTrailingBytes) {
+    TrackerConfig source = edited();
+    Bytes bytes = fileOf({'w', 'l', '3', 'a', 0x80, 0, 0, 0}, imageOf(source));
+    bytes.insert(bytes.end(), {1, 2, 3, 4, 5});
+    writeAll(folder / "b.wl3", bytes);
+
+    TrackerConfig loaded;
+    EXPECT_EQ(loadConfigFile(folder / "b.wl3", loaded, reporter), Status::Ok);
+    EXPECT_EQ(textOf(loaded.statusText[kSecondary]), "Second");
+    EXPECT_TRUE(reporter.entries.empty());
+}
+
+TEST_F(ConfigFileTest, MalformedFilesAreRefusedAndChangeNothing) {
+    const Bytes image = imageOf(edited());
+    struct Case {
+        const char* name;
+        Bytes bytes;
+        const char* message;
+    };
+    const std::vector<Case> cases{
+        {"empty", {}, "Invalid File Format"},
+        {"short magic", {'W', 'L', '3'}, "Invalid File Format"},
+        {"wrong magic", fileOf({'W', 'L', '3', 'B', 0x80, 0, 0, 0}, image), "Invalid File Format"},
+        {"no length", {'W', 'L', '3', 'A'}, "Invalid File Format"},
+        {"cut length", {'W', 'L', '3', 'A', 0x80, 0}, "Invalid File Format"},
+        {"big-endian length", fileOf({'W', 'L', '3', 'A', 0, 0, 0, 0x80}, image), "Invalid File Format"},
+        {"length 129", fileOf({'W', 'L', '3', 'A', 0x81, 0, 0, 0}, image), "Invalid File Format"},
+        {"no image", {'W', 'L', '3', 'A', 0x80, 0, 0, 0}, "Failed to read data"},
+        {"100 image bytes", fileOf({'W', 'L', '3', 'A', 0x80, 0, 0, 0}, Bytes(image.begin(), image.begin() + 100)),
+         "Failed to read data"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeAll(folder / "bad.wl3", c.bytes);
+        RecordingReporter seen;
+        TrackerConfig config;
+        config.calibrationChanged = true;
+        const TrackerConfig before = config;
+
+        EXPECT_EQ(loadConfigFile(folder / "bad.wl3", config, seen), Status::Failed);
+        EXPECT_EQ(config, before);
+        EXPECT_EQ(seen.entries, (std::vector<RecordingReporter::Entry>{{"Load Failed", c.message}}));
+    }
+}
+
+TEST_F(ConfigFileTest, MissingFileCannotBeOpened) {
+    TrackerConfig config;
+    EXPECT_EQ(loadConfigFile(folder / "absent.wl3", config, reporter), Status::Failed);
+    EXPECT_EQ(saveConfigFile(folder / "no-such-folder" / "a.wl3", config, reporter), Status::Failed);
+    EXPECT_EQ(reporter.entries, (std::vector<RecordingReporter::Entry>{
+                                    {"Load Failed", "Failed to open file"},
+                                    {"Save Failed", "Failed to open file"},
+                                }));
+}
+
+// Runs body with the process unable to write more than limit bytes into any file, which
+// makes writes fail even for root, as a full disk would.
+template <typename Body> void withFileSizeLimit(rlim_t limit, Body body) {
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tight = old;
+    tight.rlim_cur = limit;
+    setrlimit(RLIMIT_FSIZE, &tight);
+    body();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+}
+
+TEST_F(ConfigFileTest, FailedWriteKeepsTheExistingFileAndLeavesNoTemporary) {
+    const Bytes old{'o', 'l', 'd'};
+    writeAll(folder / "keep.wl3", old);
+    TrackerConfig config = edited();
+
+    withFileSizeLimit(60, [&] {
+        EXPECT_EQ(saveConfigFile(folder / "keep.wl3", config, reporter), Status::Failed);
+    });
+
+    EXPECT_EQ(readAll(folder / "keep.wl3"), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    EXPECT_EQ(reporter.entries, (std::vector<RecordingReporter::Entry>{{"Save Failed", "Failed to write data"}}));
+}
+
+TEST_F(ConfigFileTest, EncoderRefusalWritesNothing) {
+    const Bytes old{'o', 'l', 'd'};
+    writeAll(folder / "keep.wl3", old);
+    TrackerConfig config;
+    config.setDigiPath("WIDE1-1,WIDE2-2,WIDE3-3,WIDE4-4,WIDE5-5,WIDE6-6");
+    config.currentProfile = kSecondary;
+    config.setDigiPath("RELAY,WIDE1-1,WIDE2-2,WIDE3-3,WIDE4-4,WIDE5-5");
+
+    EXPECT_EQ(saveConfigFile(folder / "keep.wl3", config, reporter), Status::Failed);
+    EXPECT_EQ(readAll(folder / "keep.wl3"), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    ASSERT_EQ(reporter.entries.size(), 1u) << "only the encoder's own reason";
+    EXPECT_EQ(reporter.entries[0].caption, "");
+}
+
+TEST_F(ConfigFileTest, SavingThroughALinkReplacesWhatItPointsAt) {
+    writeAll(folder / "real.wl3", {'o', 'l', 'd'});
+    fs::create_symlink("real.wl3", folder / "link.wl3");
+    TrackerConfig config;
+
+    ASSERT_EQ(saveConfigFile(folder / "link.wl3", config, reporter), Status::Ok);
+    EXPECT_TRUE(fs::is_symlink(folder / "link.wl3"));
+    EXPECT_EQ(readAll(folder / "real.wl3").size(), static_cast<std::size_t>(kConfigFileSize));
+}
+
+} // namespace
+} // namespace wl3
