@@ -9,6 +9,7 @@ namespace wl3 {
 struct SerialDeviceInfo {
     std::string path;        // what open() takes, such as /dev/ttyUSB0 or \\.\COM3
     std::string description; // USB vendor and product where known, else empty
+    std::string portName;    // the name that opens it: "COM1", "COM2", ...
 };
 
 // Every serial device of this machine, in the order "COM1", "COM2", ... stand for them.
@@ -16,5 +17,11 @@ std::vector<SerialDeviceInfo> listSerialDevices();
 
 // The device "COM<portNumber>" opens on this machine now; empty when there is none.
 std::string portDevicePath(int portNumber);
+
+// Puts device paths in the order "COM1", "COM2", ... stand for them and drops those that
+// are not serial ports: USB adapters first (ttyUSB, then ttyACM; on macOS cu.usbserial,
+// cu.usbmodem and other cu. devices), each family by number, then the built-in ttyS ports.
+// An adapter plugged in therefore becomes COM1, whatever the machine has built in.
+std::vector<std::string> orderSerialDevices(std::vector<std::string> paths);
 
 } // namespace wl3

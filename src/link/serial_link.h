@@ -23,7 +23,8 @@ enum class ToneCode : std::uint8_t {
 // it. Each tracker command is one complete exchange that opens and closes the port.
 class SerialLink {
 public:
-    explicit SerialLink(Reporter& reporter, std::unique_ptr<SerialPort> port = makeSystemSerialPort());
+    explicit SerialLink(Reporter& reporter,
+                        std::unique_ptr<SerialPort> port = makeSystemSerialPort());
 
     // Stored unchecked; only 1 to 4 open.
     void setPortNumber(int portNumber);

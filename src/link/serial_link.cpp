@@ -1,0 +1,235 @@
+#include "link/serial_link.h"
+
+#include "config/config_image.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+namespace wl3 {
+
+namespace {
+
+constexpr int kLowestPort = 1;
+constexpr int kHighestPort = 4;
+constexpr int kPauseAfterByteMs = 10;
+constexpr int kPauseBeforeToneMs = 50;
+constexpr int kWriteDrainSize = 100;
+
+constexpr std::uint8_t kEsc = 0x1B;
+constexpr std::array<std::uint8_t, 3> kVersionCommand{kEsc, kEsc, 'V'};
+constexpr std::array<std::uint8_t, 2> kReadCommand{kEsc, 'U'};
+constexpr std::array<std::uint8_t, 4> kWriteHeader{kEsc, 'D', 0xAA, 0x55};
+constexpr std::array<std::uint8_t, 3> kStopTone{kEsc, kEsc, 'x'};
+
+constexpr std::string_view kVersionPrefix = "Wrenlink3 ";
+
+char asciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// The comparison stops at the reply's end, so a reply shorter than the prefix never matches.
+bool startsWithVersionPrefix(std::span<const char> reply) {
+    if (reply.size() < kVersionPrefix.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < kVersionPrefix.size(); ++i) {
+        if (reply[i] == '\0' || asciiLower(reply[i]) != asciiLower(kVersionPrefix[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::span<std::uint8_t> asBytes(std::span<char> text) {
+    return {reinterpret_cast<std::uint8_t*>(text.data()), text.size()};
+}
+
+} // namespace
+
+SerialLink::SerialLink(Reporter& reporter, std::unique_ptr<SerialPort> port)
+    : reporter_(reporter), port_(std::move(port)) {}
+
+void SerialLink::setPortNumber(int portNumber) {
+    portNumber_ = portNumber;
+}
+
+Status SerialLink::openPort() {
+    if (port_->isOpen()) {
+        closePort();
+    }
+    if (portNumber_ < kLowestPort || portNumber_ > kHighestPort) {
+        reporter_.errorBox("Invalid Com Port Number");
+        return Status::Failed;
+    }
+    std::string reason;
+    if (!port_->open(portNumber_, reason)) {
+        std::string text = "Count not aquire Com Port";
+        if (!reason.empty()) {
+            text += '\n' + reason;
+        }
+        reporter_.errorBox(text);
+        return Status::Failed;
+    }
+    if (!port_->readSettings()) {
+        reporter_.errorBox("GetCommState failed");
+        return Status::Failed;
+    }
+    if (!port_->applyLineSettings()) {
+        reporter_.errorBox("SetCommState failed");
+        return Status::Failed;
+    }
+    if (!port_->applyTimeouts()) {
+        reporter_.errorBox("SetCommTimeouts failed");
+        return Status::Failed;
+    }
+    return Status::Ok;
+}
+
+Status SerialLink::closePort() {
+    if (!port_->isOpen()) {
+        reporter_.errorBox("ComPort Invalid");
+        return Status::Failed;
+    }
+    if (!port_->close()) {
+        reporter_.errorBox("ComPort Close failed");
+        return Status::Failed;
+    }
+    return Status::Ok;
+}
+
+Status SerialLink::writeBytes(std::span<const std::uint8_t> bytes) {
+    if (!port_->isOpen()) {
+        reporter_.errorBox("ComPort Invalid");
+        return Status::Failed;
+    }
+    std::size_t total = 0;
+    for (const std::uint8_t byte : bytes) {
+        int written = 0;
+        if (!port_->writeByte(byte, written)) {
+            reporter_.errorBox("ComPort write failed");
+            return Status::Failed;
+        }
+        port_->pause(kPauseAfterByteMs);
+        total += static_cast<std::size_t>(written);
+    }
+    if (total != bytes.size()) {
+        reporter_.errorBox("ComPort write mismatch");
+        return Status::Failed;
+    }
+    return Status::Ok;
+}
+
+int SerialLink::readBytes(std::span<std::uint8_t> buffer) {
+    if (!port_->isOpen()) {
+        reporter_.errorBox("ComPort Invalid");
+        return 0;
+    }
+    int received = 0;
+    if (!port_->read(buffer, received)) {
+        reporter_.errorBox("ComPort read failed");
+        return 0;
+    }
+    return received;
+}
+
+Status SerialLink::queryVersion(std::span<char> buffer) {
+    if (openPort() != Status::Ok) {
+        return Status::Failed;
+    }
+    // One place is kept for the terminating NUL.
+    const std::span<std::uint8_t> text =
+        asBytes(buffer).first(buffer.empty() ? 0 : buffer.size() - 1);
+    readBytes(text);
+    if (writeBytes(kVersionCommand) != Status::Ok) {
+        closePort();
+        return Status::Failed;
+    }
+    const int received = readBytes(text);
+    if (!buffer.empty()) {
+        buffer[static_cast<std::size_t>(received)] = '\0';
+    }
+    if (!startsWithVersionPrefix(buffer.first(static_cast<std::size_t>(received)))) {
+        reporter_.errorBox("Wrenlink3 Not Found");
+        closePort();
+        return Status::Failed;
+    }
+    return closePort();
+}
+
+int SerialLink::readImageOnce(std::span<std::uint8_t> buffer) {
+    if (openPort() != Status::Ok) {
+        return 0;
+    }
+    readBytes(buffer);
+    if (writeBytes(kReadCommand) != Status::Ok) {
+        closePort();
+        return 0;
+    }
+    const int received = readBytes(buffer);
+    return closePort() == Status::Ok ? received : 0;
+}
+
+int SerialLink::readImage(std::span<std::uint8_t> buffer) {
+    const int first = readImageOnce(buffer);
+    if (first == 0) {
+        return 0;
+    }
+    std::vector<std::uint8_t> second(buffer.size());
+    if (readImageOnce(second) != first) {
+        return 0;
+    }
+    const auto count = static_cast<std::size_t>(first);
+    return std::equal(buffer.begin(), buffer.begin() + count, second.begin()) ? first : 0;
+}
+
+Status SerialLink::sendImage(std::span<const std::uint8_t> image) {
+    if (openPort() != Status::Ok) {
+        return Status::Failed;
+    }
+    std::array<std::uint8_t, kWriteDrainSize> drain{};
+    readBytes(drain);
+    if (writeBytes(kWriteHeader) != Status::Ok || writeBytes(image) != Status::Ok) {
+        closePort();
+        return Status::Failed;
+    }
+    return closePort();
+}
+
+Status SerialLink::writeImage(std::span<const std::uint8_t> image) {
+    if (sendImage(image) != Status::Ok) {
+        return Status::Failed;
+    }
+    std::array<std::uint8_t, kImageBufferSize> readBack{};
+    const int received = readImageOnce(readBack);
+    if (static_cast<std::size_t>(received) != image.size()) {
+        reporter_.errorBox("Write Failed (code " + std::to_string(image.size()) + " " +
+                           std::to_string(received) + ")");
+        return Status::Failed;
+    }
+    if (!std::equal(image.begin(), image.end(), readBack.begin())) {
+        reporter_.errorBox("Write Failed");
+        return Status::Failed;
+    }
+    return Status::Ok;
+}
+
+Status SerialLink::sendTone(ToneCode code) {
+    if (openPort() != Status::Ok) {
+        return Status::Failed;
+    }
+    if (writeBytes(kStopTone) != Status::Ok) {
+        closePort();
+        return Status::Failed;
+    }
+    port_->pause(kPauseBeforeToneMs);
+    const std::array<std::uint8_t, 3> tone{kEsc, kEsc, static_cast<std::uint8_t>(code)};
+    if (writeBytes(tone) != Status::Ok) {
+        closePort();
+        return Status::Failed;
+    }
+    return closePort();
+}
+
+} // namespace wl3

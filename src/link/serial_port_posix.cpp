@@ -1,0 +1,262 @@
+#include "link/port_mapping.h"
+#include "link/serial_port.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <fcntl.h>
+#include <grp.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+namespace wl3 {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+constexpr milliseconds kReadIntervalTimeout{50};
+constexpr milliseconds kReadTotalPerByte{2};
+constexpr milliseconds kReadTotalConstant{300};
+constexpr milliseconds kWriteTimeout{302};
+
+// Rounded up, so that a wait never ends before its deadline.
+int pollTimeoutMs(Clock::time_point deadline) {
+    const auto left = deadline - Clock::now();
+    if (left <= Clock::duration::zero()) {
+        return 0;
+    }
+    return static_cast<int>(std::chrono::ceil<milliseconds>(left).count());
+}
+
+std::string groupOwning(const std::string& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) == 0) {
+        if (const group* owner = getgrgid(info.st_gid)) {
+            return owner->gr_name;
+        }
+    }
+    return "e.g. dialout";
+}
+
+std::string openFailureReason(const std::string& path, int error) {
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return path + ": permission denied. Add your user to the group that owns the device (" +
+               groupOwning(path) + "), then log in again.";
+    case EBUSY:
+    case EWOULDBLOCK:
+        return path + ": another program is using this port.";
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+        return path + ": " + std::strerror(error) + " (is the adapter still plugged in?)";
+    default:
+        return path + ": " + std::strerror(error);
+    }
+}
+
+// A pseudo-terminal keeps no line speed of its own on every system, so its speed is not
+// held against it; real ports must show the speed asked for.
+bool isPseudoTerminal(std::string_view path) {
+    constexpr std::string_view kMacPty = "/dev/ttys";
+    return path.starts_with("/dev/pts/") ||
+           (path.starts_with(kMacPty) && path.size() > kMacPty.size() &&
+            path[kMacPty.size()] >= '0' && path[kMacPty.size()] <= '9');
+}
+
+constexpr tcflag_t kRawInputOff =
+    IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON | IXOFF | IXANY | INPCK;
+constexpr tcflag_t kRawLocalOff = ECHO | ECHONL | ICANON | ISIG | IEXTEN;
+constexpr tcflag_t kFormatBits = CSIZE | PARENB | CSTOPB | CREAD | CLOCAL;
+
+bool settingsTook(const termios& wanted, const termios& actual, bool checkSpeed) {
+    return (actual.c_iflag & kRawInputOff) == (wanted.c_iflag & kRawInputOff) &&
+           (actual.c_oflag & OPOST) == (wanted.c_oflag & OPOST) &&
+           (actual.c_lflag & kRawLocalOff) == (wanted.c_lflag & kRawLocalOff) &&
+           (actual.c_cflag & kFormatBits) == (wanted.c_cflag & kFormatBits) &&
+           actual.c_cc[VMIN] == wanted.c_cc[VMIN] && actual.c_cc[VTIME] == wanted.c_cc[VTIME] &&
+           (!checkSpeed || (cfgetispeed(&actual) == B4800 && cfgetospeed(&actual) == B4800));
+}
+
+class PosixSerialPort final : public SerialPort {
+public:
+    explicit PosixSerialPort(PortResolver resolver) : resolver_(std::move(resolver)) {}
+
+    // The program may drop a link that still holds its port; the port must not stay locked.
+    ~PosixSerialPort() override {
+        if (isOpen()) {
+            close();
+        }
+    }
+
+    PosixSerialPort(const PosixSerialPort&) = delete;
+    PosixSerialPort& operator=(const PosixSerialPort&) = delete;
+
+    bool isOpen() const override { return fd_ >= 0; }
+
+    bool open(int portNumber, std::string& reason) override {
+        const std::string path = resolver_(portNumber);
+        if (path.empty()) {
+            reason = "COM" + std::to_string(portNumber) +
+                     ": there is no serial port with this number on this machine.";
+            return false;
+        }
+        const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) {
+            reason = openFailureReason(path, errno);
+            return false;
+        }
+        // The advisory lock keeps out cooperating programs even when we run as root, which
+        // TIOCEXCL does not.
+        if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            reason = openFailureReason(path, errno);
+            ::close(fd);
+            return false;
+        }
+        // Not a terminal at all: reading its settings fails next, with its own message.
+        ioctl(fd, TIOCEXCL);
+        fd_ = fd;
+        path_ = path;
+        return true;
+    }
+
+    bool readSettings() override { return tcgetattr(fd_, &settings_) == 0; }
+
+    bool applyLineSettings() override {
+        termios wanted = settings_;
+        wanted.c_iflag &= ~kRawInputOff;
+        wanted.c_oflag &= ~OPOST;
+        wanted.c_lflag &= ~kRawLocalOff;
+        wanted.c_cflag &= ~(CSIZE | PARENB | CSTOPB);
+        // Without CLOCAL a line with no carrier would block the tracker's three-wire cable.
+        wanted.c_cflag |= CS8 | CREAD | CLOCAL;
+        // One byte makes a read ready; the time-outs are kept by read() itself.
+        wanted.c_cc[VMIN] = 1;
+        wanted.c_cc[VTIME] = 0;
+        if (cfsetispeed(&wanted, B4800) != 0 || cfsetospeed(&wanted, B4800) != 0 ||
+            tcsetattr(fd_, TCSANOW, &wanted) != 0) {
+            return false;
+        }
+        termios actual{};
+        return tcgetattr(fd_, &actual) == 0 &&
+               settingsTook(wanted, actual, !isPseudoTerminal(path_));
+    }
+
+    bool applyTimeouts() override { return true; }
+
+    bool writeByte(std::uint8_t byte, int& written) override {
+        written = 0;
+        const auto deadline = Clock::now() + kWriteTimeout;
+        while (true) {
+            pollfd ready{fd_, POLLOUT, 0};
+            const int polled = ::poll(&ready, 1, pollTimeoutMs(deadline));
+            if (polled < 0 && errno != EINTR) {
+                return false;
+            }
+            if (polled > 0) {
+                const ssize_t sent = ::write(fd_, &byte, 1);
+                if (sent == 1) {
+                    break;
+                }
+                if (sent < 0 && errno != EAGAIN && errno != EINTR) {
+                    return false;
+                }
+            }
+            if (Clock::now() >= deadline) {
+                return true;
+            }
+        }
+        return waitUntilSent(deadline, written);
+    }
+
+    bool read(std::span<std::uint8_t> buffer, int& received) override {
+        std::size_t count = 0;
+        received = 0;
+        const auto totalDeadline =
+            Clock::now() + kReadTotalConstant + kReadTotalPerByte * static_cast<int>(buffer.size());
+        auto deadline = totalDeadline;
+        while (count < buffer.size() && Clock::now() < deadline) {
+            pollfd ready{fd_, POLLIN, 0};
+            const int polled = ::poll(&ready, 1, pollTimeoutMs(deadline));
+            if (polled < 0 && errno != EINTR) {
+                return false;
+            }
+            if (polled <= 0) {
+                continue;
+            }
+            if ((ready.revents & POLLNVAL) != 0) {
+                return false;
+            }
+            const ssize_t got = ::read(fd_, buffer.data() + count, buffer.size() - count);
+            if (got > 0) {
+                count += static_cast<std::size_t>(got);
+                received = static_cast<int>(count);
+                deadline = std::min(totalDeadline, Clock::now() + kReadIntervalTimeout);
+            } else if (got == 0) {
+                return false; // hung up: with VMIN 1 a live line never reads 0 bytes
+            } else if (errno != EAGAIN && errno != EINTR) {
+                return false;
+            } else if ((ready.revents & (POLLERR | POLLHUP)) != 0) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool close() override {
+        // Exclusive mode outlives this descriptor on some drivers; later opens would fail.
+        ioctl(fd_, TIOCNXCL);
+        const int result = ::close(fd_);
+        // The descriptor is released even when close reports an error; closing it again
+        // could close a file opened since.
+        fd_ = -1;
+        return result == 0;
+    }
+
+    void pause(int durationMs) override { std::this_thread::sleep_for(milliseconds(durationMs)); }
+
+private:
+    // A byte counts as taken once it has left the output queue. One still stuck there when
+    // the time-out ends (flow control holding it back) is dropped, so that it cannot go out
+    // later in the middle of another exchange.
+    bool waitUntilSent(Clock::time_point deadline, int& written) {
+        while (true) {
+            int queued = 0;
+            if (ioctl(fd_, TIOCOUTQ, &queued) != 0 || queued == 0) {
+                written = 1;
+                return true;
+            }
+            if (Clock::now() >= deadline) {
+                tcflush(fd_, TCOFLUSH);
+                return true;
+            }
+            std::this_thread::sleep_for(milliseconds(1));
+        }
+    }
+
+    PortResolver resolver_;
+    int fd_ = -1;
+    std::string path_;
+    termios settings_{};
+};
+
+} // namespace
+
+std::unique_ptr<SerialPort> makeSystemSerialPort(PortResolver resolver) {
+    return std::make_unique<PosixSerialPort>(std::move(resolver));
+}
+
+std::unique_ptr<SerialPort> makeSystemSerialPort() {
+    return makeSystemSerialPort(portDevicePath);
+}
+
+} // namespace wl3
