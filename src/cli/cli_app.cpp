@@ -1,0 +1,192 @@
+#include "cli/cli_app.h"
+
+#include "cli/commands.h"
+#include "cli/config_io.h"
+#include "cli/stderr_reporter.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <map>
+
+namespace wl3 {
+
+namespace {
+
+constexpr std::string_view kFooter =
+    "Exit status: 0 on success, 1 when the command failed, 2 for a usage error. Messages are "
+    "the window's, one per line on stderr; a captioned one reads \"Caption: text\". Run "
+    "\"wl3 COMMAND --help\" for the options of a command, and see wl3(1).";
+
+const std::map<std::string, ToneCode> kTones{
+    {"1200", ToneCode::Send1200Hz},
+    {"2200", ToneCode::Send2200Hz},
+    {"both", ToneCode::SendBoth},
+    {"stop", ToneCode::Stop},
+};
+
+// CLI11 sets a description beside its option in a column of its own without wrapping it;
+// the help must still read in an 80-column terminal.
+std::string wrapped(std::string_view text, std::size_t width = 48) {
+    std::string out;
+    std::size_t lineLength = 0;
+    while (!text.empty()) {
+        const auto wordEnd = std::min(text.find(' '), text.size());
+        const auto word = text.substr(0, wordEnd);
+        if (lineLength > 0 && lineLength + 1 + word.size() > width) {
+            out += '\n';
+            lineLength = 0;
+        } else if (lineLength > 0) {
+            out += ' ';
+            ++lineLength;
+        }
+        out += word;
+        lineLength += word.size();
+        text.remove_prefix(std::min(wordEnd + 1, text.size()));
+    }
+    return out;
+}
+
+// A command's own notes, then what holds for every command.
+std::string footer(std::string_view notes) {
+    std::string text = wrapped(notes, 78);
+    if (!text.empty()) {
+        text += "\n\n";
+    }
+    return text + wrapped(kFooter, 78);
+}
+
+CLI::Validator configFileName() {
+    return CLI::Validator(checkConfigFileName, "");
+}
+
+void addPortOption(CLI::App& command, std::string& port) {
+    command
+        .add_option("-p,--port", port,
+                    wrapped("The serial port: COM1 to COM4, mapped to this machine's devices "
+                            "as the window maps them (see \"wl3 ports\"), or a device path "
+                            "such as /dev/ttyUSB0"))
+        ->check(CLI::Validator(checkPortChoice, ""))
+        ->default_val("COM1")
+        ->type_name("PORT");
+}
+
+CLI::Option* addFileOption(CLI::App& command, std::string name, std::string& file,
+                           std::string_view description) {
+    const bool positional = name.front() != '-';
+    return command.add_option(std::move(name), file, wrapped(description))
+        ->type_name(positional ? "" : "FILE");
+}
+
+} // namespace
+
+int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+           bool errIsTerminal) {
+    CLI::App app("wl3: reads, writes, shows and converts Wrenlink3 tracker configurations.", "wl3");
+    app.footer(footer({}));
+    app.require_subcommand(1);
+    app.set_version_flag("--version", WL3_VERSION, "Print the version of wl3 and exit");
+
+    std::string file;
+    std::string output;
+    std::string backup;
+    std::string port;
+    std::string tone;
+
+    auto* show = app.add_subcommand("show", "Show a configuration, both profiles side by side");
+    show->footer(footer("Shows the window's labels and list texts, then the calibration; "
+                        "long texts wrap within their column."));
+    addFileOption(*show, "FILE", file, "The configuration: a .wl3 file or its JSON form")
+        ->required()
+        ->check(configFileName());
+
+    auto* exportCommand = app.add_subcommand("export", "Convert a .wl3 file into JSON");
+    exportCommand->footer(
+        footer("The JSON holds \"calibration\", then \"primary\" and \"secondary\" with every "
+               "field of the profile; see wl3(1)."));
+    addFileOption(*exportCommand, "FILE", file, "The .wl3 file")->required();
+    addFileOption(*exportCommand, "-o,--output", output,
+                  "Write the JSON to this file (replaced whole or not at all) rather than to "
+                  "stdout");
+
+    auto* importCommand = app.add_subcommand("import", "Convert JSON into a .wl3 file");
+    importCommand->footer(footer(
+        "Keys left out keep their defaults. The image encoder runs as for the window's Save: "
+        "its warning about truncated status text goes to stderr, and when it refuses, no file "
+        "is written."));
+    addFileOption(*importCommand, "IN", file, "The JSON file")->required();
+    addFileOption(*importCommand, "-o,--output", output,
+                  "The .wl3 file to write (replaced whole, or left as it was on failure)")
+        ->required();
+
+    app.add_subcommand("ports", "List COM1 to COM4 and the serial devices found")
+        ->footer(footer("Linux: COMn opens the n-th serial device: first the USB adapters "
+                        "(/dev/ttyUSB*, then /dev/ttyACM*), then the built-in /dev/ttyS*."));
+
+    auto* version = app.add_subcommand("version", "Ask the tracker for its version");
+    version->footer(footer("Prints the tracker's reply to the version query on stdout."));
+    addPortOption(*version, port);
+
+    auto* read = app.add_subcommand("read", "Read the tracker's configuration into a file");
+    read->footer(footer("The image is read twice and the two must agree, as for the "
+                        "window's Read Configuration button."));
+    addPortOption(*read, port);
+    addFileOption(*read, "-o,--output", output, "The file to write: .wl3, or .json for JSON")
+        ->required()
+        ->check(configFileName());
+
+    auto* write = app.add_subcommand("write", "Write a configuration to the tracker");
+    write->footer(footer("The image is written, then read back and compared, as for the "
+                         "window's Write Configuration button."));
+    addPortOption(*write, port);
+    addFileOption(*write, "FILE", file, "The configuration: a .wl3 file or its JSON form")
+        ->required()
+        ->check(configFileName());
+    addFileOption(*write, "--backup", backup,
+                  "First read the tracker's configuration and save it to this file (.wl3 or "
+                  ".json); nothing is written unless that succeeded")
+        ->check(configFileName());
+
+    auto* toneCommand = app.add_subcommand("tone", "Send a test tone, or stop sending");
+    toneCommand->footer(footer("The tracker keeps sending until \"wl3 tone stop\"."));
+    addPortOption(*toneCommand, port);
+    toneCommand->add_option("TONE", tone, "1200 or 2200 (Hz), both, or stop")
+        ->required()
+        ->check(CLI::IsMember(kTones).description(""))
+        ->type_name("");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e, out, err) == 0 ? kExitOk : kExitUsage;
+    }
+
+    StderrReporter reporter(err);
+    Progress progress(err, errIsTerminal);
+    const CommandContext context{out, reporter, progress};
+    const auto portChoice = [&] { return *parsePortChoice(port); };
+
+    if (*show) {
+        return runShow(context, file);
+    }
+    if (*exportCommand) {
+        return runExport(context, file, output);
+    }
+    if (*importCommand) {
+        return runImport(context, file, output);
+    }
+    if (*version) {
+        return runVersion(context, portChoice());
+    }
+    if (*read) {
+        return runRead(context, portChoice(), output);
+    }
+    if (*write) {
+        return runWrite(context, portChoice(), file, backup);
+    }
+    if (*toneCommand) {
+        return runTone(context, portChoice(), kTones.at(tone));
+    }
+    return runPorts(context);
+}
+
+} // namespace wl3

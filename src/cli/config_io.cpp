@@ -1,0 +1,65 @@
+#include "cli/config_io.h"
+
+#include "cli/config_json.h"
+#include "cli/text_file.h"
+#include "files/config_file.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace wl3 {
+
+ConfigFileKind configFileKind(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension == ".wl3") {
+        return ConfigFileKind::Wl3;
+    }
+    if (extension == ".json") {
+        return ConfigFileKind::Json;
+    }
+    return ConfigFileKind::Unknown;
+}
+
+std::string checkConfigFileName(const std::string& path) {
+    if (configFileKind(path) == ConfigFileKind::Unknown) {
+        return "a file name ending in .wl3 or .json, not \"" + path + "\"";
+    }
+    return {};
+}
+
+Status loadJsonConfiguration(const std::filesystem::path& path, TrackerConfig& config,
+                             Reporter& reporter) {
+    const auto text = readTextFile(path, reporter);
+    if (!text) {
+        return Status::Failed;
+    }
+    TrackerConfig loaded;
+    loaded.currentProfile = config.currentProfile;
+    std::string error;
+    if (!configFromJsonText(*text, loaded, error)) {
+        reporter.message("Load Failed", error);
+        return Status::Failed;
+    }
+    config = loaded;
+    return Status::Ok;
+}
+
+Status loadConfiguration(const std::filesystem::path& path, TrackerConfig& config,
+                         Reporter& reporter) {
+    if (configFileKind(path) == ConfigFileKind::Json) {
+        return loadJsonConfiguration(path, config, reporter);
+    }
+    return loadConfigFile(path, config, reporter);
+}
+
+Status saveConfiguration(const std::filesystem::path& path, TrackerConfig& config,
+                         Reporter& reporter) {
+    if (configFileKind(path) != ConfigFileKind::Json) {
+        return saveConfigFile(path, config, reporter);
+    }
+    return writeTextFile(path, configToJsonText(config), reporter);
+}
+
+} // namespace wl3

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "config/reporter.h"
+#include "config/status.h"
+#include "config/tracker_config.h"
+
+#include <filesystem>
+#include <string>
+
+namespace wl3 {
+
+// A configuration on disk is a .wl3 file (the window's format) or its JSON form, told
+// apart by the extension, whatever its letter case.
+enum class ConfigFileKind { Wl3, Json, Unknown };
+
+ConfigFileKind configFileKind(const std::filesystem::path& path);
+
+// For option checks: empty when path names a .wl3 or a .json file, else why not.
+std::string checkConfigFileName(const std::string& path);
+
+// Replaces config with the file's configuration; reports failures and then leaves config
+// untouched. A JSON file starts from the defaults, so keys it leaves out get them.
+Status loadConfiguration(const std::filesystem::path& path, TrackerConfig& config,
+                         Reporter& reporter);
+
+// The same for a file in the JSON form, whatever its name.
+Status loadJsonConfiguration(const std::filesystem::path& path, TrackerConfig& config,
+                             Reporter& reporter);
+
+// Writes config to path, all or nothing. A .wl3 file runs the image encoder, which may
+// refuse (then nothing is written) and stores the derived rate flags back into config.
+Status saveConfiguration(const std::filesystem::path& path, TrackerConfig& config,
+                         Reporter& reporter);
+
+} // namespace wl3

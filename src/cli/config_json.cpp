@@ -1,0 +1,288 @@
+#include "cli/config_json.h"
+
+#include "cli/text_encoding.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+#include <variant>
+
+namespace wl3 {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+template <std::size_t N> using TextMember = PerProfile<TextField<N>> TrackerConfig::*;
+using IntMember = PerProfile<int> TrackerConfig::*;
+using CharMember = PerProfile<char> TrackerConfig::*;
+using FlagMember = PerProfile<bool> TrackerConfig::*;
+using Member =
+    std::variant<TextMember<TrackerConfig::kCallsignMax + 1>,
+                 TextMember<TrackerConfig::kDigiPathMax + 1>,
+                 TextMember<TrackerConfig::kStatusTextMax + 1>, IntMember, CharMember, FlagMember>;
+
+struct ProfileField {
+    std::string_view key;
+    Member member;
+};
+
+const std::array<ProfileField, 37> kProfileFields{{
+    {"callsign", &TrackerConfig::callsign},
+    {"digiPath", &TrackerConfig::digiPath},
+    {"statusText", &TrackerConfig::statusText},
+    {"autoTxDelayMs", &TrackerConfig::autoTxDelayMs},
+    {"manualTxDelayMs", &TrackerConfig::manualTxDelayMs},
+    {"micEMessage", &TrackerConfig::micEMessage},
+    {"micEPath", &TrackerConfig::micEPath},
+    {"symbol", &TrackerConfig::symbol},
+    {"symbolTable", &TrackerConfig::symbolTable},
+    {"statusEvery", &TrackerConfig::statusEvery},
+    {"autoRateSec", &TrackerConfig::autoRateSec},
+    {"manualRateSec", &TrackerConfig::manualRateSec},
+    {"slotOffsetSec", &TrackerConfig::slotOffsetSec},
+    {"slowSpeedMph", &TrackerConfig::slowSpeedMph},
+    {"fastSpeedMph", &TrackerConfig::fastSpeedMph},
+    {"slowRateSec", &TrackerConfig::slowRateSec},
+    {"fastRateSec", &TrackerConfig::fastRateSec},
+    {"minTurnAngleDeg", &TrackerConfig::minTurnAngleDeg},
+    {"turnSlope", &TrackerConfig::turnSlope},
+    {"minTurnTimeSec", &TrackerConfig::minTurnTimeSec},
+    {"quietTimeMs", &TrackerConfig::quietTimeMs},
+    {"powerSwitchTimeSec", &TrackerConfig::powerSwitchTimeSec},
+    {"forcePrintable", &TrackerConfig::forcePrintable},
+    {"onlySendValid", &TrackerConfig::onlySendValid},
+    {"timeSlotting", &TrackerConfig::timeSlotting},
+    {"rateDivides60", &TrackerConfig::rateDivides60},
+    {"rateDivides600", &TrackerConfig::rateDivides600},
+    {"smartBeaconing", &TrackerConfig::smartBeaconing},
+    {"sendAltitude", &TrackerConfig::sendAltitude},
+    {"micEEnabled", &TrackerConfig::micEEnabled},
+    {"powerSwitch", &TrackerConfig::powerSwitch},
+    {"timestamp", &TrackerConfig::timestamp},
+    {"allowTtlSerial", &TrackerConfig::allowTtlSerial},
+    {"altDigiPaths", &TrackerConfig::altDigiPaths},
+    {"invertCdIn", &TrackerConfig::invertCdIn},
+    {"timestampHms", &TrackerConfig::timestampHms},
+    {"noPttOutWhilePttIn", &TrackerConfig::noPttOutWhilePttIn},
+}};
+
+constexpr std::array<std::string_view, kProfileCount> kProfileKeys{"primary", "secondary"};
+
+Json jsonOf(int value) {
+    return value;
+}
+Json jsonOf(bool value) {
+    return value;
+}
+Json jsonOf(char value) {
+    return latin1ToUtf8(value == '\0' ? std::string_view() : std::string_view(&value, 1));
+}
+template <std::size_t N> Json jsonOf(const TextField<N>& text) {
+    return latin1ToUtf8(textOf(text));
+}
+
+// Each reader stores value into target, or returns why it cannot (empty when stored).
+
+std::string readInt(const Json& value, int& target) {
+    constexpr auto kLow = std::numeric_limits<int>::min();
+    constexpr auto kHigh = std::numeric_limits<int>::max();
+    if (value.is_number_unsigned()) {
+        const auto number = value.get<std::uint64_t>();
+        if (number > static_cast<std::uint64_t>(kHigh)) {
+            return "is outside the signed 32-bit range";
+        }
+        target = static_cast<int>(number);
+        return {};
+    }
+    if (value.is_number_integer()) {
+        const auto number = value.get<std::int64_t>();
+        if (number < kLow || number > kHigh) {
+            return "is outside the signed 32-bit range";
+        }
+        target = static_cast<int>(number);
+        return {};
+    }
+    if (value.is_number_float()) {
+        // 1e3, or a whole number too long for a 64-bit integer.
+        const auto number = value.get<double>();
+        if (number != std::trunc(number)) {
+            return "must be a whole number";
+        }
+        if (number < kLow || number > kHigh) {
+            return "is outside the signed 32-bit range";
+        }
+        target = static_cast<int>(number);
+        return {};
+    }
+    return "must be a number";
+}
+
+std::string readFlag(const Json& value, bool& target) {
+    if (!value.is_boolean()) {
+        return "must be true or false";
+    }
+    target = value.get<bool>();
+    return {};
+}
+
+// The characters of a JSON string as Latin-1 bytes, at most limit of them.
+std::string readLatin1(const Json& value, std::size_t limit, std::string& latin1) {
+    if (!value.is_string()) {
+        return "must be a string";
+    }
+    const auto characters = decodeUtf8(value.get_ref<const std::string&>());
+    if (characters.size() > limit) {
+        return "is longer than " + std::to_string(limit) +
+               (limit == 1 ? " character" : " characters");
+    }
+    latin1.clear();
+    for (char32_t c : characters) {
+        if (c == 0) {
+            return "holds U+0000, which ends a text on the tracker";
+        }
+        if (c > 0xFF) {
+            char code[16];
+            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+            return std::string("holds ") + code + ", a character above U+00FF";
+        }
+        latin1 += static_cast<char>(c);
+    }
+    return {};
+}
+
+std::string readChar(const Json& value, char& target) {
+    std::string latin1;
+    auto error = readLatin1(value, 1, latin1);
+    if (error.empty()) {
+        target = latin1.empty() ? '\0' : latin1.front();
+    }
+    return error;
+}
+
+template <std::size_t N> std::string readText(const Json& value, TextField<N>& target) {
+    std::string latin1;
+    auto error = readLatin1(value, N - 1, latin1);
+    if (error.empty()) {
+        setText(target, latin1);
+    }
+    return error;
+}
+
+std::string readValue(const Json& value, int& target) {
+    return readInt(value, target);
+}
+std::string readValue(const Json& value, bool& target) {
+    return readFlag(value, target);
+}
+std::string readValue(const Json& value, char& target) {
+    return readChar(value, target);
+}
+template <std::size_t N> std::string readValue(const Json& value, TextField<N>& target) {
+    return readText(value, target);
+}
+
+std::string keyName(std::string_view key) {
+    return '"' + std::string(key) + '"';
+}
+
+std::string readProfile(const Json& object, std::string_view profileKey, int p,
+                        TrackerConfig& config) {
+    if (!object.is_object()) {
+        return keyName(profileKey) + " must be an object";
+    }
+    for (const auto& [key, value] : object.items()) {
+        const std::string path = std::string(profileKey) + "." + key;
+        const auto* field = std::find_if(kProfileFields.begin(), kProfileFields.end(),
+                                         [&](const auto& f) { return f.key == key; });
+        if (field == kProfileFields.end()) {
+            return "unknown key " + keyName(path);
+        }
+        const auto error = std::visit(
+            [&](auto member) { return readValue(value, (config.*member)[p]); }, field->member);
+        if (!error.empty()) {
+            return keyName(path) + " " + error;
+        }
+    }
+    return {};
+}
+
+std::string readConfig(const Json& document, TrackerConfig& config) {
+    if (!document.is_object()) {
+        return "the document must be a JSON object";
+    }
+    for (const auto& [key, value] : document.items()) {
+        std::string error;
+        if (key == "calibration") {
+            error = readInt(value, config.calibration);
+            if (!error.empty()) {
+                error = keyName(key) + " " + error;
+            }
+        } else if (key == kProfileKeys[kPrimary]) {
+            error = readProfile(value, key, kPrimary, config);
+        } else if (key == kProfileKeys[kSecondary]) {
+            error = readProfile(value, key, kSecondary, config);
+        } else {
+            error = "unknown key " + keyName(key);
+        }
+        if (!error.empty()) {
+            return error;
+        }
+    }
+    return {};
+}
+
+// The parser's own words without its exception tag and its echo of the input, which may
+// hold bytes that are not text.
+std::string parseErrorText(const nlohmann::json::exception& e) {
+    std::string_view what = e.what();
+    if (const auto tagEnd = what.find("] "); tagEnd != std::string_view::npos) {
+        what.remove_prefix(tagEnd + 2);
+    }
+    if (const auto echo = what.find("; last read"); echo != std::string_view::npos) {
+        what = what.substr(0, echo);
+    }
+    return "not valid JSON: " + std::string(what);
+}
+
+} // namespace
+
+Json configToJson(const TrackerConfig& config) {
+    Json document = Json::object();
+    document["calibration"] = config.calibration;
+    for (int p = 0; p < kProfileCount; ++p) {
+        Json profile = Json::object();
+        for (const auto& field : kProfileFields) {
+            profile[std::string(field.key)] =
+                std::visit([&](auto member) { return jsonOf((config.*member)[p]); }, field.member);
+        }
+        document[std::string(kProfileKeys[p])] = std::move(profile);
+    }
+    return document;
+}
+
+std::string configToJsonText(const TrackerConfig& config) {
+    return configToJson(config).dump(2) + "\n";
+}
+
+bool configFromJsonText(std::string_view text, TrackerConfig& config, std::string& error) {
+    Json document;
+    try {
+        document = Json::parse(text);
+    } catch (const nlohmann::json::exception& e) {
+        error = parseErrorText(e);
+        return false;
+    }
+    TrackerConfig result = config;
+    error = readConfig(document, result);
+    if (!error.empty()) {
+        return false;
+    }
+    config = result;
+    return true;
+}
+
+} // namespace wl3

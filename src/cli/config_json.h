@@ -1,0 +1,23 @@
+#pragma once
+
+#include "config/tracker_config.h"
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <string_view>
+
+namespace wl3 {
+
+// The JSON form of a configuration: {"calibration": n, "primary": {...}, "secondary": {...}},
+// each profile holding every per-profile field of the record under its record name, in
+// declaration order. Texts are the record's bytes read as Latin-1.
+nlohmann::ordered_json configToJson(const TrackerConfig& config);
+
+// configToJson as a document: two-space indented, with a final line break.
+std::string configToJsonText(const TrackerConfig& config);
+
+// Reads the JSON form into config, starting from config's own values: a key that is left
+// out keeps them. On any fault config is left untouched and error names the key and why.
+bool configFromJsonText(std::string_view text, TrackerConfig& config, std::string& error);
+
+} // namespace wl3

@@ -1,0 +1,42 @@
+#include "cli/commands.h"
+#include "cli/config_io.h"
+#include "cli/config_json.h"
+#include "cli/config_show.h"
+#include "cli/text_file.h"
+#include "files/config_file.h"
+
+namespace wl3 {
+
+int runShow(const CommandContext& context, const std::filesystem::path& file) {
+    TrackerConfig config;
+    if (loadConfiguration(file, config, context.reporter) != Status::Ok) {
+        return kExitFailed;
+    }
+    context.out << formatConfig(config) << std::flush;
+    return kExitOk;
+}
+
+int runExport(const CommandContext& context, const std::filesystem::path& file,
+              const std::filesystem::path& output) {
+    TrackerConfig config;
+    if (loadConfigFile(file, config, context.reporter) != Status::Ok) {
+        return kExitFailed;
+    }
+    const std::string json = configToJsonText(config);
+    if (output.empty()) {
+        context.out << json << std::flush;
+        return kExitOk;
+    }
+    return writeTextFile(output, json, context.reporter) == Status::Ok ? kExitOk : kExitFailed;
+}
+
+int runImport(const CommandContext& context, const std::filesystem::path& input,
+              const std::filesystem::path& output) {
+    TrackerConfig config;
+    if (loadJsonConfiguration(input, config, context.reporter) != Status::Ok) {
+        return kExitFailed;
+    }
+    return saveConfigFile(output, config, context.reporter) == Status::Ok ? kExitOk : kExitFailed;
+}
+
+} // namespace wl3
