@@ -1,4 +1,5 @@
 #include "config/tracker_config.h"
+#include "record_printer.h"
 
 #include <gtest/gtest.h>
 #include <string>
