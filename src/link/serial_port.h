@@ -39,7 +39,8 @@ public:
     // One read bounded by the time-outs. received is how many bytes arrived, maybe none.
     virtual bool read(std::span<std::uint8_t> buffer, int& received) = 0;
 
-    // False when closing failed; the port then stays open.
+    // False when closing failed; the port then stays open where the system still holds it
+    // (POSIX releases the descriptor whatever close() reports).
     virtual bool close() = 0;
 
     // The pacing pauses of the protocol go through here so that fakes need not wait.
