@@ -1,0 +1,243 @@
+#include "ui/config_dialog.h"
+
+#include "link/port_mapping.h"
+#include "ui/about_entry.h"
+#include "ui/app_icon.h"
+#include "ui/config_dialog_layout.h"
+#include "ui/dialog_builder.h"
+#include "ui/input_rules.h"
+#include "ui/message_box_reporter.h"
+#include "ui/port_combo_box.h"
+#include "ui/window_font.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabBar>
+
+namespace wl3::ui {
+
+namespace {
+
+PortResolver systemResolver() {
+    return [](int portNumber) { return portDevicePath(portNumber); };
+}
+
+QString textOf(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+template <std::size_t N>
+void addItems(QComboBox& list, const std::array<std::string_view, N>& items) {
+    for (const std::string_view item : items) {
+        list.addItem(textOf(item));
+    }
+}
+
+// The closed field is as tall as an edit; the rest of the row's height is the opened list.
+constexpr int kComboFieldHeightDu = 13;
+
+} // namespace
+
+ConfigDialog::ConfigDialog(QWidget* parent)
+    : ConfigDialog(std::make_unique<MessageBoxReporter>(), nullptr,
+                   makeSystemSerialPort(systemResolver()), systemResolver(), parent) {}
+
+ConfigDialog::ConfigDialog(Reporter& reporter, PortResolver resolver, QWidget* parent)
+    : ConfigDialog(nullptr, &reporter, makeSystemSerialPort(resolver), resolver, parent) {}
+
+ConfigDialog::ConfigDialog(Reporter& reporter, std::unique_ptr<SerialPort> port,
+                           PortResolver resolver, QWidget* parent)
+    : ConfigDialog(nullptr, &reporter, std::move(port), std::move(resolver), parent) {}
+
+ConfigDialog::ConfigDialog(std::unique_ptr<Reporter> ownReporter, Reporter* reporter,
+                           std::unique_ptr<SerialPort> port, PortResolver resolver, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      ownReporter_(std::move(ownReporter)), reporter_(reporter ? *reporter : *ownReporter_),
+      appIcon_(appIcon()), link_(reporter_, std::move(port)) {
+    setWindowTitle(textOf(kWindowTitle));
+    setFont(windowFont());
+    baseUnits_ = baseUnitsOf(font());
+    setFixedSize(duToPixelsX(kClientSize.width, baseUnits_),
+                 duToPixelsY(kClientSize.height, baseUnits_));
+    buildControls(std::move(resolver));
+    initDialog();
+    connectHandlers();
+}
+
+ConfigDialog::~ConfigDialog() = default;
+
+QWidget* ConfigDialog::control(int id) const {
+    const auto found = controls_.find(id);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
+void ConfigDialog::buildControls(PortResolver resolver) {
+    const DialogBuilder builder(*this, baseUnits_);
+    digitsOnly_ = new DigitsOnlyFilter(this);
+    const int comboFieldHeight = duToPixelsY(kComboFieldHeightDu, baseUnits_);
+
+    QFrame* profilePage = nullptr;
+    for (const ControlRow& row : configDialogRows()) {
+        QWidget* widget = nullptr;
+        switch (row.kind) {
+        case ControlKind::Edit: {
+            auto* edit = new QLineEdit(this);
+            if (row.input == InputRule::UpperCase) {
+                edit->setValidator(new UpperCaseValidator(edit));
+            } else if (row.input == InputRule::DigitsOnly) {
+                edit->installEventFilter(digitsOnly_);
+            }
+            builder.place(*edit, row.rect);
+            widget = edit;
+            break;
+        }
+        case ControlKind::CheckBox: {
+            auto* box = new QCheckBox(textOf(row.text), this);
+            builder.place(*box, row.rect);
+            widget = box;
+            break;
+        }
+        case ControlKind::ComboBox: {
+            QComboBox* list =
+                row.id == kComPort ? new PortComboBox(resolver, this) : new QComboBox(this);
+            list->setEditable(true);
+            list->setInsertPolicy(QComboBox::NoInsert);
+            const QRect rect = duToPixels(row.rect, baseUnits_);
+            list->setGeometry(rect.x(), rect.y(), rect.width(), comboFieldHeight);
+            const int itemHeight = std::max(1, list->fontMetrics().height());
+            list->setMaxVisibleItems(std::max(1, (rect.height() - comboFieldHeight) / itemHeight));
+            widget = list;
+            break;
+        }
+        case ControlKind::PushButton:
+            widget = builder.addPushButton(row.text, row.rect);
+            break;
+        case ControlKind::TabControl: {
+            // The tabs own no pages: one bar over a framed area that the form is drawn on.
+            const QRect rect = duToPixels(row.rect, baseUnits_);
+            profileTabs_ = new QTabBar(this);
+            profileTabs_->setExpanding(false);
+            profileTabs_->setDrawBase(false);
+            for (const std::string_view text : kProfileTabTexts) {
+                profileTabs_->addTab(textOf(text));
+            }
+            const int tabHeight = profileTabs_->sizeHint().height();
+            profileTabs_->setGeometry(rect.x(), rect.y(), rect.width(), tabHeight);
+            const int overlap = style()->pixelMetric(QStyle::PM_TabBarBaseOverlap);
+            profilePage = new QFrame(this);
+            profilePage->setObjectName(QStringLiteral("profilePage"));
+            profilePage->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+            profilePage->setGeometry(rect.x(), rect.y() + tabHeight - overlap, rect.width(),
+                                     rect.height() - tabHeight + overlap);
+            widget = profileTabs_;
+            break;
+        }
+        }
+        widget->setObjectName(textOf(row.name));
+        widget->setProperty("controlId", row.id);
+        controls_.emplace(row.id, widget);
+        if (!row.label.text.empty()) {
+            builder.addStaticText(row.label.text, row.label.rect,
+                                  Qt::AlignRight | Qt::AlignVCenter);
+        }
+        if (!row.unit.text.empty()) {
+            builder.addStaticText(row.unit.text, row.unit.rect, Qt::AlignLeft | Qt::AlignVCenter);
+        }
+    }
+    builder.addStaticText(kWebAddress.text, kWebAddress.rect, Qt::AlignRight | Qt::AlignVCenter);
+
+    // Lowest first: the tabs, then the group frames, so that the form is drawn over both.
+    for (const GroupBoxRow& group : configDialogGroupBoxes()) {
+        builder.addGroupBox(group.title, group.rect)->lower();
+    }
+    profilePage->lower();
+    profileTabs_->lower();
+
+    addItems(*comboBox(kMicEMessage), kMicEMessageItems);
+    addItems(*comboBox(kMicEPath), kMicEPathItems);
+    addItems(*comboBox(kComPort), kComPortItems);
+}
+
+void ConfigDialog::initDialog() {
+    addAboutEntry(*this);
+    setWindowIcon(appIcon_);
+    auto* ports = static_cast<PortComboBox*>(comboBox(kComPort));
+    ports->setCurrentIndex(0);
+    ports->refreshDeviceTips();
+    config_.currentProfile = profileTabs_->currentIndex() & 1;
+    recordToForm();
+    control(kCallsign)->setFocus();
+}
+
+void ConfigDialog::connectHandlers() {
+    connect(profileTabs_, &QTabBar::currentChanged, this, &ConfigDialog::onProfileTabChange);
+    const auto onClick = [this](int id, void (ConfigDialog::*handler)()) {
+        connect(static_cast<QAbstractButton*>(control(id)), &QAbstractButton::clicked, this,
+                handler);
+    };
+    onClick(kSmartBeaconingEnable, &ConfigDialog::onSmartBeaconingEnable);
+    onClick(kTimeSlottingEnable, &ConfigDialog::onTimeSlottingEnable);
+    onClick(kMicEEnable, &ConfigDialog::onEnableToggled);
+    onClick(kPowerSwitchEnable, &ConfigDialog::onEnableToggled);
+    onClick(kTimestampDhm, &ConfigDialog::onTimestampDhm);
+    onClick(kTimestampHms, &ConfigDialog::onTimestampHms);
+    onClick(kExit, &QDialog::accept);
+}
+
+void ConfigDialog::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    // With no default button, Enter presses the button that has the focus, and anywhere else
+    // is the OK command.
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+        button->click();
+    } else {
+        accept();
+    }
+}
+
+void ConfigDialog::onProfileTabChange() {
+    formToRecord();
+    config_.currentProfile = profileTabs_->currentIndex() & 1;
+    recordToForm();
+}
+
+void ConfigDialog::onSmartBeaconingEnable() {
+    if (isChecked(kSmartBeaconingEnable)) {
+        setChecked(kTimeSlottingEnable, false);
+    }
+    updateEnables();
+}
+
+void ConfigDialog::onTimeSlottingEnable() {
+    if (isChecked(kTimeSlottingEnable)) {
+        setChecked(kSmartBeaconingEnable, false);
+    }
+    updateEnables();
+}
+
+void ConfigDialog::onEnableToggled() {
+    updateEnables();
+}
+
+void ConfigDialog::onTimestampDhm() {
+    if (isChecked(kTimestampDhm)) {
+        setChecked(kTimestampHms, false);
+    }
+}
+
+void ConfigDialog::onTimestampHms() {
+    if (isChecked(kTimestampHms)) {
+        setChecked(kTimestampDhm, false);
+    }
+}
+
+} // namespace wl3::ui

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "config/reporter.h"
+#include "config/tracker_config.h"
+#include "link/serial_link.h"
+#include "link/serial_port.h"
+#include "ui/dialog_units.h"
+
+#include <QDialog>
+#include <QIcon>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class QComboBox;
+class QTabBar;
+
+namespace wl3::ui {
+
+class DigitsOnlyFilter;
+class PortComboBox;
+
+// The main window: one form over two profile tabs, the COM list and the command buttons.
+// The record is the only store; the form shows its currentProfile and the shared
+// calibration, and values move between them only when formToRecord or recordToForm runs.
+class ConfigDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // Message boxes for reports, and the serial port of this machine.
+    explicit ConfigDialog(QWidget* parent = nullptr);
+    ConfigDialog(Reporter& reporter, PortResolver resolver, QWidget* parent = nullptr);
+    ConfigDialog(Reporter& reporter, std::unique_ptr<SerialPort> port, PortResolver resolver,
+                 QWidget* parent = nullptr);
+    ~ConfigDialog() override;
+
+    // The control with that id, or nullptr.
+    QWidget* control(int id) const;
+    BaseUnits baseUnits() const { return baseUnits_; }
+
+    TrackerConfig& config() { return config_; }
+    SerialLink& link() { return link_; }
+
+    // Texts are bytes read as Latin-1 (see edit_text.h).
+    std::string getEditText(int id) const;
+    int getEditNumber(int id) const;
+    void setEditText(int id, std::string_view text);
+    void setEditNumber(int id, int value);
+    bool isChecked(int id) const;
+    // Changes the state only; no click handler runs.
+    void setChecked(int id, bool checked);
+
+    void formToRecord();
+    void recordToForm();
+    void updateEnables();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    ConfigDialog(std::unique_ptr<Reporter> ownReporter, Reporter* reporter,
+                 std::unique_ptr<SerialPort> port, PortResolver resolver, QWidget* parent);
+
+    void buildControls(PortResolver resolver);
+    void initDialog();
+    void connectHandlers();
+
+    QComboBox* comboBox(int id) const;
+    int selectedIndex(int id) const;
+    void selectIndex(int id, int index);
+    void enableControls(std::initializer_list<int> ids, bool enabled);
+
+    void onProfileTabChange();
+    void onSmartBeaconingEnable();
+    void onTimeSlottingEnable();
+    void onEnableToggled();
+    void onTimestampDhm();
+    void onTimestampHms();
+
+    std::unique_ptr<Reporter> ownReporter_;
+    Reporter& reporter_;
+    QIcon appIcon_;
+    TrackerConfig config_;
+    SerialLink link_;
+    BaseUnits baseUnits_;
+    std::map<int, QWidget*> controls_;
+    QTabBar* profileTabs_ = nullptr;
+    DigitsOnlyFilter* digitsOnly_ = nullptr;
+};
+
+} // namespace wl3::ui

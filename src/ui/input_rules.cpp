@@ -1,0 +1,41 @@
+#include "ui/input_rules.h"
+
+#include <QKeyEvent>
+
+namespace wl3::ui {
+
+QValidator::State UpperCaseValidator::validate(QString& input, int& /*pos*/) const {
+    for (QChar& character : input) {
+        const QChar upper = character.toUpper();
+        if (upper.unicode() <= 0xFF) {
+            character = upper;
+        }
+    }
+    return Acceptable;
+}
+
+namespace {
+
+bool isTypedNonDigit(const QString& text) {
+    for (const QChar character : text) {
+        if (character.isPrint() && (character < u'0' || character > u'9')) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+bool DigitsOnlyFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool command = key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+        if (!command && isTypedNonDigit(key->text())) {
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace wl3::ui

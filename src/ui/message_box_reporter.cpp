@@ -1,0 +1,28 @@
+#include "ui/message_box_reporter.h"
+
+#include "ui/edit_text.h"
+
+#include <QMessageBox>
+
+namespace wl3::ui {
+
+namespace {
+
+void showBox(const QString& caption, std::string_view text) {
+    QMessageBox box(QMessageBox::NoIcon, caption, fromLatin1Bytes(text), QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+} // namespace
+
+void MessageBoxReporter::errorBox(std::string_view text) {
+    showBox(QString(), text);
+}
+
+void MessageBoxReporter::message(std::string_view caption, std::string_view text) {
+    showBox(fromLatin1Bytes(caption), text);
+}
+
+} // namespace wl3::ui

@@ -1,0 +1,31 @@
+// Shows the main window and saves a picture of it: wrenlink3config-grab OUTPUT.png
+#include "ui/config_dialog.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QWindow>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() != 2) {
+        std::fprintf(stderr, "usage: wrenlink3config-grab OUTPUT.png\n");
+        return 2;
+    }
+    wl3::ui::ConfigDialog dialog;
+    dialog.show();
+    QElapsedTimer waited;
+    waited.start();
+    while (!(dialog.windowHandle() && dialog.windowHandle()->isExposed()) &&
+           waited.elapsed() < 5000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    if (!dialog.grab().save(arguments.at(1), "PNG")) {
+        std::fprintf(stderr, "wrenlink3config-grab: cannot write %s\n",
+                     qPrintable(arguments.at(1)));
+        return 1;
+    }
+    return 0;
+}
