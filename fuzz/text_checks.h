@@ -1,0 +1,23 @@
+#pragma once
+
+#include "config/tracker_config.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace wl3::fuzz {
+
+// Every text must end with a NUL inside its field, at or before its limit.
+inline void requireTerminatedTexts(const TrackerConfig& config) {
+    const auto terminated = [](const auto& field) {
+        return std::find(field.begin(), field.end(), '\0') != field.end();
+    };
+    for (int p = 0; p < kProfileCount; ++p) {
+        if (!terminated(config.callsign[p]) || !terminated(config.digiPath[p]) ||
+            !terminated(config.statusText[p])) {
+            std::abort();
+        }
+    }
+}
+
+} // namespace wl3::fuzz
