@@ -165,6 +165,7 @@ TEST_F(ImageReadTest, OnceStopsAfterAFailedCommandWrite) {
 
 struct DoubleRead {
     const char* name;
+    friend void PrintTo(const DoubleRead& row, std::ostream* out) { *out << row.name; }
     std::vector<std::uint8_t> first;
     std::vector<std::uint8_t> second;
     int result;

@@ -39,6 +39,7 @@ TEST_F(LinkTest, RejectsPortNumbersOutsideOneToFourWithoutOpening) {
 
 struct OpenFailure {
     const char* name;
+    friend void PrintTo(const OpenFailure& row, std::ostream* out) { *out << row.name; }
     bool FakePortScript::*flag;
     const char* message;
     Calls calls;
