@@ -13,6 +13,7 @@ struct SerialDeviceInfo {
 };
 
 // Every serial device of this machine, in the order "COM1", "COM2", ... stand for them.
+// On Windows the system's own COM numbers are kept, so a number may be missing.
 std::vector<SerialDeviceInfo> listSerialDevices();
 
 // The device "COM<portNumber>" opens on this machine now; empty when there is none.
