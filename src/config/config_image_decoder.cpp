@@ -55,21 +55,17 @@ void decodeNumbers(TrackerConfig& config, Image image, int p) {
     config.manualTxDelayMs[p] = txDelayFromByte(image[kManualTxDelay + p]);
     config.micEMessage[p] = image[kMicEMessage + p];
     config.micEPath[p] = image[kMicEPath + p];
-    config.symbol[p] = static_cast<char>(image[kSymbol + p]);
-    config.symbolTable[p] = static_cast<char>(image[kSymbolTable + p]);
     config.statusEvery[p] = image[kStatusEvery + p];
     config.autoRateSec[p] = word(image[kAutoRateLow + p], image[kAutoRateHigh + p]);
     config.manualRateSec[p] = word(image[kManualRateLow + p], image[kManualRateHigh + p]);
     config.quietTimeMs[p] = quietTimeFromByte(image[kQuietTime + p]);
     config.powerSwitchTimeSec[p] = image[kPowerSwitchTime + p];
 
-    const auto printable = [](std::uint8_t c) { return c >= 0x20 && c < 0x80; };
-    if (!printable(image[kSymbol + p])) {
-        config.symbol[p] = '-';
-    }
-    if (!printable(image[kSymbolTable + p])) {
-        config.symbolTable[p] = '/';
-    }
+    const auto printableOr = [](std::uint8_t c, char replacement) {
+        return c >= 0x20 && c < 0x80 ? static_cast<char>(c) : replacement;
+    };
+    config.symbol[p] = printableOr(image[kSymbol + p], '-');
+    config.symbolTable[p] = printableOr(image[kSymbolTable + p], '/');
 }
 
 template <std::size_t N>
@@ -80,7 +76,8 @@ void decodeFlags(TrackerConfig& config, const std::array<layout::ProfileFlag, N>
     }
 }
 
-// Both blocks are read from the same offset, as the tracker does.
+// Both are read from the offset, although the encoder puts a time-slot value after a
+// SmartBeaconing block; the form never enables both in one profile.
 void decodeOptionalBlocks(TrackerConfig& config, Image image, int p) {
     const int o = image[layout::kOptionalOffset + p];
     if (config.smartBeaconing[p] && fitsAt(o, layout::kSmartBeaconingSize)) {

@@ -3,6 +3,7 @@
 #include "config/tracker_config.h"
 
 #include <array>
+#include <cstdint>
 
 // Byte positions in the configuration image. Each fixed-area quantity has a pair of
 // bytes, Primary first, so a profile's byte is the position plus its ProfileIndex.
