@@ -32,7 +32,7 @@ AboutDialog::AboutDialog(QWidget* parent)
                             QSize(kIconSizePx, kIconSizePx)));
 
     builder.addStaticText("Wrenlink3Config Version 1.00", {61, 10, 100, 8}, Qt::AlignLeft);
-    builder.addStaticText("Copyright (C) 2026 the Wrenlink3Config developers", {45, 25, 145, 8},
+    builder.addStaticText("Copyright (C) 2026 Wrenlink3Config authors", {45, 25, 145, 8},
                           Qt::AlignLeft);
     QPushButton* ok = builder.addPushButton("OK", {178, 7, 32, 14});
     ok->setDefault(true);

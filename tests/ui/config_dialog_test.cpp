@@ -1,0 +1,318 @@
+#include "dialog_driver.h"
+#include "ui/about_dialog.h"
+#include "ui/config_dialog_layout.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QStyleOptionButton>
+#include <QTimer>
+#include <algorithm>
+#include <vector>
+
+using namespace wl3;
+using namespace wl3::ui;
+using wl3::test::DialogDriver;
+
+namespace {
+
+const ControlRow& rowOf(int id) {
+    const auto rows = configDialogRows();
+    return *std::ranges::find(rows, id, &ControlRow::id);
+}
+
+// The texts of labels too narrow for them.
+QStringList clippedLabels(const QWidget& window) {
+    QStringList clipped;
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->fontMetrics().horizontalAdvance(label->text()) > label->width()) {
+            clipped << label->text();
+        }
+    }
+    return clipped;
+}
+
+// Closes whatever modal window opens next, after handing it to inspect.
+template <typename Inspect> void whenModalOpens(Inspect inspect) {
+    QTimer::singleShot(0, [inspect] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal != nullptr);
+        inspect(*modal);
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+}
+
+} // namespace
+
+class ConfigDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsOnPrimaryWithDefaultsAndFocusInCallsign() {
+        DialogDriver ui;
+        QVERIFY(QTest::qWaitForWindowActive(ui.dialog.get()));
+        QCOMPARE(ui.dialog->windowTitle(), QStringLiteral("Wrenlink3Config"));
+        QCOMPARE(ui.tabs()->count(), 2);
+        QCOMPARE(ui.tabs()->tabText(0), QStringLiteral("Primary"));
+        QCOMPARE(ui.tabs()->tabText(1), QStringLiteral("Seconday"));
+        QCOMPARE(ui.tabs()->currentIndex(), 0);
+        QCOMPARE(ui.config().currentProfile, 0);
+        QCOMPARE(ui.list(kComPort)->currentText(), QStringLiteral("COM1"));
+        QCOMPARE(QApplication::focusWidget(), ui.edit(kCallsign));
+
+        const std::vector<std::pair<int, QString>> texts{
+            {kCallsign, "NOCALL"},   {kDigiPath, "WIDE2-2"},     {kSymbol, ">"},
+            {kSymbolTable, "/"},     {kAutoTxDelay, "300"},      {kAutoRate, "120"},
+            {kManualTxDelay, "125"}, {kManualRate, "30"},        {kQuietTime, "500"},
+            {kCalibration, "128"},   {kStatusText, "Wrenlink3"}, {kStatusEvery, "3"},
+            {kSlotOffset, "15"},     {kMinTurnAngle, "27"},      {kTurnSlope, "255"},
+            {kMinTurnTime, "5"},     {kSlowSpeed, "5"},          {kSlowRate, "1800"},
+            {kFastSpeed, "65"},      {kFastRate, "90"},          {kPowerSwitchTime, "3"},
+        };
+        for (const auto& [id, text] : texts) {
+            QCOMPARE(ui.edit(id)->text(), text);
+        }
+        for (const ControlRow& row : configDialogRows()) {
+            if (row.kind == ControlKind::CheckBox) {
+                const bool on = row.id == kSendAltitude || row.id == kMicEEnable;
+                QCOMPARE(ui.box(row.id)->isChecked(), on);
+            }
+        }
+        QCOMPARE(ui.list(kMicEMessage)->currentText(), QStringLiteral("Off Duty"));
+        QCOMPARE(ui.list(kMicEPath)->currentText(), QStringLiteral("Conventional"));
+    }
+
+    void startUpEnablesFollowTheDefaults() {
+        DialogDriver ui;
+        for (const int id : {kMicEMessage, kMicEPath, kForcePrintable, kAutoRate}) {
+            QVERIFY2(ui.dialog->control(id)->isEnabled(), qPrintable(QString::number(id)));
+        }
+        for (const int id : {kSlowSpeed, kSlowRate, kFastSpeed, kFastRate, kMinTurnAngle,
+                             kTurnSlope, kMinTurnTime, kSlotOffset, kPowerSwitchTime}) {
+            QVERIFY2(!ui.dialog->control(id)->isEnabled(), qPrintable(QString::number(id)));
+        }
+    }
+
+    void listsHoldTheirFixedItemsAndAreEditable() {
+        DialogDriver ui;
+        const auto check = [&](int id, const auto& items) {
+            QComboBox* list = ui.list(id);
+            QVERIFY(list->isEditable());
+            QCOMPARE(list->count(), static_cast<int>(items.size()));
+            for (int i = 0; i < list->count(); ++i) {
+                QCOMPARE(list->itemText(i), QString::fromLatin1(items[i].data(), items[i].size()));
+            }
+        };
+        check(kMicEMessage, kMicEMessageItems);
+        check(kMicEPath, kMicEPathItems);
+        check(kComPort, kComPortItems);
+        QCOMPARE(ui.list(kMicEPath)->itemText(12), QStringLiteral("North + WIDE"));
+    }
+
+    void controlsSitAtTheirDialogUnitRectangles() {
+        DialogDriver ui;
+        const BaseUnits units = ui.dialog->baseUnits();
+        QCOMPARE(units.x, baseUnitsOf(ui.dialog->font()).x);
+        QCOMPARE(units.y, QFontMetrics(ui.dialog->font()).height());
+        QCOMPARE(ui.dialog->size(), QSize(mulDiv(402, units.x, 4), mulDiv(271, units.y, 8)));
+
+        for (const int id : {kCallsign, kManualRate, kPowerSwitchEnable, kFastRate, kExit}) {
+            const DuRect du = rowOf(id).rect;
+            const QRect expected(mulDiv(du.x, units.x, 4), mulDiv(du.y, units.y, 8),
+                                 mulDiv(du.width, units.x, 4), mulDiv(du.height, units.y, 8));
+            QCOMPARE(ui.dialog->control(id)->geometry(), expected);
+        }
+        // A drop-down list's row height is its opened list; the closed field is edit-high.
+        const QRect list = ui.dialog->control(kMicEPath)->geometry();
+        QCOMPARE(list.topLeft(), QPoint(mulDiv(300, units.x, 4), mulDiv(78, units.y, 8)));
+        QCOMPARE(list.width(), mulDiv(60, units.x, 4));
+        QCOMPARE(list.height(), ui.edit(kCallsign)->height());
+    }
+
+    void noTextIsClippedInTheFontInUse() {
+        DialogDriver ui;
+        QCOMPARE(clippedLabels(*ui.dialog), QStringList());
+        for (QCheckBox* box : ui.dialog->findChildren<QCheckBox*>()) {
+            QStyleOptionButton option;
+            option.initFrom(box);
+            option.text = box->text();
+            const QRect text =
+                box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+            QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) <= text.width(),
+                     qPrintable(box->text()));
+        }
+        for (const QPushButton* button : ui.dialog->findChildren<QPushButton*>()) {
+            const int text = button->fontMetrics().horizontalAdvance(button->text());
+            QVERIFY2(text + 4 <= button->width(), qPrintable(button->text()));
+        }
+    }
+
+    void tabOrderFollowsTheTable() {
+        DialogDriver ui;
+        std::vector<int> order;
+        QWidget* widget = ui.dialog->control(kCallsign);
+        do {
+            const QVariant id = widget->property("controlId");
+            if (id.isValid()) {
+                order.push_back(id.toInt());
+            }
+            widget = widget->nextInFocusChain();
+        } while (widget != ui.dialog->control(kCallsign));
+        std::vector<int> expected;
+        for (const ControlRow& row : configDialogRows()) {
+            expected.push_back(row.id);
+        }
+        QCOMPARE(order, expected);
+        for (const ControlRow& row : configDialogRows()) {
+            QVERIFY(ui.dialog->control(row.id)->focusPolicy() & Qt::TabFocus);
+        }
+    }
+
+    void switchingTabsMovesHidesOrShowsNothing() {
+        DialogDriver ui;
+        const auto snapshot = [&] {
+            std::vector<std::pair<QRect, bool>> state;
+            for (QWidget* child : ui.dialog->findChildren<QWidget*>()) {
+                state.emplace_back(child->geometry(), child->isVisible());
+            }
+            return state;
+        };
+        ui.list(kComPort)->setCurrentIndex(2);
+        const auto before = snapshot();
+        ui.clickTab(1);
+        QCOMPARE(ui.tabs()->currentIndex(), 1);
+        QCOMPARE(snapshot(), before);
+        QCOMPARE(ui.list(kComPort)->currentIndex(), 2);
+    }
+
+    void upperCaseEditsCapitaliseTypedLetters() {
+        DialogDriver ui;
+        ui.typeInto(kCallsign, "n0call-9");
+        QCOMPARE(ui.edit(kCallsign)->text(), QStringLiteral("N0CALL-9"));
+        ui.typeInto(kDigiPath, "wide1-1,wide2-1");
+        QCOMPARE(ui.edit(kDigiPath)->text(), QStringLiteral("WIDE1-1,WIDE2-1"));
+        ui.typeInto(kSymbol, "k");
+        QCOMPARE(ui.edit(kSymbol)->text(), QStringLiteral("k"));
+        ui.typeInto(kStatusText, "Mobile, qrv");
+        QCOMPARE(ui.edit(kStatusText)->text(), QStringLiteral("Mobile, qrv"));
+    }
+
+    void digitsOnlyEditsRefuseOtherKeys() {
+        DialogDriver ui;
+        for (const ControlRow& row : configDialogRows()) {
+            if (row.input != InputRule::DigitsOnly) {
+                continue;
+            }
+            ui.edit(row.id)->setEnabled(true);
+            ui.typeInto(row.id, "1a- 2.B+3");
+            QCOMPARE(ui.edit(row.id)->text(), QStringLiteral("123"));
+            QTest::keyClick(ui.edit(row.id), Qt::Key_Backspace);
+            QCOMPARE(ui.edit(row.id)->text(), QStringLiteral("12"));
+        }
+        // Text that arrives other than by typing is kept, and read up to its first non-digit.
+        ui.replaceText(kQuietTime, "  -40ms");
+        QCOMPARE(ui.dialog->getEditNumber(kQuietTime), -40);
+    }
+
+    void enterInAnEditAndExitAcceptEscapeAndCloseReject_data() {
+        QTest::addColumn<int>("way");
+        QTest::addColumn<int>("result");
+        QTest::newRow("Enter in Callsign") << 0 << int(QDialog::Accepted);
+        QTest::newRow("keypad Enter in a number") << 1 << int(QDialog::Accepted);
+        QTest::newRow("Enter on a check box") << 2 << int(QDialog::Accepted);
+        QTest::newRow("Exit") << 3 << int(QDialog::Accepted);
+        QTest::newRow("Escape") << 4 << int(QDialog::Rejected);
+        QTest::newRow("close box") << 5 << int(QDialog::Rejected);
+    }
+
+    void enterInAnEditAndExitAcceptEscapeAndCloseReject() {
+        QFETCH(int, way);
+        QFETCH(int, result);
+        DialogDriver ui;
+        ui.typeInto(kCallsign, "unsaved");
+        switch (way) {
+        case 0:
+            QTest::keyClick(ui.edit(kCallsign), Qt::Key_Return);
+            break;
+        case 1:
+            QTest::keyClick(ui.edit(kTurnSlope), Qt::Key_Enter, Qt::KeypadModifier);
+            break;
+        case 2:
+            QTest::keyClick(ui.box(kInvertCdIn), Qt::Key_Return);
+            break;
+        case 3:
+            QTest::mouseClick(ui.button(kExit), Qt::LeftButton);
+            break;
+        case 4:
+            QTest::keyClick(ui.edit(kDigiPath), Qt::Key_Escape);
+            break;
+        case 5:
+            ui.dialog->close();
+            break;
+        }
+        QVERIFY(!ui.dialog->isVisible());
+        QCOMPARE(ui.dialog->result(), result);
+        QVERIFY(ui.reporter.entries.empty());
+    }
+
+    void noButtonIsADefaultButton() {
+        DialogDriver ui;
+        for (const QPushButton* button : ui.dialog->findChildren<QPushButton*>()) {
+            QVERIFY(!button->autoDefault());
+            QVERIFY(!button->isDefault());
+        }
+    }
+
+    void comPortTipsNameTheDeviceEachPortOpens() {
+        std::string com1 = "/dev/pts/7";
+        DialogDriver ui([&com1](int port) { return port == 1 ? com1 : std::string(); });
+        QComboBox* ports = ui.list(kComPort);
+        QCOMPARE(ports->itemData(0, Qt::ToolTipRole).toString(), QStringLiteral("/dev/pts/7"));
+        QCOMPARE(ports->itemData(3, Qt::ToolTipRole).toString(), QStringLiteral("no device"));
+
+        com1 = "/dev/ttyUSB0";
+        ports->showPopup();
+        QCOMPARE(ports->itemData(0, Qt::ToolTipRole).toString(), QStringLiteral("/dev/ttyUSB0"));
+        ports->hidePopup();
+    }
+
+    void aboutEntryOpensTheAboutBox() {
+        DialogDriver ui;
+        const QList<QAction*> actions = ui.dialog->actions();
+        QCOMPARE(actions.size(), 1);
+        QCOMPARE(actions.front()->text(), QStringLiteral("&About WrenlinkIIConfig..."));
+        QCOMPARE(actions.front()->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(ui.dialog->contextMenuPolicy(), Qt::ActionsContextMenu);
+
+        QStringList texts;
+        QStringList clipped;
+        QString title;
+        whenModalOpens([&](QWidget& about) {
+            title = about.windowTitle();
+            clipped = clippedLabels(about);
+            for (const QLabel* label : about.findChildren<QLabel*>()) {
+                texts << label->text();
+            }
+        });
+        actions.front()->trigger();
+        QCOMPARE(title, QStringLiteral("About WrenlinkIIConfig"));
+        QVERIFY(texts.contains(QStringLiteral("Wrenlink3Config Version 1.00")));
+        QVERIFY(texts.contains(QStringLiteral("Copyright (C) 2026 Wrenlink3Config authors")));
+        QCOMPARE(clipped, QStringList());
+        QVERIFY(ui.dialog->isVisible());
+    }
+
+    void aboutBoxClosesOnEnterThroughItsDefaultOk() {
+        AboutDialog about(nullptr);
+        about.show();
+        const QList<QPushButton*> buttons = about.findChildren<QPushButton*>();
+        QCOMPARE(buttons.size(), 1);
+        QVERIFY(buttons.front()->isDefault());
+        QTest::keyClick(&about, Qt::Key_Return);
+        QVERIFY(!about.isVisible());
+        QCOMPARE(about.result(), int(QDialog::Accepted));
+    }
+};
+
+QTEST_MAIN(ConfigDialogTest)
+#include "config_dialog_test.moc"
