@@ -83,7 +83,8 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
            bool errIsTerminal) {
     CLI::App app("wl3: reads, writes, shows and converts Wrenlink3 tracker configurations.", "wl3");
     app.footer(footer({}));
-    app.require_subcommand(1);
+    // At most one, so that a word that is no command is named as such; none is refused below.
+    app.require_subcommand(0, 1);
     app.set_version_flag("--version", WL3_VERSION, "Print the version of wl3 and exit");
 
     std::string file;
@@ -156,6 +157,9 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
 
     try {
         app.parse(argc, argv);
+        if (app.get_subcommands().empty()) {
+            throw CLI::RequiredError("A subcommand");
+        }
     } catch (const CLI::ParseError& e) {
         return app.exit(e, out, err) == 0 ? kExitOk : kExitUsage;
     }

@@ -1,0 +1,143 @@
+#include "cli/cli_app.h"
+#include "temp_dir.h"
+#include "tracker_sim_process.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace wl3 {
+namespace {
+
+struct CliResult {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+CliResult runInProcess(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), "wl3");
+    std::vector<const char*> argv;
+    for (const auto& argument : arguments) {
+        argv.push_back(argument.c_str());
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    const int exitCode = runCli(static_cast<int>(argv.size()), argv.data(), out, err, false);
+    return {exitCode, out.str(), err.str()};
+}
+
+// The installed program as a user runs it, with stdout and stderr in files.
+CliResult runBinary(const test::TempDir& dir, const std::string& arguments) {
+    const auto out = dir / "stdout.txt";
+    const auto err = dir / "stderr.txt";
+    const std::string command = std::string(WL3_BINARY_PATH) + " " + arguments + " >" +
+                                out.string() + " 2>" + err.string() + " </dev/null";
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status)) << command;
+    return {WEXITSTATUS(status), test::readAll(out), test::readAll(err)};
+}
+
+TEST(CliApp, UsageErrorsExitWithTwoAndSayWhy) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+        {{}, "A subcommand is required"},
+        {{"frobnicate"}, "frobnicate"},
+        {{"show"}, "FILE is required"},
+        {{"show", "config.txt"}, "a file name ending in .wl3 or .json, not \"config.txt\""},
+        {{"import", "in.json"}, "--output is required"},
+        {{"read"}, "--output is required"},
+        {{"read", "-o", "out.bin"}, "a file name ending in .wl3 or .json, not \"out.bin\""},
+        {{"write", "in.wl3", "--backup", "old"}, "not \"old\""},
+        {{"version", "--port", "COM5"}, "COM1 to COM4 or a device path, not \"COM5\""},
+        {{"version", "--port", ""}, "COM1 to COM4 or a device path"},
+        {{"tone"}, "TONE is required"},
+        {{"tone", "1000"}, "1000 not in {1200,2200,both,stop}"},
+        {{"ports", "extra"}, "extra"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const auto result = runInProcess(arguments);
+        EXPECT_EQ(result.exitCode, 2) << testing::PrintToString(arguments);
+        EXPECT_NE(result.err.find(message), std::string::npos)
+            << testing::PrintToString(arguments) << ": " << result.err;
+        EXPECT_EQ(result.out, "");
+    }
+}
+
+TEST(CliApp, HelpOfEveryCommandFitsEightyColumns) {
+    for (const std::string command :
+         {"", "show", "export", "import", "ports", "version", "read", "write", "tone"}) {
+        SCOPED_TRACE(command);
+        const auto result =
+            runInProcess(command.empty() ? std::vector<std::string>{"--help"}
+                                         : std::vector<std::string>{command, "--help"});
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_NE(result.out.find("Usage: wl3"), std::string::npos);
+        EXPECT_NE(result.out.find("Exit status: 0 on success"), std::string::npos);
+        std::istringstream lines(result.out);
+        for (std::string line; std::getline(lines, line);) {
+            EXPECT_LE(line.size(), 80u) << line;
+        }
+    }
+}
+
+TEST(CliApp, HelpNamesEveryCommandAndOption) {
+    const auto top = runInProcess({"--help"});
+    for (const char* command :
+         {"show", "export", "import", "ports", "version", "read", "write", "tone"}) {
+        EXPECT_NE(top.out.find(std::string("\n  ") + command + " "), std::string::npos) << command;
+    }
+    EXPECT_NE(runInProcess({"write", "--help"}).out.find("--backup FILE"), std::string::npos);
+    EXPECT_NE(runInProcess({"read", "--help"}).out.find("-p,--port PORT=COM1"), std::string::npos);
+    EXPECT_NE(runInProcess({"tone", "--help"}).out.find("1200 or 2200 (Hz), both, or stop"),
+              std::string::npos);
+}
+
+TEST(CliApp, TheProgramsExitStatusesAndStreams) {
+    test::TempDir dir;
+    EXPECT_EQ(runBinary(dir, "").exitCode, 2);
+    EXPECT_EQ(runBinary(dir, "--help").exitCode, 0);
+    EXPECT_EQ(runBinary(dir, "--version").out, std::string(WL3_VERSION) + "\n");
+
+    const auto missing = runBinary(dir, "show " + (dir / "missing.wl3").string());
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(missing.err, "Load Failed: Failed to open file\n");
+
+    test::writeAll(dir / "in.json", R"({"primary": {"callsign": "W1AW"}})");
+    const auto imported =
+        runBinary(dir, "import " + (dir / "in.json").string() + " -o " + (dir / "a.wl3").string());
+    EXPECT_EQ(imported.exitCode, 0);
+    EXPECT_EQ(imported.err, "");
+    const auto shown = runBinary(dir, "show " + (dir / "a.wl3").string());
+    EXPECT_EQ(shown.exitCode, 0);
+    EXPECT_NE(shown.out.find("Callsign:                W1AW                        NOCALL\n"),
+              std::string::npos);
+}
+
+TEST(CliApp, TheProgramTalksToTheSimulatedTracker) {
+    test::TempDir dir;
+    test::TrackerSimProcess sim;
+    ASSERT_FALSE(sim.devicePath().empty());
+    const auto version = runBinary(dir, "version --port " + sim.devicePath());
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "Wrenlink3 v1.00\n");
+    EXPECT_EQ(version.err, ""); // no progress lines when stderr is not a terminal
+
+    const auto read =
+        runBinary(dir, "read -p " + sim.devicePath() + " -o " + (dir / "tracker.json").string());
+    EXPECT_EQ(read.exitCode, 0);
+    EXPECT_EQ(read.err, "Wrenlink3 Read: Read Successful\n");
+
+    const auto tone = runBinary(dir, "tone stop --port=" + sim.devicePath());
+    EXPECT_EQ(tone.exitCode, 0);
+
+    const auto missing = runBinary(dir, "write " + (dir / "tracker.json").string() +
+                                            " --port /dev/wl3-no-such-port");
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err.rfind("Count not aquire Com Port: /dev/wl3-no-such-port: ", 0), 0u)
+        << missing.err;
+}
+
+} // namespace
+} // namespace wl3

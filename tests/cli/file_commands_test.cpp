@@ -1,0 +1,164 @@
+#include "cli/config_json.h"
+#include "command_run.h"
+#include "files/config_file.h"
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace wl3 {
+namespace {
+
+using test::CommandRun;
+using test::readAll;
+using test::RecordingReporter;
+using test::writeAll;
+using Entry = RecordingReporter::Entry;
+using Json = nlohmann::ordered_json;
+
+class FileCommands : public testing::Test {
+protected:
+    std::filesystem::path saved(const std::string& name, TrackerConfig config = {}) const {
+        RecordingReporter reporter;
+        EXPECT_EQ(saveConfigFile(dir / name, config, reporter), Status::Ok);
+        return dir / name;
+    }
+
+    test::TempDir dir;
+};
+
+TEST_F(FileCommands, ExportOfTheDefaultFileShowsTheDecodersValues) {
+    CommandRun run;
+    ASSERT_EQ(runExport(run.context, saved("default.wl3"), {}), kExitOk);
+    Json expected = configToJson(TrackerConfig());
+    for (const char* profile : {"primary", "secondary"}) {
+        expected[profile]["manualTxDelayMs"] = 127;
+        expected[profile]["quietTimeMs"] = 526;
+    }
+    EXPECT_EQ(run.out.str(), expected.dump(2) + "\n");
+    EXPECT_TRUE(run.reporter.entries.empty());
+}
+
+TEST_F(FileCommands, ImportThenExportGivesTheSameJsonUpToTheEncodersConversions) {
+    TrackerConfig config;
+    setText(config.callsign[kSecondary], "W1AW-7");
+    setText(config.statusText[kPrimary], "Stra\xDF"
+                                         "e");
+    config.timeSlotting[kSecondary] = true;
+    config.autoRateSec[kSecondary] = 60;
+    config.manualTxDelayMs[kPrimary] = 300;
+    config.calibration = 300;
+    writeAll(dir / "in.json", configToJsonText(config));
+
+    CommandRun run;
+    ASSERT_EQ(runImport(run.context, dir / "in.json", dir / "out.wl3"), kExitOk);
+    ASSERT_EQ(runExport(run.context, dir / "out.wl3", dir / "out.json"), kExitOk);
+    EXPECT_TRUE(run.reporter.entries.empty());
+
+    Json expected = configToJson(config);
+    expected["calibration"] = 44;                  // low 8 bits
+    expected["secondary"]["rateDivides60"] = true; // derived by the encoder
+    expected["secondary"]["rateDivides600"] = true;
+    for (const char* profile : {"primary", "secondary"}) {
+        expected[profile]["quietTimeMs"] = 526; // 26.3 ms steps
+    }
+    expected["secondary"]["manualTxDelayMs"] = 127; // 6.666 ms steps
+    EXPECT_EQ(readAll(dir / "out.json"), expected.dump(2) + "\n");
+}
+
+TEST_F(FileCommands, ImportWarnsOfTruncatedStatusTextAndStillWrites) {
+    writeAll(dir / "in.json", Json{{"primary", {{"statusText", std::string(100, 'p')}}},
+                                   {"secondary", {{"statusText", "other"}}}}
+                                  .dump());
+    CommandRun run;
+    EXPECT_EQ(runImport(run.context, dir / "in.json", dir / "out.wl3"), kExitOk);
+    ASSERT_EQ(run.reporter.entries.size(), 1u);
+    EXPECT_EQ(run.reporter.entries[0].caption, "Status Beacon Text Truncated");
+    EXPECT_EQ(std::filesystem::file_size(dir / "out.wl3"), 136u);
+}
+
+TEST_F(FileCommands, FailedImportsLeaveTheOutputAsItWas) {
+    writeAll(dir / "too-long.json",
+             R"({"primary": {"digiPath": "WIDE1-1,WIDE2-1,WIDE3-1,WIDE4-1,WIDE5-1,WIDE6-1"},
+                 "secondary": {"digiPath": "WIDE1-2,WIDE2-2,WIDE3-2,WIDE4-2,WIDE5-2,WIDE6-2"}})");
+    writeAll(dir / "unknown-key.json", R"({"primary": {"colour": "red"}})");
+    writeAll(dir / "broken.json", R"({"primary": )");
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"too-long.json",
+         "The callsigns and digipeater paths do not fit in the tracker's memory. Use fewer "
+         "digipeaters, or make the primary and secondary callsigns and paths identical."},
+        {"unknown-key.json", "unknown key \"primary.colour\""},
+        {"missing.json", "Failed to open file"},
+    };
+    for (const auto& [input, message] : cases) {
+        SCOPED_TRACE(input);
+        for (bool outputExists : {false, true}) {
+            const auto output = dir / "out.wl3";
+            std::filesystem::remove(output);
+            if (outputExists) {
+                writeAll(output, "keep me");
+            }
+            CommandRun run;
+            EXPECT_EQ(runImport(run.context, dir / input, output), kExitFailed);
+            ASSERT_EQ(run.reporter.entries.size(), 1u);
+            EXPECT_EQ(run.reporter.entries[0].text, message);
+            EXPECT_EQ(std::filesystem::exists(output), outputExists);
+            if (outputExists) {
+                EXPECT_EQ(readAll(output), "keep me");
+            }
+        }
+    }
+    CommandRun run;
+    EXPECT_EQ(runImport(run.context, dir / "broken.json", dir / "out.wl3"), kExitFailed);
+    ASSERT_EQ(run.reporter.entries.size(), 1u);
+    EXPECT_EQ(run.reporter.entries[0].caption, "Load Failed");
+    EXPECT_EQ(run.reporter.entries[0].text.rfind("not valid JSON: ", 0), 0u);
+}
+
+TEST_F(FileCommands, ExportReplacesItsOutputWholeAndLeavesNoTemporaryFile) {
+    const auto input = saved("in.wl3");
+    writeAll(dir / "out.json", std::string(5000, 'x'));
+    CommandRun run;
+    ASSERT_EQ(runExport(run.context, input, dir / "out.json"), kExitOk);
+    TrackerConfig config;
+    std::string error;
+    EXPECT_TRUE(configFromJsonText(readAll(dir / "out.json"), config, error)) << error;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              2);
+    EXPECT_EQ(run.out.str(), "");
+}
+
+TEST_F(FileCommands, ExportOfAFileThatIsNotWl3Fails) {
+    writeAll(dir / "in.wl3", R"({"calibration": 1})");
+    CommandRun run;
+    EXPECT_EQ(runExport(run.context, dir / "in.wl3", {}), kExitFailed);
+    EXPECT_EQ(run.reporter.entries, (std::vector<Entry>{{"Load Failed", "Invalid File Format"}}));
+    EXPECT_EQ(run.out.str(), "");
+}
+
+TEST_F(FileCommands, ShowReadsBothFileKinds) {
+    TrackerConfig config;
+    setText(config.callsign[kSecondary], "W1AW");
+    writeAll(dir / "in.json", configToJsonText(config));
+    CommandRun fromJson;
+    ASSERT_EQ(runShow(fromJson.context, dir / "in.json"), kExitOk);
+    CommandRun fromWl3;
+    ASSERT_EQ(runShow(fromWl3.context, saved("in.wl3", config)), kExitOk);
+    EXPECT_NE(
+        fromJson.out.str().find("Callsign:                NOCALL                      W1AW\n"),
+        std::string::npos);
+    // The .wl3 file went through the encoder: its delays are those the tracker keeps.
+    EXPECT_NE(fromJson.out.str().find("Quiet Time:            500 milliseconds"),
+              std::string::npos);
+    EXPECT_NE(fromWl3.out.str().find("Quiet Time:            526 milliseconds"), std::string::npos);
+}
+
+TEST_F(FileCommands, ShowOfAMissingFileFails) {
+    CommandRun run;
+    EXPECT_EQ(runShow(run.context, dir / "missing.wl3"), kExitFailed);
+    EXPECT_EQ(run.reporter.entries, (std::vector<Entry>{{"Load Failed", "Failed to open file"}}));
+    EXPECT_EQ(run.out.str(), "");
+}
+
+} // namespace
+} // namespace wl3

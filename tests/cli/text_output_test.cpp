@@ -1,0 +1,61 @@
+#include "cli/port_choice.h"
+#include "cli/stderr_reporter.h"
+#include "cli/text_encoding.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace wl3 {
+namespace {
+
+TEST(StderrReporter, WritesOneLinePerMessage) {
+    std::ostringstream err;
+    StderrReporter reporter(err);
+    reporter.message("Wrenlink3 Read", "Read Successful");
+    reporter.errorBox("Bad EE Size 127\n");
+    reporter.errorBox("Count not aquire Com Port\n/dev/ttyUSB0: busy");
+    reporter.errorBox("Wrenlink3 v1 \xB5\x1B[2J\r\n");
+    EXPECT_EQ(err.str(), "Wrenlink3 Read: Read Successful\n"
+                         "Bad EE Size 127\n"
+                         "Count not aquire Com Port: /dev/ttyUSB0: busy\n"
+                         "Wrenlink3 v1 \u00B5\\x1B[2J\n");
+}
+
+TEST(TextEncoding, PrintableTextShowsLatin1AsUtf8AndControlsAsEscapes) {
+    EXPECT_EQ(printableText("caf\xE9\t\x7F\x85\xA0"), "caf\u00E9\\t\\x7F\\x85\u00A0");
+    EXPECT_EQ(withoutControls("Caf\xC3\xA9\x1B\n"), "Caf\xC3\xA9??");
+}
+
+TEST(TextEncoding, DecodeUtf8ReplacesIllFormedSequences) {
+    EXPECT_EQ(decodeUtf8("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"), U"a\u00E9\u20AC\U0001F600");
+    EXPECT_EQ(decodeUtf8("\xC3"), U"\uFFFD");
+    EXPECT_EQ(decodeUtf8("\xC0\xAF"), U"\uFFFD");       // overlong "/"
+    EXPECT_EQ(decodeUtf8("\xED\xA0\x80x"), U"\uFFFDx"); // a surrogate
+}
+
+TEST(PortChoice, TakesTheWindowsPortNamesOrADevicePath) {
+    struct Row {
+        std::string text;
+        std::optional<int> portNumber;
+        std::string devicePath;
+    };
+    const std::vector<Row> rows{
+        {"COM1", 1, ""},       {"com4", 4, ""},
+        {"CoM2", 2, ""},       {"/dev/ttyUSB0", 1, "/dev/ttyUSB0"},
+        {"ttyS1", 1, "ttyS1"}, {"COM", 1, "COM"},
+        {"COMX", 1, "COMX"},   {"COM0", {}, ""},
+        {"COM5", {}, ""},      {"COM12", {}, ""},
+        {"", {}, ""},
+    };
+    for (const auto& row : rows) {
+        const auto choice = parsePortChoice(row.text);
+        ASSERT_EQ(choice.has_value(), row.portNumber.has_value()) << row.text;
+        if (choice) {
+            EXPECT_EQ(choice->portNumber, *row.portNumber) << row.text;
+            EXPECT_EQ(choice->devicePath, row.devicePath) << row.text;
+        }
+    }
+}
+
+} // namespace
+} // namespace wl3
