@@ -24,7 +24,7 @@ protected:
         tracker = std::make_unique<SimulatedTracker>(std::move(options));
         ASSERT_TRUE(tracker->ok());
         link = std::make_unique<SerialLink>(
-            reporter, makeSystemSerialPort([path = tracker->devicePath](int portNumber) {
+            reporter, makeSystemSerialPort([path = tracker->devicePath()](int portNumber) {
                 return portNumber == 2 ? path : std::string();
             }));
         link->setPortNumber(2);
@@ -161,11 +161,12 @@ TEST_F(TrackerTest, APortInUseIsNotTakenOver) {
     start();
     ASSERT_EQ(link->openPort(), Status::Ok);
     RecordingReporter otherReporter;
-    SerialLink other(otherReporter, makeSystemSerialPort([&](int) { return tracker->devicePath; }));
+    SerialLink other(otherReporter,
+                     makeSystemSerialPort([&](int) { return tracker->devicePath(); }));
     std::array<char, 30> version{};
     EXPECT_EQ(other.queryVersion(version), Status::Failed);
     EXPECT_THAT(otherReporter.texts(),
-                ElementsAre("Count not aquire Com Port\n" + tracker->devicePath +
+                ElementsAre("Count not aquire Com Port\n" + tracker->devicePath() +
                             ": another program is using this port."));
     EXPECT_EQ(link->closePort(), Status::Ok);
 }

@@ -165,7 +165,8 @@ void TrackerSim::handle(const Command& command) {
 
 void TrackerSim::queue(std::vector<std::uint8_t> bytes, Clock::duration gapBefore, bool isReply) {
     if (output_.empty()) {
-        nextDue_ = Clock::now() + gapBefore;
+        // On a real line a byte has arrived only when its last bit has.
+        nextDue_ = Clock::now() + gapBefore + kByteTime;
         sentInChunk_ = 0;
     }
     output_.push_back({std::move(bytes), gapBefore, isReply});
