@@ -149,7 +149,10 @@ private:
             int ssid = 0;
             if (plain) {
                 ssid = pick(0, 15);
-                result.text += ssid == 0 ? "" : "-" + std::to_string(ssid);
+                if (ssid != 0) {
+                    result.text += '-';
+                    result.text += std::to_string(ssid);
+                }
             }
             switch (plain ? -1 : pick(0, 3)) {
             case -1:
