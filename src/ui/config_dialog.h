@@ -40,7 +40,6 @@ public:
     BaseUnits baseUnits() const { return baseUnits_; }
 
     TrackerConfig& config() { return config_; }
-    SerialLink& link() { return link_; }
 
     // Texts are bytes read as Latin-1 (see edit_text.h).
     std::string getEditText(int id) const;

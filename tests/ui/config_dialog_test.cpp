@@ -1,6 +1,7 @@
 #include "dialog_driver.h"
 #include "ui/about_dialog.h"
 #include "ui/config_dialog_layout.h"
+#include "ui/group_frame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -107,6 +108,30 @@ private slots:
         check(kMicEPath, kMicEPathItems);
         check(kComPort, kComPortItems);
         QCOMPARE(ui.list(kMicEPath)->itemText(12), QStringLiteral("North + WIDE"));
+    }
+
+    void groupBoxesFrameTheirRectangles() {
+        DialogDriver ui;
+        const BaseUnits units = ui.dialog->baseUnits();
+        QStringList titles;
+        for (const GroupFrame* group : ui.dialog->findChildren<GroupFrame*>()) {
+            titles << group->title();
+            const auto rows = configDialogGroupBoxes();
+            const auto row =
+                std::ranges::find(rows, group->title().toStdString(),
+                                  [](const GroupBoxRow& r) { return std::string(r.title); });
+            QVERIFY(row != rows.end());
+            QCOMPARE(group->geometry(), duToPixels(row->rect, units));
+            QVERIFY(group->focusPolicy() == Qt::NoFocus);
+        }
+        QCOMPARE(titles.size(), 8);
+        QVERIFY(titles.contains(QStringLiteral("SmartBeaconing")));
+        // The form is drawn over the frames, not hidden beneath them.
+        const QWidgetList children = ui.dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        const auto position = [&](const QWidget* widget) { return children.indexOf(widget); };
+        const auto* frame = ui.dialog->findChild<GroupFrame*>();
+        QVERIFY(position(frame) < position(ui.edit(kAutoTxDelay)));
+        QVERIFY(position(ui.tabs()) < position(frame));
     }
 
     void controlsSitAtTheirDialogUnitRectangles() {
@@ -220,6 +245,7 @@ private slots:
         QTest::newRow("Enter in Callsign") << 0 << int(QDialog::Accepted);
         QTest::newRow("keypad Enter in a number") << 1 << int(QDialog::Accepted);
         QTest::newRow("Enter on a check box") << 2 << int(QDialog::Accepted);
+        QTest::newRow("Enter in a closed list") << 6 << int(QDialog::Accepted);
         QTest::newRow("Exit") << 3 << int(QDialog::Accepted);
         QTest::newRow("Escape") << 4 << int(QDialog::Rejected);
         QTest::newRow("close box") << 5 << int(QDialog::Rejected);
@@ -248,6 +274,9 @@ private slots:
             break;
         case 5:
             ui.dialog->close();
+            break;
+        case 6:
+            QTest::keyClick(ui.list(kMicEPath), Qt::Key_Return);
             break;
         }
         QVERIFY(!ui.dialog->isVisible());
