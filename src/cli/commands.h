@@ -21,6 +21,10 @@ struct CommandContext {
     Progress& progress;
 };
 
+// Flushes context.out: kExitOk when all that was written to it arrived, else kExitFailed
+// after reporting it (a full disk behind a redirection, say).
+int finishOutput(const CommandContext& context);
+
 // Each command returns the exit status: kExitOk, or kExitFailed after reporting why.
 
 // A configuration, .wl3 or JSON, both profiles side by side.

@@ -73,8 +73,7 @@ int runPorts(const CommandContext& context) {
         }
         context.out << line << '\n';
     }
-    context.out << std::flush;
-    return kExitOk;
+    return finishOutput(context);
 }
 
 int runVersion(const CommandContext& context, const PortChoice& port) {
@@ -87,8 +86,8 @@ int runVersion(const CommandContext& context, const PortChoice& port) {
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
         text.remove_suffix(1);
     }
-    context.out << printableText(text) << '\n' << std::flush;
-    return kExitOk;
+    context.out << printableText(text) << '\n';
+    return finishOutput(context);
 }
 
 int runRead(const CommandContext& context, const PortChoice& port,

@@ -7,13 +7,21 @@
 
 namespace wl3 {
 
+int finishOutput(const CommandContext& context) {
+    if (!context.out.flush()) {
+        context.reporter.errorBox("Failed to write to standard output");
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
 int runShow(const CommandContext& context, const std::filesystem::path& file) {
     TrackerConfig config;
     if (loadConfiguration(file, config, context.reporter) != Status::Ok) {
         return kExitFailed;
     }
-    context.out << formatConfig(config) << std::flush;
-    return kExitOk;
+    context.out << formatConfig(config);
+    return finishOutput(context);
 }
 
 int runExport(const CommandContext& context, const std::filesystem::path& file,
@@ -24,8 +32,8 @@ int runExport(const CommandContext& context, const std::filesystem::path& file,
     }
     const std::string json = configToJsonText(config);
     if (output.empty()) {
-        context.out << json << std::flush;
-        return kExitOk;
+        context.out << json;
+        return finishOutput(context);
     }
     return writeTextFile(output, json, context.reporter) == Status::Ok ? kExitOk : kExitFailed;
 }

@@ -113,6 +113,13 @@ TEST(CliApp, TheProgramsExitStatusesAndStreams) {
     EXPECT_EQ(shown.exitCode, 0);
     EXPECT_NE(shown.out.find("Callsign:                W1AW                        NOCALL\n"),
               std::string::npos);
+
+    const std::string intoFullDisk = "show " + (dir / "a.wl3").string() + " >/dev/full";
+    const int status = std::system(
+        (std::string(WL3_BINARY_PATH) + " " + intoFullDisk + " 2>" + (dir / "stderr.txt").string())
+            .c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(test::readAll(dir / "stderr.txt"), "Failed to write to standard output\n");
 }
 
 TEST(CliApp, TheProgramTalksToTheSimulatedTracker) {

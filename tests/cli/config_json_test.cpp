@@ -118,6 +118,10 @@ struct Rejection {
     std::string expectedError;
 };
 
+void PrintTo(const Rejection& rejection, std::ostream* os) {
+    *os << rejection.expectedError;
+}
+
 class ConfigJsonRejects : public testing::TestWithParam<Rejection> {};
 
 TEST_P(ConfigJsonRejects, NamesTheKeyAndLeavesTheRecordAlone) {
