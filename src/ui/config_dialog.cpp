@@ -40,6 +40,51 @@ void addItems(QComboBox& list, const std::array<std::string_view, N>& items) {
 // The closed field is as tall as an edit; the rest of the row's height is the opened list.
 constexpr int kComboFieldHeightDu = 13;
 
+QLineEdit* makeEdit(InputRule input, DigitsOnlyFilter& digitsOnly, QWidget& parent) {
+    auto* edit = new QLineEdit(&parent);
+    if (input == InputRule::UpperCase) {
+        edit->setValidator(new UpperCaseValidator(edit));
+    } else if (input == InputRule::DigitsOnly) {
+        edit->installEventFilter(&digitsOnly);
+    }
+    return edit;
+}
+
+// Typed text is never read: only the selected index counts.
+QComboBox* makeList(const ControlRow& row, const PortResolver& resolver, BaseUnits units,
+                    QWidget& parent) {
+    QComboBox* list =
+        row.id == kComPort ? new PortComboBox(resolver, &parent) : new QComboBox(&parent);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    const QRect rect = duToPixels(row.rect, units);
+    const int fieldHeight = duToPixelsY(kComboFieldHeightDu, units);
+    list->setGeometry(rect.x(), rect.y(), rect.width(), fieldHeight);
+    const int itemHeight = std::max(1, list->fontMetrics().height());
+    list->setMaxVisibleItems(std::max(1, (rect.height() - fieldHeight) / itemHeight));
+    return list;
+}
+
+// The tabs own no pages: one bar over a framed area that the form is drawn on. Returns the
+// frame.
+QWidget* placeProfileTabs(QTabBar& tabs, DuRect du, BaseUnits units, QWidget& parent) {
+    tabs.setExpanding(false);
+    tabs.setDrawBase(false);
+    for (const std::string_view text : kProfileTabTexts) {
+        tabs.addTab(textOf(text));
+    }
+    const QRect rect = duToPixels(du, units);
+    const int tabHeight = tabs.sizeHint().height();
+    tabs.setGeometry(rect.x(), rect.y(), rect.width(), tabHeight);
+    const int overlap = parent.style()->pixelMetric(QStyle::PM_TabBarBaseOverlap);
+    auto* page = new QFrame(&parent);
+    page->setObjectName(QStringLiteral("profilePage"));
+    page->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    page->setGeometry(rect.x(), rect.y() + tabHeight - overlap, rect.width(),
+                      rect.height() - tabHeight + overlap);
+    return page;
+}
+
 } // namespace
 
 ConfigDialog::ConfigDialog(QWidget* parent)
@@ -64,7 +109,7 @@ ConfigDialog::ConfigDialog(std::unique_ptr<Reporter> ownReporter, Reporter* repo
     baseUnits_ = baseUnitsOf(font());
     setFixedSize(duToPixelsX(kClientSize.width, baseUnits_),
                  duToPixelsY(kClientSize.height, baseUnits_));
-    buildControls(std::move(resolver));
+    buildControls(resolver);
     initDialog();
     connectHandlers();
 }
@@ -76,67 +121,33 @@ QWidget* ConfigDialog::control(int id) const {
     return found == controls_.end() ? nullptr : found->second;
 }
 
-void ConfigDialog::buildControls(PortResolver resolver) {
+void ConfigDialog::buildControls(const PortResolver& resolver) {
     const DialogBuilder builder(*this, baseUnits_);
     digitsOnly_ = new DigitsOnlyFilter(this);
-    const int comboFieldHeight = duToPixelsY(kComboFieldHeightDu, baseUnits_);
 
-    QFrame* profilePage = nullptr;
+    QWidget* profilePage = nullptr;
     for (const ControlRow& row : configDialogRows()) {
         QWidget* widget = nullptr;
         switch (row.kind) {
-        case ControlKind::Edit: {
-            auto* edit = new QLineEdit(this);
-            if (row.input == InputRule::UpperCase) {
-                edit->setValidator(new UpperCaseValidator(edit));
-            } else if (row.input == InputRule::DigitsOnly) {
-                edit->installEventFilter(digitsOnly_);
-            }
-            builder.place(*edit, row.rect);
-            widget = edit;
+        case ControlKind::Edit:
+            widget = makeEdit(row.input, *digitsOnly_, *this);
+            builder.place(*widget, row.rect);
             break;
-        }
-        case ControlKind::CheckBox: {
-            auto* box = new QCheckBox(textOf(row.text), this);
-            builder.place(*box, row.rect);
-            widget = box;
+        case ControlKind::CheckBox:
+            widget = new QCheckBox(textOf(row.text), this);
+            builder.place(*widget, row.rect);
             break;
-        }
-        case ControlKind::ComboBox: {
-            QComboBox* list =
-                row.id == kComPort ? new PortComboBox(resolver, this) : new QComboBox(this);
-            list->setEditable(true);
-            list->setInsertPolicy(QComboBox::NoInsert);
-            const QRect rect = duToPixels(row.rect, baseUnits_);
-            list->setGeometry(rect.x(), rect.y(), rect.width(), comboFieldHeight);
-            const int itemHeight = std::max(1, list->fontMetrics().height());
-            list->setMaxVisibleItems(std::max(1, (rect.height() - comboFieldHeight) / itemHeight));
-            widget = list;
+        case ControlKind::ComboBox:
+            widget = makeList(row, resolver, baseUnits_, *this);
             break;
-        }
         case ControlKind::PushButton:
             widget = builder.addPushButton(row.text, row.rect);
             break;
-        case ControlKind::TabControl: {
-            // The tabs own no pages: one bar over a framed area that the form is drawn on.
-            const QRect rect = duToPixels(row.rect, baseUnits_);
+        case ControlKind::TabControl:
             profileTabs_ = new QTabBar(this);
-            profileTabs_->setExpanding(false);
-            profileTabs_->setDrawBase(false);
-            for (const std::string_view text : kProfileTabTexts) {
-                profileTabs_->addTab(textOf(text));
-            }
-            const int tabHeight = profileTabs_->sizeHint().height();
-            profileTabs_->setGeometry(rect.x(), rect.y(), rect.width(), tabHeight);
-            const int overlap = style()->pixelMetric(QStyle::PM_TabBarBaseOverlap);
-            profilePage = new QFrame(this);
-            profilePage->setObjectName(QStringLiteral("profilePage"));
-            profilePage->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-            profilePage->setGeometry(rect.x(), rect.y() + tabHeight - overlap, rect.width(),
-                                     rect.height() - tabHeight + overlap);
+            profilePage = placeProfileTabs(*profileTabs_, row.rect, baseUnits_, *this);
             widget = profileTabs_;
             break;
-        }
         }
         widget->setObjectName(textOf(row.name));
         widget->setProperty("controlId", row.id);

@@ -61,7 +61,7 @@ private:
     ConfigDialog(std::unique_ptr<Reporter> ownReporter, Reporter* reporter,
                  std::unique_ptr<SerialPort> port, PortResolver resolver, QWidget* parent);
 
-    void buildControls(PortResolver resolver);
+    void buildControls(const PortResolver& resolver);
     void initDialog();
     void connectHandlers();
 
