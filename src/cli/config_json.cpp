@@ -129,6 +129,12 @@ std::string readFlag(const Json& value, bool& target) {
     return {};
 }
 
+std::string codePointName(char32_t c) {
+    char name[16];
+    std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(c));
+    return name;
+}
+
 // The characters of a JSON string as Latin-1 bytes, at most limit of them.
 std::string readLatin1(const Json& value, std::size_t limit, std::string& latin1) {
     if (!value.is_string()) {
@@ -145,9 +151,7 @@ std::string readLatin1(const Json& value, std::size_t limit, std::string& latin1
             return "holds U+0000, which ends a text on the tracker";
         }
         if (c > 0xFF) {
-            char code[16];
-            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
-            return std::string("holds ") + code + ", a character above U+00FF";
+            return "holds " + codePointName(c) + ", a character above U+00FF";
         }
         latin1 += static_cast<char>(c);
     }
@@ -185,8 +189,17 @@ template <std::size_t N> std::string readValue(const Json& value, TextField<N>& 
     return readText(value, target);
 }
 
+// A key as messages carry text, in Latin-1; a character beyond it as its code.
 std::string keyName(std::string_view key) {
-    return '"' + std::string(key) + '"';
+    std::string name = "\"";
+    for (char32_t c : decodeUtf8(key)) {
+        if (c > 0xFF) {
+            name += codePointName(c);
+        } else {
+            name += static_cast<char>(c);
+        }
+    }
+    return name + '"';
 }
 
 std::string readProfile(const Json& object, std::string_view profileKey, int p,

@@ -137,6 +137,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Rejection{R"({"calibrate": 1})", R"(unknown key "calibrate")"},
         Rejection{R"({"primary": {"callSign": "X"}})", R"(unknown key "primary.callSign")"},
+        Rejection{R"({"secondary": {"sch\u00F6n\u2713": 1}})",
+                  "unknown key \"secondary.sch\xF6nU+2713\""},
         Rejection{R"({"secondary": {"calibrationChanged": true}})",
                   R"(unknown key "secondary.calibrationChanged")"},
         Rejection{R"({"primary": {"autoRateSec": "60"}})",
