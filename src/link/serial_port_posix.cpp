@@ -1,3 +1,4 @@
+#include "link/fd_wait.h"
 #include "link/port_mapping.h"
 #include "link/serial_port.h"
 
@@ -7,7 +8,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <grp.h>
-#include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -28,7 +28,7 @@ constexpr milliseconds kReadTotalConstant{300};
 constexpr milliseconds kWriteTimeout{302};
 
 // Rounded up, so that a wait never ends before its deadline.
-int pollTimeoutMs(Clock::time_point deadline) {
+int waitTimeoutMs(Clock::time_point deadline) {
     const auto left = deadline - Clock::now();
     if (left <= Clock::duration::zero()) {
         return 0;
@@ -157,12 +157,11 @@ public:
         written = 0;
         const auto deadline = Clock::now() + kWriteTimeout;
         while (true) {
-            pollfd ready{fd_, POLLOUT, 0};
-            const int polled = ::poll(&ready, 1, pollTimeoutMs(deadline));
-            if (polled < 0 && errno != EINTR) {
+            const FdWait wait = waitForFd(fd_, true, waitTimeoutMs(deadline));
+            if (wait == FdWait::Failed) {
                 return false;
             }
-            if (polled > 0) {
+            if (wait == FdWait::Ready) {
                 const ssize_t sent = ::write(fd_, &byte, 1);
                 if (sent == 1) {
                     break;
@@ -185,16 +184,12 @@ public:
             Clock::now() + kReadTotalConstant + kReadTotalPerByte * static_cast<int>(buffer.size());
         auto deadline = totalDeadline;
         while (count < buffer.size() && Clock::now() < deadline) {
-            pollfd ready{fd_, POLLIN, 0};
-            const int polled = ::poll(&ready, 1, pollTimeoutMs(deadline));
-            if (polled < 0 && errno != EINTR) {
+            const FdWait wait = waitForFd(fd_, false, waitTimeoutMs(deadline));
+            if (wait == FdWait::Failed) {
                 return false;
             }
-            if (polled <= 0) {
+            if (wait == FdWait::TimedOut) {
                 continue;
-            }
-            if ((ready.revents & POLLNVAL) != 0) {
-                return false;
             }
             const ssize_t got = ::read(fd_, buffer.data() + count, buffer.size() - count);
             if (got > 0) {
@@ -204,8 +199,6 @@ public:
             } else if (got == 0) {
                 return false; // hung up: with VMIN 1 a live line never reads 0 bytes
             } else if (errno != EAGAIN && errno != EINTR) {
-                return false;
-            } else if ((ready.revents & (POLLERR | POLLHUP)) != 0) {
                 return false;
             }
         }

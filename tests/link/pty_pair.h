@@ -3,9 +3,9 @@
 #include <chrono>
 #include <cstdint>
 #include <fcntl.h>
-#include <poll.h>
 #include <stdlib.h>
 #include <string>
+#include <sys/select.h>
 #include <unistd.h>
 #include <vector>
 
@@ -50,8 +50,11 @@ public:
         std::vector<std::uint8_t> bytes;
         const auto deadline = std::chrono::steady_clock::now() + within;
         while (bytes.size() < count && std::chrono::steady_clock::now() < deadline) {
-            pollfd ready{master, POLLIN, 0};
-            if (poll(&ready, 1, 10) == 1) {
+            fd_set readable;
+            FD_ZERO(&readable);
+            FD_SET(master, &readable);
+            timeval tenMs{0, 10'000};
+            if (select(master + 1, &readable, nullptr, nullptr, &tenMs) == 1) {
                 std::uint8_t chunk[512];
                 const ssize_t got = read(master, chunk, sizeof chunk);
                 if (got <= 0) {

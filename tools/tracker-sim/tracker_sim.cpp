@@ -2,13 +2,14 @@
 
 #include "image_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <poll.h>
+#include <sys/select.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -85,24 +86,37 @@ bool TrackerSim::open(std::string& devicePath, std::string& error) {
     return true;
 }
 
+// select() rather than poll(): macOS's poll() does not support devices, terminals among them.
 int TrackerSim::run(int stopFd) {
     while (true) {
-        std::array<pollfd, 3> fds{pollfd{masterFd_, POLLIN, 0}, pollfd{stopFd, POLLIN, 0},
-                                  pollfd{options_.exitOnStdinEof ? STDIN_FILENO : -1, POLLIN, 0}};
-        if (poll(fds.data(), fds.size(), pollTimeoutMs()) < 0 && errno != EINTR) {
-            log(std::string("poll: ") + std::strerror(errno));
+        fd_set readable;
+        FD_ZERO(&readable);
+        FD_SET(masterFd_, &readable);
+        FD_SET(stopFd, &readable);
+        if (options_.exitOnStdinEof) {
+            FD_SET(STDIN_FILENO, &readable);
+        }
+        const int timeoutMs = waitTimeoutMs();
+        timeval timeout{timeoutMs / 1000, (timeoutMs % 1000) * 1000};
+        const int ready = select(std::max(masterFd_, stopFd) + 1, &readable, nullptr, nullptr,
+                                 timeoutMs < 0 ? nullptr : &timeout);
+        if (ready < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            log(std::string("select: ") + std::strerror(errno));
             return 1;
         }
-        if (fds[1].revents != 0) {
+        if (FD_ISSET(stopFd, &readable)) {
             return 0;
         }
-        if (fds[2].revents != 0) {
+        if (options_.exitOnStdinEof && FD_ISSET(STDIN_FILENO, &readable)) {
             std::array<char, 256> discard{};
             if (::read(STDIN_FILENO, discard.data(), discard.size()) <= 0) {
                 return 0;
             }
         }
-        if ((fds[0].revents & POLLIN) != 0) {
+        if (FD_ISSET(masterFd_, &readable)) {
             std::array<std::uint8_t, 256> bytes{};
             const ssize_t got = ::read(masterFd_, bytes.data(), bytes.size());
             for (ssize_t i = 0; i < got; ++i) {
@@ -110,9 +124,10 @@ int TrackerSim::run(int stopFd) {
                     handle(*command);
                 }
             }
-        } else if ((fds[0].revents & (POLLHUP | POLLERR)) != 0) {
-            // Cannot happen while we hold the slave, but must not spin if it does.
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            if (got < 0 && errno != EAGAIN && errno != EINTR) {
+                // Cannot happen while we hold the slave, but must not spin if it does.
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
         }
         if (!sendDueBytes()) {
             return 0;
@@ -203,7 +218,7 @@ bool TrackerSim::sendDueBytes() {
     return true;
 }
 
-int TrackerSim::pollTimeoutMs() const {
+int TrackerSim::waitTimeoutMs() const {
     if (output_.empty()) {
         return -1;
     }

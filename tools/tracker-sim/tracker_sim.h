@@ -51,7 +51,7 @@ private:
     void queue(std::vector<std::uint8_t> bytes, Clock::duration gapBefore, bool isReply);
     // False after the simulated hang-up.
     bool sendDueBytes();
-    int pollTimeoutMs() const;
+    int waitTimeoutMs() const; // -1: nothing to send
     void saveState() const;
 
     SimOptions options_;
