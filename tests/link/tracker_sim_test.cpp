@@ -1,7 +1,7 @@
 #include "config/config_image.h"
 #include "link/serial_link.h"
-#include "link/simulated_tracker.h"
 #include "support/recording_reporter.h"
+#include "support/simulated_tracker.h"
 
 #include <array>
 #include <chrono>

@@ -4,15 +4,17 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
 #include <iterator>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace wl3::test {
 
-// tracker-sim for one test, with its log and the image it holds at hand.
+// tracker-sim for one test, with its log and the image it holds at hand. Needs the
+// tracker_sim_process target; works under any test framework.
 class SimulatedTracker {
 public:
     explicit SimulatedTracker(std::vector<std::string> options = {})
@@ -46,8 +48,8 @@ public:
 private:
     static std::string uniqueBase() {
         static int instance = 0;
-        return ::testing::TempDir() + "wl3-sim-" + std::to_string(getpid()) + "-" +
-               std::to_string(++instance);
+        return (std::filesystem::temp_directory_path() / "wl3-sim-").string() +
+               std::to_string(getpid()) + "-" + std::to_string(++instance);
     }
 
     static std::vector<std::string> withStateFile(std::vector<std::string> options,
