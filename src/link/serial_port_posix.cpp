@@ -137,7 +137,8 @@ public:
         wanted.c_oflag &= ~OPOST;
         wanted.c_lflag &= ~kRawLocalOff;
         wanted.c_cflag &= ~(CSIZE | PARENB | CSTOPB);
-        // Without CLOCAL a line with no carrier would block the tracker's three-wire cable.
+        // Ignore the carrier line: the tracker's cable need not carry it, and without CLOCAL
+        // its absence would hang the port up.
         wanted.c_cflag |= CS8 | CREAD | CLOCAL;
         // One byte makes a read ready; the time-outs are kept by read() itself.
         wanted.c_cc[VMIN] = 1;
