@@ -2,6 +2,7 @@
 #include "cli/config_io.h"
 #include "cli/text_encoding.h"
 #include "config/config_image.h"
+#include "files/config_file.h"
 #include "link/port_mapping.h"
 
 #include <algorithm>
@@ -24,15 +25,14 @@ Status checkTracker(SerialLink& link, VersionReply& reply, Progress& progress) {
 }
 
 // Read Configuration of the window: version query, the image read twice and compared,
-// exactly 128 bytes accepted, decoded into config.
-Status readTracker(SerialLink& link, TrackerConfig& config, Reporter& reporter,
+// exactly 128 bytes accepted into image, decoded into config.
+Status readTracker(SerialLink& link, ImageBuffer& image, TrackerConfig& config, Reporter& reporter,
                    Progress& progress) {
     VersionReply reply{};
     if (checkTracker(link, reply, progress) != Status::Ok) {
         return Status::Failed;
     }
     progress.phase("Reading the configuration (twice, to verify)");
-    ImageBuffer image{};
     if (link.readImage(image) != kImageSize ||
         decodeImage(config, std::span(image).first(kImageSize), reporter) != Status::Ok) {
         reporter.message(kReadCaption, "Read Failed");
@@ -40,6 +40,16 @@ Status readTracker(SerialLink& link, TrackerConfig& config, Reporter& reporter,
     }
     reporter.message(kReadCaption, "Read Successful");
     return Status::Ok;
+}
+
+// A .wl3 file keeps the tracker's bytes exactly, so that a backup restores what the
+// tracker held; re-encoding the decoded record would move the quantised delays.
+Status saveTrackerImage(const std::filesystem::path& path, const ImageBuffer& image,
+                        TrackerConfig& config, Reporter& reporter) {
+    if (configFileKind(path) == ConfigFileKind::Json) {
+        return saveConfiguration(path, config, reporter);
+    }
+    return saveConfigImage(path, std::span(image).first<kImageSize>(), reporter);
 }
 
 int exitCode(Status status) {
@@ -93,11 +103,12 @@ int runVersion(const CommandContext& context, const PortChoice& port) {
 int runRead(const CommandContext& context, const PortChoice& port,
             const std::filesystem::path& output) {
     SerialLink link = makeLink(port, context.reporter);
+    ImageBuffer image{};
     TrackerConfig config;
-    if (readTracker(link, config, context.reporter, context.progress) != Status::Ok) {
+    if (readTracker(link, image, config, context.reporter, context.progress) != Status::Ok) {
         return kExitFailed;
     }
-    return exitCode(saveConfiguration(output, config, context.reporter));
+    return exitCode(saveTrackerImage(output, image, config, context.reporter));
 }
 
 int runWrite(const CommandContext& context, const PortChoice& port,
@@ -117,9 +128,10 @@ int runWrite(const CommandContext& context, const PortChoice& port,
 
     SerialLink link = makeLink(port, context.reporter);
     if (!backup.empty()) {
-        TrackerConfig current;
-        if (readTracker(link, current, context.reporter, context.progress) != Status::Ok ||
-            saveConfiguration(backup, current, context.reporter) != Status::Ok) {
+        ImageBuffer current{};
+        TrackerConfig decoded;
+        if (readTracker(link, current, decoded, context.reporter, context.progress) != Status::Ok ||
+            saveTrackerImage(backup, current, decoded, context.reporter) != Status::Ok) {
             return kExitFailed;
         }
     }

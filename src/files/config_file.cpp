@@ -1,12 +1,12 @@
 #include "files/config_file.h"
 
 #include "config/config_image.h"
+#include "files/replacing_file.h"
 
 #include <array>
 #include <cstdint>
 #include <fstream>
 #include <string_view>
-#include <system_error>
 
 namespace wl3 {
 namespace {
@@ -42,33 +42,24 @@ std::size_t readUpTo(std::ifstream& in, void* buffer, std::size_t count) {
     return static_cast<std::size_t>(in.gcount());
 }
 
-// The file that actually gets replaced: saving through a link updates what it points at
-// rather than turning the link into a file.
-std::filesystem::path resolvedTarget(const std::filesystem::path& path) {
-    std::error_code error;
-    if (std::filesystem::is_symlink(path, error)) {
-        auto target = std::filesystem::weakly_canonical(path, error);
-        if (!error) {
-            return target;
-        }
+// Writes the header and the image into an opened file and puts it in place.
+Status finishSave(ReplacingFile& file, std::span<const std::uint8_t, kImageSize> image,
+                  Reporter& reporter) {
+    const std::array<char, 4> length{static_cast<char>(kImageSize), 0, 0, 0};
+    file.write(std::as_bytes(std::span(kMagic)));
+    file.write(std::as_bytes(std::span(length)));
+    file.write(std::as_bytes(image));
+    if (!file.commit()) {
+        reporter.message(kSaveFailed, "Failed to write data");
+        return Status::Failed;
     }
-    return path;
-}
-
-// An existing file that could not be opened for writing must not be replaced behind the
-// owner's back (a read-only file, say); the check opens it without truncating it.
-bool existingFileIsWritable(const std::filesystem::path& path) {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) {
-        return true;
-    }
-    std::ofstream probe(path, std::ios::binary | std::ios::app);
-    return probe.is_open();
+    return Status::Ok;
 }
 
 } // namespace
 
-Status loadConfigFile(const std::filesystem::path& path, TrackerConfig& config, Reporter& reporter) {
+Status loadConfigFile(const std::filesystem::path& path, TrackerConfig& config,
+                      Reporter& reporter) {
     std::ifstream in(path, std::ios::binary);
     if (!in.is_open()) {
         reporter.message(kLoadFailed, "Failed to open file");
@@ -100,54 +91,28 @@ Status loadConfigFile(const std::filesystem::path& path, TrackerConfig& config, 
     return Status::Ok;
 }
 
-Status saveConfigFile(const std::filesystem::path& path, TrackerConfig& config, Reporter& reporter) {
-    const auto target = resolvedTarget(path);
-    auto temporary = target;
-    temporary += ".wl3-saving";
-
-    std::ofstream out;
-    if (existingFileIsWritable(target)) {
-        out.open(temporary, std::ios::binary | std::ios::trunc);
-    }
-    if (!out.is_open()) {
+Status saveConfigFile(const std::filesystem::path& path, TrackerConfig& config,
+                      Reporter& reporter) {
+    ReplacingFile file(path);
+    if (!file.open()) {
         reporter.message(kSaveFailed, "Failed to open file");
         return Status::Failed;
     }
-
-    std::error_code ignored;
     std::array<std::uint8_t, kImageBufferSize> image{};
-    const int imageLength = encodeImage(config, image, reporter);
-    if (imageLength != kImageSize) {
-        out.close();
-        std::filesystem::remove(temporary, ignored);
+    if (encodeImage(config, image, reporter) != kImageSize) {
+        return Status::Failed; // the encoder said why; the temporary goes with file
+    }
+    return finishSave(file, std::span(image).first<kImageSize>(), reporter);
+}
+
+Status saveConfigImage(const std::filesystem::path& path,
+                       std::span<const std::uint8_t, kImageSize> image, Reporter& reporter) {
+    ReplacingFile file(path);
+    if (!file.open()) {
+        reporter.message(kSaveFailed, "Failed to open file");
         return Status::Failed;
     }
-
-    const std::array<char, 4> length{static_cast<char>(imageLength), 0, 0, 0};
-    out.write(kMagic.data(), kMagic.size());
-    out.write(length.data(), length.size());
-    out.write(reinterpret_cast<const char*>(image.data()), imageLength);
-    out.flush();
-    out.close();
-
-    if (!out.good()) {
-        std::filesystem::remove(temporary, ignored);
-        reporter.message(kSaveFailed, "Failed to write data");
-        return Status::Failed;
-    }
-
-    std::error_code error;
-    if (std::filesystem::exists(target, ignored)) {
-        std::filesystem::permissions(temporary, std::filesystem::status(target, ignored).permissions(),
-                                     ignored);
-    }
-    std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::filesystem::remove(temporary, ignored);
-        reporter.message(kSaveFailed, "Failed to write data");
-        return Status::Failed;
-    }
-    return Status::Ok;
+    return finishSave(file, image, reporter);
 }
 
 } // namespace wl3

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "config/config_image.h"
 #include "config/reporter.h"
 #include "config/status.h"
 #include "config/tracker_config.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <span>
 
 namespace wl3 {
 
@@ -19,5 +22,10 @@ Status loadConfigFile(const std::filesystem::path& path, TrackerConfig& config, 
 // contents unless the new one was written whole. Failures are reported under "Save Failed";
 // when the encoder produces no image, nothing is written (the encoder said why).
 Status saveConfigFile(const std::filesystem::path& path, TrackerConfig& config, Reporter& reporter);
+
+// Writes an image as it stands, such as one just read from a tracker, the same safe way:
+// a backup restores exactly the bytes the tracker held.
+Status saveConfigImage(const std::filesystem::path& path,
+                       std::span<const std::uint8_t, kImageSize> image, Reporter& reporter);
 
 } // namespace wl3

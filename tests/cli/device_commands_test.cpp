@@ -103,7 +103,10 @@ TEST_F(DeviceCommands, ReadSavesTheTrackersConfigurationAsWl3AndAsJson) {
     TrackerSimProcess sim(simOptions());
     CommandRun run;
     ASSERT_EQ(runRead(run.context, portOf(sim), dir / "read.wl3"), kExitOk);
-    EXPECT_EQ(readAll(dir / "read.wl3"), savedBytes(expectedInitial));
+    // The tracker's bytes exactly, not the decoded record encoded again (which would move
+    // the quantised manual delay from 19 to 20).
+    EXPECT_EQ(readAll(dir / "read.wl3"), readAll(initialImage));
+    EXPECT_NE(readAll(dir / "read.wl3"), savedBytes(expectedInitial));
 
     ASSERT_EQ(runRead(run.context, portOf(sim), dir / "read.JSON"), kExitOk);
     EXPECT_EQ(readAll(dir / "read.JSON"), configToJsonText(expectedInitial));
@@ -128,7 +131,7 @@ TEST_F(DeviceCommands, WriteStoresTheConfigurationWithBackupOfTheOldOne) {
     CommandRun run(true);
     ASSERT_EQ(runWrite(run.context, portOf(sim), dir / "new.json", dir / "old.wl3"), kExitOk);
 
-    EXPECT_EQ(readAll(dir / "old.wl3"), savedBytes(expectedInitial));
+    EXPECT_EQ(readAll(dir / "old.wl3"), readAll(initialImage));
     EXPECT_EQ(textOf(loaded(trackerState).callsign[kPrimary]), "NEWCAL");
     EXPECT_EQ(run.reporter.entries, (std::vector<Entry>{kReadSuccessful, kWriteSuccessful}));
     EXPECT_EQ(run.progressText.str(), "Asking the tracker for its version...\n"

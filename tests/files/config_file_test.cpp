@@ -1,12 +1,10 @@
-#include "files/config_file.h"
-
 #include "config/config_image.h"
+#include "files/config_file.h"
 #include "support/recording_reporter.h"
-
-#include <gtest/gtest.h>
 
 #include <csignal>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <string>
 #include <sys/resource.h>
@@ -23,7 +21,8 @@ class ConfigFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
         folder = fs::temp_directory_path() /
-                 ("wl3-files-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 ("wl3-files-" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder);
         fs::create_directories(folder);
     }
@@ -35,7 +34,8 @@ protected:
     }
     static void writeAll(const fs::path& path, const Bytes& bytes) {
         std::ofstream out(path, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
     }
     static Bytes imageOf(TrackerConfig config) {
         RecordingReporter quiet;
@@ -76,6 +76,24 @@ TEST_F(ConfigFileTest, SavedFileIsTheHeaderFollowedByTheEncodedImage) {
     EXPECT_EQ(readAll(folder / "a.wl3").size(), static_cast<std::size_t>(kConfigFileSize));
     EXPECT_TRUE(reporter.entries.empty());
     EXPECT_EQ(fs::directory_iterator(folder)->path().filename(), "a.wl3") << "no temporary left";
+}
+
+TEST_F(ConfigFileTest, SavedImageKeepsItsBytesAsTheyStand) {
+    Bytes image(kImageSize);
+    for (int i = 0; i < kImageSize; ++i) {
+        image[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(255 - i);
+    }
+    writeAll(folder / "backup.wl3", {'o', 'l', 'd'});
+
+    ASSERT_EQ(
+        saveConfigImage(folder / "backup.wl3", std::span(image).first<kImageSize>(), reporter),
+        Status::Ok);
+    EXPECT_EQ(readAll(folder / "backup.wl3"), fileOf({'W', 'L', '3', 'A', 0x80, 0, 0, 0}, image));
+    EXPECT_EQ(saveConfigImage(folder / "absent" / "b.wl3", std::span(image).first<kImageSize>(),
+                              reporter),
+              Status::Failed);
+    EXPECT_EQ(reporter.entries,
+              (std::vector<RecordingReporter::Entry>{{"Save Failed", "Failed to open file"}}));
 }
 
 TEST_F(ConfigFileTest, LoadRestoresBothProfilesAsTheTrackerWouldStoreThem) {
@@ -123,10 +141,12 @@ TEST_F(ConfigFileTest, MalformedFilesAreRefusedAndChangeNothing) {
         {"wrong magic", fileOf({'W', 'L', '3', 'B', 0x80, 0, 0, 0}, image), "Invalid File Format"},
         {"no length", {'W', 'L', '3', 'A'}, "Invalid File Format"},
         {"cut length", {'W', 'L', '3', 'A', 0x80, 0}, "Invalid File Format"},
-        {"big-endian length", fileOf({'W', 'L', '3', 'A', 0, 0, 0, 0x80}, image), "Invalid File Format"},
+        {"big-endian length", fileOf({'W', 'L', '3', 'A', 0, 0, 0, 0x80}, image),
+         "Invalid File Format"},
         {"length 129", fileOf({'W', 'L', '3', 'A', 0x81, 0, 0, 0}, image), "Invalid File Format"},
         {"no image", {'W', 'L', '3', 'A', 0x80, 0, 0, 0}, "Failed to read data"},
-        {"100 image bytes", fileOf({'W', 'L', '3', 'A', 0x80, 0, 0, 0}, Bytes(image.begin(), image.begin() + 100)),
+        {"100 image bytes",
+         fileOf({'W', 'L', '3', 'A', 0x80, 0, 0, 0}, Bytes(image.begin(), image.begin() + 100)),
          "Failed to read data"},
     };
     for (const auto& c : cases) {
@@ -139,14 +159,16 @@ TEST_F(ConfigFileTest, MalformedFilesAreRefusedAndChangeNothing) {
 
         EXPECT_EQ(loadConfigFile(folder / "bad.wl3", config, seen), Status::Failed);
         EXPECT_EQ(config, before);
-        EXPECT_EQ(seen.entries, (std::vector<RecordingReporter::Entry>{{"Load Failed", c.message}}));
+        EXPECT_EQ(seen.entries,
+                  (std::vector<RecordingReporter::Entry>{{"Load Failed", c.message}}));
     }
 }
 
 TEST_F(ConfigFileTest, MissingFileCannotBeOpened) {
     TrackerConfig config;
     EXPECT_EQ(loadConfigFile(folder / "absent.wl3", config, reporter), Status::Failed);
-    EXPECT_EQ(saveConfigFile(folder / "no-such-folder" / "a.wl3", config, reporter), Status::Failed);
+    EXPECT_EQ(saveConfigFile(folder / "no-such-folder" / "a.wl3", config, reporter),
+              Status::Failed);
     EXPECT_EQ(reporter.entries, (std::vector<RecordingReporter::Entry>{
                                     {"Load Failed", "Failed to open file"},
                                     {"Save Failed", "Failed to open file"},
@@ -178,7 +200,8 @@ TEST_F(ConfigFileTest, FailedWriteKeepsTheExistingFileAndLeavesNoTemporary) {
 
     EXPECT_EQ(readAll(folder / "keep.wl3"), old);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
-    EXPECT_EQ(reporter.entries, (std::vector<RecordingReporter::Entry>{{"Save Failed", "Failed to write data"}}));
+    EXPECT_EQ(reporter.entries,
+              (std::vector<RecordingReporter::Entry>{{"Save Failed", "Failed to write data"}}));
 }
 
 TEST_F(ConfigFileTest, EncoderRefusalWritesNothing) {
