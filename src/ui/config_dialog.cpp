@@ -89,21 +89,29 @@ QWidget* placeProfileTabs(QTabBar& tabs, DuRect du, BaseUnits units, QWidget& pa
 
 ConfigDialog::ConfigDialog(QWidget* parent)
     : ConfigDialog(std::make_unique<MessageBoxReporter>(), nullptr,
-                   makeSystemSerialPort(systemResolver()), systemResolver(), parent) {}
+                   makeSystemSerialPort(systemResolver()), systemResolver(), nullptr, parent) {}
 
 ConfigDialog::ConfigDialog(Reporter& reporter, PortResolver resolver, QWidget* parent)
-    : ConfigDialog(nullptr, &reporter, makeSystemSerialPort(resolver), resolver, parent) {}
+    : ConfigDialog(nullptr, &reporter, makeSystemSerialPort(resolver), resolver, nullptr, parent) {}
 
 ConfigDialog::ConfigDialog(Reporter& reporter, std::unique_ptr<SerialPort> port,
                            PortResolver resolver, QWidget* parent)
-    : ConfigDialog(nullptr, &reporter, std::move(port), std::move(resolver), parent) {}
+    : ConfigDialog(nullptr, &reporter, std::move(port), std::move(resolver), nullptr, parent) {}
+
+ConfigDialog::ConfigDialog(Reporter& reporter, PortResolver resolver, FileDialogs& fileDialogs,
+                           QWidget* parent)
+    : ConfigDialog(nullptr, &reporter, makeSystemSerialPort(resolver), resolver, &fileDialogs,
+                   parent) {}
 
 ConfigDialog::ConfigDialog(std::unique_ptr<Reporter> ownReporter, Reporter* reporter,
-                           std::unique_ptr<SerialPort> port, PortResolver resolver, QWidget* parent)
+                           std::unique_ptr<SerialPort> port, PortResolver resolver,
+                           FileDialogs* fileDialogs, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ownReporter_(std::move(ownReporter)), reporter_(reporter ? *reporter : *ownReporter_),
-      appIcon_(appIcon()), link_(reporter_, std::move(port)) {
+      ownFileDialogs_(fileDialogs ? nullptr : std::make_unique<QtFileDialogs>()),
+      fileDialogs_(fileDialogs ? *fileDialogs : *ownFileDialogs_), appIcon_(appIcon()),
+      link_(reporter_, std::move(port)) {
     setWindowTitle(textOf(kWindowTitle));
     setFont(windowFont());
     baseUnits_ = baseUnitsOf(font());
@@ -197,6 +205,15 @@ void ConfigDialog::connectHandlers() {
     onClick(kPowerSwitchEnable, &ConfigDialog::onEnableToggled);
     onClick(kTimestampDhm, &ConfigDialog::onTimestampDhm);
     onClick(kTimestampHms, &ConfigDialog::onTimestampHms);
+    onClick(kReadVersion, &ConfigDialog::onReadVersion);
+    onClick(kReadConfiguration, &ConfigDialog::onReadConfiguration);
+    onClick(kWriteConfiguration, &ConfigDialog::onWriteConfiguration);
+    onClick(kSend1200Hz, &ConfigDialog::onSend1200Hz);
+    onClick(kSend2200Hz, &ConfigDialog::onSend2200Hz);
+    onClick(kSendBoth, &ConfigDialog::onSendBoth);
+    onClick(kStopSending, &ConfigDialog::onStopSending);
+    onClick(kLoad, &ConfigDialog::onLoad);
+    onClick(kSave, &ConfigDialog::onSave);
     onClick(kExit, &QDialog::accept);
 }
 

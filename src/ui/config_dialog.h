@@ -5,9 +5,11 @@
 #include "link/serial_link.h"
 #include "link/serial_port.h"
 #include "ui/dialog_units.h"
+#include "ui/file_dialogs.h"
 
 #include <QDialog>
 #include <QIcon>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -33,6 +35,8 @@ public:
     ConfigDialog(Reporter& reporter, PortResolver resolver, QWidget* parent = nullptr);
     ConfigDialog(Reporter& reporter, std::unique_ptr<SerialPort> port, PortResolver resolver,
                  QWidget* parent = nullptr);
+    ConfigDialog(Reporter& reporter, PortResolver resolver, FileDialogs& fileDialogs,
+                 QWidget* parent = nullptr);
     ~ConfigDialog() override;
 
     // The control with that id, or nullptr.
@@ -54,12 +58,17 @@ public:
     void recordToForm();
     void updateEnables();
 
+    // The file commands once a path is chosen; each reports its own failures.
+    void loadFile(const std::filesystem::path& path);
+    void saveFile(const std::filesystem::path& path);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     ConfigDialog(std::unique_ptr<Reporter> ownReporter, Reporter* reporter,
-                 std::unique_ptr<SerialPort> port, PortResolver resolver, QWidget* parent);
+                 std::unique_ptr<SerialPort> port, PortResolver resolver, FileDialogs* fileDialogs,
+                 QWidget* parent);
 
     void buildControls(const PortResolver& resolver);
     void initDialog();
@@ -77,8 +86,22 @@ private:
     void onTimestampDhm();
     void onTimestampHms();
 
+    void onLoad();
+    void onSave();
+    void onReadVersion();
+    void onReadConfiguration();
+    void onWriteConfiguration();
+    void onSend1200Hz();
+    void onSend2200Hz();
+    void onSendBoth();
+    void onStopSending();
+    void selectPort();
+    void sendTestTone(ToneCode code);
+
     std::unique_ptr<Reporter> ownReporter_;
     Reporter& reporter_;
+    std::unique_ptr<FileDialogs> ownFileDialogs_;
+    FileDialogs& fileDialogs_;
     QIcon appIcon_;
     TrackerConfig config_;
     SerialLink link_;

@@ -1,6 +1,7 @@
 #include "ui/message_box_reporter.h"
 
 #include "ui/edit_text.h"
+#include "ui/wait_cursor.h"
 
 #include <QMessageBox>
 
@@ -12,6 +13,7 @@ void showBox(const QString& caption, std::string_view text) {
     QMessageBox box(QMessageBox::NoIcon, caption, fromLatin1Bytes(text), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
+    const ArrowWhileBusy arrow;
     box.exec();
 }
 

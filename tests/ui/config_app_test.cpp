@@ -1,6 +1,7 @@
 #include "ui/config_app.h"
 #include "ui/config_dialog.h"
 #include "ui/message_box_reporter.h"
+#include "ui/wait_cursor.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -17,6 +18,7 @@ struct SeenBox {
     QString text;
     QMessageBox::Icon icon = QMessageBox::Information;
     int buttons = 0;
+    Qt::CursorShape cursor = Qt::BitmapCursor; // the application's override; Arrow for none
     Qt::WindowModality modality = Qt::NonModal;
     bool hasParent = true;
 };
@@ -27,9 +29,14 @@ std::shared_ptr<SeenBox> answerNextBox() {
     QTimer::singleShot(0, [seen] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box != nullptr);
-        *seen = {box->windowTitle(),    box->text(),
-                 box->icon(),           static_cast<int>(box->buttons().size()),
-                 box->windowModality(), box->parentWidget() != nullptr};
+        const QCursor* cursor = QApplication::overrideCursor();
+        *seen = {box->windowTitle(),
+                 box->text(),
+                 box->icon(),
+                 static_cast<int>(box->buttons().size()),
+                 cursor ? cursor->shape() : Qt::ArrowCursor,
+                 box->windowModality(),
+                 box->parentWidget() != nullptr};
         QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
     });
     return seen;
@@ -80,6 +87,23 @@ private slots:
         reporter.message("Wrenlink3 Read", "<b>Read Successful</b>");
         QCOMPARE(seen->title, QStringLiteral("Wrenlink3 Read"));
         QCOMPARE(seen->text, QStringLiteral("<b>Read Successful</b>"));
+    }
+
+    // A command shows its boxes while its wait cursor is up; the box waits for the user.
+    void aBoxShownDuringACommandHasTheArrowAndTheWaitComesBack() {
+        MessageBoxReporter reporter;
+        {
+            const WaitCursor busy;
+            const auto seen = answerNextBox();
+            reporter.message("Wrenlink3 Version", "Wrenlink3 v1.00");
+            QCOMPARE(seen->cursor, Qt::ArrowCursor);
+            QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        }
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        const auto idle = answerNextBox();
+        reporter.errorBox("Wrenlink3 Not Found");
+        QCOMPARE(idle->cursor, Qt::ArrowCursor);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 };
 

@@ -1,25 +1,52 @@
 #pragma once
 
+#include "scripted_file_dialogs.h"
 #include "support/recording_reporter.h"
 #include "ui/config_dialog.h"
 #include "ui/config_dialog_layout.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QTabBar>
 #include <QTest>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace wl3::test {
 
-// A main window shown under test, driven the way a user would: clicks and keys.
+// Notes, with every report, the cursor that the application had put over everything.
+class CursorNotingReporter : public RecordingReporter {
+public:
+    void errorBox(std::string_view text) override {
+        noteCursor();
+        RecordingReporter::errorBox(text);
+    }
+    void message(std::string_view caption, std::string_view text) override {
+        noteCursor();
+        RecordingReporter::message(caption, text);
+    }
+
+    // Qt::ArrowCursor where none was set.
+    std::vector<Qt::CursorShape> cursors;
+
+private:
+    void noteCursor() {
+        const QCursor* cursor = QApplication::overrideCursor();
+        cursors.push_back(cursor ? cursor->shape() : Qt::ArrowCursor);
+    }
+};
+
+// A main window shown under test, driven the way a user would: clicks and keys. Its file
+// dialogs answer from fileDialogs.answers.
 class DialogDriver {
 public:
     explicit DialogDriver(PortResolver resolver = [](int) { return std::string(); })
-        : dialog(std::make_unique<ui::ConfigDialog>(reporter, std::move(resolver))) {
+        : dialog(std::make_unique<ui::ConfigDialog>(reporter, std::move(resolver), fileDialogs)) {
         dialog->show();
     }
 
@@ -34,6 +61,8 @@ public:
         QCheckBox* target = box(id);
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(6, target->height() / 2));
     }
+
+    void press(int id) const { QTest::mouseClick(button(id), Qt::LeftButton); }
 
     void clickTab(int index) const {
         QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(index).center());
@@ -52,7 +81,21 @@ public:
 
     TrackerConfig& config() const { return dialog->config(); }
 
-    RecordingReporter reporter;
+    // What the user was shown since the last call, one box a line: "caption: text", or the
+    // text alone for an error box.
+    QStringList takeReports() {
+        QStringList shown;
+        for (const auto& [caption, text] : reporter.entries) {
+            const QString body = QString::fromLatin1(text.data(), qsizetype(text.size()));
+            shown << (caption.empty() ? body : QString::fromStdString(caption) + ": " + body);
+        }
+        reporter.entries.clear();
+        reporter.cursors.clear();
+        return shown;
+    }
+
+    CursorNotingReporter reporter;
+    ScriptedFileDialogs fileDialogs;
     std::unique_ptr<ui::ConfigDialog> dialog;
 };
 

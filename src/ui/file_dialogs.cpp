@@ -1,0 +1,74 @@
+#include "ui/file_dialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace wl3::ui {
+
+namespace {
+
+bool isPattern(const QString& name) {
+    return name.contains(u'*') || name.contains(u'?');
+}
+
+// Asks until the user cancels (empty) or chooses a name that is not a pattern. Native
+// dialogs elsewhere treat a typed pattern, such as the initial "*.wl3", as a filter; the
+// toolkit's own dialog would return it as a name, so it is asked again in that folder.
+QString askForFile(QWidget& owner, QFileDialog::AcceptMode mode, const QString& title,
+                   const QString& initialName) {
+    QString folder;
+    QString name = initialName;
+    while (true) {
+        QFileDialog dialog(&owner, title, folder);
+        dialog.setAcceptMode(mode);
+        // A typed name need not exist, whichever way the file goes.
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setNameFilter(QStringLiteral("Wrenlink3 Config files (*.wl3)"));
+        dialog.setDefaultSuffix(QStringLiteral("wl3"));
+        dialog.selectFile(name);
+        dialog.setWindowModality(Qt::WindowModal);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return {};
+        }
+        const QFileInfo chosen(dialog.selectedFiles().constFirst());
+        if (!isPattern(chosen.fileName())) {
+            return chosen.absoluteFilePath();
+        }
+        folder = chosen.absolutePath();
+        name = chosen.fileName();
+    }
+}
+
+} // namespace
+
+std::optional<std::filesystem::path> QtFileDialogs::pathToLoad(QWidget& owner) {
+    const QString title = QStringLiteral("Load Config File");
+    while (true) {
+        const QString chosen =
+            askForFile(owner, QFileDialog::AcceptOpen, title, QStringLiteral("*.wl3"));
+        if (chosen.isEmpty()) {
+            return std::nullopt;
+        }
+        const QFileInfo file(chosen);
+        if (file.absoluteDir().exists()) {
+            return file.filesystemAbsoluteFilePath();
+        }
+        QMessageBox::warning(&owner, title,
+                             QStringLiteral("The folder does not exist:\n%1")
+                                 .arg(QDir::toNativeSeparators(file.absolutePath())));
+    }
+}
+
+std::optional<std::filesystem::path> QtFileDialogs::pathToSave(QWidget& owner) {
+    const QString chosen =
+        askForFile(owner, QFileDialog::AcceptSave, QStringLiteral("Save Config File"),
+                   QStringLiteral("config1.wl3"));
+    if (chosen.isEmpty()) {
+        return std::nullopt;
+    }
+    return QFileInfo(chosen).filesystemAbsoluteFilePath();
+}
+
+} // namespace wl3::ui

@@ -1,0 +1,294 @@
+#include "dialog_driver.h"
+#include "files/config_file.h"
+#include "modal_script.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <filesystem>
+
+using namespace wl3;
+using namespace wl3::ui;
+using wl3::test::DialogDriver;
+using wl3::test::ModalScript;
+using wl3::test::RecordingReporter;
+
+namespace {
+
+std::filesystem::path pathIn(const QTemporaryDir& folder, const QString& name) {
+    return folder.filePath(name).toStdString();
+}
+
+QByteArray contentsOf(const std::filesystem::path& path) {
+    QFile file(QString::fromStdString(path.string()));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void writeFile(const std::filesystem::path& path, const QByteArray& bytes) {
+    QFile file(QString::fromStdString(path.string()));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QStringList namesIn(const QTemporaryDir& folder) {
+    return QDir(folder.path()).entryList(QDir::Files);
+}
+
+QString callsignOf(const TrackerConfig& config, int profile) {
+    return QString::fromStdString(std::string(textOf(config.callsign[profile])));
+}
+
+QFileDialog& asFileDialog(QWidget& modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(&modal);
+    if (dialog == nullptr) {
+        qFatal("expected a file dialog, got %s", modal.metaObject()->className());
+    }
+    return *dialog;
+}
+
+// Types a name into the dialog's own field and presses Enter there.
+void chooseIn(QFileDialog& dialog, const QString& name) {
+    auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(field != nullptr);
+    field->setText(name);
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
+struct SeenFileDialog {
+    QString title;
+    QString initialName;
+    QStringList filters;
+    QString suffix;
+    QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+    bool confirmsReplacing = false;
+    bool modalToWindow = false;
+};
+
+SeenFileDialog seen(const QFileDialog& dialog, const QWidget& window) {
+    return {dialog.windowTitle(),
+            QFileInfo(dialog.selectedFiles().value(0)).fileName(),
+            dialog.nameFilters(),
+            dialog.defaultSuffix(),
+            dialog.acceptMode(),
+            !dialog.testOption(QFileDialog::DontConfirmOverwrite),
+            dialog.parentWidget() == &window && dialog.windowModality() == Qt::WindowModal};
+}
+
+QByteArray validHeader() {
+    return QByteArray("WL3A\x80\0\0\0", 8);
+}
+
+} // namespace
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void saveThenLoadRestoresBothProfiles() {
+        QTemporaryDir folder;
+        const auto file = pathIn(folder, "both.wl3");
+        DialogDriver ui;
+        ui.typeInto(kCallsign, "KA1ABC-7");
+        ui.typeInto(kCalibration, "141");
+        ui.clickTab(kSecondary);
+        ui.typeInto(kCallsign, "KB2DEF-9");
+        ui.click(kSmartBeaconingEnable);
+        ui.fileDialogs.answers = {file};
+        ui.press(kSave);
+        QCOMPARE(ui.takeReports(), QStringList{});
+        QCOMPARE(std::filesystem::file_size(file), std::uintmax_t{kConfigFileSize});
+
+        // Both profiles and the calibration change before the load brings them back.
+        ui.typeInto(kCallsign, "ZZ9ZZZ");
+        ui.clickTab(kPrimary);
+        ui.typeInto(kCallsign, "YY8YYY");
+        ui.typeInto(kCalibration, "99");
+        ui.fileDialogs.answers = {file};
+        ui.press(kLoad);
+        QCOMPARE(ui.takeReports(), QStringList{});
+        QCOMPARE(ui.fileDialogs.asked, (std::vector<std::string>{"save", "load"}));
+        QCOMPARE(ui.tabs()->currentIndex(), int(kPrimary));
+        QCOMPARE(ui.edit(kCallsign)->text(), QStringLiteral("KA1ABC-7"));
+        QCOMPARE(ui.edit(kCalibration)->text(), QStringLiteral("141"));
+        QCOMPARE(callsignOf(ui.config(), kSecondary), QStringLiteral("KB2DEF-9"));
+        QVERIFY(!ui.config().calibrationChanged);
+        ui.clickTab(kSecondary);
+        QCOMPARE(ui.edit(kCallsign)->text(), QStringLiteral("KB2DEF-9"));
+        QVERIFY(ui.box(kSmartBeaconingEnable)->isChecked());
+    }
+
+    void cancellingEitherDialogChangesNothing() {
+        QTemporaryDir folder;
+        DialogDriver ui;
+        ui.typeInto(kCallsign, "NEWCALL");
+        const TrackerConfig before = ui.config();
+
+        ui.press(kSave);
+        ui.press(kLoad);
+        QCOMPARE(ui.fileDialogs.asked, (std::vector<std::string>{"save", "load"}));
+        QVERIFY(ui.config() == before);
+        QCOMPARE(callsignOf(ui.config(), kPrimary), QStringLiteral("NOCALL"));
+        QCOMPARE(ui.edit(kCallsign)->text(), QStringLiteral("NEWCALL"));
+        QCOMPARE(ui.takeReports(), QStringList{});
+    }
+
+    void aFileThatDoesNotLoadChangesNeitherRecordNorForm_data() {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("shown");
+        const QByteArray image(kImageSize, '\0');
+        QTest::newRow("magic") << QByteArray("WL3B\x80\0\0\0", 8) + image
+                               << "Load Failed: Invalid File Format";
+        QTest::newRow("length in the wrong byte order")
+            << QByteArray("WL3A\0\0\0\x80", 8) + image << "Load Failed: Invalid File Format";
+        QTest::newRow("100 image bytes")
+            << validHeader() + image.first(100) << "Load Failed: Failed to read data";
+        QTest::newRow("no such file") << QByteArray() << "Load Failed: Failed to open file";
+    }
+
+    void aFileThatDoesNotLoadChangesNeitherRecordNorForm() {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, shown);
+        QTemporaryDir folder;
+        const auto file = pathIn(folder, "bad.wl3");
+        if (!contents.isEmpty()) {
+            writeFile(file, contents);
+        }
+        DialogDriver ui;
+        ui.clickTab(kSecondary);
+        ui.typeInto(kCallsign, "EDITED");
+        const TrackerConfig before = ui.config();
+
+        ui.fileDialogs.answers = {file};
+        ui.press(kLoad);
+        QCOMPARE(ui.takeReports(), QStringList{shown});
+        QVERIFY(ui.config() == before);
+        QCOMPARE(ui.edit(kCallsign)->text(), QStringLiteral("EDITED"));
+    }
+
+    void aSaveTheEncoderRefusesWritesNothing() {
+        QTemporaryDir folder;
+        const auto existing = pathIn(folder, "existing.wl3");
+        writeFile(existing, "old contents");
+        DialogDriver ui;
+        const QString path = QStringList(12, QStringLiteral("WIDE1-1")).join(u',');
+        ui.replaceText(kDigiPath, path);
+
+        ui.fileDialogs.answers = {existing, pathIn(folder, "new.wl3")};
+        ui.press(kSave);
+        ui.press(kSave);
+        const QStringList reports = ui.takeReports();
+        QCOMPARE(reports.size(), 2);
+        QVERIFY(reports[0].startsWith("The callsigns and digipeater paths do not fit"));
+        QCOMPARE(reports[1], reports[0]);
+        QCOMPARE(contentsOf(existing), QByteArray("old contents"));
+        QCOMPARE(namesIn(folder), QStringList{"existing.wl3"});
+        QCOMPARE(QString::fromStdString(std::string(textOf(ui.config().digiPath[kPrimary]))), path);
+    }
+
+    void aSaveCopiesTheFormEvenWhenTheFileCannotBeOpened() {
+        QTemporaryDir folder;
+        DialogDriver ui;
+        ui.typeInto(kCallsign, "KD4JKL");
+
+        ui.fileDialogs.answers = {pathIn(folder, "missing/config1.wl3")};
+        ui.press(kSave);
+        QCOMPARE(ui.takeReports(), QStringList{"Save Failed: Failed to open file"});
+        QCOMPARE(callsignOf(ui.config(), kPrimary), QStringLiteral("KD4JKL"));
+    }
+
+    // The toolkit's dialogs, answered as a user would.
+    void theSaveDialogOffersConfigFilesAndAsksBeforeReplacing() {
+        QTemporaryDir folder;
+        const auto existing = pathIn(folder, "old.wl3");
+        writeFile(existing, "old contents");
+        RecordingReporter reporter;
+        ConfigDialog window(reporter, [](int) { return std::string(); });
+        window.show();
+        window.setEditText(kCallsign, "KE5MNO");
+        SeenFileDialog shown;
+        bool askedToReplace = false;
+        bool stayedOpen = false;
+        ModalScript script({
+            [&](QWidget& modal) {
+                QFileDialog& dialog = asFileDialog(modal);
+                shown = seen(dialog, window);
+                chooseIn(dialog, QString::fromStdString(existing.string()));
+                stayedOpen = dialog.isVisible();
+                dialog.reject();
+            },
+            [&](QWidget& modal) {
+                auto* question = qobject_cast<QMessageBox*>(&modal);
+                QVERIFY(question != nullptr);
+                askedToReplace = true;
+                question->button(QMessageBox::No)->click();
+            },
+        });
+
+        QTest::mouseClick(static_cast<QPushButton*>(window.control(kSave)), Qt::LeftButton);
+        QVERIFY(script.finished());
+        QCOMPARE(shown.title, QStringLiteral("Save Config File"));
+        QCOMPARE(shown.initialName, QStringLiteral("config1.wl3"));
+        QCOMPARE(shown.filters, QStringList{"Wrenlink3 Config files (*.wl3)"});
+        QCOMPARE(shown.suffix, QStringLiteral("wl3"));
+        QCOMPARE(shown.mode, QFileDialog::AcceptSave);
+        QVERIFY(shown.confirmsReplacing);
+        QVERIFY(shown.modalToWindow);
+        QVERIFY(askedToReplace);
+        QVERIFY(stayedOpen);
+        QCOMPARE(contentsOf(existing), QByteArray("old contents"));
+        QCOMPARE(callsignOf(window.config(), kPrimary), QStringLiteral("NOCALL"));
+        QVERIFY(reporter.entries.empty());
+    }
+
+    // A pattern is asked again, as is a name in a folder that does not exist; a name typed
+    // without its extension gets ".wl3".
+    void theLoadDialogWantsAnExistingFolderAndAFileName() {
+        QTemporaryDir folder;
+        TrackerConfig saved;
+        saved.setCallsign("KF6PQR");
+        RecordingReporter reporter;
+        QCOMPARE(saveConfigFile(pathIn(folder, "saved.wl3"), saved, reporter), Status::Ok);
+        ConfigDialog window(reporter, [](int) { return std::string(); });
+        window.show();
+        SeenFileDialog first;
+        QString secondName;
+        QString warning;
+        ModalScript script({
+            [&](QWidget& modal) {
+                QFileDialog& dialog = asFileDialog(modal);
+                first = seen(dialog, window);
+                dialog.setDirectory(folder.path());
+                chooseIn(dialog, QStringLiteral("*.wl3"));
+            },
+            [&](QWidget& modal) {
+                QFileDialog& dialog = asFileDialog(modal);
+                secondName = QFileInfo(dialog.selectedFiles().value(0)).fileName();
+                chooseIn(dialog, folder.filePath("missing/saved.wl3"));
+            },
+            [&](QWidget& modal) {
+                auto* box = qobject_cast<QMessageBox*>(&modal);
+                QVERIFY(box != nullptr);
+                warning = box->text();
+                box->button(QMessageBox::Ok)->click();
+            },
+            [&](QWidget& modal) { chooseIn(asFileDialog(modal), folder.filePath("saved")); },
+        });
+
+        QTest::mouseClick(static_cast<QPushButton*>(window.control(kLoad)), Qt::LeftButton);
+        QVERIFY(script.finished());
+        QCOMPARE(first.title, QStringLiteral("Load Config File"));
+        QCOMPARE(first.initialName, QStringLiteral("*.wl3"));
+        QCOMPARE(first.filters, QStringList{"Wrenlink3 Config files (*.wl3)"});
+        QCOMPARE(first.suffix, QStringLiteral("wl3"));
+        QCOMPARE(first.mode, QFileDialog::AcceptOpen);
+        QVERIFY(first.modalToWindow);
+        QCOMPARE(secondName, QStringLiteral("*.wl3"));
+        QVERIFY(warning.contains(QStringLiteral("missing")));
+        QCOMPARE(window.getEditText(kCallsign), std::string("KF6PQR"));
+        QVERIFY(reporter.entries.empty());
+    }
+};
+
+QTEST_MAIN(FileCommandsTest)
+#include "file_commands_test.moc"

@@ -1,0 +1,82 @@
+#include "files/config_file.h"
+#include "tracker_window.h"
+
+#include <QTemporaryDir>
+
+using namespace wl3;
+using namespace wl3::ui;
+using wl3::test::DialogDriver;
+using wl3::test::TrackerWindow;
+
+namespace {
+
+const QString kCalibrationWarning =
+    "Calibration not written: New Calibration value should be written before Testing Tones";
+
+} // namespace
+
+class ToneCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Saving keeps the warning; loading, like a read or a write, settles the calibration.
+    void everyToneButtonWarnsOfAnUnwrittenCalibrationUntilALoad() {
+        QTemporaryDir folder;
+        const std::filesystem::path file = folder.filePath("saved.wl3").toStdString();
+        TrackerWindow window;
+        QVERIFY(window.tracker.ok());
+        window.ui.typeInto(kCalibration, "130");
+
+        for (const int button : {kSend1200Hz, kSend2200Hz, kSendBoth, kStopSending}) {
+            window.ui.press(button);
+            QCOMPARE(window.ui.takeReports(), QStringList{kCalibrationWarning});
+        }
+        QTRY_COMPARE(window.tonesHeard(), (QStringList{"stop", "1200 Hz", "stop", "2200 Hz", "stop",
+                                                       "both", "stop", "stop"}));
+
+        window.ui.fileDialogs.answers = {file, file};
+        window.ui.press(kSave);
+        window.ui.press(kSend1200Hz);
+        QCOMPARE(window.ui.takeReports(), QStringList{kCalibrationWarning});
+
+        window.ui.press(kLoad);
+        window.ui.press(kStopSending);
+        QCOMPARE(window.ui.takeReports(), QStringList{});
+        QCOMPARE(window.ui.edit(kCalibration)->text(), QStringLiteral("130"));
+        QTRY_COMPARE(window.tonesHeard().size(), 12);
+    }
+
+    void aCalibrationTypedBackBeforeAnyCopyGivesNoWarning() {
+        TrackerWindow window;
+        QVERIFY(window.tracker.ok());
+        window.ui.typeInto(kCalibration, "131");
+        window.ui.typeInto(kCalibration, "128");
+
+        window.ui.press(kSendBoth);
+        QCOMPARE(window.ui.takeReports(), QStringList{});
+        QTRY_COMPARE(window.tonesHeard(), (QStringList{"stop", "both"}));
+    }
+
+    void withNoComPortSelectedEveryDeviceCommandFailsToOpen_data() {
+        QTest::addColumn<int>("button");
+        QTest::newRow("Read Version") << int(kReadVersion);
+        QTest::newRow("Read Configuration") << int(kReadConfiguration);
+        QTest::newRow("Write Configuration") << int(kWriteConfiguration);
+        QTest::newRow("Send 1200 Hz") << int(kSend1200Hz);
+        QTest::newRow("Send 2200 Hz") << int(kSend2200Hz);
+        QTest::newRow("Send Both") << int(kSendBoth);
+        QTest::newRow("Stop Sending") << int(kStopSending);
+    }
+
+    void withNoComPortSelectedEveryDeviceCommandFailsToOpen() {
+        QFETCH(int, button);
+        DialogDriver ui([](int) { return std::string("/dev/null"); });
+        ui.list(kComPort)->setCurrentIndex(-1);
+
+        ui.press(button);
+        QCOMPARE(ui.takeReports(), QStringList{"Invalid Com Port Number"});
+    }
+};
+
+QTEST_MAIN(ToneCommandsTest)
+#include "tone_commands_test.moc"
