@@ -35,6 +35,7 @@ public:
     ConfigDialog(Reporter& reporter, PortResolver resolver, QWidget* parent = nullptr);
     ConfigDialog(Reporter& reporter, std::unique_ptr<SerialPort> port, PortResolver resolver,
                  QWidget* parent = nullptr);
+    // Load and Save ask fileDialogs for their paths; elsewhere the toolkit's dialogs do.
     ConfigDialog(Reporter& reporter, PortResolver resolver, FileDialogs& fileDialogs,
                  QWidget* parent = nullptr);
     ~ConfigDialog() override;
