@@ -1,6 +1,6 @@
 #include "cli/cli_app.h"
+#include "sim_process.h"
 #include "temp_dir.h"
-#include "tracker_sim_process.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -124,7 +124,7 @@ TEST(CliApp, TheProgramsExitStatusesAndStreams) {
 
 TEST(CliApp, TheProgramTalksToTheSimulatedTracker) {
     test::TempDir dir;
-    test::TrackerSimProcess sim;
+    sim::SimProcess sim(WL3_TRACKER_SIM, {});
     ASSERT_FALSE(sim.devicePath().empty());
     const auto version = runBinary(dir, "version --port " + sim.devicePath());
     EXPECT_EQ(version.exitCode, 0);

@@ -1,8 +1,8 @@
 #include "cli/config_json.h"
 #include "command_run.h"
 #include "files/config_file.h"
+#include "sim_process.h"
 #include "temp_dir.h"
-#include "tracker_sim_process.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ namespace {
 using test::CommandRun;
 using test::readAll;
 using test::RecordingReporter;
-using test::TrackerSimProcess;
+using TrackerSimProcess = sim::SimProcess;
 using Entry = RecordingReporter::Entry;
 
 const Entry kReadSuccessful{"Wrenlink3 Read", "Read Successful"};
@@ -82,7 +82,7 @@ protected:
 };
 
 TEST_F(DeviceCommands, VersionPrintsTheReplyAndShowsItsPhase) {
-    TrackerSimProcess sim(simOptions({"--version-text", "WRENLINK3 v2.5 \xB5"}));
+    TrackerSimProcess sim(WL3_TRACKER_SIM, simOptions({"--version-text", "WRENLINK3 v2.5 \xB5"}));
     CommandRun run(true);
     EXPECT_EQ(runVersion(run.context, portOf(sim)), kExitOk);
     EXPECT_EQ(run.out.str(), "WRENLINK3 v2.5 \u00B5\n");
@@ -91,7 +91,7 @@ TEST_F(DeviceCommands, VersionPrintsTheReplyAndShowsItsPhase) {
 }
 
 TEST_F(DeviceCommands, VersionOfASilentLineIsNotFound) {
-    TrackerSimProcess sim(simOptions({"--silent"}));
+    TrackerSimProcess sim(WL3_TRACKER_SIM, simOptions({"--silent"}));
     CommandRun run;
     EXPECT_EQ(runVersion(run.context, portOf(sim)), kExitFailed);
     EXPECT_EQ(run.out.str(), "");
@@ -100,7 +100,7 @@ TEST_F(DeviceCommands, VersionOfASilentLineIsNotFound) {
 }
 
 TEST_F(DeviceCommands, ReadSavesTheTrackersConfigurationAsWl3AndAsJson) {
-    TrackerSimProcess sim(simOptions());
+    TrackerSimProcess sim(WL3_TRACKER_SIM, simOptions());
     CommandRun run;
     ASSERT_EQ(runRead(run.context, portOf(sim), dir / "read.wl3"), kExitOk);
     // The tracker's bytes exactly, not the decoded record encoded again (which would move
@@ -117,7 +117,7 @@ TEST_F(DeviceCommands, ReadFailsAndWritesNothingWhenTheImageIsNotConfirmed) {
     for (const auto& fault : std::vector<std::vector<std::string>>{{"--second-read-differs"},
                                                                    {"--image-size", "129"}}) {
         SCOPED_TRACE(fault.front());
-        TrackerSimProcess sim(simOptions(fault));
+        TrackerSimProcess sim(WL3_TRACKER_SIM, simOptions(fault));
         CommandRun run;
         EXPECT_EQ(runRead(run.context, portOf(sim), dir / "read.wl3"), kExitFailed);
         EXPECT_EQ(run.reporter.entries, std::vector<Entry>{kReadFailed});
@@ -126,7 +126,7 @@ TEST_F(DeviceCommands, ReadFailsAndWritesNothingWhenTheImageIsNotConfirmed) {
 }
 
 TEST_F(DeviceCommands, WriteStoresTheConfigurationWithBackupOfTheOldOne) {
-    TrackerSimProcess sim(simOptions());
+    TrackerSimProcess sim(WL3_TRACKER_SIM, simOptions());
     writeJson(dir / "new.json", configNamed("NEWCAL"));
     CommandRun run(true);
     ASSERT_EQ(runWrite(run.context, portOf(sim), dir / "new.json", dir / "old.wl3"), kExitOk);
@@ -142,7 +142,7 @@ TEST_F(DeviceCommands, WriteStoresTheConfigurationWithBackupOfTheOldOne) {
 }
 
 TEST_F(DeviceCommands, WriteOfAWl3FileSendsItsImage) {
-    TrackerSimProcess sim(simOptions());
+    TrackerSimProcess sim(WL3_TRACKER_SIM, simOptions());
     RecordingReporter reporter;
     TrackerConfig config = configNamed("FROMWL3");
     ASSERT_EQ(saveConfigFile(dir / "new.wl3", config, reporter), Status::Ok);
@@ -172,7 +172,7 @@ TEST_F(DeviceCommands, RefusedWritesLeaveTheTrackerAndTheBackupAlone) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const bool withBackup = c.name != "read-back differs";
-        TrackerSimProcess sim(simOptions(c.simOptions));
+        TrackerSimProcess sim(WL3_TRACKER_SIM, simOptions(c.simOptions));
         const std::string before = readAll(trackerState);
         CommandRun run;
         EXPECT_EQ(runWrite(run.context, portOf(sim), c.input,
@@ -200,7 +200,7 @@ TEST_F(DeviceCommands, WriteOfAnUnreadableFileTouchesNoPort) {
 }
 
 TEST_F(DeviceCommands, ToneSucceedsOnTheTrackerAndFailsOnAMissingPort) {
-    TrackerSimProcess sim(simOptions());
+    TrackerSimProcess sim(WL3_TRACKER_SIM, simOptions());
     CommandRun run;
     EXPECT_EQ(runTone(run.context, portOf(sim), ToneCode::Send2200Hz), kExitOk);
     EXPECT_EQ(runTone(run.context, portOf(sim), ToneCode::Stop), kExitOk);

@@ -32,10 +32,10 @@ public:
 
         int out[2];
         int in[2];
-        if (pipe(out) != 0) {
+        if (!closeOnExecPipe(out)) {
             return;
         }
-        if (pipe(in) != 0) {
+        if (!closeOnExecPipe(in)) {
             close(out[0]);
             close(out[1]);
             return;
@@ -80,6 +80,17 @@ public:
     const std::string& devicePath() const { return devicePath_; }
 
 private:
+    // Each simulator gets only its own two pipe ends (the spawn's dup2 keeps those open), so
+    // that one started later cannot hold an earlier one's stdin open past its parent.
+    static bool closeOnExecPipe(int ends[2]) {
+        if (pipe(ends) != 0) {
+            return false;
+        }
+        fcntl(ends[0], F_SETFD, FD_CLOEXEC);
+        fcntl(ends[1], F_SETFD, FD_CLOEXEC);
+        return true;
+    }
+
     static std::string firstLine(int fd) {
         std::string line;
         char c = 0;
