@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <fstream>
 #include <string_view>
+#include <system_error>
 
 namespace wl3 {
 namespace {
@@ -60,7 +61,12 @@ Status finishSave(ReplacingFile& file, std::span<const std::uint8_t, kImageSize>
 
 Status loadConfigFile(const std::filesystem::path& path, TrackerConfig& config,
                       Reporter& reporter) {
-    std::ifstream in(path, std::ios::binary);
+    // A folder opens as a stream on some systems, but it is no file to load.
+    std::error_code ignored;
+    std::ifstream in;
+    if (!std::filesystem::is_directory(path, ignored)) {
+        in.open(path, std::ios::binary);
+    }
     if (!in.is_open()) {
         reporter.message(kLoadFailed, "Failed to open file");
         return Status::Failed;

@@ -1,5 +1,7 @@
 #include "files/replacing_file.h"
 
+#include <random>
+#include <string>
 #include <system_error>
 
 namespace wl3 {
@@ -30,12 +32,23 @@ bool existingFileIsWritable(const fs::path& path) {
     return probe.is_open();
 }
 
+// A name of our own beside the target, so that no file of the user's is overwritten.
+fs::path unusedTemporaryFor(const fs::path& target) {
+    std::random_device random;
+    std::error_code error;
+    while (true) {
+        auto candidate = target;
+        candidate += "." + std::to_string(random() % 1'000'000) + ".saving";
+        if (!fs::exists(candidate, error)) {
+            return candidate;
+        }
+    }
+}
+
 } // namespace
 
-ReplacingFile::ReplacingFile(const fs::path& target) : target_(resolvedTarget(target)) {
-    temporary_ = target_;
-    temporary_ += ".saving";
-}
+ReplacingFile::ReplacingFile(const fs::path& target)
+    : target_(resolvedTarget(target)), temporary_(unusedTemporaryFor(target_)) {}
 
 ReplacingFile::~ReplacingFile() {
     if (opened_ && !committed_) {

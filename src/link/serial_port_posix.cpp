@@ -170,6 +170,9 @@ public:
                 if (sent < 0 && errno != EAGAIN && errno != EINTR) {
                     return false;
                 }
+                // Ready but refused: a driver that says so keeps saying it, so wait a
+                // little rather than spin until the time-out.
+                std::this_thread::sleep_for(milliseconds(1));
             }
             if (Clock::now() >= deadline) {
                 return true;

@@ -67,6 +67,19 @@ protected:
     RecordingReporter reporter;
 };
 
+TEST_F(ConfigFileTest, SavingTouchesNoOtherFileBesideTheTarget) {
+    const Bytes mine{'m', 'i', 'n', 'e'};
+    for (const char* name : {"a.wl3.saving", "a.wl3.tmp", "a.wl3~"}) {
+        writeAll(folder / name, mine);
+    }
+    TrackerConfig config;
+    ASSERT_EQ(saveConfigFile(folder / "a.wl3", config, reporter), Status::Ok);
+    for (const char* name : {"a.wl3.saving", "a.wl3.tmp", "a.wl3~"}) {
+        EXPECT_EQ(readAll(folder / name), mine) << name;
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 4);
+}
+
 TEST_F(ConfigFileTest, SavedFileIsTheHeaderFollowedByTheEncodedImage) {
     TrackerConfig config = edited();
     const Bytes expected = fileOf({'W', 'L', '3', 'A', 0x80, 0, 0, 0}, imageOf(config));
@@ -167,9 +180,11 @@ TEST_F(ConfigFileTest, MalformedFilesAreRefusedAndChangeNothing) {
 TEST_F(ConfigFileTest, MissingFileCannotBeOpened) {
     TrackerConfig config;
     EXPECT_EQ(loadConfigFile(folder / "absent.wl3", config, reporter), Status::Failed);
+    EXPECT_EQ(loadConfigFile(folder, config, reporter), Status::Failed);
     EXPECT_EQ(saveConfigFile(folder / "no-such-folder" / "a.wl3", config, reporter),
               Status::Failed);
     EXPECT_EQ(reporter.entries, (std::vector<RecordingReporter::Entry>{
+                                    {"Load Failed", "Failed to open file"},
                                     {"Load Failed", "Failed to open file"},
                                     {"Save Failed", "Failed to open file"},
                                 }));
