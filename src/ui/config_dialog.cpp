@@ -50,13 +50,32 @@ QLineEdit* makeEdit(InputRule input, DigitsOnlyFilter& digitsOnly, QWidget& pare
     return edit;
 }
 
-// Typed text is never read: only the selected index counts.
+// Typed text is never read: only the chosen item counts. The list would otherwise pick an
+// item by the typed text, or keep an old one while showing something else, so typing
+// leaves no item chosen instead and a command never goes to a port that is not shown.
+void keepTypedTextUnread(QComboBox& list) {
+    QLineEdit* field = list.lineEdit();
+    list.setCompleter(nullptr);
+    QObject::disconnect(field, &QLineEdit::returnPressed, &list, nullptr);
+    QObject::disconnect(field, &QLineEdit::editingFinished, &list, nullptr);
+    QObject::connect(field, &QLineEdit::textEdited, &list, [&list, field](const QString& text) {
+        if (list.currentIndex() < 0) {
+            return;
+        }
+        const int cursor = field->cursorPosition();
+        list.setCurrentIndex(-1);
+        field->setText(text);
+        field->setCursorPosition(cursor);
+    });
+}
+
 QComboBox* makeList(const ControlRow& row, const PortResolver& resolver, BaseUnits units,
                     QWidget& parent) {
     QComboBox* list =
         row.id == kComPort ? new PortComboBox(resolver, &parent) : new QComboBox(&parent);
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
+    keepTypedTextUnread(*list);
     const QRect rect = duToPixels(row.rect, units);
     const int fieldHeight = duToPixelsY(kComboFieldHeightDu, units);
     list->setGeometry(rect.x(), rect.y(), rect.width(), fieldHeight);
@@ -219,7 +238,7 @@ void ConfigDialog::connectHandlers() {
 
 void ConfigDialog::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+    if (!enter) {
         QDialog::keyPressEvent(event);
         return;
     }

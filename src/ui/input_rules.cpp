@@ -30,7 +30,11 @@ bool isTypedNonDigit(const QString& text) {
 bool DigitsOnlyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        const bool command = key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+        // Shortcuts such as Ctrl+V pass; AltGr arrives as Ctrl+Alt on some systems and
+        // types characters, so it does not.
+        const auto modifiers = key->modifiers();
+        const bool command = (modifiers & (Qt::ControlModifier | Qt::MetaModifier)) &&
+                             !(modifiers & Qt::AltModifier);
         if (!command && isTypedNonDigit(key->text())) {
             return true;
         }

@@ -234,6 +234,10 @@ private slots:
             QTest::keyClick(ui.edit(row.id), Qt::Key_Backspace);
             QCOMPARE(ui.edit(row.id)->text(), QStringLiteral("12"));
         }
+        // AltGr, which some systems report as Ctrl+Alt, types characters: refused too.
+        QTest::keyClick(ui.edit(kCalibration), '@', Qt::ControlModifier | Qt::AltModifier);
+        QTest::keyClick(ui.edit(kCalibration), 'q', Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(ui.edit(kCalibration)->text(), QStringLiteral("12"));
         // Text that arrives other than by typing is kept, and read up to its first non-digit.
         ui.replaceText(kQuietTime, "  -40ms");
         QCOMPARE(ui.dialog->getEditNumber(kQuietTime), -40);
@@ -246,6 +250,7 @@ private slots:
         QTest::newRow("keypad Enter in a number") << 1 << int(QDialog::Accepted);
         QTest::newRow("Enter on a check box") << 2 << int(QDialog::Accepted);
         QTest::newRow("Enter in a closed list") << 6 << int(QDialog::Accepted);
+        QTest::newRow("Shift+Enter in Callsign") << 7 << int(QDialog::Accepted);
         QTest::newRow("Exit") << 3 << int(QDialog::Accepted);
         QTest::newRow("Escape") << 4 << int(QDialog::Rejected);
         QTest::newRow("close box") << 5 << int(QDialog::Rejected);
@@ -277,6 +282,9 @@ private slots:
             break;
         case 6:
             QTest::keyClick(ui.list(kMicEPath), Qt::Key_Return);
+            break;
+        case 7:
+            QTest::keyClick(ui.edit(kCallsign), Qt::Key_Return, Qt::ShiftModifier);
             break;
         }
         QVERIFY(!ui.dialog->isVisible());

@@ -1,5 +1,6 @@
 #include "dialog_driver.h"
 
+#include <QLineEdit>
 #include <vector>
 
 using namespace wl3;
@@ -215,6 +216,28 @@ private slots:
         ui.list(kMicEPath)->lineEdit()->setText(QStringLiteral("anything"));
         ui.dialog->formToRecord();
         QCOMPARE(ui.config().micEPath[0], 3);
+    }
+
+    // Typing the name of another item must not choose it, nor keep the old item chosen
+    // while the field shows something else: typing leaves no item chosen.
+    void typingIntoAListLeavesNoItemChosen() {
+        DialogDriver ui([](int) { return std::string("/dev/null"); });
+        ui.list(kMicEPath)->setCurrentIndex(3);
+        ui.list(kMicEPath)->lineEdit()->selectAll();
+        QTest::keyClicks(ui.list(kMicEPath), "West");
+        QTest::keyClick(ui.list(kMicEPath), Qt::Key_Tab);
+        ui.dialog->formToRecord();
+        QCOMPARE(ui.config().micEPath[0], -1);
+        QCOMPARE(ui.list(kMicEPath)->currentText(), QStringLiteral("West"));
+
+        ui.list(kComPort)->lineEdit()->selectAll();
+        QTest::keyClicks(ui.list(kComPort), "COM3");
+        QTest::keyClick(ui.list(kComPort), Qt::Key_Tab);
+        ui.press(kReadVersion);
+        QCOMPARE(ui.takeReports(), QStringList{"Invalid Com Port Number"});
+
+        ui.list(kComPort)->setCurrentIndex(2); // choosing from the list still works
+        QCOMPARE(ui.list(kComPort)->currentText(), QStringLiteral("COM3"));
     }
 
     void calibrationIsSharedAndMarkedWhenChanged() {
