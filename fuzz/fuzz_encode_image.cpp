@@ -15,23 +15,13 @@ TrackerConfig recordFrom(FuzzedDataProvider& input) {
         setText(config.callsign[p], input.ConsumeRandomLengthString(40));
         setText(config.digiPath[p], input.ConsumeRandomLengthString(160));
         setText(config.statusText[p], input.ConsumeRandomLengthString(260));
-        for (PerProfile<int>* field :
-             {&config.autoTxDelayMs, &config.manualTxDelayMs, &config.micEMessage, &config.micEPath,
-              &config.statusEvery, &config.autoRateSec, &config.manualRateSec,
-              &config.slotOffsetSec, &config.slowSpeedMph, &config.fastSpeedMph,
-              &config.slowRateSec, &config.fastRateSec, &config.minTurnAngleDeg, &config.turnSlope,
-              &config.minTurnTimeSec, &config.quietTimeMs, &config.powerSwitchTimeSec}) {
-            (*field)[p] = input.ConsumeIntegral<int>();
+        for (auto field : kProfileNumbers) {
+            (config.*field)[p] = input.ConsumeIntegral<int>();
         }
         config.symbol[p] = input.ConsumeIntegral<char>();
         config.symbolTable[p] = input.ConsumeIntegral<char>();
-        for (PerProfile<bool>* flag :
-             {&config.forcePrintable, &config.onlySendValid, &config.timeSlotting,
-              &config.rateDivides60, &config.rateDivides600, &config.smartBeaconing,
-              &config.sendAltitude, &config.micEEnabled, &config.powerSwitch, &config.timestamp,
-              &config.allowTtlSerial, &config.altDigiPaths, &config.invertCdIn,
-              &config.timestampHms, &config.noPttOutWhilePttIn}) {
-            (*flag)[p] = input.ConsumeBool();
+        for (auto flag : kProfileFlags) {
+            (config.*flag)[p] = input.ConsumeBool();
         }
     }
     // Shared blocks and texts take other paths through the encoder.

@@ -59,24 +59,13 @@ public:
             paths[p] = path;
 
             setText(config.statusText[p], statusText());
-            for (PerProfile<int>* field :
-                 {&config.autoTxDelayMs, &config.manualTxDelayMs, &config.micEMessage,
-                  &config.micEPath, &config.statusEvery, &config.autoRateSec, &config.manualRateSec,
-                  &config.slotOffsetSec, &config.slowSpeedMph, &config.fastSpeedMph,
-                  &config.slowRateSec, &config.fastRateSec, &config.minTurnAngleDeg,
-                  &config.turnSlope, &config.minTurnTimeSec, &config.quietTimeMs,
-                  &config.powerSwitchTimeSec}) {
-                (*field)[p] = number();
+            for (auto field : kProfileNumbers) {
+                (config.*field)[p] = number();
             }
             config.symbol[p] = static_cast<char>(pick(0, 255));
             config.symbolTable[p] = static_cast<char>(pick(0, 255));
-            for (PerProfile<bool>* flag :
-                 {&config.forcePrintable, &config.onlySendValid, &config.timeSlotting,
-                  &config.rateDivides60, &config.rateDivides600, &config.smartBeaconing,
-                  &config.sendAltitude, &config.micEEnabled, &config.powerSwitch, &config.timestamp,
-                  &config.allowTtlSerial, &config.altDigiPaths, &config.invertCdIn,
-                  &config.timestampHms, &config.noPttOutWhilePttIn}) {
-                (*flag)[p] = pick(0, 1) == 1;
+            for (auto flag : kProfileFlags) {
+                (config.*flag)[p] = pick(0, 1) == 1;
             }
         }
         if (pick(0, 3) == 0) {
