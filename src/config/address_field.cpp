@@ -89,6 +89,8 @@ std::string decodeAddressField(std::span<const std::uint8_t, kAddressFieldSize> 
         text += static_cast<char>(field[i] >> 1);
     }
     text += '-';
+    // Clearing the two always-set bits leaves the SSID; a damaged byte with its top bit set
+    // gives a number above 15, which the normalising below turns into SSID 0.
     text += std::to_string((field[kAddressCharacters] >> 1) & 0xCF);
     return normalizeAddressText(text);
 }

@@ -72,12 +72,13 @@ template <std::size_t N>
 void decodeFlags(TrackerConfig& config, const std::array<layout::ProfileFlag, N>& bits,
                  std::uint8_t value, int p) {
     for (std::size_t bit = 0; bit < N; ++bit) {
+        // Each flag is one bit; the bits past the list (bit 7 of the second byte) are ignored.
         (config.*bits[bit])[p] = ((value >> bit) & 1) != 0;
     }
 }
 
-// Both are read from the offset, although the encoder puts a time-slot value after a
-// SmartBeaconing block; the form never enables both in one profile.
+// The encoder puts a time-slot value right after a SmartBeaconing block, so that is where
+// an image with both holds it; the form never enables both, but files and trackers may.
 void decodeOptionalBlocks(TrackerConfig& config, Image image, int p) {
     const int o = image[layout::kOptionalOffset + p];
     if (config.smartBeaconing[p] && fitsAt(o, layout::kSmartBeaconingSize)) {
@@ -89,8 +90,9 @@ void decodeOptionalBlocks(TrackerConfig& config, Image image, int p) {
         config.turnSlope[p] = word(image[o + 7], image[o + 8]);
         config.minTurnTimeSec[p] = image[o + 9];
     }
-    if (config.timeSlotting[p] && fitsAt(o, layout::kTimeSlotSize)) {
-        config.slotOffsetSec[p] = config.autoRateSec[p] - word(image[o], image[o + 1]) + 1;
+    const int slot = config.smartBeaconing[p] ? o + layout::kSmartBeaconingSize : o;
+    if (config.timeSlotting[p] && fitsAt(slot, layout::kTimeSlotSize)) {
+        config.slotOffsetSec[p] = config.autoRateSec[p] - word(image[slot], image[slot + 1]) + 1;
     }
 }
 

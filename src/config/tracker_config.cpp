@@ -10,6 +10,8 @@ TrackerConfig::TrackerConfig() {
     }
 }
 
+// The setters mask the profile index, so a stray currentProfile can never write past the
+// two profiles.
 void TrackerConfig::setCallsign(std::string_view text) {
     setText(callsign[currentProfile & 1], text);
 }

@@ -206,9 +206,9 @@ TEST(DecodeImage, BlankPathElementsKeepTheirPlaceExceptFirst) {
     }
 }
 
-// A record can hold both blocks (from an image); the encoder places the time-slot value
-// after the SmartBeaconing block, while the decoder reads both at the same offset.
-TEST(DecodeImage, BothOptionalBlocksReadFromTheSameOffset) {
+// A record can hold both blocks (from a file or a tracker); the time-slot value follows the
+// SmartBeaconing block, and both come back as they were.
+TEST(DecodeImage, BothOptionalBlocksComeBackWhereTheEncoderPutThem) {
     TrackerConfig config;
     config.smartBeaconing[kSecondary] = true;
     config.timeSlotting[kSecondary] = true;
@@ -226,7 +226,7 @@ TEST(DecodeImage, BothOptionalBlocksReadFromTheSameOffset) {
     const TrackerConfig decoded = decode(image);
     EXPECT_EQ(decoded.slowSpeedMph[kSecondary], 4);
     EXPECT_EQ(decoded.fastSpeedMph[kSecondary], 1);
-    EXPECT_EQ(decoded.slotOffsetSec[kSecondary], 600 - (4 + 256 * 1) + 1);
+    EXPECT_EQ(decoded.slotOffsetSec[kSecondary], 30);
     EXPECT_TRUE(decoded.smartBeaconing[kSecondary] && decoded.timeSlotting[kSecondary]);
 }
 
@@ -267,17 +267,17 @@ TEST(DecodeImage, DamagedImagesStayInBounds) {
         EXPECT_EQ(textOf(config.digiPath[kSecondary]), "");
     }
     {
-        // SmartBeaconing block cut by the image's end, time-slot value just inside.
+        // A SmartBeaconing block that ends with the image leaves the time-slot value
+        // after it beyond the end: the block is read, the value counts as absent.
         Image image = test::defaultImage();
         image[16] = 0x24;
-        image[24] = 126;
-        image[126] = 10;
-        image[127] = 0;
+        image[24] = 118;
+        image[118] = 9;
         TrackerConfig before;
-        before.slowSpeedMph[kPrimary] = 77;
+        before.slotOffsetSec[kPrimary] = 77;
         const TrackerConfig config = decode(image, before);
-        EXPECT_EQ(config.slowSpeedMph[kPrimary], 77);
-        EXPECT_EQ(config.slotOffsetSec[kPrimary], 120 - 10 + 1);
+        EXPECT_EQ(config.slowSpeedMph[kPrimary], 9);
+        EXPECT_EQ(config.slotOffsetSec[kPrimary], 77);
     }
 }
 

@@ -339,12 +339,9 @@ Expectation expect(const TrackerConfig& record, const std::array<GeneratedPath, 
             d.minTurnTimeSec[p] = low8(e.minTurnTimeSec[p]);
         }
         if (e.timeSlotting[p]) {
-            // With both blocks the value read is the start of the SmartBeaconing block.
             const int value =
-                e.smartBeaconing[p]
-                    ? low8(e.slowSpeedMph[p]) + 256 * low8(e.fastSpeedMph[p])
-                    : low16(static_cast<int>(static_cast<unsigned>(e.autoRateSec[p]) -
-                                             static_cast<unsigned>(e.slotOffsetSec[p]) + 1u));
+                low16(static_cast<int>(static_cast<unsigned>(e.autoRateSec[p]) -
+                                       static_cast<unsigned>(e.slotOffsetSec[p]) + 1u));
             d.slotOffsetSec[p] = d.autoRateSec[p] - value + 1;
         }
     }

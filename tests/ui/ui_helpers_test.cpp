@@ -71,6 +71,7 @@ private slots:
         QTest::newRow("above half") << 7 << 6 << 8 << 5;     // 5.25 -> 5
         QTest::newRow("three quarters") << 5 << 7 << 4 << 9; // 8.75
         QTest::newRow("negative half") << -3 << 6 << 4 << -5;
+        QTest::newRow("negative denominator half") << 3 << 1 << -2 << -2;
         QTest::newRow("no overflow") << 2000000000 << 7 << 8 << 1750000000;
     }
 
