@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/config_io.h"
+#include "cli/progress.h"
 #include "cli/stderr_reporter.h"
 
 #include <CLI/CLI.hpp>
@@ -164,8 +165,8 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         return app.exit(e, out, err) == 0 ? kExitOk : kExitUsage;
     }
 
-    StderrReporter reporter(err);
-    Progress progress(err, errIsTerminal);
+    TerminalProgress progress(err, errIsTerminal);
+    StderrReporter reporter(err, &progress);
     const CommandContext context{out, reporter, progress};
     const auto portChoice = [&] { return *parsePortChoice(port); };
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "cli/port_choice.h"
-#include "cli/progress.h"
 #include "config/reporter.h"
+#include "link/exchange_observer.h"
 #include "link/serial_link.h"
 
 #include <filesystem>
@@ -14,11 +14,12 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
 
-// Where a command puts its result (out) and everything the window would show in a box.
+// Where a command puts its result (out), everything the window would show in a box, and
+// the progress of its exchanges with the tracker.
 struct CommandContext {
     std::ostream& out;
     Reporter& reporter;
-    Progress& progress;
+    ExchangeObserver& progress;
 };
 
 // Flushes context.out: kExitOk when all that was written to it arrived, else kExitFailed

@@ -3,11 +3,20 @@
 #include "cli/config_json.h"
 #include "cli/text_file.h"
 #include "files/config_file.h"
+#include "files/file_messages.h"
+#include "files/whole_file.h"
 
 #include <algorithm>
 #include <cctype>
 
 namespace wl3 {
+
+namespace {
+
+// A configuration's JSON takes a few KiB; anything far larger is not one.
+constexpr std::size_t kJsonSizeLimit = std::size_t{1} << 20;
+
+} // namespace
 
 ConfigFileKind configFileKind(const std::filesystem::path& path) {
     std::string extension = path.extension().string();
@@ -31,15 +40,19 @@ std::string checkConfigFileName(const std::string& path) {
 
 Status loadJsonConfiguration(const std::filesystem::path& path, TrackerConfig& config,
                              Reporter& reporter) {
-    const auto text = readTextFile(path, reporter);
+    const auto text = readInputFile(path, kJsonSizeLimit + 1, reporter);
     if (!text) {
+        return Status::Failed;
+    }
+    if (text->size() > kJsonSizeLimit) {
+        reporter.message(kLoadFailed, "File too large for a configuration");
         return Status::Failed;
     }
     TrackerConfig loaded;
     loaded.currentProfile = config.currentProfile;
     std::string error;
     if (!configFromJsonText(*text, loaded, error)) {
-        reporter.message("Load Failed", error);
+        reporter.message(kLoadFailed, error);
         return Status::Failed;
     }
     config = loaded;

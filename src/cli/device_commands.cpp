@@ -1,55 +1,38 @@
+#include "commands/device_commands.h"
+
 #include "cli/commands.h"
 #include "cli/config_io.h"
 #include "cli/text_encoding.h"
-#include "config/config_image.h"
 #include "files/config_file.h"
 #include "link/port_mapping.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdint>
 
 namespace wl3 {
 
 namespace {
 
-// The version reply buffer of the window's commands: at most 29 characters of reply.
-using VersionReply = std::array<char, 30>;
-using ImageBuffer = std::array<std::uint8_t, kImageBufferSize>;
-
-constexpr std::string_view kReadCaption = "Wrenlink3 Read";
-
-Status checkTracker(SerialLink& link, VersionReply& reply, Progress& progress) {
-    progress.phase("Asking the tracker for its version");
-    return link.queryVersion(reply);
+// The port chosen, watched by the command's progress.
+SerialLink linkFor(const CommandContext& context, const PortChoice& port) {
+    SerialLink link = makeLink(port, context.reporter);
+    link.setObserver(context.progress);
+    return link;
 }
 
-// Read Configuration of the window: version query, the image read twice and compared,
-// exactly 128 bytes accepted into image, decoded into config.
-Status readTracker(SerialLink& link, ImageBuffer& image, TrackerConfig& config, Reporter& reporter,
-                   Progress& progress) {
-    VersionReply reply{};
-    if (checkTracker(link, reply, progress) != Status::Ok) {
-        return Status::Failed;
+// Read Configuration, then the configuration saved to path. A .wl3 file keeps the
+// tracker's bytes exactly, so that a backup restores what the tracker held; re-encoding
+// the decoded record would move the quantised delays.
+Status readAndSave(SerialLink& link, const std::filesystem::path& path, Reporter& reporter) {
+    TrackerConfig config;
+    TrackerImage image{};
+    if (const Status read = readConfiguration(config, link, reporter, {}, &image);
+        read != Status::Ok) {
+        return read;
     }
-    progress.phase("Reading the configuration (twice, to verify)");
-    if (link.readImage(image) != kImageSize ||
-        decodeImage(config, std::span(image).first(kImageSize), reporter) != Status::Ok) {
-        reporter.message(kReadCaption, "Read Failed");
-        return Status::Failed;
-    }
-    reporter.message(kReadCaption, "Read Successful");
-    return Status::Ok;
-}
-
-// A .wl3 file keeps the tracker's bytes exactly, so that a backup restores what the
-// tracker held; re-encoding the decoded record would move the quantised delays.
-Status saveTrackerImage(const std::filesystem::path& path, const ImageBuffer& image,
-                        TrackerConfig& config, Reporter& reporter) {
     if (configFileKind(path) == ConfigFileKind::Json) {
         return saveConfiguration(path, config, reporter);
     }
-    return saveConfigImage(path, std::span(image).first<kImageSize>(), reporter);
+    return saveConfigImage(path, image, reporter);
 }
 
 int exitCode(Status status) {
@@ -87,12 +70,12 @@ int runPorts(const CommandContext& context) {
 }
 
 int runVersion(const CommandContext& context, const PortChoice& port) {
-    SerialLink link = makeLink(port, context.reporter);
-    VersionReply reply{};
-    if (checkTracker(link, reply, context.progress) != Status::Ok) {
+    SerialLink link = linkFor(context, port);
+    std::string reply;
+    if (queryTrackerVersion(link, reply) != Status::Ok) {
         return kExitFailed;
     }
-    std::string_view text(reply.data());
+    std::string_view text(reply);
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
         text.remove_suffix(1);
     }
@@ -102,13 +85,8 @@ int runVersion(const CommandContext& context, const PortChoice& port) {
 
 int runRead(const CommandContext& context, const PortChoice& port,
             const std::filesystem::path& output) {
-    SerialLink link = makeLink(port, context.reporter);
-    ImageBuffer image{};
-    TrackerConfig config;
-    if (readTracker(link, image, config, context.reporter, context.progress) != Status::Ok) {
-        return kExitFailed;
-    }
-    return exitCode(saveTrackerImage(output, image, config, context.reporter));
+    SerialLink link = linkFor(context, port);
+    return exitCode(readAndSave(link, output, context.reporter));
 }
 
 int runWrite(const CommandContext& context, const PortChoice& port,
@@ -117,40 +95,17 @@ int runWrite(const CommandContext& context, const PortChoice& port,
     if (loadConfiguration(input, config, context.reporter) != Status::Ok) {
         return kExitFailed;
     }
-    // Encoded before the tracker is touched: a configuration the encoder refuses costs
-    // neither a backup nor an exchange.
-    ImageBuffer image{};
-    const int length = encodeImage(config, image, context.reporter);
-    if (length != kImageSize) {
-        return kExitFailed;
-    }
-    const auto written = std::span(image).first(static_cast<std::size_t>(length));
-
-    SerialLink link = makeLink(port, context.reporter);
-    if (!backup.empty()) {
-        ImageBuffer current{};
-        TrackerConfig decoded;
-        if (readTracker(link, current, decoded, context.reporter, context.progress) != Status::Ok ||
-            saveTrackerImage(backup, current, decoded, context.reporter) != Status::Ok) {
-            return kExitFailed;
-        }
-    }
-    VersionReply reply{};
-    if (checkTracker(link, reply, context.progress) != Status::Ok) {
-        return kExitFailed;
-    }
-    context.progress.phase("Writing the configuration, then reading it back to verify");
-    if (link.writeImage(written) != Status::Ok ||
-        decodeImage(config, written, context.reporter) != Status::Ok) {
-        return kExitFailed;
-    }
-    context.reporter.message("Wrenlink3 Write", "Write Successful");
-    return kExitOk;
+    SerialLink link = linkFor(context, port);
+    // After the encoding, so that a configuration the encoder refuses costs no backup.
+    const BeforeSending saveBackup = [&] {
+        return backup.empty() ? Status::Ok : readAndSave(link, backup, context.reporter);
+    };
+    return exitCode(writeConfiguration(config, link, context.reporter, saveBackup));
 }
 
 int runTone(const CommandContext& context, const PortChoice& port, ToneCode code) {
-    SerialLink link = makeLink(port, context.reporter);
-    return exitCode(link.sendTone(code));
+    SerialLink link = linkFor(context, port);
+    return exitCode(sendTestTone(TrackerConfig(), link, context.reporter, code));
 }
 
 } // namespace wl3

@@ -1,25 +1,31 @@
 #pragma once
 
+#include "link/exchange_observer.h"
+
 #include <ostream>
-#include <string_view>
 
 namespace wl3 {
 
-// Tells a person at a terminal which exchange with the tracker is under way, since one
-// can take seconds; silent when nobody watches (stderr redirected).
-class Progress {
+// Shows a person at a terminal how far an exchange with the tracker has got, since one can
+// take seconds: a line per phase, redrawn in place as bytes move. Silent when nobody
+// watches (stderr redirected).
+class TerminalProgress : public ExchangeObserver {
 public:
-    Progress(std::ostream& err, bool enabled) : err_(err), enabled_(enabled) {}
+    TerminalProgress(std::ostream& err, bool enabled) : err_(err), enabled_(enabled) {}
+    ~TerminalProgress() override { endLine(); }
 
-    void phase(std::string_view text) {
-        if (enabled_) {
-            err_ << text << "..." << std::endl;
-        }
-    }
+    TerminalProgress(const TerminalProgress&) = delete;
+    TerminalProgress& operator=(const TerminalProgress&) = delete;
+
+    void progress(ExchangePhase phase, int bytesDone, int bytesExpected) override;
+
+    // Ends a line still being redrawn, so that what follows on err starts on its own line.
+    void endLine();
 
 private:
     std::ostream& err_;
     bool enabled_;
+    bool lineOpen_ = false;
 };
 
 } // namespace wl3

@@ -30,11 +30,19 @@ std::string oneLine(std::string_view text) {
 
 } // namespace
 
+void StderrReporter::startLine() {
+    if (progress_ != nullptr) {
+        progress_->endLine();
+    }
+}
+
 void StderrReporter::errorBox(std::string_view text) {
+    startLine();
     err_ << oneLine(text) << '\n' << std::flush;
 }
 
 void StderrReporter::message(std::string_view caption, std::string_view text) {
+    startLine();
     err_ << oneLine(caption) << ": " << oneLine(text) << '\n' << std::flush;
 }
 

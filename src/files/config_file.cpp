@@ -1,22 +1,22 @@
 #include "files/config_file.h"
 
 #include "config/config_image.h"
-#include "files/replacing_file.h"
+#include "files/file_messages.h"
+#include "files/whole_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <fstream>
 #include <string_view>
-#include <system_error>
 
 namespace wl3 {
 namespace {
 
-constexpr std::string_view kLoadFailed = "Load Failed";
-constexpr std::string_view kSaveFailed = "Save Failed";
 constexpr std::array<char, 4> kMagic{'W', 'L', '3', 'A'};
+constexpr std::size_t kLengthOffset = 4;
+constexpr std::size_t kImageOffset = 8;
 
-bool isMagic(const std::array<char, 4>& bytes) {
+bool isMagic(std::string_view bytes) {
     for (std::size_t i = 0; i < kMagic.size(); ++i) {
         char c = bytes[i];
         if (c >= 'a' && c <= 'z') {
@@ -29,68 +29,45 @@ bool isMagic(const std::array<char, 4>& bytes) {
     return true;
 }
 
-std::uint32_t readLittleEndian(const std::array<char, 4>& bytes) {
+std::uint32_t readLittleEndian(std::string_view bytes) {
     std::uint32_t value = 0;
     for (int i = 3; i >= 0; --i) {
-        value = (value << 8) | static_cast<unsigned char>(bytes[i]);
+        value = (value << 8) | static_cast<unsigned char>(bytes[static_cast<std::size_t>(i)]);
     }
     return value;
 }
 
-// Reads up to count bytes; how many arrived.
-std::size_t readUpTo(std::ifstream& in, void* buffer, std::size_t count) {
-    in.read(static_cast<char*>(buffer), static_cast<std::streamsize>(count));
-    return static_cast<std::size_t>(in.gcount());
-}
-
-// Writes the header and the image into an opened file and puts it in place.
-Status finishSave(ReplacingFile& file, std::span<const std::uint8_t, kImageSize> image,
-                  Reporter& reporter) {
+// The header and the image, into a file opened for saving.
+void writeConfigFile(ReplacingFile& file, std::span<const std::uint8_t, kImageSize> image) {
     const std::array<char, 4> length{static_cast<char>(kImageSize), 0, 0, 0};
     file.write(std::as_bytes(std::span(kMagic)));
     file.write(std::as_bytes(std::span(length)));
     file.write(std::as_bytes(image));
-    if (!file.commit()) {
-        reporter.message(kSaveFailed, "Failed to write data");
-        return Status::Failed;
-    }
-    return Status::Ok;
 }
 
 } // namespace
 
+// Bytes after the image are never read.
 Status loadConfigFile(const std::filesystem::path& path, TrackerConfig& config,
                       Reporter& reporter) {
-    // A folder opens as a stream on some systems, but it is no file to load.
-    std::error_code ignored;
-    std::ifstream in;
-    if (!std::filesystem::is_directory(path, ignored)) {
-        in.open(path, std::ios::binary);
-    }
-    if (!in.is_open()) {
-        reporter.message(kLoadFailed, "Failed to open file");
+    const auto file = readInputFile(path, kConfigFileSize, reporter);
+    if (!file) {
         return Status::Failed;
     }
-
-    std::array<char, 4> magic{};
-    if (readUpTo(in, magic.data(), magic.size()) < magic.size() || !isMagic(magic)) {
+    const std::string_view bytes = *file;
+    if (bytes.size() < kLengthOffset || !isMagic(bytes) || bytes.size() < kImageOffset ||
+        readLittleEndian(bytes.substr(kLengthOffset)) != kImageSize) {
         reporter.message(kLoadFailed, "Invalid File Format");
         return Status::Failed;
     }
-    std::array<char, 4> length{};
-    if (readUpTo(in, length.data(), length.size()) < length.size() ||
-        readLittleEndian(length) != kImageSize) {
-        reporter.message(kLoadFailed, "Invalid File Format");
+    if (bytes.size() < kConfigFileSize) {
+        reporter.message(kLoadFailed, kFailedToReadData);
         return Status::Failed;
     }
 
-    std::array<std::uint8_t, kImageBufferSize> image{};
-    if (readUpTo(in, image.data(), kImageSize) < kImageSize) {
-        reporter.message(kLoadFailed, "Failed to read data");
-        return Status::Failed;
-    }
-
-    if (decodeImage(config, std::span(image).first(kImageSize), reporter) != Status::Ok) {
+    std::array<std::uint8_t, kImageSize> image{};
+    std::copy_n(bytes.begin() + kImageOffset, kImageSize, image.begin());
+    if (decodeImage(config, image, reporter) != Status::Ok) {
         reporter.message(kLoadFailed, "Import Failed");
         return Status::Failed;
     }
@@ -99,26 +76,22 @@ Status loadConfigFile(const std::filesystem::path& path, TrackerConfig& config,
 
 Status saveConfigFile(const std::filesystem::path& path, TrackerConfig& config,
                       Reporter& reporter) {
-    ReplacingFile file(path);
-    if (!file.open()) {
-        reporter.message(kSaveFailed, "Failed to open file");
-        return Status::Failed;
-    }
-    std::array<std::uint8_t, kImageBufferSize> image{};
-    if (encodeImage(config, image, reporter) != kImageSize) {
-        return Status::Failed; // the encoder said why; the temporary goes with file
-    }
-    return finishSave(file, std::span(image).first<kImageSize>(), reporter);
+    return saveWholeFile(path, reporter, [&](ReplacingFile& file) {
+        std::array<std::uint8_t, kImageBufferSize> image{};
+        if (encodeImage(config, image, reporter) != kImageSize) {
+            return false; // the encoder said why
+        }
+        writeConfigFile(file, std::span(image).first<kImageSize>());
+        return true;
+    });
 }
 
 Status saveConfigImage(const std::filesystem::path& path,
                        std::span<const std::uint8_t, kImageSize> image, Reporter& reporter) {
-    ReplacingFile file(path);
-    if (!file.open()) {
-        reporter.message(kSaveFailed, "Failed to open file");
-        return Status::Failed;
-    }
-    return finishSave(file, image, reporter);
+    return saveWholeFile(path, reporter, [&](ReplacingFile& file) {
+        writeConfigFile(file, image);
+        return true;
+    });
 }
 
 } // namespace wl3

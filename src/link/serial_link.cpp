@@ -46,16 +46,31 @@ std::span<std::uint8_t> asBytes(std::span<char> text) {
     return {reinterpret_cast<std::uint8_t*>(text.data()), text.size()};
 }
 
+// Watches nothing and never stops, for a link that nobody observes.
+ExchangeObserver& unobserved() {
+    static ExchangeObserver observer;
+    return observer;
+}
+
+int sizeOf(std::span<const std::uint8_t> bytes) {
+    return static_cast<int>(bytes.size());
+}
+
 } // namespace
 
 SerialLink::SerialLink(Reporter& reporter, std::unique_ptr<SerialPort> port)
-    : reporter_(reporter), port_(std::move(port)) {}
+    : reporter_(reporter), port_(std::move(port)), observer_(&unobserved()) {}
 
 void SerialLink::setPortNumber(int portNumber) {
     portNumber_ = portNumber;
 }
 
+void SerialLink::setObserver(ExchangeObserver& observer) {
+    observer_ = &observer;
+}
+
 Status SerialLink::openPort() {
+    stopped_ = false;
     if (port_->isOpen()) {
         closePort();
     }
@@ -100,12 +115,23 @@ Status SerialLink::closePort() {
 }
 
 Status SerialLink::writeBytes(std::span<const std::uint8_t> bytes) {
+    return writeBytes(bytes, false);
+}
+
+int SerialLink::readBytes(std::span<std::uint8_t> buffer) {
+    return readBytes(buffer, false);
+}
+
+Status SerialLink::writeBytes(std::span<const std::uint8_t> bytes, bool counted) {
     if (!port_->isOpen()) {
         reporter_.errorBox("ComPort Invalid");
         return Status::Failed;
     }
     std::size_t total = 0;
     for (const std::uint8_t byte : bytes) {
+        if (stopNow()) {
+            return Status::Stopped;
+        }
         int written = 0;
         if (!port_->writeByte(byte, written)) {
             reporter_.errorBox("ComPort write failed");
@@ -113,6 +139,9 @@ Status SerialLink::writeBytes(std::span<const std::uint8_t> bytes) {
         }
         port_->pause(kPauseAfterByteMs);
         total += static_cast<std::size_t>(written);
+        if (counted) {
+            reportDone(bytesDone_ + written);
+        }
     }
     if (total != bytes.size()) {
         reporter_.errorBox("ComPort write mismatch");
@@ -121,20 +150,57 @@ Status SerialLink::writeBytes(std::span<const std::uint8_t> bytes) {
     return Status::Ok;
 }
 
-int SerialLink::readBytes(std::span<std::uint8_t> buffer) {
+int SerialLink::readBytes(std::span<std::uint8_t> buffer, bool counted) {
     if (!port_->isOpen()) {
         reporter_.errorBox("ComPort Invalid");
         return 0;
     }
+    if (stopNow()) {
+        return 0;
+    }
     int received = 0;
-    if (!port_->read(buffer, received)) {
+    const bool ok = port_->read(buffer, received, [this, counted](int soFar) {
+        if (counted) {
+            reportDone(soFar);
+        }
+        return !stopNow();
+    });
+    if (!ok) {
         reporter_.errorBox("ComPort read failed");
         return 0;
     }
     return received;
 }
 
+void SerialLink::beginPhase(ExchangePhase phase, int bytesExpected) {
+    phase_ = phase;
+    bytesDone_ = 0;
+    bytesExpected_ = bytesExpected;
+    observer_->progress(phase_, bytesDone_, bytesExpected_);
+}
+
+void SerialLink::reportDone(int bytesDone) {
+    if (bytesDone != bytesDone_) {
+        bytesDone_ = bytesDone;
+        observer_->progress(phase_, bytesDone_, bytesExpected_);
+    }
+}
+
+// Once seen, a stop holds for the rest of the exchange, whatever the observer says later.
+bool SerialLink::stopNow() {
+    if (!stopped_ && observer_->stopRequested()) {
+        stopped_ = true;
+    }
+    return stopped_;
+}
+
+Status SerialLink::abandon(Status status) {
+    closePort();
+    return status;
+}
+
 Status SerialLink::queryVersion(std::span<char> buffer) {
+    beginPhase(ExchangePhase::CheckingTracker, sizeOf(kVersionCommand));
     if (openPort() != Status::Ok) {
         return Status::Failed;
     }
@@ -142,23 +208,29 @@ Status SerialLink::queryVersion(std::span<char> buffer) {
     const std::span<std::uint8_t> text =
         asBytes(buffer).first(buffer.empty() ? 0 : buffer.size() - 1);
     readBytes(text);
-    if (writeBytes(kVersionCommand) != Status::Ok) {
-        closePort();
-        return Status::Failed;
+    if (const Status sent = writeBytes(kVersionCommand, true); sent != Status::Ok) {
+        return abandon(sent);
     }
     const int received = readBytes(text);
     if (!buffer.empty()) {
         buffer[static_cast<std::size_t>(received)] = '\0';
     }
+    if (stopped_) {
+        return abandon(Status::Stopped);
+    }
     if (!startsWithVersionPrefix(buffer.first(static_cast<std::size_t>(received)))) {
         reporter_.errorBox("Wrenlink3 Not Found");
-        closePort();
-        return Status::Failed;
+        return abandon(Status::Failed);
     }
     return closePort();
 }
 
 int SerialLink::readImageOnce(std::span<std::uint8_t> buffer) {
+    return readImageOnce(buffer, ExchangePhase::FirstRead);
+}
+
+int SerialLink::readImageOnce(std::span<std::uint8_t> buffer, ExchangePhase phase) {
+    beginPhase(phase, kImageSize);
     if (openPort() != Status::Ok) {
         return 0;
     }
@@ -167,17 +239,21 @@ int SerialLink::readImageOnce(std::span<std::uint8_t> buffer) {
         closePort();
         return 0;
     }
-    const int received = readBytes(buffer);
+    const int received = readBytes(buffer, true);
+    if (stopped_) {
+        closePort();
+        return 0;
+    }
     return closePort() == Status::Ok ? received : 0;
 }
 
 int SerialLink::readImage(std::span<std::uint8_t> buffer) {
-    const int first = readImageOnce(buffer);
+    const int first = readImageOnce(buffer, ExchangePhase::FirstRead);
     if (first == 0) {
         return 0;
     }
     std::vector<std::uint8_t> second(buffer.size());
-    if (readImageOnce(second) != first) {
+    if (readImageOnce(second, ExchangePhase::SecondRead) != first) {
         return 0;
     }
     const auto count = static_cast<std::size_t>(first);
@@ -185,24 +261,30 @@ int SerialLink::readImage(std::span<std::uint8_t> buffer) {
 }
 
 Status SerialLink::sendImage(std::span<const std::uint8_t> image) {
+    beginPhase(ExchangePhase::Writing, sizeOf(kWriteHeader) + sizeOf(image));
     if (openPort() != Status::Ok) {
         return Status::Failed;
     }
     std::array<std::uint8_t, kWriteDrainSize> drain{};
     readBytes(drain);
-    if (writeBytes(kWriteHeader) != Status::Ok || writeBytes(image) != Status::Ok) {
-        closePort();
-        return Status::Failed;
+    if (const Status sent = writeBytes(kWriteHeader, true); sent != Status::Ok) {
+        return abandon(sent);
+    }
+    if (const Status sent = writeBytes(image, true); sent != Status::Ok) {
+        return abandon(sent);
     }
     return closePort();
 }
 
 Status SerialLink::writeImage(std::span<const std::uint8_t> image) {
-    if (sendImage(image) != Status::Ok) {
-        return Status::Failed;
+    if (const Status sent = sendImage(image); sent != Status::Ok) {
+        return sent;
     }
     std::array<std::uint8_t, kImageBufferSize> readBack{};
-    const int received = readImageOnce(readBack);
+    const int received = readImageOnce(readBack, ExchangePhase::ReadingBack);
+    if (stopped_) {
+        return Status::Stopped;
+    }
     if (static_cast<std::size_t>(received) != image.size()) {
         reporter_.errorBox("Write Failed (code " + std::to_string(image.size()) + " " +
                            std::to_string(received) + ")");
@@ -216,18 +298,17 @@ Status SerialLink::writeImage(std::span<const std::uint8_t> image) {
 }
 
 Status SerialLink::sendTone(ToneCode code) {
+    const std::array<std::uint8_t, 3> tone{kEsc, kEsc, static_cast<std::uint8_t>(code)};
+    beginPhase(ExchangePhase::Tone, sizeOf(kStopTone) + sizeOf(tone));
     if (openPort() != Status::Ok) {
         return Status::Failed;
     }
-    if (writeBytes(kStopTone) != Status::Ok) {
-        closePort();
-        return Status::Failed;
+    if (const Status sent = writeBytes(kStopTone, true); sent != Status::Ok) {
+        return abandon(sent);
     }
     port_->pause(kPauseBeforeToneMs);
-    const std::array<std::uint8_t, 3> tone{kEsc, kEsc, static_cast<std::uint8_t>(code)};
-    if (writeBytes(tone) != Status::Ok) {
-        closePort();
-        return Status::Failed;
+    if (const Status sent = writeBytes(tone, true); sent != Status::Ok) {
+        return abandon(sent);
     }
     return closePort();
 }

@@ -2,6 +2,7 @@
 
 #include "config/reporter.h"
 #include "config/status.h"
+#include "link/exchange_observer.h"
 #include "link/serial_port.h"
 
 #include <cstdint>
@@ -20,7 +21,8 @@ enum class ToneCode : std::uint8_t {
 
 // The one way to the tracker: the number of the port to use and, during an exchange, the
 // open port. Every failure is reported through the reporter by the operation that finds
-// it. Each tracker command is one complete exchange that opens and closes the port.
+// it. Each tracker command is one complete exchange that opens and closes the port, and
+// tells the observer how far it has got.
 class SerialLink {
 public:
     explicit SerialLink(Reporter& reporter,
@@ -30,6 +32,13 @@ public:
     void setPortNumber(int portNumber);
     int portNumber() const { return portNumber_; }
     bool isOpen() const { return port_->isOpen(); }
+
+    // From now on; observer must outlive its use here. Until then, nobody watches.
+    void setObserver(ExchangeObserver& observer);
+
+    // Whether the last exchange ended because the observer asked it to stop. The
+    // operations then fail (0 bytes, or Status::Stopped) and report nothing.
+    bool stopped() const { return stopped_; }
 
     // Byte level.
     Status openPort();
@@ -47,9 +56,25 @@ public:
     Status sendTone(ToneCode code);
 
 private:
+    int readImageOnce(std::span<std::uint8_t> buffer, ExchangePhase phase);
+
+    // Bytes that count towards the phase's progress go through the counted forms.
+    Status writeBytes(std::span<const std::uint8_t> bytes, bool counted);
+    int readBytes(std::span<std::uint8_t> buffer, bool counted);
+    void beginPhase(ExchangePhase phase, int bytesExpected);
+    void reportDone(int bytesDone);
+    bool stopNow();
+    // Releases the port of an exchange that failed or was stopped.
+    Status abandon(Status status);
+
     Reporter& reporter_;
     std::unique_ptr<SerialPort> port_;
+    ExchangeObserver* observer_;
     int portNumber_ = 1;
+    bool stopped_ = false;
+    ExchangePhase phase_ = ExchangePhase::CheckingTracker;
+    int bytesDone_ = 0;
+    int bytesExpected_ = 0;
 };
 
 } // namespace wl3

@@ -8,6 +8,9 @@
 
 namespace wl3 {
 
+// Watches one read: given the bytes received so far, says whether to go on.
+using ReadWatcher = std::function<bool(int received)>;
+
 // What an operating system offers for one serial port. SerialLink owns the protocol and
 // every message; an implementation only does the call and says whether it worked. One
 // implementation per platform, and a fake in the tests.
@@ -37,7 +40,11 @@ public:
     virtual bool writeByte(std::uint8_t byte, int& written) = 0;
 
     // One read bounded by the time-outs. received is how many bytes arrived, maybe none.
-    virtual bool read(std::span<std::uint8_t> buffer, int& received) = 0;
+    // watcher is told the count so far as bytes arrive and at least every 50 ms while the
+    // read waits (where the platform can wake); false from it ends the read there, with
+    // what has arrived.
+    virtual bool read(std::span<std::uint8_t> buffer, int& received,
+                      const ReadWatcher& watcher) = 0;
 
     // False when closing failed; the port then stays open where the system still holds it
     // (POSIX releases the descriptor whatever close() reports).

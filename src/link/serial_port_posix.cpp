@@ -26,6 +26,7 @@ constexpr milliseconds kReadIntervalTimeout{50};
 constexpr milliseconds kReadTotalPerByte{2};
 constexpr milliseconds kReadTotalConstant{300};
 constexpr milliseconds kWriteTimeout{302};
+constexpr int kWakeMs = 50;
 
 // Rounded up, so that a wait never ends before its deadline.
 int waitTimeoutMs(Clock::time_point deadline) {
@@ -181,29 +182,32 @@ public:
         return waitUntilSent(deadline, written);
     }
 
-    bool read(std::span<std::uint8_t> buffer, int& received) override {
+    bool read(std::span<std::uint8_t> buffer, int& received, const ReadWatcher& watcher) override {
         std::size_t count = 0;
         received = 0;
         const auto totalDeadline =
             Clock::now() + kReadTotalConstant + kReadTotalPerByte * static_cast<int>(buffer.size());
         auto deadline = totalDeadline;
         while (count < buffer.size() && Clock::now() < deadline) {
-            const FdWait wait = waitForFd(fd_, false, waitTimeoutMs(deadline));
+            // Woken now and then even on a silent line, so that a stop is not kept waiting.
+            const FdWait wait = waitForFd(fd_, false, std::min(waitTimeoutMs(deadline), kWakeMs));
             if (wait == FdWait::Failed) {
                 return false;
             }
-            if (wait == FdWait::TimedOut) {
-                continue;
+            if (wait == FdWait::Ready) {
+                const ssize_t got = ::read(fd_, buffer.data() + count, buffer.size() - count);
+                if (got > 0) {
+                    count += static_cast<std::size_t>(got);
+                    received = static_cast<int>(count);
+                    deadline = std::min(totalDeadline, Clock::now() + kReadIntervalTimeout);
+                } else if (got == 0) {
+                    return false; // hung up: with VMIN 1 a live line never reads 0 bytes
+                } else if (errno != EAGAIN && errno != EINTR) {
+                    return false;
+                }
             }
-            const ssize_t got = ::read(fd_, buffer.data() + count, buffer.size() - count);
-            if (got > 0) {
-                count += static_cast<std::size_t>(got);
-                received = static_cast<int>(count);
-                deadline = std::min(totalDeadline, Clock::now() + kReadIntervalTimeout);
-            } else if (got == 0) {
-                return false; // hung up: with VMIN 1 a live line never reads 0 bytes
-            } else if (errno != EAGAIN && errno != EINTR) {
-                return false;
+            if (!watcher(received)) {
+                break;
             }
         }
         return true;

@@ -98,12 +98,14 @@ public:
         return true;
     }
 
-    bool read(std::span<std::uint8_t> buffer, int& received) override {
+    // One ReadFile, which nothing wakes early: the watcher hears of it when it is over.
+    bool read(std::span<std::uint8_t> buffer, int& received, const ReadWatcher& watcher) override {
         DWORD count = 0;
         if (!ReadFile(handle_, buffer.data(), static_cast<DWORD>(buffer.size()), &count, nullptr)) {
             return false;
         }
         received = static_cast<int>(count);
+        watcher(received);
         return true;
     }
 

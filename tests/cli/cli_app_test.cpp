@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace wl3 {
@@ -28,12 +29,14 @@ CliResult runInProcess(std::vector<std::string> arguments) {
     return {exitCode, out.str(), err.str()};
 }
 
-// The installed program as a user runs it, with stdout and stderr in files.
-CliResult runBinary(const test::TempDir& dir, const std::string& arguments) {
+// The installed program as a user runs it, with stdout and stderr in files; launcher, when
+// given, runs it (such as "timeout 10").
+CliResult runBinary(const test::TempDir& dir, const std::string& arguments,
+                    const std::string& launcher = {}) {
     const auto out = dir / "stdout.txt";
     const auto err = dir / "stderr.txt";
-    const std::string command = std::string(WL3_BINARY_PATH) + " " + arguments + " >" +
-                                out.string() + " 2>" + err.string() + " </dev/null";
+    const std::string command = launcher + " " + std::string(WL3_BINARY_PATH) + " " + arguments +
+                                " >" + out.string() + " 2>" + err.string() + " </dev/null";
     const int status = std::system(command.c_str());
     EXPECT_TRUE(WIFEXITED(status)) << command;
     return {WEXITSTATUS(status), test::readAll(out), test::readAll(err)};
@@ -120,6 +123,34 @@ TEST(CliApp, TheProgramsExitStatusesAndStreams) {
             .c_str());
     EXPECT_EQ(WEXITSTATUS(status), 1);
     EXPECT_EQ(test::readAll(dir / "stderr.txt"), "Failed to write to standard output\n");
+}
+
+// Nothing but a regular file is read: a FIFO would hang the load and a device feed it
+// without end.
+TEST(CliApp, InputsThatAreNoFileFailAtOnce) {
+    test::TempDir dir;
+    std::vector<std::string> inputs;
+    for (const std::string extension : {".wl3", ".json"}) {
+        const auto folder = dir / ("folder" + extension);
+        const auto fifo = dir / ("fifo" + extension);
+        const auto zero = dir / ("zero" + extension);
+        std::filesystem::create_directory(folder);
+        ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+        std::filesystem::create_symlink("/dev/zero", zero);
+        inputs.insert(inputs.end(), {folder.string(), fifo.string(), zero.string()});
+    }
+    for (const std::string command : {"show", "export", "write --port /dev/wl3-no-such-port"}) {
+        for (const auto& input : inputs) {
+            const auto result = runBinary(dir, command + " " + input, "timeout 10");
+            EXPECT_EQ(result.exitCode, 1) << command << " " << input;
+            EXPECT_EQ(result.err, "Load Failed: Failed to open file\n") << command << " " << input;
+        }
+    }
+
+    test::writeAll(dir / "huge.json", "{" + std::string(2 << 20, ' ') + "}");
+    const auto huge = runBinary(dir, "show " + (dir / "huge.json").string());
+    EXPECT_EQ(huge.exitCode, 1);
+    EXPECT_EQ(huge.err, "Load Failed: File too large for a configuration\n");
 }
 
 TEST(CliApp, TheProgramTalksToTheSimulatedTracker) {

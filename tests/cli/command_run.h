@@ -1,9 +1,12 @@
 #pragma once
 
 #include "cli/commands.h"
+#include "cli/progress.h"
 #include "support/recording_reporter.h"
 
 #include <sstream>
+#include <string>
+#include <vector>
 
 namespace wl3::test {
 
@@ -14,8 +17,19 @@ struct CommandRun {
     std::ostringstream out;
     std::ostringstream progressText;
     RecordingReporter reporter;
-    Progress progress;
+    TerminalProgress progress;
     CommandContext context{out, reporter, progress};
 };
+
+// The lines a terminal would show for text, each as its last redraw after a '\r'.
+inline std::vector<std::string> screenLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(
+            line.substr(line.rfind('\r') == std::string::npos ? 0 : line.rfind('\r') + 1));
+    }
+    return lines;
+}
 
 } // namespace wl3::test

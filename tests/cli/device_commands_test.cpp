@@ -87,7 +87,8 @@ TEST_F(DeviceCommands, VersionPrintsTheReplyAndShowsItsPhase) {
     EXPECT_EQ(runVersion(run.context, portOf(sim)), kExitOk);
     EXPECT_EQ(run.out.str(), "WRENLINK3 v2.5 \u00B5\n");
     EXPECT_TRUE(run.reporter.entries.empty());
-    EXPECT_EQ(run.progressText.str(), "Asking the tracker for its version...\n");
+    EXPECT_EQ(test::screenLines(run.progressText.str()),
+              std::vector<std::string>{"Asking the tracker for its version... 3/3 bytes"});
 }
 
 TEST_F(DeviceCommands, VersionOfASilentLineIsNotFound) {
@@ -134,11 +135,13 @@ TEST_F(DeviceCommands, WriteStoresTheConfigurationWithBackupOfTheOldOne) {
     EXPECT_EQ(readAll(dir / "old.wl3"), readAll(initialImage));
     EXPECT_EQ(textOf(loaded(trackerState).callsign[kPrimary]), "NEWCAL");
     EXPECT_EQ(run.reporter.entries, (std::vector<Entry>{kReadSuccessful, kWriteSuccessful}));
-    EXPECT_EQ(run.progressText.str(), "Asking the tracker for its version...\n"
-                                      "Reading the configuration (twice, to verify)...\n"
-                                      "Asking the tracker for its version...\n"
-                                      "Writing the configuration, then reading it back to "
-                                      "verify...\n");
+    EXPECT_EQ(test::screenLines(run.progressText.str()),
+              (std::vector<std::string>{"Asking the tracker for its version... 3/3 bytes",
+                                        "Reading the configuration... 128/128 bytes",
+                                        "Reading it again, to verify... 128/128 bytes",
+                                        "Asking the tracker for its version... 3/3 bytes",
+                                        "Writing the configuration... 132/132 bytes",
+                                        "Reading it back, to verify... 128/128 bytes"}));
 }
 
 TEST_F(DeviceCommands, WriteOfAWl3FileSendsItsImage) {

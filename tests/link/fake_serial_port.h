@@ -67,20 +67,21 @@ public:
         return true;
     }
 
-    bool read(std::span<std::uint8_t> buffer, int& received) override {
+    // The reply arrives in one piece, and the watcher hears of it once.
+    bool read(std::span<std::uint8_t> buffer, int& received, const ReadWatcher& watcher) override {
         s_->calls.push_back("read " + std::to_string(buffer.size()));
         received = 0;
-        if (s_->replies.empty()) {
-            return true;
+        if (!s_->replies.empty()) {
+            const auto reply = std::move(s_->replies.front());
+            s_->replies.pop_front();
+            if (!reply) {
+                return false;
+            }
+            const std::size_t count = std::min(reply->size(), buffer.size());
+            std::copy_n(reply->begin(), count, buffer.begin());
+            received = static_cast<int>(count);
         }
-        const auto reply = std::move(s_->replies.front());
-        s_->replies.pop_front();
-        if (!reply) {
-            return false;
-        }
-        const std::size_t count = std::min(reply->size(), buffer.size());
-        std::copy_n(reply->begin(), count, buffer.begin());
-        received = static_cast<int>(count);
+        watcher(received);
         return true;
     }
 

@@ -61,9 +61,20 @@ TEST_F(PtyTest, EveryByteValuePassesUnchangedBothWays) {
     pty.send(all);
     std::vector<std::uint8_t> received(all.size());
     int count = 0;
-    ASSERT_TRUE(port->read(received, count));
+    int told = 0;
+    ASSERT_TRUE(port->read(received, count, [&](int soFar) {
+        told = soFar;
+        return true;
+    }));
     EXPECT_EQ(count, 256);
+    EXPECT_EQ(told, 256);
     EXPECT_EQ(received, all);
+
+    // A silent line still wakes the watcher, so that a stop need not wait out the time-out.
+    int wakes = 0;
+    ASSERT_TRUE(port->read(received, count, [&](int) { return ++wakes < 3; }));
+    EXPECT_EQ(count, 0);
+    EXPECT_EQ(wakes, 3);
     EXPECT_TRUE(port->close());
 }
 

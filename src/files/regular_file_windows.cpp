@@ -1,0 +1,27 @@
+#include "files/regular_file.h"
+
+#include <fstream>
+#include <system_error>
+
+namespace wl3 {
+
+RegularFileRead readRegularFile(const std::filesystem::path& path, std::size_t limit,
+                                std::string& bytes) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return RegularFileRead::NotOpened;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in.is_open()) {
+        return RegularFileRead::NotOpened;
+    }
+    bytes.assign(limit, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(limit));
+    if (in.bad()) {
+        return RegularFileRead::ReadFailed;
+    }
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return RegularFileRead::Ok;
+}
+
+} // namespace wl3

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "config/reporter.h"
+#include "config/status.h"
+#include "files/replacing_file.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace wl3 {
+
+// The first bytes of a file that a loader reads, at most limit of them, or nothing after
+// reporting why under "Load Failed". Only a regular file is read: a folder, a FIFO or a
+// device is refused at once as a file that cannot be opened, so that a load never waits
+// for a writer that does not come nor reads without end.
+std::optional<std::string> readInputFile(const std::filesystem::path& path, std::size_t limit,
+                                         Reporter& reporter);
+
+// Saves to path whole or not at all (see ReplacingFile). Once the file is open, fill writes
+// the contents, or returns false after saying why there are none, which leaves the target
+// as it was. Failures of the file itself are reported under "Save Failed".
+Status saveWholeFile(const std::filesystem::path& path, Reporter& reporter,
+                     const std::function<bool(ReplacingFile&)>& fill);
+
+} // namespace wl3

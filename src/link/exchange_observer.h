@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string_view>
+
+namespace wl3 {
+
+// The stages of the tracker's exchanges, in the order a command meets them.
+enum class ExchangePhase {
+    CheckingTracker, // the version query before a read or a write
+    FirstRead,
+    SecondRead, // the verifying read of Read Configuration
+    Writing,
+    ReadingBack, // the verifying read after a write
+    Tone,
+};
+
+// What a person waiting on the tracker is told of a phase.
+std::string_view phaseText(ExchangePhase phase);
+
+// Watches the exchanges of a SerialLink and may end one early. The link calls it on the
+// thread that runs the exchange; this base class watches nothing and never stops.
+class ExchangeObserver {
+public:
+    virtual ~ExchangeObserver() = default;
+
+    // bytesDone of bytesExpected: once with 0 as a phase begins, then as bytes move. The
+    // version query and the tone count their command bytes sent, a read the image bytes
+    // received (a faulty tracker may send more than expected), a write the command and
+    // image bytes sent.
+    virtual void progress(ExchangePhase /*phase*/, int /*bytesDone*/, int /*bytesExpected*/) {}
+
+    // Asked before every byte sent and whenever a read wakes. True ends the exchange there:
+    // the port is released and the operation fails with Status::Stopped, reporting nothing.
+    virtual bool stopRequested() { return false; }
+};
+
+} // namespace wl3

@@ -1,0 +1,95 @@
+#include "link/link_fixture.h"
+
+#include <array>
+#include <numeric>
+#include <optional>
+
+namespace wl3::test {
+namespace {
+
+using ::testing::IsEmpty;
+using Phase = ExchangePhase;
+
+struct Step {
+    Phase phase;
+    int done;
+    int expected;
+    bool operator==(const Step&) const = default;
+    friend void PrintTo(const Step& step, std::ostream* out) {
+        *out << phaseText(step.phase) << ' ' << step.done << '/' << step.expected;
+    }
+};
+
+// Notes every report; asks to stop once stopAfter reports have come.
+class NotingObserver : public ExchangeObserver {
+public:
+    void progress(Phase phase, int done, int expected) override {
+        steps.push_back({phase, done, expected});
+    }
+    bool stopRequested() override { return stopAfter && steps.size() >= *stopAfter; }
+
+    std::vector<Step> steps;
+    std::optional<std::size_t> stopAfter;
+};
+
+const std::vector<std::uint8_t> kNothing;
+
+std::vector<std::uint8_t> image() {
+    std::vector<std::uint8_t> bytes(128);
+    std::iota(bytes.begin(), bytes.end(), std::uint8_t{1});
+    return bytes;
+}
+
+class ProgressTest : public LinkTest {
+protected:
+    void SetUp() override { link.setObserver(observer); }
+    NotingObserver observer;
+};
+
+TEST_F(ProgressTest, AVerifiedReadReportsEachReadAndAVerifiedWriteEveryByte) {
+    port->replies = {kNothing, image(), kNothing, image()};
+    std::array<std::uint8_t, 200> buffer{};
+    ASSERT_EQ(link.readImage(buffer), 128);
+    EXPECT_EQ(observer.steps, (std::vector<Step>{{Phase::FirstRead, 0, 128},
+                                                 {Phase::FirstRead, 128, 128},
+                                                 {Phase::SecondRead, 0, 128},
+                                                 {Phase::SecondRead, 128, 128}}));
+
+    observer.steps.clear();
+    port->replies = {kNothing, kNothing, image()};
+    ASSERT_EQ(link.writeImage(image()), Status::Ok);
+    std::vector<Step> expected;
+    for (int done = 0; done <= 4 + 128; ++done) {
+        expected.push_back({Phase::Writing, done, 132});
+    }
+    expected.push_back({Phase::ReadingBack, 0, 128});
+    expected.push_back({Phase::ReadingBack, 128, 128});
+    EXPECT_EQ(observer.steps, expected);
+    EXPECT_THAT(reporter.entries, IsEmpty());
+}
+
+TEST_F(ProgressTest, AStopEndsTheWriteAtTheNextByteAndReleasesThePortSilently) {
+    observer.stopAfter = 11; // the start and ten bytes
+    port->replies = {kNothing, kNothing, image()};
+    EXPECT_EQ(link.writeImage(image()), Status::Stopped);
+    EXPECT_EQ(port->written.size(), 10u);
+    EXPECT_EQ(port->calls.back(), "close");
+    EXPECT_EQ(std::count(port->calls.begin(), port->calls.end(), "open 1"), 1);
+    EXPECT_FALSE(link.isOpen());
+    EXPECT_TRUE(link.stopped());
+    EXPECT_THAT(reporter.entries, IsEmpty());
+}
+
+TEST_F(ProgressTest, AStopDuringTheFirstReadSkipsTheSecond) {
+    observer.stopAfter = 2; // seen as the first reply arrives
+    port->replies = {kNothing, image(), kNothing, image()};
+    std::array<std::uint8_t, 200> buffer{};
+    EXPECT_EQ(link.readImage(buffer), 0);
+    EXPECT_EQ(port->calls,
+              (opened() + Calls{"read 200"} + wrote({0x1B, 0x55}) + Calls{"read 200", "close"}));
+    EXPECT_TRUE(link.stopped());
+    EXPECT_THAT(reporter.entries, IsEmpty());
+}
+
+} // namespace
+} // namespace wl3::test
