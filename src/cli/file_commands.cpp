@@ -4,6 +4,7 @@
 #include "cli/config_show.h"
 #include "cli/text_file.h"
 #include "files/config_file.h"
+#include "files/output_check.h"
 
 namespace wl3 {
 
@@ -27,7 +28,8 @@ int runShow(const CommandContext& context, const std::filesystem::path& file) {
 int runExport(const CommandContext& context, const std::filesystem::path& file,
               const std::filesystem::path& output) {
     TrackerConfig config;
-    if (loadConfigFile(file, config, context.reporter) != Status::Ok) {
+    if (checkOutputIsNotInput(file, output, context.reporter) != Status::Ok ||
+        loadConfigFile(file, config, context.reporter) != Status::Ok) {
         return kExitFailed;
     }
     const std::string json = configToJsonText(config);
@@ -41,7 +43,8 @@ int runExport(const CommandContext& context, const std::filesystem::path& file,
 int runImport(const CommandContext& context, const std::filesystem::path& input,
               const std::filesystem::path& output) {
     TrackerConfig config;
-    if (loadJsonConfiguration(input, config, context.reporter) != Status::Ok) {
+    if (checkOutputIsNotInput(input, output, context.reporter) != Status::Ok ||
+        loadJsonConfiguration(input, config, context.reporter) != Status::Ok) {
         return kExitFailed;
     }
     return saveConfigFile(output, config, context.reporter) == Status::Ok ? kExitOk : kExitFailed;

@@ -25,7 +25,7 @@ Status saveWholeFile(const std::filesystem::path& path, Reporter& reporter,
                      const std::function<bool(ReplacingFile&)>& fill) {
     ReplacingFile file(path);
     if (!file.open()) {
-        reporter.message(kSaveFailed, kFailedToOpenFile);
+        reporter.message(kSaveFailed, file.explained(kFailedToOpenFile));
         return Status::Failed;
     }
     if (!fill(file)) {

@@ -1,0 +1,26 @@
+#include "files/output_check.h"
+
+#include "files/file_messages.h"
+
+#include <system_error>
+
+namespace wl3 {
+
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) && !error;
+}
+
+Status checkOutputIsNotInput(const std::filesystem::path& input,
+                             const std::filesystem::path& output, Reporter& reporter) {
+    // Only a regular file loses its contents; a terminal may well be both.
+    std::error_code error;
+    if (!sameFile(input, output) || !std::filesystem::is_regular_file(output, error)) {
+        return Status::Ok;
+    }
+    reporter.message(kSaveFailed,
+                     std::string(kFailedToOpenFile) + '\n' + saveRefusal(output, "is the input file"));
+    return Status::Failed;
+}
+
+} // namespace wl3

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "config/reporter.h"
+#include "config/status.h"
+
+#include <filesystem>
+
+namespace wl3 {
+
+// True when both paths name one existing file (the same device and inode), whatever links
+// or spellings lead to it.
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
+// Fails, after reporting it under "Save Failed", when output is the very regular file that
+// input names: saving would destroy what is being converted.
+Status checkOutputIsNotInput(const std::filesystem::path& input,
+                             const std::filesystem::path& output, Reporter& reporter);
+
+} // namespace wl3
