@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 
 struct ReplacingFile::Output {
     fs::path destination; // the target with its links followed: the name replaced
-    fs::path temporary; // empty when the target is written in place
+    fs::path temporary;   // empty when the target is written in place
     int fd = -1;
     std::optional<mode_t> keptMode; // the replaced file's; none for a new file
     bool writeFailed = false;
@@ -66,8 +66,8 @@ std::string_view followLinks(fs::path& path) {
 
 fs::path temporaryBeside(const fs::path& target, std::uint32_t random) {
     std::ostringstream name;
-    name << target.filename().string().substr(0, kMaxNameKept) << '.' << std::hex
-         << std::setw(8) << std::setfill('0') << random << ".saving";
+    name << target.filename().string().substr(0, kMaxNameKept) << '.' << std::hex << std::setw(8)
+         << std::setfill('0') << random << ".saving";
     return target.parent_path() / name.str();
 }
 
@@ -138,8 +138,8 @@ bool ReplacingFile::open() {
         return false;
     }
     struct stat replaced {};
-    if (exists && (lstat(destination.c_str(), &replaced) != 0 || replaced.st_dev != existing.st_dev ||
-                   replaced.st_ino != existing.st_ino)) {
+    if (exists && (lstat(destination.c_str(), &replaced) != 0 ||
+                   replaced.st_dev != existing.st_dev || replaced.st_ino != existing.st_ino)) {
         // A link of the system's own, such as one under /proc, names no file to replace.
         reason_ = saveRefusal(target_, "is a link that leads to no file name");
         return false;

@@ -98,8 +98,7 @@ bool ReplacingFile::commit() {
     }
     std::error_code ignored;
     if (fs::exists(out.destination, ignored)) {
-        fs::permissions(out.temporary, fs::status(out.destination, ignored).permissions(),
-                        ignored);
+        fs::permissions(out.temporary, fs::status(out.destination, ignored).permissions(), ignored);
     }
     std::error_code error;
     fs::rename(out.temporary, out.destination, error);

@@ -128,6 +128,25 @@ TEST_F(FileCommands, ExportReplacesItsOutputWholeAndLeavesNoTemporaryFile) {
     EXPECT_EQ(run.out.str(), "");
 }
 
+TEST_F(FileCommands, AnOutputThatIsTheInputIsRefusedAndTheInputKept) {
+    const auto wl3 = saved("same.wl3");
+    const std::string image = readAll(wl3);
+    writeAll(dir / "same.json", R"({"calibration": 1})");
+    std::filesystem::create_symlink("same.json", dir / "link.json");
+    const auto refusal = [](const std::filesystem::path& output) {
+        return Entry{"Save Failed",
+                     "Failed to open file\n" + output.string() + ": is the input file"};
+    };
+
+    CommandRun run;
+    EXPECT_EQ(runExport(run.context, wl3, wl3), kExitFailed);
+    EXPECT_EQ(runImport(run.context, dir / "same.json", dir / "link.json"), kExitFailed);
+    EXPECT_EQ(run.reporter.entries, (std::vector<Entry>{refusal(wl3), refusal(dir / "link.json")}));
+    EXPECT_EQ(readAll(wl3), image);
+    EXPECT_EQ(readAll(dir / "same.json"), R"({"calibration": 1})");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.json"));
+}
+
 TEST_F(FileCommands, ExportOfAFileThatIsNotWl3Fails) {
     writeAll(dir / "in.wl3", R"({"calibration": 1})");
     CommandRun run;

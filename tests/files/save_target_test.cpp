@@ -1,0 +1,219 @@
+#include "files/config_file.h"
+#include "support/recording_reporter.h"
+
+#include <array>
+#include <fcntl.h>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <string>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace wl3 {
+namespace {
+
+namespace fs = std::filesystem;
+using Entries = std::vector<test::RecordingReporter::Entry>;
+
+constexpr uid_t kNobody = 65534;
+
+std::string readAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void writeAll(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+struct stat statOf(const fs::path& path) {
+    struct stat info {};
+    lstat(path.c_str(), &info);
+    return info;
+}
+
+std::size_t entriesIn(const fs::path& folder) {
+    return static_cast<std::size_t>(
+        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+// What a save shows, run by an unprivileged user: under root, in a child that has given
+// up root's rights, since root may write anything.
+std::string savedAsUser(const fs::path& target) {
+    std::array<int, 2> pipeEnds{};
+    if (pipe(pipeEnds.data()) != 0) {
+        return "pipe failed";
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        close(pipeEnds[0]);
+        if (geteuid() == 0 && (setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
+            _exit(2);
+        }
+        test::RecordingReporter reporter;
+        TrackerConfig config;
+        saveConfigFile(target, config, reporter);
+        for (const auto& entry : reporter.entries) {
+            [[maybe_unused]] auto written =
+                write(pipeEnds[1], entry.text.data(), entry.text.size());
+        }
+        _exit(0);
+    }
+    close(pipeEnds[1]);
+    std::string shown;
+    std::array<char, 256> chunk{};
+    ssize_t got = 0;
+    while ((got = read(pipeEnds[0], chunk.data(), chunk.size())) > 0) {
+        shown.append(chunk.data(), static_cast<std::size_t>(got));
+    }
+    close(pipeEnds[0]);
+    waitpid(child, nullptr, 0);
+    return shown;
+}
+
+class SaveTargetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("wl3-target-" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder);
+        fs::create_directories(folder / "elsewhere");
+        // Open to the unprivileged user of savedAsUser, but not a shared sticky folder.
+        fs::permissions(folder, fs::perms::all);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    Status save(const fs::path& target) {
+        TrackerConfig config;
+        return saveConfigFile(target, config, reporter);
+    }
+
+    static std::string refusal(const fs::path& target, const std::string& reason) {
+        return "Failed to open file\n" + target.string() + ": " + reason;
+    }
+
+    fs::path folder;
+    test::RecordingReporter reporter;
+};
+
+TEST_F(SaveTargetTest, RefusedTargetsAreLeftAsTheyWereWithTheReason) {
+    const int socketFd = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string socketPath = (folder / "socket.wl3").string();
+    socketPath.copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(bind(socketFd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    fs::create_directory(folder / "folder.wl3");
+    writeAll(folder / "folder.wl3" / "inside", "kept");
+    // Root could write it; its mode still says no.
+    writeAll(folder / "read-only.wl3", "kept");
+    chmod((folder / "read-only.wl3").c_str(), 0444);
+
+    struct Case {
+        fs::path target;
+        std::string reason;
+    };
+    const std::vector<Case> cases{
+        {folder / "folder.wl3", "is a folder"},
+        {folder / "read-only.wl3", "is read-only"},
+        {socketPath, "is neither a file nor a device to write to"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.target);
+        reporter.entries.clear();
+        EXPECT_EQ(save(c.target), Status::Failed);
+        EXPECT_EQ(reporter.entries, (Entries{{"Save Failed", refusal(c.target, c.reason)}}));
+    }
+    EXPECT_EQ(readAll(folder / "folder.wl3" / "inside"), "kept");
+    EXPECT_EQ(readAll(folder / "read-only.wl3"), "kept");
+    EXPECT_EQ(statOf(folder / "read-only.wl3").st_mode & 07777, 0444u);
+    EXPECT_TRUE(S_ISSOCK(statOf(socketPath).st_mode));
+    EXPECT_EQ(entriesIn(folder), 4u) << "no temporary left";
+    close(socketFd);
+}
+
+TEST_F(SaveTargetTest, AnotherUsersFileOrPlantedLinkIsRefused) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "needs root to make files for another user";
+    }
+    writeAll(folder / "theirs.wl3", "kept");
+    chown((folder / "theirs.wl3").c_str(), 0, 0);
+    chmod((folder / "theirs.wl3").c_str(), 0666);
+    // In a shared folder such as /tmp, a link another user planted there.
+    fs::create_directory(folder / "shared");
+    chmod((folder / "shared").c_str(), 01777);
+    const fs::path planted = folder / "shared" / "a.wl3";
+    fs::create_symlink(folder / "elsewhere" / "planted.wl3", planted);
+    lchown(planted.c_str(), kNobody, kNobody);
+
+    EXPECT_EQ(savedAsUser(folder / "theirs.wl3"),
+              refusal(folder / "theirs.wl3",
+                      "belongs to another user or group, which a new file could not keep"));
+    EXPECT_EQ(save(planted), Status::Failed);
+    EXPECT_EQ(
+        reporter.entries,
+        (Entries{{"Save Failed", refusal(planted, "is another user's link in a shared folder")}}));
+
+    EXPECT_EQ(readAll(folder / "theirs.wl3"), "kept");
+    EXPECT_EQ(statOf(folder / "theirs.wl3").st_uid, 0u);
+    EXPECT_TRUE(fs::is_symlink(planted));
+    EXPECT_EQ(entriesIn(folder / "elsewhere"), 0u);
+    EXPECT_EQ(entriesIn(folder / "shared"), 1u) << "no temporary left";
+    EXPECT_EQ(entriesIn(folder), 3u) << "no temporary left";
+}
+
+TEST_F(SaveTargetTest, AReplacedFileKeepsItsOwnerGroupAndMode) {
+    writeAll(folder / "a.wl3", "old");
+    chmod((folder / "a.wl3").c_str(), 0640);
+    if (geteuid() == 0) {
+        // A user's file saved by root stays the user's.
+        chown((folder / "a.wl3").c_str(), kNobody, kNobody);
+        ASSERT_EQ(save(folder / "a.wl3"), Status::Ok);
+    } else {
+        ASSERT_EQ(savedAsUser(folder / "a.wl3"), "");
+    }
+    const struct stat after = statOf(folder / "a.wl3");
+    EXPECT_EQ(readAll(folder / "a.wl3").size(), static_cast<std::size_t>(kConfigFileSize));
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
+    if (geteuid() == 0) {
+        EXPECT_EQ(after.st_uid, kNobody);
+        EXPECT_EQ(after.st_gid, kNobody);
+    }
+}
+
+TEST_F(SaveTargetTest, PipesAndDevicesAreWrittenInPlace) {
+    const fs::path fifo = folder / "pipe.wl3";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] { received = readAll(fifo); });
+    EXPECT_EQ(save(fifo), Status::Ok);
+    reader.join();
+    EXPECT_TRUE(S_ISFIFO(statOf(fifo).st_mode));
+    EXPECT_EQ(received.substr(0, 4), "WL3A");
+    EXPECT_EQ(received.size(), static_cast<std::size_t>(kConfigFileSize));
+
+    EXPECT_EQ(save("/dev/null"), Status::Ok);
+    EXPECT_TRUE(S_ISCHR(statOf("/dev/null").st_mode));
+    EXPECT_TRUE(reporter.entries.empty());
+    EXPECT_EQ(entriesIn(folder), 2u) << "no temporary left";
+}
+
+TEST_F(SaveTargetTest, ADanglingLinkGetsItsTargetCreatedAndSurvives) {
+    fs::create_symlink("elsewhere/new.wl3", folder / "link.wl3");
+    ASSERT_EQ(save(folder / "link.wl3"), Status::Ok);
+    EXPECT_TRUE(fs::is_symlink(folder / "link.wl3"));
+    EXPECT_EQ(readAll(folder / "elsewhere" / "new.wl3").size(),
+              static_cast<std::size_t>(kConfigFileSize));
+    EXPECT_EQ(entriesIn(folder / "elsewhere"), 1u) << "no temporary left";
+}
+
+} // namespace
+} // namespace wl3
