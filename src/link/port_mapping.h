@@ -19,6 +19,10 @@ std::vector<SerialDeviceInfo> listSerialDevices();
 // The device "COM<portNumber>" opens on this machine now; empty when there is none.
 std::string portDevicePath(int portNumber);
 
+// The character devices in folder, links followed, as folder/name (on POSIX systems).
+// Anything else there is no port, such as a link left behind by an unplugged adapter.
+std::vector<std::string> characterDevicesIn(const std::string& folder);
+
 // Puts device paths in the order "COM1", "COM2", ... stand for them and drops those that
 // are not serial ports: USB adapters first (ttyUSB, then ttyACM; on macOS cu.usbserial,
 // cu.usbmodem and other cu. devices), each family by number, then the built-in ttyS ports.

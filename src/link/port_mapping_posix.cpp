@@ -3,28 +3,34 @@
 
 #include <dirent.h>
 #include <memory>
+#include <sys/stat.h>
 
 namespace wl3 {
 
 namespace {
 
-std::vector<std::string> devicesInDev() {
+constexpr const char* kDeviceFolder = "/dev";
+
+} // namespace
+
+std::vector<std::string> characterDevicesIn(const std::string& folder) {
     std::vector<std::string> paths;
-    const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir("/dev"), closedir);
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.c_str()), closedir);
     if (!dir) {
         return paths;
     }
     while (const dirent* entry = readdir(dir.get())) {
-        paths.push_back(std::string("/dev/") + entry->d_name);
+        struct stat info {};
+        if (fstatat(dirfd(dir.get()), entry->d_name, &info, 0) == 0 && S_ISCHR(info.st_mode)) {
+            paths.push_back(folder + '/' + entry->d_name);
+        }
     }
     return paths;
 }
 
-} // namespace
-
 std::vector<SerialDeviceInfo> listSerialDevices() {
     std::vector<SerialDeviceInfo> devices;
-    for (std::string& path : orderSerialDevices(devicesInDev())) {
+    for (std::string& path : orderSerialDevices(characterDevicesIn(kDeviceFolder))) {
         std::string description = describeTty("/sys", path.substr(path.rfind('/') + 1));
         devices.push_back(
             {std::move(path), std::move(description), "COM" + std::to_string(devices.size() + 1)});
@@ -33,7 +39,7 @@ std::vector<SerialDeviceInfo> listSerialDevices() {
 }
 
 std::string portDevicePath(int portNumber) {
-    const std::vector<std::string> paths = orderSerialDevices(devicesInDev());
+    const std::vector<std::string> paths = orderSerialDevices(characterDevicesIn(kDeviceFolder));
     if (portNumber < 1 || static_cast<std::size_t>(portNumber) > paths.size()) {
         return {};
     }

@@ -149,8 +149,13 @@ public:
             return false;
         }
         termios actual{};
-        return tcgetattr(fd_, &actual) == 0 &&
-               settingsTook(wanted, actual, !isPseudoTerminal(path_));
+        if (tcgetattr(fd_, &actual) != 0 ||
+            !settingsTook(wanted, actual, !isPseudoTerminal(path_))) {
+            return false;
+        }
+        // What an earlier exchange left unread (a reply longer than its read) would outlast
+        // the drain and be taken for the next reply.
+        return tcflush(fd_, TCIFLUSH) == 0;
     }
 
     bool applyTimeouts() override { return true; }

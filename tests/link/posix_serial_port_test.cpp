@@ -1,8 +1,10 @@
+#include "link/port_mapping.h"
 #include "link/pty_pair.h"
 #include "link/serial_link.h"
 #include "support/recording_reporter.h"
 
 #include <array>
+#include <filesystem>
 #include <fstream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -274,6 +276,19 @@ TEST(PosixSerialPortTest, ADeviceThatIsNoTerminalFailsOnItsSettingsAndStaysHeld)
     EXPECT_TRUE(link.isOpen());
     EXPECT_EQ(link.closePort(), Status::Ok);
     EXPECT_THAT(reporter.texts(), ElementsAre("GetCommState failed"));
+}
+
+TEST(PortMappingTest, OnlyCharacterDevicesCountAsPorts) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::path(::testing::TempDir()) / "wl3-dev";
+    fs::remove_all(folder);
+    fs::create_directory(folder);
+    fs::create_symlink("/dev/wl3-unplugged", folder / "ttyUSB0");
+    std::ofstream(folder / "ttyUSB1").put('x');
+    fs::create_directory(folder / "ttyUSB2");
+    fs::create_symlink("/dev/null", folder / "ttyUSB3");
+    EXPECT_THAT(characterDevicesIn(folder.string()), ElementsAre((folder / "ttyUSB3").string()));
+    fs::remove_all(folder);
 }
 
 } // namespace

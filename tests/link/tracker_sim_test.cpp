@@ -157,6 +157,22 @@ TEST_F(TrackerTest, AHangUpInTheReplyIsACleanFailure) {
     EXPECT_FALSE(link->isOpen());
 }
 
+TEST_F(TrackerTest, AReplyLongerThanTheQueryReadsSpoilsNoLaterExchange) {
+    // 53 characters stay behind, more than the next query's drain takes.
+    const std::string longVersion = "Wrenlink3 v1.00 " + std::string(64, '=');
+    start({"--version-text", longVersion});
+    for (int query = 0; query < 2; ++query) {
+        std::array<char, 30> version{};
+        EXPECT_EQ(link->queryVersion(version), Status::Ok);
+        EXPECT_EQ(version.data(), longVersion.substr(0, 29));
+        // Time for the rest of the reply to arrive at 4800 baud and wait in the line.
+        std::this_thread::sleep_for(milliseconds(500));
+    }
+    std::array<std::uint8_t, kImageBufferSize> image{};
+    EXPECT_EQ(link->readImage(image), kImageSize);
+    EXPECT_THAT(reporter.texts(), IsEmpty());
+}
+
 TEST_F(TrackerTest, APortInUseIsNotTakenOver) {
     start();
     ASSERT_EQ(link->openPort(), Status::Ok);
