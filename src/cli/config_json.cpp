@@ -1,10 +1,10 @@
 #include "cli/config_json.h"
 
+#include "cli/exact_json.h"
 #include "cli/text_encoding.h"
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <limits>
@@ -107,16 +107,12 @@ std::string readInt(const Json& value, int& target) {
         return {};
     }
     if (value.is_number_float()) {
-        // 1e3, or a whole number too long for a 64-bit integer.
+        // Whole numbers that fit were read as integers (parseJsonExactly).
         const auto number = value.get<double>();
-        if (number != std::trunc(number)) {
+        if (number >= kLow && number <= kHigh) {
             return "must be a whole number";
         }
-        if (number < kLow || number > kHigh) {
-            return "is outside the signed 32-bit range";
-        }
-        target = static_cast<int>(number);
-        return {};
+        return "is outside the signed 32-bit range";
     }
     return "must be a number";
 }
@@ -284,7 +280,7 @@ std::string configToJsonText(const TrackerConfig& config) {
 bool configFromJsonText(std::string_view text, TrackerConfig& config, std::string& error) {
     Json document;
     try {
-        document = Json::parse(text);
+        document = parseJsonExactly(text);
     } catch (const nlohmann::json::exception& e) {
         error = parseErrorText(e);
         return false;

@@ -113,6 +113,20 @@ TEST(ConfigJson, AcceptsTheLimitsExactly) {
     EXPECT_EQ(config.slowRateSec[kPrimary], 1000);
 }
 
+TEST(ConfigJson, AcceptsWholeNumbersWrittenWithAFractionOrExponent) {
+    TrackerConfig config;
+    std::string error;
+    ASSERT_TRUE(configFromJsonText(R"({"calibration": -2147483648.000e0,
+        "primary": {"slowRateSec": 12.50e1, "fastRateSec": 0.0e-9999999999999999999999,
+                    "turnSlope": 2147483.647E+3}})",
+                                   config, error))
+        << error;
+    EXPECT_EQ(config.calibration, INT_MIN);
+    EXPECT_EQ(config.slowRateSec[kPrimary], 125);
+    EXPECT_EQ(config.fastRateSec[kPrimary], 0);
+    EXPECT_EQ(config.turnSlope[kPrimary], INT_MAX);
+}
+
 struct Rejection {
     std::string json;
     std::string expectedError;
@@ -145,6 +159,13 @@ INSTANTIATE_TEST_SUITE_P(
                   R"("primary.autoRateSec" must be a number)"},
         Rejection{R"({"primary": {"quietTimeMs": 1.5}})",
                   R"("primary.quietTimeMs" must be a whole number)"},
+        // A double would round each of these to a whole number.
+        Rejection{R"({"primary": {"quietTimeMs": 1e-400}})",
+                  R"("primary.quietTimeMs" must be a whole number)"},
+        Rejection{R"({"primary": {"quietTimeMs": -0.0000001}})",
+                  R"("primary.quietTimeMs" must be a whole number)"},
+        Rejection{R"({"primary": {"turnSlope": 2147483646.9999999999}})",
+                  R"("primary.turnSlope" must be a whole number)"},
         Rejection{R"({"primary": {"timeSlotting": 1}})",
                   R"("primary.timeSlotting" must be true or false)"},
         Rejection{R"({"secondary": {"callsign": 7}})", R"("secondary.callsign" must be a string)"},
