@@ -46,7 +46,9 @@ fs::path unusedTemporaryFor(const fs::path& target) {
     std::error_code error;
     while (true) {
         auto candidate = target;
-        candidate += "." + std::to_string(random() % 1'000'000) + ".saving";
+        candidate += ".";
+        candidate += std::to_string(random() % 1'000'000);
+        candidate += ".saving";
         if (!fs::exists(candidate, error)) {
             return candidate;
         }
