@@ -113,13 +113,13 @@ bool ReplacingFile::open() {
         return false;
     }
     if (exists) {
-        // Judged by the mode, since root could write anything.
         const bool special = S_ISFIFO(existing.st_mode) || S_ISCHR(existing.st_mode);
         if (S_ISDIR(existing.st_mode)) {
             reason_ = saveRefusal(target_, kIsFolder);
         } else if (!S_ISREG(existing.st_mode) && !special) {
             reason_ = saveRefusal(target_, "is neither a file nor a device to write to");
         } else if ((existing.st_mode & S_IWUSR) == 0) {
+            // Judged by the mode, not by trying: root could write anything.
             reason_ = saveRefusal(target_, kIsReadOnly);
         }
         if (!reason_.empty()) {
