@@ -14,14 +14,9 @@ namespace {
 using namespace wl3;
 
 bool hasMagic(const std::uint8_t* data) {
-    const char magic[] = "WL3A";
-    for (int i = 0; i < 4; ++i) {
-        const int c = data[i];
-        if (c != magic[i] && c != magic[i] - 'A' + 'a') {
-            return false;
-        }
-    }
-    return true;
+    const auto upper = [](std::uint8_t c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; };
+    return upper(data[0]) == 'W' && upper(data[1]) == 'L' && data[2] == '3' &&
+           upper(data[3]) == 'A';
 }
 
 // The file a loader of these bytes must accept: the magic in any letter case, the length
