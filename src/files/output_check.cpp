@@ -18,8 +18,8 @@ Status checkOutputIsNotInput(const std::filesystem::path& input,
     if (!sameFile(input, output) || !std::filesystem::is_regular_file(output, error)) {
         return Status::Ok;
     }
-    reporter.message(kSaveFailed,
-                     std::string(kFailedToOpenFile) + '\n' + saveRefusal(output, "is the input file"));
+    reporter.message(kSaveFailed, std::string(kFailedToOpenFile) + '\n' +
+                                      saveRefusal(output, "is the input file"));
     return Status::Failed;
 }
 

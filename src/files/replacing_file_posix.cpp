@@ -1,5 +1,5 @@
-#include "files/replacing_file.h"
 #include "files/file_messages.h"
+#include "files/replacing_file.h"
 
 #include <cerrno>
 #include <fcntl.h>
