@@ -1,4 +1,5 @@
 #include "config/config_image.h"
+#include "config/profile_fields.h"
 #include "discarding_reporter.h"
 #include "text_checks.h"
 

@@ -1,6 +1,9 @@
 // Time from process start to the main window on screen, and the memory it took.
 // Runs on the display it is given; with none, on Qt's offscreen platform.
+#include "link/port_mapping.h"
 #include "ui/config_dialog.h"
+#include "ui/file_dialogs.h"
+#include "ui/message_box_reporter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -59,7 +62,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const double appMs = msSince(mainEntered);
 
-    wl3::ui::ConfigDialog dialog;
+    wl3::ui::MessageBoxReporter reporter;
+    wl3::ui::QtFileDialogs fileDialogs;
+    wl3::ui::ConfigDialog dialog({reporter, fileDialogs, wl3::portDevicePath});
     const double constructedMs = msSince(mainEntered);
 
     dialog.show();

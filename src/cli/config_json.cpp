@@ -2,13 +2,15 @@
 
 #include "cli/exact_json.h"
 #include "cli/text_encoding.h"
+#include "config/profile_fields.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <limits>
-#include <variant>
+#include <vector>
 
 namespace wl3 {
 
@@ -16,59 +18,33 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-template <std::size_t N> using TextMember = PerProfile<TextField<N>> TrackerConfig::*;
-using IntMember = PerProfile<int> TrackerConfig::*;
-using CharMember = PerProfile<char> TrackerConfig::*;
-using FlagMember = PerProfile<bool> TrackerConfig::*;
-using Member =
-    std::variant<TextMember<TrackerConfig::kCallsignMax + 1>,
-                 TextMember<TrackerConfig::kDigiPathMax + 1>,
-                 TextMember<TrackerConfig::kStatusTextMax + 1>, IntMember, CharMember, FlagMember>;
+// A profile's fields in the record's declaration order, which is the order of the members'
+// addresses within any one record.
+const std::vector<const ProfileField*>& profileFieldsInDeclarationOrder() {
+    static const std::vector<const ProfileField*> fields = [] {
+        std::vector<const ProfileField*> perProfile;
+        for (const ProfileField& field : kProfileFields) {
+            if (!field.isShared()) {
+                perProfile.push_back(&field);
+            }
+        }
+        const TrackerConfig record;
+        std::ranges::sort(perProfile, std::less<>(), [&record](const ProfileField* field) {
+            return visitValue(record, *field, kPrimary,
+                              [](const auto& value) { return static_cast<const void*>(&value); });
+        });
+        return perProfile;
+    }();
+    return fields;
+}
 
-struct ProfileField {
-    std::string_view key;
-    Member member;
-};
-
-const std::array<ProfileField, 37> kProfileFields{{
-    {"callsign", &TrackerConfig::callsign},
-    {"digiPath", &TrackerConfig::digiPath},
-    {"statusText", &TrackerConfig::statusText},
-    {"autoTxDelayMs", &TrackerConfig::autoTxDelayMs},
-    {"manualTxDelayMs", &TrackerConfig::manualTxDelayMs},
-    {"micEMessage", &TrackerConfig::micEMessage},
-    {"micEPath", &TrackerConfig::micEPath},
-    {"symbol", &TrackerConfig::symbol},
-    {"symbolTable", &TrackerConfig::symbolTable},
-    {"statusEvery", &TrackerConfig::statusEvery},
-    {"autoRateSec", &TrackerConfig::autoRateSec},
-    {"manualRateSec", &TrackerConfig::manualRateSec},
-    {"slotOffsetSec", &TrackerConfig::slotOffsetSec},
-    {"slowSpeedMph", &TrackerConfig::slowSpeedMph},
-    {"fastSpeedMph", &TrackerConfig::fastSpeedMph},
-    {"slowRateSec", &TrackerConfig::slowRateSec},
-    {"fastRateSec", &TrackerConfig::fastRateSec},
-    {"minTurnAngleDeg", &TrackerConfig::minTurnAngleDeg},
-    {"turnSlope", &TrackerConfig::turnSlope},
-    {"minTurnTimeSec", &TrackerConfig::minTurnTimeSec},
-    {"quietTimeMs", &TrackerConfig::quietTimeMs},
-    {"powerSwitchTimeSec", &TrackerConfig::powerSwitchTimeSec},
-    {"forcePrintable", &TrackerConfig::forcePrintable},
-    {"onlySendValid", &TrackerConfig::onlySendValid},
-    {"timeSlotting", &TrackerConfig::timeSlotting},
-    {"rateDivides60", &TrackerConfig::rateDivides60},
-    {"rateDivides600", &TrackerConfig::rateDivides600},
-    {"smartBeaconing", &TrackerConfig::smartBeaconing},
-    {"sendAltitude", &TrackerConfig::sendAltitude},
-    {"micEEnabled", &TrackerConfig::micEEnabled},
-    {"powerSwitch", &TrackerConfig::powerSwitch},
-    {"timestamp", &TrackerConfig::timestamp},
-    {"allowTtlSerial", &TrackerConfig::allowTtlSerial},
-    {"altDigiPaths", &TrackerConfig::altDigiPaths},
-    {"invertCdIn", &TrackerConfig::invertCdIn},
-    {"timestampHms", &TrackerConfig::timestampHms},
-    {"noPttOutWhilePttIn", &TrackerConfig::noPttOutWhilePttIn},
-}};
+// The field of that key: one of a profile's, or one that both profiles share.
+const ProfileField* fieldNamed(std::string_view key, bool shared) {
+    const auto found = std::ranges::find_if(kProfileFields, [&](const ProfileField& field) {
+        return field.key == key && field.isShared() == shared;
+    });
+    return found == kProfileFields.end() ? nullptr : &*found;
+}
 
 constexpr std::array<std::string_view, kProfileCount> kProfileKeys{"primary", "secondary"};
 
@@ -198,6 +174,17 @@ std::string keyName(std::string_view key) {
     return name + '"';
 }
 
+// Reads the field of that key, or says why not under the key's path.
+std::string readField(const Json& value, const std::string& path, const ProfileField* field, int p,
+                      TrackerConfig& config) {
+    if (field == nullptr) {
+        return "unknown key " + keyName(path);
+    }
+    const auto error =
+        visitValue(config, *field, p, [&](auto& target) { return readValue(value, target); });
+    return error.empty() ? error : keyName(path) + " " + error;
+}
+
 std::string readProfile(const Json& object, std::string_view profileKey, int p,
                         TrackerConfig& config) {
     if (!object.is_object()) {
@@ -205,15 +192,9 @@ std::string readProfile(const Json& object, std::string_view profileKey, int p,
     }
     for (const auto& [key, value] : object.items()) {
         const std::string path = std::string(profileKey) + "." + key;
-        const auto* field = std::find_if(kProfileFields.begin(), kProfileFields.end(),
-                                         [&](const auto& f) { return f.key == key; });
-        if (field == kProfileFields.end()) {
-            return "unknown key " + keyName(path);
-        }
-        const auto error = std::visit(
-            [&](auto member) { return readValue(value, (config.*member)[p]); }, field->member);
-        if (!error.empty()) {
-            return keyName(path) + " " + error;
+        if (auto error = readField(value, path, fieldNamed(key, false), p, config);
+            !error.empty()) {
+            return error;
         }
     }
     return {};
@@ -225,17 +206,12 @@ std::string readConfig(const Json& document, TrackerConfig& config) {
     }
     for (const auto& [key, value] : document.items()) {
         std::string error;
-        if (key == "calibration") {
-            error = readInt(value, config.calibration);
-            if (!error.empty()) {
-                error = keyName(key) + " " + error;
-            }
-        } else if (key == kProfileKeys[kPrimary]) {
+        if (key == kProfileKeys[kPrimary]) {
             error = readProfile(value, key, kPrimary, config);
         } else if (key == kProfileKeys[kSecondary]) {
             error = readProfile(value, key, kSecondary, config);
         } else {
-            error = "unknown key " + keyName(key);
+            error = readField(value, key, fieldNamed(key, true), kPrimary, config);
         }
         if (!error.empty()) {
             return error;
@@ -260,13 +236,19 @@ std::string parseErrorText(const nlohmann::json::exception& e) {
 } // namespace
 
 Json configToJson(const TrackerConfig& config) {
+    const auto valueOf = [&config](const ProfileField& field, int p) {
+        return visitValue(config, field, p, [](const auto& value) { return jsonOf(value); });
+    };
     Json document = Json::object();
-    document["calibration"] = config.calibration;
+    for (const ProfileField& field : kProfileFields) {
+        if (field.isShared()) {
+            document[std::string(field.key)] = valueOf(field, kPrimary);
+        }
+    }
     for (int p = 0; p < kProfileCount; ++p) {
         Json profile = Json::object();
-        for (const auto& field : kProfileFields) {
-            profile[std::string(field.key)] =
-                std::visit([&](auto member) { return jsonOf((config.*member)[p]); }, field.member);
+        for (const ProfileField* field : profileFieldsInDeclarationOrder()) {
+            profile[std::string(field->key)] = valueOf(*field, p);
         }
         document[std::string(kProfileKeys[p])] = std::move(profile);
     }

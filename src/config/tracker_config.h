@@ -86,30 +86,6 @@ struct TrackerConfig {
     bool calibrationChanged = false;
 };
 
-// Every per-profile number and flag of the record, in declaration order, for code that
-// treats them all alike (generators of test records, say).
-inline constexpr std::array kProfileNumbers{
-    &TrackerConfig::autoTxDelayMs,      &TrackerConfig::manualTxDelayMs,
-    &TrackerConfig::micEMessage,        &TrackerConfig::micEPath,
-    &TrackerConfig::statusEvery,        &TrackerConfig::autoRateSec,
-    &TrackerConfig::manualRateSec,      &TrackerConfig::slotOffsetSec,
-    &TrackerConfig::slowSpeedMph,       &TrackerConfig::fastSpeedMph,
-    &TrackerConfig::slowRateSec,        &TrackerConfig::fastRateSec,
-    &TrackerConfig::minTurnAngleDeg,    &TrackerConfig::turnSlope,
-    &TrackerConfig::minTurnTimeSec,     &TrackerConfig::quietTimeMs,
-    &TrackerConfig::powerSwitchTimeSec,
-};
-inline constexpr std::array kProfileFlags{
-    &TrackerConfig::forcePrintable,     &TrackerConfig::onlySendValid,
-    &TrackerConfig::timeSlotting,       &TrackerConfig::rateDivides60,
-    &TrackerConfig::rateDivides600,     &TrackerConfig::smartBeaconing,
-    &TrackerConfig::sendAltitude,       &TrackerConfig::micEEnabled,
-    &TrackerConfig::powerSwitch,        &TrackerConfig::timestamp,
-    &TrackerConfig::allowTtlSerial,     &TrackerConfig::altDigiPaths,
-    &TrackerConfig::invertCdIn,         &TrackerConfig::timestampHms,
-    &TrackerConfig::noPttOutWhilePttIn,
-};
-
 // low when value is below it, else high when value is above it, else value.
 int clampInt(int value, int low, int high);
 

@@ -4,14 +4,12 @@
 #include "config/tracker_config.h"
 #include "link/serial_link.h"
 #include "link/serial_port.h"
-#include "ui/dialog_units.h"
 #include "ui/file_dialogs.h"
 
 #include <QDialog>
 #include <QIcon>
 #include <filesystem>
 #include <map>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -20,8 +18,13 @@ class QTabBar;
 
 namespace wl3::ui {
 
-class DigitsOnlyFilter;
-class PortComboBox;
+// What the window works with beyond its own controls. The program passes message boxes,
+// the toolkit's file dialogs and this machine's serial ports; the tests pass fakes.
+struct ConfigDialogServices {
+    Reporter& reporter;
+    FileDialogs& fileDialogs;
+    PortResolver portResolver; // the device that each COM port opens
+};
 
 // The main window: one form over two profile tabs, the COM list and the command buttons.
 // The record is the only store; the form shows its currentProfile and the shared
@@ -30,19 +33,9 @@ class ConfigDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // Message boxes for reports, and the serial port of this machine.
-    explicit ConfigDialog(QWidget* parent = nullptr);
-    ConfigDialog(Reporter& reporter, PortResolver resolver, QWidget* parent = nullptr);
-    ConfigDialog(Reporter& reporter, std::unique_ptr<SerialPort> port, PortResolver resolver,
-                 QWidget* parent = nullptr);
-    // Load and Save ask fileDialogs for their paths; elsewhere the toolkit's dialogs do.
-    ConfigDialog(Reporter& reporter, PortResolver resolver, FileDialogs& fileDialogs,
-                 QWidget* parent = nullptr);
+    // The services must outlive the window.
+    explicit ConfigDialog(const ConfigDialogServices& services, QWidget* parent = nullptr);
     ~ConfigDialog() override;
-
-    // The control with that id, or nullptr.
-    QWidget* control(int id) const;
-    BaseUnits baseUnits() const { return baseUnits_; }
 
     TrackerConfig& config() { return config_; }
 
@@ -67,15 +60,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    ConfigDialog(std::unique_ptr<Reporter> ownReporter, Reporter* reporter,
-                 std::unique_ptr<SerialPort> port, PortResolver resolver, FileDialogs* fileDialogs,
-                 QWidget* parent);
-
     void buildControls(const PortResolver& resolver);
     void initDialog();
     void connectHandlers();
 
+    // The control with that id, or nullptr.
+    QWidget* control(int id) const;
     QComboBox* comboBox(int id) const;
+    QTabBar* profileTabs() const;
     int selectedIndex(int id) const;
     void selectIndex(int id, int index);
     void enableControls(std::initializer_list<int> ids, bool enabled);
@@ -99,17 +91,12 @@ private:
     void selectPort();
     void sendTestTone(ToneCode code);
 
-    std::unique_ptr<Reporter> ownReporter_;
     Reporter& reporter_;
-    std::unique_ptr<FileDialogs> ownFileDialogs_;
     FileDialogs& fileDialogs_;
     QIcon appIcon_;
     TrackerConfig config_;
     SerialLink link_;
-    BaseUnits baseUnits_;
     std::map<int, QWidget*> controls_;
-    QTabBar* profileTabs_ = nullptr;
-    DigitsOnlyFilter* digitsOnly_ = nullptr;
 };
 
 } // namespace wl3::ui

@@ -1,3 +1,4 @@
+#include "config/profile_fields.h"
 #include "ui/config_dialog.h"
 #include "ui/config_dialog_layout.h"
 #include "ui/edit_text.h"
@@ -59,103 +60,64 @@ void ConfigDialog::selectIndex(int id, int index) {
 
 void ConfigDialog::formToRecord() {
     const int p = config_.currentProfile & 1;
-    TrackerConfig& c = config_;
-
-    c.setCallsign(getEditText(kCallsign));
-    c.setDigiPath(getEditText(kDigiPath));
-    c.setStatusText(getEditText(kStatusText));
-
-    const int calibration = getEditNumber(kCalibration);
-    if (calibration != c.calibration) {
-        c.calibrationChanged = true;
+    for (const ProfileField& field : kProfileFields) {
+        if (!field.isShown()) {
+            continue;
+        }
+        const int id = field.control.id;
+        visitValue(config_, field, p,
+                   Overloaded{
+                       [&]<std::size_t N>(TextField<N>& text) { setText(text, getEditText(id)); },
+                       [&](char& character) { character = firstCharacter(getEditText(id)); },
+                       [&](int& number) {
+                           if (field.isListIndex()) {
+                               number = selectedIndex(id);
+                               return;
+                           }
+                           // The tracker keeps the old value until a write: only a decode clears
+                           // it.
+                           const int edited = getEditNumber(id);
+                           if (field.isShared() && edited != number) {
+                               config_.calibrationChanged = true;
+                           }
+                           number = edited;
+                       },
+                       [&](bool& flag) {
+                           if (field.view != nullptr) {
+                               field.view->store(config_, p, isChecked(id));
+                           } else {
+                               flag = isChecked(id);
+                           }
+                       },
+                   });
     }
-    c.calibration = calibration;
-
-    c.autoTxDelayMs[p] = getEditNumber(kAutoTxDelay);
-    c.manualTxDelayMs[p] = getEditNumber(kManualTxDelay);
-    c.micEMessage[p] = selectedIndex(kMicEMessage);
-    c.micEPath[p] = selectedIndex(kMicEPath);
-    c.symbol[p] = firstCharacter(getEditText(kSymbol));
-    c.symbolTable[p] = firstCharacter(getEditText(kSymbolTable));
-
-    c.statusEvery[p] = getEditNumber(kStatusEvery);
-    c.autoRateSec[p] = getEditNumber(kAutoRate);
-    c.manualRateSec[p] = getEditNumber(kManualRate);
-    c.slotOffsetSec[p] = getEditNumber(kSlotOffset);
-    c.slowSpeedMph[p] = getEditNumber(kSlowSpeed);
-    c.fastSpeedMph[p] = getEditNumber(kFastSpeed);
-    c.slowRateSec[p] = getEditNumber(kSlowRate);
-    c.fastRateSec[p] = getEditNumber(kFastRate);
-    c.minTurnAngleDeg[p] = getEditNumber(kMinTurnAngle);
-    c.turnSlope[p] = getEditNumber(kTurnSlope);
-    c.minTurnTimeSec[p] = getEditNumber(kMinTurnTime);
-    c.quietTimeMs[p] = getEditNumber(kQuietTime);
-    c.powerSwitchTimeSec[p] = getEditNumber(kPowerSwitchTime);
-
-    c.forcePrintable[p] = isChecked(kForcePrintable);
-    c.onlySendValid[p] = isChecked(kOnlySendValid);
-    c.timeSlotting[p] = isChecked(kTimeSlottingEnable);
-    c.smartBeaconing[p] = isChecked(kSmartBeaconingEnable);
-    c.sendAltitude[p] = isChecked(kSendAltitude);
-    c.micEEnabled[p] = isChecked(kMicEEnable);
-    c.powerSwitch[p] = isChecked(kPowerSwitchEnable);
-    c.allowTtlSerial[p] = isChecked(kAllowTtlSerial);
-    c.altDigiPaths[p] = isChecked(kAltDigiPaths);
-    c.invertCdIn[p] = isChecked(kInvertCdIn);
-
-    c.timestamp[p] = isChecked(kTimestampDhm) || isChecked(kTimestampHms);
-    c.timestampHms[p] = isChecked(kTimestampHms);
-
-    c.noPttOutWhilePttIn[p] = isChecked(kNoPttOut);
 }
 
 void ConfigDialog::recordToForm() {
     const int p = config_.currentProfile & 1;
-    const TrackerConfig& c = config_;
-
-    setEditText(kCallsign, textOf(c.callsign[p]));
-    setEditText(kDigiPath, textOf(c.digiPath[p]));
-    setEditText(kStatusText, textOf(c.statusText[p]));
-
-    setEditNumber(kCalibration, c.calibration);
-
-    setEditNumber(kAutoTxDelay, c.autoTxDelayMs[p]);
-    setEditNumber(kManualTxDelay, c.manualTxDelayMs[p]);
-    selectIndex(kMicEMessage, c.micEMessage[p]);
-    selectIndex(kMicEPath, c.micEPath[p]);
-    setEditText(kSymbol, oneCharacter(c.symbol[p]));
-    setEditText(kSymbolTable, oneCharacter(c.symbolTable[p]));
-
-    setEditNumber(kStatusEvery, c.statusEvery[p]);
-    setEditNumber(kAutoRate, c.autoRateSec[p]);
-    setEditNumber(kManualRate, c.manualRateSec[p]);
-    setEditNumber(kSlotOffset, c.slotOffsetSec[p]);
-    setEditNumber(kSlowSpeed, c.slowSpeedMph[p]);
-    setEditNumber(kFastSpeed, c.fastSpeedMph[p]);
-    setEditNumber(kSlowRate, c.slowRateSec[p]);
-    setEditNumber(kFastRate, c.fastRateSec[p]);
-    setEditNumber(kMinTurnAngle, c.minTurnAngleDeg[p]);
-    setEditNumber(kTurnSlope, c.turnSlope[p]);
-    setEditNumber(kMinTurnTime, c.minTurnTimeSec[p]);
-    setEditNumber(kQuietTime, c.quietTimeMs[p]);
-    setEditNumber(kPowerSwitchTime, c.powerSwitchTimeSec[p]);
-
-    setChecked(kForcePrintable, c.forcePrintable[p]);
-    setChecked(kOnlySendValid, c.onlySendValid[p]);
-    setChecked(kTimeSlottingEnable, c.timeSlotting[p]);
-    setChecked(kSmartBeaconingEnable, c.smartBeaconing[p]);
-    setChecked(kSendAltitude, c.sendAltitude[p]);
-    setChecked(kMicEEnable, c.micEEnabled[p]);
-    setChecked(kPowerSwitchEnable, c.powerSwitch[p]);
-    setChecked(kAllowTtlSerial, c.allowTtlSerial[p]);
-    setChecked(kAltDigiPaths, c.altDigiPaths[p]);
-    setChecked(kInvertCdIn, c.invertCdIn[p]);
-
-    setChecked(kTimestampDhm, c.timestamp[p] && !c.timestampHms[p]);
-    setChecked(kTimestampHms, c.timestamp[p] && c.timestampHms[p]);
-
-    setChecked(kNoPttOut, c.noPttOutWhilePttIn[p]);
-
+    const TrackerConfig& config = config_;
+    for (const ProfileField& field : kProfileFields) {
+        if (!field.isShown()) {
+            continue;
+        }
+        const int id = field.control.id;
+        visitValue(
+            config, field, p,
+            Overloaded{
+                [&]<std::size_t N>(const TextField<N>& text) { setEditText(id, textOf(text)); },
+                [&](const char& character) { setEditText(id, oneCharacter(character)); },
+                [&](const int& number) {
+                    if (field.isListIndex()) {
+                        selectIndex(id, number);
+                    } else {
+                        setEditNumber(id, number);
+                    }
+                },
+                [&](const bool& flag) {
+                    setChecked(id, field.view != nullptr ? field.view->shown(config, p) : flag);
+                },
+            });
+    }
     updateEnables();
 }
 

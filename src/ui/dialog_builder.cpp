@@ -1,9 +1,17 @@
 #include "ui/dialog_builder.h"
 
 #include "ui/group_frame.h"
+#include "ui/input_rules.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QTabBar>
+#include <algorithm>
 
 namespace wl3::ui {
 
@@ -11,6 +19,29 @@ namespace {
 
 QString textOf(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The closed field of a drop-down list is as tall as an edit; the rest of the row's height
+// is the opened list.
+constexpr int kComboFieldHeightDu = 13;
+
+// Typed text is never read: only the chosen item counts. The list would otherwise pick an
+// item by the typed text, or keep an old one while showing something else, so typing
+// leaves no item chosen instead and a command never goes to a port that is not shown.
+void keepTypedTextUnread(QComboBox& list) {
+    QLineEdit* field = list.lineEdit();
+    list.setCompleter(nullptr);
+    QObject::disconnect(field, &QLineEdit::returnPressed, &list, nullptr);
+    QObject::disconnect(field, &QLineEdit::editingFinished, &list, nullptr);
+    QObject::connect(field, &QLineEdit::textEdited, &list, [&list, field](const QString& text) {
+        if (list.currentIndex() < 0) {
+            return;
+        }
+        const int cursor = field->cursorPosition();
+        list.setCurrentIndex(-1);
+        field->setText(text);
+        field->setCursorPosition(cursor);
+    });
 }
 
 } // namespace
@@ -38,6 +69,99 @@ QPushButton* DialogBuilder::addPushButton(std::string_view text, DuRect rect) co
     button->setAutoDefault(false);
     place(*button, rect);
     return button;
+}
+
+QWidget* DialogBuilder::addControl(const ControlRow& row) {
+    QWidget* control = makeControl(row);
+    finish(*control, row);
+    return control;
+}
+
+QComboBox* DialogBuilder::addControl(const ControlRow& row, QComboBox& list) {
+    setUpList(list, row);
+    finish(list, row);
+    return &list;
+}
+
+QWidget* DialogBuilder::makeControl(const ControlRow& row) {
+    switch (row.kind) {
+    case ControlKind::Edit: {
+        auto* edit = new QLineEdit(&window_);
+        if (row.input == InputRule::UpperCase) {
+            edit->setValidator(new UpperCaseValidator(edit));
+        } else if (row.input == InputRule::DigitsOnly) {
+            if (digitsOnly_ == nullptr) {
+                digitsOnly_ = new DigitsOnlyFilter(&window_);
+            }
+            edit->installEventFilter(digitsOnly_);
+        }
+        place(*edit, row.rect);
+        return edit;
+    }
+    case ControlKind::CheckBox: {
+        auto* box = new QCheckBox(textOf(row.text), &window_);
+        place(*box, row.rect);
+        return box;
+    }
+    case ControlKind::ComboBox: {
+        auto* list = new QComboBox(&window_);
+        setUpList(*list, row);
+        return list;
+    }
+    case ControlKind::PushButton:
+        return addPushButton(row.text, row.rect);
+    case ControlKind::TabControl:
+        return addTabs(row);
+    }
+    return nullptr;
+}
+
+void DialogBuilder::setUpList(QComboBox& list, const ControlRow& row) const {
+    list.setEditable(true);
+    list.setInsertPolicy(QComboBox::NoInsert);
+    keepTypedTextUnread(list);
+    for (const std::string_view item : row.items) {
+        list.addItem(textOf(item));
+    }
+    const QRect rect = duToPixels(row.rect, units_);
+    const int fieldHeight = duToPixelsY(kComboFieldHeightDu, units_);
+    list.setGeometry(rect.x(), rect.y(), rect.width(), fieldHeight);
+    const int itemHeight = std::max(1, list.fontMetrics().height());
+    list.setMaxVisibleItems(std::max(1, (rect.height() - fieldHeight) / itemHeight));
+}
+
+// The tabs own no pages: one bar over a framed area, both beneath every other widget so
+// that the form is drawn on them.
+QWidget* DialogBuilder::addTabs(const ControlRow& row) const {
+    auto* tabs = new QTabBar(&window_);
+    tabs->setExpanding(false);
+    tabs->setDrawBase(false);
+    for (const std::string_view text : row.items) {
+        tabs->addTab(textOf(text));
+    }
+    const QRect rect = duToPixels(row.rect, units_);
+    const int tabHeight = tabs->sizeHint().height();
+    tabs->setGeometry(rect.x(), rect.y(), rect.width(), tabHeight);
+    const int overlap = window_.style()->pixelMetric(QStyle::PM_TabBarBaseOverlap);
+    auto* page = new QFrame(&window_);
+    page->setObjectName(textOf(row.name) + QStringLiteral("Page"));
+    page->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    page->setGeometry(rect.x(), rect.y() + tabHeight - overlap, rect.width(),
+                      rect.height() - tabHeight + overlap);
+    page->lower();
+    tabs->lower();
+    return tabs;
+}
+
+void DialogBuilder::finish(QWidget& control, const ControlRow& row) const {
+    control.setObjectName(textOf(row.name));
+    control.setProperty("controlId", row.id);
+    if (!row.label.text.empty()) {
+        addStaticText(row.label.text, row.label.rect, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    if (!row.unit.text.empty()) {
+        addStaticText(row.unit.text, row.unit.rect, Qt::AlignLeft | Qt::AlignVCenter);
+    }
 }
 
 } // namespace wl3::ui

@@ -1,15 +1,19 @@
 #pragma once
 
+#include "config/form_layout.h"
 #include "ui/dialog_units.h"
 
 #include <Qt>
 #include <string_view>
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QWidget;
 
 namespace wl3::ui {
+
+class DigitsOnlyFilter;
 
 // Places the widgets of a window described in dialog units, for one font's base units.
 class DialogBuilder {
@@ -24,9 +28,21 @@ public:
     // Never a default button of its own accord: Enter is the window's to handle.
     QPushButton* addPushButton(std::string_view text, DuRect rect) const;
 
+    // The row's control with its label and unit label. The widget carries the row's name as
+    // its object name and the row's id as its "controlId" property.
+    QWidget* addControl(const ControlRow& row);
+    // The same for a drop-down list of a kind the caller has made.
+    QComboBox* addControl(const ControlRow& row, QComboBox& list);
+
 private:
+    QWidget* makeControl(const ControlRow& row);
+    void setUpList(QComboBox& list, const ControlRow& row) const;
+    QWidget* addTabs(const ControlRow& row) const;
+    void finish(QWidget& control, const ControlRow& row) const;
+
     QWidget& window_;
     BaseUnits units_;
+    DigitsOnlyFilter* digitsOnly_ = nullptr; // made with the first digits-only edit
 };
 
 } // namespace wl3::ui

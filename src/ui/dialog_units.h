@@ -1,19 +1,12 @@
 #pragma once
 
+#include "config/form_layout.h"
+
 #include <QRect>
 
 class QFont;
 
 namespace wl3::ui {
-
-// A rectangle in dialog units: a horizontal unit is a quarter of the window font's average
-// character width, a vertical unit an eighth of its height.
-struct DuRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-};
 
 // The window font's average character width and height in pixels.
 struct BaseUnits {

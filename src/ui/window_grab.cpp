@@ -1,5 +1,8 @@
 // Shows the main window and saves a picture of it: wrenlink3config-grab OUTPUT.png
+#include "link/port_mapping.h"
 #include "ui/config_dialog.h"
+#include "ui/file_dialogs.h"
+#include "ui/message_box_reporter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,7 +17,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: wrenlink3config-grab OUTPUT.png\n");
         return 2;
     }
-    wl3::ui::ConfigDialog dialog;
+    wl3::ui::MessageBoxReporter reporter;
+    wl3::ui::QtFileDialogs fileDialogs;
+    wl3::ui::ConfigDialog dialog({reporter, fileDialogs, wl3::portDevicePath});
     dialog.show();
     QElapsedTimer waited;
     waited.start();

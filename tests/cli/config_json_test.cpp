@@ -1,4 +1,6 @@
 #include "cli/config_json.h"
+#include "config/every_field.h"
+#include "config/record_printer.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -78,6 +80,16 @@ TEST(ConfigJson, RoundTripGivesTheSameRecordAndTheSameText) {
     ASSERT_TRUE(configFromJsonText(text, read, error)) << error;
     EXPECT_EQ(read, original);
     EXPECT_EQ(configToJsonText(read), text);
+}
+
+TEST(ConfigJson, EveryFieldTravelsUnderAKeyOfItsOwn) {
+    TrackerConfig original;
+    test::setEveryField(original, kPrimary);
+    test::setEveryField(original, kSecondary);
+    TrackerConfig read;
+    std::string error;
+    ASSERT_TRUE(configFromJsonText(configToJsonText(original), read, error)) << error;
+    EXPECT_EQ(read, original);
 }
 
 TEST(ConfigJson, MissingKeysKeepTheRecordsValues) {

@@ -1,4 +1,5 @@
 #include "config/config_image.h"
+#include "config/profile_fields.h"
 #include "image_bytes.h"
 #include "record_printer.h"
 #include "support/recording_reporter.h"

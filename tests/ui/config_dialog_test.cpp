@@ -1,6 +1,7 @@
 #include "dialog_driver.h"
 #include "ui/about_dialog.h"
 #include "ui/config_dialog_layout.h"
+#include "ui/dialog_units.h"
 #include "ui/group_frame.h"
 
 #include <QAction>
@@ -86,11 +87,11 @@ private slots:
     void startUpEnablesFollowTheDefaults() {
         DialogDriver ui;
         for (const int id : {kMicEMessage, kMicEPath, kForcePrintable, kAutoRate}) {
-            QVERIFY2(ui.dialog->control(id)->isEnabled(), qPrintable(QString::number(id)));
+            QVERIFY2(ui.control(id)->isEnabled(), qPrintable(QString::number(id)));
         }
         for (const int id : {kSlowSpeed, kSlowRate, kFastSpeed, kFastRate, kMinTurnAngle,
                              kTurnSlope, kMinTurnTime, kSlotOffset, kPowerSwitchTime}) {
-            QVERIFY2(!ui.dialog->control(id)->isEnabled(), qPrintable(QString::number(id)));
+            QVERIFY2(!ui.control(id)->isEnabled(), qPrintable(QString::number(id)));
         }
     }
 
@@ -112,7 +113,7 @@ private slots:
 
     void groupBoxesFrameTheirRectangles() {
         DialogDriver ui;
-        const BaseUnits units = ui.dialog->baseUnits();
+        const BaseUnits units = baseUnitsOf(ui.dialog->font());
         QStringList titles;
         for (const GroupFrame* group : ui.dialog->findChildren<GroupFrame*>()) {
             titles << group->title();
@@ -136,8 +137,7 @@ private slots:
 
     void controlsSitAtTheirDialogUnitRectangles() {
         DialogDriver ui;
-        const BaseUnits units = ui.dialog->baseUnits();
-        QCOMPARE(units.x, baseUnitsOf(ui.dialog->font()).x);
+        const BaseUnits units = baseUnitsOf(ui.dialog->font());
         QCOMPARE(units.y, QFontMetrics(ui.dialog->font()).height());
         QCOMPARE(ui.dialog->size(), QSize(mulDiv(402, units.x, 4), mulDiv(271, units.y, 8)));
 
@@ -145,10 +145,10 @@ private slots:
             const DuRect du = rowOf(id).rect;
             const QRect expected(mulDiv(du.x, units.x, 4), mulDiv(du.y, units.y, 8),
                                  mulDiv(du.width, units.x, 4), mulDiv(du.height, units.y, 8));
-            QCOMPARE(ui.dialog->control(id)->geometry(), expected);
+            QCOMPARE(ui.control(id)->geometry(), expected);
         }
         // A drop-down list's row height is its opened list; the closed field is edit-high.
-        const QRect list = ui.dialog->control(kMicEPath)->geometry();
+        const QRect list = ui.control(kMicEPath)->geometry();
         QCOMPARE(list.topLeft(), QPoint(mulDiv(300, units.x, 4), mulDiv(78, units.y, 8)));
         QCOMPARE(list.width(), mulDiv(60, units.x, 4));
         QCOMPARE(list.height(), ui.edit(kCallsign)->height());
@@ -175,21 +175,21 @@ private slots:
     void tabOrderFollowsTheTable() {
         DialogDriver ui;
         std::vector<int> order;
-        QWidget* widget = ui.dialog->control(kCallsign);
+        QWidget* widget = ui.control(kCallsign);
         do {
             const QVariant id = widget->property("controlId");
             if (id.isValid()) {
                 order.push_back(id.toInt());
             }
             widget = widget->nextInFocusChain();
-        } while (widget != ui.dialog->control(kCallsign));
+        } while (widget != ui.control(kCallsign));
         std::vector<int> expected;
         for (const ControlRow& row : configDialogRows()) {
             expected.push_back(row.id);
         }
         QCOMPARE(order, expected);
         for (const ControlRow& row : configDialogRows()) {
-            QVERIFY(ui.dialog->control(row.id)->focusPolicy() & Qt::TabFocus);
+            QVERIFY(ui.control(row.id)->focusPolicy() & Qt::TabFocus);
         }
     }
 

@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <QTabBar>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -46,15 +47,29 @@ private:
 class DialogDriver {
 public:
     explicit DialogDriver(PortResolver resolver = [](int) { return std::string(); })
-        : dialog(std::make_unique<ui::ConfigDialog>(reporter, std::move(resolver), fileDialogs)) {
+        : dialog(std::make_unique<ui::ConfigDialog>(
+              ui::ConfigDialogServices{reporter, fileDialogs, std::move(resolver)})) {
         dialog->show();
     }
 
-    QLineEdit* edit(int id) const { return qobject_cast<QLineEdit*>(dialog->control(id)); }
-    QCheckBox* box(int id) const { return qobject_cast<QCheckBox*>(dialog->control(id)); }
-    QComboBox* list(int id) const { return qobject_cast<QComboBox*>(dialog->control(id)); }
-    QPushButton* button(int id) const { return qobject_cast<QPushButton*>(dialog->control(id)); }
-    QTabBar* tabs() const { return qobject_cast<QTabBar*>(dialog->control(ui::kProfileTabs)); }
+    // The control with that id, found by the object name that the layout gives it.
+    template <typename Widget = QWidget> Widget* control(int id) const {
+        const auto rows = ui::configDialogRows();
+        const auto row = std::ranges::find(rows, id, &ControlRow::id);
+        Widget* widget = row == rows.end() ? nullptr
+                                           : dialog->findChild<Widget*>(QString::fromLatin1(
+                                                 row->name.data(), qsizetype(row->name.size())));
+        if (widget == nullptr) {
+            qFatal("no control %d of that kind", id);
+        }
+        return widget;
+    }
+
+    QLineEdit* edit(int id) const { return control<QLineEdit>(id); }
+    QCheckBox* box(int id) const { return control<QCheckBox>(id); }
+    QComboBox* list(int id) const { return control<QComboBox>(id); }
+    QPushButton* button(int id) const { return control<QPushButton>(id); }
+    QTabBar* tabs() const { return control<QTabBar>(ui::kProfileTabs); }
 
     // On the indicator, which is inside the control however the style lays out its text.
     void click(int id) const {

@@ -203,7 +203,8 @@ private slots:
         const auto existing = pathIn(folder, "old.wl3");
         writeFile(existing, "old contents");
         RecordingReporter reporter;
-        ConfigDialog window(reporter, [](int) { return std::string(); });
+        QtFileDialogs fileDialogs;
+        ConfigDialog window({reporter, fileDialogs, [](int) { return std::string(); }});
         window.show();
         window.setEditText(kCallsign, "KE5MNO");
         SeenFileDialog shown;
@@ -225,7 +226,7 @@ private slots:
             },
         });
 
-        QTest::mouseClick(static_cast<QPushButton*>(window.control(kSave)), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("save")), Qt::LeftButton);
         QVERIFY(script.finished());
         QCOMPARE(shown.title, QStringLiteral("Save Config File"));
         QCOMPARE(shown.initialName, QStringLiteral("config1.wl3"));
@@ -249,7 +250,8 @@ private slots:
         saved.setCallsign("KF6PQR");
         RecordingReporter reporter;
         QCOMPARE(saveConfigFile(pathIn(folder, "saved.wl3"), saved, reporter), Status::Ok);
-        ConfigDialog window(reporter, [](int) { return std::string(); });
+        QtFileDialogs fileDialogs;
+        ConfigDialog window({reporter, fileDialogs, [](int) { return std::string(); }});
         window.show();
         SeenFileDialog first;
         QString secondName;
@@ -275,7 +277,7 @@ private slots:
             [&](QWidget& modal) { chooseIn(asFileDialog(modal), folder.filePath("saved")); },
         });
 
-        QTest::mouseClick(static_cast<QPushButton*>(window.control(kLoad)), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("load")), Qt::LeftButton);
         QVERIFY(script.finished());
         QCOMPARE(first.title, QStringLiteral("Load Config File"));
         QCOMPARE(first.initialName, QStringLiteral("*.wl3"));

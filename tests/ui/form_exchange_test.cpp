@@ -1,6 +1,9 @@
+#include "config/every_field.h"
+#include "config/record_printer.h"
 #include "dialog_driver.h"
 
 #include <QLineEdit>
+#include <sstream>
 #include <vector>
 
 using namespace wl3;
@@ -12,9 +15,15 @@ namespace {
 const std::vector<int> kSmartBeaconingEdits{kSlowSpeed,    kSlowRate,  kFastSpeed,  kFastRate,
                                             kMinTurnAngle, kTurnSlope, kMinTurnTime};
 
+QString printed(const TrackerConfig& config) {
+    std::ostringstream out;
+    PrintTo(config, &out);
+    return QString::fromStdString(out.str());
+}
+
 bool allEnabled(const DialogDriver& ui, const std::vector<int>& ids, bool enabled) {
     for (const int id : ids) {
-        if (ui.dialog->control(id)->isEnabled() != enabled) {
+        if (ui.control(id)->isEnabled() != enabled) {
             return false;
         }
     }
@@ -31,26 +40,26 @@ private slots:
         DialogDriver ui;
         ui.click(kTimeSlottingEnable);
         QVERIFY(ui.box(kTimeSlottingEnable)->isChecked());
-        QVERIFY(ui.dialog->control(kSlotOffset)->isEnabled());
+        QVERIFY(ui.control(kSlotOffset)->isEnabled());
 
         ui.click(kSmartBeaconingEnable);
         QVERIFY(ui.box(kSmartBeaconingEnable)->isChecked());
         QVERIFY(!ui.box(kTimeSlottingEnable)->isChecked());
-        QVERIFY(!ui.dialog->control(kSlotOffset)->isEnabled());
-        QVERIFY(!ui.dialog->control(kAutoRate)->isEnabled());
+        QVERIFY(!ui.control(kSlotOffset)->isEnabled());
+        QVERIFY(!ui.control(kAutoRate)->isEnabled());
         QVERIFY(allEnabled(ui, kSmartBeaconingEdits, true));
 
         ui.click(kSmartBeaconingEnable);
         QVERIFY(!ui.box(kSmartBeaconingEnable)->isChecked());
         QVERIFY(!ui.box(kTimeSlottingEnable)->isChecked());
-        QVERIFY(ui.dialog->control(kAutoRate)->isEnabled());
+        QVERIFY(ui.control(kAutoRate)->isEnabled());
         QVERIFY(allEnabled(ui, kSmartBeaconingEdits, false));
 
         ui.click(kSmartBeaconingEnable);
         ui.click(kTimeSlottingEnable);
         QVERIFY(!ui.box(kSmartBeaconingEnable)->isChecked());
-        QVERIFY(ui.dialog->control(kSlotOffset)->isEnabled());
-        QVERIFY(ui.dialog->control(kAutoRate)->isEnabled());
+        QVERIFY(ui.control(kSlotOffset)->isEnabled());
+        QVERIFY(ui.control(kAutoRate)->isEnabled());
         QVERIFY(allEnabled(ui, kSmartBeaconingEdits, false));
     }
 
@@ -66,9 +75,9 @@ private slots:
         QVERIFY(allEnabled(ui, {kForcePrintable, kMicEMessage, kMicEPath}, true));
 
         ui.click(kPowerSwitchEnable);
-        QVERIFY(ui.dialog->control(kPowerSwitchTime)->isEnabled());
+        QVERIFY(ui.control(kPowerSwitchTime)->isEnabled());
         ui.click(kPowerSwitchEnable);
-        QVERIFY(!ui.dialog->control(kPowerSwitchTime)->isEnabled());
+        QVERIFY(!ui.control(kPowerSwitchTime)->isEnabled());
     }
 
     void timestampBoxesExcludeEachOtherButNeverCheckTheirPartner() {
@@ -103,8 +112,8 @@ private slots:
         QVERIFY(ui.box(kSmartBeaconingEnable)->isChecked());
         QVERIFY(ui.box(kTimeSlottingEnable)->isChecked());
         QVERIFY(allEnabled(ui, kSmartBeaconingEdits, true));
-        QVERIFY(ui.dialog->control(kSlotOffset)->isEnabled());
-        QVERIFY(!ui.dialog->control(kAutoRate)->isEnabled());
+        QVERIFY(ui.control(kSlotOffset)->isEnabled());
+        QVERIFY(!ui.control(kAutoRate)->isEnabled());
         // Setting a box from code is not a click either.
         ui.dialog->setChecked(kTimestampDhm, true);
         ui.dialog->setChecked(kTimestampHms, true);
@@ -167,7 +176,7 @@ private slots:
         QCOMPARE(ui.edit(kCallsign)->text(), QStringLiteral("NOCALL"));
         QCOMPARE(ui.edit(kAutoTxDelay)->text(), QStringLiteral("300"));
         QVERIFY(!ui.box(kSmartBeaconingEnable)->isChecked());
-        QVERIFY(ui.dialog->control(kAutoRate)->isEnabled());
+        QVERIFY(ui.control(kAutoRate)->isEnabled());
         QCOMPARE(textOf(config.callsign[1]), "NOCALL");
 
         ui.clickTab(0);
@@ -177,7 +186,24 @@ private slots:
         QCOMPARE(ui.edit(kSymbolTable)->text(), QString());
         QCOMPARE(ui.list(kMicEMessage)->currentText(), QStringLiteral("Emergency!"));
         QVERIFY(ui.box(kSmartBeaconingEnable)->isChecked());
-        QVERIFY(!ui.dialog->control(kAutoRate)->isEnabled());
+        QVERIFY(!ui.control(kAutoRate)->isEnabled());
+    }
+
+    // Into a fresh record, so that a field the form leaves alone shows too.
+    void everyShownFieldGoesThroughItsControl() {
+        DialogDriver ui;
+        for (const int p : {kPrimary, kSecondary}) {
+            TrackerConfig expected;
+            test::setEveryField(expected, p, true);
+            expected.currentProfile = p;
+            ui.config() = expected;
+            ui.dialog->recordToForm();
+            ui.config() = TrackerConfig();
+            ui.config().currentProfile = p;
+            ui.dialog->formToRecord();
+            expected.calibrationChanged = true;
+            QCOMPARE(printed(ui.config()), printed(expected));
+        }
     }
 
     void switchingTabsWithoutEditsLeavesTheRecordAlone() {

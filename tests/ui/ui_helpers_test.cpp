@@ -4,6 +4,7 @@
 #include <QTest>
 #include <climits>
 
+using namespace wl3;
 using namespace wl3::ui;
 
 class UiHelpersTest : public QObject {

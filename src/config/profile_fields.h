@@ -1,0 +1,210 @@
+#pragma once
+
+#include "config/form_layout.h"
+#include "config/tracker_config.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string_view>
+#include <type_traits>
+#include <variant>
+
+// Every field of a profile, and the calibration that both profiles share, in one table:
+// the record member, its JSON key, its kind, and the control that shows it in the window.
+// The window, the JSON form, wl3 show and the tests' record printer all work from it.
+namespace wl3 {
+
+// The ids of the form's controls; the window's own controls have theirs beside its layout.
+inline constexpr int kCallsign = 1008;
+inline constexpr int kDigiPath = 1009;
+inline constexpr int kStatusText = 1010;
+inline constexpr int kAutoTxDelay = 1011;
+inline constexpr int kManualTxDelay = 1012;
+inline constexpr int kSymbol = 1014;
+inline constexpr int kSymbolTable = 1015;
+inline constexpr int kStatusEvery = 1016;
+inline constexpr int kAutoRate = 1017;
+inline constexpr int kCalibration = 1018;
+inline constexpr int kSlowSpeed = 1019;
+inline constexpr int kSlotOffset = 1020;
+inline constexpr int kFastSpeed = 1021;
+inline constexpr int kSlowRate = 1022;
+inline constexpr int kFastRate = 1023;
+inline constexpr int kMinTurnAngle = 1024;
+inline constexpr int kTurnSlope = 1025;
+inline constexpr int kMinTurnTime = 1026;
+inline constexpr int kMicEMessage = 1027;
+inline constexpr int kMicEPath = 1028;
+inline constexpr int kForcePrintable = 1029;
+inline constexpr int kOnlySendValid = 1030;
+inline constexpr int kMicEEnable = 1031;
+inline constexpr int kTimeSlottingEnable = 1032;
+inline constexpr int kSmartBeaconingEnable = 1033;
+inline constexpr int kQuietTime = 1035;
+inline constexpr int kSendAltitude = 1036;
+inline constexpr int kManualRate = 1037;
+inline constexpr int kPowerSwitchEnable = 1038;
+inline constexpr int kPowerSwitchTime = 1039;
+inline constexpr int kTimestampDhm = 1040;
+inline constexpr int kAllowTtlSerial = 1041;
+inline constexpr int kAltDigiPaths = 1042;
+inline constexpr int kInvertCdIn = 1044;
+inline constexpr int kNoPttOut = 1045;
+inline constexpr int kTimestampHms = 1046;
+
+// The profile tabs, by ProfileIndex.
+inline constexpr std::array<std::string_view, kProfileCount> kProfileTabTexts{"Primary",
+                                                                              "Seconday"};
+
+inline constexpr std::array<std::string_view, 8> kMicEMessageItems{
+    "Off Duty",  "En Route", "In Service", "Returning",
+    "Committed", "Special",  "Priority",   "Emergency!",
+};
+
+// In the order of the path codes that MIC-E carries in its destination SSID.
+inline constexpr std::array<std::string_view, 16> kMicEPathItems{
+    "Conventional", "WIDE-1",       "WIDE-2",      "WIDE-3",      "WIDE-4", "WIDE-5",
+    "WIDE-6",       "WIDE-7",       "North",       "South",       "East",   "West",
+    "North + WIDE", "South + WIDE", "East + WIDE", "West + WIDE",
+};
+
+inline constexpr GroupBoxRow kTimingGroup{"Timing", {10, 72, 150, 105}};
+inline constexpr GroupBoxRow kStatusBeaconGroup{"Status Beacon", {10, 178, 150, 40}};
+inline constexpr GroupBoxRow kMicEGroup{"MIC-E Settings", {165, 53, 225, 40}};
+inline constexpr GroupBoxRow kTimeSlottingGroup{"Time Slotting", {165, 95, 225, 25}};
+inline constexpr GroupBoxRow kSmartBeaconingGroup{"SmartBeaconing", {165, 122, 225, 70}};
+inline constexpr GroupBoxRow kPowerSwitchGroup{"Power Switch", {165, 193, 225, 25}};
+
+// The form's group boxes, in the order of their first controls.
+inline constexpr std::array kFormGroups{&kTimingGroup,         &kStatusBeaconGroup,
+                                        &kMicEGroup,           &kTimeSlottingGroup,
+                                        &kSmartBeaconingGroup, &kPowerSwitchGroup};
+
+template <std::size_t N> using TextMember = PerProfile<TextField<N>> TrackerConfig::*;
+using NumberMember = PerProfile<int> TrackerConfig::*;
+using CharacterMember = PerProfile<char> TrackerConfig::*;
+using FlagMember = PerProfile<bool> TrackerConfig::*;
+using SharedNumberMember = int TrackerConfig::*;
+
+// A text's limit is its array's size less the terminator; a text of a new size needs an
+// alternative of its own here.
+using FieldMember = std::variant<TextMember<TrackerConfig::kCallsignMax + 1>,
+                                 TextMember<TrackerConfig::kDigiPathMax + 1>,
+                                 TextMember<TrackerConfig::kStatusTextMax + 1>, NumberMember,
+                                 CharacterMember, FlagMember, SharedNumberMember>;
+
+// How a check box shows a flag that does not stand alone. The record keeps "timestamp on"
+// and "format HMS"; the window shows two boxes, Timestamp DHM and Timestamp HMS, of which
+// at most one is checked.
+struct FlagView {
+    bool (*shown)(const TrackerConfig& config, int p);
+    // The boxes are stored in table order, Timestamp DHM first.
+    void (*store)(TrackerConfig& config, int p, bool checked);
+};
+
+bool timestampDhmShown(const TrackerConfig& config, int p);
+bool timestampHmsShown(const TrackerConfig& config, int p);
+void storeTimestampDhm(TrackerConfig& config, int p, bool checked);
+void storeTimestampHms(TrackerConfig& config, int p, bool checked);
+
+inline constexpr FlagView kTimestampDhmView{&timestampDhmShown, &storeTimestampDhm};
+inline constexpr FlagView kTimestampHmsView{&timestampHmsShown, &storeTimestampHms};
+
+struct ProfileField {
+    std::string_view key; // the record member's name; the JSON form's key
+    FieldMember member;
+    ControlRow control;                 // id 0: the window neither shows nor sets the field
+    const GroupBoxRow* group = nullptr; // the group box that holds the control
+    const FlagView* view = nullptr;     // a flag that its check box shows otherwise
+
+    bool isShown() const { return control.id != 0; }
+    bool isShared() const { return std::holds_alternative<SharedNumberMember>(member); }
+    // A number that is an index into the control's list.
+    bool isListIndex() const { return !control.items.empty(); }
+};
+
+// clang-format off
+// In the window's keyboard order, then the fields that the window does not show.
+inline constexpr std::array<ProfileField, 38> kProfileFields{{
+    {"callsign", &TrackerConfig::callsign, upperCaseEdit(kCallsign, "callsign", {50, 23, 60, 13}, {"Callsign:", {15, 23, 32, 13}})},
+    {"digiPath", &TrackerConfig::digiPath, upperCaseEdit(kDigiPath, "digiPath", {50, 38, 105, 13}, {"Digi Path:", {15, 38, 32, 13}})},
+    {"symbol", &TrackerConfig::symbol, edit(kSymbol, "symbol", {50, 54, 15, 13}, {"Symbol:", {15, 54, 30, 13}})},
+    {"symbolTable", &TrackerConfig::symbolTable, edit(kSymbolTable, "symbolTable", {130, 54, 15, 13}, {"Table / Overlay:", {70, 54, 55, 13}})},
+    {"autoTxDelayMs", &TrackerConfig::autoTxDelayMs, numberEdit(kAutoTxDelay, "autoTxDelay", {90, 82, 25, 13}, {"Auto TX Delay:", {18, 82, 67, 13}}, {"milliseconds", {115, 82, 40, 13}}), &kTimingGroup},
+    {"autoRateSec", &TrackerConfig::autoRateSec, numberEdit(kAutoRate, "autoRate", {90, 97, 25, 13}, {"Auto Transmit Rate:", {18, 97, 67, 13}}, {"seconds", {115, 97, 40, 13}}), &kTimingGroup},
+    {"manualTxDelayMs", &TrackerConfig::manualTxDelayMs, numberEdit(kManualTxDelay, "manualTxDelay", {90, 112, 25, 13}, {"Manual TX Delay:", {18, 112, 67, 13}}, {"milliseconds", {115, 112, 40, 13}}), &kTimingGroup},
+    {"manualRateSec", &TrackerConfig::manualRateSec, numberEdit(kManualRate, "manualRate", {90, 127, 25, 13}, {"Manual Transmit Rate:", {14, 127, 71, 13}}, {"seconds", {115, 127, 40, 13}}), &kTimingGroup},
+    {"quietTimeMs", &TrackerConfig::quietTimeMs, numberEdit(kQuietTime, "quietTime", {90, 143, 25, 13}, {"Quiet Time:", {48, 143, 37, 13}}, {"milliseconds", {115, 143, 40, 13}}), &kTimingGroup},
+    {"calibration", &TrackerConfig::calibration, numberEdit(kCalibration, "calibration", {90, 158, 25, 13}, {"Calibration:", {48, 158, 37, 13}}), &kTimingGroup},
+    {"statusText", &TrackerConfig::statusText, edit(kStatusText, "statusText", {35, 188, 119, 13}, {"Text:", {15, 188, 18, 13}}), &kStatusBeaconGroup},
+    {"statusEvery", &TrackerConfig::statusEvery, numberEdit(kStatusEvery, "statusEvery", {55, 203, 20, 13}, {"Send every:", {15, 203, 38, 13}}, {"transmissions", {80, 203, 55, 13}}), &kStatusBeaconGroup},
+    {"sendAltitude", &TrackerConfig::sendAltitude, checkBox(kSendAltitude, "sendAltitude", "Send Altitude", {170, 20, 58, 10})},
+    {"altDigiPaths", &TrackerConfig::altDigiPaths, checkBox(kAltDigiPaths, "altDigiPaths", "Alternate Digi Paths", {240, 20, 75, 10})},
+    {"onlySendValid", &TrackerConfig::onlySendValid, checkBox(kOnlySendValid, "onlySendValid", "Only Send Valid", {321, 20, 66, 10})},
+    {"allowTtlSerial", &TrackerConfig::allowTtlSerial, checkBox(kAllowTtlSerial, "allowTtlSerial", "Allow TTL Serial", {170, 31, 67, 10})},
+    {"invertCdIn", &TrackerConfig::invertCdIn, checkBox(kInvertCdIn, "invertCdIn", "Invert CD IN", {240, 31, 55, 10})},
+    {"timestamp", &TrackerConfig::timestamp, checkBox(kTimestampDhm, "timestampDhm", "Timestamp DHM", {321, 31, 69, 10}), nullptr, &kTimestampDhmView},
+    {"noPttOutWhilePttIn", &TrackerConfig::noPttOutWhilePttIn, checkBox(kNoPttOut, "noPttOutWhilePttIn", "No PTT Out while PTT In", {170, 42, 97, 10})},
+    {"timestampHms", &TrackerConfig::timestampHms, checkBox(kTimestampHms, "timestampHms", "Timestamp HMS", {321, 42, 68, 10}), nullptr, &kTimestampHmsView},
+    {"micEEnabled", &TrackerConfig::micEEnabled, checkBox(kMicEEnable, "micEEnable", "Enable", {170, 63, 38, 12}), &kMicEGroup},
+    {"micEMessage", &TrackerConfig::micEMessage, dropDownList(kMicEMessage, "micEMessage", {300, 63, 60, 65}, {"Message:", {265, 63, 30, 12}}, kMicEMessageItems), &kMicEGroup},
+    {"forcePrintable", &TrackerConfig::forcePrintable, checkBox(kForcePrintable, "forcePrintable", "Force Printable", {170, 78, 63, 12}), &kMicEGroup},
+    {"micEPath", &TrackerConfig::micEPath, dropDownList(kMicEPath, "micEPath", {300, 78, 60, 65}, {"Path:", {275, 78, 20, 12}}, kMicEPathItems), &kMicEGroup},
+    {"timeSlotting", &TrackerConfig::timeSlotting, checkBox(kTimeSlottingEnable, "timeSlottingEnable", "Enable", {170, 105, 38, 10}), &kTimeSlottingGroup},
+    {"slotOffsetSec", &TrackerConfig::slotOffsetSec, numberEdit(kSlotOffset, "slotOffset", {301, 105, 35, 13}, {"Transmit offset:", {245, 105, 50, 13}}, {"seconds", {341, 105, 30, 13}}), &kTimeSlottingGroup},
+    {"smartBeaconing", &TrackerConfig::smartBeaconing, checkBox(kSmartBeaconingEnable, "smartBeaconingEnable", "Enable", {170, 132, 38, 10}), &kSmartBeaconingGroup},
+    {"minTurnAngleDeg", &TrackerConfig::minTurnAngleDeg, numberEdit(kMinTurnAngle, "minTurnAngle", {225, 147, 25, 13}, {"Min Turn Angle:", {170, 147, 50, 13}}, {"degrees", {255, 147, 30, 13}}), &kSmartBeaconingGroup},
+    {"turnSlope", &TrackerConfig::turnSlope, numberEdit(kTurnSlope, "turnSlope", {225, 162, 25, 13}, {"Turn Slope:", {170, 162, 50, 13}}), &kSmartBeaconingGroup},
+    {"minTurnTimeSec", &TrackerConfig::minTurnTimeSec, numberEdit(kMinTurnTime, "minTurnTime", {225, 177, 25, 13}, {"Min Turn Time:", {170, 177, 50, 13}}, {"seconds", {255, 177, 30, 13}}), &kSmartBeaconingGroup},
+    {"slowSpeedMph", &TrackerConfig::slowSpeedMph, numberEdit(kSlowSpeed, "slowSpeed", {331, 132, 25, 13}, {"Slow Speed:", {285, 132, 40, 13}}, {"MPH", {360, 132, 20, 13}}), &kSmartBeaconingGroup},
+    {"slowRateSec", &TrackerConfig::slowRateSec, numberEdit(kSlowRate, "slowRate", {331, 147, 25, 13}, {"Slow Rate:", {290, 147, 35, 13}}, {"seconds", {360, 147, 27, 13}}), &kSmartBeaconingGroup},
+    {"fastSpeedMph", &TrackerConfig::fastSpeedMph, numberEdit(kFastSpeed, "fastSpeed", {331, 162, 25, 13}, {"Fast Speed:", {285, 162, 40, 13}}, {"MPH", {360, 162, 20, 13}}), &kSmartBeaconingGroup},
+    {"fastRateSec", &TrackerConfig::fastRateSec, numberEdit(kFastRate, "fastRate", {331, 177, 25, 13}, {"Fast Rate:", {290, 177, 35, 13}}, {"seconds", {360, 177, 28, 13}}), &kSmartBeaconingGroup},
+    {"powerSwitch", &TrackerConfig::powerSwitch, checkBox(kPowerSwitchEnable, "powerSwitchEnable", "Enable", {169, 204, 38, 10}), &kPowerSwitchGroup},
+    {"powerSwitchTimeSec", &TrackerConfig::powerSwitchTimeSec, numberEdit(kPowerSwitchTime, "powerSwitchTime", {301, 202, 35, 13}, {"Power Switch Time:", {225, 202, 70, 13}}, {"seconds", {341, 202, 30, 13}}), &kPowerSwitchGroup},
+    // Derived by the encoder from the auto transmit rate.
+    {"rateDivides60", &TrackerConfig::rateDivides60, {}},
+    {"rateDivides600", &TrackerConfig::rateDivides600, {}},
+}};
+// clang-format on
+
+// Calls visitor with the field's value in profile p, as the record holds it: an int, a
+// char, a bool or a TextField. A shared field has one value for both profiles.
+template <typename Config, typename Visitor>
+decltype(auto) visitValue(Config& config, const ProfileField& field, int p, Visitor&& visitor) {
+    return std::visit(
+        [&](auto member) -> decltype(auto) {
+            if constexpr (std::is_same_v<decltype(member), SharedNumberMember>) {
+                return visitor(config.*member);
+            } else {
+                return visitor((config.*member)[p]);
+            }
+        },
+        field.member);
+}
+
+// One visitor out of several lambdas, one for each kind of value.
+template <typename... Visitors> struct Overloaded : Visitors... { using Visitors::operator()...; };
+
+// Every per-profile member of one type, for code that treats them all alike (generators of
+// test records, say).
+template <typename Member> constexpr auto profileMembersOf() {
+    constexpr auto count = static_cast<std::size_t>(
+        std::ranges::count_if(kProfileFields, [](const ProfileField& field) {
+            return std::holds_alternative<Member>(field.member);
+        }));
+    std::array<Member, count> members{};
+    auto next = members.begin();
+    for (const ProfileField& field : kProfileFields) {
+        if (const auto* member = std::get_if<Member>(&field.member)) {
+            *next++ = *member;
+        }
+    }
+    return members;
+}
+
+inline constexpr auto kProfileNumbers = profileMembersOf<NumberMember>();
+inline constexpr auto kProfileFlags = profileMembersOf<FlagMember>();
+
+} // namespace wl3
