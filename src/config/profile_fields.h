@@ -186,6 +186,8 @@ decltype(auto) visitValue(Config& config, const ProfileField& field, int p, Visi
 
 // One visitor out of several lambdas, one for each kind of value.
 template <typename... Visitors> struct Overloaded : Visitors... { using Visitors::operator()...; };
+// Spelt out for compilers that do not deduce an aggregate's arguments.
+template <typename... Visitors> Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 // Every per-profile member of one type, for code that treats them all alike (generators of
 // test records, say).
