@@ -47,34 +47,36 @@ struct GroupBoxRow {
 
 // Rows of each kind, so that a table of them reads like the window description.
 
-constexpr ControlRow edit(int id, std::string_view name, DuRect rect, Caption label) {
+constexpr ControlRow editRow(int id, std::string_view name, DuRect rect, Caption label) {
     return {id, name, ControlKind::Edit, InputRule::None, {}, rect, label, {}, {}};
 }
 
-constexpr ControlRow upperCaseEdit(int id, std::string_view name, DuRect rect, Caption label) {
+constexpr ControlRow upperCaseEditRow(int id, std::string_view name, DuRect rect, Caption label) {
     return {id, name, ControlKind::Edit, InputRule::UpperCase, {}, rect, label, {}, {}};
 }
 
-constexpr ControlRow numberEdit(int id, std::string_view name, DuRect rect, Caption label,
-                                Caption unit = {}) {
+constexpr ControlRow numberEditRow(int id, std::string_view name, DuRect rect, Caption label,
+                                   Caption unit = {}) {
     return {id, name, ControlKind::Edit, InputRule::DigitsOnly, {}, rect, label, unit, {}};
 }
 
-constexpr ControlRow checkBox(int id, std::string_view name, std::string_view text, DuRect rect) {
+constexpr ControlRow checkBoxRow(int id, std::string_view name, std::string_view text,
+                                 DuRect rect) {
     return {id, name, ControlKind::CheckBox, InputRule::None, text, rect, {}, {}, {}};
 }
 
-constexpr ControlRow dropDownList(int id, std::string_view name, DuRect rect, Caption label,
-                                  std::span<const std::string_view> items) {
+constexpr ControlRow listRow(int id, std::string_view name, DuRect rect, Caption label,
+                             std::span<const std::string_view> items) {
     return {id, name, ControlKind::ComboBox, InputRule::None, {}, rect, label, {}, items};
 }
 
-constexpr ControlRow pushButton(int id, std::string_view name, std::string_view text, DuRect rect) {
+constexpr ControlRow pushButtonRow(int id, std::string_view name, std::string_view text,
+                                   DuRect rect) {
     return {id, name, ControlKind::PushButton, InputRule::None, text, rect, {}, {}, {}};
 }
 
-constexpr ControlRow tabs(int id, std::string_view name, DuRect rect,
-                          std::span<const std::string_view> texts) {
+constexpr ControlRow tabsRow(int id, std::string_view name, DuRect rect,
+                             std::span<const std::string_view> texts) {
     return {id, name, ControlKind::TabControl, InputRule::None, {}, rect, {}, {}, texts};
 }
 
