@@ -1,3 +1,4 @@
+#include "cli/temp_dir.h"
 #include "link/port_mapping.h"
 #include "link/pty_pair.h"
 #include "link/serial_link.h"
@@ -280,15 +281,13 @@ TEST(PosixSerialPortTest, ADeviceThatIsNoTerminalFailsOnItsSettingsAndStaysHeld)
 
 TEST(PortMappingTest, OnlyCharacterDevicesCountAsPorts) {
     namespace fs = std::filesystem;
-    const fs::path folder = fs::path(::testing::TempDir()) / "wl3-dev";
-    fs::remove_all(folder);
-    fs::create_directory(folder);
+    const TempDir dir;
+    const fs::path& folder = dir.path();
     fs::create_symlink("/dev/wl3-unplugged", folder / "ttyUSB0");
     std::ofstream(folder / "ttyUSB1").put('x');
     fs::create_directory(folder / "ttyUSB2");
     fs::create_symlink("/dev/null", folder / "ttyUSB3");
     EXPECT_THAT(characterDevicesIn(folder.string()), ElementsAre((folder / "ttyUSB3").string()));
-    fs::remove_all(folder);
 }
 
 } // namespace
