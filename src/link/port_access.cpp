@@ -16,6 +16,7 @@ PortAccessCheck checkPortAccess(const std::string& path, const AccessLookup& loo
         return {PortAccess::Allowed, {}};
     }
     const std::optional<DeviceOwner> owner = lookup.deviceOwner(path);
+    // No group keeps out root or the device's owner: something else refused them.
     if (!owner || lookup.userId() == kRoot || owner->userId == lookup.userId()) {
         return {PortAccess::Denied, {}};
     }
