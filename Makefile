@@ -1,33 +1,43 @@
-# The two commands a user needs are `make run` and `make test`; both install
-# what is missing first. The rest serve development and CI.
-.PHONY: deps build run test test-sanitize fuzz windows bench screenshot install clean
+# The two commands a user needs are `make run` and `make test`; both install what is
+# missing first. `make run` builds the programs alone (build/run), so it needs none of the
+# test tools; `make test` builds everything with the tests (build/default). The rest serve
+# packaging, development and CI.
+.PHONY: deps run test build test-sanitize fuzz windows bench screenshot package \
+	check-package install clean
 
 FUZZ_SECONDS ?= 30
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps all
 
-build: deps
+run:
+	@scripts/install-deps
+	cmake --preset run
+	cmake --build --preset run
+	./build/run/src/ui/wrenlink3config
+
+build:
+	@scripts/install-deps test
 	cmake --preset default
 	cmake --build --preset default
-
-run: build
-	./build/default/src/ui/wrenlink3config
 
 test: build
 	ctest --preset default
 
-test-sanitize: deps
+test-sanitize:
+	@scripts/install-deps test
 	cmake --preset sanitize
 	cmake --build --preset sanitize
 	ctest --preset sanitize
 
-fuzz: deps
+fuzz:
+	@scripts/install-deps fuzz
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	scripts/run-fuzzers build/fuzz $(FUZZ_SECONDS)
 
-windows: deps
+windows:
+	@scripts/install-deps windows
 	cmake --preset windows
 	cmake --build --preset windows
 
@@ -35,10 +45,25 @@ bench: build
 	scripts/run-benchmarks build/default
 
 screenshot: build
+	@scripts/install-deps screenshot
 	scripts/screenshot build/default docs/screenshot.png
 
-install: build
-	cmake --install build/default
+package:
+	@scripts/install-deps package
+	cmake --preset package
+	cmake --build --preset package
+	cpack --preset package
+
+# Checks the package, installs it, tries the installed programs and removes it again.
+check-package: package
+	@scripts/install-deps check
+	scripts/check-package "$$(ls -t build/package/wrenlink3config_*.deb | head -n 1)"
+
+install:
+	@scripts/install-deps
+	cmake --preset run
+	cmake --build --preset run
+	cmake --install build/run
 
 clean:
 	rm -rf build

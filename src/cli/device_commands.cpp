@@ -4,6 +4,7 @@
 #include "cli/config_io.h"
 #include "cli/text_encoding.h"
 #include "files/config_file.h"
+#include "link/port_access.h"
 #include "link/port_mapping.h"
 
 #include <algorithm>
@@ -64,7 +65,12 @@ int runPorts(const CommandContext& context) {
             line.append(pathWidth + 4 - line.size(), ' ');
             line += withoutControls(device.description);
         }
-        context.out << line << '\n';
+        const PortAccessCheck check = checkPortAccess(device.path);
+        context.out << line << '\n'
+                    << std::string(pathWidth + 4, ' ')
+                    << (check.access == PortAccess::Allowed ? "you can open it"
+                                                            : withoutControls(deniedReason(check)))
+                    << '\n';
     }
     return finishOutput(context);
 }

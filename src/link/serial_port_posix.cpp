@@ -1,4 +1,5 @@
 #include "link/fd_wait.h"
+#include "link/port_access.h"
 #include "link/port_mapping.h"
 #include "link/serial_port.h"
 
@@ -7,10 +8,8 @@
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
-#include <grp.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
-#include <sys/stat.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -37,22 +36,11 @@ int waitTimeoutMs(Clock::time_point deadline) {
     return static_cast<int>(std::chrono::ceil<milliseconds>(left).count());
 }
 
-std::string groupOwning(const std::string& path) {
-    struct stat info {};
-    if (stat(path.c_str(), &info) == 0) {
-        if (const group* owner = getgrgid(info.st_gid)) {
-            return owner->gr_name;
-        }
-    }
-    return "e.g. dialout";
-}
-
 std::string openFailureReason(const std::string& path, int error) {
     switch (error) {
     case EACCES:
     case EPERM:
-        return path + ": permission denied. Add your user to the group that owns the device (" +
-               groupOwning(path) + "), then log in again.";
+        return path + ": " + deniedReason(checkPortAccess(path));
     case EBUSY:
     case EWOULDBLOCK:
         return path + ": another program is using this port.";

@@ -1,0 +1,58 @@
+#include "link/port_access.h"
+
+#include <algorithm>
+
+namespace wl3 {
+
+namespace {
+
+constexpr unsigned kGroupReadWrite = 060;
+constexpr unsigned kRoot = 0;
+
+} // namespace
+
+PortAccessCheck checkPortAccess(const std::string& path, const AccessLookup& lookup) {
+    if (lookup.mayOpen(path)) {
+        return {PortAccess::Allowed, {}};
+    }
+    const std::optional<DeviceOwner> owner = lookup.deviceOwner(path);
+    // No group keeps out root or the device's owner: something else refused them.
+    if (!owner || lookup.userId() == kRoot || owner->userId == lookup.userId()) {
+        return {PortAccess::Denied, {}};
+    }
+    // Group root is no group to join: that would hand out far more than one device.
+    if ((owner->mode & kGroupReadWrite) != kGroupReadWrite || owner->groupId == kRoot) {
+        return {owner->userId == kRoot ? PortAccess::RootOnly : PortAccess::Denied, {}};
+    }
+    const std::vector<unsigned> session = lookup.sessionGroups();
+    if (std::find(session.begin(), session.end(), owner->groupId) != session.end()) {
+        return {PortAccess::Denied, {}};
+    }
+    return {lookup.listedInGroup(owner->groupId) ? PortAccess::GroupNotInSession
+                                                 : PortAccess::NotInGroup,
+            lookup.groupName(owner->groupId)};
+}
+
+std::string deniedReason(const PortAccessCheck& check) {
+    const std::string denied = "permission denied.";
+    switch (check.access) {
+    case PortAccess::NotInGroup:
+        return denied + " Add your user to the group that owns the device (sudo usermod -aG " +
+               check.group + " $USER), then log out and back in.";
+    case PortAccess::GroupNotInSession:
+        return denied + " Your user is in the group " + check.group +
+               ", but this session began before it was added: log out and back in (or run "
+               "newgrp " +
+               check.group + ").";
+    case PortAccess::RootOnly:
+        return denied +
+               " Only root may open this device, and no group helps: a udev rule must give it "
+               "a group (see PERMISSIONS in man wl3).";
+    case PortAccess::Allowed:
+    case PortAccess::Denied:
+        break;
+    }
+    return denied;
+}
+
+} // namespace wl3
