@@ -198,9 +198,11 @@ template <typename Member> constexpr auto profileMembersOf() {
         }));
     std::array<Member, count> members{};
     auto next = members.begin();
+    // std::get rather than std::get_if: GCC's sanitizer builds cannot evaluate the latter's
+    // pointer test in a constant expression.
     for (const ProfileField& field : kProfileFields) {
-        if (const auto* member = std::get_if<Member>(&field.member)) {
-            *next++ = *member;
+        if (std::holds_alternative<Member>(field.member)) {
+            *next++ = std::get<Member>(field.member);
         }
     }
     return members;
