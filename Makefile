@@ -1,6 +1,6 @@
 # The two commands a user needs are `make run` and `make test`; both install
 # what is missing first. The rest serve development and CI.
-.PHONY: deps build run test test-sanitize fuzz windows bench screenshot install clean
+.PHONY: deps build run test test-sanitize fuzz windows windows-test bench screenshot install clean
 
 FUZZ_SECONDS ?= 30
 
@@ -30,6 +30,12 @@ fuzz: deps
 windows: deps
 	cmake --preset windows
 	cmake --build --preset windows
+
+# The Windows build under Wine, against the simulated tracker built for this machine.
+windows-test: windows
+	cmake --preset default
+	cmake --build --preset default --target tracker-sim
+	scripts/wine-tests build/windows build/default
 
 bench: build
 	scripts/run-benchmarks build/default
