@@ -6,10 +6,11 @@
 #include <map>
 #include <string_view>
 #include <vector>
-// windows.h first: the SetupAPI headers build on its types.
+#include <windows.h>
+
+// After windows.h, whose types they build on.
 #include <devguid.h>
 #include <setupapi.h>
-#include <windows.h>
 
 namespace wl3 {
 
