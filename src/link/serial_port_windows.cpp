@@ -81,11 +81,9 @@ public:
         if (!GetCommState(handle_, &actual) || !rawLineSettingsTook(wanted, actual)) {
             return false;
         }
-        // Whatever arrived before this exchange (the rest of an earlier reply, noise while
-        // the line was set up) is not part of it. A driver that cannot purge still has the
-        // exchange's own drain after this.
-        PurgeComm(handle_, PURGE_RXCLEAR | PURGE_RXABORT);
-        return true;
+        // What an earlier exchange left unread (a reply longer than its read) would outlast
+        // the drain and be taken for the next reply.
+        return PurgeComm(handle_, PURGE_RXCLEAR | PURGE_RXABORT) != 0;
     }
 
     bool applyTimeouts() override {
