@@ -2,7 +2,7 @@
 # missing first. `make run` builds the programs alone (build/run), so it needs none of the
 # test tools; `make test` builds everything with the tests (build/default). The rest serve
 # packaging, development and CI.
-.PHONY: deps run test build test-sanitize fuzz windows bench screenshot package \
+.PHONY: deps run test build test-sanitize fuzz windows windows-test bench screenshot package \
 	check-package install clean
 
 FUZZ_SECONDS ?= 30
@@ -40,6 +40,12 @@ windows:
 	@scripts/install-deps windows
 	cmake --preset windows
 	cmake --build --preset windows
+
+# The Windows build under Wine, against the simulated tracker built for this machine.
+windows-test: windows
+	cmake --preset run
+	cmake --build --preset run --target tracker-sim
+	scripts/wine-tests build/windows build/run
 
 bench: build
 	scripts/run-benchmarks build/default

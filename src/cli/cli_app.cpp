@@ -87,6 +87,8 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     // At most one, so that a word that is no command is named as such; none is refused below.
     app.require_subcommand(0, 1);
     app.set_version_flag("--version", WL3_VERSION, "Print the version of wl3 and exit");
+    // CLI11 would take /path/to/file.wl3 for an option on Windows.
+    app.allow_windows_style_options(false);
 
     std::string file;
     std::string output;

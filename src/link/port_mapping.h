@@ -8,7 +8,7 @@ namespace wl3 {
 // A serial device found on this machine, for lists shown to the user.
 struct SerialDeviceInfo {
     std::string path;        // what open() takes, such as /dev/ttyUSB0 or \\.\COM3
-    std::string description; // USB vendor and product where known, else empty
+    std::string description; // maker and product, or what kind of port it is; may be empty
     std::string portName;    // the name that opens it: "COM1", "COM2", ...
 };
 

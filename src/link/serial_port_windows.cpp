@@ -1,3 +1,4 @@
+#include "link/comm_settings_windows.h"
 #include "link/port_mapping.h"
 #include "link/serial_port.h"
 
@@ -71,12 +72,18 @@ public:
     }
 
     bool applyLineSettings() override {
-        DCB wanted = settings_;
-        wanted.BaudRate = CBR_4800;
-        wanted.ByteSize = 8;
-        wanted.Parity = NOPARITY;
-        wanted.StopBits = ONESTOPBIT;
-        return SetCommState(handle_, &wanted) != 0;
+        DCB wanted = rawLineSettings(settings_);
+        if (!SetCommState(handle_, &wanted)) {
+            return false;
+        }
+        DCB actual{};
+        actual.DCBlength = sizeof(DCB);
+        if (!GetCommState(handle_, &actual) || !rawLineSettingsTook(wanted, actual)) {
+            return false;
+        }
+        // What an earlier exchange left unread (a reply longer than its read) would outlast
+        // the drain and be taken for the next reply.
+        return PurgeComm(handle_, PURGE_RXCLEAR | PURGE_RXABORT) != 0;
     }
 
     bool applyTimeouts() override {
@@ -92,6 +99,7 @@ public:
     bool writeByte(std::uint8_t byte, int& written) override {
         DWORD count = 0;
         if (!WriteFile(handle_, &byte, 1, &count, nullptr)) {
+            clearLineError();
             return false;
         }
         written = static_cast<int>(count);
@@ -102,6 +110,7 @@ public:
     bool read(std::span<std::uint8_t> buffer, int& received, const ReadWatcher& watcher) override {
         DWORD count = 0;
         if (!ReadFile(handle_, buffer.data(), static_cast<DWORD>(buffer.size()), &count, nullptr)) {
+            clearLineError();
             return false;
         }
         received = static_cast<int>(count);
@@ -120,6 +129,12 @@ public:
     void pause(int milliseconds) override { Sleep(static_cast<DWORD>(milliseconds)); }
 
 private:
+    // A line error stays latched and refuses every later call until it is cleared.
+    void clearLineError() {
+        DWORD errors = 0;
+        ClearCommError(handle_, &errors, nullptr);
+    }
+
     PortResolver resolver_;
     HANDLE handle_ = INVALID_HANDLE_VALUE;
     DCB settings_{};

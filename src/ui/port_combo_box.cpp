@@ -1,14 +1,34 @@
 #include "ui/port_combo_box.h"
 
+#include "link/port_mapping.h"
+
+#include <vector>
+
 namespace wl3::ui {
+
+namespace {
+
+// The device's maker and product, or its friendly name on Windows, on a second line.
+QString tipFor(const std::string& device, const std::vector<SerialDeviceInfo>& found) {
+    QString tip = QString::fromStdString(device);
+    for (const SerialDeviceInfo& info : found) {
+        if (info.path == device && !info.description.empty()) {
+            tip += '\n' + QString::fromStdString(info.description);
+        }
+    }
+    return tip;
+}
+
+} // namespace
 
 PortComboBox::PortComboBox(PortResolver resolver, QWidget* parent)
     : QComboBox(parent), resolver_(std::move(resolver)) {}
 
 void PortComboBox::refreshDeviceTips() {
+    const std::vector<SerialDeviceInfo> found = listSerialDevices();
     for (int index = 0; index < count(); ++index) {
         const std::string device = resolver_(index + 1);
-        const QString tip = device.empty() ? tr("no device") : QString::fromStdString(device);
+        const QString tip = device.empty() ? tr("no device") : tipFor(device, found);
         setItemData(index, tip, Qt::ToolTipRole);
     }
 }

@@ -6,8 +6,9 @@
 
 namespace wl3::ui {
 
-// The COM list. Each item's tooltip names the device that port opens on this machine, looked
-// up again whenever the list opens, so that adapters plugged in meanwhile are seen.
+// The COM list. Each item's tooltip names the device that port opens on this machine, and
+// what it is where the system says, looked up again whenever the list opens, so that
+// adapters plugged in meanwhile are seen.
 class PortComboBox : public QComboBox {
     Q_OBJECT
 

@@ -1,71 +1,15 @@
-#include "config/config_image.h"
-#include "files/config_file.h"
-#include "support/recording_reporter.h"
+#include "config_file_fixture.h"
 
-#include <csignal>
-#include <fstream>
-#include <gtest/gtest.h>
-#include <iterator>
 #include <string>
-#include <sys/resource.h>
 #include <vector>
 
 namespace wl3 {
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
+using test::Bytes;
+using test::ConfigFileTest;
 using test::RecordingReporter;
-
-class ConfigFileTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("wl3-files-" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
-    static Bytes readAll(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), {});
-    }
-    static void writeAll(const fs::path& path, const Bytes& bytes) {
-        std::ofstream out(path, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-    }
-    static Bytes imageOf(TrackerConfig config) {
-        RecordingReporter quiet;
-        Bytes image(kImageBufferSize);
-        image.resize(encodeImage(config, image, quiet));
-        return image;
-    }
-    static Bytes fileOf(const Bytes& header, const Bytes& image) {
-        Bytes bytes = header;
-        bytes.insert(bytes.end(), image.begin(), image.end());
-        return bytes;
-    }
-
-    // A record whose two profiles differ in every kind of field.
-    static TrackerConfig edited() {
-        TrackerConfig config;
-        config.currentProfile = kSecondary;
-        config.setCallsign("N0CALL-7");
-        config.setDigiPath("WIDE1-1");
-        config.setStatusText("Second");
-        config.timeSlotting[kSecondary] = true;
-        config.autoRateSec[kSecondary] = 60;
-        config.smartBeaconing[kPrimary] = true;
-        config.calibration = 77;
-        return config;
-    }
-
-    fs::path folder;
-    RecordingReporter reporter;
-};
 
 TEST_F(ConfigFileTest, SavingTouchesNoOtherFileBesideTheTarget) {
     const Bytes mine{'m', 'i', 'n', 'e'};
@@ -190,35 +134,6 @@ TEST_F(ConfigFileTest, MissingFileCannotBeOpened) {
                                 }));
 }
 
-// Runs body with the process unable to write more than limit bytes into any file, which
-// makes writes fail even for root, as a full disk would.
-template <typename Body> void withFileSizeLimit(rlim_t limit, Body body) {
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tight = old;
-    tight.rlim_cur = limit;
-    setrlimit(RLIMIT_FSIZE, &tight);
-    body();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-}
-
-TEST_F(ConfigFileTest, FailedWriteKeepsTheExistingFileAndLeavesNoTemporary) {
-    const Bytes old{'o', 'l', 'd'};
-    writeAll(folder / "keep.wl3", old);
-    TrackerConfig config = edited();
-
-    withFileSizeLimit(60, [&] {
-        EXPECT_EQ(saveConfigFile(folder / "keep.wl3", config, reporter), Status::Failed);
-    });
-
-    EXPECT_EQ(readAll(folder / "keep.wl3"), old);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
-    EXPECT_EQ(reporter.entries,
-              (std::vector<RecordingReporter::Entry>{{"Save Failed", "Failed to write data"}}));
-}
-
 TEST_F(ConfigFileTest, EncoderRefusalWritesNothing) {
     const Bytes old{'o', 'l', 'd'};
     writeAll(folder / "keep.wl3", old);
@@ -232,16 +147,6 @@ TEST_F(ConfigFileTest, EncoderRefusalWritesNothing) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
     ASSERT_EQ(reporter.entries.size(), 1u) << "only the encoder's own reason";
     EXPECT_EQ(reporter.entries[0].caption, "");
-}
-
-TEST_F(ConfigFileTest, SavingThroughALinkReplacesWhatItPointsAt) {
-    writeAll(folder / "real.wl3", {'o', 'l', 'd'});
-    fs::create_symlink("real.wl3", folder / "link.wl3");
-    TrackerConfig config;
-
-    ASSERT_EQ(saveConfigFile(folder / "link.wl3", config, reporter), Status::Ok);
-    EXPECT_TRUE(fs::is_symlink(folder / "link.wl3"));
-    EXPECT_EQ(readAll(folder / "real.wl3").size(), static_cast<std::size_t>(kConfigFileSize));
 }
 
 } // namespace

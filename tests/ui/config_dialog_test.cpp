@@ -307,9 +307,10 @@ private slots:
         QCOMPARE(ports->itemData(0, Qt::ToolTipRole).toString(), QStringLiteral("/dev/pts/7"));
         QCOMPARE(ports->itemData(3, Qt::ToolTipRole).toString(), QStringLiteral("no device"));
 
-        com1 = "/dev/ttyUSB0";
+        // No real device, which would add its maker and product to the tip.
+        com1 = "/dev/pts/8";
         ports->showPopup();
-        QCOMPARE(ports->itemData(0, Qt::ToolTipRole).toString(), QStringLiteral("/dev/ttyUSB0"));
+        QCOMPARE(ports->itemData(0, Qt::ToolTipRole).toString(), QStringLiteral("/dev/pts/8"));
         ports->hidePopup();
     }
 

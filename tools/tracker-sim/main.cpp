@@ -73,6 +73,9 @@ int main(int argc, char** argv) {
     app.add_option("--hang-up-after", options.hangUpAfter,
                    "Close the line after sending this many reply bytes in all, then exit")
         ->check(CLI::PositiveNumber);
+    app.add_flag("--software-flow-control", options.softwareFlowControl,
+                 "Leave XON/XOFF flow control on in the line's settings, as another program may "
+                 "leave a port; a host that does not turn it off stops at the first 0x13 byte");
     app.add_flag("--exit-on-stdin-eof", options.exitOnStdinEof, "Exit when stdin reaches its end");
     CLI11_PARSE(app, argc, argv);
 

@@ -76,6 +76,9 @@ bool TrackerSim::open(std::string& devicePath, std::string& error) {
     }
     // Until a host sets the line up, echo would bounce our own replies back to us.
     cfmakeraw(&raw);
+    if (options_.softwareFlowControl) {
+        raw.c_iflag |= IXON | IXOFF;
+    }
     tcsetattr(slaveFd_, TCSANOW, &raw);
     fcntl(masterFd_, F_SETFL, fcntl(masterFd_, F_GETFL) | O_NONBLOCK);
     fcntl(masterFd_, F_SETFD, FD_CLOEXEC);

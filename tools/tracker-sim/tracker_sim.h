@@ -20,6 +20,7 @@ struct SimOptions {
     std::string junk;
     int hangUpAfter = -1; // reply bytes sent before hanging up; -1 never
     std::string stateFile;
+    bool softwareFlowControl = false; // XON/XOFF left on in the line, for the host to clear
     bool exitOnStdinEof = false;
 };
 

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "config/config_image.h"
+#include "files/config_file.h"
+#include "support/recording_reporter.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace wl3::test {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+class ConfigFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("wl3-files-" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    static Bytes readAll(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+    static void writeAll(const fs::path& path, const Bytes& bytes) {
+        std::ofstream out(path, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+    }
+    static Bytes imageOf(TrackerConfig config) {
+        RecordingReporter quiet;
+        Bytes image(kImageBufferSize);
+        image.resize(encodeImage(config, image, quiet));
+        return image;
+    }
+    static Bytes fileOf(const Bytes& header, const Bytes& image) {
+        Bytes bytes = header;
+        bytes.insert(bytes.end(), image.begin(), image.end());
+        return bytes;
+    }
+
+    // A record whose two profiles differ in every kind of field.
+    static TrackerConfig edited() {
+        TrackerConfig config;
+        config.currentProfile = kSecondary;
+        config.setCallsign("N0CALL-7");
+        config.setDigiPath("WIDE1-1");
+        config.setStatusText("Second");
+        config.timeSlotting[kSecondary] = true;
+        config.autoRateSec[kSecondary] = 60;
+        config.smartBeaconing[kPrimary] = true;
+        config.calibration = 77;
+        return config;
+    }
+
+    fs::path folder;
+    RecordingReporter reporter;
+};
+
+} // namespace wl3::test
