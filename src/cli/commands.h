@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/port_choice.h"
+#include "commands/port_choice.h"
 #include "config/reporter.h"
 #include "link/exchange_observer.h"
 #include "link/serial_link.h"

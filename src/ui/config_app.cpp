@@ -4,15 +4,26 @@
 #include "ui/config_dialog.h"
 #include "ui/file_dialogs.h"
 #include "ui/message_box_reporter.h"
+#include "ui/remembered_choices.h"
+#include "ui/start_options.h"
 
 namespace wl3::ui {
 
-ConfigApp::ConfigApp(int& argc, char** argv) : QApplication(argc, argv) {}
+// The name is also the title of a box without a caption of its own, where the platform
+// would otherwise show the program's file name, and it names the settings.
+ConfigApp::ConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Wrenlink3Config"));
+    setOrganizationName(QStringLiteral("Wrenlink3Config"));
+    setApplicationVersion(QStringLiteral(WL3_VERSION));
+}
 
-bool ConfigApp::start() {
+bool ConfigApp::start(const QStringList& arguments) {
+    const StartOptions options = parseStartOptions(arguments);
+    RememberedChoices choices;
     MessageBoxReporter reporter;
-    QtFileDialogs fileDialogs;
-    ConfigDialog dialog({reporter, fileDialogs, portDevicePath});
+    QtFileDialogs fileDialogs(&choices);
+    ConfigDialog dialog({reporter, fileDialogs, portDevicePath, &choices});
+    applyStartOptions(dialog, options);
     dialog.exec();
     return false;
 }

@@ -11,9 +11,9 @@ class ConfigApp : public QApplication {
 public:
     ConfigApp(int& argc, char** argv);
 
-    // Runs the main window until it closes, whatever its result. Returns false: there is no
-    // main loop to follow.
-    bool start();
+    // Runs the main window for the command line (program name first) until it closes,
+    // whatever its result. Returns false: there is no main loop to follow.
+    bool start(const QStringList& arguments);
 };
 
 } // namespace wl3::ui

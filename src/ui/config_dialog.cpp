@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
 
@@ -17,10 +18,16 @@ namespace wl3::ui {
 ConfigDialog::ConfigDialog(const ConfigDialogServices& services, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      reporter_(services.reporter), fileDialogs_(services.fileDialogs), appIcon_(appIcon()),
-      link_(reporter_, makeSystemSerialPort(services.portResolver)) {
-    setWindowTitle(QString::fromLatin1(kWindowTitle.data(), qsizetype(kWindowTitle.size())));
+      reporter_(services.reporter), fileDialogs_(services.fileDialogs), choices_(services.choices),
+      appIcon_(appIcon()),
+      // The fifth COM entry, a device given by its path, opens as port 1.
+      link_(reporter_, makeSystemSerialPort([this, resolver = services.portResolver](int port) {
+                return portDevice_.empty() ? resolver(port) : portDevice_;
+            })) {
+    setWindowTitle(QString::fromLatin1(kWindowTitle.data(), qsizetype(kWindowTitle.size())) +
+                   QStringLiteral("[*]"));
     setFont(windowFont());
+    setAcceptDrops(true);
     buildControls(services.portResolver);
     initDialog();
     connectHandlers();
@@ -52,22 +59,45 @@ void ConfigDialog::buildControls(const PortResolver& resolver) {
         controls_.emplace(row.id, widget);
     }
     builder.addStaticText(kWebAddress.text, kWebAddress.rect, Qt::AlignRight | Qt::AlignVCenter);
+    // The four Enable boxes would all sound alike without their group.
+    for (const ProfileField& field : kProfileFields) {
+        if (field.group != nullptr && field.control.text == "Enable") {
+            control(field.control.id)
+                ->setAccessibleName(QString::fromLatin1(field.group->title.data(),
+                                                        qsizetype(field.group->title.size())) +
+                                    QStringLiteral(" Enable"));
+        }
+    }
+    control(kProfileTabs)->setAccessibleName(QStringLiteral("Profile"));
+    control(kComPort)->setAccessibleName(QStringLiteral("COM Port"));
 }
 
 void ConfigDialog::initDialog() {
     addAboutEntry(*this);
     setWindowIcon(appIcon_);
     auto* ports = static_cast<PortComboBox*>(comboBox(kComPort));
-    ports->setCurrentIndex(0);
+    const int remembered = choices_ != nullptr ? ports->findText(choices_->portEntry()) : -1;
+    ports->setCurrentIndex(std::max(remembered, 0));
     ports->refreshDeviceTips();
     config_.currentProfile = profileTabs()->currentIndex() & 1;
     recordToForm();
+    markSaved();
     control(kCallsign)->setFocus();
+}
+
+void ConfigDialog::choosePort(const PortChoice& choice) {
+    auto* ports = static_cast<PortComboBox*>(comboBox(kComPort));
+    if (choice.devicePath.empty()) {
+        ports->setCurrentIndex(choice.portNumber - 1);
+        return;
+    }
+    ports->addDevice(choice.devicePath);
+    ports->setCurrentIndex(ports->count() - 1);
 }
 
 void ConfigDialog::connectHandlers() {
     connect(profileTabs(), &QTabBar::currentChanged, this, &ConfigDialog::onProfileTabChange);
-    const auto onClick = [this](int id, void (ConfigDialog::*handler)()) {
+    const auto onClick = [this](int id, auto handler) {
         connect(static_cast<QAbstractButton*>(control(id)), &QAbstractButton::clicked, this,
                 handler);
     };
@@ -87,6 +117,23 @@ void ConfigDialog::connectHandlers() {
     onClick(kLoad, &ConfigDialog::onLoad);
     onClick(kSave, &ConfigDialog::onSave);
     onClick(kExit, &QDialog::accept);
+    // Whatever changes in the form may change whether something is unsaved.
+    for (const ProfileField& field : kProfileFields) {
+        QWidget* widget = field.isShown() ? control(field.control.id) : nullptr;
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            connect(edit, &QLineEdit::textChanged, this, &ConfigDialog::updateModifiedMark);
+        } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+            connect(box, &QCheckBox::toggled, this, &ConfigDialog::updateModifiedMark);
+        } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+            connect(list, &QComboBox::currentIndexChanged, this, &ConfigDialog::updateModifiedMark);
+        }
+    }
+    connect(comboBox(kComPort), &QComboBox::activated, this, [this](int index) {
+        auto* ports = static_cast<PortComboBox*>(comboBox(kComPort));
+        if (choices_ != nullptr && ports->addedDevice(index).empty()) {
+            choices_->setPortEntry(ports->itemText(index));
+        }
+    });
 }
 
 void ConfigDialog::keyPressEvent(QKeyEvent* event) {

@@ -1,14 +1,19 @@
 #pragma once
 
+#include "commands/port_choice.h"
 #include "config/reporter.h"
+#include "config/status.h"
 #include "config/tracker_config.h"
 #include "link/serial_link.h"
 #include "link/serial_port.h"
 #include "ui/file_dialogs.h"
+#include "ui/gui_thread_reporter.h"
+#include "ui/remembered_choices.h"
 
 #include <QDialog>
 #include <QIcon>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -24,6 +29,8 @@ struct ConfigDialogServices {
     Reporter& reporter;
     FileDialogs& fileDialogs;
     PortResolver portResolver; // the device that each COM port opens
+    // Where the COM entry chosen last is kept between runs; nullptr keeps nothing.
+    RememberedChoices* choices = nullptr;
 };
 
 // The main window: one form over two profile tabs, the COM list and the command buttons.
@@ -53,13 +60,29 @@ public:
     void updateEnables();
 
     // The file commands once a path is chosen; each reports its own failures.
-    void loadFile(const std::filesystem::path& path);
-    void saveFile(const std::filesystem::path& path);
+    Status loadFile(const std::filesystem::path& path);
+    Status saveFile(const std::filesystem::path& path);
+
+    // Selects a COM entry; a device path becomes a fifth entry, whose tooltip names it.
+    void choosePort(const PortChoice& choice);
+
+    // Whether the form differs from what was last read, written, loaded or saved, or from
+    // the defaults at start.
+    bool hasUnsavedEdits() const;
+
+    // Exit, Enter, Escape and the close box all end here: at once when nothing would be
+    // lost, else after the user has chosen to save or discard the edits.
+    void done(int result) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    enum class Stopping { Allowed, Refused };
+    using DeviceCommand = std::function<Status(TrackerConfig& record)>;
+
     void buildControls(const PortResolver& resolver);
     void initDialog();
     void connectHandlers();
@@ -79,8 +102,26 @@ private:
     void onTimestampDhm();
     void onTimestampHms();
 
-    void onLoad();
-    void onSave();
+    void formToRecord(TrackerConfig& record) const;
+    void recordToForm(const TrackerConfig& record);
+    // The record as the form would give it back, for both profiles.
+    TrackerConfig asTheFormHoldsIt(const TrackerConfig& record);
+    // What the form holds now becomes what nothing is lost from.
+    void markSaved();
+    void updateModifiedMark();
+    // True when nothing unsaved is in the way: there was none, the user discarded it, or
+    // saved it.
+    bool editsMayBeDropped();
+
+    // Runs command on a worker thread with a copy of the record, which becomes the record
+    // when it ends; a progress display over the window meanwhile.
+    Status runDeviceCommand(Stopping stopping, const DeviceCommand& command);
+    // For a command on the worker: the record it decoded becomes the record, and the form
+    // shows it, before the command says it succeeded.
+    void takeDecodedRecord(const TrackerConfig& record);
+
+    bool onLoad();
+    bool onSave();
     void onReadVersion();
     void onReadConfiguration();
     void onWriteConfiguration();
@@ -91,12 +132,17 @@ private:
     void selectPort();
     void sendTestTone(ToneCode code);
 
-    Reporter& reporter_;
+    GuiThreadReporter reporter_;
     FileDialogs& fileDialogs_;
+    RememberedChoices* choices_;
     QIcon appIcon_;
     TrackerConfig config_;
+    TrackerConfig saved_;    // as the form would give it back
+    std::string portDevice_; // the device of the fifth COM entry while it is the one used
     SerialLink link_;
     std::map<int, QWidget*> controls_;
+    bool commandRunning_ = false;
+    bool refilling_ = false;
 };
 
 } // namespace wl3::ui

@@ -4,57 +4,150 @@
 #include "files/config_file.h"
 #include "ui/config_dialog.h"
 #include "ui/config_dialog_layout.h"
+#include "ui/port_combo_box.h"
+#include "ui/progress_dialog.h"
 #include "ui/wait_cursor.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QEventLoop>
+#include <QMimeData>
+#include <QScopedValueRollback>
+#include <QThread>
+#include <QTimer>
+#include <memory>
+#include <optional>
 
 namespace wl3::ui {
 
-void ConfigDialog::onLoad() {
-    if (const auto path = fileDialogs_.pathToLoad(*this)) {
-        loadFile(*path);
+namespace {
+
+// The one .wl3 file that a drop brings, if that is what it brings.
+std::optional<std::filesystem::path> droppedConfigFile(const QMimeData* data) {
+    if (data == nullptr || data->urls().size() != 1 || !data->urls().constFirst().isLocalFile()) {
+        return std::nullopt;
     }
+    const QString path = data->urls().constFirst().toLocalFile();
+    if (!path.endsWith(QStringLiteral(".wl3"), Qt::CaseInsensitive)) {
+        return std::nullopt;
+    }
+    return std::filesystem::path(path.toStdU16String());
 }
 
-void ConfigDialog::onSave() {
-    if (const auto path = fileDialogs_.pathToSave(*this)) {
-        saveFile(*path);
-    }
+} // namespace
+
+bool ConfigDialog::onLoad() {
+    const auto path = fileDialogs_.pathToLoad(*this);
+    return path && loadFile(*path) == Status::Ok;
+}
+
+bool ConfigDialog::onSave() {
+    const auto path = fileDialogs_.pathToSave(*this);
+    return path && saveFile(*path) == Status::Ok;
 }
 
 // The load replaces the record, so the form is not copied into it first.
-void ConfigDialog::loadFile(const std::filesystem::path& path) {
-    if (loadConfigFile(path, config_, reporter_) == Status::Ok) {
+Status ConfigDialog::loadFile(const std::filesystem::path& path) {
+    const Status status = loadConfigFile(path, config_, reporter_);
+    if (status == Status::Ok) {
         recordToForm();
+        markSaved();
+    }
+    return status;
+}
+
+Status ConfigDialog::saveFile(const std::filesystem::path& path) {
+    formToRecord();
+    const Status status = saveConfigFile(path, config_, reporter_);
+    if (status == Status::Ok) {
+        markSaved();
+    }
+    return status;
+}
+
+void ConfigDialog::dragEnterEvent(QDragEnterEvent* event) {
+    if (!commandRunning_ && droppedConfigFile(event->mimeData())) {
+        event->acceptProposedAction();
     }
 }
 
-void ConfigDialog::saveFile(const std::filesystem::path& path) {
-    formToRecord();
-    saveConfigFile(path, config_, reporter_);
+// The question and the load wait until the drop is over, so that the place the file came
+// from is not kept waiting on them.
+void ConfigDialog::dropEvent(QDropEvent* event) {
+    const auto path = droppedConfigFile(event->mimeData());
+    if (commandRunning_ || !path) {
+        return;
+    }
+    event->acceptProposedAction();
+    QTimer::singleShot(0, this, [this, path = *path] {
+        if (!commandRunning_ && editsMayBeDropped()) {
+            loadFile(path);
+        }
+    });
 }
 
 // No selection gives 0, which the link refuses when it opens the port.
 void ConfigDialog::selectPort() {
-    link_.setPortNumber(selectedIndex(kComPort) + 1);
+    const int index = selectedIndex(kComPort);
+    portDevice_ = static_cast<PortComboBox*>(comboBox(kComPort))->addedDevice(index);
+    link_.setPortNumber(portDevice_.empty() ? index + 1 : 1);
+}
+
+// The window repaints and shows the progress while the worker waits on the line; it takes
+// no input meanwhile. The worker has a record of its own, so nothing the window does can
+// tear it; its boxes are shown here, in order, while it waits.
+Status ConfigDialog::runDeviceCommand(Stopping stopping, const DeviceCommand& command) {
+    const WaitCursor busy;
+    const QScopedValueRollback running(commandRunning_, true);
+    selectPort();
+    ProgressDialog progress(*this, stopping == Stopping::Allowed);
+    ProgressObserver observer(progress);
+    link_.setObserver(observer);
+    TrackerConfig record = config_;
+    Status status = Status::Failed;
+    const std::unique_ptr<QThread> worker(QThread::create([&] { status = command(record); }));
+    QEventLoop ended;
+    connect(worker.get(), &QThread::finished, &ended, &QEventLoop::quit);
+    worker->start();
+    progress.open();
+    ended.exec();
+    worker->wait();
+    static ExchangeObserver nobody;
+    link_.setObserver(nobody);
+    config_ = record;
+    return status;
+}
+
+void ConfigDialog::takeDecodedRecord(const TrackerConfig& record) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, &record] {
+            config_ = record;
+            recordToForm();
+            markSaved();
+        },
+        Qt::BlockingQueuedConnection);
 }
 
 void ConfigDialog::onReadVersion() {
-    const WaitCursor busy;
-    selectPort();
-    readVersion(link_, reporter_);
+    runDeviceCommand(Stopping::Allowed,
+                     [this](TrackerConfig&) { return readVersion(link_, reporter_); });
 }
 
 // What was typed since the last copy into the record is dropped by the refill.
 void ConfigDialog::onReadConfiguration() {
-    const WaitCursor busy;
-    selectPort();
-    readConfiguration(config_, link_, reporter_, [this] { recordToForm(); });
+    runDeviceCommand(Stopping::Allowed, [this](TrackerConfig& record) {
+        return readConfiguration(record, link_, reporter_,
+                                 [this, &record] { takeDecodedRecord(record); });
+    });
 }
 
 void ConfigDialog::onWriteConfiguration() {
-    const WaitCursor busy;
-    selectPort();
     formToRecord();
-    writeConfiguration(config_, link_, reporter_, {}, [this] { recordToForm(); });
+    runDeviceCommand(Stopping::Refused, [this](TrackerConfig& record) {
+        return writeConfiguration(record, link_, reporter_, {},
+                                  [this, &record] { takeDecodedRecord(record); });
+    });
 }
 
 void ConfigDialog::onSend1200Hz() {
@@ -75,10 +168,10 @@ void ConfigDialog::onStopSending() {
 
 // formToRecord is what marks a changed calibration, which the tone command warns of.
 void ConfigDialog::sendTestTone(ToneCode code) {
-    const WaitCursor busy;
-    selectPort();
     formToRecord();
-    wl3::sendTestTone(config_, link_, reporter_, code);
+    runDeviceCommand(Stopping::Refused, [this, code](TrackerConfig& record) {
+        return wl3::sendTestTone(record, link_, reporter_, code);
+    });
 }
 
 } // namespace wl3::ui

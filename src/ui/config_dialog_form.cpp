@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 
 namespace wl3::ui {
 
@@ -29,8 +30,11 @@ int ConfigDialog::getEditNumber(int id) const {
     return parseEditNumber(getEditText(id));
 }
 
+// The start of a long text shows, not its end.
 void ConfigDialog::setEditText(int id, std::string_view text) {
-    static_cast<QLineEdit*>(control(id))->setText(fromLatin1Bytes(text));
+    auto* edit = static_cast<QLineEdit*>(control(id));
+    edit->setText(fromLatin1Bytes(text));
+    edit->setCursorPosition(0);
 }
 
 void ConfigDialog::setEditNumber(int id, int value) {
@@ -59,13 +63,22 @@ void ConfigDialog::selectIndex(int id, int index) {
 }
 
 void ConfigDialog::formToRecord() {
-    const int p = config_.currentProfile & 1;
+    formToRecord(config_);
+}
+
+void ConfigDialog::recordToForm() {
+    recordToForm(config_);
+    updateModifiedMark();
+}
+
+void ConfigDialog::formToRecord(TrackerConfig& record) const {
+    const int p = record.currentProfile & 1;
     for (const ProfileField& field : kProfileFields) {
         if (!field.isShown()) {
             continue;
         }
         const int id = field.control.id;
-        visitValue(config_, field, p,
+        visitValue(record, field, p,
                    Overloaded{
                        [&]<std::size_t N>(TextField<N>& text) { setText(text, getEditText(id)); },
                        [&](char& character) { character = firstCharacter(getEditText(id)); },
@@ -78,13 +91,13 @@ void ConfigDialog::formToRecord() {
                            // it.
                            const int edited = getEditNumber(id);
                            if (field.isShared() && edited != number) {
-                               config_.calibrationChanged = true;
+                               record.calibrationChanged = true;
                            }
                            number = edited;
                        },
                        [&](bool& flag) {
                            if (field.view != nullptr) {
-                               field.view->store(config_, p, isChecked(id));
+                               field.view->store(record, p, isChecked(id));
                            } else {
                                flag = isChecked(id);
                            }
@@ -93,9 +106,10 @@ void ConfigDialog::formToRecord() {
     }
 }
 
-void ConfigDialog::recordToForm() {
-    const int p = config_.currentProfile & 1;
-    const TrackerConfig& config = config_;
+// Setting the controls one by one says nothing about unsaved edits on the way.
+void ConfigDialog::recordToForm(const TrackerConfig& config) {
+    const QScopedValueRollback refilling(refilling_, true);
+    const int p = config.currentProfile & 1;
     for (const ProfileField& field : kProfileFields) {
         if (!field.isShown()) {
             continue;

@@ -153,14 +153,23 @@ QWidget* DialogBuilder::addTabs(const ControlRow& row) const {
     return tabs;
 }
 
+// A screen reader names the control by its label, without the colon, and tells its unit.
 void DialogBuilder::finish(QWidget& control, const ControlRow& row) const {
     control.setObjectName(textOf(row.name));
     control.setProperty("controlId", row.id);
     if (!row.label.text.empty()) {
-        addStaticText(row.label.text, row.label.rect, Qt::AlignRight | Qt::AlignVCenter);
+        QLabel* label =
+            addStaticText(row.label.text, row.label.rect, Qt::AlignRight | Qt::AlignVCenter);
+        label->setBuddy(&control);
+        std::string_view name = row.label.text;
+        if (name.ends_with(':')) {
+            name.remove_suffix(1);
+        }
+        control.setAccessibleName(textOf(name));
     }
     if (!row.unit.text.empty()) {
         addStaticText(row.unit.text, row.unit.rect, Qt::AlignLeft | Qt::AlignVCenter);
+        control.setAccessibleDescription(textOf(row.unit.text));
     }
 }
 

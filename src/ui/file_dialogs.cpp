@@ -17,8 +17,8 @@ bool isPattern(const QString& name) {
 // dialogs elsewhere treat a typed pattern, such as the initial "*.wl3", as a filter; the
 // toolkit's own dialog would return it as a name, so it is asked again in that folder.
 QString askForFile(QWidget& owner, QFileDialog::AcceptMode mode, const QString& title,
-                   const QString& initialName) {
-    QString folder;
+                   const QString& initialName, RememberedChoices* choices) {
+    QString folder = choices != nullptr ? choices->folder() : QString();
     QString name = initialName;
     while (true) {
         QFileDialog dialog(&owner, title, folder);
@@ -33,10 +33,13 @@ QString askForFile(QWidget& owner, QFileDialog::AcceptMode mode, const QString& 
             return {};
         }
         const QFileInfo chosen(dialog.selectedFiles().constFirst());
+        folder = chosen.absolutePath();
         if (!isPattern(chosen.fileName())) {
+            if (choices != nullptr) {
+                choices->setFolder(folder);
+            }
             return chosen.absoluteFilePath();
         }
-        folder = chosen.absolutePath();
         name = chosen.fileName();
     }
 }
@@ -47,7 +50,7 @@ std::optional<std::filesystem::path> QtFileDialogs::pathToLoad(QWidget& owner) {
     const QString title = QStringLiteral("Load Config File");
     while (true) {
         const QString chosen =
-            askForFile(owner, QFileDialog::AcceptOpen, title, QStringLiteral("*.wl3"));
+            askForFile(owner, QFileDialog::AcceptOpen, title, QStringLiteral("*.wl3"), choices_);
         if (chosen.isEmpty()) {
             return std::nullopt;
         }
@@ -64,7 +67,7 @@ std::optional<std::filesystem::path> QtFileDialogs::pathToLoad(QWidget& owner) {
 std::optional<std::filesystem::path> QtFileDialogs::pathToSave(QWidget& owner) {
     const QString chosen =
         askForFile(owner, QFileDialog::AcceptSave, QStringLiteral("Save Config File"),
-                   QStringLiteral("config1.wl3"));
+                   QStringLiteral("config1.wl3"), choices_);
     if (chosen.isEmpty()) {
         return std::nullopt;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/remembered_choices.h"
+
 #include <filesystem>
 #include <optional>
 
@@ -7,8 +9,8 @@ class QWidget;
 
 namespace wl3::ui {
 
-// Where Load and Save ask the user for a file. Each call opens a new dialog, modal to owner;
-// nothing is remembered between calls. Empty when the user cancelled.
+// Where Load and Save ask the user for a file. Each call opens a new dialog, modal to owner.
+// Empty when the user cancelled.
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
@@ -17,11 +19,17 @@ public:
     virtual std::optional<std::filesystem::path> pathToSave(QWidget& owner) = 0;
 };
 
-// The toolkit's own file dialogs, offering only configuration files.
+// The toolkit's own file dialogs, offering only configuration files. With choices, each
+// opens in the folder of the file chosen last, in this run or an earlier one.
 class QtFileDialogs : public FileDialogs {
 public:
+    explicit QtFileDialogs(RememberedChoices* choices = nullptr) : choices_(choices) {}
+
     std::optional<std::filesystem::path> pathToLoad(QWidget& owner) override;
     std::optional<std::filesystem::path> pathToSave(QWidget& owner) override;
+
+private:
+    RememberedChoices* choices_;
 };
 
 } // namespace wl3::ui

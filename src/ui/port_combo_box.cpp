@@ -24,10 +24,21 @@ QString tipFor(const std::string& device, const std::vector<SerialDeviceInfo>& f
 PortComboBox::PortComboBox(PortResolver resolver, QWidget* parent)
     : QComboBox(parent), resolver_(std::move(resolver)) {}
 
+void PortComboBox::addDevice(const std::string& devicePath) {
+    const QString path = QString::fromStdString(devicePath);
+    addItem(path, path);
+    refreshDeviceTips();
+}
+
+std::string PortComboBox::addedDevice(int index) const {
+    return itemData(index).toString().toStdString();
+}
+
 void PortComboBox::refreshDeviceTips() {
     const std::vector<SerialDeviceInfo> found = listSerialDevices();
     for (int index = 0; index < count(); ++index) {
-        const std::string device = resolver_(index + 1);
+        const std::string added = addedDevice(index);
+        const std::string device = added.empty() ? resolver_(index + 1) : added;
         const QString tip = device.empty() ? tr("no device") : tipFor(device, found);
         setItemData(index, tip, Qt::ToolTipRole);
     }

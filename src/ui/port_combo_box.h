@@ -3,6 +3,7 @@
 #include "link/serial_port.h"
 
 #include <QComboBox>
+#include <string>
 
 namespace wl3::ui {
 
@@ -14,6 +15,11 @@ class PortComboBox : public QComboBox {
 
 public:
     PortComboBox(PortResolver resolver, QWidget* parent);
+
+    // An entry after COM1 to COM4 for a device given by its path.
+    void addDevice(const std::string& devicePath);
+    // The device path of the entry at index when it was added by addDevice, else empty.
+    std::string addedDevice(int index) const;
 
     void refreshDeviceTips();
     void showPopup() override;

@@ -1,6 +1,6 @@
-#include "cli/port_choice.h"
 #include "cli/stderr_reporter.h"
 #include "cli/text_encoding.h"
+#include "commands/port_choice.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <memory>
 
 using namespace wl3::ui;
@@ -60,13 +61,15 @@ private slots:
         QTimer::singleShot(0, [&shown, key] {
             auto* window = qobject_cast<ConfigDialog*>(QApplication::activeModalWidget());
             QVERIFY(window != nullptr);
-            shown = window->windowTitle();
+            shown = window->windowHandle()->title();
             QTest::keyClick(window->focusWidget(), Qt::Key(key));
         });
         auto* app = static_cast<ConfigApp*>(QApplication::instance());
-        QVERIFY(!app->start());
+        QVERIFY(!app->start({QStringLiteral("wrenlink3config")}));
         QCOMPARE(shown, QStringLiteral("Wrenlink3Config"));
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
+        // What the platform titles a box without a caption with, not the program's file name.
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Wrenlink3Config"));
     }
 
     void errorBoxHasNoCaptionOneOkAndBlocksTheApplication() {

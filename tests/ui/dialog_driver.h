@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <QTabBar>
 #include <QTest>
+#include <QThread>
 #include <algorithm>
 #include <memory>
 #include <string>
@@ -37,6 +38,11 @@ public:
 
 private:
     void noteCursor() {
+        // Boxes are widgets: a command running on a worker must show them through the GUI
+        // thread.
+        if (QThread::currentThread() != QApplication::instance()->thread()) {
+            qFatal("a box shown from outside the GUI thread");
+        }
         const QCursor* cursor = QApplication::overrideCursor();
         cursors.push_back(cursor ? cursor->shape() : Qt::ArrowCursor);
     }

@@ -1,4 +1,4 @@
-#include "cli/port_choice.h"
+#include "commands/port_choice.h"
 
 #include <algorithm>
 #include <cctype>

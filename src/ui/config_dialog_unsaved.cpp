@@ -1,0 +1,83 @@
+// Knowing whether the form holds edits that nothing has kept yet, and not losing them.
+#include "ui/config_dialog.h"
+#include "ui/config_dialog_layout.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace wl3::ui {
+
+namespace {
+
+// The values a person could lose: not the tab shown, nor what only the tracker's side
+// derives or remembers.
+bool sameValues(TrackerConfig a, const TrackerConfig& b) {
+    a.currentProfile = b.currentProfile;
+    a.calibrationChanged = b.calibrationChanged;
+    a.rateDivides60 = b.rateDivides60;
+    a.rateDivides600 = b.rateDivides600;
+    return a == b;
+}
+
+} // namespace
+
+// Each profile goes through the form once, so that what the form cannot show (a list index
+// outside its list, say) does not count as an edit later.
+TrackerConfig ConfigDialog::asTheFormHoldsIt(const TrackerConfig& record) {
+    TrackerConfig held = record;
+    const int shown = record.currentProfile & 1;
+    held.currentProfile = 1 - shown;
+    recordToForm(held);
+    formToRecord(held);
+    held.currentProfile = shown;
+    recordToForm(held);
+    formToRecord(held);
+    return held;
+}
+
+void ConfigDialog::markSaved() {
+    saved_ = asTheFormHoldsIt(config_);
+    updateModifiedMark();
+}
+
+bool ConfigDialog::hasUnsavedEdits() const {
+    TrackerConfig now = config_;
+    formToRecord(now);
+    return !sameValues(now, saved_);
+}
+
+void ConfigDialog::updateModifiedMark() {
+    if (!refilling_) {
+        setWindowModified(hasUnsavedEdits());
+    }
+}
+
+bool ConfigDialog::editsMayBeDropped() {
+    if (!hasUnsavedEdits()) {
+        return true;
+    }
+    QMessageBox box(QMessageBox::Warning,
+                    QString::fromLatin1(kWindowTitle.data(), qsizetype(kWindowTitle.size())),
+                    tr("The configuration has changes that are not saved."), QMessageBox::NoButton,
+                    this);
+    box.setObjectName(QStringLiteral("unsavedEdits"));
+    box.setInformativeText(tr("Save them to a file first?"));
+    QPushButton* save = box.addButton(tr("Save\u2026"), QMessageBox::AcceptRole);
+    save->setObjectName(QStringLiteral("save"));
+    box.addButton(QMessageBox::Discard)->setObjectName(QStringLiteral("discard"));
+    box.addButton(QMessageBox::Cancel)->setObjectName(QStringLiteral("cancel"));
+    box.setDefaultButton(save);
+    box.exec();
+    if (box.clickedButton() == save) {
+        return onSave();
+    }
+    return box.buttonRole(box.clickedButton()) == QMessageBox::DestructiveRole;
+}
+
+void ConfigDialog::done(int result) {
+    if (!commandRunning_ && editsMayBeDropped()) {
+        QDialog::done(result);
+    }
+}
+
+} // namespace wl3::ui

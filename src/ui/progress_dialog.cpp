@@ -1,0 +1,56 @@
+#include "ui/progress_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace wl3::ui {
+
+ProgressDialog::ProgressDialog(QWidget& window, bool stoppable)
+    : QDialog(&window, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      phase_(new QLabel(this)), bar_(new QProgressBar(this)) {
+    setObjectName(QStringLiteral("progress"));
+    setWindowTitle(window.windowTitle());
+    phase_->setObjectName(QStringLiteral("phase"));
+    bar_->setObjectName(QStringLiteral("bytes"));
+    bar_->setFormat(tr("%v of %m bytes"));
+    bar_->setRange(0, 0);
+    bar_->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(phase_);
+    layout->addWidget(bar_);
+    if (stoppable) {
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+        cancel_ = buttons->button(QDialogButtonBox::Cancel);
+        connect(buttons, &QDialogButtonBox::rejected, this, &ProgressDialog::reject);
+        layout->addWidget(buttons);
+    }
+    setWindowModality(Qt::WindowModal);
+}
+
+void ProgressDialog::showProgress(ExchangePhase phase, int bytesDone, int bytesExpected) {
+    const std::string_view text = phaseText(phase);
+    phase_->setText(QString::fromLatin1(text.data(), qsizetype(text.size())));
+    bar_->setRange(0, bytesExpected);
+    bar_->setValue(std::min(bytesDone, bytesExpected));
+}
+
+void ProgressDialog::reject() {
+    if (cancel_ != nullptr) {
+        stopRequested_ = true;
+        cancel_->setEnabled(false);
+    }
+}
+
+void ProgressObserver::progress(ExchangePhase phase, int bytesDone, int bytesExpected) {
+    QMetaObject::invokeMethod(
+        &dialog_,
+        [&dialog = dialog_, phase, bytesDone, bytesExpected] {
+            dialog.showProgress(phase, bytesDone, bytesExpected);
+        },
+        Qt::QueuedConnection);
+}
+
+} // namespace wl3::ui

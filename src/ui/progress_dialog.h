@@ -1,0 +1,50 @@
+#pragma once
+
+#include "link/exchange_observer.h"
+
+#include <QDialog>
+#include <atomic>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace wl3::ui {
+
+// Covers the window while a device command talks to the tracker: the phase, and a bar
+// that moves with the bytes. Only the command's end closes it. Where stopping is allowed,
+// Cancel, Escape and the close box ask the exchange to stop at its next byte; a write
+// offers none of them, since a half-written tracker is worse than a slow one.
+class ProgressDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    ProgressDialog(QWidget& window, bool stoppable);
+
+    void showProgress(ExchangePhase phase, int bytesDone, int bytesExpected);
+
+    // From any thread.
+    bool stopRequested() const { return stopRequested_.load(); }
+
+    void reject() override;
+
+private:
+    QLabel* phase_;
+    QProgressBar* bar_;
+    QPushButton* cancel_ = nullptr;
+    std::atomic<bool> stopRequested_{false};
+};
+
+// Hands what a link on a worker thread reports to a ProgressDialog on the GUI thread.
+class ProgressObserver : public ExchangeObserver {
+public:
+    explicit ProgressObserver(ProgressDialog& dialog) : dialog_(dialog) {}
+
+    void progress(ExchangePhase phase, int bytesDone, int bytesExpected) override;
+    bool stopRequested() override { return dialog_.stopRequested(); }
+
+private:
+    ProgressDialog& dialog_;
+};
+
+} // namespace wl3::ui

@@ -1,0 +1,305 @@
+// The window as people use it: no lost edits, progress while the tracker works, a device
+// named on the command line, files from the desktop, names for screen readers.
+#include "config/config_image.h"
+#include "files/config_file.h"
+#include "modal_script.h"
+#include "tracker_window.h"
+#include "ui/file_dialogs.h"
+#include "ui/remembered_choices.h"
+#include "ui/start_options.h"
+
+#include <QAccessible>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <set>
+
+using namespace wl3;
+using namespace wl3::ui;
+using wl3::test::DialogDriver;
+using wl3::test::ModalScript;
+using wl3::test::RecordingReporter;
+using wl3::test::TrackerWindow;
+
+namespace {
+
+std::filesystem::path savedFile(const QTemporaryDir& folder, const char* callsign) {
+    TrackerConfig config;
+    config.setCallsign(callsign);
+    const std::filesystem::path path = folder.filePath("saved.wl3").toStdString();
+    RecordingReporter quiet;
+    if (saveConfigFile(path, config, quiet) != Status::Ok) {
+        qFatal("cannot save %s", path.c_str());
+    }
+    return path;
+}
+
+// Presses Enter in the Callsign edit; true when the window closed without asking. A question
+// that comes all the same is cancelled, so that the test goes on.
+bool enterClosesAtOnce(DialogDriver& ui) {
+    bool asked = false;
+    QTimer::singleShot(200, ui.dialog.get(), [&asked] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            asked = true;
+            box->button(QMessageBox::Cancel)->click();
+        }
+    });
+    ui.edit(kCallsign)->setFocus();
+    QTest::keyClick(ui.edit(kCallsign), Qt::Key_Return);
+    return !asked && !ui.dialog->isVisible();
+}
+
+ModalScript::Step answerUnsaved(const char* button, bool* asked = nullptr) {
+    return [button, asked](QWidget& modal) {
+        QCOMPARE(modal.objectName(), QStringLiteral("unsavedEdits"));
+        if (asked != nullptr) {
+            *asked = true;
+        }
+        modal.findChild<QPushButton*>(QLatin1String(button))->click();
+    };
+}
+
+void drop(QWidget& target, const std::filesystem::path& path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path.string()))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&target, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&target, &dropped);
+}
+
+} // namespace
+
+class WindowUseTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Settings go to the test's own place, never the user's.
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("wl3-tests"));
+        QCoreApplication::setApplicationName(QStringLiteral("window-use-test"));
+    }
+
+    void enterWithUnsavedEditsAsksAndCancelKeepsThem() {
+        DialogDriver ui;
+        QVERIFY(!ui.dialog->isWindowModified());
+        ui.clickTab(kSecondary);
+        ui.typeInto(kCallsign, "KG7STU");
+        QVERIFY(ui.dialog->isWindowModified());
+        ui.clickTab(kPrimary);
+        QVERIFY(ui.dialog->isWindowModified());
+
+        bool asked = false;
+        ModalScript cancel({answerUnsaved("cancel", &asked)});
+        QTest::keyClick(ui.edit(kDigiPath), Qt::Key_Return);
+        QVERIFY(asked);
+        QVERIFY(ui.dialog->isVisible());
+        ui.clickTab(kSecondary);
+        QCOMPARE(ui.edit(kCallsign)->text(), QStringLiteral("KG7STU"));
+
+        // Typing the old text back leaves nothing to lose.
+        ui.typeInto(kCallsign, "NOCALL");
+        QVERIFY(!ui.dialog->isWindowModified());
+        QVERIFY(enterClosesAtOnce(ui));
+    }
+
+    void saveFromTheQuestionClosesOnlyWhenTheSaveWorked() {
+        QTemporaryDir folder;
+        DialogDriver ui;
+        ui.typeInto(kCallsign, "KH8VWX");
+        ui.fileDialogs.answers = {std::nullopt,
+                                  std::filesystem::path(folder.filePath("kept.wl3").toStdString())};
+        ModalScript saveCancelled({answerUnsaved("save")});
+        QTest::keyClick(ui.edit(kCallsign), Qt::Key_Escape);
+        QVERIFY(ui.dialog->isVisible());
+
+        ModalScript saved({answerUnsaved("save")});
+        QTest::keyClick(ui.edit(kCallsign), Qt::Key_Escape);
+        QVERIFY(!ui.dialog->isVisible());
+        TrackerConfig kept;
+        RecordingReporter quiet;
+        QCOMPARE(loadConfigFile(folder.filePath("kept.wl3").toStdString(), kept, quiet),
+                 Status::Ok);
+        QCOMPARE(QString::fromLatin1(textOf(kept.callsign[kPrimary])), QStringLiteral("KH8VWX"));
+    }
+
+    void enterRightAfterLoadSaveReadOrWriteClosesAtOnce() {
+        QTemporaryDir folder;
+        const auto file = savedFile(folder, "KJ9YZA");
+        {
+            DialogDriver ui;
+            ui.fileDialogs.answers = {file};
+            ui.typeInto(kCallsign, "EDITED");
+            ui.press(kLoad);
+            QCOMPARE(ui.edit(kCallsign)->text(), QStringLiteral("KJ9YZA"));
+            QVERIFY(enterClosesAtOnce(ui));
+        }
+        {
+            DialogDriver ui;
+            ui.fileDialogs.answers = {folder.filePath("other.wl3").toStdString()};
+            ui.typeInto(kStatusText, "EDITED");
+            ui.press(kSave);
+            QVERIFY(enterClosesAtOnce(ui));
+        }
+        for (const int command : {kReadConfiguration, kWriteConfiguration}) {
+            TrackerWindow window({"--image-file", file.string()});
+            QVERIFY(window.tracker.ok());
+            window.ui.typeInto(kSymbol, "E");
+            window.ui.replaceText(kCalibration, "300");
+            window.ui.press(command);
+            QCOMPARE(window.ui.takeReports().size(), 1);
+            QVERIFY2(enterClosesAtOnce(window.ui), qPrintable(QString::number(command)));
+        }
+    }
+
+    // The window keeps painting: the progress display goes through the phases while the
+    // tracker answers, and the boxes come as before.
+    void aReadShowsItsPhasesAndBytesWhileItRuns() {
+        TrackerWindow window;
+        QVERIFY(window.tracker.ok());
+        std::set<QString> phases;
+        int mostBytes = 0;
+        int paints = 0;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&] {
+            QWidget* progress = window.ui.dialog->findChild<QWidget*>(QStringLiteral("progress"));
+            if (progress == nullptr || !progress->isVisible()) {
+                return;
+            }
+            phases.insert(progress->findChild<QLabel*>(QStringLiteral("phase"))->text());
+            mostBytes = std::max(
+                mostBytes, progress->findChild<QProgressBar*>(QStringLiteral("bytes"))->value());
+            progress->repaint();
+            ++paints;
+        });
+        watch.start(20);
+
+        window.ui.press(kReadConfiguration);
+        watch.stop();
+        QCOMPARE(window.ui.takeReports(), QStringList{"Wrenlink3 Read: Read Successful"});
+        QVERIFY2(phases.size() >= 2,
+                 qPrintable(QStringList(phases.begin(), phases.end()).join(u',')));
+        QVERIFY(phases.contains(QStringLiteral("Reading the configuration")));
+        QVERIFY(mostBytes > 0);
+        QVERIFY(paints > 10);
+        QVERIFY(window.ui.dialog->findChild<QWidget*>(QStringLiteral("progress")) == nullptr);
+    }
+
+    // No COM entry opens anything here: only the path given reaches the tracker.
+    void portAndFileFromTheCommandLine() {
+        QTemporaryDir folder;
+        const auto file = savedFile(folder, "KL1BCD");
+        test::SimulatedTracker tracker;
+        QVERIFY(tracker.ok());
+        DialogDriver ui;
+        const StartOptions options = parseStartOptions(
+            {"wrenlink3config", "--port", QString::fromStdString(tracker.devicePath()),
+             QString::fromStdString(file.string())});
+        applyStartOptions(*ui.dialog, options);
+        QTRY_COMPARE(ui.edit(kCallsign)->text(), QStringLiteral("KL1BCD"));
+        QComboBox* ports = ui.list(kComPort);
+        QCOMPARE(ports->count(), 5);
+        QCOMPARE(ports->currentIndex(), 4);
+        QVERIFY(ports->itemData(4, Qt::ToolTipRole)
+                    .toString()
+                    .startsWith(QString::fromStdString(tracker.devicePath())));
+
+        ui.press(kWriteConfiguration);
+        QCOMPARE(ui.takeReports(), QStringList{"Wrenlink3 Write: Write Successful"});
+        ui.typeInto(kCallsign, "EDITED");
+        ui.press(kReadConfiguration);
+        QCOMPARE(ui.takeReports(), QStringList{"Wrenlink3 Read: Read Successful"});
+        QCOMPARE(ui.edit(kCallsign)->text(), QStringLiteral("KL1BCD"));
+
+        const auto com3 = parseStartOptions({"wrenlink3config", "--port", "com3"});
+        applyStartOptions(*ui.dialog, com3);
+        QCOMPARE(ports->currentText(), QStringLiteral("COM3"));
+    }
+
+    void aDroppedFileLoadsOnceTheEditsMayGo() {
+        QTemporaryDir folder;
+        const auto file = savedFile(folder, "KM2EFG");
+        DialogDriver ui;
+        ui.typeInto(kCallsign, "EDITED");
+        {
+            ModalScript cancel({answerUnsaved("cancel")});
+            drop(*ui.dialog, file);
+            QTRY_VERIFY(cancel.finished());
+            QTest::qWait(50);
+            QCOMPARE(ui.edit(kCallsign)->text(), QStringLiteral("EDITED"));
+        }
+        ModalScript discard({answerUnsaved("discard")});
+        drop(*ui.dialog, file);
+        QTRY_COMPARE(ui.edit(kCallsign)->text(), QStringLiteral("KM2EFG"));
+        QVERIFY(!ui.dialog->isWindowModified());
+    }
+
+    void everyFocusableControlHasAnAccessibleName() {
+        DialogDriver ui;
+        int named = 0;
+        for (QWidget* widget : ui.dialog->findChildren<QWidget*>()) {
+            if ((widget->focusPolicy() & Qt::TabFocus) == 0 || widget->focusProxy() != nullptr ||
+                !widget->isVisibleTo(ui.dialog.get())) {
+                continue;
+            }
+            const QString name =
+                QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+            QVERIFY2(!name.isEmpty(), widget->metaObject()->className());
+            ++named;
+        }
+        QCOMPARE(named, 48);
+        QAccessibleInterface* delay = QAccessible::queryAccessibleInterface(ui.edit(kAutoTxDelay));
+        QCOMPARE(delay->text(QAccessible::Name), QStringLiteral("Auto TX Delay"));
+        QCOMPARE(delay->text(QAccessible::Description), QStringLiteral("milliseconds"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(ui.box(kSmartBeaconingEnable))
+                     ->text(QAccessible::Name),
+                 QStringLiteral("SmartBeaconing Enable"));
+    }
+
+    void theComEntryAndTheFolderAreRemembered() {
+        QSettings().clear();
+        RememberedChoices choices;
+        RecordingReporter reporter;
+        test::ScriptedFileDialogs scripted;
+        const ConfigDialogServices services{reporter, scripted, [](int) { return std::string(); },
+                                            &choices};
+        {
+            ConfigDialog window(services);
+            QCOMPARE(window.findChild<QComboBox*>("comPort")->currentText(),
+                     QStringLiteral("COM1"));
+            QTest::keyClick(window.findChild<QComboBox*>("comPort"), Qt::Key_Down);
+        }
+        ConfigDialog window(services);
+        QCOMPARE(window.findChild<QComboBox*>("comPort")->currentText(), QStringLiteral("COM2"));
+
+        QTemporaryDir folder;
+        QtFileDialogs fileDialogs(&choices);
+        QString openedIn;
+        ModalScript script({
+            [&](QWidget& modal) {
+                auto& dialog = static_cast<QFileDialog&>(modal);
+                dialog.selectFile(folder.filePath("chosen.wl3"));
+                static_cast<QDialog&>(dialog).accept();
+            },
+            [&](QWidget& modal) {
+                openedIn = static_cast<QFileDialog&>(modal).directory().absolutePath();
+                static_cast<QFileDialog&>(modal).reject();
+            },
+        });
+        QVERIFY(fileDialogs.pathToSave(window).has_value());
+        QVERIFY(!fileDialogs.pathToLoad(window).has_value());
+        QCOMPARE(openedIn, QDir(folder.path()).absolutePath());
+    }
+};
+
+QTEST_MAIN(WindowUseTest)
+#include "window_use_test.moc"
