@@ -52,7 +52,7 @@ bench: build
 
 screenshot: build
 	@scripts/install-deps screenshot
-	scripts/screenshot build/default docs/screenshot.png
+	scripts/screenshot build/default docs/screenshot.png docs/screenshot-reading.png
 
 package:
 	@scripts/install-deps package
