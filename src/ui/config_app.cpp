@@ -12,6 +12,10 @@ namespace wl3::ui {
 // The name is also the title of a box without a caption of its own, where the platform
 // would otherwise show the program's file name, and it names the settings.
 ConfigApp::ConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
+    nameApplication();
+}
+
+void ConfigApp::nameApplication() {
     setApplicationName(QStringLiteral("Wrenlink3Config"));
     setOrganizationName(QStringLiteral("Wrenlink3Config"));
     setApplicationVersion(QStringLiteral(WL3_VERSION));

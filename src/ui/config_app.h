@@ -11,6 +11,9 @@ class ConfigApp : public QApplication {
 public:
     ConfigApp(int& argc, char** argv);
 
+    // The program's name, maker and version, for whichever application object exists.
+    static void nameApplication();
+
     // Runs the main window for the command line (program name first) until it closes,
     // whatever its result. Returns false: there is no main loop to follow.
     bool start(const QStringList& arguments);
