@@ -14,9 +14,10 @@ namespace wl3 {
 namespace {
 
 constexpr std::string_view kFooter =
-    "Exit status: 0 on success, 1 when the command failed, 2 for a usage error. Messages are "
-    "the window's, one per line on stderr; a captioned one reads \"Caption: text\". Run "
-    "\"wl3 COMMAND --help\" for the options of a command, and see wl3(1).";
+    "Exit status: 0 on success, 1 when the command failed, 2 for a usage error, 130 when "
+    "Ctrl-C stopped an exchange with the tracker. Messages are the window's, one per line on "
+    "stderr; a captioned one reads \"Caption: text\". A file named \"-\" is stdin or stdout. "
+    "Run \"wl3 COMMAND --help\" for the options of a command, and see wl3(1).";
 
 const std::map<std::string, ToneCode> kTones{
     {"1200", ToneCode::Send1200Hz},
@@ -81,7 +82,7 @@ CLI::Option* addFileOption(CLI::App& command, std::string name, std::string& fil
 } // namespace
 
 int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
-           bool errIsTerminal) {
+           bool outIsTerminal, bool errIsTerminal) {
     CLI::App app("wl3: reads, writes, shows and converts Wrenlink3 tracker configurations.", "wl3");
     app.footer(footer({}));
     // At most one, so that a word that is no command is named as such; none is refused below.
@@ -169,7 +170,7 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
 
     TerminalProgress progress(err, errIsTerminal);
     StderrReporter reporter(err, &progress);
-    const CommandContext context{out, reporter, progress};
+    const CommandContext context{out, reporter, progress, outIsTerminal};
     const auto portChoice = [&] { return *parsePortChoice(port); };
 
     if (*show) {

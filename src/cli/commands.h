@@ -7,31 +7,46 @@
 
 #include <filesystem>
 #include <ostream>
+#include <string_view>
 
 namespace wl3 {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
+// As a shell reports a program that Ctrl-C ended; wl3 ends its exchange cleanly first.
+inline constexpr int kExitInterrupted = 130;
 
-// Where a command puts its result (out), everything the window would show in a box, and
-// the progress of its exchanges with the tracker.
+// Where a command puts its result (out, standard output, which an output file "-" names
+// too), everything the window would show in a box, and the progress of its exchanges with
+// the tracker.
 struct CommandContext {
     std::ostream& out;
     Reporter& reporter;
     ExchangeObserver& progress;
+    bool outIsTerminal = false;
 };
 
 // Flushes context.out: kExitOk when all that was written to it arrived, else kExitFailed
 // after reporting it (a full disk behind a redirection, say).
 int finishOutput(const CommandContext& context);
 
-// Each command returns the exit status: kExitOk, or kExitFailed after reporting why.
+// bytes on context.out, flushed as finishOutput does.
+Status writeToOutput(const CommandContext& context, std::string_view bytes);
+
+// Fails, after saying why, when output is "-" for a binary .wl3 file and standard output
+// is a terminal, which the bytes would only garble. Commands check it before they start.
+Status checkBinaryOutput(const CommandContext& context, const std::filesystem::path& output);
+
+// Each command returns the exit status: kExitOk, or kExitFailed after reporting why. An
+// output "-" is standard output. The commands that talk to the tracker stop at the next
+// byte on SIGINT or SIGTERM and then return kExitInterrupted, after saying what became of
+// the tracker.
 
 // A configuration, .wl3 or JSON, both profiles side by side.
 int runShow(const CommandContext& context, const std::filesystem::path& file);
 
-// A .wl3 file as JSON, to output or, when output is empty, to context.out.
+// A .wl3 file as JSON, to output or, when output is empty or "-", to context.out.
 int runExport(const CommandContext& context, const std::filesystem::path& file,
               const std::filesystem::path& output);
 
@@ -45,13 +60,14 @@ int runPorts(const CommandContext& context);
 // The tracker's answer to the version query.
 int runVersion(const CommandContext& context, const PortChoice& port);
 
-// The tracker's configuration, verified by a second read, saved to output (.wl3 or .json).
+// The tracker's configuration, verified by a second read, saved to output (.wl3 or .json;
+// "-" puts the .wl3 file on standard output).
 int runRead(const CommandContext& context, const PortChoice& port,
             const std::filesystem::path& output);
 
 // The configuration in input (.wl3 or .json) written to the tracker and verified by reading
 // it back. With a backup path, the tracker's configuration is first read and saved there,
-// and nothing is written unless that succeeded.
+// and nothing is written unless that succeeded; a backup that is the input is refused.
 int runWrite(const CommandContext& context, const PortChoice& port,
              const std::filesystem::path& input, const std::filesystem::path& backup);
 

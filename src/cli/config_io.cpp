@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 namespace wl3 {
 
@@ -15,6 +16,28 @@ namespace {
 
 // A configuration's JSON takes a few KiB; anything far larger is not one.
 constexpr std::size_t kJsonSizeLimit = std::size_t{1} << 20;
+
+// Reads as much as a JSON configuration may hold, and one byte more to tell a larger file.
+std::optional<std::string> readUpToJsonLimit(const std::filesystem::path& path,
+                                             Reporter& reporter) {
+    return readInputFile(path, kJsonSizeLimit + 1, reporter);
+}
+
+Status loadJsonText(std::string_view text, TrackerConfig& config, Reporter& reporter) {
+    if (text.size() > kJsonSizeLimit) {
+        reporter.message(kLoadFailed, "File too large for a configuration");
+        return Status::Failed;
+    }
+    TrackerConfig loaded;
+    loaded.currentProfile = config.currentProfile;
+    std::string error;
+    if (!configFromJsonText(text, loaded, error)) {
+        reporter.message(kLoadFailed, error);
+        return Status::Failed;
+    }
+    config = loaded;
+    return Status::Ok;
+}
 
 } // namespace
 
@@ -32,7 +55,7 @@ ConfigFileKind configFileKind(const std::filesystem::path& path) {
 }
 
 std::string checkConfigFileName(const std::string& path) {
-    if (configFileKind(path) == ConfigFileKind::Unknown) {
+    if (configFileKind(path) == ConfigFileKind::Unknown && !isStandardStream(path)) {
         return "a file name ending in .wl3 or .json, not \"" + path + "\"";
     }
     return {};
@@ -40,27 +63,21 @@ std::string checkConfigFileName(const std::string& path) {
 
 Status loadJsonConfiguration(const std::filesystem::path& path, TrackerConfig& config,
                              Reporter& reporter) {
-    const auto text = readInputFile(path, kJsonSizeLimit + 1, reporter);
-    if (!text) {
-        return Status::Failed;
-    }
-    if (text->size() > kJsonSizeLimit) {
-        reporter.message(kLoadFailed, "File too large for a configuration");
-        return Status::Failed;
-    }
-    TrackerConfig loaded;
-    loaded.currentProfile = config.currentProfile;
-    std::string error;
-    if (!configFromJsonText(*text, loaded, error)) {
-        reporter.message(kLoadFailed, error);
-        return Status::Failed;
-    }
-    config = loaded;
-    return Status::Ok;
+    const auto text = readUpToJsonLimit(path, reporter);
+    return text ? loadJsonText(*text, config, reporter) : Status::Failed;
 }
 
 Status loadConfiguration(const std::filesystem::path& path, TrackerConfig& config,
                          Reporter& reporter) {
+    if (isStandardStream(path)) {
+        // Standard input has no name to tell its kind by; a .wl3 file has its magic.
+        const auto bytes = readUpToJsonLimit(path, reporter);
+        if (!bytes) {
+            return Status::Failed;
+        }
+        return hasConfigFileMagic(*bytes) ? loadConfigFileBytes(*bytes, config, reporter)
+                                          : loadJsonText(*bytes, config, reporter);
+    }
     if (configFileKind(path) == ConfigFileKind::Json) {
         return loadJsonConfiguration(path, config, reporter);
     }

@@ -15,11 +15,13 @@ enum class ConfigFileKind { Wl3, Json, Unknown };
 
 ConfigFileKind configFileKind(const std::filesystem::path& path);
 
-// For option checks: empty when path names a .wl3 or a .json file, else why not.
+// For option checks: empty when path names a .wl3 or a .json file or is "-" (a standard
+// stream), else why not.
 std::string checkConfigFileName(const std::string& path);
 
 // Replaces config with the file's configuration; reports failures and then leaves config
-// untouched. A JSON file starts from the defaults, so keys it leaves out get them.
+// untouched. A JSON file starts from the defaults, so keys it leaves out get them. "-"
+// reads standard input, a .wl3 file when it starts with the file's magic, else JSON.
 Status loadConfiguration(const std::filesystem::path& path, TrackerConfig& config,
                          Reporter& reporter);
 

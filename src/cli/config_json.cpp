@@ -161,15 +161,22 @@ template <std::size_t N> std::string readValue(const Json& value, TextField<N>& 
     return readText(value, target);
 }
 
+// The characters of a key that a message quotes; a key may be a megabyte of anything.
+constexpr std::size_t kKeyShown = 40;
+
 // A key as messages carry text, in Latin-1; a character beyond it as its code.
 std::string keyName(std::string_view key) {
+    const auto characters = decodeUtf8(key);
     std::string name = "\"";
-    for (char32_t c : decodeUtf8(key)) {
-        if (c > 0xFF) {
-            name += codePointName(c);
+    for (std::size_t i = 0; i < characters.size() && i < kKeyShown; ++i) {
+        if (characters[i] > 0xFF) {
+            name += codePointName(characters[i]);
         } else {
-            name += static_cast<char>(c);
+            name += static_cast<char>(characters[i]);
         }
+    }
+    if (characters.size() > kKeyShown) {
+        name += "...";
     }
     return name + '"';
 }

@@ -2,8 +2,11 @@
 
 #include "cli/commands.h"
 #include "cli/config_io.h"
+#include "cli/interrupts.h"
 #include "cli/text_encoding.h"
 #include "files/config_file.h"
+#include "files/output_check.h"
+#include "files/whole_file.h"
 #include "link/port_access.h"
 #include "link/port_mapping.h"
 
@@ -13,31 +16,52 @@ namespace wl3 {
 
 namespace {
 
-// The port chosen, watched by the command's progress.
-SerialLink linkFor(const CommandContext& context, const PortChoice& port) {
+// The port chosen, watched by observer.
+SerialLink linkFor(const CommandContext& context, const PortChoice& port,
+                   ExchangeObserver& observer) {
     SerialLink link = makeLink(port, context.reporter);
-    link.setObserver(context.progress);
+    link.setObserver(observer);
     return link;
 }
 
 // Read Configuration, then the configuration saved to path. A .wl3 file keeps the
 // tracker's bytes exactly, so that a backup restores what the tracker held; re-encoding
 // the decoded record would move the quantised delays.
-Status readAndSave(SerialLink& link, const std::filesystem::path& path, Reporter& reporter) {
+Status readAndSave(const CommandContext& context, SerialLink& link,
+                   const std::filesystem::path& path) {
     TrackerConfig config;
     TrackerImage image{};
-    if (const Status read = readConfiguration(config, link, reporter, {}, &image);
+    if (const Status read = readConfiguration(config, link, context.reporter, {}, &image);
         read != Status::Ok) {
         return read;
     }
-    if (configFileKind(path) == ConfigFileKind::Json) {
-        return saveConfiguration(path, config, reporter);
+    if (isStandardStream(path)) {
+        return writeToOutput(context, configFileBytes(image));
     }
-    return saveConfigImage(path, image, reporter);
+    if (configFileKind(path) == ConfigFileKind::Json) {
+        return saveConfiguration(path, config, context.reporter);
+    }
+    return saveConfigImage(path, image, context.reporter);
 }
 
-int exitCode(Status status) {
-    return status == Status::Ok ? kExitOk : kExitFailed;
+// The exit status of a command that talked to the tracker; an interrupted one says what
+// became of the tracker, which may be half-written.
+int exitCode(const CommandContext& context, Status status,
+             const InterruptibleExchanges& exchanges) {
+    switch (status) {
+    case Status::Ok:
+        return kExitOk;
+    case Status::Failed:
+        return kExitFailed;
+    case Status::Stopped:
+        break;
+    }
+    context.reporter.errorBox(
+        exchanges.writeBegun()
+            ? "Interrupted while writing: the tracker may now hold a partial image. Write the "
+              "configuration again."
+            : "Interrupted");
+    return kExitInterrupted;
 }
 
 } // namespace
@@ -76,10 +100,11 @@ int runPorts(const CommandContext& context) {
 }
 
 int runVersion(const CommandContext& context, const PortChoice& port) {
-    SerialLink link = linkFor(context, port);
+    InterruptibleExchanges exchanges(context.progress);
+    SerialLink link = linkFor(context, port, exchanges);
     std::string reply;
-    if (queryTrackerVersion(link, reply) != Status::Ok) {
-        return kExitFailed;
+    if (const Status status = queryTrackerVersion(link, reply); status != Status::Ok) {
+        return exitCode(context, status, exchanges);
     }
     std::string_view text(reply);
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
@@ -91,27 +116,37 @@ int runVersion(const CommandContext& context, const PortChoice& port) {
 
 int runRead(const CommandContext& context, const PortChoice& port,
             const std::filesystem::path& output) {
-    SerialLink link = linkFor(context, port);
-    return exitCode(readAndSave(link, output, context.reporter));
+    if (checkBinaryOutput(context, output) != Status::Ok) {
+        return kExitFailed;
+    }
+    InterruptibleExchanges exchanges(context.progress);
+    SerialLink link = linkFor(context, port, exchanges);
+    return exitCode(context, readAndSave(context, link, output), exchanges);
 }
 
 int runWrite(const CommandContext& context, const PortChoice& port,
              const std::filesystem::path& input, const std::filesystem::path& backup) {
     TrackerConfig config;
-    if (loadConfiguration(input, config, context.reporter) != Status::Ok) {
+    if (checkBinaryOutput(context, backup) != Status::Ok ||
+        checkOutputIsNotInput(input, backup, context.reporter) != Status::Ok ||
+        loadConfiguration(input, config, context.reporter) != Status::Ok) {
         return kExitFailed;
     }
-    SerialLink link = linkFor(context, port);
+    InterruptibleExchanges exchanges(context.progress);
+    SerialLink link = linkFor(context, port, exchanges);
     // After the encoding, so that a configuration the encoder refuses costs no backup.
     const BeforeSending saveBackup = [&] {
-        return backup.empty() ? Status::Ok : readAndSave(link, backup, context.reporter);
+        return backup.empty() ? Status::Ok : readAndSave(context, link, backup);
     };
-    return exitCode(writeConfiguration(config, link, context.reporter, saveBackup));
+    return exitCode(context, writeConfiguration(config, link, context.reporter, saveBackup),
+                    exchanges);
 }
 
 int runTone(const CommandContext& context, const PortChoice& port, ToneCode code) {
-    SerialLink link = linkFor(context, port);
-    return exitCode(sendTestTone(TrackerConfig(), link, context.reporter, code));
+    InterruptibleExchanges exchanges(context.progress);
+    SerialLink link = linkFor(context, port, exchanges);
+    return exitCode(context, sendTestTone(TrackerConfig(), link, context.reporter, code),
+                    exchanges);
 }
 
 } // namespace wl3

@@ -4,7 +4,9 @@
 #include "cli/config_show.h"
 #include "cli/text_file.h"
 #include "files/config_file.h"
+#include "files/file_messages.h"
 #include "files/output_check.h"
+#include "files/whole_file.h"
 
 namespace wl3 {
 
@@ -14,6 +16,21 @@ int finishOutput(const CommandContext& context) {
         return kExitFailed;
     }
     return kExitOk;
+}
+
+Status writeToOutput(const CommandContext& context, std::string_view bytes) {
+    context.out << bytes;
+    return finishOutput(context) == kExitOk ? Status::Ok : Status::Failed;
+}
+
+Status checkBinaryOutput(const CommandContext& context, const std::filesystem::path& output) {
+    if (!isStandardStream(output) || !context.outIsTerminal) {
+        return Status::Ok;
+    }
+    context.reporter.message(kSaveFailed, std::string(kFailedToOpenFile) +
+                                              "\nstandard output is a terminal, and a .wl3 "
+                                              "file is binary: redirect it or name a file");
+    return Status::Failed;
 }
 
 int runShow(const CommandContext& context, const std::filesystem::path& file) {
@@ -33,7 +50,7 @@ int runExport(const CommandContext& context, const std::filesystem::path& file,
         return kExitFailed;
     }
     const std::string json = configToJsonText(config);
-    if (output.empty()) {
+    if (output.empty() || isStandardStream(output)) {
         context.out << json;
         return finishOutput(context);
     }
@@ -43,9 +60,14 @@ int runExport(const CommandContext& context, const std::filesystem::path& file,
 int runImport(const CommandContext& context, const std::filesystem::path& input,
               const std::filesystem::path& output) {
     TrackerConfig config;
-    if (checkOutputIsNotInput(input, output, context.reporter) != Status::Ok ||
+    if (checkBinaryOutput(context, output) != Status::Ok ||
+        checkOutputIsNotInput(input, output, context.reporter) != Status::Ok ||
         loadJsonConfiguration(input, config, context.reporter) != Status::Ok) {
         return kExitFailed;
+    }
+    if (isStandardStream(output)) {
+        const auto bytes = encodeConfigFile(config, context.reporter);
+        return bytes && writeToOutput(context, *bytes) == Status::Ok ? kExitOk : kExitFailed;
     }
     return saveConfigFile(output, config, context.reporter) == Status::Ok ? kExitOk : kExitFailed;
 }

@@ -4,5 +4,6 @@
 #include <unistd.h>
 
 int main(int argc, char** argv) {
-    return wl3::runCli(argc, argv, std::cout, std::cerr, isatty(STDERR_FILENO) == 1);
+    return wl3::runCli(argc, argv, std::cout, std::cerr, isatty(STDOUT_FILENO) == 1,
+                       isatty(STDERR_FILENO) == 1);
 }

@@ -37,12 +37,8 @@ std::uint32_t readLittleEndian(std::string_view bytes) {
     return value;
 }
 
-// The header and the image, into a file opened for saving.
-void writeConfigFile(ReplacingFile& file, std::span<const std::uint8_t, kImageSize> image) {
-    const std::array<char, 4> length{static_cast<char>(kImageSize), 0, 0, 0};
-    file.write(std::as_bytes(std::span(kMagic)));
-    file.write(std::as_bytes(std::span(length)));
-    file.write(std::as_bytes(image));
+void writeBytes(ReplacingFile& file, std::string_view bytes) {
+    file.write(std::as_bytes(std::span(bytes)));
 }
 
 } // namespace
@@ -54,8 +50,15 @@ Status loadConfigFile(const std::filesystem::path& path, TrackerConfig& config,
     if (!file) {
         return Status::Failed;
     }
-    const std::string_view bytes = *file;
-    if (bytes.size() < kLengthOffset || !isMagic(bytes) || bytes.size() < kImageOffset ||
+    return loadConfigFileBytes(*file, config, reporter);
+}
+
+bool hasConfigFileMagic(std::string_view bytes) {
+    return bytes.size() >= kLengthOffset && isMagic(bytes);
+}
+
+Status loadConfigFileBytes(std::string_view bytes, TrackerConfig& config, Reporter& reporter) {
+    if (!hasConfigFileMagic(bytes) || bytes.size() < kImageOffset ||
         readLittleEndian(bytes.substr(kLengthOffset)) != kImageSize) {
         reporter.message(kLoadFailed, "Invalid File Format");
         return Status::Failed;
@@ -74,14 +77,29 @@ Status loadConfigFile(const std::filesystem::path& path, TrackerConfig& config,
     return Status::Ok;
 }
 
+std::string configFileBytes(std::span<const std::uint8_t, kImageSize> image) {
+    std::string bytes(kMagic.begin(), kMagic.end());
+    bytes += {static_cast<char>(kImageSize), 0, 0, 0};
+    bytes.append(image.begin(), image.end());
+    return bytes;
+}
+
+std::optional<std::string> encodeConfigFile(TrackerConfig& config, Reporter& reporter) {
+    std::array<std::uint8_t, kImageBufferSize> image{};
+    if (encodeImage(config, image, reporter) != kImageSize) {
+        return std::nullopt;
+    }
+    return configFileBytes(std::span(image).first<kImageSize>());
+}
+
 Status saveConfigFile(const std::filesystem::path& path, TrackerConfig& config,
                       Reporter& reporter) {
     return saveWholeFile(path, reporter, [&](ReplacingFile& file) {
-        std::array<std::uint8_t, kImageBufferSize> image{};
-        if (encodeImage(config, image, reporter) != kImageSize) {
+        const auto bytes = encodeConfigFile(config, reporter);
+        if (!bytes) {
             return false; // the encoder said why
         }
-        writeConfigFile(file, std::span(image).first<kImageSize>());
+        writeBytes(file, *bytes);
         return true;
     });
 }
@@ -89,7 +107,7 @@ Status saveConfigFile(const std::filesystem::path& path, TrackerConfig& config,
 Status saveConfigImage(const std::filesystem::path& path,
                        std::span<const std::uint8_t, kImageSize> image, Reporter& reporter) {
     return saveWholeFile(path, reporter, [&](ReplacingFile& file) {
-        writeConfigFile(file, image);
+        writeBytes(file, configFileBytes(image));
         return true;
     });
 }

@@ -7,7 +7,10 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
+#include <string>
+#include <string_view>
 
 namespace wl3 {
 
@@ -17,6 +20,18 @@ inline constexpr int kConfigFileSize = 136;
 // Replaces config with the file's configuration. Every failure is reported under the
 // caption "Load Failed" and leaves config as it was. Ok only when config was replaced.
 Status loadConfigFile(const std::filesystem::path& path, TrackerConfig& config, Reporter& reporter);
+
+// The same for a file's bytes already read, such as standard input's.
+Status loadConfigFileBytes(std::string_view bytes, TrackerConfig& config, Reporter& reporter);
+
+// Whether bytes begin as a configuration file does, which a JSON document never does.
+bool hasConfigFileMagic(std::string_view bytes);
+
+// The file's bytes for an image as it stands.
+std::string configFileBytes(std::span<const std::uint8_t, kImageSize> image);
+
+// The file's bytes for config, encoded; nothing when the encoder refuses (it said why).
+std::optional<std::string> encodeConfigFile(TrackerConfig& config, Reporter& reporter);
 
 // Encodes config and writes it to path, all or nothing: an existing file keeps its old
 // contents unless the new one was written whole. Failures are reported under "Save Failed";

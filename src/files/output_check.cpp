@@ -1,6 +1,7 @@
 #include "files/output_check.h"
 
 #include "files/file_messages.h"
+#include "files/whole_file.h"
 
 #include <system_error>
 
@@ -13,9 +14,11 @@ bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
 
 Status checkOutputIsNotInput(const std::filesystem::path& input,
                              const std::filesystem::path& output, Reporter& reporter) {
-    // Only a regular file loses its contents; a terminal may well be both.
+    // Only a regular file loses its contents; a terminal may well be both, and "-" names
+    // a stream, never a file of that name.
     std::error_code error;
-    if (!sameFile(input, output) || !std::filesystem::is_regular_file(output, error)) {
+    if (isStandardStream(input) || isStandardStream(output) || !sameFile(input, output) ||
+        !std::filesystem::is_regular_file(output, error)) {
         return Status::Ok;
     }
     reporter.message(kSaveFailed, std::string(kFailedToOpenFile) + '\n' +

@@ -12,7 +12,7 @@ namespace wl3 {
 bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 
 // Fails, after reporting it under "Save Failed", when output is the very regular file that
-// input names: saving would destroy what is being converted.
+// input names: saving would destroy what is being converted. "-" is a stream, not a file.
 Status checkOutputIsNotInput(const std::filesystem::path& input,
                              const std::filesystem::path& output, Reporter& reporter);
 

@@ -13,4 +13,8 @@ enum class RegularFileRead { Ok, NotOpened, ReadFailed };
 RegularFileRead readRegularFile(const std::filesystem::path& path, std::size_t limit,
                                 std::string& bytes);
 
+// The same for standard input, whatever it is (a pipe, a file, a terminal): read until it
+// ends or the limit is reached, so that an endless stream costs no more than the limit.
+RegularFileRead readStandardInput(std::size_t limit, std::string& bytes);
+
 } // namespace wl3

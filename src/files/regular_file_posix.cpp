@@ -13,6 +13,24 @@ bool isRegular(const struct stat& info) {
     return S_ISREG(info.st_mode);
 }
 
+// Reads fd until its end or limit bytes.
+RegularFileRead readUpTo(int fd, std::size_t limit, std::string& bytes) {
+    bytes.assign(limit, '\0');
+    std::size_t count = 0;
+    while (count < limit) {
+        const ssize_t got = ::read(fd, bytes.data() + count, limit - count);
+        if (got > 0) {
+            count += static_cast<std::size_t>(got);
+        } else if (got == 0) {
+            break;
+        } else if (errno != EINTR) {
+            return RegularFileRead::ReadFailed;
+        }
+    }
+    bytes.resize(count);
+    return RegularFileRead::Ok;
+}
+
 } // namespace
 
 RegularFileRead readRegularFile(const std::filesystem::path& path, std::size_t limit,
@@ -32,22 +50,13 @@ RegularFileRead readRegularFile(const std::filesystem::path& path, std::size_t l
         ::close(fd);
         return RegularFileRead::NotOpened;
     }
-    bytes.assign(limit, '\0');
-    std::size_t count = 0;
-    while (count < limit) {
-        const ssize_t got = ::read(fd, bytes.data() + count, limit - count);
-        if (got > 0) {
-            count += static_cast<std::size_t>(got);
-        } else if (got == 0) {
-            break;
-        } else if (errno != EINTR) {
-            ::close(fd);
-            return RegularFileRead::ReadFailed;
-        }
-    }
+    const RegularFileRead result = readUpTo(fd, limit, bytes);
     ::close(fd);
-    bytes.resize(count);
-    return RegularFileRead::Ok;
+    return result;
+}
+
+RegularFileRead readStandardInput(std::size_t limit, std::string& bytes) {
+    return readUpTo(STDIN_FILENO, limit, bytes);
 }
 
 } // namespace wl3

@@ -1,6 +1,9 @@
 #include "files/regular_file.h"
 
+#include <cstdio>
+#include <fcntl.h>
 #include <fstream>
+#include <io.h>
 #include <system_error>
 
 namespace wl3 {
@@ -21,6 +24,18 @@ RegularFileRead readRegularFile(const std::filesystem::path& path, std::size_t l
         return RegularFileRead::ReadFailed;
     }
     bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return RegularFileRead::Ok;
+}
+
+RegularFileRead readStandardInput(std::size_t limit, std::string& bytes) {
+    // Text mode would turn CR LF into LF and stop at a 0x1A byte.
+    _setmode(_fileno(stdin), _O_BINARY);
+    bytes.assign(limit, '\0');
+    const std::size_t count = std::fread(bytes.data(), 1, limit, stdin);
+    if (std::ferror(stdin) != 0) {
+        return RegularFileRead::ReadFailed;
+    }
+    bytes.resize(count);
     return RegularFileRead::Ok;
 }
 

@@ -5,10 +5,16 @@
 
 namespace wl3 {
 
+bool isStandardStream(const std::filesystem::path& path) {
+    return path == "-";
+}
+
 std::optional<std::string> readInputFile(const std::filesystem::path& path, std::size_t limit,
                                          Reporter& reporter) {
     std::string bytes;
-    switch (readRegularFile(path, limit, bytes)) {
+    const RegularFileRead read = isStandardStream(path) ? readStandardInput(limit, bytes)
+                                                        : readRegularFile(path, limit, bytes);
+    switch (read) {
     case RegularFileRead::Ok:
         return bytes;
     case RegularFileRead::NotOpened:

@@ -12,10 +12,14 @@
 
 namespace wl3 {
 
+// "-" in place of a file name: standard input where a file is read (and, for wl3, standard
+// output where one is written).
+bool isStandardStream(const std::filesystem::path& path);
+
 // The first bytes of a file that a loader reads, at most limit of them, or nothing after
-// reporting why under "Load Failed". Only a regular file is read: a folder, a FIFO or a
-// device is refused at once as a file that cannot be opened, so that a load never waits
-// for a writer that does not come nor reads without end.
+// reporting why under "Load Failed". Only a regular file is read, or standard input for
+// "-": a folder, a FIFO or a device is refused at once as a file that cannot be opened, so
+// that a load never waits for a writer that does not come nor reads without end.
 std::optional<std::string> readInputFile(const std::filesystem::path& path, std::size_t limit,
                                          Reporter& reporter);
 

@@ -1,12 +1,17 @@
 #include "cli/cli_app.h"
+#include "link/pty_pair.h"
 #include "sim_process.h"
 #include "temp_dir.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 
 namespace wl3 {
 namespace {
@@ -25,18 +30,18 @@ CliResult runInProcess(std::vector<std::string> arguments) {
     }
     std::ostringstream out;
     std::ostringstream err;
-    const int exitCode = runCli(static_cast<int>(argv.size()), argv.data(), out, err, false);
+    const int exitCode = runCli(static_cast<int>(argv.size()), argv.data(), out, err, false, false);
     return {exitCode, out.str(), err.str()};
 }
 
-// The installed program as a user runs it, with stdout and stderr in files; launcher, when
-// given, runs it (such as "timeout 10").
+// The installed program as a user runs it, with stdout and stderr in files and stdin from
+// input; launcher, when given, runs it (such as "timeout 10").
 CliResult runBinary(const test::TempDir& dir, const std::string& arguments,
-                    const std::string& launcher = {}) {
+                    const std::string& launcher = {}, const std::string& input = "/dev/null") {
     const auto out = dir / "stdout.txt";
     const auto err = dir / "stderr.txt";
     const std::string command = launcher + " " + std::string(WL3_BINARY_PATH) + " " + arguments +
-                                " >" + out.string() + " 2>" + err.string() + " </dev/null";
+                                " >" + out.string() + " 2>" + err.string() + " <" + input;
     const int status = std::system(command.c_str());
     EXPECT_TRUE(WIFEXITED(status)) << command;
     return {WEXITSTATUS(status), test::readAll(out), test::readAll(err)};
@@ -151,6 +156,110 @@ TEST(CliApp, InputsThatAreNoFileFailAtOnce) {
     const auto huge = runBinary(dir, "show " + (dir / "huge.json").string());
     EXPECT_EQ(huge.exitCode, 1);
     EXPECT_EQ(huge.err, "Load Failed: File too large for a configuration\n");
+}
+
+TEST(CliApp, ADashStandsForStandardInputAndOutput) {
+    test::TempDir dir;
+    test::writeAll(dir / "in.json", R"({"primary": {"callsign": "W1AW"}})");
+    ASSERT_EQ(
+        runBinary(dir, "import " + (dir / "in.json").string() + " -o " + (dir / "a.wl3").string())
+            .exitCode,
+        0);
+    const auto piped = runBinary(dir, "import - -o -", {}, (dir / "in.json").string());
+    EXPECT_EQ(piped.exitCode, 0);
+    EXPECT_EQ(piped.out, test::readAll(dir / "a.wl3"));
+
+    // show tells the two kinds apart by their bytes.
+    const auto shownWl3 = runBinary(dir, "show -", {}, (dir / "a.wl3").string());
+    const auto shownJson = runBinary(dir, "show -", {}, (dir / "in.json").string());
+    EXPECT_EQ(shownWl3.exitCode, 0);
+    EXPECT_EQ(shownJson.exitCode, 0);
+    EXPECT_NE(shownWl3.out.find("W1AW"), std::string::npos);
+    EXPECT_NE(shownJson.out.find("W1AW"), std::string::npos);
+
+    const auto exported = runBinary(dir, "export - -o -", {}, (dir / "a.wl3").string());
+    EXPECT_EQ(exported.exitCode, 0);
+    EXPECT_EQ(exported.out, runBinary(dir, "export " + (dir / "a.wl3").string()).out);
+
+    // A stream without end is read only up to the limit.
+    const auto endless = runBinary(dir, "show -", "timeout 10", "/dev/zero");
+    EXPECT_EQ(endless.exitCode, 1);
+    EXPECT_EQ(endless.err, "Load Failed: File too large for a configuration\n");
+}
+
+// wl3 with stderr on a terminal (so that it draws its progress), killed by signal once the
+// write has sent some bytes: the exchange must end cleanly and leave the port free.
+TEST(CliApp, AnInterruptedWriteReleasesThePortAndSaysTheTrackerMayHoldPartOfIt) {
+    test::TempDir dir;
+    test::PtyPair terminal;
+    ASSERT_TRUE(terminal.ok());
+    test::writeAll(dir / "new.json", R"({"primary": {"callsign": "W1AW"}})");
+
+    for (const int signal : {SIGINT, SIGTERM}) {
+        SCOPED_TRACE(signal);
+        // A tracker of its own each time: one cut off mid-write takes the next bytes for
+        // the rest of its image.
+        sim::SimProcess sim(WL3_TRACKER_SIM, {});
+        ASSERT_FALSE(sim.devicePath().empty());
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, terminal.devicePath.c_str(),
+                                         O_RDWR | O_NOCTTY, 0);
+        std::vector<std::string> args{WL3_BINARY_PATH, "write", (dir / "new.json").string(),
+                                      "--port", sim.devicePath()};
+        std::vector<char*> argv;
+        for (auto& arg : args) {
+            argv.push_back(arg.data());
+        }
+        argv.push_back(nullptr);
+        pid_t child = -1;
+        ASSERT_EQ(posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ), 0);
+        posix_spawn_file_actions_destroy(&actions);
+
+        std::string shown;
+        const auto receive = [&] {
+            const auto bytes = terminal.receive(4096, std::chrono::milliseconds(20));
+            shown.append(bytes.begin(), bytes.end());
+        };
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        int status = 0;
+        pid_t ended = 0;
+        while (shown.find("Writing the configuration... 20/132 bytes") == std::string::npos &&
+               std::chrono::steady_clock::now() < deadline &&
+               (ended = waitpid(child, &status, WNOHANG)) == 0) {
+            receive();
+        }
+        ASSERT_EQ(ended, 0) << "wl3 ended before the write: " << shown;
+        kill(child, signal);
+        const auto exitDeadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (waitpid(child, &status, WNOHANG) == 0) {
+            if (std::chrono::steady_clock::now() > exitDeadline) {
+                kill(child, SIGKILL);
+                waitpid(child, &status, 0);
+                FAIL() << "wl3 did not stop: " << shown;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        receive();
+        ASSERT_TRUE(WIFEXITED(status)) << shown;
+        EXPECT_EQ(WEXITSTATUS(status), 130);
+        EXPECT_NE(shown.find("bytes\r\nInterrupted while writing: the tracker may now hold a "
+                             "partial image. Write the configuration again.\r\n"),
+                  std::string::npos)
+            << shown;
+
+        // Free at once, for another program too: no lock, no exclusive mark (which root
+        // would not notice when it opens).
+        const int port = open(sim.devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        ASSERT_GE(port, 0);
+        int exclusive = -1;
+        EXPECT_EQ(ioctl(port, TIOCGEXCL, &exclusive), 0);
+        EXPECT_EQ(exclusive, 0);
+        EXPECT_EQ(flock(port, LOCK_EX | LOCK_NB), 0);
+        close(port);
+    }
 }
 
 TEST(CliApp, TheProgramTalksToTheSimulatedTracker) {

@@ -165,6 +165,8 @@ INSTANTIATE_TEST_SUITE_P(
         Rejection{R"({"primary": {"callSign": "X"}})", R"(unknown key "primary.callSign")"},
         Rejection{R"({"secondary": {"sch\u00F6n\u2713": 1}})",
                   "unknown key \"secondary.sch\xF6nU+2713\""},
+        Rejection{R"({"primary": {")" + std::string(100'000, 'k') + R"(": 1}})",
+                  "unknown key \"primary." + std::string(32, 'k') + "...\""},
         Rejection{R"({"secondary": {"calibrationChanged": true}})",
                   R"(unknown key "secondary.calibrationChanged")"},
         Rejection{R"({"primary": {"autoRateSec": "60"}})",

@@ -141,10 +141,32 @@ TEST_F(FileCommands, AnOutputThatIsTheInputIsRefusedAndTheInputKept) {
     CommandRun run;
     EXPECT_EQ(runExport(run.context, wl3, wl3), kExitFailed);
     EXPECT_EQ(runImport(run.context, dir / "same.json", dir / "link.json"), kExitFailed);
-    EXPECT_EQ(run.reporter.entries, (std::vector<Entry>{refusal(wl3), refusal(dir / "link.json")}));
+    // A backup of the tracker would replace the configuration about to be written.
+    EXPECT_EQ(runWrite(run.context, *parsePortChoice("/dev/wl3-no-such-port"), wl3, wl3),
+              kExitFailed);
+    EXPECT_EQ(run.reporter.entries,
+              (std::vector<Entry>{refusal(wl3), refusal(dir / "link.json"), refusal(wl3)}));
     EXPECT_EQ(readAll(wl3), image);
     EXPECT_EQ(readAll(dir / "same.json"), R"({"calibration": 1})");
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.json"));
+}
+
+TEST_F(FileCommands, ABinaryFileIsNotPutOnATerminal) {
+    writeAll(dir / "in.json", R"({"calibration": 1})");
+    const auto noPort = *parsePortChoice("/dev/wl3-no-such-port");
+    CommandRun run;
+    run.context.outIsTerminal = true;
+    EXPECT_EQ(runImport(run.context, dir / "in.json", "-"), kExitFailed);
+    EXPECT_EQ(runRead(run.context, noPort, "-"), kExitFailed);
+    EXPECT_EQ(runWrite(run.context, noPort, dir / "in.json", "-"), kExitFailed);
+    // Each refused before the port was tried.
+    const Entry refusal{"Save Failed", "Failed to open file\nstandard output is a terminal, and "
+                                       "a .wl3 file is binary: redirect it or name a file"};
+    EXPECT_EQ(run.reporter.entries, std::vector<Entry>(3, refusal));
+    EXPECT_EQ(run.out.str(), "");
+
+    EXPECT_EQ(runExport(run.context, saved("in.wl3"), "-"), kExitOk);
+    EXPECT_EQ(run.out.str().rfind("{\n  \"calibration\": 128,", 0), 0u) << run.out.str();
 }
 
 TEST_F(FileCommands, ExportOfAFileThatIsNotWl3Fails) {
