@@ -2,8 +2,8 @@
 # missing first. `make run` builds the programs alone (build/run), so it needs none of the
 # test tools; `make test` builds everything with the tests (build/default). The rest serve
 # packaging, development and CI.
-.PHONY: deps run test build test-sanitize fuzz windows windows-test bench screenshot package \
-	check-package install clean
+.PHONY: deps run test build test-sanitize fuzz analyse windows windows-test bench screenshot \
+	package check-package install clean
 
 FUZZ_SECONDS ?= 30
 
@@ -35,6 +35,11 @@ fuzz:
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	scripts/run-fuzzers build/fuzz $(FUZZ_SECONDS)
+
+# Over the default build's compile database, with its generated files in place.
+analyse: build
+	@scripts/install-deps analyse
+	scripts/run-analysers build/default
 
 windows:
 	@scripts/install-deps windows

@@ -19,12 +19,16 @@ constexpr std::string_view kFooter =
     "stderr; a captioned one reads \"Caption: text\". A file named \"-\" is stdin or stdout. "
     "Run \"wl3 COMMAND --help\" for the options of a command, and see wl3(1).";
 
-const std::map<std::string, ToneCode> kTones{
-    {"1200", ToneCode::Send1200Hz},
-    {"2200", ToneCode::Send2200Hz},
-    {"both", ToneCode::SendBoth},
-    {"stop", ToneCode::Stop},
-};
+// Built on first use, where a failure to allocate can be caught, not before main.
+const std::map<std::string, ToneCode>& tones() {
+    static const std::map<std::string, ToneCode> names{
+        {"1200", ToneCode::Send1200Hz},
+        {"2200", ToneCode::Send2200Hz},
+        {"both", ToneCode::SendBoth},
+        {"stop", ToneCode::Stop},
+    };
+    return names;
+}
 
 // CLI11 sets a description beside its option in a column of its own without wrapping it;
 // the help must still read in an 80-column terminal.
@@ -156,7 +160,7 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     addPortOption(*toneCommand, port);
     toneCommand->add_option("TONE", tone, "1200 or 2200 (Hz), both, or stop")
         ->required()
-        ->check(CLI::IsMember(kTones).description(""))
+        ->check(CLI::IsMember(tones()).description(""))
         ->type_name("");
 
     try {
@@ -192,7 +196,7 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         return runWrite(context, portChoice(), file, backup);
     }
     if (*toneCommand) {
-        return runTone(context, portChoice(), kTones.at(tone));
+        return runTone(context, portChoice(), tones().at(tone));
     }
     return runPorts(context);
 }

@@ -102,9 +102,9 @@ std::string readFlag(const Json& value, bool& target) {
 }
 
 std::string codePointName(char32_t c) {
-    char name[16];
-    std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(c));
-    return name;
+    std::array<char, 16> name{};
+    const int length = std::snprintf(name.data(), name.size(), "U+%04X", static_cast<unsigned>(c));
+    return {name.data(), static_cast<std::size_t>(std::max(length, 0))};
 }
 
 // The characters of a JSON string as Latin-1 bytes, at most limit of them.

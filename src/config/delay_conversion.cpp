@@ -21,7 +21,7 @@ std::uint8_t toByte(int milliseconds, int bias, double factor) {
 }
 
 int fromByte(std::uint8_t value, double factor) {
-    return static_cast<int>(value * factor + 0.5);
+    return static_cast<int>(std::trunc(value * factor + 0.5));
 }
 
 } // namespace

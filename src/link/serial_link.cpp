@@ -257,7 +257,7 @@ int SerialLink::readImage(std::span<std::uint8_t> buffer) {
         return 0;
     }
     const auto count = static_cast<std::size_t>(first);
-    return std::equal(buffer.begin(), buffer.begin() + count, second.begin()) ? first : 0;
+    return std::ranges::equal(buffer.first(count), std::span(second).first(count)) ? first : 0;
 }
 
 Status SerialLink::sendImage(std::span<const std::uint8_t> image) {

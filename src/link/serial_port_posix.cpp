@@ -193,9 +193,8 @@ public:
                     count += static_cast<std::size_t>(got);
                     received = static_cast<int>(count);
                     deadline = std::min(totalDeadline, Clock::now() + kReadIntervalTimeout);
-                } else if (got == 0) {
-                    return false; // hung up: with VMIN 1 a live line never reads 0 bytes
-                } else if (errno != EAGAIN && errno != EINTR) {
+                } else if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
+                    // Failed, or hung up: with VMIN 1 a live line never reads 0 bytes.
                     return false;
                 }
             }

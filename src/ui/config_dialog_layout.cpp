@@ -1,5 +1,7 @@
 #include "ui/config_dialog_layout.h"
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace wl3::ui {
@@ -47,9 +49,9 @@ std::span<const ControlRow> configDialogRows() {
 std::span<const GroupBoxRow> configDialogGroupBoxes() {
     static const std::vector<GroupBoxRow> groups = [] {
         std::vector<GroupBoxRow> all;
-        for (const GroupBoxRow* group : kFormGroups) {
-            all.push_back(*group);
-        }
+        all.reserve(kFormGroups.size() + kWindowGroupBoxes.size());
+        std::ranges::transform(kFormGroups, std::back_inserter(all),
+                               [](const GroupBoxRow* group) { return *group; });
         all.insert(all.end(), kWindowGroupBoxes.begin(), kWindowGroupBoxes.end());
         return all;
     }();

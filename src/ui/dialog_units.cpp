@@ -3,14 +3,18 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <cstdint>
+#include <cstdlib>
 
 namespace wl3::ui {
 
 int mulDiv(int number, int numerator, int denominator) {
+    const std::int64_t divisor = std::abs(std::int64_t{denominator});
+    if (divisor == 0) {
+        return -1; // as the system's MulDiv answers
+    }
     const std::int64_t product = std::int64_t{number} * numerator;
     const bool negative = (product < 0) != (denominator < 0);
     const std::int64_t magnitude = (product < 0 ? -product : product);
-    const std::int64_t divisor = (denominator < 0 ? -std::int64_t{denominator} : denominator);
     const std::int64_t rounded = (magnitude + divisor / 2) / divisor;
     return static_cast<int>(negative ? -rounded : rounded);
 }

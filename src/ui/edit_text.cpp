@@ -3,6 +3,7 @@
 #include <QList>
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 
 namespace wl3::ui {
@@ -10,9 +11,9 @@ namespace wl3::ui {
 std::string toLatin1Bytes(const QString& text) {
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(text.size()));
-    for (const uint character : text.toUcs4()) {
-        bytes.push_back(character <= 0xFF ? static_cast<char>(character) : '?');
-    }
+    std::ranges::transform(text.toUcs4(), std::back_inserter(bytes), [](uint character) {
+        return character <= 0xFF ? static_cast<char>(character) : '?';
+    });
     return bytes;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/input_rules.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 
 namespace wl3::ui {
 
@@ -17,12 +18,9 @@ QValidator::State UpperCaseValidator::validate(QString& input, int& /*pos*/) con
 namespace {
 
 bool isTypedNonDigit(const QString& text) {
-    for (const QChar character : text) {
-        if (character.isPrint() && (character < u'0' || character > u'9')) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::any_of(text, [](QChar character) {
+        return character.isPrint() && (character < u'0' || character > u'9');
+    });
 }
 
 } // namespace

@@ -11,7 +11,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QWindow>
-#include <cstdio>
+#include <iostream>
 
 namespace {
 
@@ -26,7 +26,7 @@ void waitUntilExposed(QWidget& widget) {
 
 bool save(const QPixmap& picture, const QString& path) {
     if (!picture.save(path, "PNG")) {
-        std::fprintf(stderr, "wrenlink3config-grab: cannot write %s\n", qPrintable(path));
+        std::cerr << "wrenlink3config-grab: cannot write " << qPrintable(path) << "\n";
         return false;
     }
     return true;
@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() != 2 && arguments.size() != 3) {
-        std::fprintf(stderr, "usage: wrenlink3config-grab OUTPUT.png [READING.png]\n");
+        std::cerr << "usage: wrenlink3config-grab OUTPUT.png [READING.png]\n";
         return 2;
     }
     wl3::ui::MessageBoxReporter reporter;

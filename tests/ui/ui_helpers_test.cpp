@@ -74,6 +74,7 @@ private slots:
         QTest::newRow("negative half") << -3 << 6 << 4 << -5;
         QTest::newRow("negative denominator half") << 3 << 1 << -2 << -2;
         QTest::newRow("no overflow") << 2000000000 << 7 << 8 << 1750000000;
+        QTest::newRow("zero denominator") << 3 << 6 << 0 << -1;
     }
 
     void mulDivRoundsHalfAwayFromZero() {

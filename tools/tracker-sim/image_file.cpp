@@ -1,5 +1,6 @@
 #include "image_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <fstream>
@@ -21,7 +22,8 @@ std::optional<std::vector<std::uint8_t>> loadImageFile(const std::string& path,
         error = path + ": cannot open";
         return std::nullopt;
     }
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
+                                          std::istreambuf_iterator<char>());
     if (bytes.size() < kHeaderSize || !std::equal(kMagic.begin(), kMagic.end(), bytes.begin())) {
         error = path + ": not a .wl3 file";
         return std::nullopt;

@@ -37,9 +37,7 @@ std::vector<std::uint8_t> defaultImage() {
     return image;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     wl3::sim::SimOptions options;
     std::string imageFile;
     std::string versionText;
@@ -110,7 +108,9 @@ int main(int argc, char** argv) {
     action.sa_handler = onStopSignal;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
-    std::signal(SIGPIPE, SIG_IGN);
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGPIPE, &ignore, nullptr);
 
     wl3::sim::TrackerSim sim(std::move(options), std::move(image));
     std::string path;
@@ -121,4 +121,18 @@ int main(int argc, char** argv) {
     }
     std::cout << path << std::endl;
     return sim.run(stopPipe[0]);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // What escapes is a failure to allocate or to write; say so rather than abort.
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& e) {
+        std::cerr << "tracker-sim: " << e.what() << "\n";
+    } catch (...) {
+        std::cerr << "tracker-sim: unexpected failure\n";
+    }
+    return 1;
 }

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <iostream>
 #include <sys/select.h>
 #include <termios.h>
 #include <thread>
@@ -26,7 +26,7 @@ constexpr auto kByteTime = std::chrono::nanoseconds(10'000'000'000LL / 4800);
 constexpr auto kJunkGap = std::chrono::milliseconds(150);
 
 void log(const std::string& line) {
-    std::fprintf(stderr, "tracker-sim: %s\n", line.c_str());
+    std::cerr << "tracker-sim: " << line << "\n";
 }
 
 std::string toneName(std::uint8_t code) {
@@ -100,7 +100,7 @@ int TrackerSim::run(int stopFd) {
             FD_SET(STDIN_FILENO, &readable);
         }
         const int timeoutMs = waitTimeoutMs();
-        timeval timeout{timeoutMs / 1000, (timeoutMs % 1000) * 1000};
+        timeval timeout{timeoutMs / 1000, static_cast<suseconds_t>(timeoutMs % 1000) * 1000};
         const int ready = select(std::max(masterFd_, stopFd) + 1, &readable, nullptr, nullptr,
                                  timeoutMs < 0 ? nullptr : &timeout);
         if (ready < 0) {
