@@ -1,33 +1,15 @@
 #include "cli/interrupts.h"
 
-#include <csignal>
+#include "cli/platform.h"
 
 namespace wl3 {
 
-namespace {
-
-volatile std::sig_atomic_t interrupted = 0;
-
-extern "C" void noteInterrupt(int /*signal*/) {
-    interrupted = 1;
-}
-
-} // namespace
-
 InterruptibleExchanges::InterruptibleExchanges(ExchangeObserver& shown) : shown_(shown) {
-    interrupted = 0;
-    struct sigaction action {};
-    action.sa_handler = noteInterrupt;
-    sigemptyset(&action.sa_mask);
-    // No SA_RESTART: a wait in progress returns early, and the exchange sees the stop.
-    action.sa_flags = 0;
-    sigaction(SIGINT, &action, &previousInterrupt_);
-    sigaction(SIGTERM, &action, &previousTerminate_);
+    startCatchingInterrupts();
 }
 
 InterruptibleExchanges::~InterruptibleExchanges() {
-    sigaction(SIGINT, &previousInterrupt_, nullptr);
-    sigaction(SIGTERM, &previousTerminate_, nullptr);
+    stopCatchingInterrupts();
 }
 
 void InterruptibleExchanges::progress(ExchangePhase phase, int bytesDone, int bytesExpected) {
@@ -38,7 +20,7 @@ void InterruptibleExchanges::progress(ExchangePhase phase, int bytesDone, int by
 }
 
 bool InterruptibleExchanges::stopRequested() {
-    return interrupted != 0 || shown_.stopRequested();
+    return interruptCaught() || shown_.stopRequested();
 }
 
 } // namespace wl3

@@ -2,14 +2,13 @@
 
 #include "link/exchange_observer.h"
 
-#include <signal.h>
-
 namespace wl3 {
 
-// While it lives, SIGINT and SIGTERM no longer end wl3 at once: they ask the exchange with
-// the tracker to stop at its next byte, so that the port is released (its exclusive mark
-// cleared, its lock dropped) before wl3 exits. Outside exchanges, such as while a file is
-// read from a terminal, they end it as usual. Progress is passed on to shown. One at a time.
+// While it lives, Ctrl-C and requests to terminate no longer end wl3 at once: they ask the
+// exchange with the tracker to stop at its next byte, so that the port is released (its
+// exclusive mark cleared, its lock dropped) before wl3 exits. Outside exchanges, such as
+// while a file is read from a terminal, they end it as usual. Progress is passed on to
+// shown. One at a time.
 class InterruptibleExchanges : public ExchangeObserver {
 public:
     explicit InterruptibleExchanges(ExchangeObserver& shown);
@@ -27,8 +26,6 @@ public:
 
 private:
     ExchangeObserver& shown_;
-    struct sigaction previousInterrupt_ {};
-    struct sigaction previousTerminate_ {};
     bool writeBegun_ = false;
 };
 

@@ -34,7 +34,7 @@ PortAccessCheck checkPortAccess(const std::string& path, const AccessLookup& loo
 }
 
 std::string deniedReason(const PortAccessCheck& check) {
-    const std::string denied = "permission denied.";
+    std::string denied = "permission denied.";
     switch (check.access) {
     case PortAccess::NotInGroup:
         return denied + " Add your user to the group that owns the device (sudo usermod -aG " +

@@ -169,7 +169,7 @@ void ConfigDialog::onStopSending() {
 // formToRecord is what marks a changed calibration, which the tone command warns of.
 void ConfigDialog::sendTestTone(ToneCode code) {
     formToRecord();
-    runDeviceCommand(Stopping::Refused, [this, code](TrackerConfig& record) {
+    runDeviceCommand(Stopping::Refused, [this, code](const TrackerConfig& record) {
         return wl3::sendTestTone(record, link_, reporter_, code);
     });
 }

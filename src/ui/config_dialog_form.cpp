@@ -107,16 +107,16 @@ void ConfigDialog::formToRecord(TrackerConfig& record) const {
 }
 
 // Setting the controls one by one says nothing about unsaved edits on the way.
-void ConfigDialog::recordToForm(const TrackerConfig& config) {
+void ConfigDialog::recordToForm(const TrackerConfig& record) {
     const QScopedValueRollback refilling(refilling_, true);
-    const int p = config.currentProfile & 1;
+    const int p = record.currentProfile & 1;
     for (const ProfileField& field : kProfileFields) {
         if (!field.isShown()) {
             continue;
         }
         const int id = field.control.id;
         visitValue(
-            config, field, p,
+            record, field, p,
             Overloaded{
                 [&]<std::size_t N>(const TextField<N>& text) { setEditText(id, textOf(text)); },
                 [&](const char& character) { setEditText(id, oneCharacter(character)); },
@@ -128,7 +128,7 @@ void ConfigDialog::recordToForm(const TrackerConfig& config) {
                     }
                 },
                 [&](const bool& flag) {
-                    setChecked(id, field.view != nullptr ? field.view->shown(config, p) : flag);
+                    setChecked(id, field.view != nullptr ? field.view->shown(record, p) : flag);
                 },
             });
     }

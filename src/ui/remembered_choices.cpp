@@ -6,8 +6,9 @@ namespace wl3::ui {
 
 namespace {
 
-const QString kFolderKey = QStringLiteral("files/lastFolder");
-const QString kPortKey = QStringLiteral("port/lastEntry");
+// Plain texts, which cannot fail as a QString built before main could.
+constexpr QLatin1StringView kFolderKey("files/lastFolder");
+constexpr QLatin1StringView kPortKey("port/lastEntry");
 
 } // namespace
 

@@ -5,8 +5,8 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QTimer>
-#include <cstdio>
 #include <cstdlib>
+#include <iostream>
 
 namespace wl3::ui {
 
@@ -28,7 +28,7 @@ StartOptions parseStartOptions(const QStringList& arguments) {
 
     StartOptions options;
     const auto fail = [](const std::string& why) {
-        std::fprintf(stderr, "wrenlink3config: %s\n", why.c_str());
+        std::cerr << "wrenlink3config: " << why << "\n";
         std::exit(EXIT_FAILURE);
     };
     if (parser.isSet(port)) {
