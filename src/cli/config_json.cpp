@@ -161,21 +161,21 @@ template <std::size_t N> std::string readValue(const Json& value, TextField<N>& 
     return readText(value, target);
 }
 
-// The characters of a key that a message quotes; a key may be a megabyte of anything.
-constexpr std::size_t kKeyShown = 40;
+// The characters of the input that a message quotes: a key or a number may be a megabyte.
+constexpr std::size_t kQuoteShown = 40;
 
 // A key as messages carry text, in Latin-1; a character beyond it as its code.
 std::string keyName(std::string_view key) {
     const auto characters = decodeUtf8(key);
     std::string name = "\"";
-    for (std::size_t i = 0; i < characters.size() && i < kKeyShown; ++i) {
+    for (std::size_t i = 0; i < characters.size() && i < kQuoteShown; ++i) {
         if (characters[i] > 0xFF) {
             name += codePointName(characters[i]);
         } else {
             name += static_cast<char>(characters[i]);
         }
     }
-    if (characters.size() > kKeyShown) {
+    if (characters.size() > kQuoteShown) {
         name += "...";
     }
     return name + '"';
@@ -228,7 +228,8 @@ std::string readConfig(const Json& document, TrackerConfig& config) {
 }
 
 // The parser's own words without its exception tag and its echo of the input, which may
-// hold bytes that are not text.
+// hold bytes that are not text. A number too large for a double is still quoted whole,
+// and a megabyte of digits makes no message: the quote is cut short.
 std::string parseErrorText(const nlohmann::json::exception& e) {
     std::string_view what = e.what();
     if (const auto tagEnd = what.find("] "); tagEnd != std::string_view::npos) {
@@ -237,7 +238,13 @@ std::string parseErrorText(const nlohmann::json::exception& e) {
     if (const auto echo = what.find("; last read"); echo != std::string_view::npos) {
         what = what.substr(0, echo);
     }
-    return "not valid JSON: " + std::string(what);
+    std::string text = "not valid JSON: " + std::string(what);
+    const auto open = text.find('\'');
+    const auto close = text.rfind('\'');
+    if (open != std::string::npos && close > open + 1 + kQuoteShown) {
+        text.replace(open + 1 + kQuoteShown, close - (open + 1 + kQuoteShown), "...");
+    }
+    return text;
 }
 
 } // namespace

@@ -219,6 +219,10 @@ TEST(ConfigJson, InvalidJsonSaysWhere) {
     EXPECT_EQ(error.rfind("not valid JSON: parse error at line 1, column 19", 0), 0u) << error;
     EXPECT_FALSE(configFromJsonText("", config, error));
     EXPECT_EQ(error.rfind("not valid JSON:", 0), 0u) << error;
+    // The parser quotes a number it cannot hold in full, which may be a megabyte long.
+    EXPECT_FALSE(
+        configFromJsonText("{\"calibration\": 1" + std::string(100'000, '0') + "}", config, error));
+    EXPECT_EQ(error, "not valid JSON: number overflow parsing '1" + std::string(39, '0') + "...'");
 }
 
 TEST(ConfigJson, InvalidUtf8IsNamedAndNotEchoed) {
