@@ -24,8 +24,10 @@ void startCatchingInterrupts() {
     struct sigaction action {};
     action.sa_handler = noteInterrupt;
     sigemptyset(&action.sa_mask);
-    // No SA_RESTART: a wait in progress returns early, and the exchange sees the stop.
-    action.sa_flags = 0;
+    // SA_RESTART so that a write to a slow or paused terminal is not cut short, which
+    // would lose the warning that follows; the port's waits (poll, select) return early
+    // all the same, and the exchange sees the stop.
+    action.sa_flags = SA_RESTART;
     sigaction(SIGINT, &action, &previousInterrupt);
     sigaction(SIGTERM, &action, &previousTerminate);
 }
