@@ -1,4 +1,5 @@
 #include "files/config_file.h"
+#include "support/messages_without_root.h"
 #include "support/recording_reporter.h"
 
 #include <array>
@@ -44,38 +45,12 @@ std::size_t entriesIn(const fs::path& folder) {
         std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
-// What a save shows, run by an unprivileged user: under root, in a child that has given
-// up root's rights, since root may write anything.
+// What a save shows, run by an unprivileged user.
 std::string savedAsUser(const fs::path& target) {
-    std::array<int, 2> pipeEnds{};
-    if (pipe(pipeEnds.data()) != 0) {
-        return "pipe failed";
-    }
-    const pid_t child = fork();
-    if (child == 0) {
-        close(pipeEnds[0]);
-        if (geteuid() == 0 && (setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
-            _exit(2);
-        }
-        test::RecordingReporter reporter;
+    return test::messagesWithoutRoot([&](test::RecordingReporter& reporter) {
         TrackerConfig config;
         saveConfigFile(target, config, reporter);
-        for (const auto& entry : reporter.entries) {
-            [[maybe_unused]] auto written =
-                write(pipeEnds[1], entry.text.data(), entry.text.size());
-        }
-        _exit(0);
-    }
-    close(pipeEnds[1]);
-    std::string shown;
-    std::array<char, 256> chunk{};
-    ssize_t got = 0;
-    while ((got = read(pipeEnds[0], chunk.data(), chunk.size())) > 0) {
-        shown.append(chunk.data(), static_cast<std::size_t>(got));
-    }
-    close(pipeEnds[0]);
-    waitpid(child, nullptr, 0);
-    return shown;
+    });
 }
 
 class SaveTargetTest : public ::testing::Test {

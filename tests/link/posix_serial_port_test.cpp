@@ -2,6 +2,7 @@
 #include "link/port_mapping.h"
 #include "link/pty_pair.h"
 #include "link/serial_link.h"
+#include "support/messages_without_root.h"
 #include "support/recording_reporter.h"
 
 #include <array>
@@ -224,39 +225,12 @@ INSTANTIATE_TEST_SUITE_P(
                        "still plugged in?)"}),
     [](const auto& info) { return info.param.name; });
 
-// What opening device shows to a user without root's rights: root may open any device,
-// so under root the open is tried in a child process that has given them up.
+// What opening device shows to a user without root's rights.
 std::string openMessageWithoutRoot(const std::string& device) {
-    std::array<int, 2> pipeEnds{};
-    if (pipe(pipeEnds.data()) != 0) {
-        return "pipe failed";
-    }
-    const pid_t child = fork();
-    if (child == 0) {
-        close(pipeEnds[0]);
-        constexpr uid_t kNobody = 65534;
-        if (geteuid() == 0 && (setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
-            _exit(2);
-        }
-        RecordingReporter reporter;
+    return test::messagesWithoutRoot([&](RecordingReporter& reporter) {
         SerialLink link(reporter, makeSystemSerialPort([&](int) { return device; }));
         link.openPort();
-        for (const auto& text : reporter.texts()) {
-            [[maybe_unused]] auto written = write(pipeEnds[1], text.data(), text.size());
-        }
-        _exit(0);
-    }
-    close(pipeEnds[1]);
-    std::string message;
-    std::array<char, 256> chunk{};
-    ssize_t got = 0;
-    while ((got = read(pipeEnds[0], chunk.data(), chunk.size())) > 0) {
-        message.append(chunk.data(), static_cast<std::size_t>(got));
-    }
-    close(pipeEnds[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    return message;
+    });
 }
 
 TEST(PosixSerialPortTest, APermissionErrorSaysHowToFixIt) {
