@@ -199,6 +199,15 @@ Status SerialLink::abandon(Status status) {
     return status;
 }
 
+// The tracker goes on sending what it started. Left on the line, the rest would arrive
+// after the next command's flush and be taken for that command's reply.
+void SerialLink::abandonReply(std::size_t unread) {
+    std::vector<std::uint8_t> rest(unread);
+    int received = 0;
+    port_->read(rest, received, [](int) { return true; });
+    closePort();
+}
+
 Status SerialLink::queryVersion(std::span<char> buffer) {
     beginPhase(ExchangePhase::CheckingTracker, sizeOf(kVersionCommand));
     if (openPort() != Status::Ok) {
@@ -216,7 +225,8 @@ Status SerialLink::queryVersion(std::span<char> buffer) {
         buffer[static_cast<std::size_t>(received)] = '\0';
     }
     if (stopped_) {
-        return abandon(Status::Stopped);
+        abandonReply(text.size() - static_cast<std::size_t>(received));
+        return Status::Stopped;
     }
     if (!startsWithVersionPrefix(buffer.first(static_cast<std::size_t>(received)))) {
         reporter_.errorBox("Wrenlink3 Not Found");
@@ -241,7 +251,7 @@ int SerialLink::readImageOnce(std::span<std::uint8_t> buffer, ExchangePhase phas
     }
     const int received = readBytes(buffer, true);
     if (stopped_) {
-        closePort();
+        abandonReply(buffer.size() - static_cast<std::size_t>(received));
         return 0;
     }
     return closePort() == Status::Ok ? received : 0;

@@ -66,6 +66,9 @@ private:
     bool stopNow();
     // Releases the port of an exchange that failed or was stopped.
     Status abandon(Status status);
+    // Releases the port of an exchange stopped while the tracker was replying, once the
+    // rest of the reply (at most unread bytes) has come and gone.
+    void abandonReply(std::size_t unread);
 
     Reporter& reporter_;
     std::unique_ptr<SerialPort> port_;

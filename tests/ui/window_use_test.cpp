@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -192,6 +193,36 @@ private slots:
         QVERIFY(mostBytes > 0);
         QVERIFY(paints > 10);
         QVERIFY(window.ui.dialog->findChild<QWidget*>(QStringLiteral("progress")) == nullptr);
+    }
+
+    // Cancel stops a read where it is: no box, the edits stay, and the port is free again.
+    void aCancelledReadKeepsTheFormAndFreesThePort() {
+        TrackerWindow window;
+        QVERIFY(window.tracker.ok());
+        window.ui.typeInto(kCallsign, "EDITED");
+        bool cancelled = false;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&] {
+            QWidget* progress = window.ui.dialog->findChild<QWidget*>(QStringLiteral("progress"));
+            if (!cancelled && progress != nullptr && progress->isVisible() &&
+                progress->findChild<QProgressBar*>(QStringLiteral("bytes"))->value() > 0 &&
+                progress->findChild<QLabel*>(QStringLiteral("phase"))->text() ==
+                    QStringLiteral("Reading the configuration")) {
+                cancelled = true;
+                QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+            }
+        });
+        watch.start(10);
+        window.ui.press(kReadConfiguration);
+        watch.stop();
+        QVERIFY(cancelled);
+        QCOMPARE(window.ui.takeReports(), QStringList{});
+        QCOMPARE(window.ui.edit(kCallsign)->text(), QStringLiteral("EDITED"));
+        QVERIFY(window.ui.dialog->isWindowModified());
+
+        window.ui.press(kReadConfiguration);
+        QCOMPARE(window.ui.takeReports(), QStringList{"Wrenlink3 Read: Read Successful"});
+        QCOMPARE(window.ui.edit(kCallsign)->text(), QStringLiteral("NOCALL"));
     }
 
     // No COM entry opens anything here: only the path given reaches the tracker.
