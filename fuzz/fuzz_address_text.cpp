@@ -1,4 +1,5 @@
 #include "config/address_field.h"
+#include "require.h"
 
 #include <cstdlib>
 #include <string>
@@ -7,15 +8,10 @@
 namespace {
 
 using namespace wl3;
+using fuzz::require;
 
 bool isAddressCharacter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-}
-
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "cli/config_json.h"
 #include "config/config_image.h"
 #include "discarding_reporter.h"
+#include "require.h"
 #include "text_checks.h"
 
 #include <array>
@@ -10,15 +11,10 @@
 namespace {
 
 using namespace wl3;
+using fuzz::require;
 
 // A refusal is one readable line, however long the key or text it names.
 constexpr std::size_t kLongestError = 512;
-
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 #include "discarding_reporter.h"
 #include "link/fake_serial_port.h"
 #include "link/serial_link.h"
+#include "require.h"
 
 #include <algorithm>
 #include <array>
@@ -15,6 +16,7 @@
 namespace {
 
 using namespace wl3;
+using fuzz::require;
 
 constexpr std::uint8_t kFailedRead = 0xFF;
 
@@ -27,12 +29,6 @@ enum Fault : std::uint8_t {
     kFailWrite = 1 << 5,
     kByteNotTaken = 1 << 6,
 };
-
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 std::shared_ptr<test::FakePortScript> scriptFrom(const std::uint8_t* data, std::size_t size) {
     auto script = std::make_shared<test::FakePortScript>();

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "config/tracker_config.h"
+#include "require.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace wl3::fuzz {
 
@@ -13,10 +13,8 @@ inline void requireTerminatedTexts(const TrackerConfig& config) {
         return std::find(field.begin(), field.end(), '\0') != field.end();
     };
     for (int p = 0; p < kProfileCount; ++p) {
-        if (!terminated(config.callsign[p]) || !terminated(config.digiPath[p]) ||
-            !terminated(config.statusText[p])) {
-            std::abort();
-        }
+        require(terminated(config.callsign[p]) && terminated(config.digiPath[p]) &&
+                terminated(config.statusText[p]));
     }
 }
 

@@ -1,18 +1,14 @@
+#include "cli/temp_dir.h"
 #include "files/config_file.h"
 #include "support/messages_without_root.h"
 #include "support/recording_reporter.h"
 
-#include <array>
-#include <fcntl.h>
-#include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <string>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -22,17 +18,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using Entries = std::vector<test::RecordingReporter::Entry>;
+using test::readAll;
+using test::writeAll;
 
 constexpr uid_t kNobody = 65534;
-
-std::string readAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void writeAll(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 struct stat statOf(const fs::path& path) {
     struct stat info {};
@@ -56,15 +45,10 @@ std::string savedAsUser(const fs::path& target) {
 class SaveTargetTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("wl3-target-" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
         fs::create_directories(folder / "elsewhere");
         // Open to the unprivileged user of savedAsUser, but not a shared sticky folder.
         fs::permissions(folder, fs::perms::all);
     }
-    void TearDown() override { fs::remove_all(folder); }
 
     Status save(const fs::path& target) {
         TrackerConfig config;
@@ -75,7 +59,8 @@ protected:
         return "Failed to open file\n" + target.string() + ": " + reason;
     }
 
-    fs::path folder;
+    test::TempDir dir;
+    fs::path folder = dir.path();
     test::RecordingReporter reporter;
 };
 
