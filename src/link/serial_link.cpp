@@ -69,6 +69,10 @@ void SerialLink::setObserver(ExchangeObserver& observer) {
     observer_ = &observer;
 }
 
+void SerialLink::clearObserver() {
+    observer_ = &unobserved();
+}
+
 Status SerialLink::openPort() {
     stopped_ = false;
     if (port_->isOpen()) {

@@ -35,6 +35,8 @@ public:
 
     // From now on; observer must outlive its use here. Until then, nobody watches.
     void setObserver(ExchangeObserver& observer);
+    // Nobody watches again, as before the first setObserver.
+    void clearObserver();
 
     // Whether the last exchange ended because the observer asked it to stop. The
     // operations then fail (0 bytes, or Status::Stopped) and report nothing.

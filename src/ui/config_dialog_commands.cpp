@@ -112,8 +112,7 @@ Status ConfigDialog::runDeviceCommand(Stopping stopping, const DeviceCommand& co
     progress.open();
     ended.exec();
     worker->wait();
-    static ExchangeObserver nobody;
-    link_.setObserver(nobody);
+    link_.clearObserver();
     config_ = record;
     return status;
 }
