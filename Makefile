@@ -41,16 +41,23 @@ analyse: build
 	@scripts/install-deps analyse
 	scripts/run-analysers build/default
 
+# wl3.exe, the window and the installer for Windows. The window needs Qt for Windows, which
+# scripts/build-qt-windows builds from Debian's sources the first time (about 45 minutes)
+# and keeps outside the clone.
 windows:
 	@scripts/install-deps windows
-	cmake --preset windows
+	scripts/build-qt-windows
+	cmake --preset windows -DCMAKE_PREFIX_PATH="$$(scripts/build-qt-windows --print-prefix)"
 	cmake --build --preset windows
+	cpack --preset windows
 
-# The Windows build under Wine, against the simulated tracker built for this machine.
+# The Windows build under Wine: the test programs, wl3.exe and the window against the
+# simulated tracker built for this machine, then the installer's round trip.
 windows-test: windows
 	cmake --preset run
 	cmake --build --preset run --target tracker-sim
 	scripts/wine-tests build/windows build/run
+	scripts/wine-install-test build/windows
 
 bench: build
 	scripts/run-benchmarks build/default

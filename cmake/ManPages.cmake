@@ -1,6 +1,10 @@
 # Installs a man page compressed, as Debian's policy and man-db expect. gzip -n keeps the
 # file's name and time out of the archive, so that the package builds the same every time.
+# Windows has no man; there the programs' --help stands in.
 function(wl3_install_man_page source)
+    if(WIN32)
+        return()
+    endif()
     get_filename_component(name ${source} NAME)
     set(compressed ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz)
     add_custom_command(

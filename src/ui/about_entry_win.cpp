@@ -32,7 +32,11 @@ public:
         }
         AboutDialog dialog(&window_);
         dialog.exec();
-        *result = 0;
+        // The item's command arrives posted, as a picked menu item's does, and a posted
+        // message comes to the filter without a result to set.
+        if (result != nullptr) {
+            *result = 0;
+        }
         return true;
     }
 

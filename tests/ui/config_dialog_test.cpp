@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QStyleOptionButton>
+#include <QSysInfo>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
@@ -156,6 +157,11 @@ private slots:
     }
 
     void noTextIsClippedInTheFontInUse() {
+        if (QSysInfo::kernelType() == QStringLiteral("winnt") &&
+            QGuiApplication::platformName() == QStringLiteral("offscreen")) {
+            QSKIP("Windows' offscreen platform measures text with FreeType's full hinting, "
+                  "which no one sees on a Windows display");
+        }
         DialogDriver ui;
         QCOMPARE(clippedLabels(*ui.dialog), QStringList());
         for (QCheckBox* box : ui.dialog->findChildren<QCheckBox*>()) {
@@ -315,6 +321,9 @@ private slots:
     }
 
     void aboutEntryOpensTheAboutBox() {
+        if (QSysInfo::kernelType() == QStringLiteral("winnt")) {
+            QSKIP("Windows has the item in the system menu: windows_platform_test.cpp");
+        }
         DialogDriver ui;
         const QList<QAction*> actions = ui.dialog->actions();
         QCOMPARE(actions.size(), 1);

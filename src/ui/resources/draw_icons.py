@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the program icon as 16- and 32-pixel XPM images in the 16 standard colours.
+"""Draws the program icon as 16- and 32-pixel XPM images in the 16 standard colours, and
+both images once more as the Windows icon file wrenlink3config.ico.
 
 A tracker box with a status light, an antenna and two radio waves. The desktop's SVG,
 wrenlink3config.svg beside this script, shows the same picture; keep them alike.
@@ -7,6 +8,7 @@ Run from this folder: ./draw_icons.py
 """
 
 import math
+import struct
 
 PALETTE = {
     ".": "None",
@@ -53,6 +55,29 @@ class Canvas:
                 if sideways and abs(math.hypot(dx, dy) - radius) <= width / 2:
                     self.put(x, y, colour)
 
+    def ico_image(self):
+        """The image as an icon file holds it: a 4-bit bitmap of twice the height (colours,
+        then a 1-bit mask where transparent), rows bottom up, each padded to four bytes."""
+        colours = []
+        for c in "kndrwbgyos":
+            if PALETTE[c] not in colours:
+                colours.append(PALETTE[c])
+        colours += ["#000000"] * (16 - len(colours))
+        index = {c: colours.index(PALETTE[c]) for c in PALETTE if c != "."}
+        header = struct.pack("<IiiHHIIiiII", 40, self.size, 2 * self.size, 1, 4, 0, 0, 0, 0,
+                             16, 0)
+        palette = b"".join(bytes((int(c[5:7], 16), int(c[3:5], 16), int(c[1:3], 16), 0))
+                           for c in colours)
+        xor, mask = b"", b""
+        for row in reversed(self.pixels):
+            nibbles = [0 if c == "." else index[c] for c in row]
+            line = bytes(a << 4 | b for a, b in zip(nibbles[::2], nibbles[1::2]))
+            xor += line.ljust((len(line) + 3) // 4 * 4, b"\0")
+            bits = int("".join("1" if c == "." else "0" for c in row), 2)
+            line = bits.to_bytes(self.size // 8, "big")
+            mask += line.ljust((len(line) + 3) // 4 * 4, b"\0")
+        return header + palette + xor + mask
+
     def xpm(self, name):
         used = sorted({c for row in self.pixels for c in row})
         lines = [f'"{self.size} {self.size} {len(used)} 1",']
@@ -92,7 +117,21 @@ def draw16():
     return c
 
 
+def ico(canvases):
+    images = [c.ico_image() for c in canvases]
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    offset = len(directory) + 16 * len(images)
+    for canvas, image in zip(canvases, images):
+        directory += struct.pack("<BBBBHHII", canvas.size, canvas.size, 16, 0, 1, 4, len(image),
+                                 offset)
+        offset += len(image)
+    return directory + b"".join(images)
+
+
 if __name__ == "__main__":
-    for size, canvas in ((16, draw16()), (32, draw32())):
-        with open(f"wrenlink3config-{size}.xpm", "w", encoding="ascii") as out:
-            out.write(canvas.xpm(f"wrenlink3config_{size}"))
+    canvases = (draw32(), draw16())
+    for canvas in canvases:
+        with open(f"wrenlink3config-{canvas.size}.xpm", "w", encoding="ascii") as out:
+            out.write(canvas.xpm(f"wrenlink3config_{canvas.size}"))
+    with open("wrenlink3config.ico", "wb") as out:
+        out.write(ico(canvases))
