@@ -3,7 +3,7 @@
 # test tools; `make test` builds everything with the tests (build/default). The rest serve
 # packaging, development and CI.
 .PHONY: deps run test build test-sanitize fuzz analyse windows windows-test bench screenshot \
-	package check-package install clean
+	screenshot-windows package check-package install clean
 
 FUZZ_SECONDS ?= 30
 
@@ -65,6 +65,9 @@ bench: build
 screenshot: build
 	@scripts/install-deps screenshot
 	scripts/screenshot build/default docs/screenshot.png docs/screenshot-reading.png
+
+screenshot-windows: windows
+	scripts/screenshot-windows build/windows docs/screenshot-windows.png
 
 package:
 	@scripts/install-deps package

@@ -41,8 +41,8 @@ std::vector<MenuItem> systemMenuOf(QWidget& window) {
         info.dwTypeData = text;
         info.cch = UINT(std::size(text));
         if (GetMenuItemInfoW(menu, UINT(position), TRUE, &info)) {
-            items.push_back({(info.fType & MFT_SEPARATOR) != 0, info.wID,
-                             QString::fromWCharArray(text)});
+            items.push_back(
+                {(info.fType & MFT_SEPARATOR) != 0, info.wID, QString::fromWCharArray(text)});
         }
     }
     return items;
@@ -67,9 +67,8 @@ private slots:
     void systemMenuEndsWithASeparatorAndTheAboutItem() {
         const std::vector<MenuItem> items = systemMenuOf(*window_);
         QVERIFY(items.size() >= 3);
-        QVERIFY(std::ranges::any_of(items, [](const MenuItem& item) {
-            return item.command == SC_CLOSE;
-        }));
+        QVERIFY(std::ranges::any_of(items,
+                                    [](const MenuItem& item) { return item.command == SC_CLOSE; }));
         QVERIFY(items[items.size() - 2].separator);
         QCOMPARE(items.back().command, UINT(0x10));
         QCOMPARE(items.back().text, QStringLiteral("&About WrenlinkIIConfig..."));
