@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that run the Windows build under Wine. The caller sets WINEPREFIX
 # and work, a scratch folder of its own, and calls stop_wine when it ends.
 
@@ -27,7 +28,8 @@ start_display() {
   display_pid=$!
   for _ in $(seq 100); do
     if [ -s "$work/display" ]; then
-      export DISPLAY=":$(head -n 1 "$work/display")"
+      DISPLAY=":$(head -n 1 "$work/display")"
+      export DISPLAY
       return
     fi
     sleep 0.1
