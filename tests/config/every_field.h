@@ -21,7 +21,7 @@ inline void setEveryField(TrackerConfig& config, int p, bool shownOnly = false) 
         visitValue(config, field, p,
                    Overloaded{
                        [&]<std::size_t N>(TextField<N>& text) {
-                           setText(text, "F" + std::to_string(serial));
+                           setText(text, std::string("F").append(std::to_string(serial)));
                        },
                        [&](char& character) { character = static_cast<char>('a' + serial % 26); },
                        [&](int& number) {
