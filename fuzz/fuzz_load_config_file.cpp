@@ -1,6 +1,6 @@
 #include "config/config_image.h"
-#include "discarding_reporter.h"
 #include "files/config_file.h"
+#include "support/discarding_reporter.h"
 #include "text_checks.h"
 
 #include <cstdlib>
@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
     const std::string& path = scratch.path;
-    fuzz::DiscardingReporter reporter;
+    test::DiscardingReporter reporter;
     TrackerConfig loaded;
     loaded.calibration = 12345;
     const TrackerConfig before = loaded;

@@ -2,7 +2,7 @@
 #include "command_run.h"
 #include "files/config_file.h"
 #include "sim_process.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 

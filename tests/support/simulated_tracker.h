@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sim_process.h"
+#include "support/temp_dir.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -18,13 +19,9 @@ namespace wl3::test {
 class SimulatedTracker {
 public:
     explicit SimulatedTracker(std::vector<std::string> options = {})
-        : base_(uniqueBase()), stateFile_(base_ + ".wl3"), logFile_(base_ + ".log"),
+        : stateFile_((folder_ / "tracker.wl3").string()),
+          logFile_((folder_ / "tracker.log").string()),
           process_(WL3_TRACKER_SIM, withStateFile(std::move(options), stateFile_), logFile_) {}
-
-    ~SimulatedTracker() {
-        std::remove(stateFile_.c_str());
-        std::remove(logFile_.c_str());
-    }
 
     SimulatedTracker(const SimulatedTracker&) = delete;
     SimulatedTracker& operator=(const SimulatedTracker&) = delete;
@@ -46,19 +43,13 @@ public:
     }
 
 private:
-    static std::string uniqueBase() {
-        static int instance = 0;
-        return (std::filesystem::temp_directory_path() / "wl3-sim-").string() +
-               std::to_string(getpid()) + "-" + std::to_string(++instance);
-    }
-
     static std::vector<std::string> withStateFile(std::vector<std::string> options,
                                                   const std::string& stateFile) {
         options.insert(options.begin(), {"--state-file", stateFile});
         return options;
     }
 
-    std::string base_;
+    TempDir folder_; // made before, and removed after, the simulator that writes there
     std::string stateFile_;
     std::string logFile_;
     sim::SimProcess process_;

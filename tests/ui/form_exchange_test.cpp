@@ -1,6 +1,6 @@
-#include "config/every_field.h"
 #include "config/record_printer.h"
 #include "dialog_driver.h"
+#include "support/every_field.h"
 
 #include <QLineEdit>
 #include <sstream>

@@ -1,4 +1,4 @@
-#include "link/port_description_windows.h"
+#include "link/port_description.h"
 
 #include <algorithm>
 #include <cctype>
