@@ -1,5 +1,5 @@
-#include "cli/config_json.h"
 #include "config/config_image.h"
+#include "formats/config_json.h"
 #include "require.h"
 #include "support/discarding_reporter.h"
 #include "text_checks.h"

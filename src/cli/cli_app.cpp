@@ -1,9 +1,9 @@
 #include "cli/cli_app.h"
 
 #include "cli/commands.h"
-#include "cli/config_io.h"
 #include "cli/progress.h"
 #include "cli/stderr_reporter.h"
+#include "formats/config_io.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>

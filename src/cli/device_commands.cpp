@@ -1,12 +1,12 @@
 #include "commands/device_commands.h"
 
 #include "cli/commands.h"
-#include "cli/config_io.h"
 #include "cli/interrupts.h"
-#include "cli/text_encoding.h"
 #include "files/config_file.h"
 #include "files/output_check.h"
 #include "files/whole_file.h"
+#include "formats/config_io.h"
+#include "formats/text_encoding.h"
 #include "link/port_access.h"
 #include "link/port_mapping.h"
 

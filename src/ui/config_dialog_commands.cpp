@@ -28,7 +28,9 @@ std::optional<std::filesystem::path> droppedConfigFile(const QMimeData* data) {
         return std::nullopt;
     }
     const QString path = data->urls().constFirst().toLocalFile();
-    if (!path.endsWith(QStringLiteral(".wl3"), Qt::CaseInsensitive)) {
+    const QString extension =
+        QString::fromLatin1(kConfigFileExtension.data(), qsizetype(kConfigFileExtension.size()));
+    if (!path.endsWith(extension, Qt::CaseInsensitive)) {
         return std::nullopt;
     }
     return std::filesystem::path(path.toStdU16String());

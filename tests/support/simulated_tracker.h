@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/config_file_header.h"
 #include "sim_process.h"
 #include "support/temp_dir.h"
 
@@ -15,7 +16,7 @@
 namespace wl3::test {
 
 // tracker-sim for one test, with its log and the image it holds at hand. Needs the
-// tracker_sim_process target; works under any test framework.
+// tracker_sim_process and wl3_files targets; works under any test framework.
 class SimulatedTracker {
 public:
     explicit SimulatedTracker(std::vector<std::string> options = {})
@@ -38,8 +39,9 @@ public:
     // The image it holds, from its state file (written whole at start and after each write).
     std::vector<std::uint8_t> storedImage() const {
         std::ifstream file(stateFile_, std::ios::binary);
-        std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
-        return bytes.size() < 8 ? bytes : std::vector<std::uint8_t>(bytes.begin() + 8, bytes.end());
+        const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+        const std::string_view image = configFileImage(bytes);
+        return {image.begin(), image.end()};
     }
 
 private:

@@ -1,5 +1,5 @@
-#include "cli/config_json.h"
 #include "config/record_printer.h"
+#include "formats/config_json.h"
 #include "support/case_names.h"
 #include "support/every_field.h"
 
