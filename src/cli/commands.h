@@ -1,8 +1,8 @@
 #pragma once
 
-#include "commands/port_choice.h"
 #include "config/reporter.h"
 #include "link/exchange_observer.h"
+#include "link/port_choice.h"
 #include "link/serial_link.h"
 
 #include <filesystem>
@@ -54,7 +54,7 @@ int runExport(const CommandContext& context, const std::filesystem::path& file,
 int runImport(const CommandContext& context, const std::filesystem::path& input,
               const std::filesystem::path& output);
 
-// The devices COM1 to COM4 open on this machine, and every serial device found.
+// The devices the COM ports open on this machine, and every serial device found.
 int runPorts(const CommandContext& context);
 
 // The tracker's answer to the version query.

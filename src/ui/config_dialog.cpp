@@ -18,17 +18,13 @@ namespace wl3::ui {
 ConfigDialog::ConfigDialog(const ConfigDialogServices& services, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      reporter_(services.reporter), fileDialogs_(services.fileDialogs), choices_(services.choices),
-      appIcon_(appIcon()),
-      // The fifth COM entry, a device given by its path, opens as port 1.
-      link_(reporter_, makeSystemSerialPort([this, resolver = services.portResolver](int port) {
-                return portDevice_.empty() ? resolver(port) : portDevice_;
-            })) {
+      reporter_(services.reporter), fileDialogs_(services.fileDialogs),
+      portResolver_(services.portResolver), choices_(services.choices), appIcon_(appIcon()) {
     setWindowTitle(QString::fromLatin1(kWindowTitle.data(), qsizetype(kWindowTitle.size())) +
                    QStringLiteral("[*]"));
     setFont(windowFont());
     setAcceptDrops(true);
-    buildControls(services.portResolver);
+    buildControls();
     initDialog();
     connectHandlers();
 }
@@ -40,12 +36,16 @@ QWidget* ConfigDialog::control(int id) const {
     return found == controls_.end() ? nullptr : found->second;
 }
 
+PortComboBox* ConfigDialog::ports() const {
+    return static_cast<PortComboBox*>(control(kComPort));
+}
+
 QTabBar* ConfigDialog::profileTabs() const {
     return static_cast<QTabBar*>(control(kProfileTabs));
 }
 
 // The group frames first, so that the form is drawn over them; the tabs go beneath both.
-void ConfigDialog::buildControls(const PortResolver& resolver) {
+void ConfigDialog::buildControls() {
     DialogBuilder builder(*this, baseUnitsOf(font()));
     setFixedSize(duToPixelsX(kClientSize.width, builder.units()),
                  duToPixelsY(kClientSize.height, builder.units()));
@@ -54,7 +54,7 @@ void ConfigDialog::buildControls(const PortResolver& resolver) {
     }
     for (const ControlRow& row : configDialogRows()) {
         QWidget* widget = row.id == kComPort
-                              ? builder.addControl(row, *new PortComboBox(resolver, this))
+                              ? builder.addControl(row, *new PortComboBox(portResolver_, this))
                               : builder.addControl(row);
         controls_.emplace(row.id, widget);
     }
@@ -75,10 +75,9 @@ void ConfigDialog::buildControls(const PortResolver& resolver) {
 void ConfigDialog::initDialog() {
     addAboutEntry(*this);
     setWindowIcon(appIcon_);
-    auto* ports = static_cast<PortComboBox*>(comboBox(kComPort));
-    const int remembered = choices_ != nullptr ? ports->findText(choices_->portEntry()) : -1;
-    ports->setCurrentIndex(std::max(remembered, 0));
-    ports->refreshDeviceTips();
+    const int remembered = choices_ != nullptr ? ports()->findText(choices_->portEntry()) : -1;
+    ports()->setCurrentIndex(std::max(remembered, 0));
+    ports()->refreshDeviceTips();
     config_.currentProfile = profileTabs()->currentIndex() & 1;
     recordToForm();
     markSaved();
@@ -86,13 +85,7 @@ void ConfigDialog::initDialog() {
 }
 
 void ConfigDialog::choosePort(const PortChoice& choice) {
-    auto* ports = static_cast<PortComboBox*>(comboBox(kComPort));
-    if (choice.devicePath.empty()) {
-        ports->setCurrentIndex(choice.portNumber - 1);
-        return;
-    }
-    ports->addDevice(choice.devicePath);
-    ports->setCurrentIndex(ports->count() - 1);
+    ports()->choose(choice);
 }
 
 void ConfigDialog::connectHandlers() {
@@ -128,10 +121,10 @@ void ConfigDialog::connectHandlers() {
             connect(list, &QComboBox::currentIndexChanged, this, &ConfigDialog::updateModifiedMark);
         }
     }
-    connect(comboBox(kComPort), &QComboBox::activated, this, [this](int index) {
-        auto* ports = static_cast<PortComboBox*>(comboBox(kComPort));
-        if (choices_ != nullptr && ports->addedDevice(index).empty()) {
-            choices_->setPortEntry(ports->itemText(index));
+    // A COM entry is remembered; a device path is for this run only.
+    connect(ports(), &QComboBox::activated, this, [this](int index) {
+        if (choices_ != nullptr && ports()->choiceAt(index).devicePath.empty()) {
+            choices_->setPortEntry(ports()->itemText(index));
         }
     });
 }

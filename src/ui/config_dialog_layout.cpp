@@ -11,7 +11,7 @@ namespace {
 // clang-format off
 constexpr std::array<ControlRow, 12> kWindowRows{{
     tabsRow(kProfileTabs, "profileTabs", {5, 5, 390, 216}, kProfileTabTexts),
-    listRow(kComPort, "comPort", {15, 234, 65, 65}, {}, kComPortItems),
+    listRow(kComPort, "comPort", {15, 234, 65, 65}, {}, kComPortNames),
     pushButtonRow(kReadVersion, "readVersion", "Read Version", {15, 249, 65, 12}),
     pushButtonRow(kReadConfiguration, "readConfiguration", "Read Configuration", {90, 234, 65, 12}),
     pushButtonRow(kWriteConfiguration, "writeConfiguration", "Write Configuration", {90, 249, 65, 12}),

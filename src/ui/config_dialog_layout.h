@@ -2,6 +2,7 @@
 
 #include "config/form_layout.h"
 #include "config/profile_fields.h"
+#include "link/port_choice.h"
 
 #include <array>
 #include <span>
@@ -26,8 +27,6 @@ inline constexpr int kLoad = 1043;
 inline constexpr std::string_view kWindowTitle = "Wrenlink3Config";
 inline constexpr DuRect kClientSize{0, 0, 402, 271};
 inline constexpr Caption kWebAddress{"", {339, 226, 58, 13}};
-
-inline constexpr std::array<std::string_view, 4> kComPortItems{"COM1", "COM2", "COM3", "COM4"};
 
 // Every control: the form's, then the window's own, in keyboard order.
 std::span<const ControlRow> configDialogRows();

@@ -47,8 +47,8 @@ protected:
 
 TEST_F(PtyTest, EveryByteValuePassesUnchangedBothWays) {
     auto port = makeSystemSerialPort(toPty());
-    std::string reason;
-    ASSERT_TRUE(port->open(1, reason)) << reason;
+    const std::optional<PortOpenError> error = port->open(1);
+    ASSERT_FALSE(error) << openFailureText(*error);
     ASSERT_TRUE(port->readSettings());
     ASSERT_TRUE(port->applyLineSettings());
     ASSERT_TRUE(port->applyTimeouts());

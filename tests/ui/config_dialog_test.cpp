@@ -108,7 +108,7 @@ private slots:
         };
         check(kMicEMessage, kMicEMessageItems);
         check(kMicEPath, kMicEPathItems);
-        check(kComPort, kComPortItems);
+        check(kComPort, kComPortNames);
         QCOMPARE(ui.list(kMicEPath)->itemText(12), QStringLiteral("North + WIDE"));
     }
 
