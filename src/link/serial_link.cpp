@@ -78,6 +78,8 @@ Status SerialLink::openPort() {
         return Status::Failed;
     }
     if (const std::optional<PortOpenError> error = port_->open(portNumber_)) {
+        // "Count not aquire" is misspelt on purpose: the original program's texts are kept
+        // letter for letter.
         std::string text = "Count not aquire Com Port";
         if (const std::string reason = openFailureText(*error); !reason.empty()) {
             text += '\n' + reason;

@@ -37,11 +37,11 @@ QWidget* ConfigDialog::control(int id) const {
 }
 
 PortComboBox* ConfigDialog::ports() const {
-    return static_cast<PortComboBox*>(control(kComPort));
+    return static_cast<PortComboBox*>(control(ids::kComPort));
 }
 
 QTabBar* ConfigDialog::profileTabs() const {
-    return static_cast<QTabBar*>(control(kProfileTabs));
+    return static_cast<QTabBar*>(control(ids::kProfileTabs));
 }
 
 // The group frames first, so that the form is drawn over them; the tabs go beneath both.
@@ -53,7 +53,7 @@ void ConfigDialog::buildControls() {
         builder.addGroupBox(group.title, group.rect);
     }
     for (const ControlRow& row : configDialogRows()) {
-        QWidget* widget = row.id == kComPort
+        QWidget* widget = row.id == ids::kComPort
                               ? builder.addControl(row, *new PortComboBox(portResolver_, this))
                               : builder.addControl(row);
         controls_.emplace(row.id, widget);
@@ -68,8 +68,8 @@ void ConfigDialog::buildControls() {
                                     QStringLiteral(" Enable"));
         }
     }
-    control(kProfileTabs)->setAccessibleName(QStringLiteral("Profile"));
-    control(kComPort)->setAccessibleName(QStringLiteral("COM Port"));
+    control(ids::kProfileTabs)->setAccessibleName(QStringLiteral("Profile"));
+    control(ids::kComPort)->setAccessibleName(QStringLiteral("COM Port"));
 }
 
 void ConfigDialog::initDialog() {
@@ -81,7 +81,7 @@ void ConfigDialog::initDialog() {
     config_.currentProfile = profileTabs()->currentIndex() & 1;
     recordToForm();
     markSaved();
-    control(kCallsign)->setFocus();
+    control(ids::kCallsign)->setFocus();
 }
 
 void ConfigDialog::choosePort(const PortChoice& choice) {
@@ -94,22 +94,22 @@ void ConfigDialog::connectHandlers() {
         connect(static_cast<QAbstractButton*>(control(id)), &QAbstractButton::clicked, this,
                 handler);
     };
-    onClick(kSmartBeaconingEnable, &ConfigDialog::onSmartBeaconingEnable);
-    onClick(kTimeSlottingEnable, &ConfigDialog::onTimeSlottingEnable);
-    onClick(kMicEEnable, &ConfigDialog::onEnableToggled);
-    onClick(kPowerSwitchEnable, &ConfigDialog::onEnableToggled);
-    onClick(kTimestampDhm, &ConfigDialog::onTimestampDhm);
-    onClick(kTimestampHms, &ConfigDialog::onTimestampHms);
-    onClick(kReadVersion, &ConfigDialog::onReadVersion);
-    onClick(kReadConfiguration, &ConfigDialog::onReadConfiguration);
-    onClick(kWriteConfiguration, &ConfigDialog::onWriteConfiguration);
-    onClick(kSend1200Hz, &ConfigDialog::onSend1200Hz);
-    onClick(kSend2200Hz, &ConfigDialog::onSend2200Hz);
-    onClick(kSendBoth, &ConfigDialog::onSendBoth);
-    onClick(kStopSending, &ConfigDialog::onStopSending);
-    onClick(kLoad, &ConfigDialog::onLoad);
-    onClick(kSave, &ConfigDialog::onSave);
-    onClick(kExit, &QDialog::accept);
+    onClick(ids::kSmartBeaconingEnable, &ConfigDialog::onSmartBeaconingEnable);
+    onClick(ids::kTimeSlottingEnable, &ConfigDialog::onTimeSlottingEnable);
+    onClick(ids::kMicEEnable, &ConfigDialog::onEnableToggled);
+    onClick(ids::kPowerSwitchEnable, &ConfigDialog::onEnableToggled);
+    onClick(ids::kTimestampDhm, &ConfigDialog::onTimestampDhm);
+    onClick(ids::kTimestampHms, &ConfigDialog::onTimestampHms);
+    onClick(ids::kReadVersion, &ConfigDialog::onReadVersion);
+    onClick(ids::kReadConfiguration, &ConfigDialog::onReadConfiguration);
+    onClick(ids::kWriteConfiguration, &ConfigDialog::onWriteConfiguration);
+    onClick(ids::kSend1200Hz, &ConfigDialog::onSend1200Hz);
+    onClick(ids::kSend2200Hz, &ConfigDialog::onSend2200Hz);
+    onClick(ids::kSendBoth, &ConfigDialog::onSendBoth);
+    onClick(ids::kStopSending, &ConfigDialog::onStopSending);
+    onClick(ids::kLoad, &ConfigDialog::onLoad);
+    onClick(ids::kSave, &ConfigDialog::onSave);
+    onClick(ids::kExit, &QDialog::accept);
     // Whatever changes in the form may change whether something is unsaved.
     for (const ProfileField& field : kProfileFields) {
         QWidget* widget = field.isShown() ? control(field.control.id) : nullptr;
@@ -151,15 +151,15 @@ void ConfigDialog::onProfileTabChange() {
 }
 
 void ConfigDialog::onSmartBeaconingEnable() {
-    if (isChecked(kSmartBeaconingEnable)) {
-        setChecked(kTimeSlottingEnable, false);
+    if (isChecked(ids::kSmartBeaconingEnable)) {
+        setChecked(ids::kTimeSlottingEnable, false);
     }
     updateEnables();
 }
 
 void ConfigDialog::onTimeSlottingEnable() {
-    if (isChecked(kTimeSlottingEnable)) {
-        setChecked(kSmartBeaconingEnable, false);
+    if (isChecked(ids::kTimeSlottingEnable)) {
+        setChecked(ids::kSmartBeaconingEnable, false);
     }
     updateEnables();
 }
@@ -169,14 +169,14 @@ void ConfigDialog::onEnableToggled() {
 }
 
 void ConfigDialog::onTimestampDhm() {
-    if (isChecked(kTimestampDhm)) {
-        setChecked(kTimestampHms, false);
+    if (isChecked(ids::kTimestampDhm)) {
+        setChecked(ids::kTimestampHms, false);
     }
 }
 
 void ConfigDialog::onTimestampHms() {
-    if (isChecked(kTimestampHms)) {
-        setChecked(kTimestampDhm, false);
+    if (isChecked(ids::kTimestampHms)) {
+        setChecked(ids::kTimestampDhm, false);
     }
 }
 

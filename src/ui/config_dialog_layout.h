@@ -8,9 +8,9 @@
 #include <span>
 #include <string_view>
 
-namespace wl3::ui {
+// The window's own controls, beside the form's in the table of profile fields.
+namespace wl3::ids {
 
-// The window's own controls; the form's are in the table of profile fields.
 inline constexpr int kExit = 1;
 inline constexpr int kReadConfiguration = 1000;
 inline constexpr int kWriteConfiguration = 1001;
@@ -23,6 +23,10 @@ inline constexpr int kSendBoth = 1007;
 inline constexpr int kSave = 1013;
 inline constexpr int kProfileTabs = 1034;
 inline constexpr int kLoad = 1043;
+
+} // namespace wl3::ids
+
+namespace wl3::ui {
 
 inline constexpr std::string_view kWindowTitle = "Wrenlink3Config";
 inline constexpr DuRect kClientSize{0, 0, 402, 271};

@@ -14,6 +14,7 @@
 #include <vector>
 
 using namespace wl3;
+using namespace wl3::ids;
 using namespace wl3::ui;
 using wl3::test::DialogDriver;
 

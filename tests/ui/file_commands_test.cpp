@@ -9,6 +9,7 @@
 #include <filesystem>
 
 using namespace wl3;
+using namespace wl3::ids;
 using namespace wl3::ui;
 using wl3::test::DialogDriver;
 using wl3::test::ModalScript;

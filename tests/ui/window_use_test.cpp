@@ -23,6 +23,7 @@
 #include <set>
 
 using namespace wl3;
+using namespace wl3::ids;
 using namespace wl3::ui;
 using wl3::test::DialogDriver;
 using wl3::test::ModalScript;
