@@ -1,8 +1,8 @@
 #include "cli/cli_app.h"
 
-#include "cli/commands.h"
 #include "cli/progress.h"
 #include "cli/stderr_reporter.h"
+#include "cli/subcommands.h"
 #include "formats/config_io.h"
 
 #include <CLI/CLI.hpp>

@@ -1,5 +1,5 @@
-#include "cli/commands.h"
 #include "cli/config_show.h"
+#include "cli/subcommands.h"
 #include "files/config_file.h"
 #include "files/file_messages.h"
 #include "files/output_check.h"

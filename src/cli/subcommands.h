@@ -9,6 +9,9 @@
 #include <ostream>
 #include <string_view>
 
+// The subcommands of wl3 (show, export, import, ports, version, read, write, tone): each
+// is a run of the shared layers below for one command line. The device ones are in
+// device_subcommands.cpp, the rest in file_subcommands.cpp.
 namespace wl3 {
 
 inline constexpr int kExitOk = 0;

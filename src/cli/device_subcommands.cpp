@@ -1,7 +1,6 @@
-#include "commands/device_commands.h"
-
-#include "cli/commands.h"
 #include "cli/interrupts.h"
+#include "cli/subcommands.h"
+#include "commands/device_commands.h"
 #include "files/config_file.h"
 #include "files/output_check.h"
 #include "files/whole_file.h"
