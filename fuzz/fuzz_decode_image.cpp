@@ -1,5 +1,5 @@
 #include "config/config_image.h"
-#include "discarding_reporter.h"
+#include "support/discarding_reporter.h"
 #include "text_checks.h"
 
 #include <vector>
@@ -17,7 +17,7 @@ void requireWithinLimit(std::string_view text, int limit) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    fuzz::DiscardingReporter reporter;
+    test::DiscardingReporter reporter;
     TrackerConfig config;
     if (size != static_cast<std::size_t>(kImageSize)) {
         const std::vector<std::uint8_t> other(data, data + size);

@@ -1,6 +1,6 @@
 #include "config/config_image.h"
 #include "config/profile_fields.h"
-#include "discarding_reporter.h"
+#include "support/discarding_reporter.h"
 #include "text_checks.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TrackerConfig config = recordFrom(input);
     // Exactly the image's size, so that a write past it is an overflow.
     std::vector<std::uint8_t> image(kImageSize);
-    fuzz::DiscardingReporter reporter;
+    test::DiscardingReporter reporter;
     const int result = encodeImage(config, image, reporter);
     if (result != 0 && result != kImageSize) {
         std::abort();

@@ -1,7 +1,7 @@
-#include "cli/config_json.h"
 #include "config/config_image.h"
-#include "discarding_reporter.h"
+#include "formats/config_json.h"
 #include "require.h"
+#include "support/discarding_reporter.h"
 #include "text_checks.h"
 
 #include <array>
@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(configFromJsonText(configToJsonText(config), again, error) && again == config);
 
     // import goes on to the encoder with whatever the document held.
-    fuzz::DiscardingReporter reporter;
+    test::DiscardingReporter reporter;
     std::array<std::uint8_t, kImageBufferSize> image{};
     const int length = encodeImage(config, image, reporter);
     require(length == 0 || length == kImageSize);

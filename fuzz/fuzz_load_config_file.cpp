@@ -1,6 +1,6 @@
 #include "config/config_image.h"
-#include "discarding_reporter.h"
 #include "files/config_file.h"
+#include "support/discarding_reporter.h"
 #include "text_checks.h"
 
 #include <cstdlib>
@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
     const std::string& path = scratch.path;
-    fuzz::DiscardingReporter reporter;
+    test::DiscardingReporter reporter;
     TrackerConfig loaded;
     loaded.calibration = 12345;
     const TrackerConfig before = loaded;
@@ -51,8 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TrackerConfig expected = before;
     const Status expectedStatus =
         isWellFormed(data, size)
-            ? decodeImage(expected, std::vector<std::uint8_t>(data + 8, data + kConfigFileSize),
-                          reporter)
+            ? decodeImage(
+                  expected,
+                  std::vector<std::uint8_t>(data + kConfigFileHeaderSize, data + kConfigFileSize),
+                  reporter)
             : Status::Failed;
     // A refused file changes nothing; an accepted one holds what its image decodes to.
     if (status != expectedStatus || loaded != (status == Status::Ok ? expected : before)) {

@@ -1,8 +1,8 @@
 #include "config/config_image.h"
-#include "discarding_reporter.h"
-#include "link/fake_serial_port.h"
 #include "link/serial_link.h"
 #include "require.h"
+#include "support/discarding_reporter.h"
+#include "support/fake_serial_port.h"
 
 #include <algorithm>
 #include <array>
@@ -61,7 +61,7 @@ std::shared_ptr<test::FakePortScript> scriptFrom(const std::uint8_t* data, std::
 // The image every write sends: the default configuration's.
 const std::vector<std::uint8_t>& imageToWrite() {
     static const std::vector<std::uint8_t> image = [] {
-        fuzz::DiscardingReporter reporter;
+        test::DiscardingReporter reporter;
         TrackerConfig config;
         std::vector<std::uint8_t> bytes(kImageBufferSize);
         bytes.resize(static_cast<std::size_t>(encodeImage(config, bytes, reporter)));
@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const auto script = scriptFrom(data, size);
-    fuzz::DiscardingReporter reporter;
+    test::DiscardingReporter reporter;
     SerialLink link(reporter, std::make_unique<test::FakeSerialPort>(script));
     link.setPortNumber(1);
 

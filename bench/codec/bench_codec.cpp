@@ -1,4 +1,6 @@
 #include "config/config_image.h"
+#include "support/discarding_reporter.h"
+#include "support/example_records.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -10,30 +12,10 @@ namespace {
 
 using namespace wl3;
 
-class DiscardingReporter : public Reporter {
-public:
-    void errorBox(std::string_view) override {}
-    void message(std::string_view, std::string_view) override {}
-};
-
-TrackerConfig twoProfiles() {
-    TrackerConfig config;
-    config.setCallsign("N0CALL-9");
-    config.setDigiPath("WIDE1-1,WIDE2-1");
-    config.setStatusText("Primary text");
-    config.smartBeaconing[kPrimary] = true;
-    config.currentProfile = kSecondary;
-    config.setCallsign("N0CALL-7");
-    config.setDigiPath("WIDE2-2");
-    config.setStatusText("Second");
-    config.timeSlotting[kSecondary] = true;
-    config.autoRateSec[kSecondary] = 60;
-    config.currentProfile = kPrimary;
-    return config;
-}
+using test::DiscardingReporter;
 
 TrackerConfig record(int which) {
-    return which == 0 ? TrackerConfig{} : twoProfiles();
+    return which == 0 ? TrackerConfig{} : test::secondExampleRecord();
 }
 
 void encode(benchmark::State& state) {

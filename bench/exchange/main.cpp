@@ -2,6 +2,7 @@
 // pacing and time-outs allow.
 #include "config/config_image.h"
 #include "link/serial_link.h"
+#include "link/serial_timeouts.h"
 #include "sim_process.h"
 
 #include <algorithm>
@@ -19,12 +20,12 @@ using Ms = std::chrono::duration<double, std::milli>;
 
 constexpr double kByteMs = 10.0 * 1000.0 / 4800.0; // ten bits a byte at 4800 baud
 constexpr double kPauseMs = 10.0;
-constexpr double kSilenceMs = 50.0;
+constexpr double kSilenceMs = wl3::kReadIntervalTimeoutMs;
 constexpr int kVersionReplySize = 17; // "Wrenlink3 v1.00\r\n"
 constexpr int kRuns = 3;
 
 double silentDrainMs(int capacity) {
-    return 2.0 * capacity + 300.0;
+    return static_cast<double>(wl3::kReadTotalPerByteMs) * capacity + wl3::kReadTotalConstantMs;
 }
 
 // Sending n command bytes, then receiving a reply of r bytes: the reply can start with the

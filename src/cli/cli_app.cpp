@@ -1,9 +1,9 @@
 #include "cli/cli_app.h"
 
-#include "cli/commands.h"
-#include "cli/config_io.h"
 #include "cli/progress.h"
 #include "cli/stderr_reporter.h"
+#include "cli/subcommands.h"
+#include "formats/config_io.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -68,11 +68,11 @@ CLI::Validator configFileName() {
 void addPortOption(CLI::App& command, std::string& port) {
     command
         .add_option("-p,--port", port,
-                    wrapped("The serial port: COM1 to COM4, mapped to this machine's devices "
-                            "as the window maps them (see \"wl3 ports\"), or a device path "
-                            "such as /dev/ttyUSB0"))
+                    wrapped("The serial port: " + comPortRange() +
+                            ", mapped to this machine's devices as the window maps them (see "
+                            "\"wl3 ports\"), or a device path such as /dev/ttyUSB0"))
         ->check(CLI::Validator(checkPortChoice, ""))
-        ->default_val("COM1")
+        ->default_val(comPortName(1))
         ->type_name("PORT");
 }
 
@@ -127,7 +127,7 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
                   "The .wl3 file to write (replaced whole, or left as it was on failure)")
         ->required();
 
-    app.add_subcommand("ports", "List COM1 to COM4 and the serial devices found")
+    app.add_subcommand("ports", "List " + comPortRange() + " and the serial devices found")
         ->footer(footer("Linux: COMn opens the n-th serial device: first the USB adapters "
                         "(/dev/ttyUSB*, then /dev/ttyACM*), then the built-in /dev/ttyS*."));
 

@@ -1,7 +1,7 @@
 #include "cli/config_show.h"
 
-#include "cli/text_encoding.h"
 #include "config/profile_fields.h"
+#include "formats/text_encoding.h"
 
 #include <algorithm>
 #include <span>

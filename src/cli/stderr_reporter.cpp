@@ -1,6 +1,6 @@
 #include "cli/stderr_reporter.h"
 
-#include "cli/text_encoding.h"
+#include "formats/text_encoding.h"
 
 #include <string>
 

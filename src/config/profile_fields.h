@@ -15,7 +15,9 @@
 // The window, the JSON form, wl3 show and the tests' record printer all work from it.
 namespace wl3 {
 
-// The ids of the form's controls; the window's own controls have theirs beside its layout.
+// The ids of the form's controls, in a scope of their own: the image layout has byte
+// offsets of the same names. The window's own controls have theirs beside its layout.
+namespace ids {
 inline constexpr int kCallsign = 1008;
 inline constexpr int kDigiPath = 1009;
 inline constexpr int kStatusText = 1010;
@@ -52,8 +54,10 @@ inline constexpr int kAltDigiPaths = 1042;
 inline constexpr int kInvertCdIn = 1044;
 inline constexpr int kNoPttOut = 1045;
 inline constexpr int kTimestampHms = 1046;
+} // namespace ids
 
-// The profile tabs, by ProfileIndex.
+// The profile tabs, by ProfileIndex. "Seconday" is misspelt on purpose: the window keeps
+// the original program's texts letter for letter, and users know the tab by it.
 inline constexpr std::array<std::string_view, kProfileCount> kProfileTabTexts{"Primary",
                                                                               "Seconday"};
 
@@ -127,42 +131,42 @@ struct ProfileField {
 // clang-format off
 // In the window's keyboard order, then the fields that the window does not show.
 inline constexpr std::array<ProfileField, 38> kProfileFields{{
-    {"callsign", &TrackerConfig::callsign, upperCaseEditRow(kCallsign, "callsign", {50, 23, 60, 13}, {"Callsign:", {15, 23, 32, 13}})},
-    {"digiPath", &TrackerConfig::digiPath, upperCaseEditRow(kDigiPath, "digiPath", {50, 38, 105, 13}, {"Digi Path:", {15, 38, 32, 13}})},
-    {"symbol", &TrackerConfig::symbol, editRow(kSymbol, "symbol", {50, 54, 15, 13}, {"Symbol:", {15, 54, 30, 13}})},
-    {"symbolTable", &TrackerConfig::symbolTable, editRow(kSymbolTable, "symbolTable", {130, 54, 15, 13}, {"Table / Overlay:", {70, 54, 55, 13}})},
-    {"autoTxDelayMs", &TrackerConfig::autoTxDelayMs, numberEditRow(kAutoTxDelay, "autoTxDelay", {90, 82, 25, 13}, {"Auto TX Delay:", {18, 82, 67, 13}}, {"milliseconds", {115, 82, 40, 13}}), &kTimingGroup},
-    {"autoRateSec", &TrackerConfig::autoRateSec, numberEditRow(kAutoRate, "autoRate", {90, 97, 25, 13}, {"Auto Transmit Rate:", {18, 97, 67, 13}}, {"seconds", {115, 97, 40, 13}}), &kTimingGroup},
-    {"manualTxDelayMs", &TrackerConfig::manualTxDelayMs, numberEditRow(kManualTxDelay, "manualTxDelay", {90, 112, 25, 13}, {"Manual TX Delay:", {18, 112, 67, 13}}, {"milliseconds", {115, 112, 40, 13}}), &kTimingGroup},
-    {"manualRateSec", &TrackerConfig::manualRateSec, numberEditRow(kManualRate, "manualRate", {90, 127, 25, 13}, {"Manual Transmit Rate:", {14, 127, 71, 13}}, {"seconds", {115, 127, 40, 13}}), &kTimingGroup},
-    {"quietTimeMs", &TrackerConfig::quietTimeMs, numberEditRow(kQuietTime, "quietTime", {90, 143, 25, 13}, {"Quiet Time:", {48, 143, 37, 13}}, {"milliseconds", {115, 143, 40, 13}}), &kTimingGroup},
-    {"calibration", &TrackerConfig::calibration, numberEditRow(kCalibration, "calibration", {90, 158, 25, 13}, {"Calibration:", {48, 158, 37, 13}}), &kTimingGroup},
-    {"statusText", &TrackerConfig::statusText, editRow(kStatusText, "statusText", {35, 188, 119, 13}, {"Text:", {15, 188, 18, 13}}), &kStatusBeaconGroup},
-    {"statusEvery", &TrackerConfig::statusEvery, numberEditRow(kStatusEvery, "statusEvery", {55, 203, 20, 13}, {"Send every:", {15, 203, 38, 13}}, {"transmissions", {80, 203, 55, 13}}), &kStatusBeaconGroup},
-    {"sendAltitude", &TrackerConfig::sendAltitude, checkBoxRow(kSendAltitude, "sendAltitude", "Send Altitude", {170, 20, 58, 10})},
-    {"altDigiPaths", &TrackerConfig::altDigiPaths, checkBoxRow(kAltDigiPaths, "altDigiPaths", "Alternate Digi Paths", {240, 20, 75, 10})},
-    {"onlySendValid", &TrackerConfig::onlySendValid, checkBoxRow(kOnlySendValid, "onlySendValid", "Only Send Valid", {321, 20, 66, 10})},
-    {"allowTtlSerial", &TrackerConfig::allowTtlSerial, checkBoxRow(kAllowTtlSerial, "allowTtlSerial", "Allow TTL Serial", {170, 31, 67, 10})},
-    {"invertCdIn", &TrackerConfig::invertCdIn, checkBoxRow(kInvertCdIn, "invertCdIn", "Invert CD IN", {240, 31, 55, 10})},
-    {"timestamp", &TrackerConfig::timestamp, checkBoxRow(kTimestampDhm, "timestampDhm", "Timestamp DHM", {321, 31, 69, 10}), nullptr, &kTimestampDhmView},
-    {"noPttOutWhilePttIn", &TrackerConfig::noPttOutWhilePttIn, checkBoxRow(kNoPttOut, "noPttOutWhilePttIn", "No PTT Out while PTT In", {170, 42, 97, 10})},
-    {"timestampHms", &TrackerConfig::timestampHms, checkBoxRow(kTimestampHms, "timestampHms", "Timestamp HMS", {321, 42, 68, 10}), nullptr, &kTimestampHmsView},
-    {"micEEnabled", &TrackerConfig::micEEnabled, checkBoxRow(kMicEEnable, "micEEnable", "Enable", {170, 63, 38, 12}), &kMicEGroup},
-    {"micEMessage", &TrackerConfig::micEMessage, listRow(kMicEMessage, "micEMessage", {300, 63, 60, 65}, {"Message:", {265, 63, 30, 12}}, kMicEMessageItems), &kMicEGroup},
-    {"forcePrintable", &TrackerConfig::forcePrintable, checkBoxRow(kForcePrintable, "forcePrintable", "Force Printable", {170, 78, 63, 12}), &kMicEGroup},
-    {"micEPath", &TrackerConfig::micEPath, listRow(kMicEPath, "micEPath", {300, 78, 60, 65}, {"Path:", {275, 78, 20, 12}}, kMicEPathItems), &kMicEGroup},
-    {"timeSlotting", &TrackerConfig::timeSlotting, checkBoxRow(kTimeSlottingEnable, "timeSlottingEnable", "Enable", {170, 105, 38, 10}), &kTimeSlottingGroup},
-    {"slotOffsetSec", &TrackerConfig::slotOffsetSec, numberEditRow(kSlotOffset, "slotOffset", {301, 105, 35, 13}, {"Transmit offset:", {245, 105, 50, 13}}, {"seconds", {341, 105, 30, 13}}), &kTimeSlottingGroup},
-    {"smartBeaconing", &TrackerConfig::smartBeaconing, checkBoxRow(kSmartBeaconingEnable, "smartBeaconingEnable", "Enable", {170, 132, 38, 10}), &kSmartBeaconingGroup},
-    {"minTurnAngleDeg", &TrackerConfig::minTurnAngleDeg, numberEditRow(kMinTurnAngle, "minTurnAngle", {225, 147, 25, 13}, {"Min Turn Angle:", {170, 147, 50, 13}}, {"degrees", {255, 147, 30, 13}}), &kSmartBeaconingGroup},
-    {"turnSlope", &TrackerConfig::turnSlope, numberEditRow(kTurnSlope, "turnSlope", {225, 162, 25, 13}, {"Turn Slope:", {170, 162, 50, 13}}), &kSmartBeaconingGroup},
-    {"minTurnTimeSec", &TrackerConfig::minTurnTimeSec, numberEditRow(kMinTurnTime, "minTurnTime", {225, 177, 25, 13}, {"Min Turn Time:", {170, 177, 50, 13}}, {"seconds", {255, 177, 30, 13}}), &kSmartBeaconingGroup},
-    {"slowSpeedMph", &TrackerConfig::slowSpeedMph, numberEditRow(kSlowSpeed, "slowSpeed", {331, 132, 25, 13}, {"Slow Speed:", {285, 132, 40, 13}}, {"MPH", {360, 132, 20, 13}}), &kSmartBeaconingGroup},
-    {"slowRateSec", &TrackerConfig::slowRateSec, numberEditRow(kSlowRate, "slowRate", {331, 147, 25, 13}, {"Slow Rate:", {290, 147, 35, 13}}, {"seconds", {360, 147, 27, 13}}), &kSmartBeaconingGroup},
-    {"fastSpeedMph", &TrackerConfig::fastSpeedMph, numberEditRow(kFastSpeed, "fastSpeed", {331, 162, 25, 13}, {"Fast Speed:", {285, 162, 40, 13}}, {"MPH", {360, 162, 20, 13}}), &kSmartBeaconingGroup},
-    {"fastRateSec", &TrackerConfig::fastRateSec, numberEditRow(kFastRate, "fastRate", {331, 177, 25, 13}, {"Fast Rate:", {290, 177, 35, 13}}, {"seconds", {360, 177, 28, 13}}), &kSmartBeaconingGroup},
-    {"powerSwitch", &TrackerConfig::powerSwitch, checkBoxRow(kPowerSwitchEnable, "powerSwitchEnable", "Enable", {169, 204, 38, 10}), &kPowerSwitchGroup},
-    {"powerSwitchTimeSec", &TrackerConfig::powerSwitchTimeSec, numberEditRow(kPowerSwitchTime, "powerSwitchTime", {301, 202, 35, 13}, {"Power Switch Time:", {225, 202, 70, 13}}, {"seconds", {341, 202, 30, 13}}), &kPowerSwitchGroup},
+    {"callsign", &TrackerConfig::callsign, upperCaseEditRow(ids::kCallsign, "callsign", {50, 23, 60, 13}, {"Callsign:", {15, 23, 32, 13}})},
+    {"digiPath", &TrackerConfig::digiPath, upperCaseEditRow(ids::kDigiPath, "digiPath", {50, 38, 105, 13}, {"Digi Path:", {15, 38, 32, 13}})},
+    {"symbol", &TrackerConfig::symbol, editRow(ids::kSymbol, "symbol", {50, 54, 15, 13}, {"Symbol:", {15, 54, 30, 13}})},
+    {"symbolTable", &TrackerConfig::symbolTable, editRow(ids::kSymbolTable, "symbolTable", {130, 54, 15, 13}, {"Table / Overlay:", {70, 54, 55, 13}})},
+    {"autoTxDelayMs", &TrackerConfig::autoTxDelayMs, numberEditRow(ids::kAutoTxDelay, "autoTxDelay", {90, 82, 25, 13}, {"Auto TX Delay:", {18, 82, 67, 13}}, {"milliseconds", {115, 82, 40, 13}}), &kTimingGroup},
+    {"autoRateSec", &TrackerConfig::autoRateSec, numberEditRow(ids::kAutoRate, "autoRate", {90, 97, 25, 13}, {"Auto Transmit Rate:", {18, 97, 67, 13}}, {"seconds", {115, 97, 40, 13}}), &kTimingGroup},
+    {"manualTxDelayMs", &TrackerConfig::manualTxDelayMs, numberEditRow(ids::kManualTxDelay, "manualTxDelay", {90, 112, 25, 13}, {"Manual TX Delay:", {18, 112, 67, 13}}, {"milliseconds", {115, 112, 40, 13}}), &kTimingGroup},
+    {"manualRateSec", &TrackerConfig::manualRateSec, numberEditRow(ids::kManualRate, "manualRate", {90, 127, 25, 13}, {"Manual Transmit Rate:", {14, 127, 71, 13}}, {"seconds", {115, 127, 40, 13}}), &kTimingGroup},
+    {"quietTimeMs", &TrackerConfig::quietTimeMs, numberEditRow(ids::kQuietTime, "quietTime", {90, 143, 25, 13}, {"Quiet Time:", {48, 143, 37, 13}}, {"milliseconds", {115, 143, 40, 13}}), &kTimingGroup},
+    {"calibration", &TrackerConfig::calibration, numberEditRow(ids::kCalibration, "calibration", {90, 158, 25, 13}, {"Calibration:", {48, 158, 37, 13}}), &kTimingGroup},
+    {"statusText", &TrackerConfig::statusText, editRow(ids::kStatusText, "statusText", {35, 188, 119, 13}, {"Text:", {15, 188, 18, 13}}), &kStatusBeaconGroup},
+    {"statusEvery", &TrackerConfig::statusEvery, numberEditRow(ids::kStatusEvery, "statusEvery", {55, 203, 20, 13}, {"Send every:", {15, 203, 38, 13}}, {"transmissions", {80, 203, 55, 13}}), &kStatusBeaconGroup},
+    {"sendAltitude", &TrackerConfig::sendAltitude, checkBoxRow(ids::kSendAltitude, "sendAltitude", "Send Altitude", {170, 20, 58, 10})},
+    {"altDigiPaths", &TrackerConfig::altDigiPaths, checkBoxRow(ids::kAltDigiPaths, "altDigiPaths", "Alternate Digi Paths", {240, 20, 75, 10})},
+    {"onlySendValid", &TrackerConfig::onlySendValid, checkBoxRow(ids::kOnlySendValid, "onlySendValid", "Only Send Valid", {321, 20, 66, 10})},
+    {"allowTtlSerial", &TrackerConfig::allowTtlSerial, checkBoxRow(ids::kAllowTtlSerial, "allowTtlSerial", "Allow TTL Serial", {170, 31, 67, 10})},
+    {"invertCdIn", &TrackerConfig::invertCdIn, checkBoxRow(ids::kInvertCdIn, "invertCdIn", "Invert CD IN", {240, 31, 55, 10})},
+    {"timestamp", &TrackerConfig::timestamp, checkBoxRow(ids::kTimestampDhm, "timestampDhm", "Timestamp DHM", {321, 31, 69, 10}), nullptr, &kTimestampDhmView},
+    {"noPttOutWhilePttIn", &TrackerConfig::noPttOutWhilePttIn, checkBoxRow(ids::kNoPttOut, "noPttOutWhilePttIn", "No PTT Out while PTT In", {170, 42, 97, 10})},
+    {"timestampHms", &TrackerConfig::timestampHms, checkBoxRow(ids::kTimestampHms, "timestampHms", "Timestamp HMS", {321, 42, 68, 10}), nullptr, &kTimestampHmsView},
+    {"micEEnabled", &TrackerConfig::micEEnabled, checkBoxRow(ids::kMicEEnable, "micEEnable", "Enable", {170, 63, 38, 12}), &kMicEGroup},
+    {"micEMessage", &TrackerConfig::micEMessage, listRow(ids::kMicEMessage, "micEMessage", {300, 63, 60, 65}, {"Message:", {265, 63, 30, 12}}, kMicEMessageItems), &kMicEGroup},
+    {"forcePrintable", &TrackerConfig::forcePrintable, checkBoxRow(ids::kForcePrintable, "forcePrintable", "Force Printable", {170, 78, 63, 12}), &kMicEGroup},
+    {"micEPath", &TrackerConfig::micEPath, listRow(ids::kMicEPath, "micEPath", {300, 78, 60, 65}, {"Path:", {275, 78, 20, 12}}, kMicEPathItems), &kMicEGroup},
+    {"timeSlotting", &TrackerConfig::timeSlotting, checkBoxRow(ids::kTimeSlottingEnable, "timeSlottingEnable", "Enable", {170, 105, 38, 10}), &kTimeSlottingGroup},
+    {"slotOffsetSec", &TrackerConfig::slotOffsetSec, numberEditRow(ids::kSlotOffset, "slotOffset", {301, 105, 35, 13}, {"Transmit offset:", {245, 105, 50, 13}}, {"seconds", {341, 105, 30, 13}}), &kTimeSlottingGroup},
+    {"smartBeaconing", &TrackerConfig::smartBeaconing, checkBoxRow(ids::kSmartBeaconingEnable, "smartBeaconingEnable", "Enable", {170, 132, 38, 10}), &kSmartBeaconingGroup},
+    {"minTurnAngleDeg", &TrackerConfig::minTurnAngleDeg, numberEditRow(ids::kMinTurnAngle, "minTurnAngle", {225, 147, 25, 13}, {"Min Turn Angle:", {170, 147, 50, 13}}, {"degrees", {255, 147, 30, 13}}), &kSmartBeaconingGroup},
+    {"turnSlope", &TrackerConfig::turnSlope, numberEditRow(ids::kTurnSlope, "turnSlope", {225, 162, 25, 13}, {"Turn Slope:", {170, 162, 50, 13}}), &kSmartBeaconingGroup},
+    {"minTurnTimeSec", &TrackerConfig::minTurnTimeSec, numberEditRow(ids::kMinTurnTime, "minTurnTime", {225, 177, 25, 13}, {"Min Turn Time:", {170, 177, 50, 13}}, {"seconds", {255, 177, 30, 13}}), &kSmartBeaconingGroup},
+    {"slowSpeedMph", &TrackerConfig::slowSpeedMph, numberEditRow(ids::kSlowSpeed, "slowSpeed", {331, 132, 25, 13}, {"Slow Speed:", {285, 132, 40, 13}}, {"MPH", {360, 132, 20, 13}}), &kSmartBeaconingGroup},
+    {"slowRateSec", &TrackerConfig::slowRateSec, numberEditRow(ids::kSlowRate, "slowRate", {331, 147, 25, 13}, {"Slow Rate:", {290, 147, 35, 13}}, {"seconds", {360, 147, 27, 13}}), &kSmartBeaconingGroup},
+    {"fastSpeedMph", &TrackerConfig::fastSpeedMph, numberEditRow(ids::kFastSpeed, "fastSpeed", {331, 162, 25, 13}, {"Fast Speed:", {285, 162, 40, 13}}, {"MPH", {360, 162, 20, 13}}), &kSmartBeaconingGroup},
+    {"fastRateSec", &TrackerConfig::fastRateSec, numberEditRow(ids::kFastRate, "fastRate", {331, 177, 25, 13}, {"Fast Rate:", {290, 177, 35, 13}}, {"seconds", {360, 177, 28, 13}}), &kSmartBeaconingGroup},
+    {"powerSwitch", &TrackerConfig::powerSwitch, checkBoxRow(ids::kPowerSwitchEnable, "powerSwitchEnable", "Enable", {169, 204, 38, 10}), &kPowerSwitchGroup},
+    {"powerSwitchTimeSec", &TrackerConfig::powerSwitchTimeSec, numberEditRow(ids::kPowerSwitchTime, "powerSwitchTime", {301, 202, 35, 13}, {"Power Switch Time:", {225, 202, 70, 13}}, {"seconds", {341, 202, 30, 13}}), &kPowerSwitchGroup},
     // Derived by the encoder from the auto transmit rate.
     {"rateDivides60", &TrackerConfig::rateDivides60, {}},
     {"rateDivides600", &TrackerConfig::rateDivides600, {}},

@@ -1,6 +1,7 @@
 #include "files/config_file.h"
 
 #include "config/config_image.h"
+#include "files/config_file_header.h"
 #include "files/file_messages.h"
 #include "files/whole_file.h"
 
@@ -11,31 +12,6 @@
 
 namespace wl3 {
 namespace {
-
-constexpr std::array<char, 4> kMagic{'W', 'L', '3', 'A'};
-constexpr std::size_t kLengthOffset = 4;
-constexpr std::size_t kImageOffset = 8;
-
-bool isMagic(std::string_view bytes) {
-    for (std::size_t i = 0; i < kMagic.size(); ++i) {
-        char c = bytes[i];
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-        if (c != kMagic[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::uint32_t readLittleEndian(std::string_view bytes) {
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) {
-        value = (value << 8) | static_cast<unsigned char>(bytes[static_cast<std::size_t>(i)]);
-    }
-    return value;
-}
 
 void writeBytes(ReplacingFile& file, std::string_view bytes) {
     file.write(std::as_bytes(std::span(bytes)));
@@ -53,13 +29,8 @@ Status loadConfigFile(const std::filesystem::path& path, TrackerConfig& config,
     return loadConfigFileBytes(*file, config, reporter);
 }
 
-bool hasConfigFileMagic(std::string_view bytes) {
-    return bytes.size() >= kLengthOffset && isMagic(bytes);
-}
-
 Status loadConfigFileBytes(std::string_view bytes, TrackerConfig& config, Reporter& reporter) {
-    if (!hasConfigFileMagic(bytes) || bytes.size() < kImageOffset ||
-        readLittleEndian(bytes.substr(kLengthOffset)) != kImageSize) {
+    if (configFileImageLength(bytes) != static_cast<std::uint32_t>(kImageSize)) {
         reporter.message(kLoadFailed, "Invalid File Format");
         return Status::Failed;
     }
@@ -69,7 +40,7 @@ Status loadConfigFileBytes(std::string_view bytes, TrackerConfig& config, Report
     }
 
     std::array<std::uint8_t, kImageSize> image{};
-    std::copy_n(bytes.begin() + kImageOffset, kImageSize, image.begin());
+    std::copy_n(configFileImage(bytes).begin(), kImageSize, image.begin());
     if (decodeImage(config, image, reporter) != Status::Ok) {
         reporter.message(kLoadFailed, "Import Failed");
         return Status::Failed;
@@ -78,8 +49,7 @@ Status loadConfigFileBytes(std::string_view bytes, TrackerConfig& config, Report
 }
 
 std::string configFileBytes(std::span<const std::uint8_t, kImageSize> image) {
-    std::string bytes(kMagic.begin(), kMagic.end());
-    bytes += {static_cast<char>(kImageSize), 0, 0, 0};
+    std::string bytes = configFileHeader(kImageSize);
     bytes.append(image.begin(), image.end());
     return bytes;
 }

@@ -4,6 +4,7 @@
 #include "config/reporter.h"
 #include "config/status.h"
 #include "config/tracker_config.h"
+#include "files/config_file_header.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -14,8 +15,8 @@
 
 namespace wl3 {
 
-// A configuration file: "WL3A", the image length 128 as 32-bit little-endian, the image.
-inline constexpr int kConfigFileSize = 136;
+// A configuration file: its header (config_file_header.h), then one image of kImageSize
+// bytes. These are the Load and Save of the window, and of wl3 for .wl3 files.
 
 // Replaces config with the file's configuration. Every failure is reported under the
 // caption "Load Failed" and leaves config as it was. Ok only when config was replaced.
@@ -23,9 +24,6 @@ Status loadConfigFile(const std::filesystem::path& path, TrackerConfig& config, 
 
 // The same for a file's bytes already read, such as standard input's.
 Status loadConfigFileBytes(std::string_view bytes, TrackerConfig& config, Reporter& reporter);
-
-// Whether bytes begin as a configuration file does, which a JSON document never does.
-bool hasConfigFileMagic(std::string_view bytes);
 
 // The file's bytes for an image as it stands.
 std::string configFileBytes(std::span<const std::uint8_t, kImageSize> image);

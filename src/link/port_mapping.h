@@ -7,13 +7,13 @@ namespace wl3 {
 
 // A serial device found on this machine, for lists shown to the user.
 struct SerialDeviceInfo {
-    std::string path;        // what open() takes, such as /dev/ttyUSB0 or \\.\COM3
+    std::string path;        // what open() takes, such as /dev/ttyUSB0 or \\.\COMn
     std::string description; // maker and product, or what kind of port it is; may be empty
-    std::string portName;    // the name that opens it: "COM1", "COM2", ...
+    std::string portName;    // the name that opens it: "COMn" (port_choice.h)
 };
 
-// Every serial device of this machine, in the order "COM1", "COM2", ... stand for them.
-// On Windows the system's own COM numbers are kept, so a number may be missing.
+// Every serial device of this machine, in the order of the COM port numbers that stand for
+// them. On Windows the system's own COM numbers are kept, so a number may be missing.
 std::vector<SerialDeviceInfo> listSerialDevices();
 
 // The device "COM<portNumber>" opens on this machine now; empty when there is none.
@@ -23,10 +23,11 @@ std::string portDevicePath(int portNumber);
 // Anything else there is no port, such as a link left behind by an unplugged adapter.
 std::vector<std::string> characterDevicesIn(const std::string& folder);
 
-// Puts device paths in the order "COM1", "COM2", ... stand for them and drops those that
-// are not serial ports: USB adapters first (ttyUSB, then ttyACM; on macOS cu.usbserial,
-// cu.usbmodem and other cu. devices), each family by number, then the built-in ttyS ports.
-// An adapter plugged in therefore becomes COM1, whatever the machine has built in.
+// Puts device paths in the order of the COM port numbers that stand for them and drops
+// those that are not serial ports: USB adapters first (ttyUSB, then ttyACM; on macOS
+// cu.usbserial, cu.usbmodem and other cu. devices), each family by number, then the
+// built-in ttyS ports. An adapter plugged in therefore becomes the first COM port, whatever
+// the machine has built in.
 std::vector<std::string> orderSerialDevices(std::vector<std::string> paths);
 
 } // namespace wl3

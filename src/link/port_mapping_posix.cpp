@@ -1,3 +1,4 @@
+#include "link/port_choice.h"
 #include "link/port_mapping.h"
 #include "link/tty_description.h"
 
@@ -32,8 +33,8 @@ std::vector<SerialDeviceInfo> listSerialDevices() {
     std::vector<SerialDeviceInfo> devices;
     for (std::string& path : orderSerialDevices(characterDevicesIn(kDeviceFolder))) {
         std::string description = describeTty("/sys", path.substr(path.rfind('/') + 1));
-        devices.push_back(
-            {std::move(path), std::move(description), "COM" + std::to_string(devices.size() + 1)});
+        devices.push_back({std::move(path), std::move(description),
+                           comPortName(static_cast<int>(devices.size()) + 1)});
     }
     return devices;
 }

@@ -1,4 +1,5 @@
-#include "link/port_description_windows.h"
+#include "link/port_choice.h"
+#include "link/port_description.h"
 #include "link/port_mapping.h"
 
 #include <array>
@@ -18,22 +19,18 @@ namespace {
 
 // n for "COMn", 0 for any other name.
 int comNumber(std::string_view name) {
-    constexpr std::string_view kCom = "COM";
-    if (!name.starts_with(kCom) || name.size() == kCom.size() || name.size() > kCom.size() + 3) {
+    const std::size_t prefix = kComPortPrefix.size();
+    if (!name.starts_with(kComPortPrefix) || name.size() == prefix || name.size() > prefix + 3) {
         return 0;
     }
     int number = 0;
-    for (const char c : name.substr(kCom.size())) {
+    for (const char c : name.substr(prefix)) {
         if (c < '0' || c > '9') {
             return 0;
         }
         number = number * 10 + (c - '0');
     }
     return number;
-}
-
-std::string comName(int portNumber) {
-    return "COM" + std::to_string(portNumber);
 }
 
 std::string devicePathOf(const std::string& portName) {
@@ -130,7 +127,7 @@ std::vector<SerialDeviceInfo> listSerialDevices() {
     std::vector<SerialDeviceInfo> devices;
     for (const auto& [number, driverDevice] : comDosDevices()) {
         const auto described = descriptions.find(number);
-        const std::string name = comName(number);
+        const std::string name = comPortName(number);
         devices.push_back({devicePathOf(name),
                            described != descriptions.end() && !described->second.empty()
                                ? described->second
@@ -144,7 +141,7 @@ std::string portDevicePath(int portNumber) {
     if (portNumber < 1) {
         return {};
     }
-    const std::string name = comName(portNumber);
+    const std::string name = comPortName(portNumber);
     return dosDeviceTarget(name).empty() ? std::string() : devicePathOf(name);
 }
 

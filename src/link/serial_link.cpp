@@ -1,6 +1,7 @@
 #include "link/serial_link.h"
 
 #include "config/config_image.h"
+#include "link/port_choice.h"
 
 #include <algorithm>
 #include <array>
@@ -11,8 +12,6 @@ namespace wl3 {
 
 namespace {
 
-constexpr int kLowestPort = 1;
-constexpr int kHighestPort = 4;
 constexpr int kPauseAfterByteMs = 10;
 constexpr int kPauseBeforeToneMs = 50;
 constexpr int kWriteDrainSize = 100;
@@ -69,23 +68,20 @@ void SerialLink::setObserver(ExchangeObserver& observer) {
     observer_ = &observer;
 }
 
-void SerialLink::clearObserver() {
-    observer_ = &unobserved();
-}
-
 Status SerialLink::openPort() {
     stopped_ = false;
     if (port_->isOpen()) {
         closePort();
     }
-    if (portNumber_ < kLowestPort || portNumber_ > kHighestPort) {
+    if (portNumber_ < 1 || portNumber_ > kComPortCount) {
         reporter_.errorBox("Invalid Com Port Number");
         return Status::Failed;
     }
-    std::string reason;
-    if (!port_->open(portNumber_, reason)) {
+    if (const std::optional<PortOpenError> error = port_->open(portNumber_)) {
+        // "Count not aquire" is misspelt on purpose: the original program's texts are kept
+        // letter for letter.
         std::string text = "Count not aquire Com Port";
-        if (!reason.empty()) {
+        if (const std::string reason = openFailureText(*error); !reason.empty()) {
             text += '\n' + reason;
         }
         reporter_.errorBox(text);

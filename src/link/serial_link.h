@@ -25,18 +25,15 @@ enum class ToneCode : std::uint8_t {
 // tells the observer how far it has got.
 class SerialLink {
 public:
-    explicit SerialLink(Reporter& reporter,
-                        std::unique_ptr<SerialPort> port = makeSystemSerialPort());
+    SerialLink(Reporter& reporter, std::unique_ptr<SerialPort> port);
 
-    // Stored unchecked; only 1 to 4 open.
+    // Stored unchecked; only the COM port numbers (1 to kComPortCount) open.
     void setPortNumber(int portNumber);
     int portNumber() const { return portNumber_; }
     bool isOpen() const { return port_->isOpen(); }
 
     // From now on; observer must outlive its use here. Until then, nobody watches.
     void setObserver(ExchangeObserver& observer);
-    // Nobody watches again, as before the first setObserver.
-    void clearObserver();
 
     // Whether the last exchange ended because the observer asked it to stop. The
     // operations then fail (0 bytes, or Status::Stopped) and report nothing.

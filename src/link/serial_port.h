@@ -1,8 +1,11 @@
 #pragma once
 
+#include "link/port_open_error.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -21,9 +24,9 @@ public:
     // True between a successful open() and a successful close().
     virtual bool isOpen() const = 0;
 
-    // Opens the device that "COM<portNumber>" stands for (1 to 4), for exclusive use.
-    // On failure nothing is held and reason gets the device and why, for the user.
-    virtual bool open(int portNumber, std::string& reason) = 0;
+    // Opens the device that "COM<portNumber>" stands for, for exclusive use. Nothing on
+    // success; on failure nothing is held, and the error says which device and why.
+    virtual std::optional<PortOpenError> open(int portNumber) = 0;
 
     // Reads the port's current line settings and keeps them for applyLineSettings().
     virtual bool readSettings() = 0;
@@ -31,8 +34,7 @@ public:
     // 4800 baud, 8 data bits, no parity, one stop bit, raw bytes; the rest as read.
     virtual bool applyLineSettings() = 0;
 
-    // Reads end 50 ms after the last byte or 2 ms per byte plus 300 ms after they began;
-    // a one-byte write gives up after 302 ms.
+    // Those of serial_timeouts.h, for the reads and the one-byte writes that follow.
     virtual bool applyTimeouts() = 0;
 
     // One write call of one byte. written is 1, or 0 when the port did not take the byte
@@ -40,9 +42,9 @@ public:
     virtual bool writeByte(std::uint8_t byte, int& written) = 0;
 
     // One read bounded by the time-outs. received is how many bytes arrived, maybe none.
-    // watcher is told the count so far as bytes arrive and at least every 50 ms while the
-    // read waits (where the platform can wake); false from it ends the read there, with
-    // what has arrived.
+    // watcher is told the count so far as bytes arrive and at least every read interval
+    // time-out while the read waits (where the platform can wake); false from it ends the
+    // read there, with what has arrived.
     virtual bool read(std::span<std::uint8_t> buffer, int& received,
                       const ReadWatcher& watcher) = 0;
 
@@ -60,6 +62,5 @@ using PortResolver = std::function<std::string(int portNumber)>;
 
 // This machine's serial port; resolver decides which device a port number opens.
 std::unique_ptr<SerialPort> makeSystemSerialPort(PortResolver resolver);
-std::unique_ptr<SerialPort> makeSystemSerialPort();
 
 } // namespace wl3

@@ -1,7 +1,7 @@
 #include "link/fd_wait.h"
-#include "link/port_access.h"
-#include "link/port_mapping.h"
+#include "link/port_choice.h"
 #include "link/serial_port.h"
+#include "link/serial_timeouts.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -21,11 +21,13 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
-constexpr milliseconds kReadIntervalTimeout{50};
-constexpr milliseconds kReadTotalPerByte{2};
-constexpr milliseconds kReadTotalConstant{300};
-constexpr milliseconds kWriteTimeout{302};
-constexpr int kWakeMs = 50;
+constexpr milliseconds kReadIntervalTimeout{kReadIntervalTimeoutMs};
+constexpr milliseconds kReadTotalPerByte{kReadTotalPerByteMs};
+constexpr milliseconds kReadTotalConstant{kReadTotalConstantMs};
+// Bytes are written one at a time.
+constexpr milliseconds kWriteTimeout{kWriteTotalConstantMs + kWriteTotalPerByteMs};
+// A silent line wakes a read this often, so that a stop need not wait out the time-out.
+constexpr int kWakeMs = kReadIntervalTimeoutMs;
 
 // Rounded up, so that a wait never ends before its deadline.
 int waitTimeoutMs(Clock::time_point deadline) {
@@ -36,20 +38,20 @@ int waitTimeoutMs(Clock::time_point deadline) {
     return static_cast<int>(std::chrono::ceil<milliseconds>(left).count());
 }
 
-std::string openFailureReason(const std::string& path, int error) {
+PortOpenError openError(const std::string& path, int error) {
     switch (error) {
     case EACCES:
     case EPERM:
-        return path + ": " + deniedReason(checkPortAccess(path));
+        return {PortOpenFailure::AccessDenied, path};
     case EBUSY:
     case EWOULDBLOCK:
-        return path + ": another program is using this port.";
+        return {PortOpenFailure::InUse, path};
     case ENOENT:
     case ENODEV:
     case ENXIO:
-        return path + ": " + std::strerror(error) + " (is the adapter still plugged in?)";
+        return {PortOpenFailure::Unplugged, path, error};
     default:
-        return path + ": " + std::strerror(error);
+        return {PortOpenFailure::System, path, error};
     }
 }
 
@@ -92,30 +94,27 @@ public:
 
     bool isOpen() const override { return fd_ >= 0; }
 
-    bool open(int portNumber, std::string& reason) override {
+    std::optional<PortOpenError> open(int portNumber) override {
         const std::string path = resolver_(portNumber);
         if (path.empty()) {
-            reason = "COM" + std::to_string(portNumber) +
-                     ": there is no serial port with this number on this machine.";
-            return false;
+            return PortOpenError{PortOpenFailure::NoDevice, comPortName(portNumber)};
         }
         const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) {
-            reason = openFailureReason(path, errno);
-            return false;
+            return openError(path, errno);
         }
         // The advisory lock keeps out cooperating programs even when we run as root, which
         // TIOCEXCL does not.
         if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            reason = openFailureReason(path, errno);
+            const int error = errno;
             ::close(fd);
-            return false;
+            return openError(path, error);
         }
         // Not a terminal at all: reading its settings fails next, with its own message.
         ioctl(fd, TIOCEXCL);
         fd_ = fd;
         path_ = path;
-        return true;
+        return std::nullopt;
     }
 
     bool readSettings() override { return tcgetattr(fd_, &settings_) == 0; }
@@ -248,8 +247,8 @@ std::unique_ptr<SerialPort> makeSystemSerialPort(PortResolver resolver) {
     return std::make_unique<PosixSerialPort>(std::move(resolver));
 }
 
-std::unique_ptr<SerialPort> makeSystemSerialPort() {
-    return makeSystemSerialPort(portDevicePath);
+std::string systemErrorText(int systemError) {
+    return std::strerror(systemError);
 }
 
 } // namespace wl3

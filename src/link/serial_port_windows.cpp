@@ -1,6 +1,7 @@
 #include "link/comm_settings_windows.h"
-#include "link/port_mapping.h"
+#include "link/port_choice.h"
 #include "link/serial_port.h"
+#include "link/serial_timeouts.h"
 
 #include <windows.h>
 
@@ -8,29 +9,16 @@ namespace wl3 {
 
 namespace {
 
-std::string systemMessage(DWORD error) {
-    char* text = nullptr;
-    const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string message(text, length);
-    LocalFree(text);
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) {
-        message.pop_back();
-    }
-    return message.empty() ? "error " + std::to_string(error) : message;
-}
-
-std::string openFailureReason(const std::string& path, DWORD error) {
+PortOpenError openError(const std::string& path, DWORD error) {
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
-        return path + ": there is no such port on this machine (is the adapter plugged in?)";
+        return {PortOpenFailure::NoSuchPort, path};
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
-        return path + ": another program is using this port.";
+        return {PortOpenFailure::InUse, path};
     default:
-        return path + ": " + systemMessage(error);
+        return {PortOpenFailure::System, path, static_cast<int>(error)};
     }
 }
 
@@ -49,20 +37,17 @@ public:
 
     bool isOpen() const override { return handle_ != INVALID_HANDLE_VALUE; }
 
-    bool open(int portNumber, std::string& reason) override {
+    std::optional<PortOpenError> open(int portNumber) override {
         const std::string path = resolver_(portNumber);
         if (path.empty()) {
-            reason = "COM" + std::to_string(portNumber) +
-                     ": there is no serial port with this number on this machine.";
-            return false;
+            return PortOpenError{PortOpenFailure::NoDevice, comPortName(portNumber)};
         }
         handle_ = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                               0, nullptr);
         if (handle_ == INVALID_HANDLE_VALUE) {
-            reason = openFailureReason(path, GetLastError());
-            return false;
+            return openError(path, GetLastError());
         }
-        return true;
+        return std::nullopt;
     }
 
     bool readSettings() override {
@@ -88,11 +73,11 @@ public:
 
     bool applyTimeouts() override {
         COMMTIMEOUTS timeouts{};
-        timeouts.ReadIntervalTimeout = 50;
-        timeouts.ReadTotalTimeoutMultiplier = 2;
-        timeouts.ReadTotalTimeoutConstant = 300;
-        timeouts.WriteTotalTimeoutMultiplier = 2;
-        timeouts.WriteTotalTimeoutConstant = 300;
+        timeouts.ReadIntervalTimeout = kReadIntervalTimeoutMs;
+        timeouts.ReadTotalTimeoutMultiplier = kReadTotalPerByteMs;
+        timeouts.ReadTotalTimeoutConstant = kReadTotalConstantMs;
+        timeouts.WriteTotalTimeoutMultiplier = kWriteTotalPerByteMs;
+        timeouts.WriteTotalTimeoutConstant = kWriteTotalConstantMs;
         return SetCommTimeouts(handle_, &timeouts) != 0;
     }
 
@@ -146,8 +131,18 @@ std::unique_ptr<SerialPort> makeSystemSerialPort(PortResolver resolver) {
     return std::make_unique<WindowsSerialPort>(std::move(resolver));
 }
 
-std::unique_ptr<SerialPort> makeSystemSerialPort() {
-    return makeSystemSerialPort(portDevicePath);
+std::string systemErrorText(int systemError) {
+    const auto error = static_cast<DWORD>(systemError);
+    char* text = nullptr;
+    const DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    std::string message(text, length);
+    LocalFree(text);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) {
+        message.pop_back();
+    }
+    return message.empty() ? "error " + std::to_string(error) : message;
 }
 
 } // namespace wl3

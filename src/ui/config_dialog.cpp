@@ -18,17 +18,13 @@ namespace wl3::ui {
 ConfigDialog::ConfigDialog(const ConfigDialogServices& services, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      reporter_(services.reporter), fileDialogs_(services.fileDialogs), choices_(services.choices),
-      appIcon_(appIcon()),
-      // The fifth COM entry, a device given by its path, opens as port 1.
-      link_(reporter_, makeSystemSerialPort([this, resolver = services.portResolver](int port) {
-                return portDevice_.empty() ? resolver(port) : portDevice_;
-            })) {
+      reporter_(services.reporter), fileDialogs_(services.fileDialogs),
+      portResolver_(services.portResolver), choices_(services.choices), appIcon_(appIcon()) {
     setWindowTitle(QString::fromLatin1(kWindowTitle.data(), qsizetype(kWindowTitle.size())) +
                    QStringLiteral("[*]"));
     setFont(windowFont());
     setAcceptDrops(true);
-    buildControls(services.portResolver);
+    buildControls();
     initDialog();
     connectHandlers();
 }
@@ -40,12 +36,16 @@ QWidget* ConfigDialog::control(int id) const {
     return found == controls_.end() ? nullptr : found->second;
 }
 
+PortComboBox* ConfigDialog::ports() const {
+    return static_cast<PortComboBox*>(control(ids::kComPort));
+}
+
 QTabBar* ConfigDialog::profileTabs() const {
-    return static_cast<QTabBar*>(control(kProfileTabs));
+    return static_cast<QTabBar*>(control(ids::kProfileTabs));
 }
 
 // The group frames first, so that the form is drawn over them; the tabs go beneath both.
-void ConfigDialog::buildControls(const PortResolver& resolver) {
+void ConfigDialog::buildControls() {
     DialogBuilder builder(*this, baseUnitsOf(font()));
     setFixedSize(duToPixelsX(kClientSize.width, builder.units()),
                  duToPixelsY(kClientSize.height, builder.units()));
@@ -53,8 +53,8 @@ void ConfigDialog::buildControls(const PortResolver& resolver) {
         builder.addGroupBox(group.title, group.rect);
     }
     for (const ControlRow& row : configDialogRows()) {
-        QWidget* widget = row.id == kComPort
-                              ? builder.addControl(row, *new PortComboBox(resolver, this))
+        QWidget* widget = row.id == ids::kComPort
+                              ? builder.addControl(row, *new PortComboBox(portResolver_, this))
                               : builder.addControl(row);
         controls_.emplace(row.id, widget);
     }
@@ -68,31 +68,24 @@ void ConfigDialog::buildControls(const PortResolver& resolver) {
                                     QStringLiteral(" Enable"));
         }
     }
-    control(kProfileTabs)->setAccessibleName(QStringLiteral("Profile"));
-    control(kComPort)->setAccessibleName(QStringLiteral("COM Port"));
+    control(ids::kProfileTabs)->setAccessibleName(QStringLiteral("Profile"));
+    control(ids::kComPort)->setAccessibleName(QStringLiteral("COM Port"));
 }
 
 void ConfigDialog::initDialog() {
     addAboutEntry(*this);
     setWindowIcon(appIcon_);
-    auto* ports = static_cast<PortComboBox*>(comboBox(kComPort));
-    const int remembered = choices_ != nullptr ? ports->findText(choices_->portEntry()) : -1;
-    ports->setCurrentIndex(std::max(remembered, 0));
-    ports->refreshDeviceTips();
+    const int remembered = choices_ != nullptr ? ports()->findText(choices_->portEntry()) : -1;
+    ports()->setCurrentIndex(std::max(remembered, 0));
+    ports()->refreshDeviceTips();
     config_.currentProfile = profileTabs()->currentIndex() & 1;
     recordToForm();
     markSaved();
-    control(kCallsign)->setFocus();
+    control(ids::kCallsign)->setFocus();
 }
 
 void ConfigDialog::choosePort(const PortChoice& choice) {
-    auto* ports = static_cast<PortComboBox*>(comboBox(kComPort));
-    if (choice.devicePath.empty()) {
-        ports->setCurrentIndex(choice.portNumber - 1);
-        return;
-    }
-    ports->addDevice(choice.devicePath);
-    ports->setCurrentIndex(ports->count() - 1);
+    ports()->choose(choice);
 }
 
 void ConfigDialog::connectHandlers() {
@@ -101,22 +94,22 @@ void ConfigDialog::connectHandlers() {
         connect(static_cast<QAbstractButton*>(control(id)), &QAbstractButton::clicked, this,
                 handler);
     };
-    onClick(kSmartBeaconingEnable, &ConfigDialog::onSmartBeaconingEnable);
-    onClick(kTimeSlottingEnable, &ConfigDialog::onTimeSlottingEnable);
-    onClick(kMicEEnable, &ConfigDialog::onEnableToggled);
-    onClick(kPowerSwitchEnable, &ConfigDialog::onEnableToggled);
-    onClick(kTimestampDhm, &ConfigDialog::onTimestampDhm);
-    onClick(kTimestampHms, &ConfigDialog::onTimestampHms);
-    onClick(kReadVersion, &ConfigDialog::onReadVersion);
-    onClick(kReadConfiguration, &ConfigDialog::onReadConfiguration);
-    onClick(kWriteConfiguration, &ConfigDialog::onWriteConfiguration);
-    onClick(kSend1200Hz, &ConfigDialog::onSend1200Hz);
-    onClick(kSend2200Hz, &ConfigDialog::onSend2200Hz);
-    onClick(kSendBoth, &ConfigDialog::onSendBoth);
-    onClick(kStopSending, &ConfigDialog::onStopSending);
-    onClick(kLoad, &ConfigDialog::onLoad);
-    onClick(kSave, &ConfigDialog::onSave);
-    onClick(kExit, &QDialog::accept);
+    onClick(ids::kSmartBeaconingEnable, &ConfigDialog::onSmartBeaconingEnable);
+    onClick(ids::kTimeSlottingEnable, &ConfigDialog::onTimeSlottingEnable);
+    onClick(ids::kMicEEnable, &ConfigDialog::onEnableToggled);
+    onClick(ids::kPowerSwitchEnable, &ConfigDialog::onEnableToggled);
+    onClick(ids::kTimestampDhm, &ConfigDialog::onTimestampDhm);
+    onClick(ids::kTimestampHms, &ConfigDialog::onTimestampHms);
+    onClick(ids::kReadVersion, &ConfigDialog::onReadVersion);
+    onClick(ids::kReadConfiguration, &ConfigDialog::onReadConfiguration);
+    onClick(ids::kWriteConfiguration, &ConfigDialog::onWriteConfiguration);
+    onClick(ids::kSend1200Hz, &ConfigDialog::onSend1200Hz);
+    onClick(ids::kSend2200Hz, &ConfigDialog::onSend2200Hz);
+    onClick(ids::kSendBoth, &ConfigDialog::onSendBoth);
+    onClick(ids::kStopSending, &ConfigDialog::onStopSending);
+    onClick(ids::kLoad, &ConfigDialog::onLoad);
+    onClick(ids::kSave, &ConfigDialog::onSave);
+    onClick(ids::kExit, &QDialog::accept);
     // Whatever changes in the form may change whether something is unsaved.
     for (const ProfileField& field : kProfileFields) {
         QWidget* widget = field.isShown() ? control(field.control.id) : nullptr;
@@ -128,10 +121,10 @@ void ConfigDialog::connectHandlers() {
             connect(list, &QComboBox::currentIndexChanged, this, &ConfigDialog::updateModifiedMark);
         }
     }
-    connect(comboBox(kComPort), &QComboBox::activated, this, [this](int index) {
-        auto* ports = static_cast<PortComboBox*>(comboBox(kComPort));
-        if (choices_ != nullptr && ports->addedDevice(index).empty()) {
-            choices_->setPortEntry(ports->itemText(index));
+    // A COM entry is remembered; a device path is for this run only.
+    connect(ports(), &QComboBox::activated, this, [this](int index) {
+        if (choices_ != nullptr && ports()->choiceAt(index).devicePath.empty()) {
+            choices_->setPortEntry(ports()->itemText(index));
         }
     });
 }
@@ -158,15 +151,15 @@ void ConfigDialog::onProfileTabChange() {
 }
 
 void ConfigDialog::onSmartBeaconingEnable() {
-    if (isChecked(kSmartBeaconingEnable)) {
-        setChecked(kTimeSlottingEnable, false);
+    if (isChecked(ids::kSmartBeaconingEnable)) {
+        setChecked(ids::kTimeSlottingEnable, false);
     }
     updateEnables();
 }
 
 void ConfigDialog::onTimeSlottingEnable() {
-    if (isChecked(kTimeSlottingEnable)) {
-        setChecked(kSmartBeaconingEnable, false);
+    if (isChecked(ids::kTimeSlottingEnable)) {
+        setChecked(ids::kSmartBeaconingEnable, false);
     }
     updateEnables();
 }
@@ -176,14 +169,14 @@ void ConfigDialog::onEnableToggled() {
 }
 
 void ConfigDialog::onTimestampDhm() {
-    if (isChecked(kTimestampDhm)) {
-        setChecked(kTimestampHms, false);
+    if (isChecked(ids::kTimestampDhm)) {
+        setChecked(ids::kTimestampHms, false);
     }
 }
 
 void ConfigDialog::onTimestampHms() {
-    if (isChecked(kTimestampHms)) {
-        setChecked(kTimestampDhm, false);
+    if (isChecked(ids::kTimestampHms)) {
+        setChecked(ids::kTimestampDhm, false);
     }
 }
 

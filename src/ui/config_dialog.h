@@ -1,9 +1,9 @@
 #pragma once
 
-#include "commands/port_choice.h"
 #include "config/reporter.h"
 #include "config/status.h"
 #include "config/tracker_config.h"
+#include "link/port_choice.h"
 #include "link/serial_link.h"
 #include "link/serial_port.h"
 #include "ui/file_dialogs.h"
@@ -22,6 +22,8 @@ class QComboBox;
 class QTabBar;
 
 namespace wl3::ui {
+
+class PortComboBox;
 
 // What the window works with beyond its own controls. The program passes message boxes,
 // the toolkit's file dialogs and this machine's serial ports; the tests pass fakes.
@@ -63,7 +65,7 @@ public:
     Status loadFile(const std::filesystem::path& path);
     Status saveFile(const std::filesystem::path& path);
 
-    // Selects a COM entry; a device path becomes a fifth entry, whose tooltip names it.
+    // Selects a COM entry; a device path becomes the fifth entry, whose tooltip names it.
     void choosePort(const PortChoice& choice);
 
     // Whether the form differs from what was last read, written, loaded or saved, or from
@@ -81,15 +83,17 @@ protected:
 
 private:
     enum class Stopping { Allowed, Refused };
-    using DeviceCommand = std::function<Status(TrackerConfig& record)>;
+    // One run of the command layer over the link of that run and a record of its own.
+    using DeviceCommand = std::function<Status(SerialLink& link, TrackerConfig& record)>;
 
-    void buildControls(const PortResolver& resolver);
+    void buildControls();
     void initDialog();
     void connectHandlers();
 
     // The control with that id, or nullptr.
     QWidget* control(int id) const;
     QComboBox* comboBox(int id) const;
+    PortComboBox* ports() const;
     QTabBar* profileTabs() const;
     int selectedIndex(int id) const;
     void selectIndex(int id, int index);
@@ -113,8 +117,9 @@ private:
     // saved it.
     bool editsMayBeDropped();
 
-    // Runs command on a worker thread with a copy of the record, which becomes the record
-    // when it ends; a progress display over the window meanwhile.
+    // Runs command on a worker thread, with a link of its own to the port chosen now and a
+    // copy of the record, which becomes the record when it ends; a progress display over
+    // the window meanwhile.
     Status runDeviceCommand(Stopping stopping, const DeviceCommand& command);
     // For a command on the worker: the record it decoded becomes the record, and the form
     // shows it, before the command says it succeeded.
@@ -129,17 +134,15 @@ private:
     void onSend2200Hz();
     void onSendBoth();
     void onStopSending();
-    void selectPort();
     void sendTestTone(ToneCode code);
 
     GuiThreadReporter reporter_;
     FileDialogs& fileDialogs_;
+    PortResolver portResolver_;
     RememberedChoices* choices_;
     QIcon appIcon_;
     TrackerConfig config_;
-    TrackerConfig saved_;    // as the form would give it back
-    std::string portDevice_; // the device of the fifth COM entry while it is the one used
-    SerialLink link_;
+    TrackerConfig saved_; // as the form would give it back
     std::map<int, QWidget*> controls_;
     bool commandRunning_ = false;
     bool refilling_ = false;

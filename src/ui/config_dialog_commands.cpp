@@ -28,7 +28,9 @@ std::optional<std::filesystem::path> droppedConfigFile(const QMimeData* data) {
         return std::nullopt;
     }
     const QString path = data->urls().constFirst().toLocalFile();
-    if (!path.endsWith(QStringLiteral(".wl3"), Qt::CaseInsensitive)) {
+    const QString extension =
+        QString::fromLatin1(kConfigFileExtension.data(), qsizetype(kConfigFileExtension.size()));
+    if (!path.endsWith(extension, Qt::CaseInsensitive)) {
         return std::nullopt;
     }
     return std::filesystem::path(path.toStdU16String());
@@ -86,33 +88,27 @@ void ConfigDialog::dropEvent(QDropEvent* event) {
     });
 }
 
-// No selection gives 0, which the link refuses when it opens the port.
-void ConfigDialog::selectPort() {
-    const int index = selectedIndex(kComPort);
-    portDevice_ = static_cast<PortComboBox*>(comboBox(kComPort))->addedDevice(index);
-    link_.setPortNumber(portDevice_.empty() ? index + 1 : 1);
-}
-
 // The window repaints and shows the progress while the worker waits on the line; it takes
 // no input meanwhile. The worker has a record of its own, so nothing the window does can
 // tear it; its boxes are shown here, in order, while it waits.
 Status ConfigDialog::runDeviceCommand(Stopping stopping, const DeviceCommand& command) {
     const WaitCursor busy;
     const QScopedValueRollback running(commandRunning_, true);
-    selectPort();
+    const PortChoice port = ports()->choice();
     ProgressDialog progress(*this, stopping == Stopping::Allowed);
     ProgressObserver observer(progress);
-    link_.setObserver(observer);
     TrackerConfig record = config_;
     Status status = Status::Failed;
-    const std::unique_ptr<QThread> worker(QThread::create([&] { status = command(record); }));
+    const std::unique_ptr<QThread> worker(QThread::create([&] {
+        SerialLink link = makeLink(port, reporter_, observer, portResolver_);
+        status = command(link, record);
+    }));
     QEventLoop ended;
     connect(worker.get(), &QThread::finished, &ended, &QEventLoop::quit);
     worker->start();
     progress.open();
     ended.exec();
     worker->wait();
-    link_.clearObserver();
     config_ = record;
     return status;
 }
@@ -129,22 +125,23 @@ void ConfigDialog::takeDecodedRecord(const TrackerConfig& record) {
 }
 
 void ConfigDialog::onReadVersion() {
-    runDeviceCommand(Stopping::Allowed,
-                     [this](TrackerConfig&) { return readVersion(link_, reporter_); });
+    runDeviceCommand(Stopping::Allowed, [this](SerialLink& link, TrackerConfig&) {
+        return readVersion(link, reporter_);
+    });
 }
 
 // What was typed since the last copy into the record is dropped by the refill.
 void ConfigDialog::onReadConfiguration() {
-    runDeviceCommand(Stopping::Allowed, [this](TrackerConfig& record) {
-        return readConfiguration(record, link_, reporter_,
+    runDeviceCommand(Stopping::Allowed, [this](SerialLink& link, TrackerConfig& record) {
+        return readConfiguration(record, link, reporter_,
                                  [this, &record] { takeDecodedRecord(record); });
     });
 }
 
 void ConfigDialog::onWriteConfiguration() {
     formToRecord();
-    runDeviceCommand(Stopping::Refused, [this](TrackerConfig& record) {
-        return writeConfiguration(record, link_, reporter_, {},
+    runDeviceCommand(Stopping::Refused, [this](SerialLink& link, TrackerConfig& record) {
+        return writeConfiguration(record, link, reporter_, {},
                                   [this, &record] { takeDecodedRecord(record); });
     });
 }
@@ -168,9 +165,10 @@ void ConfigDialog::onStopSending() {
 // formToRecord is what marks a changed calibration, which the tone command warns of.
 void ConfigDialog::sendTestTone(ToneCode code) {
     formToRecord();
-    runDeviceCommand(Stopping::Refused, [this, code](const TrackerConfig& record) {
-        return wl3::sendTestTone(record, link_, reporter_, code);
-    });
+    runDeviceCommand(Stopping::Refused,
+                     [this, code](SerialLink& link, const TrackerConfig& record) {
+                         return wl3::sendTestTone(record, link, reporter_, code);
+                     });
 }
 
 } // namespace wl3::ui

@@ -142,14 +142,15 @@ void ConfigDialog::enableControls(std::initializer_list<int> ids, bool enabled) 
 }
 
 void ConfigDialog::updateEnables() {
-    const bool smartBeaconing = isChecked(kSmartBeaconingEnable);
-    enableControls(
-        {kSlowSpeed, kSlowRate, kFastSpeed, kFastRate, kMinTurnAngle, kTurnSlope, kMinTurnTime},
-        smartBeaconing);
-    enableControls({kAutoRate}, !smartBeaconing);
-    enableControls({kSlotOffset}, isChecked(kTimeSlottingEnable));
-    enableControls({kForcePrintable, kMicEMessage, kMicEPath}, isChecked(kMicEEnable));
-    enableControls({kPowerSwitchTime}, isChecked(kPowerSwitchEnable));
+    const bool smartBeaconing = isChecked(ids::kSmartBeaconingEnable);
+    enableControls({ids::kSlowSpeed, ids::kSlowRate, ids::kFastSpeed, ids::kFastRate,
+                    ids::kMinTurnAngle, ids::kTurnSlope, ids::kMinTurnTime},
+                   smartBeaconing);
+    enableControls({ids::kAutoRate}, !smartBeaconing);
+    enableControls({ids::kSlotOffset}, isChecked(ids::kTimeSlottingEnable));
+    enableControls({ids::kForcePrintable, ids::kMicEMessage, ids::kMicEPath},
+                   isChecked(ids::kMicEEnable));
+    enableControls({ids::kPowerSwitchTime}, isChecked(ids::kPowerSwitchEnable));
 }
 
 } // namespace wl3::ui

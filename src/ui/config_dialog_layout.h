@@ -2,14 +2,15 @@
 
 #include "config/form_layout.h"
 #include "config/profile_fields.h"
+#include "link/port_choice.h"
 
 #include <array>
 #include <span>
 #include <string_view>
 
-namespace wl3::ui {
+// The window's own controls, beside the form's in the table of profile fields.
+namespace wl3::ids {
 
-// The window's own controls; the form's are in the table of profile fields.
 inline constexpr int kExit = 1;
 inline constexpr int kReadConfiguration = 1000;
 inline constexpr int kWriteConfiguration = 1001;
@@ -23,11 +24,13 @@ inline constexpr int kSave = 1013;
 inline constexpr int kProfileTabs = 1034;
 inline constexpr int kLoad = 1043;
 
+} // namespace wl3::ids
+
+namespace wl3::ui {
+
 inline constexpr std::string_view kWindowTitle = "Wrenlink3Config";
 inline constexpr DuRect kClientSize{0, 0, 402, 271};
 inline constexpr Caption kWebAddress{"", {339, 226, 58, 13}};
-
-inline constexpr std::array<std::string_view, 4> kComPortItems{"COM1", "COM2", "COM3", "COM4"};
 
 // Every control: the form's, then the window's own, in keyboard order.
 std::span<const ControlRow> configDialogRows();

@@ -1,5 +1,7 @@
 #include "ui/file_dialogs.h"
 
+#include "files/config_file_header.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -8,6 +10,11 @@
 namespace wl3::ui {
 
 namespace {
+
+// ".wl3", and the names and patterns built on it.
+QString extension() {
+    return QString::fromLatin1(kConfigFileExtension.data(), qsizetype(kConfigFileExtension.size()));
+}
 
 bool isPattern(const QString& name) {
     return name.contains(u'*') || name.contains(u'?');
@@ -25,8 +32,8 @@ QString askForFile(QWidget& owner, QFileDialog::AcceptMode mode, const QString& 
         dialog.setAcceptMode(mode);
         // A typed name need not exist, whichever way the file goes.
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setNameFilter(QStringLiteral("Wrenlink3 Config files (*.wl3)"));
-        dialog.setDefaultSuffix(QStringLiteral("wl3"));
+        dialog.setNameFilter(QStringLiteral("Wrenlink3 Config files (*%1)").arg(extension()));
+        dialog.setDefaultSuffix(extension().mid(1));
         dialog.selectFile(name);
         dialog.setWindowModality(Qt::WindowModal);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -50,7 +57,7 @@ std::optional<std::filesystem::path> QtFileDialogs::pathToLoad(QWidget& owner) {
     const QString title = QStringLiteral("Load Config File");
     while (true) {
         const QString chosen =
-            askForFile(owner, QFileDialog::AcceptOpen, title, QStringLiteral("*.wl3"), choices_);
+            askForFile(owner, QFileDialog::AcceptOpen, title, u'*' + extension(), choices_);
         if (chosen.isEmpty()) {
             return std::nullopt;
         }
@@ -67,7 +74,7 @@ std::optional<std::filesystem::path> QtFileDialogs::pathToLoad(QWidget& owner) {
 std::optional<std::filesystem::path> QtFileDialogs::pathToSave(QWidget& owner) {
     const QString chosen =
         askForFile(owner, QFileDialog::AcceptSave, QStringLiteral("Save Config File"),
-                   QStringLiteral("config1.wl3"), choices_);
+                   QStringLiteral("config1") + extension(), choices_);
     if (chosen.isEmpty()) {
         return std::nullopt;
     }

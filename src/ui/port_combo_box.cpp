@@ -24,21 +24,32 @@ QString tipFor(const std::string& device, const std::vector<SerialDeviceInfo>& f
 PortComboBox::PortComboBox(PortResolver resolver, QWidget* parent)
     : QComboBox(parent), resolver_(std::move(resolver)) {}
 
-void PortComboBox::addDevice(const std::string& devicePath) {
-    const QString path = QString::fromStdString(devicePath);
-    addItem(path, path);
-    refreshDeviceTips();
+void PortComboBox::choose(const PortChoice& choice) {
+    if (!choice.devicePath.empty()) {
+        const QString path = QString::fromStdString(choice.devicePath);
+        if (count() > kDevicePathEntry) {
+            setItemText(kDevicePathEntry, path);
+        } else {
+            addItem(path);
+        }
+        refreshDeviceTips();
+    }
+    setCurrentIndex(choice.entry());
 }
 
-std::string PortComboBox::addedDevice(int index) const {
-    return itemData(index).toString().toStdString();
+PortChoice PortComboBox::choiceAt(int index) const {
+    return portChoiceAt(index, itemText(kDevicePathEntry).toStdString());
+}
+
+std::string PortComboBox::deviceOf(int index) const {
+    const PortChoice entry = choiceAt(index);
+    return entry.devicePath.empty() ? resolver_(entry.portNumber) : entry.devicePath;
 }
 
 void PortComboBox::refreshDeviceTips() {
     const std::vector<SerialDeviceInfo> found = listSerialDevices();
     for (int index = 0; index < count(); ++index) {
-        const std::string added = addedDevice(index);
-        const std::string device = added.empty() ? resolver_(index + 1) : added;
+        const std::string device = deviceOf(index);
         const QString tip = device.empty() ? tr("no device") : tipFor(device, found);
         setItemData(index, tip, Qt::ToolTipRole);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/port_choice.h"
 #include "link/serial_port.h"
 
 #include <QComboBox>
@@ -7,24 +8,29 @@
 
 namespace wl3::ui {
 
-// The COM list. Each item's tooltip names the device that port opens on this machine, and
-// what it is where the system says, looked up again whenever the list opens, so that
-// adapters plugged in meanwhile are seen.
+// The COM list: the COM ports, and a fifth entry for a device given by its path once one
+// is chosen. Each item's tooltip names the device that port opens on this machine, and what
+// it is where the system says, looked up again whenever the list opens, so that adapters
+// plugged in meanwhile are seen.
 class PortComboBox : public QComboBox {
     Q_OBJECT
 
 public:
     PortComboBox(PortResolver resolver, QWidget* parent);
 
-    // An entry after COM1 to COM4 for a device given by its path.
-    void addDevice(const std::string& devicePath);
-    // The device path of the entry at index when it was added by addDevice, else empty.
-    std::string addedDevice(int index) const;
+    // Selects the choice's entry; a device path becomes the fifth entry.
+    void choose(const PortChoice& choice);
+    // The entry at index, and the one selected.
+    PortChoice choiceAt(int index) const;
+    PortChoice choice() const { return choiceAt(currentIndex()); }
 
     void refreshDeviceTips();
     void showPopup() override;
 
 private:
+    // The device the entry at index opens on this machine now; empty for none.
+    std::string deviceOf(int index) const;
+
     PortResolver resolver_;
 };
 

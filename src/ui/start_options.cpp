@@ -16,10 +16,10 @@ StartOptions parseStartOptions(const QStringList& arguments) {
         QStringLiteral("Reads, edits and writes the configuration of a Wrenlink3 tracker."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption port(
-        QStringLiteral("port"),
-        QStringLiteral("The serial port to select: COM1 to COM4, or a device path."),
-        QStringLiteral("DEVICE"));
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QStringLiteral("The serial port to select: %1, or a device path.")
+                                      .arg(QString::fromStdString(comPortRange())),
+                                  QStringLiteral("DEVICE"));
     parser.addOption(port);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("A .wl3 file to load at start."),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/port_choice.h"
+#include "link/port_choice.h"
 
 #include <QStringList>
 #include <filesystem>

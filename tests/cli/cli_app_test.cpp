@@ -1,7 +1,7 @@
 #include "cli/cli_app.h"
-#include "link/pty_pair.h"
 #include "sim_process.h"
-#include "temp_dir.h"
+#include "support/pty_pair.h"
+#include "support/temp_dir.h"
 
 #include <chrono>
 #include <cstdlib>

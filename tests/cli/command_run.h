@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/commands.h"
 #include "cli/progress.h"
+#include "cli/subcommands.h"
 #include "support/recording_reporter.h"
 
 #include <sstream>

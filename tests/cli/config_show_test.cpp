@@ -1,7 +1,7 @@
 #include "cli/config_show.h"
 #include "command_run.h"
 #include "files/config_file.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 

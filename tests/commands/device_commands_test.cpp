@@ -1,5 +1,5 @@
 #include "commands/device_commands.h"
-#include "link/fake_serial_port.h"
+#include "support/fake_serial_port.h"
 #include "support/recording_reporter.h"
 
 #include <gmock/gmock.h>

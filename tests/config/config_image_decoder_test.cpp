@@ -1,6 +1,6 @@
 #include "config/config_image.h"
-#include "image_bytes.h"
 #include "record_printer.h"
+#include "support/example_records.h"
 #include "support/recording_reporter.h"
 
 #include <gtest/gtest.h>

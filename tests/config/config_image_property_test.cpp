@@ -1,7 +1,7 @@
 #include "config/config_image.h"
 #include "config/profile_fields.h"
-#include "image_bytes.h"
 #include "record_printer.h"
+#include "support/example_records.h"
 #include "support/recording_reporter.h"
 
 #include <cmath>

@@ -3,6 +3,7 @@
 #include "config/config_image.h"
 #include "files/config_file.h"
 #include "support/recording_reporter.h"
+#include "support/temp_dir.h"
 
 #include <filesystem>
 #include <fstream>
@@ -18,15 +19,6 @@ using Bytes = std::vector<std::uint8_t>;
 
 class ConfigFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("wl3-files-" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
     static Bytes readAll(const fs::path& path) {
         std::ifstream in(path, std::ios::binary);
         return Bytes(std::istreambuf_iterator<char>(in), {});
@@ -62,7 +54,8 @@ protected:
         return config;
     }
 
-    fs::path folder;
+    TempDir dir;
+    fs::path folder = dir.path();
     RecordingReporter reporter;
 };
 

@@ -1,7 +1,7 @@
-#include "cli/temp_dir.h"
 #include "files/config_file.h"
 #include "support/messages_without_root.h"
 #include "support/recording_reporter.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 #include <iterator>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/fake_serial_port.h"
 #include "link/serial_link.h"
+#include "support/fake_serial_port.h"
 #include "support/recording_reporter.h"
 
 #include <gmock/gmock.h>

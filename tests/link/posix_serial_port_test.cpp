@@ -1,9 +1,9 @@
-#include "cli/temp_dir.h"
 #include "link/port_mapping.h"
-#include "link/pty_pair.h"
 #include "link/serial_link.h"
 #include "support/messages_without_root.h"
+#include "support/pty_pair.h"
 #include "support/recording_reporter.h"
+#include "support/temp_dir.h"
 
 #include <array>
 #include <filesystem>
@@ -47,8 +47,8 @@ protected:
 
 TEST_F(PtyTest, EveryByteValuePassesUnchangedBothWays) {
     auto port = makeSystemSerialPort(toPty());
-    std::string reason;
-    ASSERT_TRUE(port->open(1, reason)) << reason;
+    const std::optional<PortOpenError> error = port->open(1);
+    ASSERT_FALSE(error) << openFailureText(*error);
     ASSERT_TRUE(port->readSettings());
     ASSERT_TRUE(port->applyLineSettings());
     ASSERT_TRUE(port->applyTimeouts());
@@ -109,7 +109,8 @@ TEST_P(LineSettingsTest, Sets4800Raw8N1AndKeepsFlowControlAsFound) {
     EXPECT_THAT(reporter.entries, IsEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(HardwareFlowControl, LineSettingsTest, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(HardwareFlowControl, LineSettingsTest, ::testing::Bool(),
+                         ::testing::PrintToStringParamName());
 
 TEST_F(PtyTest, ASilentReadWaitsTwoMillisecondsPerBytePlus300) {
     ASSERT_EQ(link.openPort(), Status::Ok);

@@ -1,4 +1,5 @@
 #include "link/link_fixture.h"
+#include "support/case_names.h"
 
 #include <array>
 #include <numeric>
@@ -57,7 +58,8 @@ TEST_P(VersionRejectTest, ShowsNotFoundAndClosesThePort) {
 INSTANTIATE_TEST_SUITE_P(Replies, VersionRejectTest,
                          ::testing::Values("", "Wrenlink3", "Wrenlink3\r\n", "Wrenlink2 v1.00",
                                            "xWrenlink3 v1.00", std::string("Wren\0ink3 v1", 12),
-                                           "Wrenlink3_v1.00"));
+                                           "Wrenlink3_v1.00"),
+                         namedBy([](const std::string& reply) { return reply; }));
 
 TEST_F(VersionTest, AReadFailingInTheDrainIsShownAndTheQueryGoesOn) {
     port->replies = {std::nullopt, bytesOf("Wrenlink3 v1.00")};
@@ -250,7 +252,8 @@ TEST_P(ToneTest, SendsStopThenTheToneFiftyMillisecondsLater) {
 
 INSTANTIATE_TEST_SUITE_P(Codes, ToneTest,
                          ::testing::Values(ToneCode::Send1200Hz, ToneCode::Send2200Hz,
-                                           ToneCode::SendBoth, ToneCode::Stop));
+                                           ToneCode::SendBoth, ToneCode::Stop),
+                         namedBy([](ToneCode code) { return std::string(1, char(code)); }));
 
 TEST_F(LinkTest, ToneStopsAtAFailedWriteAndClosesThePort) {
     port->failWriteAt = 3;

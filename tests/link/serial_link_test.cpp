@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(EachStep, OpenFailureTest,
 
 TEST_F(LinkTest, FailedAcquireShowsTheDeviceAndReasonOnASecondLine) {
     port->failOpen = true;
-    port->openReason = "/dev/ttyUSB0: another program is using this port.";
+    port->openError = {PortOpenFailure::InUse, "/dev/ttyUSB0"};
     EXPECT_EQ(link.openPort(), Status::Failed);
     EXPECT_THAT(reporter.texts(), ElementsAre("Count not aquire Com Port\n"
                                               "/dev/ttyUSB0: another program is using this port."));

@@ -1,5 +1,5 @@
-#include "cli/temp_dir.h"
 #include "link/tty_description.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "files/config_file_header.h"
 #include "sim_process.h"
+#include "support/temp_dir.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -14,17 +16,13 @@
 namespace wl3::test {
 
 // tracker-sim for one test, with its log and the image it holds at hand. Needs the
-// tracker_sim_process target; works under any test framework.
+// tracker_sim_process and wl3_files targets; works under any test framework.
 class SimulatedTracker {
 public:
     explicit SimulatedTracker(std::vector<std::string> options = {})
-        : base_(uniqueBase()), stateFile_(base_ + ".wl3"), logFile_(base_ + ".log"),
+        : stateFile_((folder_ / "tracker.wl3").string()),
+          logFile_((folder_ / "tracker.log").string()),
           process_(WL3_TRACKER_SIM, withStateFile(std::move(options), stateFile_), logFile_) {}
-
-    ~SimulatedTracker() {
-        std::remove(stateFile_.c_str());
-        std::remove(logFile_.c_str());
-    }
 
     SimulatedTracker(const SimulatedTracker&) = delete;
     SimulatedTracker& operator=(const SimulatedTracker&) = delete;
@@ -41,24 +39,19 @@ public:
     // The image it holds, from its state file (written whole at start and after each write).
     std::vector<std::uint8_t> storedImage() const {
         std::ifstream file(stateFile_, std::ios::binary);
-        std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
-        return bytes.size() < 8 ? bytes : std::vector<std::uint8_t>(bytes.begin() + 8, bytes.end());
+        const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+        const std::string_view image = configFileImage(bytes);
+        return {image.begin(), image.end()};
     }
 
 private:
-    static std::string uniqueBase() {
-        static int instance = 0;
-        return (std::filesystem::temp_directory_path() / "wl3-sim-").string() +
-               std::to_string(getpid()) + "-" + std::to_string(++instance);
-    }
-
     static std::vector<std::string> withStateFile(std::vector<std::string> options,
                                                   const std::string& stateFile) {
         options.insert(options.begin(), {"--state-file", stateFile});
         return options;
     }
 
-    std::string base_;
+    TempDir folder_; // made before, and removed after, the simulator that writes there
     std::string stateFile_;
     std::string logFile_;
     sim::SimProcess process_;

@@ -15,6 +15,7 @@
 #include <vector>
 
 using namespace wl3;
+using namespace wl3::ids;
 using namespace wl3::ui;
 using wl3::test::DialogDriver;
 
@@ -109,7 +110,7 @@ private slots:
         };
         check(kMicEMessage, kMicEMessageItems);
         check(kMicEPath, kMicEPathItems);
-        check(kComPort, kComPortItems);
+        check(kComPort, kComPortNames);
         QCOMPARE(ui.list(kMicEPath)->itemText(12), QStringLiteral("North + WIDE"));
     }
 

@@ -75,7 +75,7 @@ public:
     QCheckBox* box(int id) const { return control<QCheckBox>(id); }
     QComboBox* list(int id) const { return control<QComboBox>(id); }
     QPushButton* button(int id) const { return control<QPushButton>(id); }
-    QTabBar* tabs() const { return control<QTabBar>(ui::kProfileTabs); }
+    QTabBar* tabs() const { return control<QTabBar>(ids::kProfileTabs); }
 
     // On the indicator, which is inside the control however the style lays out its text.
     void click(int id) const {

@@ -1,24 +1,21 @@
 #include "dialog_driver.h"
 #include "files/config_file.h"
 #include "modal_script.h"
+#include "support/temp_dir.h"
 
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <filesystem>
 
 using namespace wl3;
+using namespace wl3::ids;
 using namespace wl3::ui;
 using wl3::test::DialogDriver;
 using wl3::test::ModalScript;
 using wl3::test::RecordingReporter;
 
 namespace {
-
-std::filesystem::path pathIn(const QTemporaryDir& folder, const QString& name) {
-    return folder.filePath(name).toStdString();
-}
 
 QByteArray contentsOf(const std::filesystem::path& path) {
     QFile file(QString::fromStdString(path.string()));
@@ -31,8 +28,8 @@ void writeFile(const std::filesystem::path& path, const QByteArray& bytes) {
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-QStringList namesIn(const QTemporaryDir& folder) {
-    return QDir(folder.path()).entryList(QDir::Files);
+QStringList namesIn(const test::TempDir& folder) {
+    return QDir(QString::fromStdString(folder.path().string())).entryList(QDir::Files);
 }
 
 QString callsignOf(const TrackerConfig& config, int profile) {
@@ -86,8 +83,8 @@ class FileCommandsTest : public QObject {
 
 private slots:
     void saveThenLoadRestoresBothProfiles() {
-        QTemporaryDir folder;
-        const auto file = pathIn(folder, "both.wl3");
+        test::TempDir folder;
+        const auto file = folder / "both.wl3";
         DialogDriver ui;
         ui.typeInto(kCallsign, "KA1ABC-7");
         ui.typeInto(kCalibration, "141");
@@ -119,7 +116,7 @@ private slots:
     }
 
     void cancellingEitherDialogChangesNothing() {
-        QTemporaryDir folder;
+        test::TempDir folder;
         DialogDriver ui;
         ui.typeInto(kCallsign, "NEWCALL");
         const TrackerConfig before = ui.config();
@@ -149,8 +146,8 @@ private slots:
     void aFileThatDoesNotLoadChangesNeitherRecordNorForm() {
         QFETCH(QByteArray, contents);
         QFETCH(QString, shown);
-        QTemporaryDir folder;
-        const auto file = pathIn(folder, "bad.wl3");
+        test::TempDir folder;
+        const auto file = folder / "bad.wl3";
         if (!contents.isEmpty()) {
             writeFile(file, contents);
         }
@@ -167,14 +164,14 @@ private slots:
     }
 
     void aSaveTheEncoderRefusesWritesNothing() {
-        QTemporaryDir folder;
-        const auto existing = pathIn(folder, "existing.wl3");
+        test::TempDir folder;
+        const auto existing = folder / "existing.wl3";
         writeFile(existing, "old contents");
         DialogDriver ui;
         const QString path = QStringList(12, QStringLiteral("WIDE1-1")).join(u',');
         ui.replaceText(kDigiPath, path);
 
-        ui.fileDialogs.answers = {existing, pathIn(folder, "new.wl3")};
+        ui.fileDialogs.answers = {existing, folder / "new.wl3"};
         ui.press(kSave);
         ui.press(kSave);
         const QStringList reports = ui.takeReports();
@@ -187,11 +184,11 @@ private slots:
     }
 
     void aSaveCopiesTheFormEvenWhenTheFileCannotBeOpened() {
-        QTemporaryDir folder;
+        test::TempDir folder;
         DialogDriver ui;
         ui.typeInto(kCallsign, "KD4JKL");
 
-        ui.fileDialogs.answers = {pathIn(folder, "missing/config1.wl3")};
+        ui.fileDialogs.answers = {folder / "missing/config1.wl3"};
         ui.press(kSave);
         QCOMPARE(ui.takeReports(), QStringList{"Save Failed: Failed to open file"});
         QCOMPARE(callsignOf(ui.config(), kPrimary), QStringLiteral("KD4JKL"));
@@ -199,8 +196,8 @@ private slots:
 
     // The toolkit's dialogs, answered as a user would.
     void theSaveDialogOffersConfigFilesAndAsksBeforeReplacing() {
-        QTemporaryDir folder;
-        const auto existing = pathIn(folder, "old.wl3");
+        test::TempDir folder;
+        const auto existing = folder / "old.wl3";
         writeFile(existing, "old contents");
         RecordingReporter reporter;
         QtFileDialogs fileDialogs;
@@ -245,11 +242,11 @@ private slots:
     // A pattern is asked again, as is a name in a folder that does not exist; a name typed
     // without its extension gets ".wl3".
     void theLoadDialogWantsAnExistingFolderAndAFileName() {
-        QTemporaryDir folder;
+        test::TempDir folder;
         TrackerConfig saved;
         saved.setCallsign("KF6PQR");
         RecordingReporter reporter;
-        QCOMPARE(saveConfigFile(pathIn(folder, "saved.wl3"), saved, reporter), Status::Ok);
+        QCOMPARE(saveConfigFile(folder / "saved.wl3", saved, reporter), Status::Ok);
         QtFileDialogs fileDialogs;
         ConfigDialog window({reporter, fileDialogs, [](int) { return std::string(); }});
         window.show();
@@ -260,13 +257,13 @@ private slots:
             [&](QWidget& modal) {
                 QFileDialog& dialog = asFileDialog(modal);
                 first = seen(dialog, window);
-                dialog.setDirectory(folder.path());
+                dialog.setDirectory(QString::fromStdString(folder.path().string()));
                 chooseIn(dialog, QStringLiteral("*.wl3"));
             },
             [&](QWidget& modal) {
                 QFileDialog& dialog = asFileDialog(modal);
                 secondName = QFileInfo(dialog.selectedFiles().value(0)).fileName();
-                chooseIn(dialog, folder.filePath("missing/saved.wl3"));
+                chooseIn(dialog, QString::fromStdString((folder / "missing/saved.wl3").string()));
             },
             [&](QWidget& modal) {
                 auto* box = qobject_cast<QMessageBox*>(&modal);
@@ -274,7 +271,9 @@ private slots:
                 warning = box->text();
                 box->button(QMessageBox::Ok)->click();
             },
-            [&](QWidget& modal) { chooseIn(asFileDialog(modal), folder.filePath("saved")); },
+            [&](QWidget& modal) {
+                chooseIn(asFileDialog(modal), QString::fromStdString((folder / "saved").string()));
+            },
         });
 
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("load")), Qt::LeftButton);

@@ -1,12 +1,13 @@
-#include "config/every_field.h"
 #include "config/record_printer.h"
 #include "dialog_driver.h"
+#include "support/every_field.h"
 
 #include <QLineEdit>
 #include <sstream>
 #include <vector>
 
 using namespace wl3;
+using namespace wl3::ids;
 using namespace wl3::ui;
 using wl3::test::DialogDriver;
 

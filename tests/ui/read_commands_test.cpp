@@ -1,9 +1,9 @@
 #include "files/config_file.h"
+#include "support/temp_dir.h"
 #include "tracker_window.h"
 
-#include <QTemporaryDir>
-
 using namespace wl3;
+using namespace wl3::ids;
 using namespace wl3::ui;
 using wl3::test::RecordingReporter;
 using wl3::test::TrackerWindow;
@@ -63,8 +63,8 @@ private slots:
     }
 
     void readFillsBothProfilesAndTheCalibrationOnTheSelectedTab() {
-        QTemporaryDir folder;
-        const std::filesystem::path imageFile = folder.filePath("tracker.wl3").toStdString();
+        test::TempDir folder;
+        const std::filesystem::path imageFile = folder / "tracker.wl3";
         TrackerConfig stored = distinctRecord();
         RecordingReporter quiet;
         QCOMPARE(saveConfigFile(imageFile, stored, quiet), Status::Ok);

@@ -1,9 +1,9 @@
 #include "files/config_file.h"
+#include "support/temp_dir.h"
 #include "tracker_window.h"
 
-#include <QTemporaryDir>
-
 using namespace wl3;
+using namespace wl3::ids;
 using namespace wl3::ui;
 using wl3::test::DialogDriver;
 using wl3::test::TrackerWindow;
@@ -21,8 +21,8 @@ class ToneCommandsTest : public QObject {
 private slots:
     // Saving keeps the warning; loading, like a read or a write, settles the calibration.
     void everyToneButtonWarnsOfAnUnwrittenCalibrationUntilALoad() {
-        QTemporaryDir folder;
-        const std::filesystem::path file = folder.filePath("saved.wl3").toStdString();
+        test::TempDir folder;
+        const std::filesystem::path file = folder / "saved.wl3";
         TrackerWindow window;
         QVERIFY(window.tracker.ok());
         window.ui.typeInto(kCalibration, "130");

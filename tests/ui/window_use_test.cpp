@@ -3,6 +3,7 @@
 #include "config/config_image.h"
 #include "files/config_file.h"
 #include "modal_script.h"
+#include "support/temp_dir.h"
 #include "tracker_window.h"
 #include "ui/file_dialogs.h"
 #include "ui/remembered_choices.h"
@@ -18,11 +19,11 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QUrl>
 #include <set>
 
 using namespace wl3;
+using namespace wl3::ids;
 using namespace wl3::ui;
 using wl3::test::DialogDriver;
 using wl3::test::ModalScript;
@@ -31,10 +32,10 @@ using wl3::test::TrackerWindow;
 
 namespace {
 
-std::filesystem::path savedFile(const QTemporaryDir& folder, const char* callsign) {
+std::filesystem::path savedFile(const test::TempDir& folder, const char* callsign) {
     TrackerConfig config;
     config.setCallsign(callsign);
-    const std::filesystem::path path = folder.filePath("saved.wl3").toStdString();
+    const std::filesystem::path path = folder / "saved.wl3";
     RecordingReporter quiet;
     if (saveConfigFile(path, config, quiet) != Status::Ok) {
         qFatal("cannot save %s", path.c_str());
@@ -114,11 +115,10 @@ private slots:
     }
 
     void saveFromTheQuestionClosesOnlyWhenTheSaveWorked() {
-        QTemporaryDir folder;
+        test::TempDir folder;
         DialogDriver ui;
         ui.typeInto(kCallsign, "KH8VWX");
-        ui.fileDialogs.answers = {std::nullopt,
-                                  std::filesystem::path(folder.filePath("kept.wl3").toStdString())};
+        ui.fileDialogs.answers = {std::nullopt, folder / "kept.wl3"};
         ModalScript saveCancelled({answerUnsaved("save")});
         QTest::keyClick(ui.edit(kCallsign), Qt::Key_Escape);
         QVERIFY(ui.dialog->isVisible());
@@ -128,13 +128,12 @@ private slots:
         QVERIFY(!ui.dialog->isVisible());
         TrackerConfig kept;
         RecordingReporter quiet;
-        QCOMPARE(loadConfigFile(folder.filePath("kept.wl3").toStdString(), kept, quiet),
-                 Status::Ok);
+        QCOMPARE(loadConfigFile(folder / "kept.wl3", kept, quiet), Status::Ok);
         QCOMPARE(QString::fromLatin1(textOf(kept.callsign[kPrimary])), QStringLiteral("KH8VWX"));
     }
 
     void enterRightAfterLoadSaveReadOrWriteClosesAtOnce() {
-        QTemporaryDir folder;
+        test::TempDir folder;
         const auto file = savedFile(folder, "KJ9YZA");
         {
             DialogDriver ui;
@@ -146,7 +145,7 @@ private slots:
         }
         {
             DialogDriver ui;
-            ui.fileDialogs.answers = {folder.filePath("other.wl3").toStdString()};
+            ui.fileDialogs.answers = {folder / "other.wl3"};
             ui.typeInto(kStatusText, "EDITED");
             ui.press(kSave);
             QVERIFY(enterClosesAtOnce(ui));
@@ -227,7 +226,7 @@ private slots:
 
     // No COM entry opens anything here: only the path given reaches the tracker.
     void portAndFileFromTheCommandLine() {
-        QTemporaryDir folder;
+        test::TempDir folder;
         const auto file = savedFile(folder, "KL1BCD");
         test::SimulatedTracker tracker;
         QVERIFY(tracker.ok());
@@ -257,7 +256,7 @@ private slots:
     }
 
     void aDroppedFileLoadsOnceTheEditsMayGo() {
-        QTemporaryDir folder;
+        test::TempDir folder;
         const auto file = savedFile(folder, "KM2EFG");
         DialogDriver ui;
         ui.typeInto(kCallsign, "EDITED");
@@ -312,13 +311,13 @@ private slots:
         ConfigDialog window(services);
         QCOMPARE(window.findChild<QComboBox*>("comPort")->currentText(), QStringLiteral("COM2"));
 
-        QTemporaryDir folder;
+        test::TempDir folder;
         QtFileDialogs fileDialogs(&choices);
         QString openedIn;
         ModalScript script({
             [&](QWidget& modal) {
                 auto& dialog = static_cast<QFileDialog&>(modal);
-                dialog.selectFile(folder.filePath("chosen.wl3"));
+                dialog.selectFile(QString::fromStdString((folder / "chosen.wl3").string()));
                 static_cast<QDialog&>(dialog).accept();
             },
             [&](QWidget& modal) {
@@ -328,7 +327,7 @@ private slots:
         });
         QVERIFY(fileDialogs.pathToSave(window).has_value());
         QVERIFY(!fileDialogs.pathToLoad(window).has_value());
-        QCOMPARE(openedIn, QDir(folder.path()).absolutePath());
+        QCOMPARE(openedIn, QDir(QString::fromStdString(folder.path().string())).absolutePath());
     }
 };
 

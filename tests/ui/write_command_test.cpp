@@ -4,6 +4,7 @@
 #include <array>
 
 using namespace wl3;
+using namespace wl3::ids;
 using namespace wl3::ui;
 using wl3::test::RecordingReporter;
 using wl3::test::TrackerWindow;

@@ -1,19 +1,12 @@
 #include "image_file.h"
 
-#include <algorithm>
-#include <array>
+#include "files/config_file_header.h"
+
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 
 namespace wl3::sim {
-
-namespace {
-
-constexpr std::array<char, 4> kMagic{'W', 'L', '3', 'A'};
-constexpr std::size_t kHeaderSize = 8;
-
-} // namespace
 
 std::optional<std::vector<std::uint8_t>> loadImageFile(const std::string& path,
                                                        std::string& error) {
@@ -22,31 +15,26 @@ std::optional<std::vector<std::uint8_t>> loadImageFile(const std::string& path,
         error = path + ": cannot open";
         return std::nullopt;
     }
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
-                                          std::istreambuf_iterator<char>());
-    if (bytes.size() < kHeaderSize || !std::equal(kMagic.begin(), kMagic.end(), bytes.begin())) {
-        error = path + ": not a .wl3 file";
+    const std::string bytes((std::istreambuf_iterator<char>(file)),
+                            std::istreambuf_iterator<char>());
+    const std::optional<std::uint32_t> length = configFileImageLength(bytes);
+    if (!length) {
+        error = path + ": not a " + std::string(kConfigFileExtension) + " file";
         return std::nullopt;
     }
-    const std::uint32_t length = bytes[4] | (bytes[5] << 8) | (bytes[6] << 16) |
-                                 (static_cast<std::uint32_t>(bytes[7]) << 24);
-    if (bytes.size() - kHeaderSize != length) {
+    const std::string_view image = configFileImage(bytes);
+    if (image.size() != *length) {
         error = path + ": the length field does not match the file";
         return std::nullopt;
     }
-    return std::vector<std::uint8_t>(bytes.begin() + kHeaderSize, bytes.end());
+    return std::vector<std::uint8_t>(image.begin(), image.end());
 }
 
 bool saveImageFile(const std::string& path, const std::vector<std::uint8_t>& image) {
     const std::string temporary = path + ".tmp";
     {
         std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        const auto length = static_cast<std::uint32_t>(image.size());
-        const std::array<char, 4> lengthBytes{
-            static_cast<char>(length & 0xFF), static_cast<char>((length >> 8) & 0xFF),
-            static_cast<char>((length >> 16) & 0xFF), static_cast<char>(length >> 24)};
-        file.write(kMagic.data(), kMagic.size());
-        file.write(lengthBytes.data(), lengthBytes.size());
+        file << configFileHeader(static_cast<std::uint32_t>(image.size()));
         file.write(reinterpret_cast<const char*>(image.data()),
                    static_cast<std::streamsize>(image.size()));
         if (!file.flush()) {

@@ -7,7 +7,7 @@
 
 namespace wl3::sim {
 
-// A .wl3 file: "WL3A", the image length as 32-bit little-endian, the image.
+// A .wl3 file of any image length (config_file_header.h).
 std::optional<std::vector<std::uint8_t>> loadImageFile(const std::string& path, std::string& error);
 
 // Written to a temporary file and renamed, so that a reader never sees half a file.

@@ -1,12 +1,12 @@
-#include "cli/commands.h"
-#include "cli/config_io.h"
-#include "cli/config_json.h"
 #include "cli/config_show.h"
-#include "cli/text_file.h"
+#include "cli/subcommands.h"
 #include "files/config_file.h"
 #include "files/file_messages.h"
 #include "files/output_check.h"
+#include "files/text_file.h"
 #include "files/whole_file.h"
+#include "formats/config_io.h"
+#include "formats/config_json.h"
 
 namespace wl3 {
 

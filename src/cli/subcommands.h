@@ -1,14 +1,17 @@
 #pragma once
 
-#include "commands/port_choice.h"
 #include "config/reporter.h"
 #include "link/exchange_observer.h"
+#include "link/port_choice.h"
 #include "link/serial_link.h"
 
 #include <filesystem>
 #include <ostream>
 #include <string_view>
 
+// The subcommands of wl3 (show, export, import, ports, version, read, write, tone): each
+// is a run of the shared layers below for one command line. The device ones are in
+// device_subcommands.cpp, the rest in file_subcommands.cpp.
 namespace wl3 {
 
 inline constexpr int kExitOk = 0;
@@ -54,7 +57,7 @@ int runExport(const CommandContext& context, const std::filesystem::path& file,
 int runImport(const CommandContext& context, const std::filesystem::path& input,
               const std::filesystem::path& output);
 
-// The devices COM1 to COM4 open on this machine, and every serial device found.
+// The devices the COM ports open on this machine, and every serial device found.
 int runPorts(const CommandContext& context);
 
 // The tracker's answer to the version query.

@@ -1,4 +1,4 @@
-#include "cli/text_encoding.h"
+#include "formats/text_encoding.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "cli/exact_json.h"
+#include "formats/exact_json.h"
 
 #include <charconv>
 #include <cstdint>

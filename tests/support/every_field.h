@@ -21,7 +21,11 @@ inline void setEveryField(TrackerConfig& config, int p, bool shownOnly = false) 
         visitValue(config, field, p,
                    Overloaded{
                        [&]<std::size_t N>(TextField<N>& text) {
-                           setText(text, std::string("F").append(std::to_string(serial)));
+                           // Appended rather than prefixed: GCC 12 warns of an overlap that
+                           // cannot happen in "F" + std::to_string(...) (-Wrestrict).
+                           std::string name = "F";
+                           name += std::to_string(serial);
+                           setText(text, name);
                        },
                        [&](char& character) { character = static_cast<char>('a' + serial % 26); },
                        [&](int& number) {

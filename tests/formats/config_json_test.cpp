@@ -1,6 +1,7 @@
-#include "cli/config_json.h"
-#include "config/every_field.h"
 #include "config/record_printer.h"
+#include "formats/config_json.h"
+#include "support/case_names.h"
+#include "support/every_field.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -210,7 +211,8 @@ INSTANTIATE_TEST_SUITE_P(
         Rejection{R"({"primary": {"turnSlope": 18446744073709551616}})",
                   R"("primary.turnSlope" is outside the signed 32-bit range)"},
         Rejection{R"({"primary": {"turnSlope": 1e10}})",
-                  R"("primary.turnSlope" is outside the signed 32-bit range)"}));
+                  R"("primary.turnSlope" is outside the signed 32-bit range)"}),
+    test::namedBy([](const Rejection& rejection) { return rejection.json; }));
 
 TEST(ConfigJson, InvalidJsonSaysWhere) {
     TrackerConfig config;

@@ -1,7 +1,7 @@
-#include "cli/config_json.h"
 #include "command_run.h"
 #include "files/config_file.h"
-#include "temp_dir.h"
+#include "formats/config_json.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 

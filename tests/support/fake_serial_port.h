@@ -15,8 +15,8 @@ namespace wl3::test {
 // What a FakeSerialPort does and what it was asked to do. The test keeps this while the
 // link owns the port.
 struct FakePortScript {
-    std::string openReason;
     bool failOpen = false;
+    PortOpenError openError; // what a failed open gives
     bool failReadSettings = false;
     bool failApplyLineSettings = false;
     bool failApplyTimeouts = false;
@@ -41,14 +41,13 @@ public:
 
     bool isOpen() const override { return s_->isOpen; }
 
-    bool open(int portNumber, std::string& reason) override {
+    std::optional<PortOpenError> open(int portNumber) override {
         s_->calls.push_back("open " + std::to_string(portNumber));
         if (s_->failOpen) {
-            reason = s_->openReason;
-            return false;
+            return s_->openError;
         }
         s_->isOpen = true;
-        return true;
+        return std::nullopt;
     }
     bool readSettings() override { return record("settings", !s_->failReadSettings); }
     bool applyLineSettings() override { return record("line", !s_->failApplyLineSettings); }

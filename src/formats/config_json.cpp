@@ -1,8 +1,8 @@
-#include "cli/config_json.h"
+#include "formats/config_json.h"
 
-#include "cli/exact_json.h"
-#include "cli/text_encoding.h"
 #include "config/profile_fields.h"
+#include "formats/exact_json.h"
+#include "formats/text_encoding.h"
 
 #include <algorithm>
 #include <array>

@@ -7,6 +7,8 @@
 #include <sstream>
 #include <string_view>
 
+// The records and images that the codec tests check against each other byte for byte, and
+// that the codec benchmark times.
 namespace wl3::test {
 
 using Image = std::array<std::uint8_t, kImageSize>;

@@ -1,12 +1,11 @@
-#include "commands/device_commands.h"
-
-#include "cli/commands.h"
-#include "cli/config_io.h"
 #include "cli/interrupts.h"
-#include "cli/text_encoding.h"
+#include "cli/subcommands.h"
+#include "commands/device_commands.h"
 #include "files/config_file.h"
 #include "files/output_check.h"
 #include "files/whole_file.h"
+#include "formats/config_io.h"
+#include "formats/text_encoding.h"
 #include "link/port_access.h"
 #include "link/port_mapping.h"
 
@@ -15,14 +14,6 @@
 namespace wl3 {
 
 namespace {
-
-// The port chosen, watched by observer.
-SerialLink linkFor(const CommandContext& context, const PortChoice& port,
-                   ExchangeObserver& observer) {
-    SerialLink link = makeLink(port, context.reporter);
-    link.setObserver(observer);
-    return link;
-}
 
 // Read Configuration, then the configuration saved to path. A .wl3 file keeps the
 // tracker's bytes exactly, so that a backup restores what the tracker held; re-encoding
@@ -67,9 +58,9 @@ int exitCode(const CommandContext& context, Status status,
 } // namespace
 
 int runPorts(const CommandContext& context) {
-    for (int portNumber = 1; portNumber <= 4; ++portNumber) {
+    for (int portNumber = 1; portNumber <= kComPortCount; ++portNumber) {
         const std::string path = portDevicePath(portNumber);
-        context.out << "COM" << portNumber << "  "
+        context.out << comPortName(portNumber) << "  "
                     << (path.empty() ? "(no device)" : withoutControls(path)) << '\n';
     }
     const auto devices = listSerialDevices();
@@ -101,7 +92,7 @@ int runPorts(const CommandContext& context) {
 
 int runVersion(const CommandContext& context, const PortChoice& port) {
     InterruptibleExchanges exchanges(context.progress);
-    SerialLink link = linkFor(context, port, exchanges);
+    SerialLink link = makeLink(port, context.reporter, exchanges);
     std::string reply;
     if (const Status status = queryTrackerVersion(link, reply); status != Status::Ok) {
         return exitCode(context, status, exchanges);
@@ -120,7 +111,7 @@ int runRead(const CommandContext& context, const PortChoice& port,
         return kExitFailed;
     }
     InterruptibleExchanges exchanges(context.progress);
-    SerialLink link = linkFor(context, port, exchanges);
+    SerialLink link = makeLink(port, context.reporter, exchanges);
     return exitCode(context, readAndSave(context, link, output), exchanges);
 }
 
@@ -133,7 +124,7 @@ int runWrite(const CommandContext& context, const PortChoice& port,
         return kExitFailed;
     }
     InterruptibleExchanges exchanges(context.progress);
-    SerialLink link = linkFor(context, port, exchanges);
+    SerialLink link = makeLink(port, context.reporter, exchanges);
     // After the encoding, so that a configuration the encoder refuses costs no backup.
     const BeforeSending saveBackup = [&] {
         return backup.empty() ? Status::Ok : readAndSave(context, link, backup);
@@ -144,7 +135,7 @@ int runWrite(const CommandContext& context, const PortChoice& port,
 
 int runTone(const CommandContext& context, const PortChoice& port, ToneCode code) {
     InterruptibleExchanges exchanges(context.progress);
-    SerialLink link = linkFor(context, port, exchanges);
+    SerialLink link = makeLink(port, context.reporter, exchanges);
     return exitCode(context, sendTestTone(TrackerConfig(), link, context.reporter, code),
                     exchanges);
 }

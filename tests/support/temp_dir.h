@@ -1,20 +1,30 @@
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
+#include <system_error>
 
 namespace wl3::test {
 
-// A fresh directory for one test's files, removed with everything in it afterwards.
+// A fresh folder of the user's own for one test's files, removed with everything in it
+// afterwards. The one temporary folder of the tests, on every platform.
 class TempDir {
 public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "wl3-cli-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) {
-            path_ = pattern;
+        namespace fs = std::filesystem;
+        std::random_device random;
+        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+            const fs::path candidate =
+                fs::temp_directory_path() / ("wl3-test-" + std::to_string(random()));
+            std::error_code error;
+            // False, without an error, when the name is taken: then another is tried.
+            if (fs::create_directory(candidate, error)) {
+                fs::permissions(candidate, fs::perms::owner_all, error);
+                path_ = candidate;
+            }
         }
     }
     ~TempDir() {

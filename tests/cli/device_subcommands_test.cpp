@@ -1,8 +1,8 @@
-#include "cli/config_json.h"
 #include "command_run.h"
 #include "files/config_file.h"
+#include "formats/config_json.h"
 #include "sim_process.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "cli/config_io.h"
+#include "formats/config_io.h"
 
-#include "cli/config_json.h"
-#include "cli/text_file.h"
 #include "files/config_file.h"
 #include "files/file_messages.h"
+#include "files/text_file.h"
 #include "files/whole_file.h"
+#include "formats/config_json.h"
 
 #include <algorithm>
 #include <cctype>
@@ -13,6 +13,8 @@
 namespace wl3 {
 
 namespace {
+
+constexpr std::string_view kJsonExtension = ".json";
 
 // A configuration's JSON takes a few KiB; anything far larger is not one.
 constexpr std::size_t kJsonSizeLimit = std::size_t{1} << 20;
@@ -45,10 +47,10 @@ ConfigFileKind configFileKind(const std::filesystem::path& path) {
     std::string extension = path.extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (extension == ".wl3") {
+    if (extension == kConfigFileExtension) {
         return ConfigFileKind::Wl3;
     }
-    if (extension == ".json") {
+    if (extension == kJsonExtension) {
         return ConfigFileKind::Json;
     }
     return ConfigFileKind::Unknown;
@@ -56,7 +58,8 @@ ConfigFileKind configFileKind(const std::filesystem::path& path) {
 
 std::string checkConfigFileName(const std::string& path) {
     if (configFileKind(path) == ConfigFileKind::Unknown && !isStandardStream(path)) {
-        return "a file name ending in .wl3 or .json, not \"" + path + "\"";
+        return "a file name ending in " + std::string(kConfigFileExtension) + " or " +
+               std::string(kJsonExtension) + ", not \"" + path + "\"";
     }
     return {};
 }

@@ -1,4 +1,6 @@
-#include "link/port_description_windows.h"
+#include "link/port_description.h"
+
+#include "link/port_choice.h"
 
 #include <algorithm>
 #include <cctype>
@@ -24,7 +26,7 @@ std::string_view idAfter(std::string_view hardwareId, std::string_view key) {
 }
 
 std::string_view withoutPortSuffix(std::string_view name) {
-    const std::size_t open = name.rfind(" (COM");
+    const std::size_t open = name.rfind(" (" + std::string(kComPortPrefix));
     if (open != std::string_view::npos && name.ends_with(')')) {
         name = name.substr(0, open);
     }

@@ -1,4 +1,4 @@
-#include "cli/text_file.h"
+#include "files/text_file.h"
 
 #include "files/whole_file.h"
 

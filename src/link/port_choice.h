@@ -1,0 +1,58 @@
+#pragma once
+
+#include "config/reporter.h"
+#include "link/exchange_observer.h"
+#include "link/port_mapping.h"
+#include "link/serial_link.h"
+#include "link/serial_port.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace wl3 {
+
+// The ports a user chooses from, in the window's list and in --port: COM1 to COM4, which
+// this machine maps to its devices (port_mapping.h), and after them, as a fifth entry, a
+// device given by its path.
+inline constexpr int kComPortCount = 4;
+inline constexpr std::string_view kComPortPrefix = "COM";
+inline constexpr std::array<std::string_view, kComPortCount> kComPortNames{"COM1", "COM2", "COM3",
+                                                                           "COM4"};
+// The index of the fifth entry, a device path, in the window's list.
+inline constexpr int kDevicePathEntry = kComPortCount;
+
+// "COM<portNumber>", for any number the system may give a port.
+std::string comPortName(int portNumber);
+
+// "COM1 to COM4", for texts that name them all.
+std::string comPortRange();
+
+// One entry of the list: a COM port, or a device by its path.
+struct PortChoice {
+    int portNumber = 1;
+    std::string devicePath; // empty for a COM port
+
+    // Where it stands in the window's list.
+    int entry() const { return devicePath.empty() ? portNumber - 1 : kDevicePathEntry; }
+};
+
+// The entry at index of the window's list, whose fifth entry holds devicePath. No selection
+// (-1) gives port number 0, which the link refuses when it opens the port.
+PortChoice portChoiceAt(int index, const std::string& devicePath);
+
+// COMn in any letter case, or a device path; nothing for an empty text or a COM number
+// outside 1 to 4.
+std::optional<PortChoice> parsePortChoice(std::string_view text);
+
+// For option checks: empty when text is a port choice, else why not.
+std::string checkPortChoice(const std::string& text);
+
+// The link of one command: set to the chosen port and watched by observer, which must
+// outlive it. A COM port opens the device comPorts gives for its number; a device path is
+// opened as port number 1.
+SerialLink makeLink(const PortChoice& choice, Reporter& reporter, ExchangeObserver& observer,
+                    PortResolver comPorts = portDevicePath);
+
+} // namespace wl3
