@@ -195,6 +195,34 @@ TEST(CliApp, ADashStandsForStandardInputAndOutput) {
                            "larger than 1 MiB\n");
 }
 
+// A standard stream named as a file: the input read through "-" is not replaced by the
+// output, and /dev/stdout is written where the stream stands, in append mode too.
+TEST(CliApp, StandardStreamsNamedAsFilesAreTheStreams) {
+    test::TempDir dir;
+    test::writeAll(dir / "in.json", R"({"primary": {"callsign": "W1AW"}})");
+    const auto wl3 = dir / "s.wl3";
+    ASSERT_EQ(
+        runBinary(dir, "import " + (dir / "in.json").string() + " -o " + wl3.string()).exitCode, 0);
+    const std::string image = test::readAll(wl3);
+    for (const std::string& command :
+         {"export - -o " + wl3.string(),
+          "write - --port /dev/wl3-no-such-port --backup " + wl3.string()}) {
+        const auto refused = runBinary(dir, command, {}, wl3.string());
+        EXPECT_EQ(refused.exitCode, 1) << command;
+        EXPECT_EQ(refused.err,
+                  "Save Failed: Failed to open file: " + wl3.string() + ": is the input file\n")
+            << command;
+        EXPECT_EQ(test::readAll(wl3), image) << command;
+    }
+
+    const auto log = dir / "log.txt";
+    test::writeAll(log, "HEADER\n");
+    const std::string appended = std::string(WL3_BINARY_PATH) + " export " + wl3.string() +
+                                 " -o /dev/stdout >>" + log.string();
+    ASSERT_EQ(std::system(appended.c_str()), 0);
+    EXPECT_EQ(test::readAll(log), "HEADER\n" + runBinary(dir, "export " + wl3.string()).out);
+}
+
 // wl3 with stderr on a terminal (so that it draws its progress), killed by signal once the
 // write has sent some bytes: the exchange must end cleanly and leave the port free.
 TEST(CliApp, AnInterruptedWriteReleasesThePortAndSaysTheTrackerMayHoldPartOfIt) {
