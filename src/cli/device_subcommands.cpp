@@ -10,6 +10,7 @@
 #include "link/port_mapping.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace wl3 {
 

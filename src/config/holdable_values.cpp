@@ -2,6 +2,7 @@
 
 #include "config/address_field.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace wl3 {

@@ -11,6 +11,10 @@ namespace wl3 {
 RegularFileRead readRegularFile(const std::filesystem::path& path, std::size_t limit,
                                 std::string& bytes, std::error_code& error) {
     const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        error = std::make_error_code(std::errc::no_such_file_or_directory);
+        return RegularFileRead::NotOpened;
+    }
     if (error) {
         return RegularFileRead::NotOpened;
     }

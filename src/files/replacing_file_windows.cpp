@@ -111,6 +111,12 @@ bool ReplacingFile::open() {
         reason_ = fileAndReason(target_, kIsReadOnly);
         return false;
     }
+    const fs::path folder = out.destination.has_parent_path() ? out.destination.parent_path()
+                                                              : fs::current_path(ignored);
+    if (!fs::is_directory(folder, ignored)) {
+        reason_ = fileAndReason(target_, "is in a folder that does not exist");
+        return false;
+    }
     out.temporary = unusedTemporaryFor(out.destination);
     startSave();
     errno = 0;
@@ -119,8 +125,6 @@ bool ReplacingFile::open() {
     if (!out.opened) {
         const std::error_code error(errno != 0 ? errno : EACCES, std::generic_category());
         endSave();
-        const fs::path folder = out.destination.has_parent_path() ? out.destination.parent_path()
-                                                                  : fs::current_path(ignored);
         reason_ =
             fileAndReason(folder, "no file can be made in this folder: " + systemReason(error));
     }

@@ -99,7 +99,14 @@ TEST_F(SaveTargetTest, RefusedTargetsAreLeftAsTheyWereWithTheReason) {
     EXPECT_EQ(readAll(folder / "read-only.wl3"), "kept");
     EXPECT_EQ(statOf(folder / "read-only.wl3").st_mode & 07777, 0444u);
     EXPECT_TRUE(S_ISSOCK(statOf(socketPath).st_mode));
-    EXPECT_EQ(entriesIn(folder), 4u) << "no temporary left";
+    // A folder where the user may not make the temporary is named, with the reason.
+    fs::create_directory(folder / "locked");
+    chmod((folder / "locked").c_str(), 0555);
+    EXPECT_EQ(savedAsUser(folder / "locked" / "a.wl3"),
+              "Failed to open file\n" + (folder / "locked").string() +
+                  ": no file can be made in this folder: permission denied");
+    EXPECT_EQ(entriesIn(folder / "locked"), 0u);
+    EXPECT_EQ(entriesIn(folder), 5u) << "no temporary left";
     close(socketFd);
 }
 
