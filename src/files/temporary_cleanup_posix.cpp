@@ -38,7 +38,7 @@ extern "C" void removeTemporaryAndEnd(int signal, siginfo_t* info, void* context
     ::unlinkat(temporaryFolder, temporaryName.data(), 0);
     // The default action, once this handler returns and the signal is unblocked.
     sigaction(signal, &before, nullptr);
-    raise(signal);
+    (void)raise(signal);
 }
 
 } // namespace
