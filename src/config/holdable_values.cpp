@@ -3,6 +3,7 @@
 #include "config/address_field.h"
 
 #include <algorithm>
+#include <charconv>
 #include <optional>
 
 namespace wl3 {
@@ -28,24 +29,17 @@ bool isHoldableAddress(std::string_view text) {
     if (!lettersAndDigits || characters.size() == text.size()) {
         return lettersAndDigits;
     }
+    // At most two digits, so that "-05" passes and no long number can overflow.
     const std::string_view ssid = text.substr(characters.size() + 1);
-    if (ssid.empty() || ssid.find_first_not_of("0123456789") != std::string_view::npos) {
-        return false;
-    }
-    int value = 0;
-    for (char digit : ssid) {
-        value = std::min(value * 10 + (digit - '0'), kMaxSsid + 1);
-    }
-    return value <= kMaxSsid;
+    int value = kMaxSsid + 1;
+    const bool digits = !ssid.empty() && ssid.size() <= 2 &&
+                        ssid.find_first_not_of("0123456789") == std::string_view::npos;
+    std::from_chars(ssid.data(), ssid.data() + ssid.size(), value);
+    return digits && value <= kMaxSsid;
 }
 
 bool isHoldablePath(std::string_view path) {
-    for (std::string_view element : splitPath(path)) {
-        if (!isHoldableAddress(element)) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::all_of(splitPath(path), isHoldableAddress);
 }
 
 std::string withUnit(std::string text, const ProfileField& field) {

@@ -89,9 +89,9 @@ bool resolveSavedPath(const std::filesystem::path& path, SavedPath& where, std::
     int links = 0;
     std::string name = ".";
     while (!parts.empty() && folder.get() >= 0) {
+        const bool last = parts.size() == 1;
         const std::string part = std::move(parts.front());
         parts.pop_front();
-        const bool last = parts.empty();
         if (part == "." || part == "..") {
             if (last) {
                 name = part; // a folder, which the save refuses

@@ -228,8 +228,8 @@ public:
     bool number_float(Json::number_float_t number, const std::string& text) {
         return value(exactNumber(number, text));
     }
-    bool string(Json::string_t& text) { return value(text); }
-    bool binary(Json::binary_t& bytes) { return value(Json::binary(bytes)); }
+    bool string(const Json::string_t& text) { return value(text); }
+    bool binary(const Json::binary_t& bytes) { return value(Json::binary(bytes)); }
 
     bool start_object(std::size_t /*size*/) {
         if (level_ == Level::Document) {
@@ -253,7 +253,7 @@ public:
     bool start_array(std::size_t /*size*/) { return value(Json::array()); }
     bool end_array() { return true; }
 
-    bool key(Json::string_t& key) {
+    bool key(const Json::string_t& key) {
         if (level_ == Level::Top) {
             path_ = key;
             profile_ = profileNamed(key);
@@ -297,8 +297,8 @@ private:
         if (field_ == nullptr) {
             return fail(keyName(path_) + " must be an object");
         }
-        std::string error = readField(given, path_, *field_, profile_.value_or(kPrimary), config_);
-        return error.empty() || fail(std::move(error));
+        std::string why = readField(given, path_, *field_, profile_.value_or(kPrimary), config_);
+        return why.empty() || fail(std::move(why));
     }
 
     bool fail(std::string error) {
