@@ -10,6 +10,7 @@
 #include "link/port_mapping.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace wl3 {
 
@@ -21,7 +22,7 @@ namespace {
 Status readAndSave(const CommandContext& context, SerialLink& link,
                    const std::filesystem::path& path) {
     TrackerConfig config;
-    TrackerImage image{};
+    ConfigImage image{};
     if (const Status read = readConfiguration(config, link, context.reporter, {}, &image);
         read != Status::Ok) {
         return read;
@@ -118,9 +119,13 @@ int runRead(const CommandContext& context, const PortChoice& port,
 int runWrite(const CommandContext& context, const PortChoice& port,
              const std::filesystem::path& input, const std::filesystem::path& backup) {
     TrackerConfig config;
+    // A .wl3 file is sent as it is stored; a JSON one is encoded, when it holds nothing the
+    // tracker would store as something else.
+    std::optional<ConfigImage> stored;
     if (checkBinaryOutput(context, backup) != Status::Ok ||
         checkOutputIsNotInput(input, backup, context.reporter) != Status::Ok ||
-        loadConfiguration(input, config, context.reporter) != Status::Ok) {
+        loadConfiguration(input, config, context.reporter, &stored) != Status::Ok ||
+        (!stored && refuseUnholdableValues(context, config, kWriteCaption) != Status::Ok)) {
         return kExitFailed;
     }
     InterruptibleExchanges exchanges(context.progress);
@@ -129,8 +134,10 @@ int runWrite(const CommandContext& context, const PortChoice& port,
     const BeforeSending saveBackup = [&] {
         return backup.empty() ? Status::Ok : readAndSave(context, link, backup);
     };
-    return exitCode(context, writeConfiguration(config, link, context.reporter, saveBackup),
-                    exchanges);
+    const Status written =
+        stored ? writeStoredImage(*stored, config, link, context.reporter, saveBackup)
+               : writeConfiguration(config, link, context.reporter, saveBackup);
+    return exitCode(context, written, exchanges);
 }
 
 int runTone(const CommandContext& context, const PortChoice& port, ToneCode code) {

@@ -1,8 +1,10 @@
 #include "cli/config_show.h"
 #include "cli/subcommands.h"
+#include "config/holdable_values.h"
 #include "files/config_file.h"
 #include "files/file_messages.h"
 #include "files/output_check.h"
+#include "files/standard_streams.h"
 #include "files/text_file.h"
 #include "files/whole_file.h"
 #include "formats/config_io.h"
@@ -24,13 +26,28 @@ Status writeToOutput(const CommandContext& context, std::string_view bytes) {
 }
 
 Status checkBinaryOutput(const CommandContext& context, const std::filesystem::path& output) {
-    if (!isStandardStream(output) || !context.outIsTerminal) {
+    const bool standardOutput = isStandardStream(output);
+    if (standardOutput ? !context.outIsTerminal
+                       : output.empty() || configFileKind(output) == ConfigFileKind::Json ||
+                             !namesTerminal(output)) {
         return Status::Ok;
     }
-    context.reporter.message(kSaveFailed, std::string(kFailedToOpenFile) +
-                                              "\nstandard output is a terminal, and a .wl3 "
-                                              "file is binary: redirect it or name a file");
+    const std::string terminal =
+        standardOutput ? "standard output is a terminal" : output.string() + " is a terminal";
+    context.reporter.message(kSaveFailed, std::string(kFailedToOpenFile) + '\n' + terminal +
+                                              ", and a .wl3 file is binary: redirect it or "
+                                              "name a file");
     return Status::Failed;
+}
+
+Status refuseUnholdableValues(const CommandContext& context, const TrackerConfig& config,
+                              std::string_view caption) {
+    const auto values = findUnholdableValues(config);
+    for (const UnholdableValue& value : values) {
+        context.reporter.message(caption, configKeyPath(*value.field, value.profile) + " " +
+                                              value.given + ": the tracker holds " + value.allowed);
+    }
+    return values.empty() ? Status::Ok : Status::Failed;
 }
 
 int runShow(const CommandContext& context, const std::filesystem::path& file) {
@@ -62,7 +79,8 @@ int runImport(const CommandContext& context, const std::filesystem::path& input,
     TrackerConfig config;
     if (checkBinaryOutput(context, output) != Status::Ok ||
         checkOutputIsNotInput(input, output, context.reporter) != Status::Ok ||
-        loadJsonConfiguration(input, config, context.reporter) != Status::Ok) {
+        loadJsonConfiguration(input, config, context.reporter) != Status::Ok ||
+        refuseUnholdableValues(context, config, kSaveFailed) != Status::Ok) {
         return kExitFailed;
     }
     if (isStandardStream(output)) {

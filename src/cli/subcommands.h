@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/reporter.h"
+#include "config/tracker_config.h"
 #include "link/exchange_observer.h"
 #include "link/port_choice.h"
 #include "link/serial_link.h"
@@ -37,9 +38,15 @@ int finishOutput(const CommandContext& context);
 // bytes on context.out, flushed as finishOutput does.
 Status writeToOutput(const CommandContext& context, std::string_view bytes);
 
-// Fails, after saying why, when output is "-" for a binary .wl3 file and standard output
-// is a terminal, which the bytes would only garble. Commands check it before they start.
+// Fails, after saying why, when a binary .wl3 file would go to a terminal, which the bytes
+// would only garble: output "-" while standard output is one, or a path that leads to one
+// (/dev/tty, /dev/stdout). Commands check it before they start.
 Status checkBinaryOutput(const CommandContext& context, const std::filesystem::path& output);
+
+// Fails, after one line for each (its key, the value and what the tracker holds), when
+// config holds values that the tracker would store as something else.
+Status refuseUnholdableValues(const CommandContext& context, const TrackerConfig& config,
+                              std::string_view caption);
 
 // Each command returns the exit status: kExitOk, or kExitFailed after reporting why. An
 // output "-" is standard output. The commands that talk to the tracker stop at the next

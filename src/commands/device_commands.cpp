@@ -41,7 +41,7 @@ Status readVersion(SerialLink& link, Reporter& reporter) {
 }
 
 Status readConfiguration(TrackerConfig& config, SerialLink& link, Reporter& reporter,
-                         const RecordChanged& recordChanged, TrackerImage* trackerImage) {
+                         const RecordChanged& recordChanged, ConfigImage* trackerImage) {
     if (const Status checked = checkTracker(link); checked != Status::Ok) {
         return checked;
     }
@@ -65,6 +65,36 @@ Status readConfiguration(TrackerConfig& config, SerialLink& link, Reporter& repo
     return Status::Ok;
 }
 
+namespace {
+
+// Write Configuration from the version query on: the image sent, verified and decoded.
+Status sendImage(std::span<const std::uint8_t> image, TrackerConfig& config, SerialLink& link,
+                 Reporter& reporter, const BeforeSending& beforeSending,
+                 const RecordChanged& recordChanged) {
+    if (beforeSending) {
+        if (const Status ready = beforeSending(); ready != Status::Ok) {
+            return ready;
+        }
+    }
+    if (const Status checked = checkTracker(link); checked != Status::Ok) {
+        return checked;
+    }
+    if (const Status sent = link.writeImage(image); sent != Status::Ok) {
+        return sent;
+    }
+    // The image as sent, not the copy read back, so the record shows what the tracker keeps.
+    if (decodeImage(config, image, reporter) != Status::Ok) {
+        return Status::Failed;
+    }
+    if (recordChanged) {
+        recordChanged();
+    }
+    reporter.message(kWriteCaption, "Write Successful");
+    return Status::Ok;
+}
+
+} // namespace
+
 Status writeConfiguration(TrackerConfig& config, SerialLink& link, Reporter& reporter,
                           const BeforeSending& beforeSending, const RecordChanged& recordChanged) {
     ImageBuffer image{};
@@ -76,26 +106,13 @@ Status writeConfiguration(TrackerConfig& config, SerialLink& link, Reporter& rep
         decodeImage(config, written, reporter);
         return Status::Failed;
     }
-    if (beforeSending) {
-        if (const Status ready = beforeSending(); ready != Status::Ok) {
-            return ready;
-        }
-    }
-    if (const Status checked = checkTracker(link); checked != Status::Ok) {
-        return checked;
-    }
-    if (const Status sent = link.writeImage(written); sent != Status::Ok) {
-        return sent;
-    }
-    // The image as sent, not the copy read back, so the record shows what the tracker keeps.
-    if (decodeImage(config, written, reporter) != Status::Ok) {
-        return Status::Failed;
-    }
-    if (recordChanged) {
-        recordChanged();
-    }
-    reporter.message("Wrenlink3 Write", "Write Successful");
-    return Status::Ok;
+    return sendImage(written, config, link, reporter, beforeSending, recordChanged);
+}
+
+Status writeStoredImage(const ConfigImage& image, TrackerConfig& config, SerialLink& link,
+                        Reporter& reporter, const BeforeSending& beforeSending,
+                        const RecordChanged& recordChanged) {
+    return sendImage(image, config, link, reporter, beforeSending, recordChanged);
 }
 
 Status sendTestTone(const TrackerConfig& config, SerialLink& link, Reporter& reporter,

@@ -6,20 +6,19 @@
 #include "config/tracker_config.h"
 #include "link/serial_link.h"
 
-#include <array>
-#include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace wl3 {
+
+// The caption of Write Configuration's outcome.
+inline constexpr std::string_view kWriteCaption = "Wrenlink3 Write";
 
 // The tracker's commands as the window's buttons run them, for the window and wl3 alike.
 // Each is one run over the record, a link already set to its port, and the reporter; it
 // stops at the first failure, which the failing step has reported. A stop asked for
 // through the link's observer ends a command with Status::Stopped and no message.
-
-// The tracker's image exactly as it came off the line.
-using TrackerImage = std::array<std::uint8_t, kImageSize>;
 
 // Runs once the record holds what a command decoded, before the command reports its
 // success: the window refills its form there.
@@ -42,7 +41,7 @@ Status readVersion(SerialLink& link, Reporter& reporter);
 // bytes read.
 Status readConfiguration(TrackerConfig& config, SerialLink& link, Reporter& reporter,
                          const RecordChanged& recordChanged = {},
-                         TrackerImage* trackerImage = nullptr);
+                         ConfigImage* trackerImage = nullptr);
 
 // Write Configuration: config encoded, the version query, the image written and read back
 // to verify; then the image as sent is decoded into config, so that it holds what the
@@ -51,6 +50,13 @@ Status readConfiguration(TrackerConfig& config, SerialLink& link, Reporter& repo
 Status writeConfiguration(TrackerConfig& config, SerialLink& link, Reporter& reporter,
                           const BeforeSending& beforeSending = {},
                           const RecordChanged& recordChanged = {});
+
+// Write Configuration of an image as it stands, such as a .wl3 file's, so that a backup
+// restores exactly the bytes the tracker held: encoding its decoded record again would move
+// the quantised delays. Otherwise as writeConfiguration, from the version query on.
+Status writeStoredImage(const ConfigImage& image, TrackerConfig& config, SerialLink& link,
+                        Reporter& reporter, const BeforeSending& beforeSending = {},
+                        const RecordChanged& recordChanged = {});
 
 // A tone command, after a warning when config's calibration has not reached the tracker,
 // which tests its tones with the calibration it holds.

@@ -4,6 +4,7 @@
 #include "config/status.h"
 #include "config/tracker_config.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 
@@ -12,6 +13,7 @@ namespace wl3 {
 // The tracker's whole configuration: a 38-byte fixed area, then optional blocks, address
 // blocks and status texts reached through offset bytes.
 inline constexpr int kImageSize = 128;
+using ConfigImage = std::array<std::uint8_t, kImageSize>;
 
 // Callers hand the codec and the link a buffer larger than the image, so that an
 // over-long reply from the tracker is seen as such rather than cut to fit.

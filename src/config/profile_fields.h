@@ -11,7 +11,8 @@
 #include <variant>
 
 // Every field of a profile, and the calibration that both profiles share, in one table:
-// the record member, its JSON key, its kind, and the control that shows it in the window.
+// the record member, its JSON key, its kind, what the tracker holds of it, and the control
+// that shows it in the window.
 // The window, the JSON form, wl3 show and the tests' record printer all work from it.
 namespace wl3 {
 
@@ -115,9 +116,43 @@ void storeTimestampHms(TrackerConfig& config, int p, bool checked);
 inline constexpr FlagView kTimestampDhmView{&timestampDhmShown, &storeTimestampDhm};
 inline constexpr FlagView kTimestampHmsView{&timestampHmsShown, &storeTimestampHms};
 
+// What the tracker's image holds of a field exactly as given. A value outside it would be
+// stored as something else (cut short, wrapped to its low bits or clamped), so it is refused
+// instead.
+struct Holdable {
+    enum class Kind {
+        Anything,    // every value the record holds
+        Number,      // low to high
+        Address,     // a callsign: up to six letters or digits, then an SSID of 0 to 15
+        AddressList, // a digipeater path: addresses separated by commas
+        SlotOffset,  // stored as the auto transmit rate less the offset, plus one
+    };
+    Kind kind = Kind::Anything;
+    int low = 0;
+    int high = 0;
+    // The flag of the optional block that holds the field; without it nothing is stored.
+    FlagMember block = nullptr;
+};
+
+inline constexpr Holdable kHoldsAnything{};
+inline constexpr Holdable kHoldsOneByte{Holdable::Kind::Number, 0, 255};
+inline constexpr Holdable kHoldsTwoBytes{Holdable::Kind::Number, 0, 65535};
+// The delays that byte 255 stands for, the longest the tracker stores.
+inline constexpr Holdable kHoldsTxDelay{Holdable::Kind::Number, 0, 1700};
+inline constexpr Holdable kHoldsQuietTime{Holdable::Kind::Number, 0, 6706};
+inline constexpr Holdable kHoldsAddress{Holdable::Kind::Address};
+inline constexpr Holdable kHoldsAddressList{Holdable::Kind::AddressList};
+inline constexpr Holdable kHoldsSmartBeaconingByte{Holdable::Kind::Number, 0, 255,
+                                                   &TrackerConfig::smartBeaconing};
+inline constexpr Holdable kHoldsSmartBeaconingTwoBytes{Holdable::Kind::Number, 0, 65535,
+                                                       &TrackerConfig::smartBeaconing};
+inline constexpr Holdable kHoldsSlotOffset{Holdable::Kind::SlotOffset, 0, 0,
+                                           &TrackerConfig::timeSlotting};
+
 struct ProfileField {
     std::string_view key; // the record member's name; the JSON form's key
     FieldMember member;
+    Holdable holdable;
     ControlRow control;                 // id 0: the window neither shows nor sets the field
     const GroupBoxRow* group = nullptr; // the group box that holds the control
     const FlagView* view = nullptr;     // a flag that its check box shows otherwise
@@ -131,45 +166,45 @@ struct ProfileField {
 // clang-format off
 // In the window's keyboard order, then the fields that the window does not show.
 inline constexpr std::array<ProfileField, 38> kProfileFields{{
-    {"callsign", &TrackerConfig::callsign, upperCaseEditRow(ids::kCallsign, "callsign", {50, 23, 60, 13}, {"Callsign:", {15, 23, 32, 13}})},
-    {"digiPath", &TrackerConfig::digiPath, upperCaseEditRow(ids::kDigiPath, "digiPath", {50, 38, 105, 13}, {"Digi Path:", {15, 38, 32, 13}})},
-    {"symbol", &TrackerConfig::symbol, editRow(ids::kSymbol, "symbol", {50, 54, 15, 13}, {"Symbol:", {15, 54, 30, 13}})},
-    {"symbolTable", &TrackerConfig::symbolTable, editRow(ids::kSymbolTable, "symbolTable", {130, 54, 15, 13}, {"Table / Overlay:", {70, 54, 55, 13}})},
-    {"autoTxDelayMs", &TrackerConfig::autoTxDelayMs, numberEditRow(ids::kAutoTxDelay, "autoTxDelay", {90, 82, 25, 13}, {"Auto TX Delay:", {18, 82, 67, 13}}, {"milliseconds", {115, 82, 40, 13}}), &kTimingGroup},
-    {"autoRateSec", &TrackerConfig::autoRateSec, numberEditRow(ids::kAutoRate, "autoRate", {90, 97, 25, 13}, {"Auto Transmit Rate:", {18, 97, 67, 13}}, {"seconds", {115, 97, 40, 13}}), &kTimingGroup},
-    {"manualTxDelayMs", &TrackerConfig::manualTxDelayMs, numberEditRow(ids::kManualTxDelay, "manualTxDelay", {90, 112, 25, 13}, {"Manual TX Delay:", {18, 112, 67, 13}}, {"milliseconds", {115, 112, 40, 13}}), &kTimingGroup},
-    {"manualRateSec", &TrackerConfig::manualRateSec, numberEditRow(ids::kManualRate, "manualRate", {90, 127, 25, 13}, {"Manual Transmit Rate:", {14, 127, 71, 13}}, {"seconds", {115, 127, 40, 13}}), &kTimingGroup},
-    {"quietTimeMs", &TrackerConfig::quietTimeMs, numberEditRow(ids::kQuietTime, "quietTime", {90, 143, 25, 13}, {"Quiet Time:", {48, 143, 37, 13}}, {"milliseconds", {115, 143, 40, 13}}), &kTimingGroup},
-    {"calibration", &TrackerConfig::calibration, numberEditRow(ids::kCalibration, "calibration", {90, 158, 25, 13}, {"Calibration:", {48, 158, 37, 13}}), &kTimingGroup},
-    {"statusText", &TrackerConfig::statusText, editRow(ids::kStatusText, "statusText", {35, 188, 119, 13}, {"Text:", {15, 188, 18, 13}}), &kStatusBeaconGroup},
-    {"statusEvery", &TrackerConfig::statusEvery, numberEditRow(ids::kStatusEvery, "statusEvery", {55, 203, 20, 13}, {"Send every:", {15, 203, 38, 13}}, {"transmissions", {80, 203, 55, 13}}), &kStatusBeaconGroup},
-    {"sendAltitude", &TrackerConfig::sendAltitude, checkBoxRow(ids::kSendAltitude, "sendAltitude", "Send Altitude", {170, 20, 58, 10})},
-    {"altDigiPaths", &TrackerConfig::altDigiPaths, checkBoxRow(ids::kAltDigiPaths, "altDigiPaths", "Alternate Digi Paths", {240, 20, 75, 10})},
-    {"onlySendValid", &TrackerConfig::onlySendValid, checkBoxRow(ids::kOnlySendValid, "onlySendValid", "Only Send Valid", {321, 20, 66, 10})},
-    {"allowTtlSerial", &TrackerConfig::allowTtlSerial, checkBoxRow(ids::kAllowTtlSerial, "allowTtlSerial", "Allow TTL Serial", {170, 31, 67, 10})},
-    {"invertCdIn", &TrackerConfig::invertCdIn, checkBoxRow(ids::kInvertCdIn, "invertCdIn", "Invert CD IN", {240, 31, 55, 10})},
-    {"timestamp", &TrackerConfig::timestamp, checkBoxRow(ids::kTimestampDhm, "timestampDhm", "Timestamp DHM", {321, 31, 69, 10}), nullptr, &kTimestampDhmView},
-    {"noPttOutWhilePttIn", &TrackerConfig::noPttOutWhilePttIn, checkBoxRow(ids::kNoPttOut, "noPttOutWhilePttIn", "No PTT Out while PTT In", {170, 42, 97, 10})},
-    {"timestampHms", &TrackerConfig::timestampHms, checkBoxRow(ids::kTimestampHms, "timestampHms", "Timestamp HMS", {321, 42, 68, 10}), nullptr, &kTimestampHmsView},
-    {"micEEnabled", &TrackerConfig::micEEnabled, checkBoxRow(ids::kMicEEnable, "micEEnable", "Enable", {170, 63, 38, 12}), &kMicEGroup},
-    {"micEMessage", &TrackerConfig::micEMessage, listRow(ids::kMicEMessage, "micEMessage", {300, 63, 60, 65}, {"Message:", {265, 63, 30, 12}}, kMicEMessageItems), &kMicEGroup},
-    {"forcePrintable", &TrackerConfig::forcePrintable, checkBoxRow(ids::kForcePrintable, "forcePrintable", "Force Printable", {170, 78, 63, 12}), &kMicEGroup},
-    {"micEPath", &TrackerConfig::micEPath, listRow(ids::kMicEPath, "micEPath", {300, 78, 60, 65}, {"Path:", {275, 78, 20, 12}}, kMicEPathItems), &kMicEGroup},
-    {"timeSlotting", &TrackerConfig::timeSlotting, checkBoxRow(ids::kTimeSlottingEnable, "timeSlottingEnable", "Enable", {170, 105, 38, 10}), &kTimeSlottingGroup},
-    {"slotOffsetSec", &TrackerConfig::slotOffsetSec, numberEditRow(ids::kSlotOffset, "slotOffset", {301, 105, 35, 13}, {"Transmit offset:", {245, 105, 50, 13}}, {"seconds", {341, 105, 30, 13}}), &kTimeSlottingGroup},
-    {"smartBeaconing", &TrackerConfig::smartBeaconing, checkBoxRow(ids::kSmartBeaconingEnable, "smartBeaconingEnable", "Enable", {170, 132, 38, 10}), &kSmartBeaconingGroup},
-    {"minTurnAngleDeg", &TrackerConfig::minTurnAngleDeg, numberEditRow(ids::kMinTurnAngle, "minTurnAngle", {225, 147, 25, 13}, {"Min Turn Angle:", {170, 147, 50, 13}}, {"degrees", {255, 147, 30, 13}}), &kSmartBeaconingGroup},
-    {"turnSlope", &TrackerConfig::turnSlope, numberEditRow(ids::kTurnSlope, "turnSlope", {225, 162, 25, 13}, {"Turn Slope:", {170, 162, 50, 13}}), &kSmartBeaconingGroup},
-    {"minTurnTimeSec", &TrackerConfig::minTurnTimeSec, numberEditRow(ids::kMinTurnTime, "minTurnTime", {225, 177, 25, 13}, {"Min Turn Time:", {170, 177, 50, 13}}, {"seconds", {255, 177, 30, 13}}), &kSmartBeaconingGroup},
-    {"slowSpeedMph", &TrackerConfig::slowSpeedMph, numberEditRow(ids::kSlowSpeed, "slowSpeed", {331, 132, 25, 13}, {"Slow Speed:", {285, 132, 40, 13}}, {"MPH", {360, 132, 20, 13}}), &kSmartBeaconingGroup},
-    {"slowRateSec", &TrackerConfig::slowRateSec, numberEditRow(ids::kSlowRate, "slowRate", {331, 147, 25, 13}, {"Slow Rate:", {290, 147, 35, 13}}, {"seconds", {360, 147, 27, 13}}), &kSmartBeaconingGroup},
-    {"fastSpeedMph", &TrackerConfig::fastSpeedMph, numberEditRow(ids::kFastSpeed, "fastSpeed", {331, 162, 25, 13}, {"Fast Speed:", {285, 162, 40, 13}}, {"MPH", {360, 162, 20, 13}}), &kSmartBeaconingGroup},
-    {"fastRateSec", &TrackerConfig::fastRateSec, numberEditRow(ids::kFastRate, "fastRate", {331, 177, 25, 13}, {"Fast Rate:", {290, 177, 35, 13}}, {"seconds", {360, 177, 28, 13}}), &kSmartBeaconingGroup},
-    {"powerSwitch", &TrackerConfig::powerSwitch, checkBoxRow(ids::kPowerSwitchEnable, "powerSwitchEnable", "Enable", {169, 204, 38, 10}), &kPowerSwitchGroup},
-    {"powerSwitchTimeSec", &TrackerConfig::powerSwitchTimeSec, numberEditRow(ids::kPowerSwitchTime, "powerSwitchTime", {301, 202, 35, 13}, {"Power Switch Time:", {225, 202, 70, 13}}, {"seconds", {341, 202, 30, 13}}), &kPowerSwitchGroup},
+    {"callsign", &TrackerConfig::callsign, kHoldsAddress, upperCaseEditRow(ids::kCallsign, "callsign", {50, 23, 60, 13}, {"Callsign:", {15, 23, 32, 13}})},
+    {"digiPath", &TrackerConfig::digiPath, kHoldsAddressList, upperCaseEditRow(ids::kDigiPath, "digiPath", {50, 38, 105, 13}, {"Digi Path:", {15, 38, 32, 13}})},
+    {"symbol", &TrackerConfig::symbol, kHoldsAnything, editRow(ids::kSymbol, "symbol", {50, 54, 15, 13}, {"Symbol:", {15, 54, 30, 13}})},
+    {"symbolTable", &TrackerConfig::symbolTable, kHoldsAnything, editRow(ids::kSymbolTable, "symbolTable", {130, 54, 15, 13}, {"Table / Overlay:", {70, 54, 55, 13}})},
+    {"autoTxDelayMs", &TrackerConfig::autoTxDelayMs, kHoldsTxDelay, numberEditRow(ids::kAutoTxDelay, "autoTxDelay", {90, 82, 25, 13}, {"Auto TX Delay:", {18, 82, 67, 13}}, {"milliseconds", {115, 82, 40, 13}}), &kTimingGroup},
+    {"autoRateSec", &TrackerConfig::autoRateSec, kHoldsTwoBytes, numberEditRow(ids::kAutoRate, "autoRate", {90, 97, 25, 13}, {"Auto Transmit Rate:", {18, 97, 67, 13}}, {"seconds", {115, 97, 40, 13}}), &kTimingGroup},
+    {"manualTxDelayMs", &TrackerConfig::manualTxDelayMs, kHoldsTxDelay, numberEditRow(ids::kManualTxDelay, "manualTxDelay", {90, 112, 25, 13}, {"Manual TX Delay:", {18, 112, 67, 13}}, {"milliseconds", {115, 112, 40, 13}}), &kTimingGroup},
+    {"manualRateSec", &TrackerConfig::manualRateSec, kHoldsTwoBytes, numberEditRow(ids::kManualRate, "manualRate", {90, 127, 25, 13}, {"Manual Transmit Rate:", {14, 127, 71, 13}}, {"seconds", {115, 127, 40, 13}}), &kTimingGroup},
+    {"quietTimeMs", &TrackerConfig::quietTimeMs, kHoldsQuietTime, numberEditRow(ids::kQuietTime, "quietTime", {90, 143, 25, 13}, {"Quiet Time:", {48, 143, 37, 13}}, {"milliseconds", {115, 143, 40, 13}}), &kTimingGroup},
+    {"calibration", &TrackerConfig::calibration, kHoldsOneByte, numberEditRow(ids::kCalibration, "calibration", {90, 158, 25, 13}, {"Calibration:", {48, 158, 37, 13}}), &kTimingGroup},
+    {"statusText", &TrackerConfig::statusText, kHoldsAnything, editRow(ids::kStatusText, "statusText", {35, 188, 119, 13}, {"Text:", {15, 188, 18, 13}}), &kStatusBeaconGroup},
+    {"statusEvery", &TrackerConfig::statusEvery, kHoldsOneByte, numberEditRow(ids::kStatusEvery, "statusEvery", {55, 203, 20, 13}, {"Send every:", {15, 203, 38, 13}}, {"transmissions", {80, 203, 55, 13}}), &kStatusBeaconGroup},
+    {"sendAltitude", &TrackerConfig::sendAltitude, kHoldsAnything, checkBoxRow(ids::kSendAltitude, "sendAltitude", "Send Altitude", {170, 20, 58, 10})},
+    {"altDigiPaths", &TrackerConfig::altDigiPaths, kHoldsAnything, checkBoxRow(ids::kAltDigiPaths, "altDigiPaths", "Alternate Digi Paths", {240, 20, 75, 10})},
+    {"onlySendValid", &TrackerConfig::onlySendValid, kHoldsAnything, checkBoxRow(ids::kOnlySendValid, "onlySendValid", "Only Send Valid", {321, 20, 66, 10})},
+    {"allowTtlSerial", &TrackerConfig::allowTtlSerial, kHoldsAnything, checkBoxRow(ids::kAllowTtlSerial, "allowTtlSerial", "Allow TTL Serial", {170, 31, 67, 10})},
+    {"invertCdIn", &TrackerConfig::invertCdIn, kHoldsAnything, checkBoxRow(ids::kInvertCdIn, "invertCdIn", "Invert CD IN", {240, 31, 55, 10})},
+    {"timestamp", &TrackerConfig::timestamp, kHoldsAnything, checkBoxRow(ids::kTimestampDhm, "timestampDhm", "Timestamp DHM", {321, 31, 69, 10}), nullptr, &kTimestampDhmView},
+    {"noPttOutWhilePttIn", &TrackerConfig::noPttOutWhilePttIn, kHoldsAnything, checkBoxRow(ids::kNoPttOut, "noPttOutWhilePttIn", "No PTT Out while PTT In", {170, 42, 97, 10})},
+    {"timestampHms", &TrackerConfig::timestampHms, kHoldsAnything, checkBoxRow(ids::kTimestampHms, "timestampHms", "Timestamp HMS", {321, 42, 68, 10}), nullptr, &kTimestampHmsView},
+    {"micEEnabled", &TrackerConfig::micEEnabled, kHoldsAnything, checkBoxRow(ids::kMicEEnable, "micEEnable", "Enable", {170, 63, 38, 12}), &kMicEGroup},
+    {"micEMessage", &TrackerConfig::micEMessage, kHoldsOneByte, listRow(ids::kMicEMessage, "micEMessage", {300, 63, 60, 65}, {"Message:", {265, 63, 30, 12}}, kMicEMessageItems), &kMicEGroup},
+    {"forcePrintable", &TrackerConfig::forcePrintable, kHoldsAnything, checkBoxRow(ids::kForcePrintable, "forcePrintable", "Force Printable", {170, 78, 63, 12}), &kMicEGroup},
+    {"micEPath", &TrackerConfig::micEPath, kHoldsOneByte, listRow(ids::kMicEPath, "micEPath", {300, 78, 60, 65}, {"Path:", {275, 78, 20, 12}}, kMicEPathItems), &kMicEGroup},
+    {"timeSlotting", &TrackerConfig::timeSlotting, kHoldsAnything, checkBoxRow(ids::kTimeSlottingEnable, "timeSlottingEnable", "Enable", {170, 105, 38, 10}), &kTimeSlottingGroup},
+    {"slotOffsetSec", &TrackerConfig::slotOffsetSec, kHoldsSlotOffset, numberEditRow(ids::kSlotOffset, "slotOffset", {301, 105, 35, 13}, {"Transmit offset:", {245, 105, 50, 13}}, {"seconds", {341, 105, 30, 13}}), &kTimeSlottingGroup},
+    {"smartBeaconing", &TrackerConfig::smartBeaconing, kHoldsAnything, checkBoxRow(ids::kSmartBeaconingEnable, "smartBeaconingEnable", "Enable", {170, 132, 38, 10}), &kSmartBeaconingGroup},
+    {"minTurnAngleDeg", &TrackerConfig::minTurnAngleDeg, kHoldsSmartBeaconingByte, numberEditRow(ids::kMinTurnAngle, "minTurnAngle", {225, 147, 25, 13}, {"Min Turn Angle:", {170, 147, 50, 13}}, {"degrees", {255, 147, 30, 13}}), &kSmartBeaconingGroup},
+    {"turnSlope", &TrackerConfig::turnSlope, kHoldsSmartBeaconingTwoBytes, numberEditRow(ids::kTurnSlope, "turnSlope", {225, 162, 25, 13}, {"Turn Slope:", {170, 162, 50, 13}}), &kSmartBeaconingGroup},
+    {"minTurnTimeSec", &TrackerConfig::minTurnTimeSec, kHoldsSmartBeaconingByte, numberEditRow(ids::kMinTurnTime, "minTurnTime", {225, 177, 25, 13}, {"Min Turn Time:", {170, 177, 50, 13}}, {"seconds", {255, 177, 30, 13}}), &kSmartBeaconingGroup},
+    {"slowSpeedMph", &TrackerConfig::slowSpeedMph, kHoldsSmartBeaconingByte, numberEditRow(ids::kSlowSpeed, "slowSpeed", {331, 132, 25, 13}, {"Slow Speed:", {285, 132, 40, 13}}, {"MPH", {360, 132, 20, 13}}), &kSmartBeaconingGroup},
+    {"slowRateSec", &TrackerConfig::slowRateSec, kHoldsSmartBeaconingTwoBytes, numberEditRow(ids::kSlowRate, "slowRate", {331, 147, 25, 13}, {"Slow Rate:", {290, 147, 35, 13}}, {"seconds", {360, 147, 27, 13}}), &kSmartBeaconingGroup},
+    {"fastSpeedMph", &TrackerConfig::fastSpeedMph, kHoldsSmartBeaconingByte, numberEditRow(ids::kFastSpeed, "fastSpeed", {331, 162, 25, 13}, {"Fast Speed:", {285, 162, 40, 13}}, {"MPH", {360, 162, 20, 13}}), &kSmartBeaconingGroup},
+    {"fastRateSec", &TrackerConfig::fastRateSec, kHoldsSmartBeaconingTwoBytes, numberEditRow(ids::kFastRate, "fastRate", {331, 177, 25, 13}, {"Fast Rate:", {290, 177, 35, 13}}, {"seconds", {360, 177, 28, 13}}), &kSmartBeaconingGroup},
+    {"powerSwitch", &TrackerConfig::powerSwitch, kHoldsAnything, checkBoxRow(ids::kPowerSwitchEnable, "powerSwitchEnable", "Enable", {169, 204, 38, 10}), &kPowerSwitchGroup},
+    {"powerSwitchTimeSec", &TrackerConfig::powerSwitchTimeSec, kHoldsOneByte, numberEditRow(ids::kPowerSwitchTime, "powerSwitchTime", {301, 202, 35, 13}, {"Power Switch Time:", {225, 202, 70, 13}}, {"seconds", {341, 202, 30, 13}}), &kPowerSwitchGroup},
     // Derived by the encoder from the auto transmit rate.
-    {"rateDivides60", &TrackerConfig::rateDivides60, {}},
-    {"rateDivides600", &TrackerConfig::rateDivides600, {}},
+    {"rateDivides60", &TrackerConfig::rateDivides60, kHoldsAnything, {}},
+    {"rateDivides600", &TrackerConfig::rateDivides600, kHoldsAnything, {}},
 }};
 // clang-format on
 

@@ -26,24 +26,38 @@ Status loadConfigFile(const std::filesystem::path& path, TrackerConfig& config,
     if (!file) {
         return Status::Failed;
     }
-    return loadConfigFileBytes(*file, config, reporter);
+    return loadConfigFileBytes(*file, path, config, reporter);
 }
 
-Status loadConfigFileBytes(std::string_view bytes, TrackerConfig& config, Reporter& reporter) {
-    if (configFileImageLength(bytes) != static_cast<std::uint32_t>(kImageSize)) {
-        reporter.message(kLoadFailed, "Invalid File Format");
+Status loadConfigFileBytes(std::string_view bytes, const std::filesystem::path& source,
+                           TrackerConfig& config, Reporter& reporter, ConfigImage* image) {
+    const auto failed = [&](std::string_view text, const std::string& reason) {
+        reporter.message(kLoadFailed, explainedFailure(text, source, reason));
         return Status::Failed;
+    };
+    if (!hasConfigFileMagic(bytes)) {
+        return failed("Invalid File Format", "is not a configuration file");
+    }
+    if (const auto length = configFileImageLength(bytes);
+        length != static_cast<std::uint32_t>(kImageSize)) {
+        return failed("Invalid File Format", length
+                                                 ? "holds an image of " + std::to_string(*length) +
+                                                       " bytes, not " + std::to_string(kImageSize)
+                                                 : "ends within its header");
     }
     if (bytes.size() < kConfigFileSize) {
-        reporter.message(kLoadFailed, kFailedToReadData);
-        return Status::Failed;
+        return failed(kFailedToReadData,
+                      "ends after " + std::to_string(configFileImage(bytes).size()) + " of the " +
+                          std::to_string(kImageSize) + " image bytes");
     }
 
-    std::array<std::uint8_t, kImageSize> image{};
-    std::copy_n(configFileImage(bytes).begin(), kImageSize, image.begin());
-    if (decodeImage(config, image, reporter) != Status::Ok) {
-        reporter.message(kLoadFailed, "Import Failed");
-        return Status::Failed;
+    ConfigImage stored{};
+    std::copy_n(configFileImage(bytes).begin(), kImageSize, stored.begin());
+    if (decodeImage(config, stored, reporter) != Status::Ok) {
+        return failed("Import Failed", "holds an image that cannot be decoded");
+    }
+    if (image != nullptr) {
+        *image = stored;
     }
     return Status::Ok;
 }

@@ -19,11 +19,14 @@ namespace wl3 {
 // bytes. These are the Load and Save of the window, and of wl3 for .wl3 files.
 
 // Replaces config with the file's configuration. Every failure is reported under the
-// caption "Load Failed" and leaves config as it was. Ok only when config was replaced.
+// caption "Load Failed", with the file and the reason on a second line, and leaves config as
+// it was. Ok only when config was replaced.
 Status loadConfigFile(const std::filesystem::path& path, TrackerConfig& config, Reporter& reporter);
 
-// The same for a file's bytes already read, such as standard input's.
-Status loadConfigFileBytes(std::string_view bytes, TrackerConfig& config, Reporter& reporter);
+// The same for a file's bytes already read, such as standard input's; source names them in
+// messages. image, when given, receives the file's image as it stands.
+Status loadConfigFileBytes(std::string_view bytes, const std::filesystem::path& source,
+                           TrackerConfig& config, Reporter& reporter, ConfigImage* image = nullptr);
 
 // The file's bytes for an image as it stands.
 std::string configFileBytes(std::span<const std::uint8_t, kImageSize> image);

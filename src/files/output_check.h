@@ -12,7 +12,8 @@ namespace wl3 {
 bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 
 // Fails, after reporting it under "Save Failed", when output is the very regular file that
-// input names: saving would destroy what is being converted. "-" is a stream, not a file.
+// input names, or that standard input reads for an input "-": saving would destroy what is
+// being converted. An output "-" is a stream, not a file.
 Status checkOutputIsNotInput(const std::filesystem::path& input,
                              const std::filesystem::path& output, Reporter& reporter);
 

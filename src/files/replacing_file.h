@@ -15,9 +15,11 @@ namespace wl3 {
 //
 // Only a regular file, or nothing, is ever replaced; the new file keeps the old one's
 // owner, group and mode. A pipe or a character device (a terminal, /dev/null) is written
-// in place, as cp does. A link is followed to its end, which is replaced or created, so
-// the link itself survives. Folders, other special files and files whose mode says
-// read-only are refused, for root too.
+// in place, as cp does, and so is a name for one of our own open descriptors (/dev/stdout).
+// Every link on the way is followed, and the one at the end leads to the file replaced or
+// created, so the link itself survives. Folders, other special files, files whose mode says
+// read-only, and another user's links and files in a shared folder such as /tmp are
+// refused, for root too. A program ended by a signal during the save leaves no temporary.
 class ReplacingFile {
 public:
     explicit ReplacingFile(const std::filesystem::path& target);
@@ -26,17 +28,17 @@ public:
     ReplacingFile(const ReplacingFile&) = delete;
     ReplacingFile& operator=(const ReplacingFile&) = delete;
 
-    // False when the target cannot or may not be written; reason() says why when the
-    // target was refused.
+    // False when the target cannot or may not be written; explained() then says why.
     bool open();
 
     void write(std::span<const std::byte> bytes);
 
     // Moves the temporary over the target. False when a write fell short or the move
-    // failed; the target then keeps its old contents and no temporary is left behind.
+    // failed; the target then keeps its old contents, no temporary is left behind, and
+    // explained() says why.
     bool commit();
 
-    // text, followed by the reason for a refusal on a line of its own, for the user.
+    // text, followed by the file and the reason for a failure on a line of its own.
     std::string explained(std::string_view text) const;
 
 private:

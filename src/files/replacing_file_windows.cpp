@@ -1,10 +1,13 @@
 #include "files/file_messages.h"
 #include "files/replacing_file.h"
 
+#include <atomic>
+#include <cerrno>
 #include <fstream>
 #include <random>
 #include <string>
 #include <system_error>
+#include <windows.h>
 
 namespace wl3 {
 
@@ -55,6 +58,31 @@ fs::path unusedTemporaryFor(const fs::path& target) {
     }
 }
 
+// Saves that have a temporary on disk. Ctrl-C ends a console program from a thread of its
+// own; it waits here (a few seconds at most) until they have replaced their target or
+// removed their temporary, so that none is left behind.
+std::atomic<int> savesUnderWay{0};
+
+BOOL WINAPI waitForSaves(DWORD /*event*/) {
+    constexpr int kWaits = 300;
+    for (int i = 0; i < kWaits && savesUnderWay > 0; ++i) {
+        Sleep(10);
+    }
+    return FALSE; // the next handler, and in the end the system, goes on
+}
+
+void startSave() {
+    if (savesUnderWay++ == 0) {
+        SetConsoleCtrlHandler(waitForSaves, TRUE);
+    }
+}
+
+void endSave() {
+    if (--savesUnderWay == 0) {
+        SetConsoleCtrlHandler(waitForSaves, FALSE);
+    }
+}
+
 } // namespace
 
 ReplacingFile::ReplacingFile(const fs::path& target)
@@ -66,6 +94,9 @@ ReplacingFile::~ReplacingFile() {
         std::error_code ignored;
         fs::remove(output_->temporary, ignored);
     }
+    if (output_->opened) {
+        endSave();
+    }
 }
 
 bool ReplacingFile::open() {
@@ -73,16 +104,30 @@ bool ReplacingFile::open() {
     out.destination = resolvedTarget(target_);
     std::error_code ignored;
     if (fs::is_directory(out.destination, ignored)) {
-        reason_ = saveRefusal(target_, kIsFolder);
+        reason_ = fileAndReason(target_, kIsFolder);
         return false;
     }
     if (isReadOnly(out.destination)) {
-        reason_ = saveRefusal(target_, kIsReadOnly);
+        reason_ = fileAndReason(target_, kIsReadOnly);
+        return false;
+    }
+    const fs::path folder = out.destination.has_parent_path() ? out.destination.parent_path()
+                                                              : fs::current_path(ignored);
+    if (!fs::is_directory(folder, ignored)) {
+        reason_ = fileAndReason(target_, "is in a folder that does not exist");
         return false;
     }
     out.temporary = unusedTemporaryFor(out.destination);
+    startSave();
+    errno = 0;
     out.stream.open(out.temporary, std::ios::binary | std::ios::trunc);
     out.opened = out.stream.is_open();
+    if (!out.opened) {
+        const std::error_code error(errno != 0 ? errno : EACCES, std::generic_category());
+        endSave();
+        reason_ =
+            fileAndReason(folder, "no file can be made in this folder: " + systemReason(error));
+    }
     return out.opened;
 }
 
@@ -96,6 +141,7 @@ bool ReplacingFile::commit() {
     out.stream.flush();
     out.stream.close();
     if (!out.opened || !out.stream.good()) {
+        reason_ = fileAndReason(target_, "not every byte could be written");
         return false;
     }
     std::error_code ignored;
@@ -105,6 +151,9 @@ bool ReplacingFile::commit() {
     std::error_code error;
     fs::rename(out.temporary, out.destination, error);
     out.committed = !error;
+    if (error) {
+        reason_ = fileAndReason(target_, systemReason(error));
+    }
     return out.committed;
 }
 

@@ -12,18 +12,30 @@ bool isStandardStream(const std::filesystem::path& path) {
 std::optional<std::string> readInputFile(const std::filesystem::path& path, std::size_t limit,
                                          Reporter& reporter) {
     std::string bytes;
-    const RegularFileRead read = isStandardStream(path) ? readStandardInput(limit, bytes)
-                                                        : readRegularFile(path, limit, bytes);
+    std::error_code error;
+    const RegularFileRead read = isStandardStream(path)
+                                     ? readStandardInput(limit, bytes, error)
+                                     : readRegularFile(path, limit, bytes, error);
+    std::string_view text = kFailedToOpenFile;
+    std::string reason;
     switch (read) {
     case RegularFileRead::Ok:
         return bytes;
+    case RegularFileRead::IsFolder:
+        reason = kIsFolder;
+        break;
+    case RegularFileRead::NotAFile:
+        reason = "is not a file (a device, a pipe or a socket)";
+        break;
     case RegularFileRead::NotOpened:
-        reporter.message(kLoadFailed, kFailedToOpenFile);
-        return std::nullopt;
+        reason = systemReason(error);
+        break;
     case RegularFileRead::ReadFailed:
+        text = kFailedToReadData;
+        reason = "cannot be read: " + systemReason(error);
         break;
     }
-    reporter.message(kLoadFailed, kFailedToReadData);
+    reporter.message(kLoadFailed, explainedFailure(text, path, reason));
     return std::nullopt;
 }
 
@@ -38,7 +50,7 @@ Status saveWholeFile(const std::filesystem::path& path, Reporter& reporter,
         return Status::Failed; // fill said why; the temporary goes with file
     }
     if (!file.commit()) {
-        reporter.message(kSaveFailed, kFailedToWriteData);
+        reporter.message(kSaveFailed, file.explained(kFailedToWriteData));
         return Status::Failed;
     }
     return Status::Ok;

@@ -17,7 +17,8 @@ namespace wl3 {
 bool isStandardStream(const std::filesystem::path& path);
 
 // The first bytes of a file that a loader reads, at most limit of them, or nothing after
-// reporting why under "Load Failed". Only a regular file is read, or standard input for
+// reporting under "Load Failed" which file and why. Only a regular file is read, or standard input
+// for
 // "-": a folder, a FIFO or a device is refused at once as a file that cannot be opened, so
 // that a load never waits for a writer that does not come nor reads without end.
 std::optional<std::string> readInputFile(const std::filesystem::path& path, std::size_t limit,

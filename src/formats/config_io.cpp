@@ -25,16 +25,19 @@ std::optional<std::string> readUpToJsonLimit(const std::filesystem::path& path,
     return readInputFile(path, kJsonSizeLimit + 1, reporter);
 }
 
-Status loadJsonText(std::string_view text, TrackerConfig& config, Reporter& reporter) {
+Status loadJsonText(std::string_view text, const std::filesystem::path& source,
+                    TrackerConfig& config, Reporter& reporter) {
     if (text.size() > kJsonSizeLimit) {
-        reporter.message(kLoadFailed, "File too large for a configuration");
+        reporter.message(kLoadFailed, explainedFailure("File too large for a configuration", source,
+                                                       "is larger than 1 MiB"));
         return Status::Failed;
     }
     TrackerConfig loaded;
     loaded.currentProfile = config.currentProfile;
     std::string error;
     if (!configFromJsonText(text, loaded, error)) {
-        reporter.message(kLoadFailed, error);
+        reporter.message(kLoadFailed,
+                         explainedFailure(error, source, "is not a configuration in JSON form"));
         return Status::Failed;
     }
     config = loaded;
@@ -67,24 +70,31 @@ std::string checkConfigFileName(const std::string& path) {
 Status loadJsonConfiguration(const std::filesystem::path& path, TrackerConfig& config,
                              Reporter& reporter) {
     const auto text = readUpToJsonLimit(path, reporter);
-    return text ? loadJsonText(*text, config, reporter) : Status::Failed;
+    return text ? loadJsonText(*text, path, config, reporter) : Status::Failed;
 }
 
 Status loadConfiguration(const std::filesystem::path& path, TrackerConfig& config,
-                         Reporter& reporter) {
-    if (isStandardStream(path)) {
-        // Standard input has no name to tell its kind by; a .wl3 file has its magic.
-        const auto bytes = readUpToJsonLimit(path, reporter);
-        if (!bytes) {
-            return Status::Failed;
-        }
-        return hasConfigFileMagic(*bytes) ? loadConfigFileBytes(*bytes, config, reporter)
-                                          : loadJsonText(*bytes, config, reporter);
+                         Reporter& reporter, std::optional<ConfigImage>* storedImage) {
+    const bool json = !isStandardStream(path) && configFileKind(path) == ConfigFileKind::Json;
+    // Standard input has no name to tell its kind by; a .wl3 file has its magic.
+    const auto bytes =
+        json ? readUpToJsonLimit(path, reporter)
+             : readInputFile(path,
+                             isStandardStream(path) ? kJsonSizeLimit + 1
+                                                    : static_cast<std::size_t>(kConfigFileSize),
+                             reporter);
+    if (!bytes) {
+        return Status::Failed;
     }
-    if (configFileKind(path) == ConfigFileKind::Json) {
-        return loadJsonConfiguration(path, config, reporter);
+    if (json || (isStandardStream(path) && !hasConfigFileMagic(*bytes))) {
+        return loadJsonText(*bytes, path, config, reporter);
     }
-    return loadConfigFile(path, config, reporter);
+    ConfigImage image{};
+    const Status status = loadConfigFileBytes(*bytes, path, config, reporter, &image);
+    if (status == Status::Ok && storedImage != nullptr) {
+        *storedImage = image;
+    }
+    return status;
 }
 
 Status saveConfiguration(const std::filesystem::path& path, TrackerConfig& config,

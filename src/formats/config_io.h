@@ -1,10 +1,12 @@
 #pragma once
 
+#include "config/config_image.h"
 #include "config/reporter.h"
 #include "config/status.h"
 #include "config/tracker_config.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace wl3 {
@@ -22,8 +24,9 @@ std::string checkConfigFileName(const std::string& path);
 // Replaces config with the file's configuration; reports failures and then leaves config
 // untouched. A JSON file starts from the defaults, so keys it leaves out get them. "-"
 // reads standard input, a .wl3 file when it starts with the file's magic, else JSON.
+// storedImage, when given, receives the image of a .wl3 file as it stands.
 Status loadConfiguration(const std::filesystem::path& path, TrackerConfig& config,
-                         Reporter& reporter);
+                         Reporter& reporter, std::optional<ConfigImage>* storedImage = nullptr);
 
 // The same for a file in the JSON form, whatever its name.
 Status loadJsonConfiguration(const std::filesystem::path& path, TrackerConfig& config,

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <functional>
 #include <limits>
+#include <optional>
+#include <set>
 #include <vector>
 
 namespace wl3 {
@@ -181,52 +183,6 @@ std::string keyName(std::string_view key) {
     return name + '"';
 }
 
-// Reads the field of that key, or says why not under the key's path.
-std::string readField(const Json& value, const std::string& path, const ProfileField* field, int p,
-                      TrackerConfig& config) {
-    if (field == nullptr) {
-        return "unknown key " + keyName(path);
-    }
-    const auto error =
-        visitValue(config, *field, p, [&](auto& target) { return readValue(value, target); });
-    return error.empty() ? error : keyName(path) + " " + error;
-}
-
-std::string readProfile(const Json& object, std::string_view profileKey, int p,
-                        TrackerConfig& config) {
-    if (!object.is_object()) {
-        return keyName(profileKey) + " must be an object";
-    }
-    for (const auto& [key, value] : object.items()) {
-        const std::string path = std::string(profileKey) + "." + key;
-        if (auto error = readField(value, path, fieldNamed(key, false), p, config);
-            !error.empty()) {
-            return error;
-        }
-    }
-    return {};
-}
-
-std::string readConfig(const Json& document, TrackerConfig& config) {
-    if (!document.is_object()) {
-        return "the document must be a JSON object";
-    }
-    for (const auto& [key, value] : document.items()) {
-        std::string error;
-        if (key == kProfileKeys[kPrimary]) {
-            error = readProfile(value, key, kPrimary, config);
-        } else if (key == kProfileKeys[kSecondary]) {
-            error = readProfile(value, key, kSecondary, config);
-        } else {
-            error = readField(value, key, fieldNamed(key, true), kPrimary, config);
-        }
-        if (!error.empty()) {
-            return error;
-        }
-    }
-    return {};
-}
-
 // The parser's own words without its exception tag and its echo of the input, which may
 // hold bytes that are not text. A number too large for a double is still quoted whole,
 // and a megabyte of digits makes no message: the quote is cut short.
@@ -246,6 +202,118 @@ std::string parseErrorText(const nlohmann::json::exception& e) {
     }
     return text;
 }
+
+// Reads the field under its key's path, or says why not.
+std::string readField(const Json& value, std::string_view path, const ProfileField& field, int p,
+                      TrackerConfig& config) {
+    const auto error =
+        visitValue(config, field, p, [&](auto& target) { return readValue(value, target); });
+    return error.empty() ? error : keyName(path) + " " + error;
+}
+
+// Reads a document into a record as the parser meets it, so that the work grows with the
+// document alone: the first key that is unknown or given twice ends the read, and so does an
+// object or an array where a field's value belongs. Nothing is built beyond one value.
+class ConfigReader {
+public:
+    explicit ConfigReader(TrackerConfig& config) : config_(config) {}
+
+    // Why the read ended early; empty when the document was read whole.
+    const std::string& error() const { return error_; }
+
+    bool null() { return value(nullptr); }
+    bool boolean(bool flag) { return value(flag); }
+    bool number_integer(Json::number_integer_t number) { return value(number); }
+    bool number_unsigned(Json::number_unsigned_t number) { return value(number); }
+    bool number_float(Json::number_float_t number, const std::string& text) {
+        return value(exactNumber(number, text));
+    }
+    bool string(const Json::string_t& text) { return value(text); }
+    bool binary(const Json::binary_t& bytes) { return value(Json::binary(bytes)); }
+
+    bool start_object(std::size_t /*size*/) {
+        if (level_ == Level::Document) {
+            level_ = Level::Top;
+            return true;
+        }
+        if (level_ == Level::Top && profile_) {
+            level_ = Level::Profile;
+            return true;
+        }
+        return value(Json::object());
+    }
+
+    bool end_object() {
+        level_ = level_ == Level::Profile ? Level::Top : Level::Document;
+        profile_.reset();
+        return true;
+    }
+
+    // No value is an array, so the read always ends at one; its end is never reached.
+    bool start_array(std::size_t /*size*/) { return value(Json::array()); }
+    bool end_array() { return true; }
+
+    bool key(const Json::string_t& key) {
+        if (level_ == Level::Top) {
+            path_ = key;
+            profile_ = profileNamed(key);
+            field_ = profile_ ? nullptr : fieldNamed(key, true);
+            if (!profile_ && field_ == nullptr) {
+                return fail("unknown key " + keyName(path_));
+            }
+        } else {
+            path_ = std::string(kProfileKeys[static_cast<std::size_t>(*profile_)]) + "." + key;
+            field_ = fieldNamed(key, false);
+            if (field_ == nullptr) {
+                return fail("unknown key " + keyName(path_));
+            }
+        }
+        if (!seen_.insert(path_).second) {
+            return fail("duplicate key " + keyName(path_));
+        }
+        return true;
+    }
+
+    bool parse_error(std::size_t /*position*/, const std::string& /*token*/,
+                     const nlohmann::detail::exception& e) {
+        return fail(parseErrorText(e));
+    }
+
+private:
+    enum class Level { Document, Top, Profile };
+
+    static std::optional<int> profileNamed(std::string_view key) {
+        const auto found = std::ranges::find(kProfileKeys, key);
+        if (found == kProfileKeys.end()) {
+            return std::nullopt;
+        }
+        return static_cast<int>(found - kProfileKeys.begin());
+    }
+
+    bool value(const Json& given) {
+        if (level_ == Level::Document) {
+            return fail("the document must be a JSON object");
+        }
+        if (field_ == nullptr) {
+            return fail(keyName(path_) + " must be an object");
+        }
+        std::string why = readField(given, path_, *field_, profile_.value_or(kPrimary), config_);
+        return why.empty() || fail(std::move(why));
+    }
+
+    bool fail(std::string error) {
+        error_ = std::move(error);
+        return false;
+    }
+
+    TrackerConfig& config_;
+    Level level_ = Level::Document;
+    std::optional<int> profile_;              // the profile being read, or named by the key
+    const ProfileField* field_ = nullptr;     // the field of the last key
+    std::string path_;                        // the last key, under its profile's
+    std::set<std::string, std::less<>> seen_; // every key read, only known ones: a few dozen
+    std::string error_;
+};
 
 } // namespace
 
@@ -273,19 +341,26 @@ std::string configToJsonText(const TrackerConfig& config) {
     return configToJson(config).dump(2) + "\n";
 }
 
+std::string configKeyPath(const ProfileField& field, int p) {
+    if (field.isShared()) {
+        return std::string(field.key);
+    }
+    return std::string(kProfileKeys[static_cast<std::size_t>(p)]) + "." + std::string(field.key);
+}
+
 bool configFromJsonText(std::string_view text, TrackerConfig& config, std::string& error) {
-    Json document;
-    try {
-        document = parseJsonExactly(text);
-    } catch (const nlohmann::json::exception& e) {
-        error = parseErrorText(e);
+    // The parser takes a NUL for the end of its input and would not see what follows.
+    if (const auto nul = text.find('\0'); nul != std::string_view::npos) {
+        error = "not valid JSON: a NUL byte at byte " + std::to_string(nul + 1);
         return false;
     }
     TrackerConfig result = config;
-    error = readConfig(document, result);
-    if (!error.empty()) {
+    ConfigReader reader(result);
+    if (!Json::sax_parse(text, &reader)) {
+        error = reader.error();
         return false;
     }
+    error.clear();
     config = result;
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/profile_fields.h"
 #include "config/tracker_config.h"
 
 #include <nlohmann/json.hpp>
@@ -12,6 +13,10 @@ namespace wl3 {
 // each profile holding every per-profile field of the record under its record name, in
 // declaration order. Texts are the record's bytes read as Latin-1.
 nlohmann::ordered_json configToJson(const TrackerConfig& config);
+
+// The key of a field in profile p as messages name it: "primary.callsign", or
+// "calibration" for the field that both profiles share.
+std::string configKeyPath(const ProfileField& field, int p);
 
 // configToJson as a document: two-space indented, with a final line break.
 std::string configToJsonText(const TrackerConfig& config);

@@ -58,26 +58,13 @@ std::optional<std::int64_t> wholeNumberOf(std::string_view text) {
     return negative ? -value : value;
 }
 
-// Builds the document as Json::parse does, but judges each float by its text.
-class ExactNumbers : public nlohmann::detail::json_sax_dom_parser<Json> {
-public:
-    using json_sax_dom_parser::json_sax_dom_parser;
-
-    bool number_float(Json::number_float_t value, const std::string& text) {
-        if (const auto whole = wholeNumberOf(text)) {
-            return number_integer(*whole);
-        }
-        return json_sax_dom_parser::number_float(value, text);
-    }
-};
-
 } // namespace
 
-Json parseJsonExactly(std::string_view text) {
-    Json document;
-    ExactNumbers builder(document);
-    Json::sax_parse(text, &builder);
-    return document;
+Json exactNumber(double value, const std::string& text) {
+    if (const auto whole = wholeNumberOf(text)) {
+        return *whole;
+    }
+    return value;
 }
 
 } // namespace wl3

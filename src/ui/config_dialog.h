@@ -125,6 +125,9 @@ private:
     // shows it, before the command says it succeeded.
     void takeDecodedRecord(const TrackerConfig& record);
 
+    // Fails after showing the values the tracker cannot hold as given, if there are any.
+    Status refuseUnholdableValues(std::string_view caption);
+
     bool onLoad();
     bool onSave();
     void onReadVersion();

@@ -1,7 +1,9 @@
 // The command buttons: the tracker's commands and the configuration files, each run by the
 // command layer between the form and the record.
 #include "commands/device_commands.h"
+#include "config/holdable_values.h"
 #include "files/config_file.h"
+#include "files/file_messages.h"
 #include "ui/config_dialog.h"
 #include "ui/config_dialog_layout.h"
 #include "ui/port_combo_box.h"
@@ -60,6 +62,9 @@ Status ConfigDialog::loadFile(const std::filesystem::path& path) {
 
 Status ConfigDialog::saveFile(const std::filesystem::path& path) {
     formToRecord();
+    if (refuseUnholdableValues(kSaveFailed) != Status::Ok) {
+        return Status::Failed;
+    }
     const Status status = saveConfigFile(path, config_, reporter_);
     if (status == Status::Ok) {
         markSaved();
@@ -138,8 +143,22 @@ void ConfigDialog::onReadConfiguration() {
     });
 }
 
+// One box for every value the tracker would store as something else; nothing is sent or
+// saved then.
+Status ConfigDialog::refuseUnholdableValues(std::string_view caption) {
+    const auto values = findUnholdableValues(config_);
+    if (values.empty()) {
+        return Status::Ok;
+    }
+    reporter_.message(caption, unholdableValuesByLabel(values));
+    return Status::Failed;
+}
+
 void ConfigDialog::onWriteConfiguration() {
     formToRecord();
+    if (refuseUnholdableValues(kWriteCaption) != Status::Ok) {
+        return;
+    }
     runDeviceCommand(Stopping::Refused, [this](SerialLink& link, TrackerConfig& record) {
         return writeConfiguration(record, link, reporter_, {},
                                   [this, &record] { takeDecodedRecord(record); });

@@ -110,7 +110,8 @@ TEST(CliApp, TheProgramsExitStatusesAndStreams) {
     const auto missing = runBinary(dir, "show " + (dir / "missing.wl3").string());
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.out, "");
-    EXPECT_EQ(missing.err, "Load Failed: Failed to open file\n");
+    EXPECT_EQ(missing.err, "Load Failed: Failed to open file: " + (dir / "missing.wl3").string() +
+                               ": does not exist\n");
 
     test::writeAll(dir / "in.json", R"({"primary": {"callsign": "W1AW"}})");
     const auto imported =
@@ -134,7 +135,8 @@ TEST(CliApp, TheProgramsExitStatusesAndStreams) {
 // without end.
 TEST(CliApp, InputsThatAreNoFileFailAtOnce) {
     test::TempDir dir;
-    std::vector<std::string> inputs;
+    std::vector<std::pair<std::string, std::string>> inputs; // with why each is refused
+    const std::string notAFile = "is not a file (a device, a pipe or a socket)";
     for (const std::string extension : {".wl3", ".json"}) {
         const auto folder = dir / ("folder" + extension);
         const auto fifo = dir / ("fifo" + extension);
@@ -142,20 +144,25 @@ TEST(CliApp, InputsThatAreNoFileFailAtOnce) {
         std::filesystem::create_directory(folder);
         ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
         std::filesystem::create_symlink("/dev/zero", zero);
-        inputs.insert(inputs.end(), {folder.string(), fifo.string(), zero.string()});
+        inputs.insert(inputs.end(), {{folder.string(), "is a folder"},
+                                     {fifo.string(), notAFile},
+                                     {zero.string(), notAFile}});
     }
     for (const std::string command : {"show", "export", "write --port /dev/wl3-no-such-port"}) {
-        for (const auto& input : inputs) {
+        for (const auto& [input, reason] : inputs) {
             const auto result = runBinary(dir, command + " " + input, "timeout 10");
             EXPECT_EQ(result.exitCode, 1) << command << " " << input;
-            EXPECT_EQ(result.err, "Load Failed: Failed to open file\n") << command << " " << input;
+            EXPECT_EQ(result.err,
+                      "Load Failed: Failed to open file: " + input + ": " + reason + "\n")
+                << command;
         }
     }
 
     test::writeAll(dir / "huge.json", "{" + std::string(2 << 20, ' ') + "}");
     const auto huge = runBinary(dir, "show " + (dir / "huge.json").string());
     EXPECT_EQ(huge.exitCode, 1);
-    EXPECT_EQ(huge.err, "Load Failed: File too large for a configuration\n");
+    EXPECT_EQ(huge.err, "Load Failed: File too large for a configuration: " +
+                            (dir / "huge.json").string() + ": is larger than 1 MiB\n");
 }
 
 TEST(CliApp, ADashStandsForStandardInputAndOutput) {
@@ -184,7 +191,36 @@ TEST(CliApp, ADashStandsForStandardInputAndOutput) {
     // A stream without end is read only up to the limit.
     const auto endless = runBinary(dir, "show -", "timeout 10", "/dev/zero");
     EXPECT_EQ(endless.exitCode, 1);
-    EXPECT_EQ(endless.err, "Load Failed: File too large for a configuration\n");
+    EXPECT_EQ(endless.err, "Load Failed: File too large for a configuration: standard input: is "
+                           "larger than 1 MiB\n");
+}
+
+// A standard stream named as a file: the input read through "-" is not replaced by the
+// output, and /dev/stdout is written where the stream stands, in append mode too.
+TEST(CliApp, StandardStreamsNamedAsFilesAreTheStreams) {
+    test::TempDir dir;
+    test::writeAll(dir / "in.json", R"({"primary": {"callsign": "W1AW"}})");
+    const auto wl3 = dir / "s.wl3";
+    ASSERT_EQ(
+        runBinary(dir, "import " + (dir / "in.json").string() + " -o " + wl3.string()).exitCode, 0);
+    const std::string image = test::readAll(wl3);
+    for (const std::string& command :
+         {"export - -o " + wl3.string(),
+          "write - --port /dev/wl3-no-such-port --backup " + wl3.string()}) {
+        const auto refused = runBinary(dir, command, {}, wl3.string());
+        EXPECT_EQ(refused.exitCode, 1) << command;
+        EXPECT_EQ(refused.err,
+                  "Save Failed: Failed to open file: " + wl3.string() + ": is the input file\n")
+            << command;
+        EXPECT_EQ(test::readAll(wl3), image) << command;
+    }
+
+    const auto log = dir / "log.txt";
+    test::writeAll(log, "HEADER\n");
+    const std::string appended = std::string(WL3_BINARY_PATH) + " export " + wl3.string() +
+                                 " -o /dev/stdout >>" + log.string();
+    ASSERT_EQ(std::system(appended.c_str()), 0);
+    EXPECT_EQ(test::readAll(log), "HEADER\n" + runBinary(dir, "export " + wl3.string()).out);
 }
 
 // wl3 with stderr on a terminal (so that it draws its progress), killed by signal once the

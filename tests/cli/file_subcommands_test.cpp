@@ -46,7 +46,7 @@ TEST_F(FileCommands, ImportThenExportGivesTheSameJsonUpToTheEncodersConversions)
     config.timeSlotting[kSecondary] = true;
     config.autoRateSec[kSecondary] = 60;
     config.manualTxDelayMs[kPrimary] = 300;
-    config.calibration = 300;
+    config.calibration = 255;
     writeAll(dir / "in.json", configToJsonText(config));
 
     CommandRun run;
@@ -55,7 +55,6 @@ TEST_F(FileCommands, ImportThenExportGivesTheSameJsonUpToTheEncodersConversions)
     EXPECT_TRUE(run.reporter.entries.empty());
 
     Json expected = configToJson(config);
-    expected["calibration"] = 44;                  // low 8 bits
     expected["secondary"]["rateDivides60"] = true; // derived by the encoder
     expected["secondary"]["rateDivides600"] = true;
     for (const char* profile : {"primary", "secondary"}) {
@@ -63,6 +62,58 @@ TEST_F(FileCommands, ImportThenExportGivesTheSameJsonUpToTheEncodersConversions)
     }
     expected["secondary"]["manualTxDelayMs"] = 127; // 6.666 ms steps
     EXPECT_EQ(readAll(dir / "out.json"), expected.dump(2) + "\n");
+}
+
+// What the encoder would store as something else (cut, wrapped to its low bits, clamped) is
+// refused by its key; at the edges, or where the image holds nothing of it, it passes.
+TEST_F(FileCommands, ImportRefusesValuesTheTrackerCannotHoldAsGiven) {
+    const std::string address =
+        "up to six letters or digits, optionally followed by -0 to -15 for the SSID";
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {R"({"primary": {"callsign": "KD2ABCD-9"}})",
+         R"(primary.callsign "KD2ABCD-9": the tracker holds )" + address},
+        {R"({"secondary": {"callsign": "K1ABC-16"}})",
+         R"(secondary.callsign "K1ABC-16": the tracker holds )" + address},
+        {R"({"primary": {"callsign": "N0CALL/P"}})",
+         R"(primary.callsign "N0CALL/P": the tracker holds )" + address},
+        {R"({"primary": {"digiPath": "WIDE1-1,TOOLONGCALL-2"}})",
+         R"(primary.digiPath "WIDE1-1,TOOLONGCALL-2": the tracker holds addresses separated )"
+         "by commas, each " +
+             address},
+        {R"({"calibration": 999})", "calibration 999: the tracker holds 0 to 255"},
+        {R"({"secondary": {"statusEvery": 300}})",
+         "secondary.statusEvery 300: the tracker holds 0 to 255 transmissions"},
+        {R"({"primary": {"micEPath": -1}})", "primary.micEPath -1: the tracker holds 0 to 255"},
+        {R"({"primary": {"manualTxDelayMs": 1701}})",
+         "primary.manualTxDelayMs 1701: the tracker holds 0 to 1700 milliseconds"},
+        {R"({"secondary": {"quietTimeMs": 6707}})",
+         "secondary.quietTimeMs 6707: the tracker holds 0 to 6706 milliseconds"},
+        {R"({"primary": {"autoRateSec": 65536}})",
+         "primary.autoRateSec 65536: the tracker holds 0 to 65535 seconds"},
+        {R"({"primary": {"smartBeaconing": true, "turnSlope": 65536}})",
+         "primary.turnSlope 65536: the tracker holds 0 to 65535"},
+        {R"({"primary": {"timeSlotting": true, "autoRateSec": 60, "slotOffsetSec": 62}})",
+         "primary.slotOffsetSec 62: the tracker holds 0 to 61 seconds, the auto transmit rate "
+         "plus one"},
+        {R"({"calibration": 255, "primary": {"callsign": " kd2abc-15 ",
+             "digiPath": "WIDE1-1,WIDE2-2", "statusEvery": 0, "manualTxDelayMs": 1700,
+             "quietTimeMs": 6706, "autoRateSec": 65535}})",
+         ""},
+        // The blocks that would hold these are off.
+        {R"({"primary": {"turnSlope": 70000, "slotOffsetSec": 999}})", ""},
+        {R"({"secondary": {"timeSlotting": true, "autoRateSec": 60, "slotOffsetSec": 61}})", ""},
+    };
+    for (const auto& [json, refusal] : cases) {
+        SCOPED_TRACE(json);
+        writeAll(dir / "in.json", json);
+        std::filesystem::remove(dir / "out.wl3");
+        CommandRun run;
+        EXPECT_EQ(runImport(run.context, dir / "in.json", dir / "out.wl3"),
+                  refusal.empty() ? kExitOk : kExitFailed);
+        const std::vector<Entry> refused{{"Save Failed", refusal}};
+        EXPECT_EQ(run.reporter.entries, refusal.empty() ? std::vector<Entry>{} : refused);
+        EXPECT_EQ(std::filesystem::exists(dir / "out.wl3"), refusal.empty());
+    }
 }
 
 TEST_F(FileCommands, ImportWarnsOfTruncatedStatusTextAndStillWrites) {
@@ -86,8 +137,11 @@ TEST_F(FileCommands, FailedImportsLeaveTheOutputAsItWas) {
         {"too-long.json",
          "The callsigns and digipeater paths do not fit in the tracker's memory. Use fewer "
          "digipeaters, or make the primary and secondary callsigns and paths identical."},
-        {"unknown-key.json", "unknown key \"primary.colour\""},
-        {"missing.json", "Failed to open file"},
+        {"unknown-key.json", "unknown key \"primary.colour\"\n" +
+                                 (dir / "unknown-key.json").string() +
+                                 ": is not a configuration in JSON form"},
+        {"missing.json",
+         "Failed to open file\n" + (dir / "missing.json").string() + ": does not exist"},
     };
     for (const auto& [input, message] : cases) {
         SCOPED_TRACE(input);
@@ -173,7 +227,10 @@ TEST_F(FileCommands, ExportOfAFileThatIsNotWl3Fails) {
     writeAll(dir / "in.wl3", R"({"calibration": 1})");
     CommandRun run;
     EXPECT_EQ(runExport(run.context, dir / "in.wl3", {}), kExitFailed);
-    EXPECT_EQ(run.reporter.entries, (std::vector<Entry>{{"Load Failed", "Invalid File Format"}}));
+    EXPECT_EQ(
+        run.reporter.entries,
+        (std::vector<Entry>{{"Load Failed", "Invalid File Format\n" + (dir / "in.wl3").string() +
+                                                ": is not a configuration file"}}));
     EXPECT_EQ(run.out.str(), "");
 }
 
@@ -197,7 +254,10 @@ TEST_F(FileCommands, ShowReadsBothFileKinds) {
 TEST_F(FileCommands, ShowOfAMissingFileFails) {
     CommandRun run;
     EXPECT_EQ(runShow(run.context, dir / "missing.wl3"), kExitFailed);
-    EXPECT_EQ(run.reporter.entries, (std::vector<Entry>{{"Load Failed", "Failed to open file"}}));
+    EXPECT_EQ(run.reporter.entries,
+              (std::vector<Entry>{{"Load Failed", "Failed to open file\n" +
+                                                      (dir / "missing.wl3").string() +
+                                                      ": does not exist"}}));
     EXPECT_EQ(run.out.str(), "");
 }
 

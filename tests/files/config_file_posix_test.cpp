@@ -38,7 +38,9 @@ TEST_F(ConfigFileTest, FailedWriteKeepsTheExistingFileAndLeavesNoTemporary) {
     EXPECT_EQ(readAll(folder / "keep.wl3"), old);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
     EXPECT_EQ(reporter.entries,
-              (std::vector<RecordingReporter::Entry>{{"Save Failed", "Failed to write data"}}));
+              (std::vector<RecordingReporter::Entry>{
+                  {"Save Failed", "Failed to write data\n" + (folder / "keep.wl3").string() +
+                                      ": File too large"}}));
 }
 
 TEST_F(ConfigFileTest, SavingThroughALinkReplacesWhatItPointsAt) {

@@ -50,7 +50,9 @@ TEST_F(ConfigFileTest, SavedImageKeepsItsBytesAsTheyStand) {
                               reporter),
               Status::Failed);
     EXPECT_EQ(reporter.entries,
-              (std::vector<RecordingReporter::Entry>{{"Save Failed", "Failed to open file"}}));
+              (std::vector<RecordingReporter::Entry>{
+                  {"Save Failed", "Failed to open file\n" + (folder / "absent" / "b.wl3").string() +
+                                      ": is in a folder that does not exist"}}));
 }
 
 TEST_F(ConfigFileTest, LoadRestoresBothProfilesAsTheTrackerWouldStoreThem) {
@@ -90,21 +92,26 @@ TEST_F(ConfigFileTest, MalformedFilesAreRefusedAndChangeNothing) {
     struct Case {
         const char* name;
         Bytes bytes;
-        const char* message;
+        std::string message; // the fixed text, then why
     };
+    const std::string invalid = "Invalid File Format\n" + (folder / "bad.wl3").string() + ": ";
+    const std::string cut =
+        "Failed to read data\n" + (folder / "bad.wl3").string() + ": ends after ";
     const std::vector<Case> cases{
-        {"empty", {}, "Invalid File Format"},
-        {"short magic", {'W', 'L', '3'}, "Invalid File Format"},
-        {"wrong magic", fileOf({'W', 'L', '3', 'B', 0x80, 0, 0, 0}, image), "Invalid File Format"},
-        {"no length", {'W', 'L', '3', 'A'}, "Invalid File Format"},
-        {"cut length", {'W', 'L', '3', 'A', 0x80, 0}, "Invalid File Format"},
+        {"empty", {}, invalid + "is not a configuration file"},
+        {"short magic", {'W', 'L', '3'}, invalid + "is not a configuration file"},
+        {"wrong magic", fileOf({'W', 'L', '3', 'B', 0x80, 0, 0, 0}, image),
+         invalid + "is not a configuration file"},
+        {"no length", {'W', 'L', '3', 'A'}, invalid + "ends within its header"},
+        {"cut length", {'W', 'L', '3', 'A', 0x80, 0}, invalid + "ends within its header"},
         {"big-endian length", fileOf({'W', 'L', '3', 'A', 0, 0, 0, 0x80}, image),
-         "Invalid File Format"},
-        {"length 129", fileOf({'W', 'L', '3', 'A', 0x81, 0, 0, 0}, image), "Invalid File Format"},
-        {"no image", {'W', 'L', '3', 'A', 0x80, 0, 0, 0}, "Failed to read data"},
+         invalid + "holds an image of 2147483648 bytes, not 128"},
+        {"length 129", fileOf({'W', 'L', '3', 'A', 0x81, 0, 0, 0}, image),
+         invalid + "holds an image of 129 bytes, not 128"},
+        {"no image", {'W', 'L', '3', 'A', 0x80, 0, 0, 0}, cut + "0 of the 128 image bytes"},
         {"100 image bytes",
          fileOf({'W', 'L', '3', 'A', 0x80, 0, 0, 0}, Bytes(image.begin(), image.begin() + 100)),
-         "Failed to read data"},
+         cut + "100 of the 128 image bytes"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -127,11 +134,14 @@ TEST_F(ConfigFileTest, MissingFileCannotBeOpened) {
     EXPECT_EQ(loadConfigFile(folder, config, reporter), Status::Failed);
     EXPECT_EQ(saveConfigFile(folder / "no-such-folder" / "a.wl3", config, reporter),
               Status::Failed);
-    EXPECT_EQ(reporter.entries, (std::vector<RecordingReporter::Entry>{
-                                    {"Load Failed", "Failed to open file"},
-                                    {"Load Failed", "Failed to open file"},
-                                    {"Save Failed", "Failed to open file"},
-                                }));
+    const std::string failed = "Failed to open file\n";
+    EXPECT_EQ(reporter.entries,
+              (std::vector<RecordingReporter::Entry>{
+                  {"Load Failed", failed + (folder / "absent.wl3").string() + ": does not exist"},
+                  {"Load Failed", failed + folder.string() + ": is a folder"},
+                  {"Save Failed", failed + (folder / "no-such-folder" / "a.wl3").string() +
+                                      ": is in a folder that does not exist"},
+              }));
 }
 
 TEST_F(ConfigFileTest, EncoderRefusalWritesNothing) {

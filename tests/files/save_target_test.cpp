@@ -1,14 +1,17 @@
 #include "files/config_file.h"
+#include "files/replacing_file.h"
 #include "support/messages_without_root.h"
 #include "support/recording_reporter.h"
 #include "support/temp_dir.h"
 
+#include <csignal>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <string>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -96,7 +99,14 @@ TEST_F(SaveTargetTest, RefusedTargetsAreLeftAsTheyWereWithTheReason) {
     EXPECT_EQ(readAll(folder / "read-only.wl3"), "kept");
     EXPECT_EQ(statOf(folder / "read-only.wl3").st_mode & 07777, 0444u);
     EXPECT_TRUE(S_ISSOCK(statOf(socketPath).st_mode));
-    EXPECT_EQ(entriesIn(folder), 4u) << "no temporary left";
+    // A folder where the user may not make the temporary is named, with the reason.
+    fs::create_directory(folder / "locked");
+    chmod((folder / "locked").c_str(), 0555);
+    EXPECT_EQ(savedAsUser(folder / "locked" / "a.wl3"),
+              "Failed to open file\n" + (folder / "locked").string() +
+                  ": no file can be made in this folder: permission denied");
+    EXPECT_EQ(entriesIn(folder / "locked"), 0u);
+    EXPECT_EQ(entriesIn(folder), 5u) << "no temporary left";
     close(socketFd);
 }
 
@@ -113,20 +123,36 @@ TEST_F(SaveTargetTest, AnotherUsersFileOrPlantedLinkIsRefused) {
     const fs::path planted = folder / "shared" / "a.wl3";
     fs::create_symlink(folder / "elsewhere" / "planted.wl3", planted);
     lchown(planted.c_str(), kNobody, kNobody);
+    // A planted link to a folder, in the middle of the path.
+    const fs::path plantedFolder = folder / "shared" / "pdir";
+    fs::create_symlink(folder / "elsewhere", plantedFolder);
+    lchown(plantedFolder.c_str(), kNobody, kNobody);
+    // Another user's file there, which the system would not open for root either.
+    const fs::path theirsShared = folder / "shared" / "theirs.wl3";
+    writeAll(theirsShared, "kept");
+    chown(theirsShared.c_str(), kNobody, kNobody);
 
     EXPECT_EQ(savedAsUser(folder / "theirs.wl3"),
               refusal(folder / "theirs.wl3",
                       "belongs to another user or group, which a new file could not keep"));
-    EXPECT_EQ(save(planted), Status::Failed);
+    for (const fs::path& target : {planted, plantedFolder / "cfg.wl3", theirsShared}) {
+        EXPECT_EQ(save(target), Status::Failed) << target;
+    }
     EXPECT_EQ(
         reporter.entries,
-        (Entries{{"Save Failed", refusal(planted, "is another user's link in a shared folder")}}));
+        (Entries{
+            {"Save Failed", refusal(planted, "is another user's link in a shared folder")},
+            {"Save Failed",
+             refusal(plantedFolder / "cfg.wl3", "leads through " + plantedFolder.string() +
+                                                    ", another user's link in a shared folder")},
+            {"Save Failed", refusal(theirsShared, "is another user's file in a shared folder")}}));
 
     EXPECT_EQ(readAll(folder / "theirs.wl3"), "kept");
     EXPECT_EQ(statOf(folder / "theirs.wl3").st_uid, 0u);
+    EXPECT_EQ(readAll(theirsShared), "kept");
     EXPECT_TRUE(fs::is_symlink(planted));
     EXPECT_EQ(entriesIn(folder / "elsewhere"), 0u);
-    EXPECT_EQ(entriesIn(folder / "shared"), 1u) << "no temporary left";
+    EXPECT_EQ(entriesIn(folder / "shared"), 3u) << "no temporary left";
     EXPECT_EQ(entriesIn(folder), 3u) << "no temporary left";
 }
 
@@ -163,6 +189,25 @@ TEST_F(SaveTargetTest, PipesAndDevicesAreWrittenInPlace) {
     EXPECT_EQ(save("/dev/null"), Status::Ok);
     EXPECT_TRUE(S_ISCHR(statOf("/dev/null").st_mode));
     EXPECT_TRUE(reporter.entries.empty());
+    EXPECT_EQ(entriesIn(folder), 2u) << "no temporary left";
+}
+
+// Ctrl-C while the temporary is open ends the program as it would, without leaving the
+// temporary behind.
+TEST_F(SaveTargetTest, ASignalDuringASaveLeavesNoTemporary) {
+    writeAll(folder / "a.wl3", "old");
+    const pid_t child = fork();
+    if (child == 0) {
+        ReplacingFile file(folder / "a.wl3");
+        if (file.open()) {
+            raise(SIGINT);
+        }
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT);
+    EXPECT_EQ(readAll(folder / "a.wl3"), "old");
     EXPECT_EQ(entriesIn(folder), 2u) << "no temporary left";
 }
 

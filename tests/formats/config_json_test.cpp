@@ -187,6 +187,19 @@ INSTANTIATE_TEST_SUITE_P(
         Rejection{R"({"primary": {"symbol": null}})", R"("primary.symbol" must be a string)"},
         Rejection{R"({"calibration": true})", R"("calibration" must be a number)"},
         Rejection{R"({"primary": []})", R"("primary" must be an object)"},
+        // The last of two would replace the first unseen, a whole profile at a time.
+        Rejection{R"({"calibration": 1, "calibration": 2})", R"(duplicate key "calibration")"},
+        Rejection{R"({"primary": {"callsign": "W1AW"}, "primary": {}})",
+                  R"(duplicate key "primary")"},
+        Rejection{R"({"secondary": {"symbol": "a", "symbol": "b"}})",
+                  R"(duplicate key "secondary.symbol")"},
+        Rejection{R"({"primary": {"callsign": {"a": 1, "a": 2}}})",
+                  R"("primary.callsign" must be a string)"},
+        // The parser alone would stop at the NUL and take what came before for the whole.
+        Rejection{std::string("{\"calibration\": 5}\0garbage", 25),
+                  "not valid JSON: a NUL byte at byte 19"},
+        Rejection{R"({"calibration": 5} x)", "not valid JSON: parse error at line 1, column 20: "
+                                             "syntax error while parsing value - invalid literal"},
         Rejection{R"([1, 2])", "the document must be a JSON object"},
         Rejection{R"({"primary": {"callsign": "ABCDEFGHIJKLMNOPQRST"}})",
                   R"("primary.callsign" is longer than 19 characters)"},

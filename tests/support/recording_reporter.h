@@ -2,6 +2,7 @@
 
 #include "config/reporter.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,10 @@ public:
         std::string caption; // empty for an error box
         std::string text;
         bool operator==(const Entry&) const = default;
+        // For a test framework's account of a failed comparison.
+        friend void PrintTo(const Entry& entry, std::ostream* os) {
+            *os << '"' << entry.caption << ": " << entry.text << '"';
+        }
     };
 
     void errorBox(std::string_view text) override { entries.push_back({"", std::string(text)}); }

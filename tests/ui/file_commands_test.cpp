@@ -130,22 +130,29 @@ private slots:
         QCOMPARE(ui.takeReports(), QStringList{});
     }
 
+    // Each names the file and why on a second line.
     void aFileThatDoesNotLoadChangesNeitherRecordNorForm_data() {
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("reason");
         const QByteArray image(kImageSize, '\0');
         QTest::newRow("magic") << QByteArray("WL3B\x80\0\0\0", 8) + image
-                               << "Load Failed: Invalid File Format";
+                               << "Load Failed: Invalid File Format"
+                               << "is not a configuration file";
         QTest::newRow("length in the wrong byte order")
-            << QByteArray("WL3A\0\0\0\x80", 8) + image << "Load Failed: Invalid File Format";
+            << QByteArray("WL3A\0\0\0\x80", 8) + image << "Load Failed: Invalid File Format"
+            << "holds an image of 2147483648 bytes, not 128";
         QTest::newRow("100 image bytes")
-            << validHeader() + image.first(100) << "Load Failed: Failed to read data";
-        QTest::newRow("no such file") << QByteArray() << "Load Failed: Failed to open file";
+            << validHeader() + image.first(100) << "Load Failed: Failed to read data"
+            << "ends after 100 of the 128 image bytes";
+        QTest::newRow("no such file") << QByteArray() << "Load Failed: Failed to open file"
+                                      << "does not exist";
     }
 
     void aFileThatDoesNotLoadChangesNeitherRecordNorForm() {
         QFETCH(QByteArray, contents);
         QFETCH(QString, shown);
+        QFETCH(QString, reason);
         test::TempDir folder;
         const auto file = folder / "bad.wl3";
         if (!contents.isEmpty()) {
@@ -158,7 +165,8 @@ private slots:
 
         ui.fileDialogs.answers = {file};
         ui.press(kLoad);
-        QCOMPARE(ui.takeReports(), QStringList{shown});
+        QCOMPARE(ui.takeReports(),
+                 QStringList{shown + "\n" + QString::fromStdString(file.string()) + ": " + reason});
         QVERIFY(ui.config() == before);
         QCOMPARE(ui.edit(kCallsign)->text(), QStringLiteral("EDITED"));
     }
@@ -190,7 +198,10 @@ private slots:
 
         ui.fileDialogs.answers = {folder / "missing/config1.wl3"};
         ui.press(kSave);
-        QCOMPARE(ui.takeReports(), QStringList{"Save Failed: Failed to open file"});
+        QCOMPARE(ui.takeReports(),
+                 QStringList{"Save Failed: Failed to open file\n" +
+                             QString::fromStdString((folder / "missing/config1.wl3").string()) +
+                             ": is in a folder that does not exist"});
         QCOMPARE(callsignOf(ui.config(), kPrimary), QStringLiteral("KD4JKL"));
     }
 

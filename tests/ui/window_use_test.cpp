@@ -154,7 +154,7 @@ private slots:
             TrackerWindow window({"--image-file", file.string()});
             QVERIFY(window.tracker.ok());
             window.ui.typeInto(kSymbol, "E");
-            window.ui.replaceText(kCalibration, "300");
+            window.ui.replaceText(kCalibration, "200");
             window.ui.press(command);
             QCOMPARE(window.ui.takeReports().size(), 1);
             QVERIFY2(enterClosesAtOnce(window.ui), qPrintable(QString::number(command)));

@@ -1,7 +1,9 @@
 #include "config/config_image.h"
+#include "support/temp_dir.h"
 #include "tracker_window.h"
 
 #include <array>
+#include <filesystem>
 
 using namespace wl3;
 using namespace wl3::ids;
@@ -49,6 +51,36 @@ private slots:
         QCOMPARE(window.ui.edit(kManualTxDelay)->text(), QStringLiteral("125"));
         QCOMPARE(window.ui.config().calibration, 150);
         QVERIFY(window.ui.config().calibrationChanged);
+    }
+
+    // A callsign cut to six characters would be someone else's on the air: Write and Save
+    // list every value the tracker cannot hold, and nothing is sent or saved.
+    void valuesTheTrackerCannotHoldAreRefusedBeforeAnythingIsSent() {
+        TrackerWindow window;
+        QVERIFY(window.tracker.ok());
+        window.ui.typeInto(kCallsign, "KD2ABCD-9");
+        window.ui.clickTab(kSecondary);
+        window.ui.typeInto(kStatusEvery, "300");
+        const QString listed = "The tracker cannot hold these values as they are:\n"
+                               "Primary, Callsign: up to six letters or digits, optionally "
+                               "followed by -0 to -15 for the SSID\n"
+                               "Seconday, Send every: 0 to 255 transmissions";
+
+        window.ui.press(kWriteConfiguration);
+        QCOMPARE(window.ui.takeReports(), QStringList{"Wrenlink3 Write: " + listed});
+        QCOMPARE(window.tracker.log(), std::string());
+        test::TempDir folder;
+        window.ui.fileDialogs.answers = {folder / "refused.wl3"};
+        window.ui.press(kSave);
+        QCOMPARE(window.ui.takeReports(), QStringList{"Save Failed: " + listed});
+        QVERIFY(!std::filesystem::exists(folder / "refused.wl3"));
+
+        // At the edge, the same write goes through.
+        window.ui.replaceText(kStatusEvery, "255");
+        window.ui.clickTab(kPrimary);
+        window.ui.replaceText(kCallsign, "KD2ABC-15");
+        window.ui.press(kWriteConfiguration);
+        QCOMPARE(window.ui.takeReports(), QStringList{"Wrenlink3 Write: Write Successful"});
     }
 
     void anImageTheEncoderRefusesNeverReachesTheLine() {

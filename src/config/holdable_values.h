@@ -1,0 +1,31 @@
+#pragma once
+
+#include "config/profile_fields.h"
+#include "config/tracker_config.h"
+
+#include <string>
+#include <vector>
+
+namespace wl3 {
+
+// A value of the record that the tracker's image cannot hold as given: the encoder would
+// store something else in its place (a callsign cut to six characters, a number cut to
+// its low bits, a delay clamped). Writing or saving refuses such a record rather than let
+// the tracker hold what the user never typed.
+struct UnholdableValue {
+    const ProfileField* field = nullptr;
+    int profile = kPrimary; // kPrimary for the shared calibration
+    std::string given;      // the value, a text in quotes, as the record's bytes
+    std::string allowed;    // what the tracker holds, in words, with the field's unit
+};
+
+// Every value of both profiles, and the calibration, that the image cannot hold as given,
+// in the order of the table of profile fields. A field of an optional block counts only
+// while its block is on: otherwise the image holds none of it.
+std::vector<UnholdableValue> findUnholdableValues(const TrackerConfig& config);
+
+// The window's account of them: a heading, then one line for each, by profile tab and
+// label.
+std::string unholdableValuesByLabel(const std::vector<UnholdableValue>& values);
+
+} // namespace wl3
