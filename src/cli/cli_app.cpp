@@ -15,8 +15,9 @@ namespace {
 
 constexpr std::string_view kFooter =
     "Exit status: 0 on success, 1 when the command failed, 2 for a usage error, 130 when "
-    "Ctrl-C stopped an exchange with the tracker. Messages are the window's, one per line on "
-    "stderr; a captioned one reads \"Caption: text\". A file named \"-\" is stdin or stdout. "
+    "Ctrl-C stopped an exchange with the tracker (129 when the terminal hung up). Messages "
+    "are the window's, one per line on stderr; a captioned one reads \"Caption: text\". A file "
+    "named \"-\" is stdin or stdout. "
     "Run \"wl3 COMMAND --help\" for the options of a command, and see wl3(1).";
 
 // Built on first use, where a failure to allocate can be caught, not before main.
@@ -156,25 +157,25 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         ->check(configFileName());
 
     auto* toneCommand = app.add_subcommand("tone", "Send a test tone, or stop sending");
-    toneCommand->footer(footer("The tracker keeps sending until \"wl3 tone stop\"."));
+    toneCommand->footer(footer(kToneKeepsSending));
     addPortOption(*toneCommand, port);
     toneCommand->add_option("TONE", tone, "1200 or 2200 (Hz), both, or stop")
         ->required()
         ->check(CLI::IsMember(tones()).description(""))
         ->type_name("");
 
+    TerminalProgress progress(err, errIsTerminal);
+    StderrReporter reporter(err, &progress);
+    const CommandContext context{out, reporter, progress, outIsTerminal};
     try {
         app.parse(argc, argv);
         if (app.get_subcommands().empty()) {
             throw CLI::RequiredError("A subcommand");
         }
     } catch (const CLI::ParseError& e) {
-        return app.exit(e, out, err) == 0 ? kExitOk : kExitUsage;
+        // --help and --version print on out, which may fail like any other output.
+        return app.exit(e, out, err) == 0 ? finishOutput(context) : kExitUsage;
     }
-
-    TerminalProgress progress(err, errIsTerminal);
-    StderrReporter reporter(err, &progress);
-    const CommandContext context{out, reporter, progress, outIsTerminal};
     const auto portChoice = [&] { return *parsePortChoice(port); };
 
     if (*show) {

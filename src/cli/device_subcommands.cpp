@@ -48,12 +48,8 @@ int exitCode(const CommandContext& context, Status status,
     case Status::Stopped:
         break;
     }
-    context.reporter.errorBox(
-        exchanges.writeBegun()
-            ? "Interrupted while writing: the tracker may now hold a partial image. Write the "
-              "configuration again."
-            : "Interrupted");
-    return kExitInterrupted;
+    context.reporter.errorBox(exchanges.stopOutcome());
+    return exchanges.stoppedExitStatus();
 }
 
 } // namespace
@@ -92,7 +88,7 @@ int runPorts(const CommandContext& context) {
 }
 
 int runVersion(const CommandContext& context, const PortChoice& port) {
-    InterruptibleExchanges exchanges(context.progress);
+    InterruptibleExchanges exchanges(context.progress, context.reporter);
     SerialLink link = makeLink(port, context.reporter, exchanges);
     std::string reply;
     if (const Status status = queryTrackerVersion(link, reply); status != Status::Ok) {
@@ -111,7 +107,7 @@ int runRead(const CommandContext& context, const PortChoice& port,
     if (checkBinaryOutput(context, output) != Status::Ok) {
         return kExitFailed;
     }
-    InterruptibleExchanges exchanges(context.progress);
+    InterruptibleExchanges exchanges(context.progress, context.reporter);
     SerialLink link = makeLink(port, context.reporter, exchanges);
     return exitCode(context, readAndSave(context, link, output), exchanges);
 }
@@ -128,7 +124,7 @@ int runWrite(const CommandContext& context, const PortChoice& port,
         (!stored && refuseUnholdableValues(context, config, kWriteCaption) != Status::Ok)) {
         return kExitFailed;
     }
-    InterruptibleExchanges exchanges(context.progress);
+    InterruptibleExchanges exchanges(context.progress, context.reporter);
     SerialLink link = makeLink(port, context.reporter, exchanges);
     // After the encoding, so that a configuration the encoder refuses costs no backup.
     const BeforeSending saveBackup = [&] {
@@ -141,10 +137,14 @@ int runWrite(const CommandContext& context, const PortChoice& port,
 }
 
 int runTone(const CommandContext& context, const PortChoice& port, ToneCode code) {
-    InterruptibleExchanges exchanges(context.progress);
+    InterruptibleExchanges exchanges(context.progress, context.reporter);
     SerialLink link = makeLink(port, context.reporter, exchanges);
-    return exitCode(context, sendTestTone(TrackerConfig(), link, context.reporter, code),
-                    exchanges);
+    const Status status = sendTestTone(TrackerConfig(), link, context.reporter, code);
+    // On real hardware a tone keys the radio's transmitter.
+    if (status == Status::Ok && code != ToneCode::Stop) {
+        context.reporter.errorBox(kToneKeepsSending);
+    }
+    return exitCode(context, status, exchanges);
 }
 
 } // namespace wl3

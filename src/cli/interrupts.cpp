@@ -1,26 +1,64 @@
 #include "cli/interrupts.h"
 
 #include "cli/platform.h"
+#include "cli/subcommands.h"
 
 namespace wl3 {
 
-InterruptibleExchanges::InterruptibleExchanges(ExchangeObserver& shown) : shown_(shown) {
-    startCatchingInterrupts();
+InterruptibleExchanges::InterruptibleExchanges(ExchangeObserver& shown, Reporter& reporter)
+    : shown_(shown), reporter_(reporter) {
+    forgetInterrupts();
 }
 
+// A port still held here (after a failed open) is released with the link, just before.
 InterruptibleExchanges::~InterruptibleExchanges() {
-    stopCatchingInterrupts();
+    holdingPort(false);
 }
 
 void InterruptibleExchanges::progress(ExchangePhase phase, int bytesDone, int bytesExpected) {
     if (phase == ExchangePhase::Writing && bytesDone > 0) {
         writeBegun_ = true;
+        imageSent_ = bytesDone >= bytesExpected;
     }
     shown_.progress(phase, bytesDone, bytesExpected);
 }
 
 bool InterruptibleExchanges::stopRequested() {
-    return interruptCaught() || shown_.stopRequested();
+    return interruptsCaught() > 0 || shown_.stopRequested();
+}
+
+bool InterruptibleExchanges::stopAtOnce() {
+    const int caught = interruptsCaught();
+    if (caught == 1 && !finishingTold_) {
+        finishingTold_ = true;
+        reporter_.errorBox("Interrupted: sending the rest of the image first, so that the "
+                           "tracker is not left with part of it (Ctrl-C again stops at once)");
+    }
+    return caught > 1;
+}
+
+void InterruptibleExchanges::holdingPort(bool holding) {
+    if (holding && !catching_) {
+        startCatchingInterrupts();
+    } else if (!holding && catching_) {
+        stopCatchingInterrupts();
+    }
+    catching_ = holding;
+}
+
+std::string_view InterruptibleExchanges::stopOutcome() const {
+    if (imageSent_) {
+        return "Interrupted: the whole image was sent, but not read back to verify it.";
+    }
+    if (writeBegun_) {
+        return "Interrupted while writing: the tracker may now hold a partial image. Write the "
+               "configuration again.";
+    }
+    return "Interrupted";
+}
+
+int InterruptibleExchanges::stoppedExitStatus() const {
+    return hangUpCaught() ? kExitHungUp : kExitInterrupted;
 }
 
 } // namespace wl3

@@ -1,17 +1,22 @@
 #pragma once
 
+#include "config/reporter.h"
 #include "link/exchange_observer.h"
+
+#include <string_view>
 
 namespace wl3 {
 
-// While it lives, Ctrl-C and requests to terminate no longer end wl3 at once: they ask the
-// exchange with the tracker to stop at its next byte, so that the port is released (its
-// exclusive mark cleared, its lock dropped) before wl3 exits. Outside exchanges, such as
-// while a file is read from a terminal, they end it as usual. Progress is passed on to
-// shown. One at a time.
+// While an exchange holds the port, Ctrl-C, requests to terminate and a hang-up no longer
+// end wl3 at once: they ask the exchange to stop at its next byte, so that the port is
+// released (its exclusive mark cleared, its lock dropped, its settings put back) before
+// wl3 exits. During an image write the first of them lets the image go out whole, saying
+// so, and stops before the read-back; a second stops at once. Whenever no port is held
+// (files read or written, results printed) they end wl3 as usual, so that nothing else can
+// keep it waiting. Progress is passed on to shown. One at a time.
 class InterruptibleExchanges : public ExchangeObserver {
 public:
-    explicit InterruptibleExchanges(ExchangeObserver& shown);
+    InterruptibleExchanges(ExchangeObserver& shown, Reporter& reporter);
     ~InterruptibleExchanges() override;
 
     InterruptibleExchanges(const InterruptibleExchanges&) = delete;
@@ -19,14 +24,20 @@ public:
 
     void progress(ExchangePhase phase, int bytesDone, int bytesExpected) override;
     bool stopRequested() override;
+    bool stopAtOnce() override;
+    void holdingPort(bool holding) override;
 
-    // Whether a byte of an image write went out: from then on the tracker's memory may
-    // hold part of the new image.
-    bool writeBegun() const { return writeBegun_; }
+    // For a command that was stopped: what became of the tracker, and the exit status.
+    std::string_view stopOutcome() const;
+    int stoppedExitStatus() const;
 
 private:
     ExchangeObserver& shown_;
+    Reporter& reporter_;
+    bool catching_ = false;
+    bool finishingTold_ = false;
     bool writeBegun_ = false;
+    bool imageSent_ = false;
 };
 
 } // namespace wl3

@@ -1,10 +1,12 @@
 #include "cli/cli_app.h"
 #include "cli/platform.h"
+#include "files/standard_descriptors.h"
 
 #include <iostream>
 #include <unistd.h>
 
 int main(int argc, char** argv) {
+    wl3::fillClosedStandardDescriptors();
     // A .wl3 file goes to stdout byte for byte; text ends its lines as wl3's files do.
     wl3::useBinaryStandardOutput();
     return wl3::runCli(argc, argv, std::cout, std::cerr, isatty(STDOUT_FILENO) == 1,

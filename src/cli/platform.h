@@ -5,12 +5,17 @@ namespace wl3 {
 // What wl3 asks of the operating system beyond the standard library; one implementation
 // per platform.
 
-// From now until stopCatchingInterrupts, Ctrl-C and requests to terminate (SIGINT and
-// SIGTERM, or the console's Ctrl-C and Ctrl-Break) end nothing: they are noted for
-// interruptCaught, and a wait in progress returns early. Starting clears the note.
+// From now until stopCatchingInterrupts, Ctrl-C, requests to terminate and the terminal
+// hanging up (SIGINT, SIGTERM and SIGHUP, or the console's Ctrl-C, Ctrl-Break and close)
+// end nothing: they are counted for interruptsCaught, and a wait in progress returns early.
+// SIGPIPE is ignored meanwhile. A signal that wl3 was started ignoring stays ignored.
 void startCatchingInterrupts();
 void stopCatchingInterrupts();
-bool interruptCaught();
+
+// How many were caught since forgetInterrupts, and whether one was the hang-up.
+int interruptsCaught();
+bool hangUpCaught();
+void forgetInterrupts();
 
 // Standard output passes bytes as they are, without turning line ends into the platform's.
 void useBinaryStandardOutput();

@@ -1,26 +1,33 @@
 #include "cli/platform.h"
 
+#include <array>
 #include <atomic>
+#include <cstddef>
 #include <signal.h>
 
 namespace wl3 {
 
 namespace {
 
-std::atomic<bool> interrupted{false};
-static_assert(std::atomic<bool>::is_always_lock_free, "a signal handler may only set it so");
+std::atomic<int> interrupts{0};
+std::atomic<bool> hungUp{false};
+static_assert(std::atomic<int>::is_always_lock_free && std::atomic<bool>::is_always_lock_free,
+              "a signal handler may only touch them so");
 
-struct sigaction previousInterrupt {};
-struct sigaction previousTerminate {};
+constexpr std::array<int, 3> kCaught{SIGINT, SIGTERM, SIGHUP};
+std::array<struct sigaction, kCaught.size()> previous{};
+struct sigaction previousPipe {};
 
-extern "C" void noteInterrupt(int /*signal*/) {
-    interrupted = true;
+extern "C" void noteInterrupt(int signal) {
+    interrupts.fetch_add(1);
+    if (signal == SIGHUP) {
+        hungUp = true;
+    }
 }
 
 } // namespace
 
 void startCatchingInterrupts() {
-    interrupted = false;
     struct sigaction action {};
     action.sa_handler = noteInterrupt;
     sigemptyset(&action.sa_mask);
@@ -28,17 +35,38 @@ void startCatchingInterrupts() {
     // would lose the warning that follows; the port's waits (poll, select) return early
     // all the same, and the exchange sees the stop.
     action.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &action, &previousInterrupt);
-    sigaction(SIGTERM, &action, &previousTerminate);
+    for (std::size_t i = 0; i < kCaught.size(); ++i) {
+        sigaction(kCaught[i], nullptr, &previous[i]);
+        // nohup, or a background job of a shell without job control.
+        if (previous[i].sa_handler != SIG_IGN) {
+            sigaction(kCaught[i], &action, nullptr);
+        }
+    }
+    // A reader gone from a pipe must not end wl3 while it holds the port.
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    sigaction(SIGPIPE, &ignore, &previousPipe);
 }
 
 void stopCatchingInterrupts() {
-    sigaction(SIGINT, &previousInterrupt, nullptr);
-    sigaction(SIGTERM, &previousTerminate, nullptr);
+    for (std::size_t i = 0; i < kCaught.size(); ++i) {
+        sigaction(kCaught[i], &previous[i], nullptr);
+    }
+    sigaction(SIGPIPE, &previousPipe, nullptr);
 }
 
-bool interruptCaught() {
-    return interrupted;
+int interruptsCaught() {
+    return interrupts;
+}
+
+bool hangUpCaught() {
+    return hungUp;
+}
+
+void forgetInterrupts() {
+    interrupts = 0;
+    hungUp = false;
 }
 
 void useBinaryStandardOutput() {} // POSIX never translates

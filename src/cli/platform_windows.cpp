@@ -11,29 +11,57 @@ namespace wl3 {
 namespace {
 
 // Set from the thread the system starts for a console event.
-std::atomic<bool> interrupted{false};
+std::atomic<int> interrupts{0};
+std::atomic<bool> hungUp{false};
+std::atomic<bool> catching{false};
+
+// The system ends the program once the handler of a console's close returns, and after five
+// seconds at the latest.
+constexpr DWORD kCloseGraceMs = 4500;
+constexpr DWORD kCloseWaitStepMs = 10;
 
 BOOL WINAPI noteInterrupt(DWORD event) {
-    if (event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT) {
-        interrupted = true;
+    switch (event) {
+    case CTRL_C_EVENT:
+    case CTRL_BREAK_EVENT:
+        ++interrupts;
         return TRUE;
+    case CTRL_CLOSE_EVENT:
+        // The hang-up of a console: the exchange gets what time there is to let the port go.
+        hungUp = true;
+        ++interrupts;
+        for (DWORD waited = 0; catching && waited < kCloseGraceMs; waited += kCloseWaitStepMs) {
+            Sleep(kCloseWaitStepMs);
+        }
+        return TRUE;
+    default:
+        return FALSE; // logging off or shutting down: only services see these
     }
-    return FALSE; // closing the console or logging off still ends the program
 }
 
 } // namespace
 
 void startCatchingInterrupts() {
-    interrupted = false;
+    catching = true;
     SetConsoleCtrlHandler(noteInterrupt, TRUE);
 }
 
 void stopCatchingInterrupts() {
     SetConsoleCtrlHandler(noteInterrupt, FALSE);
+    catching = false;
 }
 
-bool interruptCaught() {
-    return interrupted;
+int interruptsCaught() {
+    return interrupts;
+}
+
+bool hangUpCaught() {
+    return hungUp;
+}
+
+void forgetInterrupts() {
+    interrupts = 0;
+    hungUp = false;
 }
 
 void useBinaryStandardOutput() {

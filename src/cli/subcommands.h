@@ -18,8 +18,14 @@ namespace wl3 {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
-// As a shell reports a program that Ctrl-C ended; wl3 ends its exchange cleanly first.
+// As a shell reports a program that Ctrl-C (or a hang-up) ended; wl3 ends its exchange
+// cleanly first.
 inline constexpr int kExitInterrupted = 130;
+inline constexpr int kExitHungUp = 129;
+
+// Said after a tone starts, and in the help of the tone command.
+inline constexpr std::string_view kToneKeepsSending =
+    "The tracker keeps sending until \"wl3 tone stop\".";
 
 // Where a command puts its result (out, standard output, which an output file "-" names
 // too), everything the window would show in a box, and the progress of its exchanges with
@@ -50,8 +56,8 @@ Status refuseUnholdableValues(const CommandContext& context, const TrackerConfig
 
 // Each command returns the exit status: kExitOk, or kExitFailed after reporting why. An
 // output "-" is standard output. The commands that talk to the tracker stop at the next
-// byte on SIGINT or SIGTERM and then return kExitInterrupted, after saying what became of
-// the tracker.
+// byte on SIGINT, SIGTERM or SIGHUP and then return kExitInterrupted (kExitHungUp after
+// SIGHUP), after saying what became of the tracker.
 
 // A configuration, .wl3 or JSON, both profiles side by side.
 int runShow(const CommandContext& context, const std::filesystem::path& file);
@@ -78,9 +84,12 @@ int runRead(const CommandContext& context, const PortChoice& port,
 // The configuration in input (.wl3 or .json) written to the tracker and verified by reading
 // it back. With a backup path, the tracker's configuration is first read and saved there,
 // and nothing is written unless that succeeded; a backup that is the input is refused.
+// Once the image has begun to go out, a first SIGINT or SIGTERM lets it finish and stops
+// before the read-back; a second stops at once.
 int runWrite(const CommandContext& context, const PortChoice& port,
              const std::filesystem::path& input, const std::filesystem::path& backup);
 
+// A tone other than the stop is followed by kToneKeepsSending.
 int runTone(const CommandContext& context, const PortChoice& port, ToneCode code);
 
 } // namespace wl3

@@ -31,7 +31,18 @@ public:
 
     // Asked before every byte sent and whenever a read wakes. True ends the exchange there:
     // the port is released and the operation fails with Status::Stopped, reporting nothing.
+    // A stop asked for while an image write is on the line waits for its last byte, and
+    // then ends the exchange before the read-back.
     virtual bool stopRequested() { return false; }
+
+    // Asked instead, before each byte of an image write once its first byte is out. The
+    // tracker takes every byte that follows as part of the image, the next command's too,
+    // so only a stop that cannot wait cuts the write short.
+    virtual bool stopAtOnce() { return false; }
+
+    // Told true just before the link tries to take the port, and false once it no longer
+    // holds it; each exchange holds it in between.
+    virtual void holdingPort(bool /*holding*/) {}
 };
 
 } // namespace wl3

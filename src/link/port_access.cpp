@@ -16,8 +16,10 @@ PortAccessCheck checkPortAccess(const std::string& path, const AccessLookup& loo
         return {PortAccess::Allowed, {}};
     }
     const std::optional<DeviceOwner> owner = lookup.deviceOwner(path);
-    // No group keeps out root or the device's owner: something else refused them.
-    if (!owner || lookup.userId() == kRoot || owner->userId == lookup.userId()) {
+    // No group keeps out root or the device's owner: something else refused them. Nor is
+    // there advice for a file that is no device at all.
+    if (!owner || !owner->characterDevice || lookup.userId() == kRoot ||
+        owner->userId == lookup.userId()) {
         return {PortAccess::Denied, {}};
     }
     // Group root is no group to join: that would hand out far more than one device.

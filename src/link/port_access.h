@@ -23,7 +23,8 @@ struct PortAccessCheck {
 struct DeviceOwner {
     unsigned userId = 0;
     unsigned groupId = 0;
-    unsigned mode = 0; // permission bits, as stat() gives them
+    unsigned mode = 0;            // permission bits, as stat() gives them
+    bool characterDevice = false; // not a file or a folder named as a port
 };
 
 // What the system knows about this user and a device. The real one asks the system; tests

@@ -20,7 +20,7 @@ public:
         if (stat(path.c_str(), &info) != 0) {
             return std::nullopt;
         }
-        return DeviceOwner{info.st_uid, info.st_gid, info.st_mode & 07777u};
+        return DeviceOwner{info.st_uid, info.st_gid, info.st_mode & 07777u, S_ISCHR(info.st_mode)};
     }
 
     unsigned userId() const override { return getuid(); }

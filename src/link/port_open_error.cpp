@@ -20,6 +20,8 @@ std::string openFailureText(const PortOpenError& error) {
         return path + ": another program is using this port.";
     case PortOpenFailure::AccessDenied:
         return path + ": " + deniedReason(checkPortAccess(path));
+    case PortOpenFailure::NotSerial:
+        return path + ": this is not a serial device.";
     case PortOpenFailure::System:
         break;
     }

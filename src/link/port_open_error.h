@@ -13,6 +13,7 @@ enum class PortOpenFailure {
     Unplugged,    // the device is there no longer, or nothing answers behind it (POSIX)
     InUse,        // another program holds it
     AccessDenied, // this user may not open it
+    NotSerial,    // it opened, but is no serial device (a file, another kind of device)
     System,       // anything else, in the system's own words
 };
 

@@ -2,6 +2,7 @@
 
 #include "config/config_image.h"
 #include "link/port_choice.h"
+#include "link/serial_timeouts.h"
 
 #include <algorithm>
 #include <array>
@@ -15,6 +16,9 @@ namespace {
 constexpr int kPauseAfterByteMs = 10;
 constexpr int kPauseBeforeToneMs = 50;
 constexpr int kWriteDrainSize = 100;
+// The tracker drops an image whose bytes stop coming for a second; until then it takes any
+// byte for the rest of it, the next command's too.
+constexpr int kSilenceAfterCutImageMs = 1100;
 
 constexpr std::uint8_t kEsc = 0x1B;
 constexpr std::array<std::uint8_t, 3> kVersionCommand{kEsc, kEsc, 'V'};
@@ -23,6 +27,8 @@ constexpr std::array<std::uint8_t, 4> kWriteHeader{kEsc, 'D', 0xAA, 0x55};
 constexpr std::array<std::uint8_t, 3> kStopTone{kEsc, kEsc, 'x'};
 
 constexpr std::string_view kVersionPrefix = "Wrenlink3 ";
+constexpr std::string_view kPartialImage =
+    "The tracker may now hold a partial image. Write the configuration again.";
 
 char asciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -55,6 +61,14 @@ int sizeOf(std::span<const std::uint8_t> bytes) {
     return static_cast<int>(bytes.size());
 }
 
+// A fixed message and, on a second line, the device and why, where the port says why.
+std::string withReason(std::string text, const PortOpenError& error) {
+    if (const std::string reason = openFailureText(error); !reason.empty()) {
+        text += '\n' + reason;
+    }
+    return text;
+}
+
 } // namespace
 
 SerialLink::SerialLink(Reporter& reporter, std::unique_ptr<SerialPort> port)
@@ -77,18 +91,16 @@ Status SerialLink::openPort() {
         reporter_.errorBox("Invalid Com Port Number");
         return Status::Failed;
     }
+    observer_->holdingPort(true);
     if (const std::optional<PortOpenError> error = port_->open(portNumber_)) {
+        observer_->holdingPort(false);
         // "Count not aquire" is misspelt on purpose: the original program's texts are kept
         // letter for letter.
-        std::string text = "Count not aquire Com Port";
-        if (const std::string reason = openFailureText(*error); !reason.empty()) {
-            text += '\n' + reason;
-        }
-        reporter_.errorBox(text);
+        reporter_.errorBox(withReason("Count not aquire Com Port", *error));
         return Status::Failed;
     }
-    if (!port_->readSettings()) {
-        reporter_.errorBox("GetCommState failed");
+    if (const std::optional<PortOpenError> error = port_->readSettings()) {
+        reporter_.errorBox(withReason("GetCommState failed", *error));
         return Status::Failed;
     }
     if (!port_->applyLineSettings()) {
@@ -107,7 +119,9 @@ Status SerialLink::closePort() {
         reporter_.errorBox("ComPort Invalid");
         return Status::Failed;
     }
-    if (!port_->close()) {
+    const bool closed = port_->close();
+    observer_->holdingPort(port_->isOpen());
+    if (!closed) {
         reporter_.errorBox("ComPort Close failed");
         return Status::Failed;
     }
@@ -134,7 +148,7 @@ Status SerialLink::writeBytes(std::span<const std::uint8_t> bytes, bool counted)
         }
         int written = 0;
         if (!port_->writeByte(byte, written)) {
-            reporter_.errorBox("ComPort write failed");
+            reportWriteFailure("ComPort write failed");
             return Status::Failed;
         }
         port_->pause(kPauseAfterByteMs);
@@ -144,7 +158,7 @@ Status SerialLink::writeBytes(std::span<const std::uint8_t> bytes, bool counted)
         }
     }
     if (total != bytes.size()) {
-        reporter_.errorBox("ComPort write mismatch");
+        reportWriteFailure("ComPort write mismatch");
         return Status::Failed;
     }
     return Status::Ok;
@@ -172,6 +186,35 @@ int SerialLink::readBytes(std::span<std::uint8_t> buffer, bool counted) {
     return received;
 }
 
+int SerialLink::readReply(std::span<std::uint8_t> buffer, bool counted) {
+    const int received = readBytes(buffer, counted);
+    // A stopped read is left to abandonReply.
+    if (!stopped_ && !buffer.empty()) {
+        dropRestIfFull(static_cast<std::size_t>(received), buffer.size());
+    }
+    return received;
+}
+
+// A read that filled its buffer may have left more on the way: a reply longer than expected,
+// or line noise. Left there, it would reach the next command's reply.
+void SerialLink::dropRestIfFull(std::size_t received, std::size_t capacity) {
+    if (received == capacity) {
+        port_->dropUntilQuiet(kReadIntervalTimeoutMs, kQuietLineLimitMs);
+    }
+}
+
+void SerialLink::reportWriteFailure(std::string_view text) {
+    if (imagePartlySent()) {
+        reporter_.errorBox(std::string(text) + '\n' + std::string(kPartialImage));
+    } else {
+        reporter_.errorBox(text);
+    }
+}
+
+bool SerialLink::imagePartlySent() const {
+    return phase_ == ExchangePhase::Writing && bytesDone_ > 0 && bytesDone_ < bytesExpected_;
+}
+
 void SerialLink::beginPhase(ExchangePhase phase, int bytesExpected) {
     phase_ = phase;
     bytesDone_ = 0;
@@ -188,7 +231,7 @@ void SerialLink::reportDone(int bytesDone) {
 
 // Once seen, a stop holds for the rest of the exchange, whatever the observer says later.
 bool SerialLink::stopNow() {
-    if (!stopped_ && observer_->stopRequested()) {
+    if (!stopped_ && (imagePartlySent() ? observer_->stopAtOnce() : observer_->stopRequested())) {
         stopped_ = true;
     }
     return stopped_;
@@ -199,12 +242,22 @@ Status SerialLink::abandon(Status status) {
     return status;
 }
 
+// The port is held through the silence, so that no other program's command is heard as the
+// rest of the image either.
+Status SerialLink::abandonImage(Status status) {
+    if (imagePartlySent()) {
+        port_->pause(kSilenceAfterCutImageMs);
+    }
+    return abandon(status);
+}
+
 // The tracker goes on sending what it started. Left on the line, the rest would arrive
 // after the next command's flush and be taken for that command's reply.
 void SerialLink::abandonReply(std::size_t unread) {
     std::vector<std::uint8_t> rest(unread);
     int received = 0;
     port_->read(rest, received, [](int) { return true; });
+    dropRestIfFull(static_cast<std::size_t>(received), unread);
     closePort();
 }
 
@@ -216,11 +269,11 @@ Status SerialLink::queryVersion(std::span<char> buffer) {
     // One place is kept for the terminating NUL.
     const std::span<std::uint8_t> text =
         asBytes(buffer).first(buffer.empty() ? 0 : buffer.size() - 1);
-    readBytes(text);
+    readReply(text);
     if (const Status sent = writeBytes(kVersionCommand, true); sent != Status::Ok) {
         return abandon(sent);
     }
-    const int received = readBytes(text);
+    const int received = readReply(text);
     if (!buffer.empty()) {
         buffer[static_cast<std::size_t>(received)] = '\0';
     }
@@ -244,12 +297,12 @@ int SerialLink::readImageOnce(std::span<std::uint8_t> buffer, ExchangePhase phas
     if (openPort() != Status::Ok) {
         return 0;
     }
-    readBytes(buffer);
+    readReply(buffer);
     if (writeBytes(kReadCommand) != Status::Ok) {
         closePort();
         return 0;
     }
-    const int received = readBytes(buffer, true);
+    const int received = readReply(buffer, true);
     if (stopped_) {
         abandonReply(buffer.size() - static_cast<std::size_t>(received));
         return 0;
@@ -276,12 +329,12 @@ Status SerialLink::sendImage(std::span<const std::uint8_t> image) {
         return Status::Failed;
     }
     std::array<std::uint8_t, kWriteDrainSize> drain{};
-    readBytes(drain);
+    readReply(drain);
     if (const Status sent = writeBytes(kWriteHeader, true); sent != Status::Ok) {
-        return abandon(sent);
+        return abandonImage(sent);
     }
     if (const Status sent = writeBytes(image, true); sent != Status::Ok) {
-        return abandon(sent);
+        return abandonImage(sent);
     }
     return closePort();
 }
@@ -289,6 +342,10 @@ Status SerialLink::sendImage(std::span<const std::uint8_t> image) {
 Status SerialLink::writeImage(std::span<const std::uint8_t> image) {
     if (const Status sent = sendImage(image); sent != Status::Ok) {
         return sent;
+    }
+    // A stop asked for while the image went out ends the command here, before the read-back.
+    if (stopNow()) {
+        return Status::Stopped;
     }
     std::array<std::uint8_t, kImageBufferSize> readBack{};
     const int received = readImageOnce(readBack, ExchangePhase::ReadingBack);

@@ -60,11 +60,22 @@ private:
     // Bytes that count towards the phase's progress go through the counted forms.
     Status writeBytes(std::span<const std::uint8_t> bytes, bool counted);
     int readBytes(std::span<std::uint8_t> buffer, bool counted);
+    // A drain or a reply: readBytes, and when that fills the buffer, whatever follows is
+    // dropped until the line is quiet.
+    int readReply(std::span<std::uint8_t> buffer, bool counted = false);
+    void dropRestIfFull(std::size_t received, std::size_t capacity);
+    // text, and on a second line the warning about a partial image where one went out.
+    void reportWriteFailure(std::string_view text);
+    // Between the first and the last byte of an image write.
+    bool imagePartlySent() const;
     void beginPhase(ExchangePhase phase, int bytesExpected);
     void reportDone(int bytesDone);
     bool stopNow();
     // Releases the port of an exchange that failed or was stopped.
     Status abandon(Status status);
+    // The same for an image write, which first leaves the tracker time to drop part of an
+    // image.
+    Status abandonImage(Status status);
     // Releases the port of an exchange stopped while the tracker was replying, once the
     // rest of the reply (at most unread bytes) has come and gone.
     void abandonReply(std::size_t unread);

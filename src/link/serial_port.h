@@ -28,8 +28,10 @@ public:
     // success; on failure nothing is held, and the error says which device and why.
     virtual std::optional<PortOpenError> open(int portNumber) = 0;
 
-    // Reads the port's current line settings and keeps them for applyLineSettings().
-    virtual bool readSettings() = 0;
+    // Reads the port's current line settings and keeps them for applyLineSettings() and for
+    // close(), which puts them back. Nothing on success; NotSerial when the device is no
+    // serial port at all.
+    virtual std::optional<PortOpenError> readSettings() = 0;
 
     // 4800 baud, 8 data bits, no parity, one stop bit, raw bytes; the rest as read.
     virtual bool applyLineSettings() = 0;
@@ -48,8 +50,13 @@ public:
     virtual bool read(std::span<std::uint8_t> buffer, int& received,
                       const ReadWatcher& watcher) = 0;
 
-    // False when closing failed; the port then stays open where the system still holds it
-    // (POSIX releases the descriptor whatever close() reports).
+    // Reads and drops whatever arrives until the line has been quiet for quietMs, or for at
+    // most limitMs in all. A failed read ends it too; the next call meets that failure.
+    virtual void dropUntilQuiet(int quietMs, int limitMs) = 0;
+
+    // Puts back the line settings that readSettings() found, once they were changed, then
+    // closes. False when closing failed; the port then stays open where the system still
+    // holds it (POSIX releases the descriptor whatever close() reports).
     virtual bool close() = 0;
 
     // The pacing pauses of the protocol go through here so that fakes need not wait.

@@ -4,6 +4,7 @@
 #include "link/serial_timeouts.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -117,7 +118,16 @@ public:
         return std::nullopt;
     }
 
-    bool readSettings() override { return tcgetattr(fd_, &settings_) == 0; }
+    std::optional<PortOpenError> readSettings() override {
+        if (tcgetattr(fd_, &settings_) == 0) {
+            return std::nullopt;
+        }
+        const int error = errno;
+        if (error == ENOTTY) {
+            return PortOpenError{PortOpenFailure::NotSerial, path_};
+        }
+        return PortOpenError{PortOpenFailure::System, path_, error};
+    }
 
     bool applyLineSettings() override {
         termios wanted = settings_;
@@ -131,8 +141,12 @@ public:
         // One byte makes a read ready; the time-outs are kept by read() itself.
         wanted.c_cc[VMIN] = 1;
         wanted.c_cc[VTIME] = 0;
-        if (cfsetispeed(&wanted, B4800) != 0 || cfsetospeed(&wanted, B4800) != 0 ||
-            tcsetattr(fd_, TCSANOW, &wanted) != 0) {
+        if (cfsetispeed(&wanted, B4800) != 0 || cfsetospeed(&wanted, B4800) != 0) {
+            return false;
+        }
+        // Even a change that fails may have taken in part.
+        settingsChanged_ = true;
+        if (tcsetattr(fd_, TCSANOW, &wanted) != 0) {
             return false;
         }
         termios actual{};
@@ -204,7 +218,33 @@ public:
         return true;
     }
 
+    void dropUntilQuiet(int quietMs, int limitMs) override {
+        const auto limit = Clock::now() + milliseconds(limitMs);
+        auto quietUntil = std::min(limit, Clock::now() + milliseconds(quietMs));
+        std::array<std::uint8_t, 256> dropped{};
+        while (Clock::now() < quietUntil) {
+            const FdWait wait = waitForFd(fd_, false, waitTimeoutMs(quietUntil));
+            if (wait == FdWait::Failed) {
+                return;
+            }
+            if (wait == FdWait::Ready) {
+                const ssize_t got = ::read(fd_, dropped.data(), dropped.size());
+                if (got > 0) {
+                    quietUntil = std::min(limit, Clock::now() + milliseconds(quietMs));
+                } else if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
+                    return;
+                }
+            }
+        }
+    }
+
     bool close() override {
+        // A terminal or another program's port must not be left raw at 4800 baud; the
+        // settings a serial driver keeps are the next program's starting point.
+        if (settingsChanged_) {
+            tcsetattr(fd_, TCSANOW, &settings_);
+            settingsChanged_ = false;
+        }
         // Exclusive mode outlives this descriptor on some drivers; later opens would fail.
         ioctl(fd_, TIOCNXCL);
         const int result = ::close(fd_);
@@ -239,6 +279,7 @@ private:
     int fd_ = -1;
     std::string path_;
     termios settings_{};
+    bool settingsChanged_ = false;
 };
 
 } // namespace

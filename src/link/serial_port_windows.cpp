@@ -3,6 +3,7 @@
 #include "link/serial_port.h"
 #include "link/serial_timeouts.h"
 
+#include <array>
 #include <windows.h>
 
 namespace wl3 {
@@ -47,17 +48,29 @@ public:
         if (handle_ == INVALID_HANDLE_VALUE) {
             return openError(path, GetLastError());
         }
+        path_ = path;
         return std::nullopt;
     }
 
-    bool readSettings() override {
+    std::optional<PortOpenError> readSettings() override {
         settings_ = DCB{};
         settings_.DCBlength = sizeof(DCB);
-        return GetCommState(handle_, &settings_) != 0;
+        if (GetCommState(handle_, &settings_) && GetCommTimeouts(handle_, &timeouts_)) {
+            return std::nullopt;
+        }
+        const DWORD error = GetLastError();
+        // What a file or a device of another kind answers a serial port's request.
+        if (error == ERROR_INVALID_FUNCTION || error == ERROR_INVALID_HANDLE ||
+            error == ERROR_NOT_SUPPORTED) {
+            return PortOpenError{PortOpenFailure::NotSerial, path_};
+        }
+        return PortOpenError{PortOpenFailure::System, path_, static_cast<int>(error)};
     }
 
     bool applyLineSettings() override {
         DCB wanted = rawLineSettings(settings_);
+        // Even a change that fails may have taken in part.
+        settingsChanged_ = true;
         if (!SetCommState(handle_, &wanted)) {
             return false;
         }
@@ -78,6 +91,7 @@ public:
         timeouts.ReadTotalTimeoutConstant = kReadTotalConstantMs;
         timeouts.WriteTotalTimeoutMultiplier = kWriteTotalPerByteMs;
         timeouts.WriteTotalTimeoutConstant = kWriteTotalConstantMs;
+        settingsChanged_ = true;
         return SetCommTimeouts(handle_, &timeouts) != 0;
     }
 
@@ -103,7 +117,34 @@ public:
         return true;
     }
 
+    // Each read returns what has come at once, or waits up to quietMs for a first byte; one
+    // that gets nothing ends the quiet time.
+    void dropUntilQuiet(int quietMs, int limitMs) override {
+        COMMTIMEOUTS timeouts{};
+        timeouts.ReadIntervalTimeout = MAXDWORD;
+        timeouts.ReadTotalTimeoutMultiplier = MAXDWORD;
+        timeouts.ReadTotalTimeoutConstant = static_cast<DWORD>(quietMs);
+        if (!SetCommTimeouts(handle_, &timeouts)) {
+            return;
+        }
+        const ULONGLONG limit = GetTickCount64() + static_cast<ULONGLONG>(limitMs);
+        std::array<std::uint8_t, 256> dropped{};
+        DWORD count = 0;
+        while (GetTickCount64() < limit &&
+               ReadFile(handle_, dropped.data(), static_cast<DWORD>(dropped.size()), &count,
+                        nullptr) &&
+               count > 0) {
+        }
+        applyTimeouts();
+    }
+
     bool close() override {
+        // Another program's port must not be left at 4800 baud with our time-outs.
+        if (settingsChanged_) {
+            SetCommState(handle_, &settings_);
+            SetCommTimeouts(handle_, &timeouts_);
+            settingsChanged_ = false;
+        }
         if (!CloseHandle(handle_)) {
             return false;
         }
@@ -122,7 +163,10 @@ private:
 
     PortResolver resolver_;
     HANDLE handle_ = INVALID_HANDLE_VALUE;
+    std::string path_;
     DCB settings_{};
+    COMMTIMEOUTS timeouts_{};
+    bool settingsChanged_ = false;
 };
 
 } // namespace

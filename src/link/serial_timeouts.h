@@ -12,4 +12,9 @@ inline constexpr int kReadTotalConstantMs = 300;
 inline constexpr int kWriteTotalPerByteMs = 2;
 inline constexpr int kWriteTotalConstantMs = 300;
 
+// A read that fills its buffer is followed by dropping what else comes until the line has
+// been quiet for the read interval, but for no longer than this: a line that never falls
+// quiet (noise) must not hold the command.
+inline constexpr int kQuietLineLimitMs = 1000;
+
 } // namespace wl3

@@ -1,9 +1,11 @@
+#include "files/standard_descriptors.h"
 #include "ui/config_app.h"
 #include "ui/start_options.h"
 
 #include <QCoreApplication>
 
 int main(int argc, char** argv) {
+    wl3::fillClosedStandardDescriptors();
     // The command line is checked before the window's application exists, so that --help,
     // --version and a mistyped option need no display.
     {

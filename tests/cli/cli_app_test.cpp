@@ -1,10 +1,14 @@
 #include "cli/cli_app.h"
+#include "link/serial_link.h"
 #include "sim_process.h"
+#include "support/messages_without_root.h"
 #include "support/pty_pair.h"
+#include "support/simulated_tracker.h"
 #include "support/temp_dir.h"
 
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/file.h>
@@ -123,12 +127,39 @@ TEST(CliApp, TheProgramsExitStatusesAndStreams) {
     EXPECT_NE(shown.out.find("Callsign:                W1AW                        NOCALL\n"),
               std::string::npos);
 
-    const std::string intoFullDisk = "show " + (dir / "a.wl3").string() + " >/dev/full";
+    // Output that does not arrive is a failure, the help's and the version's too; a closed
+    // stdout is given a descriptor that takes no writes.
+    for (const std::string& unwritable :
+         std::vector<std::string>{"show " + (dir / "a.wl3").string() + " >/dev/full",
+                                  "--help >/dev/full", "--version >&-"}) {
+        const int status = std::system((std::string(WL3_BINARY_PATH) + " " + unwritable + " 2>" +
+                                        (dir / "stderr.txt").string())
+                                           .c_str());
+        EXPECT_EQ(WEXITSTATUS(status), 1) << unwritable;
+        EXPECT_EQ(test::readAll(dir / "stderr.txt"), "Failed to write to standard output\n")
+            << unwritable;
+    }
+}
+
+// A file opened while stderr is closed would take its descriptor: the encoder's warning
+// would go into the saved file, a failed command's message onto the serial line.
+TEST(CliApp, AClosedStandardErrorTakesNoFile) {
+    test::TempDir dir;
+    test::writeAll(dir / "long.json",
+                   R"({"primary": {"statusText": ")" + std::string(100, 'p') + R"("}})");
+    const std::string import =
+        std::string(WL3_BINARY_PATH) + " import " + (dir / "long.json").string() + " -o ";
+    ASSERT_EQ(std::system((import + (dir / "open.wl3").string() + " 2>/dev/null").c_str()), 0);
+    EXPECT_EQ(std::system((import + (dir / "closed.wl3").string() + " 2>&-").c_str()), 0);
+    EXPECT_EQ(test::readAll(dir / "closed.wl3"), test::readAll(dir / "open.wl3"));
+
+    test::PtyPair line; // a port with nothing that answers
+    ASSERT_TRUE(line.ok());
     const int status = std::system(
-        (std::string(WL3_BINARY_PATH) + " " + intoFullDisk + " 2>" + (dir / "stderr.txt").string())
-            .c_str());
+        (std::string(WL3_BINARY_PATH) + " version --port " + line.devicePath + " 2>&-").c_str());
     EXPECT_EQ(WEXITSTATUS(status), 1);
-    EXPECT_EQ(test::readAll(dir / "stderr.txt"), "Failed to write to standard output\n");
+    EXPECT_EQ(line.receive(100, std::chrono::milliseconds(500)),
+              (std::vector<std::uint8_t>{0x1B, 0x1B, 'V'}));
 }
 
 // Nothing but a regular file is read: a FIFO would hang the load and a device feed it
@@ -223,92 +254,177 @@ TEST(CliApp, StandardStreamsNamedAsFilesAreTheStreams) {
     EXPECT_EQ(test::readAll(log), "HEADER\n" + runBinary(dir, "export " + wl3.string()).out);
 }
 
-// wl3 with stderr on a terminal (so that it draws its progress), killed by signal once the
-// write has sent some bytes: the exchange must end cleanly and leave the port free.
-TEST(CliApp, AnInterruptedWriteReleasesThePortAndSaysTheTrackerMayHoldPartOfIt) {
+// wl3 with arguments, stdin and stdout on /dev/null and stderr on stderrPath (a terminal, or
+// a file that is made); not waited for.
+pid_t startWl3(std::vector<std::string> arguments, const std::string& stderrPath) {
+    arguments.insert(arguments.begin(), WL3_BINARY_PATH);
+    std::vector<char*> argv;
+    for (auto& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, stderrPath.c_str(),
+                                     O_WRONLY | O_NOCTTY | O_CREAT | O_TRUNC, 0600);
+    pid_t child = -1;
+    if (posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
+        child = -1;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    return child;
+}
+
+// Calls meanwhile until child ends, for at most the time given; false, after killing it,
+// when it did not end.
+bool waitForExit(pid_t child, int& status, const std::function<void()>& meanwhile,
+                 std::chrono::seconds within = std::chrono::seconds(10)) {
+    const auto deadline = std::chrono::steady_clock::now() + within;
+    while (waitpid(child, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            return false;
+        }
+        meanwhile();
+    }
+    return true;
+}
+
+// Until text appears in what read() returns, for at most 30 seconds.
+bool waitForText(const std::string& text, const std::function<std::string()>& read) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (read().find(text) == std::string::npos) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+// Free at once, for another program too: no lock, no exclusive mark (which root would not
+// notice when it opens).
+void expectPortFree(const std::string& device) {
+    const int port = open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(port, 0);
+    int exclusive = -1;
+    EXPECT_EQ(ioctl(port, TIOCGEXCL, &exclusive), 0);
+    EXPECT_EQ(exclusive, 0);
+    EXPECT_EQ(flock(port, LOCK_EX | LOCK_NB), 0);
+    close(port);
+}
+
+// wl3 with stderr on a terminal (so that it draws its progress), signalled once the write
+// has sent some bytes: a first signal lets the image finish, a second cuts it short. Either
+// way the port is released, the message says what the tracker holds, and the write the
+// message advises works at once.
+TEST(CliApp, AnInterruptedWriteFinishesTheImageUnlessInterruptedTwiceAndARetrySucceeds) {
     test::TempDir dir;
     test::PtyPair terminal;
     ASSERT_TRUE(terminal.ok());
     test::writeAll(dir / "new.json", R"({"primary": {"callsign": "W1AW"}})");
-
-    for (const int signal : {SIGINT, SIGTERM}) {
-        SCOPED_TRACE(signal);
-        // A tracker of its own each time: one cut off mid-write takes the next bytes for
-        // the rest of its image.
-        sim::SimProcess sim(WL3_TRACKER_SIM, {});
-        ASSERT_FALSE(sim.devicePath().empty());
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, terminal.devicePath.c_str(),
-                                         O_RDWR | O_NOCTTY, 0);
-        std::vector<std::string> args{WL3_BINARY_PATH, "write", (dir / "new.json").string(),
-                                      "--port", sim.devicePath()};
-        std::vector<char*> argv;
-        for (auto& arg : args) {
-            argv.push_back(arg.data());
-        }
-        argv.push_back(nullptr);
-        pid_t child = -1;
-        ASSERT_EQ(posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ), 0);
-        posix_spawn_file_actions_destroy(&actions);
-
+    struct Case {
+        std::vector<int> signals;
+        std::string message;
+        bool imageStored;
+    };
+    const std::vector<Case> cases{
+        {{SIGTERM}, "Interrupted: the whole image was sent, but not read back to verify it.", true},
+        {{SIGINT, SIGINT},
+         "Interrupted while writing: the tracker may now hold a partial image. Write the "
+         "configuration again.",
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.signals.size());
+        test::SimulatedTracker sim;
+        ASSERT_TRUE(sim.ok());
+        const pid_t child =
+            startWl3({"write", (dir / "new.json").string(), "--port", sim.devicePath()},
+                     terminal.devicePath);
+        ASSERT_GT(child, 0);
         std::string shown;
         const auto receive = [&] {
             const auto bytes = terminal.receive(4096, std::chrono::milliseconds(20));
             shown.append(bytes.begin(), bytes.end());
+            return shown;
         };
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-        int status = 0;
-        pid_t ended = 0;
-        while (shown.find("Writing the configuration... 20/132 bytes") == std::string::npos &&
-               std::chrono::steady_clock::now() < deadline &&
-               (ended = waitpid(child, &status, WNOHANG)) == 0) {
-            receive();
-        }
-        ASSERT_EQ(ended, 0) << "wl3 ended before the write: " << shown;
+        ASSERT_TRUE(waitForText("Writing the configuration... 20/132 bytes", receive)) << shown;
         // The terminal falls behind (paused, or slow over a network), so wl3 is stuck
-        // drawing progress when the signal comes: the warning must still get out.
+        // drawing progress when the signal comes: the messages must still get out.
         const std::string backlog(1024, '.');
         while (write(terminal.observer, backlog.data(), backlog.size()) > 0) {
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        kill(child, signal);
-        const auto exitDeadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (waitpid(child, &status, WNOHANG) == 0) {
-            if (std::chrono::steady_clock::now() > exitDeadline) {
-                kill(child, SIGKILL);
-                waitpid(child, &status, 0);
-                FAIL() << "wl3 did not stop: " << shown;
-            }
-            // Kept reading, so that progress lines never fill the terminal and block wl3.
-            receive();
+        kill(child, c.signals.front());
+        if (c.signals.size() > 1) {
+            ASSERT_TRUE(waitForText("\r\nInterrupted: sending the rest of the image first, so "
+                                    "that the tracker is not left with part of it (Ctrl-C "
+                                    "again stops at once)\r\n",
+                                    receive))
+                << shown;
+            kill(child, c.signals.back());
         }
-        // All that is left, however many progress lines came before the message. The
-        // terminal hands on what wl3 wrote in its own time, slowly on a loaded machine, so
-        // this waits for the message itself rather than for a pause in the output.
-        const std::string message = "bytes\r\nInterrupted while writing: the tracker may now "
-                                    "hold a partial image. Write the configuration again.\r\n";
-        const auto drainDeadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (shown.find(message) == std::string::npos &&
-               std::chrono::steady_clock::now() < drainDeadline) {
-            receive();
-        }
+        int status = 0;
+        ASSERT_TRUE(waitForExit(child, status, receive)) << "wl3 did not stop: " << shown;
+        // The terminal hands on what wl3 wrote in its own time, slowly on a loaded machine.
+        EXPECT_TRUE(waitForText("bytes\r\n" + c.message + "\r\n", receive)) << shown;
         ASSERT_TRUE(WIFEXITED(status)) << shown;
         EXPECT_EQ(WEXITSTATUS(status), 130);
-        EXPECT_NE(shown.find(message), std::string::npos) << shown;
+        expectPortFree(sim.devicePath());
+        EXPECT_EQ(sim.log().find("image written") != std::string::npos, c.imageStored) << sim.log();
 
-        // Free at once, for another program too: no lock, no exclusive mark (which root
-        // would not notice when it opens).
-        const int port = open(sim.devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-        ASSERT_GE(port, 0);
-        int exclusive = -1;
-        EXPECT_EQ(ioctl(port, TIOCGEXCL, &exclusive), 0);
-        EXPECT_EQ(exclusive, 0);
-        EXPECT_EQ(flock(port, LOCK_EX | LOCK_NB), 0);
-        close(port);
+        const auto retried =
+            runBinary(dir, "write " + (dir / "new.json").string() + " --port " + sim.devicePath());
+        EXPECT_EQ(retried.exitCode, 0) << retried.err;
+        EXPECT_EQ(retried.err, "Wrenlink3 Write: Write Successful\n");
     }
+}
+
+// Outside its exchanges wl3 leaves the signals alone: blocked on a FIFO that nobody reads,
+// it ends on Ctrl-C. Within one, a hang-up (a closed terminal or ssh session) stops it as
+// SIGTERM would, so that the port is left free for an ordinary user.
+TEST(CliApp, SignalsEndWl3OutsideExchangesAndAHangUpReleasesThePort) {
+    test::TempDir dir;
+    test::SimulatedTracker sim;
+    test::SimulatedTracker hungUpOn;
+    ASSERT_TRUE(sim.ok() && hungUpOn.ok());
+    const std::string err = (dir / "stderr.txt").string();
+    const auto errText = [&] { return test::readAll(err); };
+    const std::filesystem::path fifo = dir / "fifo.wl3";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+
+    pid_t child = startWl3({"read", "-o", fifo.string(), "--port", sim.devicePath()}, err);
+    ASSERT_GT(child, 0);
+    ASSERT_TRUE(waitForText("Read Successful", errText)) << errText();
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, WNOHANG), 0) << "wl3 did not wait for a reader";
+    kill(child, SIGINT);
+    ASSERT_TRUE(waitForExit(child, status, [] {})) << "Ctrl-C did not end wl3";
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT);
+
+    child =
+        startWl3({"read", "-o", (dir / "read.wl3").string(), "--port", hungUpOn.devicePath()}, err);
+    ASSERT_GT(child, 0);
+    ASSERT_TRUE(waitForText("image read 1", [&] { return hungUpOn.log(); })) << hungUpOn.log();
+    kill(child, SIGHUP);
+    ASSERT_TRUE(waitForExit(child, status, [] {}));
+    ASSERT_TRUE(WIFEXITED(status)) << hungUpOn.log();
+    EXPECT_EQ(WEXITSTATUS(status), 129);
+    EXPECT_EQ(errText(), "Interrupted\n");
+    // Root would open a port marked exclusive; a user is refused.
+    ASSERT_EQ(chmod(hungUpOn.devicePath().c_str(), 0666), 0);
+    EXPECT_EQ(test::messagesWithoutRoot([&](test::RecordingReporter& reporter) {
+                  SerialLink link(reporter,
+                                  makeSystemSerialPort([&](int) { return hungUpOn.devicePath(); }));
+                  std::array<char, 30> version{};
+                  link.queryVersion(version);
+              }),
+              "");
 }
 
 TEST(CliApp, TheProgramTalksToTheSimulatedTracker) {

@@ -91,6 +91,21 @@ TEST_F(DeviceCommands, VersionPrintsTheReplyAndShowsItsPhase) {
               std::vector<std::string>{"Asking the tracker for its version... 3/3 bytes"});
 }
 
+// The 29 characters read leave the rest of the reply arriving, which must not reach the
+// next command, however soon it follows.
+TEST_F(DeviceCommands, ALongVersionReplyDoesNotSpoilTheCommandsAfterIt) {
+    const std::string reply = "Wrenlink3 v2.07 " + std::string(80, '=') + " build 2024";
+    TrackerSimProcess sim(WL3_TRACKER_SIM, simOptions({"--version-text", reply}));
+    CommandRun run;
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        EXPECT_EQ(runVersion(run.context, portOf(sim)), kExitOk);
+        EXPECT_EQ(runRead(run.context, portOf(sim), dir / "read.wl3"), kExitOk);
+    }
+    EXPECT_EQ(run.reporter.entries, std::vector<Entry>(3, kReadSuccessful));
+    EXPECT_EQ(readAll(dir / "read.wl3"), readAll(initialImage));
+}
+
 TEST_F(DeviceCommands, VersionOfASilentLineIsNotFound) {
     TrackerSimProcess sim(WL3_TRACKER_SIM, simOptions({"--silent"}));
     CommandRun run;
@@ -206,13 +221,16 @@ TEST_F(DeviceCommands, WriteOfAnUnreadableFileTouchesNoPort) {
                                                 ": does not exist"}}));
 }
 
+// A tone left on keys a real radio, so the user is told how to end it.
 TEST_F(DeviceCommands, ToneSucceedsOnTheTrackerAndFailsOnAMissingPort) {
     TrackerSimProcess sim(WL3_TRACKER_SIM, simOptions());
     CommandRun run;
     EXPECT_EQ(runTone(run.context, portOf(sim), ToneCode::Send2200Hz), kExitOk);
     EXPECT_EQ(runTone(run.context, portOf(sim), ToneCode::Stop), kExitOk);
-    EXPECT_TRUE(run.reporter.entries.empty());
+    const Entry keepsSending{"", "The tracker keeps sending until \"wl3 tone stop\"."};
+    EXPECT_EQ(run.reporter.entries, std::vector<Entry>{keepsSending});
 
+    run.reporter.entries.clear();
     EXPECT_EQ(runTone(run.context, *parsePortChoice("/dev/wl3-no-such-port"), ToneCode::SendBoth),
               kExitFailed);
     ASSERT_EQ(run.reporter.entries.size(), 1u);

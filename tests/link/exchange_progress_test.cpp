@@ -20,16 +20,19 @@ struct Step {
     }
 };
 
-// Notes every report; asks to stop once stopAfter reports have come.
+// Notes every report; asks to stop once stopAfter reports have come, and to stop at once
+// once stopAtOnceAfter have.
 class NotingObserver : public ExchangeObserver {
 public:
     void progress(Phase phase, int done, int expected) override {
         steps.push_back({phase, done, expected});
     }
     bool stopRequested() override { return stopAfter && steps.size() >= *stopAfter; }
+    bool stopAtOnce() override { return stopAtOnceAfter && steps.size() >= *stopAtOnceAfter; }
 
     std::vector<Step> steps;
     std::optional<std::size_t> stopAfter;
+    std::optional<std::size_t> stopAtOnceAfter;
 };
 
 const std::vector<std::uint8_t> kNothing;
@@ -68,14 +71,26 @@ TEST_F(ProgressTest, AVerifiedReadReportsEachReadAndAVerifiedWriteEveryByte) {
     EXPECT_THAT(reporter.entries, IsEmpty());
 }
 
-TEST_F(ProgressTest, AStopEndsTheWriteAtTheNextByteAndReleasesThePortSilently) {
+// Cut short, the image would leave the tracker taking the next command for its rest.
+TEST_F(ProgressTest, AStopDuringAnImageWriteLetsTheImageFinishAndSkipsTheReadBack) {
     observer.stopAfter = 11; // the start and ten bytes
     port->replies = {kNothing, kNothing, image()};
     EXPECT_EQ(link.writeImage(image()), Status::Stopped);
-    EXPECT_EQ(port->written.size(), 10u);
+    EXPECT_EQ(port->written.size(), 4u + 128u);
     EXPECT_EQ(port->calls.back(), "close");
     EXPECT_EQ(std::count(port->calls.begin(), port->calls.end(), "open 1"), 1);
     EXPECT_FALSE(link.isOpen());
+    EXPECT_TRUE(link.stopped());
+    EXPECT_THAT(reporter.entries, IsEmpty());
+}
+
+TEST_F(ProgressTest, AStopAtOnceCutsTheImageAndHoldsThePortUntilTheTrackerDropsIt) {
+    observer.stopAfter = 11;
+    observer.stopAtOnceAfter = 21; // the start and twenty bytes
+    EXPECT_EQ(link.writeImage(image()), Status::Stopped);
+    EXPECT_EQ(port->written.size(), 20u);
+    EXPECT_EQ(port->calls.end()[-2], "pause 1100");
+    EXPECT_EQ(port->calls.back(), "close");
     EXPECT_TRUE(link.stopped());
     EXPECT_THAT(reporter.entries, IsEmpty());
 }

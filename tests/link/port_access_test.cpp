@@ -12,7 +12,7 @@ constexpr unsigned kUser = 1000;
 // A user and one device, as the account files and the session describe them.
 struct FakeLookup final : AccessLookup {
     bool open = false;
-    DeviceOwner owner{0, kDialout, 0660};
+    DeviceOwner owner{0, kDialout, 0660, true};
     unsigned user = kUser;
     std::vector<unsigned> session{kUser, 24};
     std::vector<unsigned> listed{kUser, 24};

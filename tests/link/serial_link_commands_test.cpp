@@ -14,6 +14,11 @@ const Calls kVersionExchange =
     opened() + Calls{"read 29"} + wrote({0x1B, 0x1B, 0x56}) + Calls{"read 29", "close"};
 const Calls kReadExchange =
     opened() + Calls{"read 200"} + wrote({0x1B, 0x55}) + Calls{"read 200", "close"};
+// A reply that fills the buffer may go on: the rest is taken off the line before the close.
+const Calls kFullReadExchange = opened() + Calls{"read 200"} + wrote({0x1B, 0x55}) +
+                                Calls{"read 200", "drop until quiet", "close"};
+const std::string kPartialImage =
+    "\nThe tracker may now hold a partial image. Write the configuration again.";
 
 // A read that succeeds with no bytes; a bare {} in a reply script would make it fail.
 const std::vector<std::uint8_t> kNothing;
@@ -42,6 +47,8 @@ TEST_F(VersionTest, AFullReplyIsCutToLeaveRoomForTheTerminator) {
     std::array<char, 30> buffer{};
     EXPECT_EQ(link.queryVersion(buffer), Status::Ok);
     EXPECT_EQ(std::string(buffer.data()), "Wrenlink3 " + std::string(19, 'z'));
+    EXPECT_EQ(port->calls, (opened() + Calls{"read 29"} + wrote({0x1B, 0x1B, 0x56}) +
+                            Calls{"read 29", "drop until quiet", "close"}));
 }
 
 class VersionRejectTest : public LinkTest, public ::testing::WithParamInterface<std::string> {};
@@ -185,7 +192,7 @@ TEST_P(DoubleReadTest, AcceptsOnlyTwoIdenticalReads) {
     port->replies = {kNothing, row.first, kNothing, row.second};
     std::array<std::uint8_t, 200> buffer{};
     EXPECT_EQ(link.readImage(buffer), row.result);
-    const Calls oneRead = kReadExchange;
+    const Calls oneRead = row.first.size() == buffer.size() ? kFullReadExchange : kReadExchange;
     EXPECT_EQ(port->calls, row.first.empty() ? oneRead : oneRead + oneRead);
     EXPECT_THAT(reporter.entries, IsEmpty());
 }
@@ -224,20 +231,23 @@ TEST_F(ImageWriteTest, ADifferentByteReadBackFails) {
     EXPECT_THAT(reporter.texts(), ElementsAre("Write Failed"));
 }
 
-TEST_F(ImageWriteTest, AFailedHeaderWriteStopsBeforeTheImageAndTheReadBack) {
+// The tracker has taken the first bytes as the start of an image: the port is held silent
+// until it drops them, so that the next command is not taken for the rest.
+TEST_F(ImageWriteTest, ALineFailingPartwayStopsBeforeTheReadBackAndWarnsOfAPartialImage) {
     port->failWriteAt = 2;
     EXPECT_EQ(link.writeImage(sampleImage()), Status::Failed);
-    EXPECT_EQ(port->calls,
-              (opened() + Calls{"read 100"} + wrote({0x1B, 0x44}) + Calls{"write aa", "close"}));
-    EXPECT_THAT(reporter.texts(), ElementsAre("ComPort write failed"));
-}
+    EXPECT_EQ(port->calls, (opened() + Calls{"read 100"} + wrote({0x1B, 0x44}) +
+                            Calls{"write aa", "pause 1100", "close"}));
+    EXPECT_THAT(reporter.texts(), ElementsAre("ComPort write failed" + kPartialImage));
 
-TEST_F(ImageWriteTest, AnImageByteNotTakenStopsBeforeTheReadBack) {
-    port->notTakenAt = {4 + 10};
+    reporter.entries.clear();
+    port->calls.clear();
+    port->failWriteAt.reset();
+    port->notTakenAt = {2 + 4 + 10};
     EXPECT_EQ(link.writeImage(sampleImage()), Status::Failed);
     EXPECT_EQ(port->calls.back(), "close");
     EXPECT_EQ(std::count(port->calls.begin(), port->calls.end(), "close"), 1);
-    EXPECT_THAT(reporter.texts(), ElementsAre("ComPort write mismatch"));
+    EXPECT_THAT(reporter.texts(), ElementsAre("ComPort write mismatch" + kPartialImage));
 }
 
 class ToneTest : public LinkTest, public ::testing::WithParamInterface<ToneCode> {};

@@ -18,6 +18,7 @@ struct FakePortScript {
     bool failOpen = false;
     PortOpenError openError; // what a failed open gives
     bool failReadSettings = false;
+    PortOpenError settingsError; // what a failed readSettings gives
     bool failApplyLineSettings = false;
     bool failApplyTimeouts = false;
     bool failClose = false;
@@ -29,7 +30,7 @@ struct FakePortScript {
     std::deque<std::optional<std::vector<std::uint8_t>>> replies;
 
     // Every call, as "open 2", "settings", "line", "timeouts", "write 1b", "pause 10",
-    // "read 29" and "close".
+    // "read 29", "drop until quiet" and "close".
     std::vector<std::string> calls;
     std::vector<std::uint8_t> written;
     bool isOpen = false;
@@ -49,7 +50,12 @@ public:
         s_->isOpen = true;
         return std::nullopt;
     }
-    bool readSettings() override { return record("settings", !s_->failReadSettings); }
+    std::optional<PortOpenError> readSettings() override {
+        if (!record("settings", !s_->failReadSettings)) {
+            return s_->settingsError;
+        }
+        return std::nullopt;
+    }
     bool applyLineSettings() override { return record("line", !s_->failApplyLineSettings); }
     bool applyTimeouts() override { return record("timeouts", !s_->failApplyTimeouts); }
 
@@ -82,6 +88,10 @@ public:
         }
         watcher(received);
         return true;
+    }
+
+    void dropUntilQuiet(int /*quietMs*/, int /*limitMs*/) override {
+        s_->calls.push_back("drop until quiet");
     }
 
     bool close() override {
