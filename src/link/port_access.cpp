@@ -22,8 +22,10 @@ PortAccessCheck checkPortAccess(const std::string& path, const AccessLookup& loo
         owner->userId == lookup.userId()) {
         return {PortAccess::Denied, {}};
     }
-    // Group root is no group to join: that would hand out far more than one device.
-    if ((owner->mode & kGroupReadWrite) != kGroupReadWrite || owner->groupId == kRoot) {
+    // Group root is no group to join, nor group tty, which owns every terminal: either would
+    // hand out far more than one device.
+    if ((owner->mode & kGroupReadWrite) != kGroupReadWrite || owner->groupId == kRoot ||
+        lookup.groupName(owner->groupId) == "tty") {
         return {owner->userId == kRoot ? PortAccess::RootOnly : PortAccess::Denied, {}};
     }
     const std::vector<unsigned> session = lookup.sessionGroups();

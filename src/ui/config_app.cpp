@@ -27,6 +27,7 @@ bool ConfigApp::start(const QStringList& arguments) {
     MessageBoxReporter reporter;
     QtFileDialogs fileDialogs(&choices);
     ConfigDialog dialog({reporter, fileDialogs, portDevicePath, &choices});
+    reporter.setOwner(&dialog);
     applyStartOptions(dialog, options);
     dialog.exec();
     return false;

@@ -9,8 +9,10 @@
 
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabBar>
 
 namespace wl3::ui {
@@ -20,8 +22,7 @@ ConfigDialog::ConfigDialog(const ConfigDialogServices& services, QWidget* parent
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       reporter_(services.reporter), fileDialogs_(services.fileDialogs),
       portResolver_(services.portResolver), choices_(services.choices), appIcon_(appIcon()) {
-    setWindowTitle(QString::fromLatin1(kWindowTitle.data(), qsizetype(kWindowTitle.size())) +
-                   QStringLiteral("[*]"));
+    showFileInTitle({});
     setFont(windowFont());
     setAcceptDrops(true);
     buildControls();
@@ -68,8 +69,18 @@ void ConfigDialog::buildControls() {
                                     QStringLiteral(" Enable"));
         }
     }
-    control(ids::kProfileTabs)->setAccessibleName(QStringLiteral("Profile"));
-    control(ids::kComPort)->setAccessibleName(QStringLiteral("COM Port"));
+    nameForScreenReaders(*control(ids::kProfileTabs), QStringLiteral("Profile"));
+    nameForScreenReaders(*control(ids::kComPort), QStringLiteral("COM Port"));
+}
+
+// Where a list's or a tab bar's name is its current value, as on Linux, a screen reader
+// names it by the label that points to it; these have none on screen, so they get one that
+// is not shown.
+void ConfigDialog::nameForScreenReaders(QWidget& widget, const QString& name) {
+    widget.setAccessibleName(name);
+    auto* label = new QLabel(name, this);
+    label->setBuddy(&widget);
+    label->hide();
 }
 
 void ConfigDialog::initDialog() {
@@ -120,6 +131,21 @@ void ConfigDialog::connectHandlers() {
         } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
             connect(list, &QComboBox::currentIndexChanged, this, &ConfigDialog::updateModifiedMark);
         }
+    }
+    // Ctrl+Tab and Ctrl+PageDown go to the next profile, Ctrl+Shift+Tab and Ctrl+PageUp back,
+    // as between the pages of other tabbed windows.
+    const auto stepProfile = [this](int step) {
+        QTabBar* tabs = profileTabs();
+        tabs->setCurrentIndex((tabs->currentIndex() + step + tabs->count()) % tabs->count());
+    };
+    for (const QKeyCombination keys : {Qt::CTRL | Qt::Key_Tab, Qt::CTRL | Qt::Key_PageDown}) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this,
+                [stepProfile] { stepProfile(1); });
+    }
+    for (const QKeyCombination keys :
+         {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, Qt::CTRL | Qt::Key_PageUp}) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this,
+                [stepProfile] { stepProfile(-1); });
     }
     // A COM entry is remembered; a device path is for this run only.
     connect(ports(), &QComboBox::activated, this, [this](int index) {

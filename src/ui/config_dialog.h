@@ -15,14 +15,15 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
-class QComboBox;
 class QTabBar;
 
 namespace wl3::ui {
 
+class FixedItemList;
 class PortComboBox;
 
 // What the window works with beyond its own controls. The program passes message boxes,
@@ -79,6 +80,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
@@ -87,16 +89,15 @@ private:
     using DeviceCommand = std::function<Status(SerialLink& link, TrackerConfig& record)>;
 
     void buildControls();
+    void nameForScreenReaders(QWidget& widget, const QString& name);
     void initDialog();
     void connectHandlers();
 
     // The control with that id, or nullptr.
     QWidget* control(int id) const;
-    QComboBox* comboBox(int id) const;
+    FixedItemList* list(int id) const;
     PortComboBox* ports() const;
     QTabBar* profileTabs() const;
-    int selectedIndex(int id) const;
-    void selectIndex(int id, int index);
     void enableControls(std::initializer_list<int> ids, bool enabled);
 
     void onProfileTabChange();
@@ -121,6 +122,8 @@ private:
     // copy of the record, which becomes the record when it ends; a progress display over
     // the window meanwhile.
     Status runDeviceCommand(Stopping stopping, const DeviceCommand& command);
+    Status runDeviceCommand(const PortChoice& port, Stopping stopping,
+                            const DeviceCommand& command);
     // For a command on the worker: the record it decoded becomes the record, and the form
     // shows it, before the command says it succeeded.
     void takeDecodedRecord(const TrackerConfig& record);
@@ -138,12 +141,19 @@ private:
     void onSendBoth();
     void onStopSending();
     void sendTestTone(ToneCode code);
+    void stopSoundingTone();
+
+    // The file that the form was last loaded from or saved to, in the title and proposed by
+    // Save; its folder is where the file dialogs open next time. Empty for none.
+    void showFileInTitle(const std::filesystem::path& file);
 
     GuiThreadReporter reporter_;
     FileDialogs& fileDialogs_;
     PortResolver portResolver_;
     RememberedChoices* choices_;
     QIcon appIcon_;
+    std::filesystem::path file_;
+    std::optional<PortChoice> soundingTone_; // the port of a tone not stopped yet
     TrackerConfig config_;
     TrackerConfig saved_; // as the form would give it back
     std::map<int, QWidget*> controls_;

@@ -24,6 +24,10 @@ namespace wl3::ui {
 
 namespace {
 
+bool samePort(const PortChoice& a, const PortChoice& b) {
+    return a.portNumber == b.portNumber && a.devicePath == b.devicePath;
+}
+
 // The one .wl3 file that a drop brings, if that is what it brings.
 std::optional<std::filesystem::path> droppedConfigFile(const QMimeData* data) {
     if (data == nullptr || data->urls().size() != 1 || !data->urls().constFirst().isLocalFile()) {
@@ -38,15 +42,28 @@ std::optional<std::filesystem::path> droppedConfigFile(const QMimeData* data) {
     return std::filesystem::path(path.toStdU16String());
 }
 
+// False when the place the file comes from allows no copy.
+bool acceptAsCopy(QDropEvent& event) {
+    if ((event.possibleActions() & Qt::CopyAction) == 0) {
+        return false;
+    }
+    event.setDropAction(Qt::CopyAction);
+    event.accept();
+    return true;
+}
+
 } // namespace
 
 bool ConfigDialog::onLoad() {
+    if (!editsMayBeDropped()) {
+        return false;
+    }
     const auto path = fileDialogs_.pathToLoad(*this);
     return path && loadFile(*path) == Status::Ok;
 }
 
 bool ConfigDialog::onSave() {
-    const auto path = fileDialogs_.pathToSave(*this);
+    const auto path = fileDialogs_.pathToSave(*this, file_);
     return path && saveFile(*path) == Status::Ok;
 }
 
@@ -56,6 +73,7 @@ Status ConfigDialog::loadFile(const std::filesystem::path& path) {
     if (status == Status::Ok) {
         recordToForm();
         markSaved();
+        showFileInTitle(path);
     }
     return status;
 }
@@ -68,13 +86,19 @@ Status ConfigDialog::saveFile(const std::filesystem::path& path) {
     const Status status = saveConfigFile(path, config_, reporter_);
     if (status == Status::Ok) {
         markSaved();
+        showFileInTitle(path);
     }
     return status;
 }
 
+// A drop only ever copies: a place that honoured a move would delete the file.
 void ConfigDialog::dragEnterEvent(QDragEnterEvent* event) {
+    dragMoveEvent(event);
+}
+
+void ConfigDialog::dragMoveEvent(QDragMoveEvent* event) {
     if (!commandRunning_ && droppedConfigFile(event->mimeData())) {
-        event->acceptProposedAction();
+        acceptAsCopy(*event);
     }
 }
 
@@ -82,10 +106,9 @@ void ConfigDialog::dragEnterEvent(QDragEnterEvent* event) {
 // from is not kept waiting on them.
 void ConfigDialog::dropEvent(QDropEvent* event) {
     const auto path = droppedConfigFile(event->mimeData());
-    if (commandRunning_ || !path) {
+    if (commandRunning_ || !path || !acceptAsCopy(*event)) {
         return;
     }
-    event->acceptProposedAction();
     QTimer::singleShot(0, this, [this, path = *path] {
         if (!commandRunning_ && editsMayBeDropped()) {
             loadFile(path);
@@ -97,9 +120,13 @@ void ConfigDialog::dropEvent(QDropEvent* event) {
 // no input meanwhile. The worker has a record of its own, so nothing the window does can
 // tear it; its boxes are shown here, in order, while it waits.
 Status ConfigDialog::runDeviceCommand(Stopping stopping, const DeviceCommand& command) {
+    return runDeviceCommand(ports()->choice(), stopping, command);
+}
+
+Status ConfigDialog::runDeviceCommand(const PortChoice& port, Stopping stopping,
+                                      const DeviceCommand& command) {
     const WaitCursor busy;
     const QScopedValueRollback running(commandRunning_, true);
-    const PortChoice port = ports()->choice();
     ProgressDialog progress(*this, stopping == Stopping::Allowed);
     ProgressObserver observer(progress);
     TrackerConfig record = config_;
@@ -135,12 +162,20 @@ void ConfigDialog::onReadVersion() {
     });
 }
 
-// What was typed since the last copy into the record is dropped by the refill.
+// The refill drops what was typed since the last copy into the record, so the user is asked
+// first; the form then holds the tracker's configuration, no longer a file's.
 void ConfigDialog::onReadConfiguration() {
-    runDeviceCommand(Stopping::Allowed, [this](SerialLink& link, TrackerConfig& record) {
-        return readConfiguration(record, link, reporter_,
-                                 [this, &record] { takeDecodedRecord(record); });
-    });
+    if (!editsMayBeDropped()) {
+        return;
+    }
+    const Status status =
+        runDeviceCommand(Stopping::Allowed, [this](SerialLink& link, TrackerConfig& record) {
+            return readConfiguration(record, link, reporter_,
+                                     [this, &record] { takeDecodedRecord(record); });
+        });
+    if (status == Status::Ok) {
+        showFileInTitle({});
+    }
 }
 
 // One box for every value the tracker would store as something else; nothing is sent or
@@ -181,13 +216,33 @@ void ConfigDialog::onStopSending() {
     sendTestTone(ToneCode::Stop);
 }
 
-// formToRecord is what marks a changed calibration, which the tone command warns of.
+// formToRecord is what marks a changed calibration, which the tone command warns of. A tone
+// whose command failed may have gone out all the same, so it counts as sounding until a stop
+// on its port succeeds.
 void ConfigDialog::sendTestTone(ToneCode code) {
     formToRecord();
-    runDeviceCommand(Stopping::Refused,
-                     [this, code](SerialLink& link, const TrackerConfig& record) {
-                         return wl3::sendTestTone(record, link, reporter_, code);
-                     });
+    const PortChoice port = ports()->choice();
+    const Status status = runDeviceCommand(
+        port, Stopping::Refused, [this, code](SerialLink& link, const TrackerConfig& record) {
+            return wl3::sendTestTone(record, link, reporter_, code);
+        });
+    if (code != ToneCode::Stop) {
+        soundingTone_ = port;
+    } else if (status == Status::Ok && soundingTone_ && samePort(*soundingTone_, port)) {
+        soundingTone_.reset();
+    }
+}
+
+// On a radio the tone keys the transmitter: it must not outlive the window by accident. The
+// window closes even when the stop fails, after the link's own error box.
+void ConfigDialog::stopSoundingTone() {
+    if (!soundingTone_) {
+        return;
+    }
+    runDeviceCommand(*soundingTone_, Stopping::Refused, [](SerialLink& link, const TrackerConfig&) {
+        return link.sendTone(ToneCode::Stop);
+    });
+    soundingTone_.reset();
 }
 
 } // namespace wl3::ui

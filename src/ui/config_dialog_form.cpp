@@ -2,9 +2,9 @@
 #include "ui/config_dialog.h"
 #include "ui/config_dialog_layout.h"
 #include "ui/edit_text.h"
+#include "ui/fixed_item_list.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
@@ -49,17 +49,8 @@ void ConfigDialog::setChecked(int id, bool checked) {
     static_cast<QCheckBox*>(control(id))->setChecked(checked);
 }
 
-QComboBox* ConfigDialog::comboBox(int id) const {
-    return static_cast<QComboBox*>(control(id));
-}
-
-int ConfigDialog::selectedIndex(int id) const {
-    return comboBox(id)->currentIndex();
-}
-
-void ConfigDialog::selectIndex(int id, int index) {
-    QComboBox* list = comboBox(id);
-    list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+FixedItemList* ConfigDialog::list(int id) const {
+    return static_cast<FixedItemList*>(control(id));
 }
 
 void ConfigDialog::formToRecord() {
@@ -84,7 +75,7 @@ void ConfigDialog::formToRecord(TrackerConfig& record) const {
                        [&](char& character) { character = firstCharacter(getEditText(id)); },
                        [&](int& number) {
                            if (field.isListIndex()) {
-                               number = selectedIndex(id);
+                               number = list(id)->index();
                                return;
                            }
                            // The tracker keeps the old value until a write: only a decode clears
@@ -122,7 +113,7 @@ void ConfigDialog::recordToForm(const TrackerConfig& record) {
                 [&](const char& character) { setEditText(id, oneCharacter(character)); },
                 [&](const int& number) {
                     if (field.isListIndex()) {
-                        selectIndex(id, number);
+                        list(id)->setIndex(number);
                     } else {
                         setEditNumber(id, number);
                     }

@@ -8,20 +8,21 @@ namespace wl3::ui {
 
 namespace {
 
+// Each button's text marks the letter that presses it with Alt.
 // clang-format off
 constexpr std::array<ControlRow, 12> kWindowRows{{
     tabsRow(ids::kProfileTabs, "profileTabs", {5, 5, 390, 216}, kProfileTabTexts),
     listRow(ids::kComPort, "comPort", {15, 234, 65, 65}, {}, kComPortNames),
-    pushButtonRow(ids::kReadVersion, "readVersion", "Read Version", {15, 249, 65, 12}),
-    pushButtonRow(ids::kReadConfiguration, "readConfiguration", "Read Configuration", {90, 234, 65, 12}),
-    pushButtonRow(ids::kWriteConfiguration, "writeConfiguration", "Write Configuration", {90, 249, 65, 12}),
-    pushButtonRow(ids::kSend1200Hz, "send1200Hz", "Send 1200 Hz", {169, 234, 54, 12}),
-    pushButtonRow(ids::kSend2200Hz, "send2200Hz", "Send 2200 Hz", {169, 249, 54, 12}),
-    pushButtonRow(ids::kSendBoth, "sendBoth", "Send Both", {233, 234, 54, 12}),
-    pushButtonRow(ids::kStopSending, "stopSending", "Stop Sending", {233, 249, 54, 12}),
-    pushButtonRow(ids::kExit, "exit", "Exit", {350, 252, 40, 12}),
-    pushButtonRow(ids::kSave, "save", "Save", {298, 234, 35, 12}),
-    pushButtonRow(ids::kLoad, "load", "Load", {298, 249, 35, 12}),
+    pushButtonRow(ids::kReadVersion, "readVersion", "Read &Version", {15, 249, 65, 12}),
+    pushButtonRow(ids::kReadConfiguration, "readConfiguration", "&Read Configuration", {90, 234, 65, 12}),
+    pushButtonRow(ids::kWriteConfiguration, "writeConfiguration", "&Write Configuration", {90, 249, 65, 12}),
+    pushButtonRow(ids::kSend1200Hz, "send1200Hz", "Send &1200 Hz", {169, 234, 54, 12}),
+    pushButtonRow(ids::kSend2200Hz, "send2200Hz", "Send &2200 Hz", {169, 249, 54, 12}),
+    pushButtonRow(ids::kSendBoth, "sendBoth", "Send &Both", {233, 234, 54, 12}),
+    pushButtonRow(ids::kStopSending, "stopSending", "S&top Sending", {233, 249, 54, 12}),
+    pushButtonRow(ids::kExit, "exit", "E&xit", {350, 252, 40, 12}),
+    pushButtonRow(ids::kSave, "save", "&Save", {298, 234, 35, 12}),
+    pushButtonRow(ids::kLoad, "load", "&Load", {298, 249, 35, 12}),
 }};
 // clang-format on
 

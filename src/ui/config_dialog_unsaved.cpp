@@ -1,7 +1,9 @@
-// Knowing whether the form holds edits that nothing has kept yet, and not losing them.
+// Knowing whether the form holds edits that nothing has kept yet and which file it was kept
+// in, and closing without losing the edits or leaving a tone on.
 #include "ui/config_dialog.h"
 #include "ui/config_dialog_layout.h"
 
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -62,10 +64,14 @@ bool ConfigDialog::editsMayBeDropped() {
                     this);
     box.setObjectName(QStringLiteral("unsavedEdits"));
     box.setInformativeText(tr("Save them to a file first?"));
-    QPushButton* save = box.addButton(tr("Save\u2026"), QMessageBox::AcceptRole);
+    QPushButton* save = box.addButton(tr("&Save\u2026"), QMessageBox::AcceptRole);
     save->setObjectName(QStringLiteral("save"));
-    box.addButton(QMessageBox::Discard)->setObjectName(QStringLiteral("discard"));
-    box.addButton(QMessageBox::Cancel)->setObjectName(QStringLiteral("cancel"));
+    QPushButton* discard = box.addButton(QMessageBox::Discard);
+    discard->setText(tr("&Discard"));
+    discard->setObjectName(QStringLiteral("discard"));
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    cancel->setText(tr("&Cancel"));
+    cancel->setObjectName(QStringLiteral("cancel"));
     box.setDefaultButton(save);
     box.exec();
     if (box.clickedButton() == save) {
@@ -76,8 +82,23 @@ bool ConfigDialog::editsMayBeDropped() {
 
 void ConfigDialog::done(int result) {
     if (!commandRunning_ && editsMayBeDropped()) {
+        stopSoundingTone();
         QDialog::done(result);
     }
+}
+
+void ConfigDialog::showFileInTitle(const std::filesystem::path& file) {
+    file_ = file;
+    QString title = QString::fromLatin1(kWindowTitle.data(), qsizetype(kWindowTitle.size())) +
+                    QStringLiteral("[*]");
+    if (!file.empty()) {
+        const QFileInfo info(file);
+        title.prepend(info.fileName() + QStringLiteral(" \u2014 "));
+        if (choices_ != nullptr) {
+            choices_->setFolder(info.absolutePath());
+        }
+    }
+    setWindowTitle(title);
 }
 
 } // namespace wl3::ui

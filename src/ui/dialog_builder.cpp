@@ -1,5 +1,6 @@
 #include "ui/dialog_builder.h"
 
+#include "ui/fixed_item_list.h"
 #include "ui/group_frame.h"
 #include "ui/input_rules.h"
 
@@ -24,25 +25,6 @@ QString textOf(std::string_view text) {
 // The closed field of a drop-down list is as tall as an edit; the rest of the row's height
 // is the opened list.
 constexpr int kComboFieldHeightDu = 13;
-
-// Typed text is never read: only the chosen item counts. The list would otherwise pick an
-// item by the typed text, or keep an old one while showing something else, so typing
-// leaves no item chosen instead and a command never goes to a port that is not shown.
-void keepTypedTextUnread(QComboBox& list) {
-    QLineEdit* field = list.lineEdit();
-    list.setCompleter(nullptr);
-    QObject::disconnect(field, &QLineEdit::returnPressed, &list, nullptr);
-    QObject::disconnect(field, &QLineEdit::editingFinished, &list, nullptr);
-    QObject::connect(field, &QLineEdit::textEdited, &list, [&list, field](const QString& text) {
-        if (list.currentIndex() < 0) {
-            return;
-        }
-        const int cursor = field->cursorPosition();
-        list.setCurrentIndex(-1);
-        field->setText(text);
-        field->setCursorPosition(cursor);
-    });
-}
 
 } // namespace
 
@@ -77,7 +59,7 @@ QWidget* DialogBuilder::addControl(const ControlRow& row) {
     return control;
 }
 
-QComboBox* DialogBuilder::addControl(const ControlRow& row, QComboBox& list) {
+QComboBox* DialogBuilder::addControl(const ControlRow& row, FixedItemList& list) {
     setUpList(list, row);
     finish(list, row);
     return &list;
@@ -104,7 +86,7 @@ QWidget* DialogBuilder::makeControl(const ControlRow& row) {
         return box;
     }
     case ControlKind::ComboBox: {
-        auto* list = new QComboBox(&window_);
+        auto* list = new FixedItemList(&window_);
         setUpList(*list, row);
         return list;
     }
@@ -116,10 +98,7 @@ QWidget* DialogBuilder::makeControl(const ControlRow& row) {
     return nullptr;
 }
 
-void DialogBuilder::setUpList(QComboBox& list, const ControlRow& row) const {
-    list.setEditable(true);
-    list.setInsertPolicy(QComboBox::NoInsert);
-    keepTypedTextUnread(list);
+void DialogBuilder::setUpList(FixedItemList& list, const ControlRow& row) const {
     for (const std::string_view item : row.items) {
         list.addItem(textOf(item));
     }

@@ -14,6 +14,7 @@ class QWidget;
 namespace wl3::ui {
 
 class DigitsOnlyFilter;
+class FixedItemList;
 
 // Places the widgets of a window described in dialog units, for one font's base units.
 class DialogBuilder {
@@ -32,11 +33,11 @@ public:
     // its object name and the row's id as its "controlId" property.
     QWidget* addControl(const ControlRow& row);
     // The same for a drop-down list of a kind the caller has made.
-    QComboBox* addControl(const ControlRow& row, QComboBox& list);
+    QComboBox* addControl(const ControlRow& row, FixedItemList& list);
 
 private:
     QWidget* makeControl(const ControlRow& row);
-    void setUpList(QComboBox& list, const ControlRow& row) const;
+    void setUpList(FixedItemList& list, const ControlRow& row) const;
     QWidget* addTabs(const ControlRow& row) const;
     void finish(QWidget& control, const ControlRow& row) const;
 

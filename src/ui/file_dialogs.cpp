@@ -24,9 +24,7 @@ bool isPattern(const QString& name) {
 // dialogs elsewhere treat a typed pattern, such as the initial "*.wl3", as a filter; the
 // toolkit's own dialog would return it as a name, so it is asked again in that folder.
 QString askForFile(QWidget& owner, QFileDialog::AcceptMode mode, const QString& title,
-                   const QString& initialName, RememberedChoices* choices) {
-    QString folder = choices != nullptr ? choices->folder() : QString();
-    QString name = initialName;
+                   QString folder, QString name) {
     while (true) {
         QFileDialog dialog(&owner, title, folder);
         dialog.setAcceptMode(mode);
@@ -42,9 +40,6 @@ QString askForFile(QWidget& owner, QFileDialog::AcceptMode mode, const QString& 
         const QFileInfo chosen(dialog.selectedFiles().constFirst());
         folder = chosen.absolutePath();
         if (!isPattern(chosen.fileName())) {
-            if (choices != nullptr) {
-                choices->setFolder(folder);
-            }
             return chosen.absoluteFilePath();
         }
         name = chosen.fileName();
@@ -56,8 +51,8 @@ QString askForFile(QWidget& owner, QFileDialog::AcceptMode mode, const QString& 
 std::optional<std::filesystem::path> QtFileDialogs::pathToLoad(QWidget& owner) {
     const QString title = QStringLiteral("Load Config File");
     while (true) {
-        const QString chosen =
-            askForFile(owner, QFileDialog::AcceptOpen, title, u'*' + extension(), choices_);
+        const QString chosen = askForFile(owner, QFileDialog::AcceptOpen, title, rememberedFolder(),
+                                          u'*' + extension());
         if (chosen.isEmpty()) {
             return std::nullopt;
         }
@@ -71,14 +66,23 @@ std::optional<std::filesystem::path> QtFileDialogs::pathToLoad(QWidget& owner) {
     }
 }
 
-std::optional<std::filesystem::path> QtFileDialogs::pathToSave(QWidget& owner) {
+std::optional<std::filesystem::path>
+QtFileDialogs::pathToSave(QWidget& owner, const std::filesystem::path& current) {
+    const QString title = QStringLiteral("Save Config File");
+    const QFileInfo proposed(current);
     const QString chosen =
-        askForFile(owner, QFileDialog::AcceptSave, QStringLiteral("Save Config File"),
-                   QStringLiteral("config1") + extension(), choices_);
+        current.empty() ? askForFile(owner, QFileDialog::AcceptSave, title, rememberedFolder(),
+                                     QStringLiteral("config1") + extension())
+                        : askForFile(owner, QFileDialog::AcceptSave, title, proposed.absolutePath(),
+                                     proposed.fileName());
     if (chosen.isEmpty()) {
         return std::nullopt;
     }
     return QFileInfo(chosen).filesystemAbsoluteFilePath();
+}
+
+QString QtFileDialogs::rememberedFolder() const {
+    return choices_ != nullptr ? choices_->folder() : QString();
 }
 
 } // namespace wl3::ui

@@ -16,19 +16,24 @@ public:
     virtual ~FileDialogs() = default;
 
     virtual std::optional<std::filesystem::path> pathToLoad(QWidget& owner) = 0;
-    virtual std::optional<std::filesystem::path> pathToSave(QWidget& owner) = 0;
+    // Proposes current, the file the form was last loaded from or saved to, when there is one.
+    virtual std::optional<std::filesystem::path>
+    pathToSave(QWidget& owner, const std::filesystem::path& current) = 0;
 };
 
 // The toolkit's own file dialogs, offering only configuration files. With choices, each
-// opens in the folder of the file chosen last, in this run or an earlier one.
+// opens in the folder of the file last loaded or saved, in this run or an earlier one.
 class QtFileDialogs : public FileDialogs {
 public:
     explicit QtFileDialogs(RememberedChoices* choices = nullptr) : choices_(choices) {}
 
     std::optional<std::filesystem::path> pathToLoad(QWidget& owner) override;
-    std::optional<std::filesystem::path> pathToSave(QWidget& owner) override;
+    std::optional<std::filesystem::path> pathToSave(QWidget& owner,
+                                                    const std::filesystem::path& current) override;
 
 private:
+    QString rememberedFolder() const;
+
     RememberedChoices* choices_;
 };
 

@@ -1,5 +1,6 @@
 #include "files/standard_descriptors.h"
 #include "ui/config_app.h"
+#include "ui/display_guard.h"
 #include "ui/start_options.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
         wl3::ui::ConfigApp::nameApplication();
         wl3::ui::parseStartOptions(QCoreApplication::arguments());
     }
+    wl3::ui::DisplayGuard noDisplay;
     wl3::ui::ConfigApp app(argc, argv);
+    noDisplay.end();
     return app.start(wl3::ui::ConfigApp::arguments()) ? wl3::ui::ConfigApp::exec() : 0;
 }

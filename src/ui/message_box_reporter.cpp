@@ -7,17 +7,13 @@
 
 namespace wl3::ui {
 
-namespace {
-
-void showBox(const QString& caption, std::string_view text) {
-    QMessageBox box(QMessageBox::NoIcon, caption, fromLatin1Bytes(text), QMessageBox::Ok);
+void MessageBoxReporter::showBox(const QString& caption, std::string_view text) const {
+    QMessageBox box(QMessageBox::NoIcon, caption, fromLatin1Bytes(text), QMessageBox::Ok, owner_);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     const ArrowWhileBusy arrow;
     box.exec();
 }
-
-} // namespace
 
 void MessageBoxReporter::errorBox(std::string_view text) {
     showBox(QString(), text);

@@ -22,7 +22,7 @@ QString tipFor(const std::string& device, const std::vector<SerialDeviceInfo>& f
 } // namespace
 
 PortComboBox::PortComboBox(PortResolver resolver, QWidget* parent)
-    : QComboBox(parent), resolver_(std::move(resolver)) {}
+    : FixedItemList(parent), resolver_(std::move(resolver)) {}
 
 void PortComboBox::choose(const PortChoice& choice) {
     if (!choice.devicePath.empty()) {

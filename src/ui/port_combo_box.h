@@ -2,8 +2,8 @@
 
 #include "link/port_choice.h"
 #include "link/serial_port.h"
+#include "ui/fixed_item_list.h"
 
-#include <QComboBox>
 #include <string>
 
 namespace wl3::ui {
@@ -12,7 +12,7 @@ namespace wl3::ui {
 // is chosen. Each item's tooltip names the device that port opens on this machine, and what
 // it is where the system says, looked up again whenever the list opens, so that adapters
 // plugged in meanwhile are seen.
-class PortComboBox : public QComboBox {
+class PortComboBox : public FixedItemList {
     Q_OBJECT
 
 public:

@@ -5,15 +5,70 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QTimer>
+#include <array>
 #include <cstdlib>
 #include <iostream>
 
 namespace wl3::ui {
 
+namespace {
+
+struct ToolkitOption {
+    const char* name;
+    bool takesValue;
+};
+
+// The toolkit's own options, which it takes out of the command line when the window's
+// application starts: here they only have to pass, so that "-style Fusion" is not read as
+// the letters s, t, y, l and e, nor Fusion as a FILE.
+constexpr std::array<ToolkitOption, 23> kToolkitOptions{{
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"qwindowgeometry", true},
+    {"geometry", true},
+    {"qwindowtitle", true},
+    {"title", true},
+    {"qwindowicon", true},
+    {"icon", true},
+    {"session", true},
+    {"display", true},
+    {"name", true},
+    {"visual", true},
+    {"style", true},
+    {"stylesheet", true},
+    {"qmljsdebugger", true},
+    {"reverse", false},
+    {"widgetcount", false},
+    {"testability", false},
+    {"nograb", false},
+    {"dograb", false},
+    {"sync", false},
+}};
+
+void acceptToolkitOptions(QCommandLineParser& parser) {
+    for (const ToolkitOption& known : kToolkitOptions) {
+        QCommandLineOption option(QString::fromLatin1(known.name));
+        if (known.takesValue) {
+            option.setValueName(QStringLiteral("VALUE"));
+        }
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+} // namespace
+
 StartOptions parseStartOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Reads, edits and writes the configuration of a Wrenlink3 tracker."));
+        QStringLiteral("Reads, edits and writes the configuration of a Wrenlink3 tracker.\n"
+                       "The toolkit's standard options, such as -style or -platform, apply "
+                       "too."));
+    // The toolkit's options are words after a single dash.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    acceptToolkitOptions(parser);
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption port(QStringLiteral("port"),

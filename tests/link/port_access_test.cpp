@@ -6,6 +6,7 @@
 namespace wl3 {
 namespace {
 
+constexpr unsigned kTty = 5;
 constexpr unsigned kDialout = 20;
 constexpr unsigned kUser = 1000;
 
@@ -25,7 +26,10 @@ struct FakeLookup final : AccessLookup {
         return std::find(listed.begin(), listed.end(), group) != listed.end();
     }
     std::string groupName(unsigned group) const override {
-        return group == kDialout ? "dialout" : group == 0 ? "root" : std::to_string(group);
+        return group == kDialout ? "dialout"
+               : group == kTty   ? "tty"
+               : group == 0      ? "root"
+                                 : std::to_string(group);
     }
 };
 
@@ -60,6 +64,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "before it was added: log out and back in (or run newgrp dialout)."},
         AccessCase{"RootsGroupIsNoGroupToJoin", [](FakeLookup& l) { l.owner.groupId = 0; },
                    PortAccess::RootOnly,
+                   "permission denied. Only root may open this device, and no group helps: a "
+                   "udev rule must give it a group (see PERMISSIONS in man wl3)."},
+        AccessCase{"TheTerminalsGroupIsNoGroupToJoin",
+                   [](FakeLookup& l) { l.owner.groupId = kTty; }, PortAccess::RootOnly,
                    "permission denied. Only root may open this device, and no group helps: a "
                    "udev rule must give it a group (see PERMISSIONS in man wl3)."},
         AccessCase{"GroupWithoutReadWriteBits", [](FakeLookup& l) { l.owner.mode = 0640; },

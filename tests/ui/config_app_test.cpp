@@ -1,14 +1,18 @@
 #include "ui/config_app.h"
 #include "ui/config_dialog.h"
 #include "ui/message_box_reporter.h"
+#include "ui/start_options.h"
 #include "ui/wait_cursor.h"
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <array>
 #include <memory>
+#include <vector>
 
 using namespace wl3::ui;
 
@@ -21,7 +25,6 @@ struct SeenBox {
     int buttons = 0;
     Qt::CursorShape cursor = Qt::BitmapCursor; // the application's override; Arrow for none
     Qt::WindowModality modality = Qt::NonModal;
-    bool hasParent = true;
 };
 
 // Answers the next message box with OK, after noting what it showed.
@@ -36,8 +39,7 @@ std::shared_ptr<SeenBox> answerNextBox() {
                  box->icon(),
                  static_cast<int>(box->buttons().size()),
                  cursor ? cursor->shape() : Qt::ArrowCursor,
-                 box->windowModality(),
-                 box->parentWidget() != nullptr};
+                 box->windowModality()};
         QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
     });
     return seen;
@@ -81,7 +83,38 @@ private slots:
         QCOMPARE(seen->icon, QMessageBox::NoIcon);
         QCOMPARE(seen->buttons, 1);
         QCOMPARE(seen->modality, Qt::ApplicationModal);
-        QVERIFY(!seen->hasParent);
+    }
+
+    // This test program starts with "-style Fusion", as a user may start the window. Its
+    // boxes open over the window, so that they show where it is and belong to it.
+    void theWindowTakesTheToolkitsOptionsAndOwnsItsBoxes() {
+        const QStringList asTyped{"wrenlink3config", "-style", "Fusion", "-qwindowgeometry",
+                                  "+10+10",          "--port", "COM2"};
+        const StartOptions options = parseStartOptions(asTyped);
+        QVERIFY(!options.file.has_value());
+        QCOMPARE(options.port->portNumber, 2);
+
+        QWidget* boxOwner = nullptr;
+        QWidget* window = nullptr;
+        QString style;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                boxOwner = box->parentWidget();
+                box->button(QMessageBox::Ok)->click();
+            } else if (auto* dialog = qobject_cast<ConfigDialog*>(modal); dialog && boxOwner) {
+                window = dialog;
+                style = dialog->style()->name();
+                dialog->reject();
+            }
+        });
+        answer.start(10);
+        auto* app = static_cast<ConfigApp*>(QApplication::instance());
+        app->start({"wrenlink3config", "/nonexistent/folder/missing.wl3"});
+        QVERIFY(window != nullptr);
+        QCOMPARE(boxOwner, window);
+        QCOMPARE(style.toLower(), QStringLiteral("fusion"));
     }
 
     void messageShowsItsCaption() {
@@ -111,9 +144,15 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    ConfigApp app(argc, argv);
+    std::vector<char*> arguments(argv, argv + argc);
+    std::array<char, 7> style{"-style"};
+    std::array<char, 7> fusion{"Fusion"};
+    arguments.insert(arguments.begin() + 1, {style.data(), fusion.data()});
+    int count = static_cast<int>(arguments.size());
+    arguments.push_back(nullptr);
+    ConfigApp app(count, arguments.data());
     ConfigAppTest test;
-    return QTest::qExec(&test, argc, argv);
+    return QTest::qExec(&test, count, arguments.data());
 }
 
 #include "config_app_test.moc"

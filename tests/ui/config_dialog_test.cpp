@@ -175,7 +175,8 @@ private slots:
                      qPrintable(box->text()));
         }
         for (const QPushButton* button : ui.dialog->findChildren<QPushButton*>()) {
-            const int text = button->fontMetrics().horizontalAdvance(button->text());
+            const QString shown = QString(button->text()).remove(u'&');
+            const int text = button->fontMetrics().horizontalAdvance(shown);
             QVERIFY2(text + 4 <= button->width(), qPrintable(button->text()));
         }
     }
@@ -305,6 +306,35 @@ private slots:
             QVERIFY(!button->autoDefault());
             QVERIFY(!button->isDefault());
         }
+    }
+
+    // Every button has an Alt letter of its own; Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown and
+    // Ctrl+PageUp move between the profiles from wherever the focus is.
+    void theKeyboardReachesButtonsAndProfiles() {
+        DialogDriver ui;
+        const QList<QPushButton*> buttons = ui.dialog->findChildren<QPushButton*>();
+        QStringList letters;
+        for (const QPushButton* button : buttons) {
+            const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
+            QVERIFY2(!mnemonic.isEmpty(), qPrintable(button->text()));
+            letters << mnemonic.toString();
+        }
+        letters.removeDuplicates();
+        QCOMPARE(letters.size(), buttons.size());
+
+        QVERIFY(QTest::qWaitForWindowActive(ui.dialog.get()));
+        ui.typeInto(kCallsign, "KQ5NOP");
+        const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            QTest::keyClick(ui.dialog->focusWidget(), key, modifiers);
+            return ui.tabs()->currentIndex();
+        };
+        QCOMPARE(press(Qt::Key_Tab, Qt::ControlModifier), int(kSecondary));
+        QCOMPARE(ui.edit(kCallsign)->text(), QStringLiteral("NOCALL"));
+        QCOMPARE(press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier), int(kPrimary));
+        QCOMPARE(ui.edit(kCallsign)->text(), QStringLiteral("KQ5NOP"));
+        ui.list(kMicEPath)->setFocus();
+        QCOMPARE(press(Qt::Key_PageDown, Qt::ControlModifier), int(kSecondary));
+        QCOMPARE(press(Qt::Key_PageUp, Qt::ControlModifier), int(kPrimary));
     }
 
     void comPortTipsNameTheDeviceEachPortOpens() {

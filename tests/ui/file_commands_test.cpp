@@ -11,6 +11,7 @@
 using namespace wl3;
 using namespace wl3::ids;
 using namespace wl3::ui;
+using wl3::test::answerUnsaved;
 using wl3::test::DialogDriver;
 using wl3::test::ModalScript;
 using wl3::test::RecordingReporter;
@@ -102,6 +103,7 @@ private slots:
         ui.typeInto(kCallsign, "YY8YYY");
         ui.typeInto(kCalibration, "99");
         ui.fileDialogs.answers = {file};
+        ModalScript discard({answerUnsaved("discard")});
         ui.press(kLoad);
         QCOMPARE(ui.takeReports(), QStringList{});
         QCOMPARE(ui.fileDialogs.asked, (std::vector<std::string>{"save", "load"}));
@@ -122,6 +124,7 @@ private slots:
         const TrackerConfig before = ui.config();
 
         ui.press(kSave);
+        ModalScript discard({answerUnsaved("discard")});
         ui.press(kLoad);
         QCOMPARE(ui.fileDialogs.asked, (std::vector<std::string>{"save", "load"}));
         QVERIFY(ui.config() == before);
@@ -164,6 +167,7 @@ private slots:
         const TrackerConfig before = ui.config();
 
         ui.fileDialogs.answers = {file};
+        ModalScript discard({answerUnsaved("discard")});
         ui.press(kLoad);
         QCOMPARE(ui.takeReports(),
                  QStringList{shown + "\n" + QString::fromStdString(file.string()) + ": " + reason});

@@ -224,7 +224,8 @@ private slots:
         QVERIFY(config == expected);
     }
 
-    void listIndexOutsideItsListBecomesNoSelection() {
+    // A number from a file or the tracker that names no item comes back as it went in.
+    void listIndexOutsideItsListShowsNothingAndIsKept() {
         DialogDriver ui;
         ui.config().micEMessage[1] = 8;
         ui.config().micEPath[1] = -3;
@@ -233,8 +234,8 @@ private slots:
         QCOMPARE(ui.list(kMicEMessage)->currentText(), QString());
         QCOMPARE(ui.list(kMicEPath)->currentIndex(), -1);
         ui.clickTab(0);
-        QCOMPARE(ui.config().micEMessage[1], -1);
-        QCOMPARE(ui.config().micEPath[1], -1);
+        QCOMPARE(ui.config().micEMessage[1], 8);
+        QCOMPARE(ui.config().micEPath[1], -3);
     }
 
     void typedListTextIsNeverRead() {
@@ -245,26 +246,39 @@ private slots:
         QCOMPARE(ui.config().micEPath[0], 3);
     }
 
-    // Typing the name of another item must not choose it, nor keep the old item chosen
-    // while the field shows something else: typing leaves no item chosen.
-    void typingIntoAListLeavesNoItemChosen() {
-        DialogDriver ui([](int) { return std::string("/dev/null"); });
+    // Typing can choose an item by its name but never leave a list with none, which the
+    // tracker would store as index 255; Enter after typing confirms, it does not close.
+    void typedListTextChoosesAnItemOrIsPutBack() {
+        DialogDriver ui;
+        QVERIFY(QTest::qWaitForWindowActive(ui.dialog.get()));
+        const auto type = [&](int id, const char* keys) {
+            ui.list(id)->setFocus();
+            ui.list(id)->lineEdit()->selectAll();
+            QTest::keyClicks(ui.list(id), keys);
+        };
+        type(kComPort, "com2");
+        QCOMPARE(ui.list(kComPort)->currentText(), QStringLiteral("COM2"));
+        type(kComPort, "COM3");
+        QTest::keyClick(ui.list(kComPort), Qt::Key_Return);
+        QVERIFY(ui.dialog->isVisible());
+        QCOMPARE(ui.list(kComPort)->currentIndex(), 2);
+
         ui.list(kMicEPath)->setCurrentIndex(3);
-        ui.list(kMicEPath)->lineEdit()->selectAll();
-        QTest::keyClicks(ui.list(kMicEPath), "West");
+        type(kMicEPath, "west");
+        QCOMPARE(ui.list(kMicEPath)->currentIndex(), 11);
+        type(kMicEPath, "Nowhere");
         QTest::keyClick(ui.list(kMicEPath), Qt::Key_Tab);
-        ui.dialog->formToRecord();
-        QCOMPARE(ui.config().micEPath[0], -1);
         QCOMPARE(ui.list(kMicEPath)->currentText(), QStringLiteral("West"));
 
-        ui.list(kComPort)->lineEdit()->selectAll();
-        QTest::keyClicks(ui.list(kComPort), "COM3");
-        QTest::keyClick(ui.list(kComPort), Qt::Key_Tab);
-        ui.press(kReadVersion);
-        QCOMPARE(ui.takeReports(), QStringList{"Invalid Com Port Number"});
-
-        ui.list(kComPort)->setCurrentIndex(2); // choosing from the list still works
-        QCOMPARE(ui.list(kComPort)->currentText(), QStringLiteral("COM3"));
+        ui.dialog->formToRecord();
+        ui.config().micEMessage[0] = 9;
+        ui.dialog->recordToForm();
+        type(kMicEMessage, "Emergency");
+        QTest::keyClick(ui.list(kMicEMessage), Qt::Key_Tab);
+        QCOMPARE(ui.list(kMicEMessage)->currentText(), QString());
+        ui.dialog->formToRecord();
+        QCOMPARE(ui.config().micEPath[0], 11);
+        QCOMPARE(ui.config().micEMessage[0], 9);
     }
 
     void calibrationIsSharedAndMarkedWhenChanged() {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <cstddef>
@@ -44,5 +46,17 @@ private:
     std::size_t next_ = 0;
     QObject context_;
 };
+
+// Answers the question about unsaved edits with its button "save", "discard" or "cancel";
+// asked, when given, notes that it came.
+inline ModalScript::Step answerUnsaved(const char* button, bool* asked = nullptr) {
+    return [button, asked](QWidget& modal) {
+        QCOMPARE(modal.objectName(), QStringLiteral("unsavedEdits"));
+        if (asked != nullptr) {
+            *asked = true;
+        }
+        modal.findChild<QPushButton*>(QLatin1String(button))->click();
+    };
+}
 
 } // namespace wl3::test

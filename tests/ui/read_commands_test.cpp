@@ -1,10 +1,13 @@
 #include "files/config_file.h"
+#include "modal_script.h"
 #include "support/temp_dir.h"
 #include "tracker_window.h"
 
 using namespace wl3;
 using namespace wl3::ids;
 using namespace wl3::ui;
+using wl3::test::answerUnsaved;
+using wl3::test::ModalScript;
 using wl3::test::RecordingReporter;
 using wl3::test::TrackerWindow;
 
@@ -75,6 +78,7 @@ private slots:
         window.ui.press(kSend1200Hz);
         QCOMPARE(window.ui.takeReports().size(), 1);
 
+        ModalScript discard({answerUnsaved("discard")});
         window.ui.press(kReadConfiguration);
         QCOMPARE(window.ui.takeReports(), QStringList{"Wrenlink3 Read: Read Successful"});
         TrackerConfig expected;
@@ -107,6 +111,7 @@ private slots:
         window.ui.typeInto(kCallsign, "EDITED");
         const TrackerConfig before = window.ui.config();
 
+        ModalScript discard({answerUnsaved("discard")});
         window.ui.press(kReadConfiguration);
         QCOMPARE(window.ui.takeReports(), QStringList{"Wrenlink3 Read: Read Failed"});
         QVERIFY(window.ui.config() == before);

@@ -11,14 +11,19 @@
 namespace wl3::test {
 
 // Answers the file dialogs from a script, in order; an empty answer, or none left, is a
-// cancel. Notes which dialogs were asked for.
+// cancel. Notes which dialogs were asked for, and the file each save proposed.
 class ScriptedFileDialogs : public ui::FileDialogs {
 public:
     std::optional<std::filesystem::path> pathToLoad(QWidget&) override { return next("load"); }
-    std::optional<std::filesystem::path> pathToSave(QWidget&) override { return next("save"); }
+    std::optional<std::filesystem::path> pathToSave(QWidget&,
+                                                    const std::filesystem::path& current) override {
+        proposed.push_back(current);
+        return next("save");
+    }
 
     std::deque<std::optional<std::filesystem::path>> answers;
     std::vector<std::string> asked;
+    std::vector<std::filesystem::path> proposed;
 
 private:
     std::optional<std::filesystem::path> next(const std::string& kind) {

@@ -57,6 +57,30 @@ private slots:
         QTRY_COMPARE(window.tonesHeard(), (QStringList{"stop", "both"}));
     }
 
+    // On a radio a tone keys the transmitter. The stop goes to the port the tone went to,
+    // whichever entry is chosen by then; a tone already stopped is not stopped again.
+    void closingAfterAToneSendsTheStopFirst() {
+        TrackerWindow window;
+        QVERIFY(window.tracker.ok());
+        window.ui.press(kSend2200Hz);
+        window.ui.list(kComPort)->setCurrentIndex(1);
+        QTest::keyClick(window.ui.edit(kCallsign), Qt::Key_Escape);
+        QVERIFY(!window.ui.dialog->isVisible());
+        QCOMPARE(window.ui.takeReports(), QStringList{});
+        QTRY_COMPARE(window.tonesHeard(), (QStringList{"stop", "2200 Hz", "stop", "stop"}));
+
+        TrackerWindow stopped;
+        QVERIFY(stopped.tracker.ok());
+        stopped.ui.press(kSendBoth);
+        stopped.ui.press(kStopSending);
+        stopped.ui.press(kExit);
+        QVERIFY(!stopped.ui.dialog->isVisible());
+        const QStringList heard{"stop", "both", "stop", "stop"};
+        QTRY_COMPARE(stopped.tonesHeard(), heard);
+        QTest::qWait(100);
+        QCOMPARE(stopped.tonesHeard(), heard);
+    }
+
     void withNoComPortSelectedEveryDeviceCommandFailsToOpen_data() {
         QTest::addColumn<int>("button");
         QTest::newRow("Read Version") << int(kReadVersion);

@@ -25,6 +25,7 @@
 using namespace wl3;
 using namespace wl3::ids;
 using namespace wl3::ui;
+using wl3::test::answerUnsaved;
 using wl3::test::DialogDriver;
 using wl3::test::ModalScript;
 using wl3::test::RecordingReporter;
@@ -58,24 +59,21 @@ bool enterClosesAtOnce(DialogDriver& ui) {
     return !asked && !ui.dialog->isVisible();
 }
 
-ModalScript::Step answerUnsaved(const char* button, bool* asked = nullptr) {
-    return [button, asked](QWidget& modal) {
-        QCOMPARE(modal.objectName(), QStringLiteral("unsavedEdits"));
-        if (asked != nullptr) {
-            *asked = true;
-        }
-        modal.findChild<QPushButton*>(QLatin1String(button))->click();
-    };
-}
-
+// From a place that offers a move as well, with Shift held, which proposes the move: the
+// window must take a copy, or the place would delete the file.
 void drop(QWidget& target, const std::filesystem::path& path) {
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path.string()))});
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(QPoint(5, 5), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QCOMPARE(enter.proposedAction(), Qt::MoveAction);
     QApplication::sendEvent(&target, &enter);
     QVERIFY(enter.isAccepted());
-    QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCOMPARE(enter.dropAction(), Qt::CopyAction);
+    QDropEvent dropped(QPointF(5, 5), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(&target, &dropped);
+    QVERIFY(dropped.isAccepted());
+    QCOMPARE(dropped.dropAction(), Qt::CopyAction);
 }
 
 } // namespace
@@ -114,6 +112,31 @@ private slots:
         QVERIFY(enterClosesAtOnce(ui));
     }
 
+    // Both replace every field of both profiles, so they ask first, as closing does.
+    void loadAndReadWithEditsAskAndCancelKeepsThem() {
+        test::TempDir folder;
+        const auto file = savedFile(folder, "KN3HIJ");
+        TrackerWindow window;
+        QVERIFY(window.tracker.ok());
+        DialogDriver& ui = window.ui;
+        ui.typeInto(kCallsign, "EDITED");
+        ui.fileDialogs.answers = {file};
+        for (const int command : {kLoad, kReadConfiguration}) {
+            bool asked = false;
+            ModalScript cancel({answerUnsaved("cancel", &asked)});
+            ui.press(command);
+            QVERIFY2(asked, qPrintable(QString::number(command)));
+            QCOMPARE(ui.edit(kCallsign)->text(), QStringLiteral("EDITED"));
+        }
+        QVERIFY(ui.fileDialogs.asked.empty());
+        QCOMPARE(window.tracker.log().find("version query"), std::string::npos);
+        QCOMPARE(ui.takeReports(), QStringList{});
+
+        ModalScript discard({answerUnsaved("discard")});
+        ui.press(kLoad);
+        QCOMPARE(ui.edit(kCallsign)->text(), QStringLiteral("KN3HIJ"));
+    }
+
     void saveFromTheQuestionClosesOnlyWhenTheSaveWorked() {
         test::TempDir folder;
         DialogDriver ui;
@@ -139,6 +162,7 @@ private slots:
             DialogDriver ui;
             ui.fileDialogs.answers = {file};
             ui.typeInto(kCallsign, "EDITED");
+            ModalScript discard({answerUnsaved("discard")});
             ui.press(kLoad);
             QCOMPARE(ui.edit(kCallsign)->text(), QStringLiteral("KJ9YZA"));
             QVERIFY(enterClosesAtOnce(ui));
@@ -155,6 +179,12 @@ private slots:
             QVERIFY(window.tracker.ok());
             window.ui.typeInto(kSymbol, "E");
             window.ui.replaceText(kCalibration, "200");
+            // A read asks before it replaces the edits; a write keeps them in the tracker.
+            std::vector<ModalScript::Step> answers;
+            if (command == kReadConfiguration) {
+                answers.push_back(answerUnsaved("discard"));
+            }
+            const ModalScript discard(answers);
             window.ui.press(command);
             QCOMPARE(window.ui.takeReports().size(), 1);
             QVERIFY2(enterClosesAtOnce(window.ui), qPrintable(QString::number(command)));
@@ -212,6 +242,7 @@ private slots:
             }
         });
         watch.start(10);
+        ModalScript discard({answerUnsaved("discard")});
         window.ui.press(kReadConfiguration);
         watch.stop();
         QVERIFY(cancelled);
@@ -219,7 +250,9 @@ private slots:
         QCOMPARE(window.ui.edit(kCallsign)->text(), QStringLiteral("EDITED"));
         QVERIFY(window.ui.dialog->isWindowModified());
 
+        ModalScript discardAgain({answerUnsaved("discard")});
         window.ui.press(kReadConfiguration);
+        QVERIFY(discardAgain.finished());
         QCOMPARE(window.ui.takeReports(), QStringList{"Wrenlink3 Read: Read Successful"});
         QCOMPARE(window.ui.edit(kCallsign)->text(), QStringLiteral("NOCALL"));
     }
@@ -246,6 +279,7 @@ private slots:
         ui.press(kWriteConfiguration);
         QCOMPARE(ui.takeReports(), QStringList{"Wrenlink3 Write: Write Successful"});
         ui.typeInto(kCallsign, "EDITED");
+        ModalScript discard({answerUnsaved("discard")});
         ui.press(kReadConfiguration);
         QCOMPARE(ui.takeReports(), QStringList{"Wrenlink3 Read: Read Successful"});
         QCOMPARE(ui.edit(kCallsign)->text(), QStringLiteral("KL1BCD"));
@@ -293,6 +327,15 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(ui.box(kSmartBeaconingEnable))
                      ->text(QAccessible::Name),
                  QStringLiteral("SmartBeaconing Enable"));
+        // Their names are their values here; what names them is their labels.
+        const auto labelOf = [](QWidget* widget) {
+            const auto labels =
+                QAccessible::queryAccessibleInterface(widget)->relations(QAccessible::Label);
+            return labels.size() == 1 ? labels.constFirst().first->text(QAccessible::Name)
+                                      : QString();
+        };
+        QCOMPARE(labelOf(ui.list(kComPort)), QStringLiteral("COM Port"));
+        QCOMPARE(labelOf(ui.tabs()), QStringLiteral("Profile"));
     }
 
     void theComEntryAndTheFolderAreRemembered() {
@@ -310,24 +353,60 @@ private slots:
         }
         ConfigDialog window(services);
         QCOMPARE(window.findChild<QComboBox*>("comPort")->currentText(), QStringLiteral("COM2"));
+    }
 
+    // The folder is remembered only where a file was loaded or saved (a file given at start
+    // or dropped included); Save then proposes that file, which the title names.
+    void theFolderIsThatOfTheFileLastLoadedOrSaved() {
+        QSettings().clear();
         test::TempDir folder;
+        const auto file = savedFile(folder, "KP4KLM");
+        const QString folderPath =
+            QDir(QString::fromStdString(folder.path().string())).absolutePath();
+        RememberedChoices choices;
+        RecordingReporter reporter;
         QtFileDialogs fileDialogs(&choices);
-        QString openedIn;
+        const ConfigDialogServices services{reporter, fileDialogs,
+                                            [](int) { return std::string(); }, &choices};
+        const auto press = [](ConfigDialog& window, const char* button) {
+            QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
+        };
+        QString proposed;
+        QString loadOpenedIn;
         ModalScript script({
             [&](QWidget& modal) {
                 auto& dialog = static_cast<QFileDialog&>(modal);
-                dialog.selectFile(QString::fromStdString((folder / "chosen.wl3").string()));
+                dialog.selectFile(QString::fromStdString((folder / "missing/x.wl3").string()));
                 static_cast<QDialog&>(dialog).accept();
             },
             [&](QWidget& modal) {
-                openedIn = static_cast<QFileDialog&>(modal).directory().absolutePath();
+                auto& dialog = static_cast<QFileDialog&>(modal);
+                proposed = dialog.selectedFiles().value(0);
+                dialog.reject();
+            },
+            [&](QWidget& modal) {
+                loadOpenedIn = static_cast<QFileDialog&>(modal).directory().absolutePath();
                 static_cast<QFileDialog&>(modal).reject();
             },
         });
-        QVERIFY(fileDialogs.pathToSave(window).has_value());
-        QVERIFY(!fileDialogs.pathToLoad(window).has_value());
-        QCOMPARE(openedIn, QDir(QString::fromStdString(folder.path().string())).absolutePath());
+        {
+            ConfigDialog window(services);
+            window.show();
+            press(window, "save");
+            QCOMPARE(reporter.entries.size(), std::size_t{1});
+            QCOMPARE(choices.folder(), QString());
+            QCOMPARE(window.windowTitle(), QStringLiteral("Wrenlink3Config[*]"));
+
+            QCOMPARE(window.loadFile(file), Status::Ok);
+            QCOMPARE(window.windowTitle(), QStringLiteral("saved.wl3 \u2014 Wrenlink3Config[*]"));
+            press(window, "save");
+        }
+        QCOMPARE(proposed, folderPath + QStringLiteral("/saved.wl3"));
+        ConfigDialog window(services);
+        window.show();
+        press(window, "load");
+        QVERIFY(script.finished());
+        QCOMPARE(loadOpenedIn, folderPath);
     }
 };
 

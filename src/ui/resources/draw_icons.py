@@ -2,8 +2,9 @@
 """Draws the program icon as 16- and 32-pixel XPM images in the 16 standard colours, and
 both images once more as the Windows icon file wrenlink3config.ico.
 
-A tracker box with a status light, an antenna and two radio waves. The desktop's SVG,
-wrenlink3config.svg beside this script, shows the same picture; keep them alike.
+A tracker box with a status light, an antenna and two radio waves, the waves whole within
+the picture. The desktop's SVG, wrenlink3config.svg beside this script, shows the same
+picture; keep them alike.
 Run from this folder: ./draw_icons.py
 """
 
@@ -90,10 +91,10 @@ class Canvas:
 
 def draw32():
     c = Canvas(32)
-    c.waves(16, 4, 5.5, "y", 1.6)
-    c.waves(16, 4, 9.5, "y", 1.6)
-    c.fill(15, 5, 16, 16, "d")
-    c.fill(14, 3, 17, 5, "r")
+    c.waves(16, 8, 4.5, "y", 1.6)
+    c.waves(16, 8, 8, "y", 1.6)
+    c.fill(15, 9, 16, 16, "d")
+    c.fill(14, 7, 17, 9, "r")
     c.box(5, 15, 26, 29, "k", "n")
     c.fill(7, 17, 24, 17, "b")
     c.fill(8, 20, 10, 22, "g")
@@ -106,10 +107,10 @@ def draw32():
 
 def draw16():
     c = Canvas(16)
-    c.waves(7.5, 2, 3.5, "y", 1.2)
-    c.waves(7.5, 2, 6, "y", 1.2)
-    c.fill(7, 3, 7, 8, "d")
-    c.fill(6, 1, 8, 2, "r")
+    c.waves(7.5, 4.5, 3, "y", 1.0)
+    c.waves(7.5, 4.5, 5, "y", 1.0)
+    c.fill(7, 5, 7, 8, "d")
+    c.fill(6, 3, 8, 4, "r")
     c.box(1, 8, 13, 15, "k", "n")
     c.fill(3, 10, 4, 11, "g")
     c.fill(6, 10, 11, 10, "s")
