@@ -10,8 +10,7 @@ namespace wl3 {
 namespace {
 
 constexpr std::string_view kTruncatedCaption = "Status Beacon Text Truncated";
-// "tuncated" is misspelt on purpose: the original program's texts are kept letter for
-// letter.
+// "tuncated" is misspelt on purpose: users know this text letter for letter.
 constexpr std::string_view kTruncatedText =
     "The Primary or Secondary Status Beacon text is too long and has been tuncated.  To have "
     "a longer status beacon text, use fewer digipeaters, and make the primary and secondary "

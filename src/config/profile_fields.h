@@ -57,8 +57,8 @@ inline constexpr int kNoPttOut = 1045;
 inline constexpr int kTimestampHms = 1046;
 } // namespace ids
 
-// The profile tabs, by ProfileIndex. "Seconday" is misspelt on purpose: the window keeps
-// the original program's texts letter for letter, and users know the tab by it.
+// The profile tabs, by ProfileIndex. "Seconday" is misspelt on purpose: users know the tab by
+// this name.
 inline constexpr std::array<std::string_view, kProfileCount> kProfileTabTexts{"Primary",
                                                                               "Seconday"};
 

@@ -94,8 +94,8 @@ Status SerialLink::openPort() {
     observer_->holdingPort(true);
     if (const std::optional<PortOpenError> error = port_->open(portNumber_)) {
         observer_->holdingPort(false);
-        // "Count not aquire" is misspelt on purpose: the original program's texts are kept
-        // letter for letter.
+        // "Count not aquire" is misspelt on purpose: users know this text letter
+        // for letter.
         reporter_.errorBox(withReason("Count not aquire Com Port", *error));
         return Status::Failed;
     }

@@ -20,8 +20,8 @@ constexpr int kIconSizePx = 32;
 AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    // "WrenlinkIIConfig" in the title and the menu item is the original's name, kept on
-    // purpose beside "Wrenlink3Config" in the box.
+    // "WrenlinkIIConfig" in the title and the menu item is kept on purpose
+    // beside "Wrenlink3Config" in the box: users know the item by that name.
     setWindowTitle(QStringLiteral("About WrenlinkIIConfig"));
     setFont(windowFont());
     const DialogBuilder builder(*this, baseUnitsOf(font()));
