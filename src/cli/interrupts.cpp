@@ -12,7 +12,9 @@ InterruptibleExchanges::InterruptibleExchanges(ExchangeObserver& shown, Reporter
 
 // A port still held here (after a failed open) is released with the link, just before.
 InterruptibleExchanges::~InterruptibleExchanges() {
-    holdingPort(false);
+    if (catching_) {
+        stopCatchingInterrupts();
+    }
 }
 
 void InterruptibleExchanges::progress(ExchangePhase phase, int bytesDone, int bytesExpected) {

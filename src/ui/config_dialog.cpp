@@ -128,8 +128,9 @@ void ConfigDialog::connectHandlers() {
             connect(edit, &QLineEdit::textChanged, this, &ConfigDialog::updateModifiedMark);
         } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
             connect(box, &QCheckBox::toggled, this, &ConfigDialog::updateModifiedMark);
-        } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
-            connect(list, &QComboBox::currentIndexChanged, this, &ConfigDialog::updateModifiedMark);
+        } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            connect(combo, &QComboBox::currentIndexChanged, this,
+                    &ConfigDialog::updateModifiedMark);
         }
     }
     // Ctrl+Tab and Ctrl+PageDown go to the next profile, Ctrl+Shift+Tab and Ctrl+PageUp back,

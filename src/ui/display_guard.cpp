@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -30,10 +31,12 @@ QtMessageHandler previousHandler = nullptr;
 // The platform layer's first complaint says why (no display, no plugin); the fatal message
 // after it is only the advice.
 QString reasonFor(const QString& fatal) {
-    for (const HeldMessage& held : heldMessages()) {
-        if (held.category.startsWith("qt.qpa")) {
-            return held.text.trimmed();
-        }
+    const std::vector<HeldMessage>& held = heldMessages();
+    const auto platform = std::find_if(held.begin(), held.end(), [](const HeldMessage& message) {
+        return message.category.startsWith("qt.qpa");
+    });
+    if (platform != held.end()) {
+        return platform->text.trimmed();
     }
     return fatal.section(u'\n', 0, 0).trimmed();
 }
@@ -43,7 +46,8 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
         const QString line = QStringLiteral("wrenlink3config: cannot open its window (%1): it "
                                             "needs a desktop session; wl3 works without one.\n")
                                  .arg(reasonFor(text));
-        std::fputs(line.toLocal8Bit().constData(), stderr);
+        // Nothing is left to tell should standard error fail too.
+        static_cast<void>(std::fputs(line.toLocal8Bit().constData(), stderr));
         std::_Exit(EXIT_FAILURE);
     }
     heldMessages().push_back(

@@ -62,6 +62,7 @@ int main(int argc, char** argv) {
     wl3::ui::MessageBoxReporter reporter;
     wl3::ui::QtFileDialogs fileDialogs;
     wl3::ui::ConfigDialog dialog({reporter, fileDialogs, wl3::portDevicePath});
+    reporter.setOwner(&dialog);
     dialog.show();
     waitUntilExposed(dialog);
     if (!save(dialog.grab(), arguments.at(1))) {
