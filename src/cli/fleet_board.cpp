@@ -1,5 +1,6 @@
 #include "cli/fleet_board.h"
 
+#include "cli/platform.h"
 #include "cli/progress.h"
 
 #include <algorithm>
@@ -26,7 +27,8 @@ std::string_view fitted(std::string_view line) {
 } // namespace
 
 FleetBoard::FleetBoard(std::ostream& err, bool terminal, std::vector<std::string> ports)
-    : err_(err), terminal_(terminal), ports_(std::move(ports)), lines_(ports_.size()) {
+    : err_(err), terminal_(terminal && terminalEscapesWork()), ports_(std::move(ports)),
+      lines_(ports_.size()) {
     for (const std::string& port : ports_) {
         portWidth_ = std::max(portWidth_, port.size());
     }

@@ -20,7 +20,7 @@ std::vector<ReportRow> reportRows(const std::vector<std::string>& ports,
     std::vector<ReportRow> rows{{"Port", "Callsign", "Result", "Seconds"}};
     for (std::size_t unit = 0; unit < outcomes.size(); ++unit) {
         std::array<char, 32> seconds{};
-        std::snprintf(seconds.data(), seconds.size(), "%.1f", outcomes[unit].seconds);
+        (void)std::snprintf(seconds.data(), seconds.size(), "%.1f", outcomes[unit].seconds);
         rows.push_back({withoutControls(ports[unit]), printableText(outcomes[unit].callsign),
                         outcomes[unit].result, seconds.data()});
     }

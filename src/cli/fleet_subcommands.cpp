@@ -160,6 +160,7 @@ std::optional<std::vector<WriteTarget>> writeTargets(const CommandContext& conte
     }
     if (!request.folder.empty()) {
         std::vector<std::string> names;
+        names.reserve(targets.size());
         for (const WriteTarget& target : targets) {
             names.push_back(target.backup.string());
         }

@@ -13,7 +13,7 @@ namespace wl3 {
 namespace {
 
 // A table of a few hundred trackers is a few dozen kilobytes.
-constexpr std::size_t kUnitsFileLimit = 4 * 1024 * 1024;
+constexpr std::size_t kUnitsFileLimit = std::size_t{4} * 1024 * 1024;
 
 // The header's keys, checked: one port column, known keys, none twice.
 bool checkHeader(const CsvRow& header, const std::string& place, Reporter& reporter) {
@@ -48,7 +48,7 @@ bool readRow(const CsvRow& header, const CsvRow& cells, Unit& unit, Reporter& re
             unit.port = cells[i];
             error = checkPortChoice(cells[i]);
             if (!error.empty()) {
-                error = "port: " + error;
+                error.insert(0, "port: ");
             }
         } else if (!cells[i].empty() && findConfigKey(header[i], profile) != nullptr) {
             setConfigValueFromText(header[i], cells[i], unit.config, error);

@@ -61,13 +61,12 @@ TEST_F(Fleet, EachTrackerGetsItsRowAndASilentOneFailsAlone) {
     ASSERT_TRUE(trackers[0]->ok() && trackers[1]->ok() && trackers[2]->ok() && silent.ok());
     test::writeAll(units, "\xEF\xBB\xBFport,primary.callsign,primary.digiPath,calibration\n" +
                               trackers[0]->devicePath() + ",N0AAA-1,\"WIDE1-1,WIDE2-1\",10\n" +
-                              trackers[1]->devicePath() + ",N0BBB-2,,20\n" +
-                              silent.devicePath() + ",N0SSS,,30\n" +
-                              trackers[2]->devicePath() + ",N0CCC-3,WIDE2-2,\n");
+                              trackers[1]->devicePath() + ",N0BBB-2,,20\n" + silent.devicePath() +
+                              ",N0SSS,,30\n" + trackers[2]->devicePath() + ",N0CCC-3,WIDE2-2,\n");
 
-    const auto run = runWl3({"write", base.string(), "--units", units.string(), "--backup",
-                             (dir / "before").string() + "/", "--report",
-                             (dir / "report.csv").string()});
+    const auto run =
+        runWl3({"write", base.string(), "--units", units.string(), "--backup",
+                (dir / "before").string() + "/", "--report", (dir / "report.csv").string()});
 
     EXPECT_EQ(run.exitCode, 1) << run.err;
     const std::vector<std::string> callsigns{"N0AAA-1", "N0BBB-2", "N0CCC-3"};
