@@ -1,4 +1,5 @@
-#include "cli/cli_app.h"
+#include "cli/fleet_subcommands.h"
+#include "command_run.h"
 #include "config/config_image.h"
 #include "support/recording_reporter.h"
 #include "support/simulated_tracker.h"
@@ -13,22 +14,24 @@ namespace {
 
 using test::SimulatedTracker;
 
-struct CliResult {
+struct FleetRun {
     int exitCode;
     std::string out;
     std::string err;
 };
 
-CliResult runWl3(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), "wl3");
-    std::vector<const char*> argv;
-    for (const auto& argument : arguments) {
-        argv.push_back(argument.c_str());
-    }
-    std::ostringstream out;
+// wl3 write base --units units, with the options given, as the command line runs it.
+FleetRun writeUnits(const std::filesystem::path& base, const std::filesystem::path& units,
+                    const std::filesystem::path& backup = {},
+                    const std::filesystem::path& report = {}) {
+    test::CommandRun run;
     std::ostringstream err;
-    const int exitCode = runCli(static_cast<int>(argv.size()), argv.data(), out, err, false, false);
-    return {exitCode, out.str(), err.str()};
+    const int exitCode = runFleetWrite(run.context, {{}, backup, units, report, err, false}, base);
+    std::string messages;
+    for (const auto& entry : run.reporter.entries) {
+        messages += (entry.caption.empty() ? "" : entry.caption + ": ") + entry.text + '\n';
+    }
+    return {exitCode, run.out.str(), err.str() + messages};
 }
 
 TrackerConfig heldBy(const SimulatedTracker& tracker) {
@@ -64,9 +67,7 @@ TEST_F(Fleet, EachTrackerGetsItsRowAndASilentOneFailsAlone) {
                               trackers[1]->devicePath() + ",N0BBB-2,,20\n" + silent.devicePath() +
                               ",N0SSS,,30\n" + trackers[2]->devicePath() + ",N0CCC-3,WIDE2-2,\n");
 
-    const auto run =
-        runWl3({"write", base.string(), "--units", units.string(), "--backup",
-                (dir / "before").string() + "/", "--report", (dir / "report.csv").string()});
+    const auto run = writeUnits(base, units, dir / "before/", dir / "report.csv");
 
     EXPECT_EQ(run.exitCode, 1) << run.err;
     const std::vector<std::string> callsigns{"N0AAA-1", "N0BBB-2", "N0CCC-3"};
@@ -104,7 +105,7 @@ TEST_F(Fleet, ABadRowRefusesTheWholeRunBeforeAnythingIsSent) {
                               ",N0AAA,3\n" + second.devicePath() + ",N0TOOLONG,4\n" +
                               first.devicePath() + ",N0CCC,often\n");
 
-    const auto run = runWl3({"write", base.string(), "--units", units.string()});
+    const auto run = writeUnits(base, units);
 
     EXPECT_EQ(run.exitCode, 1);
     const std::string file = units.string();
