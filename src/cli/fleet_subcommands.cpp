@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <optional>
 #include <set>
 
@@ -128,9 +129,9 @@ std::optional<std::vector<WriteTarget>> writeTargets(const CommandContext& conte
         if (!ports || !image) {
             return std::nullopt;
         }
-        for (const std::string& port : *ports) {
-            targets.push_back({"--port", port, base, *image, portFileName(port, ".wl3")});
-        }
+        std::ranges::transform(*ports, std::back_inserter(targets), [&](const std::string& port) {
+            return WriteTarget{"--port", port, base, *image, portFileName(port, ".wl3")};
+        });
     } else {
         std::vector<Unit> units;
         bool ok = loadUnits(request.units, base, context.reporter, units) == Status::Ok;
@@ -160,10 +161,8 @@ std::optional<std::vector<WriteTarget>> writeTargets(const CommandContext& conte
     }
     if (!request.folder.empty()) {
         std::vector<std::string> names;
-        names.reserve(targets.size());
-        for (const WriteTarget& target : targets) {
-            names.push_back(target.backup.string());
-        }
+        std::ranges::transform(targets, std::back_inserter(names),
+                               [](const WriteTarget& target) { return target.backup.string(); });
         const auto files = filesInFolder(context, request.folder, names);
         if (!files) {
             return std::nullopt;
@@ -194,9 +193,8 @@ int runFleetRead(const CommandContext& context, const FleetRequest& request) {
         return kExitFailed;
     }
     std::vector<std::string> names;
-    for (const std::string& port : *ports) {
-        names.push_back(portFileName(port, ".wl3"));
-    }
+    std::ranges::transform(*ports, std::back_inserter(names),
+                           [](const std::string& port) { return portFileName(port, ".wl3"); });
     const auto files = filesInFolder(context, request.folder, names);
     if (!files) {
         return kExitFailed;
@@ -225,9 +223,8 @@ int runFleetWrite(const CommandContext& context, const FleetRequest& request,
         return kExitFailed;
     }
     std::vector<std::string> ports;
-    for (const WriteTarget& target : *targets) {
-        ports.push_back(target.port);
-    }
+    std::ranges::transform(*targets, std::back_inserter(ports),
+                           [](const WriteTarget& target) { return target.port; });
     const bool backup = !request.folder.empty();
     return runOnEach(context, request, ports,
                      [&](const CommandContext& unit, SerialLink& link, std::size_t index,
