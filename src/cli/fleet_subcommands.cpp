@@ -135,6 +135,9 @@ std::optional<std::vector<WriteTarget>> writeTargets(const CommandContext& conte
     } else {
         std::vector<Unit> units;
         bool ok = loadUnits(request.units, base, context.reporter, units) == Status::Ok;
+        // A .wl3 base keeps its bytes wherever a row changes nothing.
+        TrackerConfig decoded = base;
+        const auto baseImage = stored ? encodedFor(context, decoded) : std::nullopt;
         for (const Unit& unit : units) {
             WriteTarget target{unit.place,
                                unit.port,
@@ -144,6 +147,9 @@ std::optional<std::vector<WriteTarget>> writeTargets(const CommandContext& conte
             const auto image = encodedFor(context, target.config, unit.place);
             ok = ok && image.has_value();
             target.image = image.value_or(ConfigImage{});
+            if (baseImage) {
+                keepUnchangedStoredBytes(target.image, *baseImage, *stored);
+            }
             targets.push_back(std::move(target));
         }
         std::vector<std::string> ports;

@@ -1,6 +1,7 @@
 #include "cli/fleet_subcommands.h"
 #include "command_run.h"
 #include "config/config_image.h"
+#include "files/config_file.h"
 #include "support/recording_reporter.h"
 #include "support/simulated_tracker.h"
 #include "support/temp_dir.h"
@@ -117,6 +118,30 @@ TEST_F(Fleet, ABadRowRefusesTheWholeRunBeforeAnythingIsSent) {
     }
     EXPECT_EQ(first.log(), "");
     EXPECT_EQ(second.log(), "");
+}
+
+// A row on top of a .wl3 base changes what it names and nothing else: a delay decoded from
+// the file encodes one step off, and must reach the tracker as the file holds it.
+TEST_F(Fleet, AWl3BaseKeepsItsBytesWhereARowChangesNothing) {
+    const SimulatedTracker tracker;
+    ASSERT_TRUE(tracker.ok());
+    TrackerConfig config;
+    config.autoTxDelayMs[kPrimary] = 125;
+    config.quietTimeMs[kPrimary] = 500;
+    const auto wl3Base = dir / "base.wl3";
+    test::RecordingReporter reporter;
+    ASSERT_EQ(saveConfigFile(wl3Base, config, reporter), Status::Ok);
+    test::writeAll(units, "port,primary.callsign\n" + tracker.devicePath() + ",N0AAA-1\n");
+
+    const auto run = writeUnits(wl3Base, units);
+
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string file = test::readAll(wl3Base);
+    const std::vector<std::uint8_t> held = tracker.storedImage();
+    for (const std::size_t at : {4, 5, 34, 35}) { // the TX delays and quiet times
+        EXPECT_EQ(held[at], static_cast<std::uint8_t>(file[8 + at])) << "byte " << at;
+    }
+    EXPECT_EQ(textOf(heldBy(tracker).callsign[kPrimary]), "N0AAA-1");
 }
 
 } // namespace
