@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -24,9 +25,8 @@ constexpr std::size_t kMostTrackers = 8;
 // The median wall time of wl3 with arguments, in seconds; negative when a run failed.
 double medianSeconds(const std::vector<std::string>& arguments) {
     std::vector<const char*> argv{"wl3"};
-    for (const std::string& argument : arguments) {
-        argv.push_back(argument.c_str());
-    }
+    std::ranges::transform(arguments, std::back_inserter(argv),
+                           [](const std::string& argument) { return argument.c_str(); });
     std::vector<double> times;
     for (int run = 0; run < kRuns; ++run) {
         std::ostringstream out;
