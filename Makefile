@@ -43,11 +43,13 @@ analyse: build
 
 # wl3.exe, the window and the installer for Windows. The window needs Qt for Windows, which
 # scripts/build-qt-windows builds from Debian's sources the first time (about 45 minutes)
-# and keeps outside the clone.
+# and keeps outside the clone; wl3's CSV library comes as Debian's source the same way.
 windows:
 	@scripts/install-deps windows
 	scripts/build-qt-windows
-	cmake --preset windows -DCMAKE_PREFIX_PATH="$$(scripts/build-qt-windows --print-prefix)"
+	scripts/fetch-libcsv
+	cmake --preset windows -DCMAKE_PREFIX_PATH="$$(scripts/build-qt-windows --print-prefix)" \
+		-DWL3_LIBCSV_SOURCE_DIR="$$(scripts/fetch-libcsv --print-dir)"
 	cmake --build --preset windows
 	cpack --preset windows
 

@@ -1,5 +1,7 @@
 #include "cli/cli_app.h"
 
+#include "cli/fleet_ports.h"
+#include "cli/fleet_subcommands.h"
 #include "cli/progress.h"
 #include "cli/stderr_reporter.h"
 #include "cli/subcommands.h"
@@ -66,15 +68,37 @@ CLI::Validator configFileName() {
     return CLI::Validator(checkConfigFileName, "");
 }
 
-void addPortOption(CLI::App& command, std::string& port) {
+// A .wl3 or JSON file, or a folder for a file per tracker.
+CLI::Validator configFileOrFolder() {
+    return CLI::Validator(
+        [](const std::string& path) {
+            return namesFolder(path) ? std::string() : checkConfigFileName(path);
+        },
+        "");
+}
+
+void addPortOption(CLI::App& command, std::vector<std::string>& ports) {
     command
-        .add_option("-p,--port", port,
+        .add_option("-p,--port", ports,
                     wrapped("The serial port: " + comPortRange() +
                             ", mapped to this machine's devices as the window maps them (see "
-                            "\"wl3 ports\"), or a device path such as /dev/ttyUSB0"))
+                            "\"wl3 ports\"), or a device path such as /dev/ttyUSB0. Given "
+                            "again, for several trackers at once; \"usb\" names every USB "
+                            "serial adapter plugged in"))
         ->check(CLI::Validator(checkPortChoice, ""))
         ->default_val(comPortName(1))
-        ->type_name("PORT");
+        ->type_name("PORT")
+        ->expected(1)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+        ->allow_extra_args(false);
+}
+
+void addReportOption(CLI::App& command, std::string& report) {
+    command
+        .add_option("--report", report,
+                    wrapped("With several trackers: also write the table of results to this "
+                            "CSV file"))
+        ->type_name("FILE.csv");
 }
 
 CLI::Option* addFileOption(CLI::App& command, std::string name, std::string& file,
@@ -82,6 +106,13 @@ CLI::Option* addFileOption(CLI::App& command, std::string name, std::string& fil
     const bool positional = name.front() != '-';
     return command.add_option(std::move(name), file, wrapped(description))
         ->type_name(positional ? "" : "FILE");
+}
+
+// Several trackers cannot share one file.
+int refuseFileForSeveral(const CommandContext& context, std::string_view option) {
+    context.reporter.errorBox(std::string(option) +
+                              ": with several trackers, name a folder (DIR/) for a file each");
+    return kExitUsage;
 }
 
 } // namespace
@@ -99,7 +130,9 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     std::string file;
     std::string output;
     std::string backup;
-    std::string port;
+    std::vector<std::string> ports;
+    std::string units;
+    std::string report;
     std::string tone;
 
     auto* show = app.add_subcommand("show", "Show a configuration, both profiles side by side");
@@ -134,31 +167,42 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
 
     auto* version = app.add_subcommand("version", "Ask the tracker for its version");
     version->footer(footer("Prints the tracker's reply to the version query on stdout."));
-    addPortOption(*version, port);
+    addPortOption(*version, ports);
+    addReportOption(*version, report);
 
     auto* read = app.add_subcommand("read", "Read the tracker's configuration into a file");
     read->footer(footer("The image is read twice and the two must agree, as for the "
                         "window's Read Configuration button."));
-    addPortOption(*read, port);
-    addFileOption(*read, "-o,--output", output, "The file to write: .wl3, or .json for JSON")
+    addPortOption(*read, ports);
+    addFileOption(*read, "-o,--output", output,
+                  "The file to write: .wl3, or .json for JSON; a folder (DIR/) for a .wl3 "
+                  "file per tracker, named after its port")
         ->required()
-        ->check(configFileName());
+        ->check(configFileOrFolder());
+    addReportOption(*read, report);
 
     auto* write = app.add_subcommand("write", "Write a configuration to the tracker");
     write->footer(footer("The image is written, then read back and compared, as for the "
                          "window's Write Configuration button."));
-    addPortOption(*write, port);
+    addPortOption(*write, ports);
     addFileOption(*write, "FILE", file, "The configuration: a .wl3 file or its JSON form")
         ->required()
         ->check(configFileName());
     addFileOption(*write, "--backup", backup,
                   "First read the tracker's configuration and save it to this file (.wl3 or "
-                  ".json); nothing is written unless that succeeded")
-        ->check(configFileName());
+                  ".json), or to a folder (DIR/) as a .wl3 file per tracker; nothing is "
+                  "written unless that succeeded")
+        ->check(configFileOrFolder());
+    addFileOption(*write, "--units", units,
+                  "A CSV file with a row per tracker: a \"port\" column and keys of the JSON "
+                  "form (primary.callsign, calibration), whose values go on top of FILE")
+        ->excludes(write->get_option("--port"));
+    addReportOption(*write, report);
 
     auto* toneCommand = app.add_subcommand("tone", "Send a test tone, or stop sending");
     toneCommand->footer(footer(kToneKeepsSending));
-    addPortOption(*toneCommand, port);
+    addPortOption(*toneCommand, ports);
+    addReportOption(*toneCommand, report);
     toneCommand->add_option("TONE", tone, "1200 or 2200 (Hz), both, or stop")
         ->required()
         ->check(CLI::IsMember(tones()).description(""))
@@ -176,7 +220,13 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         // --help and --version print on out, which may fail like any other output.
         return app.exit(e, out, err) == 0 ? finishOutput(context) : kExitUsage;
     }
-    const auto portChoice = [&] { return *parsePortChoice(port); };
+    const auto portChoice = [&] { return *parsePortChoice(ports.front()); };
+    // Several ports, a folder for a file per tracker, a units file or a report make a command
+    // for several trackers; anything else is the command for one, as it always was.
+    const bool fleet = namesSeveralPorts(ports) || !units.empty() || !report.empty() ||
+                       (!output.empty() && namesFolder(output)) ||
+                       (!backup.empty() && namesFolder(backup));
+    const FleetRequest request{ports, *read ? output : backup, units, report, err, errIsTerminal};
 
     if (*show) {
         return runShow(context, file);
@@ -188,16 +238,24 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         return runImport(context, file, output);
     }
     if (*version) {
-        return runVersion(context, portChoice());
+        return fleet ? runFleetVersion(context, request) : runVersion(context, portChoice());
     }
     if (*read) {
-        return runRead(context, portChoice(), output);
+        if (fleet && !namesFolder(output)) {
+            return refuseFileForSeveral(context, "-o");
+        }
+        return fleet ? runFleetRead(context, request) : runRead(context, portChoice(), output);
     }
     if (*write) {
-        return runWrite(context, portChoice(), file, backup);
+        if (fleet && !backup.empty() && !namesFolder(backup)) {
+            return refuseFileForSeveral(context, "--backup");
+        }
+        return fleet ? runFleetWrite(context, request, file)
+                     : runWrite(context, portChoice(), file, backup);
     }
     if (*toneCommand) {
-        return runTone(context, portChoice(), tones().at(tone));
+        return fleet ? runFleetTone(context, request, tones().at(tone))
+                     : runTone(context, portChoice(), tones().at(tone));
     }
     return runPorts(context);
 }

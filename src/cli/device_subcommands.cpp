@@ -14,14 +14,10 @@
 
 namespace wl3 {
 
-namespace {
-
-// Read Configuration, then the configuration saved to path. A .wl3 file keeps the
-// tracker's bytes exactly, so that a backup restores what the tracker held; re-encoding
-// the decoded record would move the quantised delays.
+// A .wl3 file keeps the tracker's bytes exactly, so that a backup restores what the
+// tracker held; re-encoding the decoded record would move the quantised delays.
 Status readAndSave(const CommandContext& context, SerialLink& link,
-                   const std::filesystem::path& path) {
-    TrackerConfig config;
+                   const std::filesystem::path& path, TrackerConfig& config) {
     ConfigImage image{};
     if (const Status read = readConfiguration(config, link, context.reporter, {}, &image);
         read != Status::Ok) {
@@ -34,6 +30,14 @@ Status readAndSave(const CommandContext& context, SerialLink& link,
         return saveConfiguration(path, config, context.reporter);
     }
     return saveConfigImage(path, image, context.reporter);
+}
+
+namespace {
+
+Status readAndSave(const CommandContext& context, SerialLink& link,
+                   const std::filesystem::path& path) {
+    TrackerConfig config;
+    return readAndSave(context, link, path, config);
 }
 
 // The exit status of a command that talked to the tracker; an interrupted one says what

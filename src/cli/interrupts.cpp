@@ -3,7 +3,18 @@
 #include "cli/platform.h"
 #include "cli/subcommands.h"
 
+#include <mutex>
+
 namespace wl3 {
+
+namespace {
+
+// Several exchanges may hold ports at once, one per thread: interrupts are caught from the
+// first port taken until the last is let go.
+std::mutex catchingMutex;
+int portsHeld = 0;
+
+} // namespace
 
 InterruptibleExchanges::InterruptibleExchanges(ExchangeObserver& shown, Reporter& reporter)
     : shown_(shown), reporter_(reporter) {
@@ -12,9 +23,7 @@ InterruptibleExchanges::InterruptibleExchanges(ExchangeObserver& shown, Reporter
 
 // A port still held here (after a failed open) is released with the link, just before.
 InterruptibleExchanges::~InterruptibleExchanges() {
-    if (catching_) {
-        stopCatchingInterrupts();
-    }
+    catchWhileHolding(false);
 }
 
 void InterruptibleExchanges::progress(ExchangePhase phase, int bytesDone, int bytesExpected) {
@@ -40,12 +49,21 @@ bool InterruptibleExchanges::stopAtOnce() {
 }
 
 void InterruptibleExchanges::holdingPort(bool holding) {
-    if (holding && !catching_) {
-        startCatchingInterrupts();
-    } else if (!holding && catching_) {
-        stopCatchingInterrupts();
+    catchWhileHolding(holding);
+}
+
+// Not virtual, so that the destructor may call it too.
+void InterruptibleExchanges::catchWhileHolding(bool holding) {
+    if (holding == catching_) {
+        return;
     }
     catching_ = holding;
+    const std::scoped_lock lock(catchingMutex);
+    if (holding && portsHeld++ == 0) {
+        startCatchingInterrupts();
+    } else if (!holding && --portsHeld == 0) {
+        stopCatchingInterrupts();
+    }
 }
 
 std::string_view InterruptibleExchanges::stopOutcome() const {

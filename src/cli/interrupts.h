@@ -13,7 +13,9 @@ namespace wl3 {
 // wl3 exits. During an image write the first of them lets the image go out whole, saying
 // so, and stops before the read-back; a second stops at once. Whenever no port is held
 // (files read or written, results printed) they end wl3 as usual, so that nothing else can
-// keep it waiting. Progress is passed on to shown. One at a time.
+// keep it waiting. Progress is passed on to shown. Each watches one link; several may run
+// at once on threads of their own, all made before the first exchange starts, since each
+// forgets the interrupts caught before it.
 class InterruptibleExchanges : public ExchangeObserver {
 public:
     InterruptibleExchanges(ExchangeObserver& shown, Reporter& reporter);
@@ -32,6 +34,8 @@ public:
     int stoppedExitStatus() const;
 
 private:
+    void catchWhileHolding(bool holding);
+
     ExchangeObserver& shown_;
     Reporter& reporter_;
     bool catching_ = false;

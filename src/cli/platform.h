@@ -17,6 +17,10 @@ int interruptsCaught();
 bool hangUpCaught();
 void forgetInterrupts();
 
+// Whether standard error, a terminal, moves its cursor on the escape sequences that redraw a
+// line in place; on Windows its console is first asked to.
+bool terminalEscapesWork();
+
 // Standard output passes bytes as they are, without turning line ends into the platform's.
 void useBinaryStandardOutput();
 

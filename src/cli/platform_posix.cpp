@@ -69,6 +69,10 @@ void forgetInterrupts() {
     hungUp = false;
 }
 
+bool terminalEscapesWork() {
+    return true;
+}
+
 void useBinaryStandardOutput() {} // POSIX never translates
 
 } // namespace wl3

@@ -64,6 +64,14 @@ void forgetInterrupts() {
     hungUp = false;
 }
 
+// Consoles before Windows 10 know no escapes: they get a line per tracker as it finishes.
+bool terminalEscapesWork() {
+    const HANDLE err = GetStdHandle(STD_ERROR_HANDLE);
+    DWORD mode = 0;
+    return GetConsoleMode(err, &mode) != 0 &&
+           SetConsoleMode(err, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0;
+}
+
 void useBinaryStandardOutput() {
     std::fflush(stdout);
     _setmode(_fileno(stdout), _O_BINARY);

@@ -2,6 +2,11 @@
 
 namespace wl3 {
 
+std::string progressText(ExchangePhase phase, int bytesDone, int bytesExpected) {
+    return std::string(phaseText(phase)) + "... " + std::to_string(bytesDone) + '/' +
+           std::to_string(bytesExpected) + " bytes";
+}
+
 // A phase begins at 0 bytes and its line ends once all its bytes have moved; a failed
 // phase's line is ended by the message that follows.
 void TerminalProgress::progress(ExchangePhase phase, int bytesDone, int bytesExpected) {
@@ -11,7 +16,7 @@ void TerminalProgress::progress(ExchangePhase phase, int bytesDone, int bytesExp
     if (bytesDone == 0) {
         endLine();
     }
-    err_ << '\r' << phaseText(phase) << "... " << bytesDone << '/' << bytesExpected << " bytes";
+    err_ << '\r' << progressText(phase, bytesDone, bytesExpected);
     lineOpen_ = true;
     if (bytesDone >= bytesExpected) {
         endLine();

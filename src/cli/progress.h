@@ -3,8 +3,12 @@
 #include "link/exchange_observer.h"
 
 #include <ostream>
+#include <string>
 
 namespace wl3 {
+
+// "Writing... 40/132 bytes": how far a phase has got, in the words a person sees.
+std::string progressText(ExchangePhase phase, int bytesDone, int bytesExpected);
 
 // Shows a person at a terminal how far an exchange with the tracker has got, since one can
 // take seconds: a line per phase, redrawn in place as bytes move. Silent when nobody

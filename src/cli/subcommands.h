@@ -54,6 +54,11 @@ Status checkBinaryOutput(const CommandContext& context, const std::filesystem::p
 Status refuseUnholdableValues(const CommandContext& context, const TrackerConfig& config,
                               std::string_view caption);
 
+// Read Configuration into config, then the configuration saved to path (.wl3 or .json; "-"
+// puts the .wl3 file on context.out), as read and the backup of write do.
+Status readAndSave(const CommandContext& context, SerialLink& link,
+                   const std::filesystem::path& path, TrackerConfig& config);
+
 // Each command returns the exit status: kExitOk, or kExitFailed after reporting why. An
 // output "-" is standard output. The commands that talk to the tracker stop at the next
 // byte on SIGINT, SIGTERM or SIGHUP and then return kExitInterrupted (kExitHungUp after

@@ -30,4 +30,11 @@ int encodeImage(TrackerConfig& config, std::span<std::uint8_t> image, Reporter& 
 // nothing outside image, however its offsets point.
 Status decodeImage(TrackerConfig& config, std::span<const std::uint8_t> image, Reporter& reporter);
 
+// For a record decoded from stored and then changed (a callsign set, say): image, the
+// changed record's encoding, takes back the stored byte of every fixed-area value that the
+// change left as it was, since a decoded delay does not always encode to the byte it came
+// from. base is the encoding of the record as decoded, before the change.
+void keepUnchangedStoredBytes(std::span<std::uint8_t, kImageSize> image, const ConfigImage& base,
+                              const ConfigImage& stored);
+
 } // namespace wl3

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <iomanip>
+#include <mutex>
 #include <optional>
 #include <random>
 #include <sstream>
@@ -16,9 +17,18 @@ namespace wl3 {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Saves on several threads take turns from the temporary's making to the end: the signal
+// handler that removes an interrupted save's temporary knows one name.
+std::mutex savingTurn;
+
+} // namespace
+
 struct ReplacingFile::Output {
-    SavedPath where;       // the folder and the name, links followed
-    std::string temporary; // in that folder; empty when the target is written in place
+    std::unique_lock<std::mutex> turn; // held while there is a temporary; let go last
+    SavedPath where;                   // the folder and the name, links followed
+    std::string temporary;             // in that folder; empty when the target is written in place
     int fd = -1;
     std::optional<mode_t> keptMode; // the replaced file's; none for a new file
     int writeError = 0;
@@ -141,6 +151,7 @@ bool ReplacingFile::open() {
         }
     }
 
+    out.turn = std::unique_lock(savingTurn);
     out.fd = createTemporary(out.where, exists ? S_IRUSR | S_IWUSR : 0666, out.temporary);
     if (out.fd < 0) {
         reason_ = fileAndReason(out.where.folderPath,

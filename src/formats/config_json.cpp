@@ -12,6 +12,7 @@
 #include <limits>
 #include <optional>
 #include <set>
+#include <type_traits>
 #include <vector>
 
 namespace wl3 {
@@ -346,6 +347,48 @@ std::string configKeyPath(const ProfileField& field, int p) {
         return std::string(field.key);
     }
     return std::string(kProfileKeys[static_cast<std::size_t>(p)]) + "." + std::string(field.key);
+}
+
+const ProfileField* findConfigKey(std::string_view keyPath, int& profile) {
+    const auto dot = keyPath.find('.');
+    if (dot == std::string_view::npos) {
+        profile = kPrimary;
+        return fieldNamed(keyPath, true);
+    }
+    const auto found = std::ranges::find(kProfileKeys, keyPath.substr(0, dot));
+    if (found == kProfileKeys.end()) {
+        return nullptr;
+    }
+    profile = static_cast<int>(found - kProfileKeys.begin());
+    return fieldNamed(keyPath.substr(dot + 1), false);
+}
+
+bool setConfigValueFromText(std::string_view keyPath, std::string_view text, TrackerConfig& config,
+                            std::string& error) {
+    int p = kPrimary;
+    const ProfileField* field = findConfigKey(keyPath, p);
+    if (field == nullptr) {
+        error = "unknown key " + keyName(keyPath);
+        return false;
+    }
+    const bool isText = visitValue(config, *field, p, [](const auto& value) {
+        using Value = std::decay_t<decltype(value)>;
+        return !std::is_same_v<Value, int> && !std::is_same_v<Value, bool>;
+    });
+    // The parser would end a number at a NUL; as a text, the reader refuses it.
+    Json value = isText || text.find('\0') != std::string_view::npos
+                     ? Json(Json::value_t::discarded)
+                     : Json::parse(text, nullptr, false);
+    if (value.is_discarded()) {
+        value = std::string(text);
+    }
+    TrackerConfig result = config;
+    error = readField(value, keyPath, *field, p, result);
+    if (!error.empty()) {
+        return false;
+    }
+    config = result;
+    return true;
 }
 
 bool configFromJsonText(std::string_view text, TrackerConfig& config, std::string& error) {

@@ -18,6 +18,16 @@ nlohmann::ordered_json configToJson(const TrackerConfig& config);
 // "calibration" for the field that both profiles share.
 std::string configKeyPath(const ProfileField& field, int p);
 
+// The field that a key path names, as configKeyPath writes it, with its profile in
+// profile; nothing for a key that names no field.
+const ProfileField* findConfigKey(std::string_view keyPath, int& profile);
+
+// Sets the field that keyPath names from text as a table's cell holds it: a text field
+// takes the text as it stands (UTF-8), a number or a flag is read as JSON writes one (12,
+// true). On any fault config is left untouched and error names the key and why.
+bool setConfigValueFromText(std::string_view keyPath, std::string_view text, TrackerConfig& config,
+                            std::string& error);
+
 // configToJson as a document: two-space indented, with a final line break.
 std::string configToJsonText(const TrackerConfig& config);
 

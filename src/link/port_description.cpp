@@ -59,4 +59,8 @@ std::string describePort(std::string_view friendlyName, std::string_view manufac
     return line;
 }
 
+bool isUsbHardwareId(std::string_view hardwareId) {
+    return !idAfter(hardwareId, "VID_").empty() && !idAfter(hardwareId, "PID_").empty();
+}
+
 } // namespace wl3

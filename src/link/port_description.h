@@ -12,4 +12,9 @@ namespace wl3 {
 std::string describePort(std::string_view friendlyName, std::string_view manufacturer,
                          std::string_view hardwareId);
 
+// Whether a hardware id is a USB device's: it carries a vendor and a product number, as
+// USB\VID_0403&PID_6001 does, and so does an adapter whose driver names its own bus
+// (FTDIBUS\COMPORT&VID_0403&PID_6001).
+bool isUsbHardwareId(std::string_view hardwareId);
+
 } // namespace wl3

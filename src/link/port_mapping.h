@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace wl3 {
@@ -16,6 +17,10 @@ struct SerialDeviceInfo {
 // them. On Windows the system's own COM numbers are kept, so a number may be missing.
 std::vector<SerialDeviceInfo> listSerialDevices();
 
+// Every USB serial adapter plugged in now, in the order of listSerialDevices: for a
+// programming station, where trackers come and go on adapters of their own.
+std::vector<std::string> usbSerialDevices();
+
 // The device "COM<portNumber>" opens on this machine now; empty when there is none.
 std::string portDevicePath(int portNumber);
 
@@ -29,5 +34,8 @@ std::vector<std::string> characterDevicesIn(const std::string& folder);
 // built-in ttyS ports. An adapter plugged in therefore becomes the first COM port, whatever
 // the machine has built in.
 std::vector<std::string> orderSerialDevices(std::vector<std::string> paths);
+
+// Whether a device path of the POSIX systems is one of the USB adapter families above.
+bool isUsbSerialDevice(std::string_view path);
 
 } // namespace wl3

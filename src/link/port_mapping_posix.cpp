@@ -39,6 +39,12 @@ std::vector<SerialDeviceInfo> listSerialDevices() {
     return devices;
 }
 
+std::vector<std::string> usbSerialDevices() {
+    std::vector<std::string> paths = orderSerialDevices(characterDevicesIn(kDeviceFolder));
+    std::erase_if(paths, [](const std::string& path) { return !isUsbSerialDevice(path); });
+    return paths;
+}
+
 std::string portDevicePath(int portNumber) {
     const std::vector<std::string> paths = orderSerialDevices(characterDevicesIn(kDeviceFolder));
     if (portNumber < 1 || static_cast<std::size_t>(portNumber) > paths.size()) {

@@ -90,13 +90,13 @@ std::string deviceProperty(HDEVINFO devices, SP_DEVINFO_DATA& device, DWORD prop
     return value.data();
 }
 
-// What the Plug and Play manager tells of each COM port that is present, by port number.
-std::map<int, std::string> portDescriptions() {
-    std::map<int, std::string> descriptions;
+// Calls visit(number, devices, device) for each COM port that the Plug and Play manager
+// knows to be present.
+template <typename Visit> void forEachPresentPort(Visit visit) {
     const HDEVINFO devices =
         SetupDiGetClassDevsA(&GUID_DEVCLASS_PORTS, nullptr, nullptr, DIGCF_PRESENT);
     if (devices == INVALID_HANDLE_VALUE) {
-        return descriptions;
+        return;
     }
     SP_DEVINFO_DATA device{};
     device.cbSize = sizeof(device);
@@ -109,12 +109,20 @@ std::map<int, std::string> portDescriptions() {
         const int number = comNumber(registryString(key, "PortName"));
         RegCloseKey(key);
         if (number > 0) {
-            descriptions[number] = describePort(deviceProperty(devices, device, SPDRP_FRIENDLYNAME),
-                                                deviceProperty(devices, device, SPDRP_MFG),
-                                                deviceProperty(devices, device, SPDRP_HARDWAREID));
+            visit(number, devices, device);
         }
     }
     SetupDiDestroyDeviceInfoList(devices);
+}
+
+// What the Plug and Play manager tells of each COM port that is present, by port number.
+std::map<int, std::string> portDescriptions() {
+    std::map<int, std::string> descriptions;
+    forEachPresentPort([&](int number, HDEVINFO devices, SP_DEVINFO_DATA& device) {
+        descriptions[number] = describePort(deviceProperty(devices, device, SPDRP_FRIENDLYNAME),
+                                            deviceProperty(devices, device, SPDRP_MFG),
+                                            deviceProperty(devices, device, SPDRP_HARDWAREID));
+    });
     return descriptions;
 }
 
@@ -135,6 +143,20 @@ std::vector<SerialDeviceInfo> listSerialDevices() {
                            name});
     }
     return devices;
+}
+
+std::vector<std::string> usbSerialDevices() {
+    std::map<int, std::string> byNumber;
+    forEachPresentPort([&](int number, HDEVINFO devices, SP_DEVINFO_DATA& device) {
+        if (isUsbHardwareId(deviceProperty(devices, device, SPDRP_HARDWAREID))) {
+            byNumber[number] = devicePathOf(comPortName(number));
+        }
+    });
+    std::vector<std::string> paths;
+    for (auto& [number, path] : byNumber) {
+        paths.push_back(std::move(path));
+    }
+    return paths;
 }
 
 std::string portDevicePath(int portNumber) {

@@ -21,6 +21,8 @@ bool containsNoCase(std::string_view text, std::string_view part) {
            }) != text.end();
 }
 
+constexpr int kBuiltInRank = 5;
+
 // Rank of a device family in the port order, or nothing for a device that is no serial port.
 std::optional<int> familyRank(std::string_view path) {
     constexpr std::string_view kDev = "/dev/";
@@ -47,7 +49,7 @@ std::optional<int> familyRank(std::string_view path) {
         return 4;
     }
     if (numbered("ttyS")) {
-        return 5;
+        return kBuiltInRank;
     }
     return std::nullopt;
 }
@@ -98,6 +100,11 @@ std::vector<std::string> orderSerialDevices(std::vector<std::string> paths) {
     });
     paths.erase(std::unique(paths.begin(), paths.end()), paths.end());
     return paths;
+}
+
+bool isUsbSerialDevice(std::string_view path) {
+    const std::optional<int> rank = familyRank(path);
+    return rank && *rank < kBuiltInRank;
 }
 
 } // namespace wl3

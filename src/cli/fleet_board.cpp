@@ -1,0 +1,104 @@
+#include "cli/fleet_board.h"
+
+#include "cli/platform.h"
+#include "cli/progress.h"
+
+#include <algorithm>
+
+namespace wl3 {
+
+namespace {
+
+// A line longer than the terminal would wrap, and the redraw would land on the wrong line.
+constexpr std::size_t kLineWidth = 79;
+
+// At most kLineWidth bytes, never cutting a UTF-8 character.
+std::string_view fitted(std::string_view line) {
+    if (line.size() <= kLineWidth) {
+        return line;
+    }
+    std::size_t end = kLineWidth;
+    while (end > 0 && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return line.substr(0, end);
+}
+
+} // namespace
+
+FleetBoard::FleetBoard(std::ostream& err, bool terminal, std::vector<std::string> ports)
+    : err_(err), terminal_(terminal && terminalEscapesWork()), ports_(std::move(ports)),
+      lines_(ports_.size()) {
+    for (const std::string& port : ports_) {
+        portWidth_ = std::max(portWidth_, port.size());
+    }
+    if (terminal_) {
+        for (std::size_t unit = 0; unit < ports_.size(); ++unit) {
+            err_ << fitted(ports_[unit]) << '\n';
+        }
+        err_.flush();
+    }
+}
+
+FleetBoard::~FleetBoard() = default;
+
+void FleetBoard::show(std::size_t unit, std::string_view text) {
+    const std::scoped_lock lock(mutex_);
+    lines_[unit] = text;
+    if (terminal_) {
+        draw(unit);
+    }
+}
+
+void FleetBoard::finished(std::size_t unit, std::string_view result) {
+    const std::scoped_lock lock(mutex_);
+    lines_[unit] = result;
+    if (terminal_) {
+        draw(unit);
+    } else {
+        err_ << ports_[unit] << ": " << result << '\n' << std::flush;
+    }
+}
+
+// Up to the unit's line, over it, and back below the board.
+void FleetBoard::draw(std::size_t unit) {
+    const std::size_t up = ports_.size() - unit;
+    std::string line = ports_[unit];
+    line.resize(std::max(line.size(), portWidth_), ' ');
+    line += "  " + lines_[unit];
+    err_ << "\x1b[" << up << "A\r\x1b[K" << fitted(line) << "\x1b[" << up << "B\r" << std::flush;
+}
+
+void UnitObserver::progress(ExchangePhase phase, int bytesDone, int bytesExpected) {
+    board_.show(unit_, progressText(phase, bytesDone, bytesExpected));
+}
+
+void UnitReporter::errorBox(std::string_view text) {
+    stderrLines_.errorBox(text);
+    keepLine();
+}
+
+void UnitReporter::message(std::string_view caption, std::string_view text) {
+    stderrLines_.message(caption, text);
+    keepLine();
+}
+
+std::string UnitReporter::messages() const {
+    std::string joined;
+    for (const std::string& line : lines_) {
+        joined += (joined.empty() ? "" : "; ") + line;
+    }
+    return joined;
+}
+
+void UnitReporter::keepLine() {
+    std::string line = written_.str();
+    written_.str({});
+    if (!line.empty() && line.back() == '\n') {
+        line.pop_back();
+    }
+    board_.show(unit_, line);
+    lines_.push_back(std::move(line));
+}
+
+} // namespace wl3

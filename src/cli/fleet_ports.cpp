@@ -1,0 +1,106 @@
+#include "cli/fleet_ports.h"
+
+#include "files/file_messages.h"
+#include "link/port_choice.h"
+#include "link/port_mapping.h"
+
+#include <algorithm>
+
+namespace wl3 {
+
+namespace {
+
+// What a port opens, for telling two names of one device apart: links followed.
+std::string deviceOf(std::string_view port) {
+    const std::optional<PortChoice> choice = parsePortChoice(port);
+    if (!choice) {
+        return std::string(port);
+    }
+    std::string path =
+        choice->devicePath.empty() ? portDevicePath(choice->portNumber) : choice->devicePath;
+    if (path.empty()) {
+        return comPortName(choice->portNumber);
+    }
+    std::error_code error;
+    const std::filesystem::path canonical = std::filesystem::canonical(path, error);
+    return error ? path : canonical.string();
+}
+
+} // namespace
+
+bool namesSeveralPorts(const std::vector<std::string>& given) {
+    return given.size() > 1 || std::ranges::find(given, kEveryUsbAdapter) != given.end();
+}
+
+std::optional<std::vector<std::string>> expandPorts(const std::vector<std::string>& given,
+                                                    Reporter& reporter) {
+    std::vector<std::string> ports;
+    for (const std::string& port : given) {
+        if (port != kEveryUsbAdapter) {
+            ports.push_back(port);
+            continue;
+        }
+        const std::vector<std::string> found = usbSerialDevices();
+        if (found.empty()) {
+            reporter.errorBox("--port usb: no USB serial adapter is plugged in");
+            return std::nullopt;
+        }
+        ports.insert(ports.end(), found.begin(), found.end());
+    }
+    return ports;
+}
+
+Status refuseRepeatedPorts(const std::vector<std::string>& ports,
+                           const std::vector<std::string>& places, Reporter& reporter) {
+    std::vector<std::string> devices;
+    Status status = Status::Ok;
+    for (std::size_t i = 0; i < ports.size(); ++i) {
+        devices.push_back(deviceOf(ports[i]));
+        const auto earlier = std::ranges::find(devices.begin(), devices.end() - 1, devices[i]);
+        if (earlier != devices.end() - 1) {
+            const auto first = static_cast<std::size_t>(earlier - devices.begin());
+            reporter.errorBox(places[i] + ": port " + ports[i] + " is named twice (" +
+                              places[first] + ": " + ports[first] + ")");
+            status = Status::Failed;
+        }
+    }
+    return status;
+}
+
+bool namesFolder(const std::filesystem::path& path) {
+    std::error_code error;
+    return (!path.empty() && !path.has_filename()) || std::filesystem::is_directory(path, error);
+}
+
+Status prepareFolder(const std::filesystem::path& folder, Reporter& reporter) {
+    std::error_code error;
+    if (std::filesystem::is_directory(folder, error) ||
+        std::filesystem::create_directory(folder, error)) {
+        return Status::Ok;
+    }
+    const std::string reason = error ? systemReason(error) : "is not a folder";
+    reporter.message(kSaveFailed, explainedFailure(kFailedToOpenFile, folder, reason));
+    return Status::Failed;
+}
+
+std::string portFileName(std::string_view port, std::string_view suffix) {
+    for (const std::string_view folder : {"/dev/", "\\\\.\\"}) {
+        if (port.starts_with(folder)) {
+            port.remove_prefix(folder.size());
+        }
+    }
+    std::string name(port);
+    for (char& c : name) {
+        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                           (c >= '0' && c <= '9') || c == '-' || c == '_' || c == '.';
+        if (!plain) {
+            c = '_';
+        }
+    }
+    if (name.find_first_not_of('.') == std::string::npos) {
+        name.insert(0, "port");
+    }
+    return name + std::string(suffix);
+}
+
+} // namespace wl3

@@ -1,0 +1,267 @@
+#include "cli/fleet_subcommands.h"
+
+#include "cli/fleet_ports.h"
+#include "cli/fleet_report.h"
+#include "cli/fleet_run.h"
+#include "cli/units_file.h"
+#include "commands/device_commands.h"
+#include "files/config_file.h"
+#include "files/output_check.h"
+#include "formats/config_io.h"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <optional>
+#include <set>
+
+namespace wl3 {
+
+namespace {
+
+// A tracker to be written: where it was named, its port and what it gets.
+struct WriteTarget {
+    std::string place;
+    std::string port;
+    TrackerConfig config;
+    ConfigImage image{};
+    std::filesystem::path backup;
+};
+
+// A message's words with the place they concern in front: "units.csv row 3: ...".
+class PlaceReporter : public Reporter {
+public:
+    PlaceReporter(Reporter& reporter, std::string place)
+        : reporter_(reporter), place_(std::move(place)) {}
+
+    void errorBox(std::string_view text) override {
+        reporter_.errorBox(place_ + ": " + std::string(text));
+    }
+    void message(std::string_view caption, std::string_view text) override {
+        reporter_.message(caption, place_ + ": " + std::string(text));
+    }
+
+private:
+    Reporter& reporter_;
+    std::string place_;
+};
+
+// The ports of --port, each once; nothing after saying why not.
+std::optional<std::vector<std::string>> givenPorts(const CommandContext& context,
+                                                   const FleetRequest& request) {
+    auto ports = expandPorts(request.ports, context.reporter);
+    if (!ports || refuseRepeatedPorts(*ports, std::vector<std::string>(ports->size(), "--port"),
+                                      context.reporter) != Status::Ok) {
+        return std::nullopt;
+    }
+    return ports;
+}
+
+// The file of each tracker in folder: names told apart, the folder there.
+std::optional<std::vector<std::filesystem::path>>
+filesInFolder(const CommandContext& context, const std::filesystem::path& folder,
+              const std::vector<std::string>& names) {
+    std::vector<std::filesystem::path> files;
+    std::set<std::string> seen;
+    for (const std::string& name : names) {
+        if (!seen.insert(name).second) {
+            context.reporter.errorBox("Two trackers' files would both be " +
+                                      (folder / name).string() + "; name their ports apart");
+            return std::nullopt;
+        }
+        files.push_back(folder / name);
+    }
+    if (prepareFolder(folder, context.reporter) != Status::Ok) {
+        return std::nullopt;
+    }
+    return files;
+}
+
+// Runs work on every port, then the table and, when asked for, its CSV file.
+int runOnEach(const CommandContext& context, const FleetRequest& request,
+              const std::vector<std::string>& ports, const UnitWork& work) {
+    const std::vector<UnitOutcome> outcomes =
+        runFleet(ports, work, request.err, request.errIsTerminal);
+    int status = fleetExitStatus(outcomes);
+    context.out << fleetTable(ports, outcomes);
+    const bool reported = request.report.empty() || saveFleetReport(request.report, ports, outcomes,
+                                                                    context.reporter) == Status::Ok;
+    if ((finishOutput(context) != kExitOk || !reported) && status == kExitOk) {
+        status = kExitFailed;
+    }
+    return status;
+}
+
+// The image for config, when the tracker can hold all of it; else nothing, after saying
+// why.
+std::optional<ConfigImage> encodedFor(const CommandContext& context, TrackerConfig& config) {
+    std::array<std::uint8_t, kImageBufferSize> buffer{};
+    if (refuseUnholdableValues(context, config, kWriteCaption) != Status::Ok ||
+        encodeImage(config, buffer, context.reporter) != kImageSize) {
+        return std::nullopt;
+    }
+    ConfigImage image{};
+    std::copy_n(buffer.begin(), kImageSize, image.begin());
+    return image;
+}
+
+// The same for a unit, whose messages name its row.
+std::optional<ConfigImage> encodedFor(const CommandContext& context, TrackerConfig& config,
+                                      const std::string& place) {
+    PlaceReporter reporter(context.reporter, place);
+    return encodedFor({context.out, reporter, context.progress, context.outIsTerminal}, config);
+}
+
+// Every tracker of a write, each checked before any is touched; nothing after saying why.
+std::optional<std::vector<WriteTarget>> writeTargets(const CommandContext& context,
+                                                     const FleetRequest& request,
+                                                     const std::filesystem::path& input) {
+    TrackerConfig base;
+    std::optional<ConfigImage> stored;
+    if (loadConfiguration(input, base, context.reporter, &stored) != Status::Ok) {
+        return std::nullopt;
+    }
+    std::vector<WriteTarget> targets;
+    if (request.units.empty()) {
+        const auto ports = givenPorts(context, request);
+        // A .wl3 file is sent as it is stored, as to a single tracker.
+        const auto image = stored ? stored : encodedFor(context, base);
+        if (!ports || !image) {
+            return std::nullopt;
+        }
+        std::ranges::transform(*ports, std::back_inserter(targets), [&](const std::string& port) {
+            return WriteTarget{"--port", port, base, *image, portFileName(port, ".wl3")};
+        });
+    } else {
+        std::vector<Unit> units;
+        bool ok = loadUnits(request.units, base, context.reporter, units) == Status::Ok;
+        // A .wl3 base keeps its bytes wherever a row changes nothing.
+        TrackerConfig decoded = base;
+        const auto baseImage = stored ? encodedFor(context, decoded) : std::nullopt;
+        for (const Unit& unit : units) {
+            WriteTarget target{unit.place,
+                               unit.port,
+                               unit.config,
+                               {},
+                               portFileName(unit.port, "-row" + std::to_string(unit.row) + ".wl3")};
+            const auto image = encodedFor(context, target.config, unit.place);
+            ok = ok && image.has_value();
+            target.image = image.value_or(ConfigImage{});
+            if (baseImage) {
+                keepUnchangedStoredBytes(target.image, *baseImage, *stored);
+            }
+            targets.push_back(std::move(target));
+        }
+        std::vector<std::string> ports;
+        std::vector<std::string> places;
+        for (const WriteTarget& target : targets) {
+            if (!target.port.empty()) { // reported already
+                ports.push_back(target.port);
+                places.push_back(target.place);
+            }
+        }
+        if (refuseRepeatedPorts(ports, places, context.reporter) != Status::Ok || !ok ||
+            targets.empty()) {
+            return std::nullopt;
+        }
+    }
+    if (!request.folder.empty()) {
+        std::vector<std::string> names;
+        std::ranges::transform(targets, std::back_inserter(names),
+                               [](const WriteTarget& target) { return target.backup.string(); });
+        const auto files = filesInFolder(context, request.folder, names);
+        if (!files) {
+            return std::nullopt;
+        }
+        for (std::size_t i = 0; i < targets.size(); ++i) {
+            targets[i].backup = (*files)[i];
+        }
+    }
+    return targets;
+}
+
+} // namespace
+
+int runFleetVersion(const CommandContext& context, const FleetRequest& request) {
+    const auto ports = givenPorts(context, request);
+    if (!ports) {
+        return kExitFailed;
+    }
+    return runOnEach(context, request, *ports,
+                     [](const CommandContext& unit, SerialLink& link, std::size_t, std::string&) {
+                         return readVersion(link, unit.reporter);
+                     });
+}
+
+int runFleetRead(const CommandContext& context, const FleetRequest& request) {
+    const auto ports = givenPorts(context, request);
+    if (!ports) {
+        return kExitFailed;
+    }
+    std::vector<std::string> names;
+    std::ranges::transform(*ports, std::back_inserter(names),
+                           [](const std::string& port) { return portFileName(port, ".wl3"); });
+    const auto files = filesInFolder(context, request.folder, names);
+    if (!files) {
+        return kExitFailed;
+    }
+    return runOnEach(context, request, *ports,
+                     [&](const CommandContext& unit, SerialLink& link, std::size_t index,
+                         std::string& callsign) {
+                         TrackerConfig config;
+                         const Status status = readAndSave(unit, link, (*files)[index], config);
+                         callsign = textOf(config.callsign[kPrimary]);
+                         return status;
+                     });
+}
+
+int runFleetWrite(const CommandContext& context, const FleetRequest& request,
+                  const std::filesystem::path& input) {
+    const auto overwritesInput = [&](const std::filesystem::path& file) {
+        return !file.empty() && !request.report.empty() &&
+               checkOutputIsNotInput(file, request.report, context.reporter) != Status::Ok;
+    };
+    if (overwritesInput(input) || overwritesInput(request.units)) {
+        return kExitFailed;
+    }
+    auto targets = writeTargets(context, request, input);
+    if (!targets) {
+        return kExitFailed;
+    }
+    std::vector<std::string> ports;
+    std::ranges::transform(*targets, std::back_inserter(ports),
+                           [](const WriteTarget& target) { return target.port; });
+    const bool backup = !request.folder.empty();
+    return runOnEach(context, request, ports,
+                     [&](const CommandContext& unit, SerialLink& link, std::size_t index,
+                         std::string& callsign) {
+                         WriteTarget& target = (*targets)[index];
+                         const BeforeSending saveBackup = [&] {
+                             TrackerConfig held;
+                             return backup ? readAndSave(unit, link, target.backup, held)
+                                           : Status::Ok;
+                         };
+                         const Status status = writeStoredImage(target.image, target.config, link,
+                                                                unit.reporter, saveBackup);
+                         callsign = textOf(target.config.callsign[kPrimary]);
+                         return status;
+                     });
+}
+
+int runFleetTone(const CommandContext& context, const FleetRequest& request, ToneCode code) {
+    const auto ports = givenPorts(context, request);
+    if (!ports) {
+        return kExitFailed;
+    }
+    return runOnEach(
+        context, request, *ports,
+        [code](const CommandContext& unit, SerialLink& link, std::size_t, std::string&) {
+            const Status status = sendTestTone(TrackerConfig(), link, unit.reporter, code);
+            if (status == Status::Ok && code != ToneCode::Stop) {
+                unit.reporter.errorBox(kToneKeepsSending);
+            }
+            return status;
+        });
+}
+
+} // namespace wl3

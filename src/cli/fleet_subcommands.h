@@ -1,0 +1,40 @@
+#pragma once
+
+#include "cli/subcommands.h"
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+// version, read, write and tone for several trackers at once, each on its own port and
+// thread; at the end a table on context.out, a row per tracker (fleet_report.h). Each
+// returns kExitOk only when every tracker succeeded, the interrupted status after Ctrl-C,
+// and kExitFailed when any failed or the run was refused; a refusal comes before any
+// tracker is touched.
+namespace wl3 {
+
+struct FleetRequest {
+    std::vector<std::string> ports; // as --port gives them (fleet_ports.h)
+    std::filesystem::path folder;   // read: where each tracker's file goes; write: its backup
+    std::filesystem::path units;    // write: the units file, whose rows name the ports instead
+    std::filesystem::path report;   // the table again as CSV, unless empty
+    std::ostream& err;              // the trackers' progress
+    bool errIsTerminal = false;
+};
+
+int runFleetVersion(const CommandContext& context, const FleetRequest& request);
+
+// Each tracker's configuration into a .wl3 file of its own in request.folder, named after
+// its port.
+int runFleetRead(const CommandContext& context, const FleetRequest& request);
+
+// The configuration in input written to each tracker; with a units file, each tracker's
+// row on top of it. With a backup folder, each tracker's configuration is first read and
+// saved there under its port's name (and its row's).
+int runFleetWrite(const CommandContext& context, const FleetRequest& request,
+                  const std::filesystem::path& input);
+
+int runFleetTone(const CommandContext& context, const FleetRequest& request, ToneCode code);
+
+} // namespace wl3

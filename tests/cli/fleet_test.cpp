@@ -1,0 +1,148 @@
+#include "cli/fleet_subcommands.h"
+#include "command_run.h"
+#include "config/config_image.h"
+#include "files/config_file.h"
+#include "support/recording_reporter.h"
+#include "support/simulated_tracker.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <sstream>
+
+namespace wl3 {
+namespace {
+
+using test::SimulatedTracker;
+
+struct FleetRun {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+// wl3 write base --units units, with the options given, as the command line runs it.
+FleetRun writeUnits(const std::filesystem::path& base, const std::filesystem::path& units,
+                    const std::filesystem::path& backup = {},
+                    const std::filesystem::path& report = {}) {
+    test::CommandRun run;
+    std::ostringstream err;
+    const int exitCode = runFleetWrite(run.context, {{}, backup, units, report, err, false}, base);
+    std::string messages;
+    for (const auto& entry : run.reporter.entries) {
+        messages += (entry.caption.empty() ? "" : entry.caption + ": ") + entry.text + '\n';
+    }
+    return {exitCode, run.out.str(), err.str() + messages};
+}
+
+TrackerConfig heldBy(const SimulatedTracker& tracker) {
+    TrackerConfig config;
+    test::RecordingReporter reporter;
+    EXPECT_EQ(decodeImage(config, tracker.storedImage(), reporter), Status::Ok);
+    return config;
+}
+
+class Fleet : public testing::Test {
+protected:
+    void SetUp() override {
+        test::writeAll(base, R"({"primary": {"callsign": "BASE", "statusText": "club net"}})");
+    }
+
+    test::TempDir dir;
+    std::filesystem::path base = dir / "base.json";
+    std::filesystem::path units = dir / "units.csv";
+};
+
+// A spreadsheet's units file (byte-order mark, a quoted path holding commas) for three
+// trackers that answer and one that is silent: the silent one fails alone, named by its
+// port, while each of the others holds its own row on top of the base.
+TEST_F(Fleet, EachTrackerGetsItsRowAndASilentOneFailsAlone) {
+    std::vector<std::unique_ptr<SimulatedTracker>> trackers;
+    for (int i = 0; i < 3; ++i) {
+        trackers.push_back(std::make_unique<SimulatedTracker>());
+    }
+    const SimulatedTracker silent({"--silent"});
+    ASSERT_TRUE(trackers[0]->ok() && trackers[1]->ok() && trackers[2]->ok() && silent.ok());
+    test::writeAll(units, "\xEF\xBB\xBFport,primary.callsign,primary.digiPath,calibration\n" +
+                              trackers[0]->devicePath() + ",N0AAA-1,\"WIDE1-1,WIDE2-1\",10\n" +
+                              trackers[1]->devicePath() + ",N0BBB-2,,20\n" + silent.devicePath() +
+                              ",N0SSS,,30\n" + trackers[2]->devicePath() + ",N0CCC-3,WIDE2-2,\n");
+
+    const auto run = writeUnits(base, units, dir / "before/", dir / "report.csv");
+
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    const std::vector<std::string> callsigns{"N0AAA-1", "N0BBB-2", "N0CCC-3"};
+    const std::vector<int> calibrations{10, 20, TrackerConfig().calibration};
+    for (std::size_t i = 0; i < trackers.size(); ++i) {
+        const TrackerConfig held = heldBy(*trackers[i]);
+        EXPECT_EQ(textOf(held.callsign[kPrimary]), callsigns[i]);
+        EXPECT_EQ(textOf(held.statusText[kPrimary]), "club net");
+        EXPECT_EQ(held.calibration, calibrations[i]);
+    }
+    EXPECT_EQ(textOf(heldBy(*trackers[0]).digiPath[kPrimary]), "WIDE1-1,WIDE2-1");
+    EXPECT_NE(run.err.find(silent.devicePath() + ": Wrenlink3 Not Found"), std::string::npos)
+        << run.err;
+    const std::string report = test::readAll(dir / "report.csv");
+    EXPECT_NE(report.find("\"" + silent.devicePath() + "\",\"N0SSS\",\"Wrenlink3 Not Found"),
+              std::string::npos)
+        << report;
+    EXPECT_NE(report.find("\"N0CCC-3\",\"Wrenlink3 Read: Read Successful; Wrenlink3 Write: "
+                          "Write Successful\""),
+              std::string::npos)
+        << report;
+    // Each answering tracker's old image, named after its port and row; none for the silent.
+    const auto backups = std::distance(std::filesystem::directory_iterator(dir / "before"),
+                                       std::filesystem::directory_iterator());
+    EXPECT_EQ(backups, 3);
+}
+
+// Every row is checked before any tracker is touched, and each fault is named by its row
+// and its key.
+TEST_F(Fleet, ABadRowRefusesTheWholeRunBeforeAnythingIsSent) {
+    const SimulatedTracker first;
+    const SimulatedTracker second;
+    ASSERT_TRUE(first.ok() && second.ok());
+    test::writeAll(units, "port,primary.callsign,primary.statusEvery\n" + first.devicePath() +
+                              ",N0AAA,3\n" + second.devicePath() + ",N0TOOLONG,4\n" +
+                              first.devicePath() + ",N0CCC,often\n");
+
+    const auto run = writeUnits(base, units);
+
+    EXPECT_EQ(run.exitCode, 1);
+    const std::string file = units.string();
+    for (const std::string& expected :
+         {file + " row 3: primary.callsign \"N0TOOLONG\"",
+          file + " row 4: \"primary.statusEvery\" must be a number",
+          file + " row 4: port " + first.devicePath() + " is named twice"}) {
+        EXPECT_NE(run.err.find(expected), std::string::npos) << expected << "\n" << run.err;
+    }
+    EXPECT_EQ(first.log(), "");
+    EXPECT_EQ(second.log(), "");
+}
+
+// A row on top of a .wl3 base changes what it names and nothing else: a delay decoded from
+// the file encodes one step off, and must reach the tracker as the file holds it.
+TEST_F(Fleet, AWl3BaseKeepsItsBytesWhereARowChangesNothing) {
+    const SimulatedTracker tracker;
+    ASSERT_TRUE(tracker.ok());
+    TrackerConfig config;
+    config.autoTxDelayMs[kPrimary] = 125;
+    config.quietTimeMs[kPrimary] = 500;
+    const auto wl3Base = dir / "base.wl3";
+    test::RecordingReporter reporter;
+    ASSERT_EQ(saveConfigFile(wl3Base, config, reporter), Status::Ok);
+    test::writeAll(units, "port,primary.callsign\n" + tracker.devicePath() + ",N0AAA-1\n");
+
+    const auto run = writeUnits(wl3Base, units);
+
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string file = test::readAll(wl3Base);
+    const std::vector<std::uint8_t> held = tracker.storedImage();
+    for (const std::size_t at : {4, 5, 34, 35}) { // the TX delays and quiet times
+        EXPECT_EQ(held[at], static_cast<std::uint8_t>(file[8 + at])) << "byte " << at;
+    }
+    EXPECT_EQ(textOf(heldBy(tracker).callsign[kPrimary]), "N0AAA-1");
+}
+
+} // namespace
+} // namespace wl3
