@@ -1,7 +1,7 @@
+#include "cli/interrupt_count.h"
 #include "cli/platform.h"
 
 #include <array>
-#include <atomic>
 #include <cstddef>
 #include <signal.h>
 
@@ -9,20 +9,12 @@ namespace wl3 {
 
 namespace {
 
-std::atomic<int> interrupts{0};
-std::atomic<bool> hungUp{false};
-static_assert(std::atomic<int>::is_always_lock_free && std::atomic<bool>::is_always_lock_free,
-              "a signal handler may only touch them so");
-
 constexpr std::array<int, 3> kCaught{SIGINT, SIGTERM, SIGHUP};
 std::array<struct sigaction, kCaught.size()> previous{};
 struct sigaction previousPipe {};
 
 extern "C" void noteInterrupt(int signal) {
-    interrupts.fetch_add(1);
-    if (signal == SIGHUP) {
-        hungUp = true;
-    }
+    noteInterruptCaught(signal == SIGHUP);
 }
 
 } // namespace
@@ -54,19 +46,6 @@ void stopCatchingInterrupts() {
         sigaction(kCaught[i], &previous[i], nullptr);
     }
     sigaction(SIGPIPE, &previousPipe, nullptr);
-}
-
-int interruptsCaught() {
-    return interrupts;
-}
-
-bool hangUpCaught() {
-    return hungUp;
-}
-
-void forgetInterrupts() {
-    interrupts = 0;
-    hungUp = false;
 }
 
 bool terminalEscapesWork() {

@@ -1,3 +1,4 @@
+#include "cli/interrupt_count.h"
 #include "cli/platform.h"
 
 #include <atomic>
@@ -11,8 +12,6 @@ namespace wl3 {
 namespace {
 
 // Set from the thread the system starts for a console event.
-std::atomic<int> interrupts{0};
-std::atomic<bool> hungUp{false};
 std::atomic<bool> catching{false};
 
 // The system ends the program once the handler of a console's close returns, and after five
@@ -24,12 +23,11 @@ BOOL WINAPI noteInterrupt(DWORD event) {
     switch (event) {
     case CTRL_C_EVENT:
     case CTRL_BREAK_EVENT:
-        ++interrupts;
+        noteInterruptCaught(false);
         return TRUE;
     case CTRL_CLOSE_EVENT:
         // The hang-up of a console: the exchange gets what time there is to let the port go.
-        hungUp = true;
-        ++interrupts;
+        noteInterruptCaught(true);
         for (DWORD waited = 0; catching && waited < kCloseGraceMs; waited += kCloseWaitStepMs) {
             Sleep(kCloseWaitStepMs);
         }
@@ -49,19 +47,6 @@ void startCatchingInterrupts() {
 void stopCatchingInterrupts() {
     SetConsoleCtrlHandler(noteInterrupt, FALSE);
     catching = false;
-}
-
-int interruptsCaught() {
-    return interrupts;
-}
-
-bool hangUpCaught() {
-    return hungUp;
-}
-
-void forgetInterrupts() {
-    interrupts = 0;
-    hungUp = false;
 }
 
 // Consoles before Windows 10 know no escapes: they get a line per tracker as it finishes.
