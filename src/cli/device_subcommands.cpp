@@ -140,15 +140,19 @@ int runWrite(const CommandContext& context, const PortChoice& port,
     return exitCode(context, written, exchanges);
 }
 
-int runTone(const CommandContext& context, const PortChoice& port, ToneCode code) {
-    InterruptibleExchanges exchanges(context.progress, context.reporter);
-    SerialLink link = makeLink(port, context.reporter, exchanges);
+Status sendToneAndWarn(const CommandContext& context, SerialLink& link, ToneCode code) {
     const Status status = sendTestTone(TrackerConfig(), link, context.reporter, code);
     // On real hardware a tone keys the radio's transmitter.
     if (status == Status::Ok && code != ToneCode::Stop) {
         context.reporter.errorBox(kToneKeepsSending);
     }
-    return exitCode(context, status, exchanges);
+    return status;
+}
+
+int runTone(const CommandContext& context, const PortChoice& port, ToneCode code) {
+    InterruptibleExchanges exchanges(context.progress, context.reporter);
+    SerialLink link = makeLink(port, context.reporter, exchanges);
+    return exitCode(context, sendToneAndWarn(context, link, code), exchanges);
 }
 
 } // namespace wl3

@@ -253,15 +253,9 @@ int runFleetTone(const CommandContext& context, const FleetRequest& request, Ton
     if (!ports) {
         return kExitFailed;
     }
-    return runOnEach(
-        context, request, *ports,
-        [code](const CommandContext& unit, SerialLink& link, std::size_t, std::string&) {
-            const Status status = sendTestTone(TrackerConfig(), link, unit.reporter, code);
-            if (status == Status::Ok && code != ToneCode::Stop) {
-                unit.reporter.errorBox(kToneKeepsSending);
-            }
-            return status;
-        });
+    return runOnEach(context, request, *ports,
+                     [code](const CommandContext& unit, SerialLink& link, std::size_t,
+                            std::string&) { return sendToneAndWarn(unit, link, code); });
 }
 
 } // namespace wl3

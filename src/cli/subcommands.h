@@ -94,7 +94,9 @@ int runRead(const CommandContext& context, const PortChoice& port,
 int runWrite(const CommandContext& context, const PortChoice& port,
              const std::filesystem::path& input, const std::filesystem::path& backup);
 
-// A tone other than the stop is followed by kToneKeepsSending.
+// Sends the tone through link; a tone other than the stop is followed by kToneKeepsSending.
+Status sendToneAndWarn(const CommandContext& context, SerialLink& link, ToneCode code);
+
 int runTone(const CommandContext& context, const PortChoice& port, ToneCode code);
 
 } // namespace wl3
