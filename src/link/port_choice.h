@@ -36,6 +36,8 @@ struct PortChoice {
 
     // Where it stands in the window's list.
     int entry() const { return devicePath.empty() ? portNumber - 1 : kDevicePathEntry; }
+
+    bool operator==(const PortChoice&) const = default;
 };
 
 // The entry at index of the window's list, whose fifth entry holds devicePath. No selection

@@ -24,10 +24,6 @@ namespace wl3::ui {
 
 namespace {
 
-bool samePort(const PortChoice& a, const PortChoice& b) {
-    return a.portNumber == b.portNumber && a.devicePath == b.devicePath;
-}
-
 // The one .wl3 file that a drop brings, if that is what it brings.
 std::optional<std::filesystem::path> droppedConfigFile(const QMimeData* data) {
     if (data == nullptr || data->urls().size() != 1 || !data->urls().constFirst().isLocalFile()) {
@@ -228,7 +224,7 @@ void ConfigDialog::sendTestTone(ToneCode code) {
         });
     if (code != ToneCode::Stop) {
         soundingTone_ = port;
-    } else if (status == Status::Ok && soundingTone_ && samePort(*soundingTone_, port)) {
+    } else if (status == Status::Ok && soundingTone_ == port) {
         soundingTone_.reset();
     }
 }
