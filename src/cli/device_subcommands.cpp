@@ -1,5 +1,6 @@
 #include "cli/interrupts.h"
 #include "cli/subcommands.h"
+#include "cli/write_targets.h"
 #include "commands/device_commands.h"
 #include "files/config_file.h"
 #include "files/output_check.h"
@@ -10,12 +11,23 @@
 #include "link/port_mapping.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace wl3 {
 
 // A .wl3 file keeps the tracker's bytes exactly, so that a backup restores what the
 // tracker held; re-encoding the decoded record would move the quantised delays.
+Status saveReadConfiguration(const CommandContext& context, const std::filesystem::path& path,
+                             const ConfigImage& image, const TrackerConfig& config) {
+    if (isStandardStream(path)) {
+        return writeToOutput(context, configFileBytes(image));
+    }
+    if (configFileKind(path) == ConfigFileKind::Json) {
+        TrackerConfig saved = config;
+        return saveConfiguration(path, saved, context.reporter);
+    }
+    return saveConfigImage(path, image, context.reporter);
+}
+
 Status readAndSave(const CommandContext& context, SerialLink& link,
                    const std::filesystem::path& path, TrackerConfig& config) {
     ConfigImage image{};
@@ -23,13 +35,7 @@ Status readAndSave(const CommandContext& context, SerialLink& link,
         read != Status::Ok) {
         return read;
     }
-    if (isStandardStream(path)) {
-        return writeToOutput(context, configFileBytes(image));
-    }
-    if (configFileKind(path) == ConfigFileKind::Json) {
-        return saveConfiguration(path, config, context.reporter);
-    }
-    return saveConfigImage(path, image, context.reporter);
+    return saveReadConfiguration(context, path, image, config);
 }
 
 namespace {
@@ -116,28 +122,20 @@ int runRead(const CommandContext& context, const PortChoice& port,
     return exitCode(context, readAndSave(context, link, output), exchanges);
 }
 
+// The same target and write as a fleet's, for one tracker, with its progress as the other
+// single commands show theirs.
 int runWrite(const CommandContext& context, const PortChoice& port,
              const std::filesystem::path& input, const std::filesystem::path& backup) {
-    TrackerConfig config;
-    // A .wl3 file is sent as it is stored; a JSON one is encoded, when it holds nothing the
-    // tracker would store as something else.
-    std::optional<ConfigImage> stored;
+    WriteTarget target{"--port", {}, {}, {}, backup};
     if (checkBinaryOutput(context, backup) != Status::Ok ||
         checkOutputIsNotInput(input, backup, context.reporter) != Status::Ok ||
-        loadConfiguration(input, config, context.reporter, &stored) != Status::Ok ||
-        (!stored && refuseUnholdableValues(context, config, kWriteCaption) != Status::Ok)) {
+        loadWriteBase(context, input, target.config, target.base) != Status::Ok ||
+        checkWriteTarget(context, target) != Status::Ok) {
         return kExitFailed;
     }
     InterruptibleExchanges exchanges(context.progress, context.reporter);
     SerialLink link = makeLink(port, context.reporter, exchanges);
-    // After the encoding, so that a configuration the encoder refuses costs no backup.
-    const BeforeSending saveBackup = [&] {
-        return backup.empty() ? Status::Ok : readAndSave(context, link, backup);
-    };
-    const Status written =
-        stored ? writeStoredImage(*stored, config, link, context.reporter, saveBackup)
-               : writeConfiguration(config, link, context.reporter, saveBackup);
-    return exitCode(context, written, exchanges);
+    return exitCode(context, writeTarget(context, link, target), exchanges);
 }
 
 Status sendToneAndWarn(const CommandContext& context, SerialLink& link, ToneCode code) {

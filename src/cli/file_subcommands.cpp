@@ -40,13 +40,18 @@ Status checkBinaryOutput(const CommandContext& context, const std::filesystem::p
     return Status::Failed;
 }
 
-Status refuseUnholdableValues(const CommandContext& context, const TrackerConfig& config,
-                              std::string_view caption) {
-    const auto values = findUnholdableValues(config);
+void reportUnholdableValues(const CommandContext& context,
+                            const std::vector<UnholdableValue>& values, std::string_view caption) {
     for (const UnholdableValue& value : values) {
         context.reporter.message(caption, configKeyPath(*value.field, value.profile) + " " +
                                               value.given + ": the tracker holds " + value.allowed);
     }
+}
+
+Status refuseUnholdableValues(const CommandContext& context, const TrackerConfig& config,
+                              std::string_view caption) {
+    const auto values = findUnholdableValues(config);
+    reportUnholdableValues(context, values, caption);
     return values.empty() ? Status::Ok : Status::Failed;
 }
 

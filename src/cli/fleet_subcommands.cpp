@@ -4,13 +4,13 @@
 #include "cli/fleet_report.h"
 #include "cli/fleet_run.h"
 #include "cli/units_file.h"
+#include "cli/write_targets.h"
 #include "commands/device_commands.h"
 #include "files/config_file.h"
 #include "files/output_check.h"
 #include "formats/config_io.h"
 
 #include <algorithm>
-#include <array>
 #include <iterator>
 #include <optional>
 #include <set>
@@ -18,15 +18,6 @@
 namespace wl3 {
 
 namespace {
-
-// A tracker to be written: where it was named, its port and what it gets.
-struct WriteTarget {
-    std::string place;
-    std::string port;
-    TrackerConfig config;
-    ConfigImage image{};
-    std::filesystem::path backup;
-};
 
 // A message's words with the place they concern in front: "units.csv row 3: ...".
 class PlaceReporter : public Reporter {
@@ -92,64 +83,35 @@ int runOnEach(const CommandContext& context, const FleetRequest& request,
     return status;
 }
 
-// The image for config, when the tracker can hold all of it; else nothing, after saying
-// why.
-std::optional<ConfigImage> encodedFor(const CommandContext& context, TrackerConfig& config) {
-    std::array<std::uint8_t, kImageBufferSize> buffer{};
-    if (refuseUnholdableValues(context, config, kWriteCaption) != Status::Ok ||
-        encodeImage(config, buffer, context.reporter) != kImageSize) {
-        return std::nullopt;
-    }
-    ConfigImage image{};
-    std::copy_n(buffer.begin(), kImageSize, image.begin());
-    return image;
-}
-
-// The same for a unit, whose messages name its row.
-std::optional<ConfigImage> encodedFor(const CommandContext& context, TrackerConfig& config,
-                                      const std::string& place) {
-    PlaceReporter reporter(context.reporter, place);
-    return encodedFor({context.out, reporter, context.progress, context.outIsTerminal}, config);
-}
-
 // Every tracker of a write, each checked before any is touched; nothing after saying why.
 std::optional<std::vector<WriteTarget>> writeTargets(const CommandContext& context,
                                                      const FleetRequest& request,
                                                      const std::filesystem::path& input) {
     TrackerConfig base;
-    std::optional<ConfigImage> stored;
-    if (loadConfiguration(input, base, context.reporter, &stored) != Status::Ok) {
+    ConfigImage baseImage{};
+    if (loadWriteBase(context, input, base, baseImage) != Status::Ok) {
         return std::nullopt;
     }
     std::vector<WriteTarget> targets;
     if (request.units.empty()) {
         const auto ports = givenPorts(context, request);
-        // A .wl3 file is sent as it is stored, as to a single tracker.
-        const auto image = stored ? stored : encodedFor(context, base);
-        if (!ports || !image) {
+        if (!ports ||
+            checkWriteTarget(context, {"--port", {}, base, baseImage, {}}) != Status::Ok) {
             return std::nullopt;
         }
         std::ranges::transform(*ports, std::back_inserter(targets), [&](const std::string& port) {
-            return WriteTarget{"--port", port, base, *image, portFileName(port, ".wl3")};
+            return WriteTarget{"--port", port, base, baseImage, portFileName(port, ".wl3")};
         });
     } else {
         std::vector<Unit> units;
         bool ok = loadUnits(request.units, base, context.reporter, units) == Status::Ok;
-        // A .wl3 base keeps its bytes wherever a row changes nothing.
-        TrackerConfig decoded = base;
-        const auto baseImage = stored ? encodedFor(context, decoded) : std::nullopt;
         for (const Unit& unit : units) {
-            WriteTarget target{unit.place,
-                               unit.port,
-                               unit.config,
-                               {},
+            WriteTarget target{unit.place, unit.port, unit.config, baseImage,
                                portFileName(unit.port, "-row" + std::to_string(unit.row) + ".wl3")};
-            const auto image = encodedFor(context, target.config, unit.place);
-            ok = ok && image.has_value();
-            target.image = image.value_or(ConfigImage{});
-            if (baseImage) {
-                keepUnchangedStoredBytes(target.image, *baseImage, *stored);
-            }
+            PlaceReporter reporter(context.reporter, unit.place);
+            ok = checkWriteTarget({context.out, reporter, context.progress, context.outIsTerminal},
+                                  target) == Status::Ok &&
+                 ok;
             targets.push_back(std::move(target));
         }
         std::vector<std::string> ports;
@@ -165,17 +127,21 @@ std::optional<std::vector<WriteTarget>> writeTargets(const CommandContext& conte
             return std::nullopt;
         }
     }
-    if (!request.folder.empty()) {
-        std::vector<std::string> names;
-        std::ranges::transform(targets, std::back_inserter(names),
-                               [](const WriteTarget& target) { return target.backup.string(); });
-        const auto files = filesInFolder(context, request.folder, names);
-        if (!files) {
-            return std::nullopt;
+    if (request.folder.empty()) {
+        for (WriteTarget& target : targets) {
+            target.backupPath.clear();
         }
-        for (std::size_t i = 0; i < targets.size(); ++i) {
-            targets[i].backup = (*files)[i];
-        }
+        return targets;
+    }
+    std::vector<std::string> names;
+    std::ranges::transform(targets, std::back_inserter(names),
+                           [](const WriteTarget& target) { return target.backupPath.string(); });
+    const auto files = filesInFolder(context, request.folder, names);
+    if (!files) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        targets[i].backupPath = (*files)[i];
     }
     return targets;
 }
@@ -231,18 +197,11 @@ int runFleetWrite(const CommandContext& context, const FleetRequest& request,
     std::vector<std::string> ports;
     std::ranges::transform(*targets, std::back_inserter(ports),
                            [](const WriteTarget& target) { return target.port; });
-    const bool backup = !request.folder.empty();
     return runOnEach(context, request, ports,
                      [&](const CommandContext& unit, SerialLink& link, std::size_t index,
                          std::string& callsign) {
                          WriteTarget& target = (*targets)[index];
-                         const BeforeSending saveBackup = [&] {
-                             TrackerConfig held;
-                             return backup ? readAndSave(unit, link, target.backup, held)
-                                           : Status::Ok;
-                         };
-                         const Status status = writeStoredImage(target.image, target.config, link,
-                                                                unit.reporter, saveBackup);
+                         const Status status = writeTarget(unit, link, target);
                          callsign = textOf(target.config.callsign[kPrimary]);
                          return status;
                      });

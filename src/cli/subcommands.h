@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/config_image.h"
+#include "config/holdable_values.h"
 #include "config/reporter.h"
 #include "config/tracker_config.h"
 #include "link/exchange_observer.h"
@@ -9,6 +11,7 @@
 #include <filesystem>
 #include <ostream>
 #include <string_view>
+#include <vector>
 
 // The subcommands of wl3 (show, export, import, ports, version, read, write, tone): each
 // is a run of the shared layers below for one command line. The device ones are in
@@ -49,13 +52,22 @@ Status writeToOutput(const CommandContext& context, std::string_view bytes);
 // (/dev/tty, /dev/stdout). Commands check it before they start.
 Status checkBinaryOutput(const CommandContext& context, const std::filesystem::path& output);
 
-// Fails, after one line for each (its key, the value and what the tracker holds), when
-// config holds values that the tracker would store as something else.
+// One line for each value that the tracker would store as something else: its key, the
+// value and what the tracker holds.
+void reportUnholdableValues(const CommandContext& context,
+                            const std::vector<UnholdableValue>& values, std::string_view caption);
+
+// Fails, after reporting them, when config holds values that the tracker would store as
+// something else.
 Status refuseUnholdableValues(const CommandContext& context, const TrackerConfig& config,
                               std::string_view caption);
 
-// Read Configuration into config, then the configuration saved to path (.wl3 or .json; "-"
-// puts the .wl3 file on context.out), as read and the backup of write do.
+// A configuration just read, image and its decoded config, saved to path (.wl3 as read, or
+// .json; "-" puts the .wl3 file on context.out), as read and the backup of write do.
+Status saveReadConfiguration(const CommandContext& context, const std::filesystem::path& path,
+                             const ConfigImage& image, const TrackerConfig& config);
+
+// Read Configuration into config, then saveReadConfiguration.
 Status readAndSave(const CommandContext& context, SerialLink& link,
                    const std::filesystem::path& path, TrackerConfig& config);
 

@@ -65,54 +65,61 @@ Status readConfiguration(TrackerConfig& config, SerialLink& link, Reporter& repo
     return Status::Ok;
 }
 
-namespace {
+std::optional<ConfigImage> imageToWrite(TrackerConfig& config, const ConfigImage& base,
+                                        Reporter& reporter, const ReportUnholdable& refuse) {
+    TrackerConfig held;
+    decodeImage(held, base, reporter);
+    if (const auto values = findUnholdableValues(config, &held); !values.empty()) {
+        refuse(values);
+        return std::nullopt;
+    }
+    return encodeOntoImage(config, base, reporter);
+}
 
-// Write Configuration from the version query on: the image sent, verified and decoded.
-Status sendImage(std::span<const std::uint8_t> image, TrackerConfig& config, SerialLink& link,
-                 Reporter& reporter, const BeforeSending& beforeSending,
-                 const RecordChanged& recordChanged) {
-    if (beforeSending) {
-        if (const Status ready = beforeSending(); ready != Status::Ok) {
-            return ready;
+Status writeConfiguration(TrackerConfig& config, const ConfigImage& base, SerialLink& link,
+                          Reporter& reporter, const WriteSteps& steps) {
+    bool refused = false;
+    const auto image = imageToWrite(config, base, reporter, [&](const auto& values) {
+        refused = true;
+        steps.refuse(values);
+    });
+    if (!image) {
+        // After the encoder's own message, the decoder's refusal of the empty image is the
+        // window's word that nothing was written.
+        if (!refused) {
+            decodeImage(config, {}, reporter);
+        }
+        return Status::Failed;
+    }
+    if (steps.backup) {
+        TrackerConfig record;
+        ConfigImage held{};
+        if (const Status read = readConfiguration(record, link, reporter, {}, &held);
+            read != Status::Ok) {
+            return read;
+        }
+        if (const Status saved = steps.backup(held, record); saved != Status::Ok) {
+            return saved;
         }
     }
     if (const Status checked = checkTracker(link); checked != Status::Ok) {
         return checked;
     }
-    if (const Status sent = link.writeImage(image); sent != Status::Ok) {
+    if (const Status sent = link.writeImage(*image); sent != Status::Ok) {
         return sent;
     }
     // The image as sent, not the copy read back, so the record shows what the tracker keeps.
-    if (decodeImage(config, image, reporter) != Status::Ok) {
+    if (decodeImage(config, *image, reporter) != Status::Ok) {
         return Status::Failed;
     }
-    if (recordChanged) {
-        recordChanged();
+    if (steps.written != nullptr) {
+        *steps.written = *image;
+    }
+    if (steps.recordChanged) {
+        steps.recordChanged();
     }
     reporter.message(kWriteCaption, "Write Successful");
     return Status::Ok;
-}
-
-} // namespace
-
-Status writeConfiguration(TrackerConfig& config, SerialLink& link, Reporter& reporter,
-                          const BeforeSending& beforeSending, const RecordChanged& recordChanged) {
-    ImageBuffer image{};
-    const int length = encodeImage(config, image, reporter);
-    const auto written = std::span(image).first(static_cast<std::size_t>(length));
-    if (length == 0) {
-        // The decoder's refusal of the empty image is the window's word that nothing was
-        // written, after the encoder's own.
-        decodeImage(config, written, reporter);
-        return Status::Failed;
-    }
-    return sendImage(written, config, link, reporter, beforeSending, recordChanged);
-}
-
-Status writeStoredImage(const ConfigImage& image, TrackerConfig& config, SerialLink& link,
-                        Reporter& reporter, const BeforeSending& beforeSending,
-                        const RecordChanged& recordChanged) {
-    return sendImage(image, config, link, reporter, beforeSending, recordChanged);
 }
 
 Status sendTestTone(const TrackerConfig& config, SerialLink& link, Reporter& reporter,

@@ -1,14 +1,17 @@
 #pragma once
 
 #include "config/config_image.h"
+#include "config/holdable_values.h"
 #include "config/reporter.h"
 #include "config/status.h"
 #include "config/tracker_config.h"
 #include "link/serial_link.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace wl3 {
 
@@ -24,9 +27,13 @@ inline constexpr std::string_view kWriteCaption = "Wrenlink3 Write";
 // success: the window refills its form there.
 using RecordChanged = std::function<void()>;
 
-// Runs once the image is encoded, before the tracker is touched; anything but Ok stops the
-// write there. wl3 saves its backup here.
-using BeforeSending = std::function<Status()>;
+// How a write's refusal of values the tracker cannot hold as given is worded: the window
+// lists them by label in one box, wl3 names each by its key.
+using ReportUnholdable = std::function<void(const std::vector<UnholdableValue>& values)>;
+
+// Keeps what the tracker held before a write overwrites it: the image read, and its record.
+// Anything but Ok stops the write before anything is sent.
+using SaveBackup = std::function<Status(const ConfigImage& held, const TrackerConfig& record)>;
 
 // The version query. On success reply holds the tracker's answer as received, at most 29
 // characters.
@@ -43,20 +50,28 @@ Status readConfiguration(TrackerConfig& config, SerialLink& link, Reporter& repo
                          const RecordChanged& recordChanged = {},
                          ConfigImage* trackerImage = nullptr);
 
-// Write Configuration: config encoded, the version query, the image written and read back
-// to verify; then the image as sent is decoded into config, so that it holds what the
-// tracker keeps, and "Write Successful" follows. An image the encoder refuses never
-// reaches the tracker.
-Status writeConfiguration(TrackerConfig& config, SerialLink& link, Reporter& reporter,
-                          const BeforeSending& beforeSending = {},
-                          const RecordChanged& recordChanged = {});
+// The image that writing config onto base sends: base is the image config was decoded
+// from (a file's, the tracker's, or the defaults' encoding), and every byte of it whose value
+// config leaves as it was is kept. Nothing, after saying why, when config holds values the
+// tracker cannot hold as given (refuse words them) or the encoder refuses it.
+std::optional<ConfigImage> imageToWrite(TrackerConfig& config, const ConfigImage& base,
+                                        Reporter& reporter, const ReportUnholdable& refuse);
 
-// Write Configuration of an image as it stands, such as a .wl3 file's, so that a backup
-// restores exactly the bytes the tracker held: encoding its decoded record again would move
-// the quantised delays. Otherwise as writeConfiguration, from the version query on.
-Status writeStoredImage(const ConfigImage& image, TrackerConfig& config, SerialLink& link,
-                        Reporter& reporter, const BeforeSending& beforeSending = {},
-                        const RecordChanged& recordChanged = {});
+// The steps of a write besides sending, each optional but refuse.
+struct WriteSteps {
+    ReportUnholdable refuse;
+    SaveBackup backup; // after the tracker's configuration is read, before anything is sent
+    RecordChanged recordChanged;
+    ConfigImage* written = nullptr; // receives the image the tracker now holds
+};
+
+// Write Configuration, the one write of the window, wl3 and the fleet: config refused or
+// written onto base (imageToWrite); the tracker's configuration read and backed up, when
+// asked for; the version query; the image sent, read back and compared; then the image sent
+// is decoded into config, so that it holds what the tracker keeps, and "Write Successful"
+// follows. Nothing reaches the tracker before every earlier step succeeded.
+Status writeConfiguration(TrackerConfig& config, const ConfigImage& base, SerialLink& link,
+                          Reporter& reporter, const WriteSteps& steps);
 
 // A tone command, after a warning when config's calibration has not reached the tracker,
 // which tests its tones with the calibration it holds.

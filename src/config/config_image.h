@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace wl3 {
@@ -30,11 +31,16 @@ int encodeImage(TrackerConfig& config, std::span<std::uint8_t> image, Reporter& 
 // nothing outside image, however its offsets point.
 Status decodeImage(TrackerConfig& config, std::span<const std::uint8_t> image, Reporter& reporter);
 
-// For a record decoded from stored and then changed (a callsign set, say): image, the
-// changed record's encoding, takes back the stored byte of every fixed-area value that the
-// change left as it was, since a decoded delay does not always encode to the byte it came
-// from. base is the encoding of the record as decoded, before the change.
-void keepUnchangedStoredBytes(std::span<std::uint8_t, kImageSize> image, const ConfigImage& base,
-                              const ConfigImage& stored);
+// The image of the default record: what a configuration that comes from no image (a JSON
+// file, the window at start) is written onto.
+ConfigImage defaultImage();
+
+// config's image written onto stored, the image that config was decoded from and then
+// changed (a callsign set, say): every byte of stored whose value config leaves as it was is
+// kept, since a decoded delay does not always encode to the byte it came from, and a
+// stored image that config does not change at all comes back whole. Nothing when the
+// encoder refuses config (it has said why).
+std::optional<ConfigImage> encodeOntoImage(TrackerConfig& config, const ConfigImage& stored,
+                                           Reporter& reporter);
 
 } // namespace wl3

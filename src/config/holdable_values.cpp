@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
+#include <type_traits>
 
 namespace wl3 {
 
@@ -38,8 +39,23 @@ bool isHoldableAddress(std::string_view text) {
     return digits && value <= kMaxSsid;
 }
 
+bool isBlank(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+// A blank first element would come back from the tracker as no element at all; a blank one
+// further on comes back as it went.
 bool isHoldablePath(std::string_view path) {
-    return std::ranges::all_of(splitPath(path), isHoldableAddress);
+    const auto elements = splitPath(path);
+    const bool blankFirst = !isBlank(path) && !elements.empty() && isBlank(elements.front());
+    return !blankFirst && std::ranges::all_of(elements, isHoldableAddress);
+}
+
+constexpr std::string_view kCharacterRule = "one printable ASCII character, ! to ~";
+constexpr std::string_view kLatin1Rule = "characters from U+0001 to U+00FF";
+
+bool isHoldableCharacter(char c) {
+    return c >= '!' && c <= '~';
 }
 
 std::string withUnit(std::string text, const ProfileField& field) {
@@ -74,9 +90,30 @@ std::optional<std::string> refusedNumber(const TrackerConfig& config, const Prof
     return std::nullopt;
 }
 
-std::optional<UnholdableValue> checked(const TrackerConfig& config, const ProfileField& field,
-                                       int p) {
+std::string quoted(std::string_view text) {
+    return '"' + std::string(text) + '"';
+}
+
+// Whether the field holds the same value in a's profile p as in b's.
+bool sameValue(const TrackerConfig& a, const TrackerConfig& b, const ProfileField& field, int p) {
+    return visitValue(a, field, p, [&](const auto& value) {
+        return visitValue(b, field, p, [&](const auto& other) {
+            if constexpr (std::is_same_v<decltype(value), decltype(other)>) {
+                return value == other;
+            } else {
+                return false;
+            }
+        });
+    });
+}
+
+std::optional<UnholdableValue> checked(const TrackerConfig& config, const TrackerConfig* held,
+                                       const ProfileField& field, int p) {
     using Kind = Holdable::Kind;
+    // What the base already holds is not the user's to answer for, and its bytes are kept.
+    if (held != nullptr && sameValue(config, *held, field, p)) {
+        return std::nullopt;
+    }
     return visitValue(
         config, field, p,
         Overloaded{
@@ -85,7 +122,7 @@ std::optional<UnholdableValue> checked(const TrackerConfig& config, const Profil
                 const Kind kind = field.holdable.kind;
                 if ((kind == Kind::Address && !isHoldableAddress(given)) ||
                     (kind == Kind::AddressList && !isHoldablePath(given))) {
-                    return UnholdableValue{&field, p, '"' + std::string(given) + '"',
+                    return UnholdableValue{&field, p, quoted(given),
                                            kind == Kind::Address
                                                ? std::string(kAddressRule)
                                                : "addresses separated by commas, each " +
@@ -99,13 +136,23 @@ std::optional<UnholdableValue> checked(const TrackerConfig& config, const Profil
                 }
                 return std::nullopt;
             },
+            [&](const char& value) -> std::optional<UnholdableValue> {
+                if (field.holdable.kind != Kind::Character || isHoldableCharacter(value)) {
+                    return std::nullopt;
+                }
+                return UnholdableValue{
+                    &field, p,
+                    quoted(value == '\0' ? std::string_view() : std::string_view(&value, 1)),
+                    std::string(kCharacterRule)};
+            },
             [](const auto&) -> std::optional<UnholdableValue> { return std::nullopt; },
         });
 }
 
 } // namespace
 
-std::vector<UnholdableValue> findUnholdableValues(const TrackerConfig& config) {
+std::vector<UnholdableValue> findUnholdableValues(const TrackerConfig& config,
+                                                  const TrackerConfig* held) {
     std::vector<UnholdableValue> found;
     for (const ProfileField& field : kProfileFields) {
         const int profiles = field.isShared() ? 1 : kProfileCount;
@@ -114,12 +161,51 @@ std::vector<UnholdableValue> findUnholdableValues(const TrackerConfig& config) {
             if (block != nullptr && !(config.*block)[p]) {
                 continue;
             }
-            if (auto value = checked(config, field, p)) {
+            if (auto value = checked(config, held, field, p)) {
                 found.push_back(std::move(*value));
             }
         }
     }
     return found;
+}
+
+std::optional<std::string> refusedEntry(const TrackerConfig& config, const ProfileField& field,
+                                        int p, std::u32string_view typed) {
+    const auto beyondLatin1 = [&] {
+        return std::ranges::any_of(typed, [](char32_t c) { return c == 0 || c > 0xFF; });
+    };
+    return visitValue(config, field, p,
+                      Overloaded{
+                          [&]<std::size_t N>(const TextField<N>&) -> std::optional<std::string> {
+                              if (typed.size() > N - 1) {
+                                  return "at most " + std::to_string(N - 1) + " characters";
+                              }
+                              if (beyondLatin1()) {
+                                  return std::string(kLatin1Rule);
+                              }
+                              return std::nullopt;
+                          },
+                          [&](const char&) -> std::optional<std::string> {
+                              if (typed.size() != 1 || beyondLatin1()) {
+                                  return std::string(kCharacterRule);
+                              }
+                              return std::nullopt;
+                          },
+                          [&](const int&) -> std::optional<std::string> {
+                              const bool digits =
+                                  !typed.empty() && std::ranges::all_of(typed, [](char32_t c) {
+                                      return c >= U'0' && c <= U'9';
+                                  });
+                              if (digits || field.isListIndex()) {
+                                  return std::nullopt;
+                              }
+                              if (field.holdable.kind == Holdable::Kind::SlotOffset) {
+                                  return withUnit("0 to the auto transmit rate plus one", field);
+                              }
+                              return numberRange(field, field.holdable.low, field.holdable.high);
+                          },
+                          [](const auto&) -> std::optional<std::string> { return std::nullopt; },
+                      });
 }
 
 std::string unholdableValuesByLabel(const std::vector<UnholdableValue>& values) {

@@ -126,6 +126,7 @@ struct Holdable {
         Address,     // a callsign: up to six letters or digits, then an SSID of 0 to 15
         AddressList, // a digipeater path: addresses separated by commas
         SlotOffset,  // stored as the auto transmit rate less the offset, plus one
+        Character,   // one printable ASCII character, ! to ~
     };
     Kind kind = Kind::Anything;
     int low = 0;
@@ -142,6 +143,7 @@ inline constexpr Holdable kHoldsTxDelay{Holdable::Kind::Number, 0, 1700};
 inline constexpr Holdable kHoldsQuietTime{Holdable::Kind::Number, 0, 6706};
 inline constexpr Holdable kHoldsAddress{Holdable::Kind::Address};
 inline constexpr Holdable kHoldsAddressList{Holdable::Kind::AddressList};
+inline constexpr Holdable kHoldsCharacter{Holdable::Kind::Character};
 inline constexpr Holdable kHoldsSmartBeaconingByte{Holdable::Kind::Number, 0, 255,
                                                    &TrackerConfig::smartBeaconing};
 inline constexpr Holdable kHoldsSmartBeaconingTwoBytes{Holdable::Kind::Number, 0, 65535,
@@ -168,8 +170,8 @@ struct ProfileField {
 inline constexpr std::array<ProfileField, 38> kProfileFields{{
     {"callsign", &TrackerConfig::callsign, kHoldsAddress, upperCaseEditRow(ids::kCallsign, "callsign", {50, 23, 60, 13}, {"Callsign:", {15, 23, 32, 13}})},
     {"digiPath", &TrackerConfig::digiPath, kHoldsAddressList, upperCaseEditRow(ids::kDigiPath, "digiPath", {50, 38, 105, 13}, {"Digi Path:", {15, 38, 32, 13}})},
-    {"symbol", &TrackerConfig::symbol, kHoldsAnything, editRow(ids::kSymbol, "symbol", {50, 54, 15, 13}, {"Symbol:", {15, 54, 30, 13}})},
-    {"symbolTable", &TrackerConfig::symbolTable, kHoldsAnything, editRow(ids::kSymbolTable, "symbolTable", {130, 54, 15, 13}, {"Table / Overlay:", {70, 54, 55, 13}})},
+    {"symbol", &TrackerConfig::symbol, kHoldsCharacter, editRow(ids::kSymbol, "symbol", {50, 54, 15, 13}, {"Symbol:", {15, 54, 30, 13}})},
+    {"symbolTable", &TrackerConfig::symbolTable, kHoldsCharacter, editRow(ids::kSymbolTable, "symbolTable", {130, 54, 15, 13}, {"Table / Overlay:", {70, 54, 55, 13}})},
     {"autoTxDelayMs", &TrackerConfig::autoTxDelayMs, kHoldsTxDelay, numberEditRow(ids::kAutoTxDelay, "autoTxDelay", {90, 82, 25, 13}, {"Auto TX Delay:", {18, 82, 67, 13}}, {"milliseconds", {115, 82, 40, 13}}), &kTimingGroup},
     {"autoRateSec", &TrackerConfig::autoRateSec, kHoldsTwoBytes, numberEditRow(ids::kAutoRate, "autoRate", {90, 97, 25, 13}, {"Auto Transmit Rate:", {18, 97, 67, 13}}, {"seconds", {115, 97, 40, 13}}), &kTimingGroup},
     {"manualTxDelayMs", &TrackerConfig::manualTxDelayMs, kHoldsTxDelay, numberEditRow(ids::kManualTxDelay, "manualTxDelay", {90, 112, 25, 13}, {"Manual TX Delay:", {18, 112, 67, 13}}, {"milliseconds", {115, 112, 40, 13}}), &kTimingGroup},

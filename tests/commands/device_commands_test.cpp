@@ -28,14 +28,13 @@ TEST_F(DeviceCommandTest, AConfigurationTheEncoderRefusesNeverReachesTheTracker)
     bool backupSaved = false;
     bool recordChanged = false;
 
-    EXPECT_EQ(writeConfiguration(
-                  config, link, reporter,
-                  [&] {
-                      backupSaved = true;
-                      return Status::Ok;
-                  },
-                  [&] { recordChanged = true; }),
-              Status::Failed);
+    const WriteSteps steps{[](const auto&) { FAIL() << "no value is refused"; },
+                           [&](const ConfigImage&, const TrackerConfig&) {
+                               backupSaved = true;
+                               return Status::Ok;
+                           },
+                           [&] { recordChanged = true; }};
+    EXPECT_EQ(writeConfiguration(config, defaultImage(), link, reporter, steps), Status::Failed);
     ASSERT_EQ(reporter.entries.size(), 2u);
     EXPECT_EQ(reporter.entries[0].text.rfind("The callsigns and digipeater paths do not fit", 0),
               0u);
