@@ -69,6 +69,14 @@ std::string withReason(std::string text, const PortOpenError& error) {
     return text;
 }
 
+// "Wrenlink3 Not Found", and on a second line the device and what came back from it.
+std::string notFoundText(const std::string& device, int received) {
+    std::string text = "Wrenlink3 Not Found\n" + device + ": ";
+    text += received == 0 ? "no answer to the version query (is the tracker on and connected?)"
+                          : "the answer to the version query is no Wrenlink3's.";
+    return text;
+}
+
 } // namespace
 
 SerialLink::SerialLink(Reporter& reporter, std::unique_ptr<SerialPort> port)
@@ -173,14 +181,14 @@ int SerialLink::readBytes(std::span<std::uint8_t> buffer, bool counted) {
         return 0;
     }
     int received = 0;
-    const bool ok = port_->read(buffer, received, [this, counted](int soFar) {
+    const auto failure = port_->read(buffer, received, [this, counted](int soFar) {
         if (counted) {
             reportDone(soFar);
         }
         return !stopNow();
     });
-    if (!ok) {
-        reporter_.errorBox("ComPort read failed");
+    if (failure) {
+        reporter_.errorBox(withReason("ComPort read failed", *failure));
         return 0;
     }
     return received;
@@ -282,7 +290,7 @@ Status SerialLink::queryVersion(std::span<char> buffer) {
         return Status::Stopped;
     }
     if (!startsWithVersionPrefix(buffer.first(static_cast<std::size_t>(received)))) {
-        reporter_.errorBox("Wrenlink3 Not Found");
+        reporter_.errorBox(notFoundText(port_->device(), received));
         return abandon(Status::Failed);
     }
     return closePort();

@@ -23,6 +23,8 @@ public:
 
     // True between a successful open() and a successful close().
     virtual bool isOpen() const = 0;
+    // The device that the last successful open() opened, for messages.
+    virtual std::string device() const = 0;
 
     // Opens the device that "COM<portNumber>" stands for, for exclusive use. Nothing on
     // success; on failure nothing is held, and the error says which device and why.
@@ -46,9 +48,9 @@ public:
     // One read bounded by the time-outs. received is how many bytes arrived, maybe none.
     // watcher is told the count so far as bytes arrive and at least every read interval
     // time-out while the read waits (where the platform can wake); false from it ends the
-    // read there, with what has arrived.
-    virtual bool read(std::span<std::uint8_t> buffer, int& received,
-                      const ReadWatcher& watcher) = 0;
+    // read there, with what has arrived. Nothing on success; on failure the device and why.
+    virtual std::optional<PortOpenError> read(std::span<std::uint8_t> buffer, int& received,
+                                              const ReadWatcher& watcher) = 0;
 
     // Reads and drops whatever arrives until the line has been quiet for quietMs, or for at
     // most limitMs in all. A failed read ends it too; the next call meets that failure.

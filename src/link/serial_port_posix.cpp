@@ -94,6 +94,7 @@ public:
     PosixSerialPort& operator=(const PosixSerialPort&) = delete;
 
     bool isOpen() const override { return fd_ >= 0; }
+    std::string device() const override { return path_; }
 
     std::optional<PortOpenError> open(int portNumber) override {
         const std::string path = resolver_(portNumber);
@@ -188,7 +189,8 @@ public:
         return waitUntilSent(deadline, written);
     }
 
-    bool read(std::span<std::uint8_t> buffer, int& received, const ReadWatcher& watcher) override {
+    std::optional<PortOpenError> read(std::span<std::uint8_t> buffer, int& received,
+                                      const ReadWatcher& watcher) override {
         std::size_t count = 0;
         received = 0;
         const auto totalDeadline =
@@ -198,7 +200,7 @@ public:
             // Woken now and then even on a silent line, so that a stop is not kept waiting.
             const FdWait wait = waitForFd(fd_, false, std::min(waitTimeoutMs(deadline), kWakeMs));
             if (wait == FdWait::Failed) {
-                return false;
+                return openError(path_, errno);
             }
             if (wait == FdWait::Ready) {
                 const ssize_t got = ::read(fd_, buffer.data() + count, buffer.size() - count);
@@ -206,16 +208,18 @@ public:
                     count += static_cast<std::size_t>(got);
                     received = static_cast<int>(count);
                     deadline = std::min(totalDeadline, Clock::now() + kReadIntervalTimeout);
-                } else if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
-                    // Failed, or hung up: with VMIN 1 a live line never reads 0 bytes.
-                    return false;
+                } else if (got == 0) {
+                    // Hung up: with VMIN 1 a live line never reads 0 bytes.
+                    return PortOpenError{PortOpenFailure::Unplugged, path_, EIO};
+                } else if (errno != EAGAIN && errno != EINTR) {
+                    return openError(path_, errno);
                 }
             }
             if (!watcher(received)) {
                 break;
             }
         }
-        return true;
+        return std::nullopt;
     }
 
     void dropUntilQuiet(int quietMs, int limitMs) override {

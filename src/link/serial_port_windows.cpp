@@ -37,6 +37,7 @@ public:
     WindowsSerialPort& operator=(const WindowsSerialPort&) = delete;
 
     bool isOpen() const override { return handle_ != INVALID_HANDLE_VALUE; }
+    std::string device() const override { return path_; }
 
     std::optional<PortOpenError> open(int portNumber) override {
         const std::string path = resolver_(portNumber);
@@ -106,15 +107,17 @@ public:
     }
 
     // One ReadFile, which nothing wakes early: the watcher hears of it when it is over.
-    bool read(std::span<std::uint8_t> buffer, int& received, const ReadWatcher& watcher) override {
+    std::optional<PortOpenError> read(std::span<std::uint8_t> buffer, int& received,
+                                      const ReadWatcher& watcher) override {
         DWORD count = 0;
         if (!ReadFile(handle_, buffer.data(), static_cast<DWORD>(buffer.size()), &count, nullptr)) {
+            const DWORD error = GetLastError();
             clearLineError();
-            return false;
+            return PortOpenError{PortOpenFailure::System, path_, static_cast<int>(error)};
         }
         received = static_cast<int>(count);
         watcher(received);
-        return true;
+        return std::nullopt;
     }
 
     // Each read returns what has come at once, or waits up to quietMs for a first byte; one

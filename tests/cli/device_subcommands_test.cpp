@@ -18,7 +18,6 @@ using Entry = RecordingReporter::Entry;
 const Entry kReadSuccessful{"Wrenlink3 Read", "Read Successful"};
 const Entry kReadFailed{"Wrenlink3 Read", "Read Failed"};
 const Entry kWriteSuccessful{"Wrenlink3 Write", "Write Successful"};
-const Entry kNotFound{"", "Wrenlink3 Not Found"};
 
 TrackerConfig configNamed(std::string_view callsign) {
     TrackerConfig config;
@@ -111,7 +110,10 @@ TEST_F(DeviceCommands, VersionOfASilentLineIsNotFound) {
     CommandRun run;
     EXPECT_EQ(runVersion(run.context, portOf(sim)), kExitFailed);
     EXPECT_EQ(run.out.str(), "");
-    EXPECT_EQ(run.reporter.entries, std::vector<Entry>{kNotFound});
+    const Entry notFound{"", "Wrenlink3 Not Found\n" + sim.devicePath() +
+                                 ": no answer to the version query (is the tracker on and "
+                                 "connected?)"};
+    EXPECT_EQ(run.reporter.entries, std::vector<Entry>{notFound});
     EXPECT_EQ(run.progressText.str(), "");
 }
 

@@ -14,6 +14,7 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using ::testing::StartsWith;
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
@@ -104,7 +105,8 @@ TEST_P(VersionFaultTest, OnlyAWrenlink3ReplyIsFound) {
     EXPECT_EQ(link->queryVersion(version), GetParam().found ? Status::Ok : Status::Failed);
     EXPECT_EQ(reporter.texts().empty(), GetParam().found);
     if (!GetParam().found) {
-        EXPECT_THAT(reporter.texts(), ElementsAre("Wrenlink3 Not Found"));
+        EXPECT_THAT(reporter.texts(), ElementsAre(StartsWith("Wrenlink3 Not Found\n" +
+                                                             tracker->devicePath() + ": ")));
     }
     EXPECT_FALSE(link->isOpen());
 }
@@ -153,7 +155,11 @@ TEST_F(TrackerTest, AHangUpInTheReplyIsACleanFailure) {
     start({"--hang-up-after", "5"});
     std::array<char, 30> version{};
     EXPECT_EQ(link->queryVersion(version), Status::Failed);
-    EXPECT_THAT(reporter.texts(), ElementsAre("ComPort read failed", "Wrenlink3 Not Found"));
+    const std::string device = tracker->devicePath();
+    EXPECT_THAT(reporter.texts(), ElementsAre("ComPort read failed\n" + device +
+                                                  ": Input/output error (is the adapter still "
+                                                  "plugged in?)",
+                                              StartsWith("Wrenlink3 Not Found\n" + device)));
     EXPECT_FALSE(link->isOpen());
 }
 

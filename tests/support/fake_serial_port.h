@@ -41,6 +41,7 @@ public:
     explicit FakeSerialPort(std::shared_ptr<FakePortScript> script) : s_(std::move(script)) {}
 
     bool isOpen() const override { return s_->isOpen; }
+    std::string device() const override { return "/dev/ttyFAKE0"; }
 
     std::optional<PortOpenError> open(int portNumber) override {
         s_->calls.push_back("open " + std::to_string(portNumber));
@@ -73,21 +74,22 @@ public:
     }
 
     // The reply arrives in one piece, and the watcher hears of it once.
-    bool read(std::span<std::uint8_t> buffer, int& received, const ReadWatcher& watcher) override {
+    std::optional<PortOpenError> read(std::span<std::uint8_t> buffer, int& received,
+                                      const ReadWatcher& watcher) override {
         s_->calls.push_back("read " + std::to_string(buffer.size()));
         received = 0;
         if (!s_->replies.empty()) {
             const auto reply = std::move(s_->replies.front());
             s_->replies.pop_front();
             if (!reply) {
-                return false;
+                return PortOpenError{PortOpenFailure::Unexplained, device()};
             }
             const std::size_t count = std::min(reply->size(), buffer.size());
             std::copy_n(reply->begin(), count, buffer.begin());
             received = static_cast<int>(count);
         }
         watcher(received);
-        return true;
+        return std::nullopt;
     }
 
     void dropUntilQuiet(int /*quietMs*/, int /*limitMs*/) override {

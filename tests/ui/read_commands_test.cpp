@@ -131,7 +131,10 @@ private slots:
         QVERIFY(window.tracker.ok());
 
         window.ui.press(button);
-        QCOMPARE(window.ui.takeReports(), QStringList{"Wrenlink3 Not Found"});
+        QCOMPARE(window.ui.takeReports(),
+                 QStringList{
+                     "Wrenlink3 Not Found\n" + QString::fromStdString(window.tracker.devicePath()) +
+                     ": no answer to the version query (is the tracker on and connected?)"});
         QVERIFY(window.tracker.log().find("image") == std::string::npos);
     }
 };
