@@ -20,8 +20,9 @@ namespace wl3::ui {
 ConfigDialog::ConfigDialog(const ConfigDialogServices& services, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      reporter_(services.reporter), fileDialogs_(services.fileDialogs),
-      portResolver_(services.portResolver), choices_(services.choices), appIcon_(appIcon()) {
+      shownReporter_(services.reporter), reporter_(services.reporter),
+      fileDialogs_(services.fileDialogs), portResolver_(services.portResolver),
+      choices_(services.choices), appIcon_(appIcon()) {
     showFileInTitle({});
     setFont(windowFont());
     setAcceptDrops(true);
@@ -171,10 +172,12 @@ void ConfigDialog::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+// What each profile's edits held that never became a value comes back with its tab.
 void ConfigDialog::onProfileTabChange() {
     formToRecord();
     config_.currentProfile = profileTabs()->currentIndex() & 1;
-    recordToForm();
+    recordToForm(config_);
+    updateModifiedMark();
 }
 
 void ConfigDialog::onSmartBeaconingEnable() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/config_image.h"
+#include "config/profile_fields.h"
 #include "config/reporter.h"
 #include "config/status.h"
 #include "config/tracker_config.h"
@@ -12,6 +14,8 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QString>
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -25,6 +29,7 @@ namespace wl3::ui {
 
 class FixedItemList;
 class PortComboBox;
+class ProgressDialog;
 
 // What the window works with beyond its own controls. The program passes message boxes,
 // the toolkit's file dialogs and this machine's serial ports; the tests pass fakes.
@@ -85,8 +90,11 @@ protected:
 
 private:
     enum class Stopping { Allowed, Refused };
-    // One run of the command layer over the link of that run and a record of its own.
-    using DeviceCommand = std::function<Status(SerialLink& link, TrackerConfig& record)>;
+    // One run of the command layer over the link of that run, a record of its own and the
+    // reporter that shows its boxes.
+    using DeviceCommand =
+        std::function<Status(SerialLink& link, TrackerConfig& record, Reporter& reporter)>;
+    enum class UnstoppedTone { TryAgain, CloseAnyway, KeepWindow };
 
     void buildControls();
     void nameForScreenReaders(QWidget& widget, const QString& name);
@@ -109,6 +117,13 @@ private:
 
     void formToRecord(TrackerConfig& record) const;
     void recordToForm(const TrackerConfig& record);
+    bool isEdit(const ProfileField& field) const;
+    // What the tracker holds of field, in words, when its edit's text cannot become its value
+    // in record's current profile.
+    std::optional<std::string> refusedTyping(const TrackerConfig& record,
+                                             const ProfileField& field) const;
+    // The record of a load, a read or a write replaces this one, and the form shows it.
+    void replaceRecord(const TrackerConfig& record);
     // The record as the form would give it back, for both profiles.
     TrackerConfig asTheFormHoldsIt(const TrackerConfig& record);
     // What the form holds now becomes what nothing is lost from.
@@ -141,12 +156,15 @@ private:
     void onSendBoth();
     void onStopSending();
     void sendTestTone(ToneCode code);
-    void stopSoundingTone();
+    // True when no tone is left sounding, or the user chose to close anyway.
+    bool stopSoundingTone();
+    UnstoppedTone askAboutUnstoppedTone();
 
     // The file that the form was last loaded from or saved to, in the title and proposed by
     // Save; its folder is where the file dialogs open next time. Empty for none.
     void showFileInTitle(const std::filesystem::path& file);
 
+    Reporter& shownReporter_; // on the GUI thread only
     GuiThreadReporter reporter_;
     FileDialogs& fileDialogs_;
     PortResolver portResolver_;
@@ -156,6 +174,13 @@ private:
     std::optional<PortChoice> soundingTone_; // the port of a tone not stopped yet
     TrackerConfig config_;
     TrackerConfig saved_; // as the form would give it back
+    // The image last loaded, read or written: Write and Save keep its bytes wherever the
+    // record leaves a value as it was.
+    ConfigImage base_ = defaultImage();
+    // Per profile, the edits whose text never became a value, by control id.
+    std::array<std::map<int, QString>, kProfileCount> untaken_;
+    ProgressDialog* progress_ = nullptr;   // while a command runs
+    std::optional<int> closeAfterCommand_; // the result of a close asked for meanwhile
     std::map<int, QWidget*> controls_;
     bool commandRunning_ = false;
     bool refilling_ = false;

@@ -1,3 +1,4 @@
+#include "config/holdable_values.h"
 #include "config/profile_fields.h"
 #include "ui/config_dialog.h"
 #include "ui/config_dialog_layout.h"
@@ -53,11 +54,45 @@ FixedItemList* ConfigDialog::list(int id) const {
     return static_cast<FixedItemList*>(control(id));
 }
 
+bool ConfigDialog::isEdit(const ProfileField& field) const {
+    return field.isShown() && qobject_cast<QLineEdit*>(control(field.control.id)) != nullptr;
+}
+
+std::optional<std::string> ConfigDialog::refusedTyping(const TrackerConfig& record,
+                                                       const ProfileField& field) const {
+    if (!isEdit(field)) {
+        return std::nullopt;
+    }
+    const QString typed = static_cast<QLineEdit*>(control(field.control.id))->text();
+    return refusedEntry(record, field, record.currentProfile & 1, typed.toStdU32String());
+}
+
+// What cannot become a value stays in its edit, and in untaken_ while the other profile
+// shows, until Write or Save names it; the record keeps its value meanwhile.
 void ConfigDialog::formToRecord() {
+    const int p = config_.currentProfile & 1;
+    for (const ProfileField& field : kProfileFields) {
+        if (refusedTyping(config_, field)) {
+            untaken_[static_cast<std::size_t>(p)][field.control.id] =
+                static_cast<QLineEdit*>(control(field.control.id))->text();
+        } else {
+            untaken_[static_cast<std::size_t>(p)].erase(field.control.id);
+        }
+    }
     formToRecord(config_);
 }
 
+void ConfigDialog::replaceRecord(const TrackerConfig& record) {
+    config_ = record;
+    recordToForm();
+    markSaved();
+}
+
+// The record as it is: what was typed and never became a value goes.
 void ConfigDialog::recordToForm() {
+    for (auto& untaken : untaken_) {
+        untaken.clear();
+    }
     recordToForm(config_);
     updateModifiedMark();
 }
@@ -65,7 +100,7 @@ void ConfigDialog::recordToForm() {
 void ConfigDialog::formToRecord(TrackerConfig& record) const {
     const int p = record.currentProfile & 1;
     for (const ProfileField& field : kProfileFields) {
-        if (!field.isShown()) {
+        if (!field.isShown() || refusedTyping(record, field)) {
             continue;
         }
         const int id = field.control.id;
@@ -122,6 +157,9 @@ void ConfigDialog::recordToForm(const TrackerConfig& record) {
                     setChecked(id, field.view != nullptr ? field.view->shown(record, p) : flag);
                 },
             });
+    }
+    for (const auto& [id, text] : untaken_[static_cast<std::size_t>(p)]) {
+        static_cast<QLineEdit*>(control(id))->setText(text);
     }
     updateEnables();
 }

@@ -2,10 +2,12 @@
 // in, and closing without losing the edits or leaving a tone on.
 #include "ui/config_dialog.h"
 #include "ui/config_dialog_layout.h"
+#include "ui/progress_dialog.h"
 
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
 namespace wl3::ui {
 
@@ -42,10 +44,16 @@ void ConfigDialog::markSaved() {
     updateModifiedMark();
 }
 
+// An entry that never became a value is an edit too.
 bool ConfigDialog::hasUnsavedEdits() const {
     TrackerConfig now = config_;
     formToRecord(now);
-    return !sameValues(now, saved_);
+    const int other = 1 - (now.currentProfile & 1);
+    const bool untaken = !untaken_[static_cast<std::size_t>(other)].empty() ||
+                         std::ranges::any_of(kProfileFields, [&](const ProfileField& field) {
+                             return refusedTyping(now, field).has_value();
+                         });
+    return untaken || !sameValues(now, saved_);
 }
 
 void ConfigDialog::updateModifiedMark() {
@@ -80,20 +88,53 @@ bool ConfigDialog::editsMayBeDropped() {
     return box.buttonRole(box.clickedButton()) == QMessageBox::DestructiveRole;
 }
 
+// Asked while a command runs, the close waits for its end: a read stops at its next byte,
+// a write once its image is out, since a half-written tracker is worse than a slow close.
 void ConfigDialog::done(int result) {
-    if (!commandRunning_ && editsMayBeDropped()) {
-        stopSoundingTone();
+    if (commandRunning_) {
+        closeAfterCommand_ = result;
+        progress_->requestStop();
+        return;
+    }
+    if (editsMayBeDropped() && stopSoundingTone()) {
         QDialog::done(result);
     }
 }
 
+ConfigDialog::UnstoppedTone ConfigDialog::askAboutUnstoppedTone() {
+    QMessageBox box(QMessageBox::Warning,
+                    QString::fromLatin1(kWindowTitle.data(), qsizetype(kWindowTitle.size())),
+                    tr("The test tone could not be stopped: the tracker may still be sending it, "
+                       "and the radio may be transmitting."),
+                    QMessageBox::NoButton, this);
+    box.setObjectName(QStringLiteral("unstoppedTone"));
+    box.setInformativeText(tr("Check the cable and the COM port, then try again, or switch "
+                              "the radio off before you close."));
+    QPushButton* retry = box.addButton(QMessageBox::Retry);
+    retry->setText(tr("&Try Again"));
+    retry->setObjectName(QStringLiteral("tryAgain"));
+    QPushButton* close = box.addButton(tr("C&lose Anyway"), QMessageBox::DestructiveRole);
+    close->setObjectName(QStringLiteral("closeAnyway"));
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    cancel->setText(tr("&Cancel"));
+    cancel->setObjectName(QStringLiteral("cancel"));
+    box.setDefaultButton(retry);
+    box.exec();
+    if (box.clickedButton() == retry) {
+        return UnstoppedTone::TryAgain;
+    }
+    return box.clickedButton() == close ? UnstoppedTone::CloseAnyway : UnstoppedTone::KeepWindow;
+}
+
 void ConfigDialog::showFileInTitle(const std::filesystem::path& file) {
     file_ = file;
-    QString title = QString::fromLatin1(kWindowTitle.data(), qsizetype(kWindowTitle.size())) +
-                    QStringLiteral("[*]");
-    if (!file.empty()) {
+    // The mark follows the file's name, which a window manager cuts last.
+    QString title = QString::fromLatin1(kWindowTitle.data(), qsizetype(kWindowTitle.size()));
+    if (file.empty()) {
+        title += QStringLiteral("[*]");
+    } else {
         const QFileInfo info(file);
-        title.prepend(info.fileName() + QStringLiteral(" \u2014 "));
+        title.prepend(info.fileName() + QStringLiteral("[*] \u2014 "));
         if (choices_ != nullptr) {
             choices_->setFolder(info.absolutePath());
         }

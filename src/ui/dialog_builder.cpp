@@ -72,10 +72,7 @@ QWidget* DialogBuilder::makeControl(const ControlRow& row) {
         if (row.input == InputRule::UpperCase) {
             edit->setValidator(new UpperCaseValidator(edit));
         } else if (row.input == InputRule::DigitsOnly) {
-            if (digitsOnly_ == nullptr) {
-                digitsOnly_ = new DigitsOnlyFilter(&window_);
-            }
-            edit->installEventFilter(digitsOnly_);
+            edit->setValidator(new DigitsValidator(edit));
         }
         place(*edit, row.rect);
         return edit;

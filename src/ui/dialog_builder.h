@@ -13,7 +13,6 @@ class QWidget;
 
 namespace wl3::ui {
 
-class DigitsOnlyFilter;
 class FixedItemList;
 
 // Places the widgets of a window described in dialog units, for one font's base units.
@@ -43,7 +42,6 @@ private:
 
     QWidget& window_;
     BaseUnits units_;
-    DigitsOnlyFilter* digitsOnly_ = nullptr; // made with the first digits-only edit
 };
 
 } // namespace wl3::ui

@@ -25,12 +25,16 @@ bool isPattern(const QString& name) {
 // toolkit's own dialog would return it as a name, so it is asked again in that folder.
 QString askForFile(QWidget& owner, QFileDialog::AcceptMode mode, const QString& title,
                    QString folder, QString name) {
+    // Load reads wl3's JSON form too; Save writes .wl3 only.
+    const QString patterns = mode == QFileDialog::AcceptOpen
+                                 ? QStringLiteral("*%1 *.json").arg(extension())
+                                 : u'*' + extension();
     while (true) {
         QFileDialog dialog(&owner, title, folder);
         dialog.setAcceptMode(mode);
         // A typed name need not exist, whichever way the file goes.
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setNameFilter(QStringLiteral("Wrenlink3 Config files (*%1)").arg(extension()));
+        dialog.setNameFilter(QStringLiteral("Wrenlink3 Config files (%1)").arg(patterns));
         dialog.setDefaultSuffix(extension().mid(1));
         dialog.selectFile(name);
         dialog.setWindowModality(Qt::WindowModal);

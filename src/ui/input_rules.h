@@ -14,16 +14,14 @@ public:
     State validate(QString& input, int& pos) const override;
 };
 
-// Refuses typed characters other than 0 to 9 in the edits it watches. Editing keys and
-// pasting pass, so pasted text may still hold other characters.
-class DigitsOnlyFilter : public QObject {
+// Takes the digits 0 to 9 only, typed or pasted: an edit refuses a keystroke or a paste
+// that would leave anything else in it, so that what it shows is the number it gives.
+class DigitsValidator : public QValidator {
     Q_OBJECT
 
 public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override;
 };
 
 } // namespace wl3::ui

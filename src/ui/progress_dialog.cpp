@@ -27,7 +27,6 @@ ProgressDialog::ProgressDialog(QWidget& window, bool stoppable)
         connect(buttons, &QDialogButtonBox::rejected, this, &ProgressDialog::reject);
         layout->addWidget(buttons);
     }
-    setWindowModality(Qt::WindowModal);
 }
 
 void ProgressDialog::showProgress(ExchangePhase phase, int bytesDone, int bytesExpected) {
@@ -35,13 +34,32 @@ void ProgressDialog::showProgress(ExchangePhase phase, int bytesDone, int bytesE
     phase_->setText(QString::fromLatin1(text.data(), qsizetype(text.size())));
     bar_->setRange(0, bytesExpected);
     bar_->setValue(std::min(bytesDone, bytesExpected));
+    if (isHidden()) {
+        show();
+    }
 }
 
 void ProgressDialog::reject() {
     if (cancel_ != nullptr) {
-        stopRequested_ = true;
+        requestStop();
+    }
+}
+
+void ProgressDialog::requestStop() {
+    stopRequested_ = true;
+    if (cancel_ != nullptr) {
         cancel_->setEnabled(false);
     }
+}
+
+void PanelAsideReporter::errorBox(std::string_view text) {
+    panel_.hide();
+    shown_.errorBox(text);
+}
+
+void PanelAsideReporter::message(std::string_view caption, std::string_view text) {
+    panel_.hide();
+    shown_.message(caption, text);
 }
 
 void ProgressObserver::progress(ExchangePhase phase, int bytesDone, int bytesExpected) {

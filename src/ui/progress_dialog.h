@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/reporter.h"
 #include "link/exchange_observer.h"
 
 #include <QDialog>
@@ -11,10 +12,11 @@ class QPushButton;
 
 namespace wl3::ui {
 
-// Covers the window while a device command talks to the tracker: the phase, and a bar
-// that moves with the bytes. Only the command's end closes it. Where stopping is allowed,
-// Cancel, Escape and the close box ask the exchange to stop at its next byte; a write
-// offers none of them, since a half-written tracker is worse than a slow one.
+// Stands over the window while a device command talks to the tracker: the phase, and a bar
+// that moves with the bytes. Only the command's end closes it, and a box hides it. Where
+// stopping is allowed, Cancel, Escape and its close box ask the exchange to stop at its
+// next byte; a write offers none of them, since a half-written tracker is worse than a slow
+// one.
 class ProgressDialog : public QDialog {
     Q_OBJECT
 
@@ -26,13 +28,29 @@ public:
     // From any thread.
     bool stopRequested() const { return stopRequested_.load(); }
 
+    // Cancel, where stopping is allowed.
     void reject() override;
+    // The window is closing: a read stops at its next byte, a write once its image is out.
+    void requestStop();
 
 private:
     QLabel* phase_;
     QProgressBar* bar_;
     QPushButton* cancel_ = nullptr;
     std::atomic<bool> stopRequested_{false};
+};
+
+// Shows boxes with the panel out of the way, on the GUI thread: a result must not sit over a
+// full bar and a Cancel that looks live. The next progress brings the panel back.
+class PanelAsideReporter : public Reporter {
+public:
+    PanelAsideReporter(Reporter& shown, ProgressDialog& panel) : shown_(shown), panel_(panel) {}
+    void errorBox(std::string_view text) override;
+    void message(std::string_view caption, std::string_view text) override;
+
+private:
+    Reporter& shown_;
+    ProgressDialog& panel_;
 };
 
 // Hands what a link on a worker thread reports to a ProgressDialog on the GUI thread.

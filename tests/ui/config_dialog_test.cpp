@@ -231,7 +231,7 @@ private slots:
         QCOMPARE(ui.edit(kStatusText)->text(), QStringLiteral("Mobile, qrv"));
     }
 
-    void digitsOnlyEditsRefuseOtherKeys() {
+    void digitsOnlyEditsRefuseOtherKeysAndPastes() {
         DialogDriver ui;
         for (const ControlRow& row : configDialogRows()) {
             if (row.input != InputRule::DigitsOnly) {
@@ -247,9 +247,11 @@ private slots:
         QTest::keyClick(ui.edit(kCalibration), '@', Qt::ControlModifier | Qt::AltModifier);
         QTest::keyClick(ui.edit(kCalibration), 'q', Qt::ControlModifier | Qt::AltModifier);
         QCOMPARE(ui.edit(kCalibration)->text(), QStringLiteral("12"));
-        // Text that arrives other than by typing is kept, and read up to its first non-digit.
+        // Pasted text is refused whole unless it is digits only.
         ui.replaceText(kQuietTime, "  -40ms");
-        QCOMPARE(ui.dialog->getEditNumber(kQuietTime), -40);
+        QCOMPARE(ui.edit(kQuietTime)->text(), QStringLiteral("12"));
+        ui.replaceText(kQuietTime, "40");
+        QCOMPARE(ui.edit(kQuietTime)->text(), QStringLiteral("40"));
     }
 
     void enterInAnEditAndExitAcceptEscapeAndCloseReject_data() {

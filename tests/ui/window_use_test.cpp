@@ -257,6 +257,35 @@ private slots:
         QCOMPARE(window.ui.edit(kCallsign)->text(), QStringLiteral("NOCALL"));
     }
 
+    // The close box reaches the window during a read (no modal panel stands in its way): the
+    // read stops, the unsaved edits are asked about, and the window closes unrefilled.
+    void theCloseBoxDuringAReadStopsItAndCloses() {
+        TrackerWindow window;
+        QVERIFY(window.tracker.ok());
+        window.ui.dialog->show();
+        window.ui.typeInto(kCallsign, "EDITED");
+        bool closed = false;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&] {
+            QWidget* progress = window.ui.dialog->findChild<QWidget*>(QStringLiteral("progress"));
+            if (!closed && progress != nullptr && progress->isVisible() &&
+                progress->findChild<QProgressBar*>(QStringLiteral("bytes"))->value() > 0) {
+                closed = true;
+                QVERIFY(QGuiApplication::modalWindow() == nullptr);
+                window.ui.dialog->close();
+            }
+        });
+        watch.start(10);
+        ModalScript discard({answerUnsaved("discard"), answerUnsaved("discard")});
+        window.ui.press(kReadConfiguration);
+        watch.stop();
+        QVERIFY(closed);
+        QTRY_VERIFY(discard.finished());
+        QTRY_VERIFY(!window.ui.dialog->isVisible());
+        QCOMPARE(window.ui.takeReports(), QStringList{});
+        QCOMPARE(window.ui.edit(kCallsign)->text(), QStringLiteral("EDITED"));
+    }
+
     // No COM entry opens anything here: only the path given reaches the tracker.
     void portAndFileFromTheCommandLine() {
         test::TempDir folder;
@@ -398,7 +427,7 @@ private slots:
             QCOMPARE(window.windowTitle(), QStringLiteral("Wrenlink3Config[*]"));
 
             QCOMPARE(window.loadFile(file), Status::Ok);
-            QCOMPARE(window.windowTitle(), QStringLiteral("saved.wl3 \u2014 Wrenlink3Config[*]"));
+            QCOMPARE(window.windowTitle(), QStringLiteral("saved.wl3[*] \u2014 Wrenlink3Config"));
             press(window, "save");
         }
         QCOMPARE(proposed, folderPath + QStringLiteral("/saved.wl3"));

@@ -1,4 +1,6 @@
 #include "config/config_image.h"
+#include "config/image_layout.h"
+#include "files/config_file.h"
 #include "support/temp_dir.h"
 #include "tracker_window.h"
 
@@ -10,6 +12,27 @@ using namespace wl3::ids;
 using namespace wl3::ui;
 using wl3::test::RecordingReporter;
 using wl3::test::TrackerWindow;
+
+namespace {
+
+// A delay or quiet-time byte at that offset of image that does not come back from decoding
+// and encoding again.
+std::uint8_t stepOffByte(ConfigImage image, int at) {
+    RecordingReporter quiet;
+    for (int byte = 255; byte > 0; --byte) {
+        image[std::size_t(at)] = std::uint8_t(byte);
+        TrackerConfig decoded;
+        decodeImage(decoded, image, quiet);
+        std::array<std::uint8_t, kImageBufferSize> again{};
+        encodeImage(decoded, again, quiet);
+        if (again[std::size_t(at)] != byte) {
+            return std::uint8_t(byte);
+        }
+    }
+    qFatal("every byte at %d comes back", at);
+}
+
+} // namespace
 
 class WriteCommandTest : public QObject {
     Q_OBJECT
@@ -81,6 +104,67 @@ private slots:
         window.ui.replaceText(kCallsign, "KD2ABC-15");
         window.ui.press(kWriteConfiguration);
         QCOMPARE(window.ui.takeReports(), QStringList{"Wrenlink3 Write: Write Successful"});
+    }
+
+    // Another program's delays, each a step off what this encoder makes of its decoded value:
+    // the form stands on the image it came from, so that an unedited Load then Write, or Read
+    // then Save, moves no byte, and an edit moves only what it changed.
+    void theFormKeepsTheBytesOfTheImageItCameFrom() {
+        ConfigImage image = defaultImage();
+        for (const int at :
+             {layout::kAutoTxDelay, layout::kManualTxDelay + 1, layout::kQuietTime}) {
+            image[std::size_t(at)] = stepOffByte(image, at);
+        }
+        test::TempDir folder;
+        test::writeAll(folder / "other.wl3", configFileBytes(image));
+        TrackerWindow window;
+        QVERIFY(window.tracker.ok());
+
+        QCOMPARE(window.ui.dialog->loadFile(folder / "other.wl3"), Status::Ok);
+        window.ui.press(kWriteConfiguration);
+        QCOMPARE(window.ui.takeReports(), QStringList{"Wrenlink3 Write: Write Successful"});
+        QVERIFY(window.tracker.storedImage() == std::vector(image.begin(), image.end()));
+
+        window.ui.press(kReadConfiguration);
+        QCOMPARE(window.ui.dialog->saveFile(folder / "backup.wl3"), Status::Ok);
+        QCOMPARE(test::readAll(folder / "backup.wl3"), configFileBytes(image));
+
+        window.ui.typeInto(kCallsign, "N0EDIT");
+        window.ui.press(kWriteConfiguration);
+        window.ui.takeReports();
+        const std::vector<std::uint8_t> held = window.tracker.storedImage();
+        for (const int at :
+             {layout::kAutoTxDelay, layout::kManualTxDelay + 1, layout::kQuietTime}) {
+            QCOMPARE(held[std::size_t(at)], image[std::size_t(at)]);
+        }
+    }
+
+    // What never became a value (a paste with a letter, an empty number, two characters for a
+    // symbol, a character beyond Latin-1) is named, and nothing is sent or asked for.
+    void entriesThatAreNoValueAreRefusedBeforeAnythingIsSent() {
+        TrackerWindow window;
+        QVERIFY(window.tracker.ok());
+        window.ui.replaceText(kAutoTxDelay, "");
+        window.ui.replaceText(kAutoTxDelay, "12a");
+        QCOMPARE(window.ui.edit(kAutoTxDelay)->text(), QString());
+        window.ui.replaceText(kSymbol, "ab");
+        window.ui.clickTab(kSecondary);
+        window.ui.replaceText(kStatusEvery, "");
+        window.ui.replaceText(kStatusText, QStringLiteral("\u20ACuro"));
+        const QString listed = "The tracker cannot hold these values as they are:\n"
+                               "Primary, Symbol: one printable ASCII character, ! to ~\n"
+                               "Primary, Auto TX Delay: 0 to 1700 milliseconds\n"
+                               "Seconday, Text: characters from U+0001 to U+00FF\n"
+                               "Seconday, Send every: 0 to 255 transmissions";
+
+        window.ui.press(kWriteConfiguration);
+        QCOMPARE(window.ui.takeReports(), QStringList{"Wrenlink3 Write: " + listed});
+        window.ui.press(kSave);
+        QCOMPARE(window.ui.takeReports(), QStringList{"Save Failed: " + listed});
+        QVERIFY(window.ui.fileDialogs.asked.empty());
+        QCOMPARE(window.tracker.log(), std::string());
+        window.ui.clickTab(kPrimary);
+        QCOMPARE(window.ui.edit(kSymbol)->text(), QStringLiteral("ab"));
     }
 
     void anImageTheEncoderRefusesNeverReachesTheLine() {
