@@ -40,10 +40,12 @@ APPEARANCE_SECONDS = 20
 
 def start_display(started):
     """Xvfb chooses a free display number itself, so that tests side by side never race for
-    one."""
+    one. Without -noreset it starts afresh whenever its last client leaves, and refuses the
+    window meanwhile: the accessibility bus looks at the display once, as the window opens."""
     read_end, write_end = os.pipe()
     server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+        ["Xvfb", "-displayfd", str(write_end), "-noreset", "-nolisten", "tcp",
+         "-screen", "0", "1280x1024x24"],
         pass_fds=(write_end,),
     )
     started.append(server)
@@ -119,6 +121,17 @@ def faults_in(window):
     return faults
 
 
+def stop(process):
+    """Asked first, so that the display removes its socket, which a later display of the same
+    number would otherwise find and fail on."""
+    process.terminate()
+    try:
+        process.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+
+
 def main():
     with tempfile.TemporaryDirectory() as runtime:
         os.environ.pop("AT_SPI_BUS_ADDRESS", None)
@@ -133,8 +146,7 @@ def main():
             faults = faults_in(window_of(started[-1]))
         finally:
             for process in reversed(started):
-                process.kill()
-                process.wait()
+                stop(process)
     for fault in faults:
         print(fault, file=sys.stderr)
     return 1 if faults else 0
