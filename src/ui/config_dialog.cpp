@@ -71,12 +71,11 @@ void ConfigDialog::buildControls() {
         }
     }
     nameForScreenReaders(*control(ids::kProfileTabs), QStringLiteral("Profile"));
-    nameForScreenReaders(*control(ids::kComPort), QStringLiteral("COM Port"));
+    ports()->setScreenReaderName(QStringLiteral("COM Port"));
 }
 
-// Where a list's or a tab bar's name is its current value, as on Linux, a screen reader
-// names it by the label that points to it; these have none on screen, so they get one that
-// is not shown.
+// Where a tab bar's name is its current tab, as on Linux, a screen reader names it by the
+// label that points to it; this one has none on screen, so it gets one that is not shown.
 void ConfigDialog::nameForScreenReaders(QWidget& widget, const QString& name) {
     widget.setAccessibleName(name);
     auto* label = new QLabel(name, this);

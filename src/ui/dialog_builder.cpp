@@ -141,7 +141,11 @@ void DialogBuilder::finish(QWidget& control, const ControlRow& row) const {
         if (name.ends_with(':')) {
             name.remove_suffix(1);
         }
-        control.setAccessibleName(textOf(name));
+        if (auto* list = qobject_cast<FixedItemList*>(&control)) {
+            list->setScreenReaderName(textOf(name));
+        } else {
+            control.setAccessibleName(textOf(name));
+        }
     }
     if (!row.unit.text.empty()) {
         addStaticText(row.unit.text, row.unit.rect, Qt::AlignLeft | Qt::AlignVCenter);

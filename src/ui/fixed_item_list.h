@@ -15,6 +15,9 @@ class FixedItemList : public QComboBox {
 public:
     explicit FixedItemList(QWidget* parent);
 
+    // Names the list for screen readers, with its field, which has the keyboard whenever the
+    // list has it, and its opened list.
+    void setScreenReaderName(const QString& name);
     // The chosen item's index, or the number kept in its place.
     int index() const;
     // Chooses the item at index; a number outside the list is kept, with no item chosen.

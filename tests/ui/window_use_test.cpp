@@ -356,15 +356,14 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(ui.box(kSmartBeaconingEnable))
                      ->text(QAccessible::Name),
                  QStringLiteral("SmartBeaconing Enable"));
-        // Their names are their values here; what names them is their labels.
-        const auto labelOf = [](QWidget* widget) {
-            const auto labels =
-                QAccessible::queryAccessibleInterface(widget)->relations(QAccessible::Label);
-            return labels.size() == 1 ? labels.constFirst().first->text(QAccessible::Name)
-                                      : QString();
-        };
-        QCOMPARE(labelOf(ui.list(kComPort)), QStringLiteral("COM Port"));
-        QCOMPARE(labelOf(ui.tabs()), QStringLiteral("Profile"));
+        // A list answers to what it is, not to the item it shows; the tab bar's name is its
+        // current tab here, and its label names it.
+        QCOMPARE(QAccessible::queryAccessibleInterface(ui.list(kComPort))->text(QAccessible::Name),
+                 QStringLiteral("COM Port"));
+        const auto labels =
+            QAccessible::queryAccessibleInterface(ui.tabs())->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.constFirst().first->text(QAccessible::Name), QStringLiteral("Profile"));
     }
 
     void theComEntryAndTheFolderAreRemembered() {

@@ -1,0 +1,156 @@
+"""The real window as a screen reader finds it on Linux's accessibility bus: every control
+has a name, or a label that names it, and the three lists are named by what they are, not
+by the item they show.
+
+Starts a virtual display and a session bus of its own; needs Debian's python3-pyatspi, for
+the system's python3.
+Usage: screen_reader_names_test.py WINDOW_PROGRAM
+"""
+
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+import pyatspi
+
+# What a user can press, tick, type into or choose from.
+CONTROL_ROLES = {
+    pyatspi.ROLE_PUSH_BUTTON,
+    pyatspi.ROLE_TOGGLE_BUTTON,
+    pyatspi.ROLE_CHECK_BOX,
+    pyatspi.ROLE_RADIO_BUTTON,
+    pyatspi.ROLE_COMBO_BOX,
+    pyatspi.ROLE_LIST,
+    pyatspi.ROLE_TEXT,
+    pyatspi.ROLE_ENTRY,
+    pyatspi.ROLE_PASSWORD_TEXT,
+    pyatspi.ROLE_SPIN_BUTTON,
+    pyatspi.ROLE_SLIDER,
+    pyatspi.ROLE_PAGE_TAB,
+    pyatspi.ROLE_PAGE_TAB_LIST,
+}
+
+LIST_NAMES = ["Message", "Path", "COM Port"]
+
+# The window shows itself within a second or two; a slow machine gets ten times that.
+APPEARANCE_SECONDS = 20
+
+
+def start_display(started):
+    """Xvfb chooses a free display number itself, so that tests side by side never race for
+    one. Without -noreset it starts afresh whenever its last client leaves, and refuses the
+    window meanwhile: the accessibility bus looks at the display once, as the window opens."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-noreset", "-nolisten", "tcp",
+         "-screen", "0", "1280x1024x24"],
+        pass_fds=(write_end,),
+    )
+    started.append(server)
+    os.close(write_end)
+    with os.fdopen(read_end) as numbers:
+        number = numbers.readline().strip()
+    if not number:
+        sys.exit("the virtual display did not start")
+    return f":{number}"
+
+
+def start_session_bus(started, runtime):
+    """The accessibility bus starts on this bus when first asked for, with its socket in the
+    runtime folder under the display's number: a runtime folder of this run's own keeps it
+    from another run's, or a desktop's, that would otherwise share its name."""
+    bus = subprocess.Popen(
+        ["dbus-daemon", "--session", "--nofork", "--print-address=1",
+         f"--address=unix:dir={runtime}"],
+        stdout=subprocess.PIPE,
+        text=True,
+    )
+    started.append(bus)
+    address = bus.stdout.readline().strip()
+    if not address:
+        sys.exit("the session bus did not start")
+    return address
+
+
+def window_of(program):
+    """The window's dialog on the bus, once the program has shown it."""
+    deadline = time.monotonic() + APPEARANCE_SECONDS
+    while time.monotonic() < deadline:
+        if program.poll() is not None:
+            sys.exit(f"the window program exited with {program.returncode} before it was seen")
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is None or app.get_process_id() != program.pid:
+                continue
+            for window in app:
+                if window is not None and window.getState().contains(pyatspi.STATE_SHOWING):
+                    return window
+        time.sleep(0.1)
+    sys.exit(f"the window did not appear on the accessibility bus within {APPEARANCE_SECONDS} s")
+
+
+def labelled(accessible):
+    return any(
+        relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+        and relation.getNTargets() > 0
+        for relation in accessible.getRelationSet()
+    )
+
+
+def controls_in(accessible):
+    if accessible.getRole() in CONTROL_ROLES:
+        yield accessible
+    for child in accessible:
+        if child is not None:
+            yield from controls_in(child)
+
+
+def faults_in(window):
+    controls = list(controls_in(window))
+    faults = [
+        f"{control.getRoleName()} under {control.parent.getRoleName()} "
+        f"'{control.parent.name}' has neither a name nor a label"
+        for control in controls
+        if not control.name and not labelled(control)
+    ]
+    lists = [control.name for control in controls if control.getRole() == pyatspi.ROLE_COMBO_BOX]
+    if lists != LIST_NAMES:
+        faults.append(f"the lists are named {lists}, not {LIST_NAMES}")
+    print(f"{len(controls)} controls")
+    return faults
+
+
+def stop(process):
+    """Asked first, so that the display removes its socket, which a later display of the same
+    number would otherwise find and fail on."""
+    process.terminate()
+    try:
+        process.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+
+
+def main():
+    with tempfile.TemporaryDirectory() as runtime:
+        os.environ.pop("AT_SPI_BUS_ADDRESS", None)
+        os.environ.update(
+            XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"
+        )
+        started = []
+        try:
+            os.environ["DISPLAY"] = start_display(started)
+            os.environ["DBUS_SESSION_BUS_ADDRESS"] = start_session_bus(started, runtime)
+            started.append(subprocess.Popen([sys.argv[1]]))
+            faults = faults_in(window_of(started[-1]))
+        finally:
+            for process in reversed(started):
+                stop(process)
+    for fault in faults:
+        print(fault, file=sys.stderr)
+    return 1 if faults else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
