@@ -95,6 +95,15 @@ TEST_F(FileCommands, ImportRefusesValuesTheTrackerCannotHoldAsGiven) {
         {R"({"primary": {"timeSlotting": true, "autoRateSec": 60, "slotOffsetSec": 62}})",
          "primary.slotOffsetSec 62: the tracker holds 0 to 61 seconds, the auto transmit rate "
          "plus one"},
+        {R"({"primary": {"symbol": "\u00e9"}})",
+         "primary.symbol \"\xE9\": the tracker holds one printable ASCII character, ! to ~"},
+        {R"({"secondary": {"symbolTable": ""}})",
+         R"(secondary.symbolTable "": the tracker holds one printable ASCII character, ! to ~)"},
+        {R"({"primary": {"digiPath": ",WIDE1-1"}})",
+         R"(primary.digiPath ",WIDE1-1": the tracker holds addresses separated )"
+         "by commas, each " +
+             address},
+        {R"({"primary": {"digiPath": "WIDE1-1,,WIDE2-1", "symbol": "~"}})", ""},
         {R"({"calibration": 255, "primary": {"callsign": " kd2abc-15 ",
              "digiPath": "WIDE1-1,WIDE2-2", "statusEvery": 0, "manualTxDelayMs": 1700,
              "quietTimeMs": 6706, "autoRateSec": 65535}})",

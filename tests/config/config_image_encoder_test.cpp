@@ -1,4 +1,5 @@
 #include "config/config_image.h"
+#include "config/image_layout.h"
 #include "record_printer.h"
 #include "support/example_records.h"
 #include "support/recording_reporter.h"
@@ -316,6 +317,27 @@ TEST(EncodeImage, AddressDataThatDoesNotFitIsRefused) {
             EXPECT_EQ(config, before);
         }
     }
+}
+
+// A byte no field accounts for (here past the texts) stays while the record leaves the texts
+// and blocks alone, since their offsets and contents move together; a changed text
+// re-encodes them all.
+TEST(EncodeOntoImage, KeepsTheStoredTextsAndBlocksUntilOneChanges) {
+    RecordingReporter reporter;
+    ConfigImage stored = defaultImage();
+    stored[layout::kLastByte] = 0x5A;
+    TrackerConfig config;
+    TrackerConfig plain;
+    ASSERT_EQ(decodeImage(config, stored, reporter), Status::Ok);
+    ASSERT_EQ(decodeImage(plain, defaultImage(), reporter), Status::Ok);
+    ASSERT_TRUE(config == plain);
+
+    EXPECT_EQ(encodeOntoImage(config, stored, reporter), stored);
+    setText(config.statusText[kSecondary], "QRV");
+    const auto changed = encodeOntoImage(config, stored, reporter);
+    ASSERT_TRUE(changed.has_value());
+    EXPECT_NE((*changed)[layout::kLastByte], 0x5A);
+    EXPECT_TRUE(reporter.entries.empty());
 }
 
 } // namespace
