@@ -23,6 +23,26 @@ bool sameValues(TrackerConfig a, const TrackerConfig& b) {
     return a == b;
 }
 
+QString windowTitleText() {
+    return QString::fromLatin1(kWindowTitle.data(), qsizetype(kWindowTitle.size()));
+}
+
+// A standard button with words and a mnemonic of the window's own, found by tests by name.
+QPushButton* addNamedButton(QMessageBox& box, QMessageBox::StandardButton button,
+                            const QString& text, const QString& name) {
+    QPushButton* added = box.addButton(button);
+    added->setText(text);
+    added->setObjectName(name);
+    return added;
+}
+
+QPushButton* addNamedButton(QMessageBox& box, QMessageBox::ButtonRole role, const QString& text,
+                            const QString& name) {
+    QPushButton* added = box.addButton(text, role);
+    added->setObjectName(name);
+    return added;
+}
+
 } // namespace
 
 // Each profile goes through the form once, so that what the form cannot show (a list index
@@ -66,20 +86,15 @@ bool ConfigDialog::editsMayBeDropped() {
     if (!hasUnsavedEdits()) {
         return true;
     }
-    QMessageBox box(QMessageBox::Warning,
-                    QString::fromLatin1(kWindowTitle.data(), qsizetype(kWindowTitle.size())),
+    QMessageBox box(QMessageBox::Warning, windowTitleText(),
                     tr("The configuration has changes that are not saved."), QMessageBox::NoButton,
                     this);
     box.setObjectName(QStringLiteral("unsavedEdits"));
     box.setInformativeText(tr("Save them to a file first?"));
-    QPushButton* save = box.addButton(tr("&Save\u2026"), QMessageBox::AcceptRole);
-    save->setObjectName(QStringLiteral("save"));
-    QPushButton* discard = box.addButton(QMessageBox::Discard);
-    discard->setText(tr("&Discard"));
-    discard->setObjectName(QStringLiteral("discard"));
-    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
-    cancel->setText(tr("&Cancel"));
-    cancel->setObjectName(QStringLiteral("cancel"));
+    QPushButton* save =
+        addNamedButton(box, QMessageBox::AcceptRole, tr("&Save\u2026"), QStringLiteral("save"));
+    addNamedButton(box, QMessageBox::Discard, tr("&Discard"), QStringLiteral("discard"));
+    addNamedButton(box, QMessageBox::Cancel, tr("&Cancel"), QStringLiteral("cancel"));
     box.setDefaultButton(save);
     box.exec();
     if (box.clickedButton() == save) {
@@ -102,22 +117,18 @@ void ConfigDialog::done(int result) {
 }
 
 ConfigDialog::UnstoppedTone ConfigDialog::askAboutUnstoppedTone() {
-    QMessageBox box(QMessageBox::Warning,
-                    QString::fromLatin1(kWindowTitle.data(), qsizetype(kWindowTitle.size())),
+    QMessageBox box(QMessageBox::Warning, windowTitleText(),
                     tr("The test tone could not be stopped: the tracker may still be sending it, "
                        "and the radio may be transmitting."),
                     QMessageBox::NoButton, this);
     box.setObjectName(QStringLiteral("unstoppedTone"));
     box.setInformativeText(tr("Check the cable and the COM port, then try again, or switch "
                               "the radio off before you close."));
-    QPushButton* retry = box.addButton(QMessageBox::Retry);
-    retry->setText(tr("&Try Again"));
-    retry->setObjectName(QStringLiteral("tryAgain"));
-    QPushButton* close = box.addButton(tr("C&lose Anyway"), QMessageBox::DestructiveRole);
-    close->setObjectName(QStringLiteral("closeAnyway"));
-    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
-    cancel->setText(tr("&Cancel"));
-    cancel->setObjectName(QStringLiteral("cancel"));
+    QPushButton* retry =
+        addNamedButton(box, QMessageBox::Retry, tr("&Try Again"), QStringLiteral("tryAgain"));
+    QPushButton* close = addNamedButton(box, QMessageBox::DestructiveRole, tr("C&lose Anyway"),
+                                        QStringLiteral("closeAnyway"));
+    addNamedButton(box, QMessageBox::Cancel, tr("&Cancel"), QStringLiteral("cancel"));
     box.setDefaultButton(retry);
     box.exec();
     if (box.clickedButton() == retry) {
@@ -129,7 +140,7 @@ ConfigDialog::UnstoppedTone ConfigDialog::askAboutUnstoppedTone() {
 void ConfigDialog::showFileInTitle(const std::filesystem::path& file) {
     file_ = file;
     // The mark follows the file's name, which a window manager cuts last.
-    QString title = QString::fromLatin1(kWindowTitle.data(), qsizetype(kWindowTitle.size()));
+    QString title = windowTitleText();
     if (file.empty()) {
         title += QStringLiteral("[*]");
     } else {
