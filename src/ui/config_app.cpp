@@ -21,7 +21,7 @@ void ConfigApp::nameApplication() {
     setApplicationVersion(QStringLiteral(WL3_VERSION));
 }
 
-bool ConfigApp::start(const QStringList& arguments) {
+void ConfigApp::start(const QStringList& arguments) {
     const StartOptions options = parseStartOptions(arguments);
     RememberedChoices choices;
     MessageBoxReporter reporter;
@@ -30,7 +30,6 @@ bool ConfigApp::start(const QStringList& arguments) {
     reporter.setOwner(&dialog);
     applyStartOptions(dialog, options);
     dialog.exec();
-    return false;
 }
 
 } // namespace wl3::ui

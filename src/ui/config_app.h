@@ -15,8 +15,8 @@ public:
     static void nameApplication();
 
     // Runs the main window for the command line (program name first) until it closes,
-    // whatever its result. Returns false: there is no main loop to follow.
-    bool start(const QStringList& arguments);
+    // whatever its result; the program then ends, with no main loop to follow.
+    void start(const QStringList& arguments);
 };
 
 } // namespace wl3::ui
