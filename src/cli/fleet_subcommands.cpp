@@ -136,9 +136,9 @@ std::vector<RunFile> runFiles(const std::vector<std::filesystem::path>& files,
 std::vector<RunFile> backupFiles(const std::vector<WriteTarget>& targets, bool backup) {
     std::vector<RunFile> outputs;
     if (backup) {
-        for (const WriteTarget& target : targets) {
-            outputs.push_back({target.backup, "the backup of " + target.port});
-        }
+        std::ranges::transform(targets, std::back_inserter(outputs), [](const WriteTarget& target) {
+            return RunFile{target.backup, "the backup of " + target.port};
+        });
     }
     return outputs;
 }
