@@ -9,8 +9,10 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 struct Reading {
-    std::vector<CsvRow> rows;
+    std::vector<CsvRecord> records;
     CsvRow row;
+    int number = 1;         // of the row being read
+    bool lastWasCr = false; // the row before ended with a carriage return
 };
 
 extern "C" void addField(void* field, std::size_t size, void* data) {
@@ -18,20 +20,29 @@ extern "C" void addField(void* field, std::size_t size, void* data) {
     reading.row.emplace_back(static_cast<const char*>(field), size);
 }
 
-extern "C" void endRow(int /*terminator*/, void* data) {
+// Called for each row's end and, as the parser is asked to, for each line break outside
+// one: a blank line, or the line feed after a carriage return, which ends no second row.
+extern "C" void endRow(int terminator, void* data) {
     auto& reading = *static_cast<Reading*>(data);
-    reading.rows.push_back(std::move(reading.row));
-    reading.row.clear();
+    const bool blank = reading.row.empty();
+    if (!blank) {
+        reading.records.push_back({reading.number, std::move(reading.row)});
+        reading.row.clear();
+    }
+    if (!(blank && terminator == '\n' && reading.lastWasCr)) {
+        ++reading.number;
+    }
+    reading.lastWasCr = terminator == '\r';
 }
 
 } // namespace
 
-std::optional<std::vector<CsvRow>> parseCsv(std::string_view bytes, std::string& error) {
+std::optional<std::vector<CsvRecord>> parseCsv(std::string_view bytes, std::string& error) {
     if (bytes.starts_with(kByteOrderMark)) {
         bytes.remove_prefix(kByteOrderMark.size());
     }
     csv_parser parser{};
-    if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0) {
+    if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI | CSV_REPALL_NL) != 0) {
         error = "out of memory";
         return std::nullopt;
     }
@@ -40,14 +51,14 @@ std::optional<std::vector<CsvRow>> parseCsv(std::string_view bytes, std::string&
                                   &reading) == bytes.size() &&
                         csv_fini(&parser, addField, endRow, &reading) == 0;
     if (!parsed) {
-        error = "not valid CSV after row " + std::to_string(reading.rows.size()) + ": " +
+        error = "not valid CSV in row " + std::to_string(reading.number) + ": " +
                 csv_strerror(csv_error(&parser));
     }
     csv_free(&parser);
     if (!parsed) {
         return std::nullopt;
     }
-    return std::move(reading.rows);
+    return std::move(reading.records);
 }
 
 std::string csvLine(const CsvRow& fields) {

@@ -11,10 +11,18 @@ namespace wl3 {
 // a quoted field may hold commas, quotes and line breaks.
 using CsvRow = std::vector<std::string>;
 
-// The rows of bytes, empty lines left out, or nothing with error saying why (a quote
-// where none belongs, one left open). A byte-order mark at the start, which some
-// spreadsheets write, is no part of the first field.
-std::optional<std::vector<CsvRow>> parseCsv(std::string_view bytes, std::string& error);
+// A row of a table that holds something, and its number as a spreadsheet shows it: blank
+// lines counted, line breaks within quotes not, the first row 1.
+struct CsvRecord {
+    int number = 0;
+    CsvRow fields;
+};
+
+// The rows of bytes that hold something, blank lines left out, or nothing with error saying
+// why (a quote where none belongs, one left open). A byte-order mark at the start, which
+// some spreadsheets write, is no part of the first field. Spaces and tabs around a field
+// that is not quoted are no part of it.
+std::optional<std::vector<CsvRecord>> parseCsv(std::string_view bytes, std::string& error);
 
 // fields as one line of CSV, each quoted, ending in a line break.
 std::string csvLine(const CsvRow& fields);

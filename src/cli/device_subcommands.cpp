@@ -114,7 +114,8 @@ int runVersion(const CommandContext& context, const PortChoice& port) {
 
 int runRead(const CommandContext& context, const PortChoice& port,
             const std::filesystem::path& output) {
-    if (checkBinaryOutput(context, output) != Status::Ok) {
+    if (checkBinaryOutput(context, output) != Status::Ok ||
+        checkOutputPlan({{output, "the output"}}, {}, context.reporter) != Status::Ok) {
         return kExitFailed;
     }
     InterruptibleExchanges exchanges(context.progress, context.reporter);

@@ -57,7 +57,8 @@ Status refuseUnholdableValues(const CommandContext& context, const TrackerConfig
 
 int runShow(const CommandContext& context, const std::filesystem::path& file) {
     TrackerConfig config;
-    if (loadConfiguration(file, config, context.reporter) != Status::Ok) {
+    if (checkOutputIsNotInput(file, "-", context.reporter) != Status::Ok ||
+        loadConfiguration(file, config, context.reporter) != Status::Ok) {
         return kExitFailed;
     }
     context.out << formatConfig(config);
@@ -67,7 +68,8 @@ int runShow(const CommandContext& context, const std::filesystem::path& file) {
 int runExport(const CommandContext& context, const std::filesystem::path& file,
               const std::filesystem::path& output) {
     TrackerConfig config;
-    if (checkOutputIsNotInput(file, output, context.reporter) != Status::Ok ||
+    if (checkOutputIsNotInput(file, output.empty() ? "-" : output, context.reporter) !=
+            Status::Ok ||
         loadConfigFile(file, config, context.reporter) != Status::Ok) {
         return kExitFailed;
     }

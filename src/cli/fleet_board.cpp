@@ -9,15 +9,31 @@ namespace wl3 {
 
 namespace {
 
-// A line longer than the terminal would wrap, and the redraw would land on the wrong line.
-constexpr std::size_t kLineWidth = 79;
+// Where a terminal does not tell its width.
+constexpr std::size_t kUsualLineWidth = 79;
 
-// At most kLineWidth bytes, never cutting a UTF-8 character.
-std::string_view fitted(std::string_view line) {
-    if (line.size() <= kLineWidth) {
+// A line as wide as the terminal would wrap on some, and the redraw would land on the wrong
+// line: one column stays free.
+std::size_t lineWidthOf(const std::optional<TerminalSize>& terminal) {
+    if (!terminal || terminal->columns == 0) {
+        return kUsualLineWidth;
+    }
+    return std::max<std::size_t>(terminal->columns - 1, 1);
+}
+
+// Whether a line per tracker, and the cursor's below them, fit on the screen: a redraw
+// moves up no further than its top.
+bool boardFits(const std::optional<TerminalSize>& terminal, std::size_t trackers) {
+    return terminal && (terminal->rows == 0 || trackers < terminal->rows);
+}
+
+// At most width bytes, never cutting a UTF-8 character; a character takes a column at
+// most per byte, so the line never wraps.
+std::string_view fitted(std::string_view line, std::size_t width) {
+    if (line.size() <= width) {
         return line;
     }
-    std::size_t end = kLineWidth;
+    std::size_t end = width;
     while (end > 0 && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80) {
         --end;
     }
@@ -26,15 +42,16 @@ std::string_view fitted(std::string_view line) {
 
 } // namespace
 
-FleetBoard::FleetBoard(std::ostream& err, bool terminal, std::vector<std::string> ports)
-    : err_(err), terminal_(terminal && terminalEscapesWork()), ports_(std::move(ports)),
-      lines_(ports_.size()) {
+FleetBoard::FleetBoard(std::ostream& err, std::optional<TerminalSize> terminal,
+                       std::vector<std::string> ports)
+    : err_(err), terminal_(boardFits(terminal, ports.size()) && terminalEscapesWork()),
+      ports_(std::move(ports)), lines_(ports_.size()), lineWidth_(lineWidthOf(terminal)) {
     for (const std::string& port : ports_) {
         portWidth_ = std::max(portWidth_, port.size());
     }
     if (terminal_) {
         for (std::size_t unit = 0; unit < ports_.size(); ++unit) {
-            err_ << fitted(ports_[unit]) << '\n';
+            err_ << fitted(ports_[unit], lineWidth_) << '\n';
         }
         err_.flush();
     }
@@ -66,7 +83,8 @@ void FleetBoard::draw(std::size_t unit) {
     std::string line = ports_[unit];
     line.resize(std::max(line.size(), portWidth_), ' ');
     line += "  " + lines_[unit];
-    err_ << "\x1b[" << up << "A\r\x1b[K" << fitted(line) << "\x1b[" << up << "B\r" << std::flush;
+    err_ << "\x1b[" << up << "A\r\x1b[K" << fitted(line, lineWidth_) << "\x1b[" << up << "B\r"
+         << std::flush;
 }
 
 void UnitObserver::progress(ExchangePhase phase, int bytesDone, int bytesExpected) {

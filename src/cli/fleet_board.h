@@ -1,11 +1,13 @@
 #pragma once
 
+#include "cli/platform.h"
 #include "cli/stderr_reporter.h"
 #include "config/reporter.h"
 #include "link/exchange_observer.h"
 
 #include <cstddef>
 #include <mutex>
+#include <optional>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -13,12 +15,16 @@
 
 namespace wl3 {
 
-// What a person sees on err of trackers at work at once. On a terminal, a line per tracker,
-// redrawn in place as its exchanges go on; otherwise a line per tracker as it finishes,
-// so that a log reads in the order things happened. The trackers' threads call it.
+// What a person sees on err of trackers at work at once. On a terminal of the size given,
+// a line per tracker, redrawn in place as its exchanges go on and cut to the terminal's
+// width; otherwise, and when the trackers' lines would not all fit on the screen, a line
+// per tracker as it finishes, so that a log reads in the order things happened. The
+// trackers' threads call it.
 class FleetBoard {
 public:
-    FleetBoard(std::ostream& err, bool terminal, std::vector<std::string> ports);
+    // terminal: the size of the terminal that err shows on, or nothing when it is none.
+    FleetBoard(std::ostream& err, std::optional<TerminalSize> terminal,
+               std::vector<std::string> ports);
     ~FleetBoard();
 
     FleetBoard(const FleetBoard&) = delete;
@@ -39,6 +45,7 @@ private:
     std::vector<std::string> ports_;
     std::vector<std::string> lines_;
     std::size_t portWidth_ = 0;
+    std::size_t lineWidth_;
 };
 
 // A tracker's progress, for its line on the board.

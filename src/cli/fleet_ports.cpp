@@ -1,16 +1,19 @@
 #include "cli/fleet_ports.h"
 
+#include "cli/platform.h"
 #include "files/file_messages.h"
 #include "link/port_choice.h"
 #include "link/port_mapping.h"
 
 #include <algorithm>
+#include <map>
 
 namespace wl3 {
 
 namespace {
 
-// What a port opens, for telling two names of one device apart: links followed.
+// What a port opens, for telling two names of one device apart: links followed, and a
+// device node by its numbers, whatever its name.
 std::string deviceOf(std::string_view port) {
     const std::optional<PortChoice> choice = parsePortChoice(port);
     if (!choice) {
@@ -20,6 +23,9 @@ std::string deviceOf(std::string_view port) {
         choice->devicePath.empty() ? portDevicePath(choice->portNumber) : choice->devicePath;
     if (path.empty()) {
         return comPortName(choice->portNumber);
+    }
+    if (const auto numbers = characterDeviceNumbers(path)) {
+        return "device " + std::to_string(*numbers);
     }
     std::error_code error;
     const std::filesystem::path canonical = std::filesystem::canonical(path, error);
@@ -52,13 +58,13 @@ std::optional<std::vector<std::string>> expandPorts(const std::vector<std::strin
 
 Status refuseRepeatedPorts(const std::vector<std::string>& ports,
                            const std::vector<std::string>& places, Reporter& reporter) {
-    std::vector<std::string> devices;
+    // Each device and where it was first named; a units file may have thousands of rows.
+    std::map<std::string, std::size_t> firstNamed;
     Status status = Status::Ok;
     for (std::size_t i = 0; i < ports.size(); ++i) {
-        devices.push_back(deviceOf(ports[i]));
-        const auto earlier = std::ranges::find(devices.begin(), devices.end() - 1, devices[i]);
-        if (earlier != devices.end() - 1) {
-            const auto first = static_cast<std::size_t>(earlier - devices.begin());
+        const auto [earlier, added] = firstNamed.try_emplace(deviceOf(ports[i]), i);
+        if (!added) {
+            const std::size_t first = earlier->second;
             reporter.errorBox(places[i] + ": port " + ports[i] + " is named twice (" +
                               places[first] + ": " + ports[first] + ")");
             status = Status::Failed;

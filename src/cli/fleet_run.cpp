@@ -2,22 +2,26 @@
 
 #include "cli/fleet_board.h"
 #include "cli/interrupts.h"
+#include "cli/platform.h"
 #include "link/port_choice.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
-#include <memory>
 #include <sstream>
+#include <system_error>
 #include <thread>
 
 namespace wl3 {
 
 namespace {
 
-// Everything one tracker's thread uses, its own: nothing but the board is shared.
+// Everything one tracker's thread uses, its own: nothing but the board is shared. Made when
+// the tracker's turn comes, counting the interrupts caught since the run began.
 struct UnitRun {
     UnitRun(FleetBoard& board, std::size_t unit, const std::string& port)
-        : reporter(board, unit), observer(board, unit), exchanges(observer, reporter),
+        : reporter(board, unit), observer(board, unit),
+          exchanges(observer, reporter, EarlierInterrupts::Kept),
           link(makeLink(*parsePortChoice(port), reporter, exchanges)) {}
 
     UnitReporter reporter;
@@ -28,21 +32,30 @@ struct UnitRun {
     CommandContext context{out, reporter, observer};
 };
 
-void runUnit(UnitRun& run, const UnitWork& work, std::size_t unit, FleetBoard& board,
-             UnitOutcome& outcome) {
-    const auto start = std::chrono::steady_clock::now();
-    switch (work(run.context, run.link, unit, outcome.callsign)) {
+int exitStatusOf(Status status, const UnitRun& run) {
+    switch (status) {
     case Status::Ok:
-        outcome.exitStatus = kExitOk;
-        break;
+        return kExitOk;
     case Status::Failed:
-        outcome.exitStatus = kExitFailed;
-        break;
+        return kExitFailed;
     case Status::Stopped:
-        run.reporter.errorBox(run.exchanges.stopOutcome());
-        outcome.exitStatus = run.exchanges.stoppedExitStatus();
         break;
     }
+    return run.exchanges.stoppedExitStatus();
+}
+
+void runUnit(const std::string& port, const UnitWork& work, std::size_t unit, FleetBoard& board,
+             UnitOutcome& outcome) {
+    const auto start = std::chrono::steady_clock::now();
+    UnitRun run(board, unit, port);
+    // Interrupted before its turn came: not begun.
+    const Status status = run.exchanges.stopRequested()
+                              ? Status::Stopped
+                              : work(run.context, run.link, unit, outcome.callsign);
+    if (status == Status::Stopped) {
+        run.reporter.errorBox(run.exchanges.stopOutcome());
+    }
+    outcome.exitStatus = exitStatusOf(status, run);
     outcome.seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     outcome.result = run.reporter.messages();
@@ -52,21 +65,36 @@ void runUnit(UnitRun& run, const UnitWork& work, std::size_t unit, FleetBoard& b
 } // namespace
 
 std::vector<UnitOutcome> runFleet(const std::vector<std::string>& ports, const UnitWork& work,
-                                  std::ostream& err, bool errIsTerminal) {
-    FleetBoard board(err, errIsTerminal, ports);
-    // All made before any starts: each forgets the interrupts caught before it.
-    std::vector<std::unique_ptr<UnitRun>> runs;
-    for (std::size_t unit = 0; unit < ports.size(); ++unit) {
-        runs.push_back(std::make_unique<UnitRun>(board, unit, ports[unit]));
-    }
+                                  std::ostream& err, bool errIsTerminal, std::size_t atOnce) {
+    FleetBoard board(err, errIsTerminal ? std::optional(standardErrorSize()) : std::nullopt, ports);
     std::vector<UnitOutcome> outcomes(ports.size());
-    {
-        std::vector<std::jthread> threads;
-        for (std::size_t unit = 0; unit < ports.size(); ++unit) {
-            threads.emplace_back(runUnit, std::ref(*runs[unit]), std::cref(work), unit,
-                                 std::ref(board), std::ref(outcomes[unit]));
+    // Each tracker counts the interrupts from here on, however late its turn comes.
+    forgetInterrupts();
+    std::atomic<std::size_t> next{0};
+    const auto serveTurns = [&] {
+        for (std::size_t unit = next++; unit < ports.size(); unit = next++) {
+            runUnit(ports[unit], work, unit, board, outcomes[unit]);
+        }
+    };
+    std::vector<std::jthread> servers;
+    const std::size_t serverCount = std::min(std::max<std::size_t>(atOnce, 1), ports.size());
+    servers.reserve(serverCount);
+    std::string notStarted;
+    for (std::size_t i = 0; i < serverCount; ++i) {
+        try {
+            servers.emplace_back(serveTurns);
+        } catch (const std::system_error& error) {
+            notStarted = error.code().message();
+            break;
         }
     }
+    if (servers.empty()) {
+        for (std::size_t unit = 0; unit < ports.size(); ++unit) {
+            outcomes[unit].result = "Not begun: no thread could be started (" + notStarted + ")";
+            board.finished(unit, outcomes[unit].result);
+        }
+    }
+    servers.clear(); // each waited for
     return outcomes;
 }
 

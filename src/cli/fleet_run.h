@@ -12,6 +12,10 @@
 
 namespace wl3 {
 
+// How many trackers a command for several serves at once: more than a hub of USB serial
+// adapters holds, few enough that threads never run short. The others wait their turn.
+inline constexpr std::size_t kTrackersAtOnce = 64;
+
 // How one tracker of a command for several went.
 struct UnitOutcome {
     int exitStatus = kExitFailed; // as the command for this tracker alone would have ended
@@ -26,11 +30,15 @@ struct UnitOutcome {
 using UnitWork = std::function<Status(const CommandContext& context, SerialLink& link,
                                       std::size_t unit, std::string& callsign)>;
 
-// Runs work for every port at once, one thread each, and waits for them all, showing their
-// progress on err; a failure on one stops no other. Ctrl-C stops each as it stops a
-// command for one tracker: an image on its way is sent whole first.
+// Runs work for every port, at most atOnce trackers at a time, each on a thread while it is
+// served, and waits for them all, showing their progress on err; a failure on one stops no
+// other. A thread that cannot be started leaves its share to those that could; when none
+// could, every tracker fails untouched. Ctrl-C stops each as it stops a command for one
+// tracker (an image on its way is sent whole first), and trackers still waiting are not
+// begun.
 std::vector<UnitOutcome> runFleet(const std::vector<std::string>& ports, const UnitWork& work,
-                                  std::ostream& err, bool errIsTerminal);
+                                  std::ostream& err, bool errIsTerminal,
+                                  std::size_t atOnce = kTrackersAtOnce);
 
 // kExitOk when every tracker succeeded; the interrupted status when one was stopped; else
 // kExitFailed.

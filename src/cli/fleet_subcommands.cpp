@@ -62,17 +62,27 @@ filesInFolder(const CommandContext& context, const std::filesystem::path& folder
         }
         files.push_back(folder / name);
     }
-    if (prepareFolder(folder, context.reporter) != Status::Ok) {
+    // Checked before it is made, so that no folder is made through a link not followed.
+    if (checkOutputPlan({{folder, "the folder"}}, {}, context.reporter) != Status::Ok ||
+        prepareFolder(folder, context.reporter) != Status::Ok) {
         return std::nullopt;
     }
     return files;
 }
 
-// Runs work on every port, then the table and, when asked for, its CSV file.
+// Runs work on every port, then the table and, when asked for, its CSV file. Nothing is
+// sent unless every file the run writes (outputs, the report, standard output for the
+// table) can be written, each apart from the others and from inputs.
 int runOnEach(const CommandContext& context, const FleetRequest& request,
-              const std::vector<std::string>& ports, const UnitWork& work) {
+              const std::vector<std::string>& ports, const UnitWork& work,
+              std::vector<RunFile> outputs = {}, const std::vector<RunFile>& inputs = {}) {
+    outputs.push_back({request.report, "the report"});
+    outputs.push_back({"-", "the table"});
+    if (checkOutputPlan(outputs, inputs, context.reporter) != Status::Ok) {
+        return kExitFailed;
+    }
     const std::vector<UnitOutcome> outcomes =
-        runFleet(ports, work, request.err, request.errIsTerminal);
+        runFleet(ports, work, request.err, request.errIsTerminal, request.trackersAtOnce);
     int status = fleetExitStatus(outcomes);
     context.out << fleetTable(ports, outcomes);
     const bool reported = request.report.empty() || saveFleetReport(request.report, ports, outcomes,
@@ -81,6 +91,27 @@ int runOnEach(const CommandContext& context, const FleetRequest& request,
         status = kExitFailed;
     }
     return status;
+}
+
+// files[i], the file of ports[i], as a run's output.
+std::vector<RunFile> runFiles(const std::vector<std::filesystem::path>& files,
+                              const std::vector<std::string>& ports, std::string_view role) {
+    std::vector<RunFile> outputs;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        outputs.push_back({files[i], std::string(role) + ports[i]});
+    }
+    return outputs;
+}
+
+// The backups a write makes, as its outputs: none without a backup folder.
+std::vector<RunFile> backupFiles(const std::vector<WriteTarget>& targets) {
+    std::vector<RunFile> outputs;
+    for (const WriteTarget& target : targets) {
+        if (!target.backupPath.empty()) {
+            outputs.push_back({target.backupPath, "the backup of " + target.port});
+        }
+    }
+    return outputs;
 }
 
 // Every tracker of a write, each checked before any is touched; nothing after saying why.
@@ -171,25 +202,20 @@ int runFleetRead(const CommandContext& context, const FleetRequest& request) {
     if (!files) {
         return kExitFailed;
     }
-    return runOnEach(context, request, *ports,
-                     [&](const CommandContext& unit, SerialLink& link, std::size_t index,
-                         std::string& callsign) {
-                         TrackerConfig config;
-                         const Status status = readAndSave(unit, link, (*files)[index], config);
-                         callsign = textOf(config.callsign[kPrimary]);
-                         return status;
-                     });
+    return runOnEach(
+        context, request, *ports,
+        [&](const CommandContext& unit, SerialLink& link, std::size_t index,
+            std::string& callsign) {
+            TrackerConfig config;
+            const Status status = readAndSave(unit, link, (*files)[index], config);
+            callsign = textOf(config.callsign[kPrimary]);
+            return status;
+        },
+        runFiles(*files, *ports, "the file of "));
 }
 
 int runFleetWrite(const CommandContext& context, const FleetRequest& request,
                   const std::filesystem::path& input) {
-    const auto overwritesInput = [&](const std::filesystem::path& file) {
-        return !file.empty() && !request.report.empty() &&
-               checkOutputIsNotInput(file, request.report, context.reporter) != Status::Ok;
-    };
-    if (overwritesInput(input) || overwritesInput(request.units)) {
-        return kExitFailed;
-    }
     auto targets = writeTargets(context, request, input);
     if (!targets) {
         return kExitFailed;
@@ -204,7 +230,9 @@ int runFleetWrite(const CommandContext& context, const FleetRequest& request,
                          const Status status = writeTarget(unit, link, target);
                          callsign = textOf(target.config.callsign[kPrimary]);
                          return status;
-                     });
+                     },
+                     backupFiles(*targets),
+                     {{input, "the input file"}, {request.units, "the units file"}});
 }
 
 int runFleetTone(const CommandContext& context, const FleetRequest& request, ToneCode code) {

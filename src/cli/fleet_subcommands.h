@@ -1,7 +1,9 @@
 #pragma once
 
+#include "cli/fleet_run.h"
 #include "cli/subcommands.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <ostream>
 #include <string>
@@ -21,6 +23,7 @@ struct FleetRequest {
     std::filesystem::path report;   // the table again as CSV, unless empty
     std::ostream& err;              // the trackers' progress
     bool errIsTerminal = false;
+    std::size_t trackersAtOnce = kTrackersAtOnce; // served at once; the others wait their turn
 };
 
 int runFleetVersion(const CommandContext& context, const FleetRequest& request);

@@ -16,9 +16,12 @@ int portsHeld = 0;
 
 } // namespace
 
-InterruptibleExchanges::InterruptibleExchanges(ExchangeObserver& shown, Reporter& reporter)
+InterruptibleExchanges::InterruptibleExchanges(ExchangeObserver& shown, Reporter& reporter,
+                                               EarlierInterrupts earlier)
     : shown_(shown), reporter_(reporter) {
-    forgetInterrupts();
+    if (earlier == EarlierInterrupts::Forgotten) {
+        forgetInterrupts();
+    }
 }
 
 // A port still held here (after a failed open) is released with the link, just before.

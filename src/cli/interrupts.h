@@ -13,12 +13,16 @@ namespace wl3 {
 // wl3 exits. During an image write the first of them lets the image go out whole, saying
 // so, and stops before the read-back; a second stops at once. Whenever no port is held
 // (files read or written, results printed) they end wl3 as usual, so that nothing else can
-// keep it waiting. Progress is passed on to shown. Each watches one link; several may run
-// at once on threads of their own, all made before the first exchange starts, since each
-// forgets the interrupts caught before it.
+// keep it waiting. Progress is passed on to shown. Each watches one link and forgets the
+// interrupts caught before it; several may run at once on threads of their own, and those
+// made while others run count every interrupt since the run began (EarlierInterrupts::Kept),
+// so that one made late neither misses a Ctrl-C nor makes the others miss it.
+enum class EarlierInterrupts { Forgotten, Kept };
+
 class InterruptibleExchanges : public ExchangeObserver {
 public:
-    InterruptibleExchanges(ExchangeObserver& shown, Reporter& reporter);
+    InterruptibleExchanges(ExchangeObserver& shown, Reporter& reporter,
+                           EarlierInterrupts earlier = EarlierInterrupts::Forgotten);
     ~InterruptibleExchanges() override;
 
     InterruptibleExchanges(const InterruptibleExchanges&) = delete;

@@ -1,5 +1,10 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
 namespace wl3 {
 
 // What wl3 asks of the operating system beyond the standard library; one implementation
@@ -20,6 +25,18 @@ void forgetInterrupts();
 // Whether standard error, a terminal, moves its cursor on the escape sequences that redraw a
 // line in place; on Windows its console is first asked to.
 bool terminalEscapesWork();
+
+// The size of the terminal that standard error shows on, in characters; zero where unknown.
+struct TerminalSize {
+    std::size_t columns = 0;
+    std::size_t rows = 0;
+};
+TerminalSize standardErrorSize();
+
+// The device numbers of the character device that path leads to, which tell two names of
+// one device apart; nothing when it leads to none, and always on Windows, whose ports have
+// one name each.
+std::optional<std::uint64_t> characterDeviceNumbers(const std::string& path);
 
 // Standard output passes bytes as they are, without turning line ends into the platform's.
 void useBinaryStandardOutput();

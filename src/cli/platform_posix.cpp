@@ -4,6 +4,9 @@
 #include <array>
 #include <cstddef>
 #include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace wl3 {
 
@@ -50,6 +53,22 @@ void stopCatchingInterrupts() {
 
 bool terminalEscapesWork() {
     return true;
+}
+
+TerminalSize standardErrorSize() {
+    winsize size{};
+    if (ioctl(STDERR_FILENO, TIOCGWINSZ, &size) != 0) {
+        return {};
+    }
+    return {size.ws_col, size.ws_row};
+}
+
+std::optional<std::uint64_t> characterDeviceNumbers(const std::string& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 || !S_ISCHR(info.st_mode)) {
+        return std::nullopt;
+    }
+    return info.st_rdev;
 }
 
 void useBinaryStandardOutput() {} // POSIX never translates

@@ -57,6 +57,20 @@ bool terminalEscapesWork() {
            SetConsoleMode(err, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0;
 }
 
+TerminalSize standardErrorSize() {
+    CONSOLE_SCREEN_BUFFER_INFO info{};
+    if (GetConsoleScreenBufferInfo(GetStdHandle(STD_ERROR_HANDLE), &info) == 0) {
+        return {};
+    }
+    const SMALL_RECT& window = info.srWindow;
+    return {static_cast<std::size_t>(window.Right - window.Left + 1),
+            static_cast<std::size_t>(window.Bottom - window.Top + 1)};
+}
+
+std::optional<std::uint64_t> characterDeviceNumbers(const std::string& /*path*/) {
+    return std::nullopt;
+}
+
 void useBinaryStandardOutput() {
     std::fflush(stdout);
     _setmode(_fileno(stdout), _O_BINARY);

@@ -66,30 +66,32 @@ bool readRow(const CsvRow& header, const CsvRow& cells, Unit& unit, Reporter& re
 Status loadUnits(const std::filesystem::path& path, const TrackerConfig& base, Reporter& reporter,
                  std::vector<Unit>& units) {
     const std::optional<std::string> bytes = readInputFile(path, kUnitsFileLimit, reporter);
-    if (!bytes) {
-        return Status::Failed;
-    }
+    return bytes ? readUnits(*bytes, path, base, reporter, units) : Status::Failed;
+}
+
+Status readUnits(std::string_view bytes, const std::filesystem::path& path,
+                 const TrackerConfig& base, Reporter& reporter, std::vector<Unit>& units) {
     const std::string file = nameForMessages(path);
     std::string error;
-    const auto rows = parseCsv(*bytes, error);
+    const auto rows = parseCsv(bytes, error);
     if (!rows || rows->size() < 2) {
         reporter.message(kLoadFailed,
                          explainedFailure(kFailedToReadData, path,
                                           rows ? "holds no tracker below its header" : error));
         return Status::Failed;
     }
-    const CsvRow& header = rows->front();
+    const CsvRow& header = rows->front().fields;
+    const std::string headerPlace = file + " row " + std::to_string(rows->front().number);
     if (std::ranges::find(header, kPortColumn) == header.end()) {
-        reporter.errorBox(file + " row 1: no column \"" + std::string(kPortColumn) + "\"");
+        reporter.errorBox(headerPlace + ": no column \"" + std::string(kPortColumn) + "\"");
         return Status::Failed;
     }
-    bool ok = checkHeader(header, file + " row 1", reporter);
-    for (std::size_t r = 1; r < rows->size(); ++r) {
-        const int row = static_cast<int>(r) + 1;
-        Unit unit{row, file + " row " + std::to_string(row), {}, base};
-        ok = readRow(header, (*rows)[r], unit, reporter) && ok;
+    bool ok = checkHeader(header, headerPlace, reporter);
+    for (auto record = rows->begin() + 1; record != rows->end(); ++record) {
+        Unit unit{record->number, file + " row " + std::to_string(record->number), {}, base};
+        ok = readRow(header, record->fields, unit, reporter) && ok;
         // A row whose cells do not match the header holds nothing worth checking further.
-        if (rows->at(r).size() == header.size()) {
+        if (record->fields.size() == header.size()) {
             units.push_back(std::move(unit));
         }
     }

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace wl3 {
@@ -16,7 +17,7 @@ inline constexpr std::string_view kPortColumn = "port";
 // One tracker of a units file: a row of a table whose header names the port column and keys
 // of the JSON form in dotted form (primary.callsign, calibration).
 struct Unit {
-    int row = 0;       // as a spreadsheet numbers it, the header being row 1
+    int row = 0;       // as a spreadsheet numbers it, blank lines counted
     std::string place; // the file and the row: "units.csv row 2"
     std::string port;
     TrackerConfig config; // the base, with the row's values on top
@@ -30,5 +31,9 @@ struct Unit {
 // report theirs too.
 Status loadUnits(const std::filesystem::path& path, const TrackerConfig& base, Reporter& reporter,
                  std::vector<Unit>& units);
+
+// The same for a units file's bytes already read; path names them in messages.
+Status readUnits(std::string_view bytes, const std::filesystem::path& path,
+                 const TrackerConfig& base, Reporter& reporter, std::vector<Unit>& units);
 
 } // namespace wl3

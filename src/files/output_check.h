@@ -4,16 +4,29 @@
 #include "config/status.h"
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace wl3 {
 
-// True when both paths name one existing file (the same device and inode), whatever links
-// or spellings lead to it.
-bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+// A file that a run reads or writes, and what it is to the run, for messages: "the report",
+// "the backup of /dev/ttyUSB0". A path "-" is standard input among the inputs and standard
+// output among the outputs.
+struct RunFile {
+    std::filesystem::path path;
+    std::string role;
+};
 
-// Fails, after reporting it under "Save Failed", when output is the very regular file that
-// input names, or that standard input reads for an input "-": saving would destroy what is
-// being converted. An output "-" is a stream, not a file.
+// Fails, after reporting why under "Save Failed", before a run writes or sends anything,
+// when one of outputs could not be saved where it stands (a link on its way that is not
+// followed, a folder that does not exist), when two outputs are one file (by name, by a
+// link, by a second name of one device and inode) or when an output is one of inputs. Only
+// files that a save overwrites are compared: a terminal or /dev/null may well be both.
+// Outputs with an empty path are left out.
+Status checkOutputPlan(const std::vector<RunFile>& outputs, const std::vector<RunFile>& inputs,
+                       Reporter& reporter);
+
+// The same for a run with one input and one output ("-" is standard output).
 Status checkOutputIsNotInput(const std::filesystem::path& input,
                              const std::filesystem::path& output, Reporter& reporter);
 

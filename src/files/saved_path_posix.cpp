@@ -3,8 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <charconv>
+#include <cstdlib>
 #include <deque>
 #include <fcntl.h>
+#include <optional>
+#include <pwd.h>
 #include <vector>
 
 namespace wl3 {
@@ -62,6 +66,53 @@ bool isDescriptorNumber(std::string_view part) {
 
 FolderFd openFolder(int at, const char* name) {
     return FolderFd(::openat(at, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+}
+
+// The user who started wl3 through sudo, as sudo tells it.
+std::optional<uid_t> sudoUser() {
+    const char* given = std::getenv("SUDO_UID");
+    if (given == nullptr) {
+        return std::nullopt;
+    }
+    const std::string_view text(given);
+    uid_t uid = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), uid);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty()) {
+        return std::nullopt;
+    }
+    return uid;
+}
+
+// A link's owner as a message names them: "alice's", or "user 1001's" without a name.
+std::string ownerOf(const struct stat& link) {
+    std::array<char, 1024> buffer{};
+    struct passwd entry {};
+    struct passwd* found = nullptr;
+    if (getpwuid_r(link.st_uid, &entry, buffer.data(), buffer.size(), &found) == 0 &&
+        found != nullptr) {
+        return std::string(found->pw_name) + "'s";
+    }
+    return "user " + std::to_string(link.st_uid) + "'s";
+}
+
+// Why a link in folder may not be followed, or nothing. In a shared folder, as the system
+// refuses when it protects such folders, only the folder owner's links and our own. Root,
+// besides, follows no other user's link anywhere: whoever owns a link chooses where root's
+// save goes. The one exception is the user who started wl3 through sudo, in a folder of
+// their own, so that a link they keep to their own file works as it does without sudo.
+std::optional<std::string> linkRefusal(const struct stat& link, const struct stat& folder) {
+    const uid_t self = geteuid();
+    if (isSharedFolder(folder) && link.st_uid != self && link.st_uid != folder.st_uid) {
+        return "another user's link (" + ownerOf(link) + ") in a shared folder";
+    }
+    if (self != 0 || link.st_uid == 0) {
+        return std::nullopt;
+    }
+    const std::optional<uid_t> invoker = sudoUser();
+    if (invoker && link.st_uid == *invoker && folder.st_uid == *invoker) {
+        return std::nullopt;
+    }
+    return "another user's link (" + ownerOf(link) + "), which root does not follow";
 }
 
 } // namespace
@@ -138,11 +189,9 @@ bool resolveSavedPath(const std::filesystem::path& path, SavedPath& where, std::
             error = lastError();
             return false;
         }
-        if (isSharedFolder(folderInfo) && info.st_uid != geteuid() &&
-            info.st_uid != folderInfo.st_uid) {
-            refusal = last ? "is another user's link in a shared folder"
-                           : "leads through " + joined(folders, part) +
-                                 ", another user's link in a shared folder";
+        if (const auto refused = linkRefusal(info, folderInfo)) {
+            refusal = last ? "is " + *refused
+                           : "leads through " + joined(folders, part) + ", " + *refused;
             return false;
         }
         std::array<char, 4096> target{};

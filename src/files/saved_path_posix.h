@@ -55,8 +55,10 @@ bool isSharedFolder(const struct stat& folder);
 // Follows every link on path, in the folders on the way as well as at its end, to the name
 // a save replaces or creates. False, with refusal or error saying why, when a link on the
 // way is another user's in a shared folder (as the system refuses when it protects such
-// folders: it could send a save by root anywhere), when links go round in circles or too
-// deep, or when a folder on the way cannot be opened.
+// folders: it could send a save by root anywhere), when root meets a link of another user
+// but root anywhere (save, under sudo, the invoking user's own in a folder of theirs), when
+// links go round in circles or too deep, or when a folder on the way cannot be opened.
+// Refusals name the link and its owner.
 bool resolveSavedPath(const std::filesystem::path& path, SavedPath& where, std::string& refusal,
                       std::error_code& error);
 

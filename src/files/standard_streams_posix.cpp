@@ -6,13 +6,6 @@
 
 namespace wl3 {
 
-bool isStandardInputFile(const std::filesystem::path& path) {
-    struct stat input {};
-    struct stat named {};
-    return fstat(STDIN_FILENO, &input) == 0 && stat(path.c_str(), &named) == 0 &&
-           input.st_dev == named.st_dev && input.st_ino == named.st_ino;
-}
-
 bool namesTerminal(const std::filesystem::path& path) {
     struct stat named {};
     if (stat(path.c_str(), &named) != 0 || !S_ISCHR(named.st_mode)) {

@@ -246,6 +246,26 @@ TEST(CliApp, StandardStreamsNamedAsFilesAreTheStreams) {
         EXPECT_EQ(test::readAll(wl3), image) << command;
     }
 
+    // Standard output opened on the input, for reading and writing or for appending: the
+    // input is kept.
+    const auto json = dir / "in.json";
+    const std::string jsonText = test::readAll(json);
+    for (const auto& [command, input] : std::vector<std::pair<std::string, std::filesystem::path>>{
+             {"import " + json.string() + " -o - 1<>" + json.string(), json},
+             {"import " + json.string() + " -o - >>" + json.string(), json},
+             {"export " + wl3.string() + " 1<>" + wl3.string(), wl3},
+             {"export - -o - <" + wl3.string() + " >>" + wl3.string(), wl3}}) {
+        const auto err = dir / "stderr.txt";
+        const std::string line =
+            std::string(WL3_BINARY_PATH) + " " + command + " 2>" + err.string();
+        const int status = std::system(line.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << command;
+        EXPECT_EQ(test::readAll(err),
+                  "Save Failed: Failed to open file: standard output: is the input file\n")
+            << command;
+        EXPECT_EQ(test::readAll(input), input == json ? jsonText : image) << command;
+    }
+
     const auto log = dir / "log.txt";
     test::writeAll(log, "HEADER\n");
     const std::string appended = std::string(WL3_BINARY_PATH) + " export " + wl3.string() +

@@ -1,3 +1,4 @@
+#include "cli/fleet_ports.h"
 #include "cli/fleet_subcommands.h"
 #include "command_run.h"
 #include "config/config_image.h"
@@ -6,9 +7,13 @@
 #include "support/simulated_tracker.h"
 #include "support/temp_dir.h"
 
+#include <atomic>
+#include <chrono>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sstream>
+#include <thread>
 
 namespace wl3 {
 namespace {
@@ -21,18 +26,25 @@ struct FleetRun {
     std::string err;
 };
 
-// wl3 write base --units units, with the options given, as the command line runs it.
-FleetRun writeUnits(const std::filesystem::path& base, const std::filesystem::path& units,
-                    const std::filesystem::path& backup = {},
-                    const std::filesystem::path& report = {}) {
-    test::CommandRun run;
-    std::ostringstream err;
-    const int exitCode = runFleetWrite(run.context, {{}, backup, units, report, err, false}, base);
+// The messages of run, one a line, after what err holds.
+FleetRun outcomeOf(int exitCode, const test::CommandRun& run, const std::ostringstream& err) {
     std::string messages;
     for (const auto& entry : run.reporter.entries) {
         messages += (entry.caption.empty() ? "" : entry.caption + ": ") + entry.text + '\n';
     }
     return {exitCode, run.out.str(), err.str() + messages};
+}
+
+// wl3 write base --units units, with the options given, as the command line runs it.
+FleetRun writeUnits(const std::filesystem::path& base, const std::filesystem::path& units,
+                    const std::filesystem::path& backup = {},
+                    const std::filesystem::path& report = {},
+                    std::size_t atOnce = kTrackersAtOnce) {
+    test::CommandRun run;
+    std::ostringstream err;
+    const int exitCode =
+        runFleetWrite(run.context, {{}, backup, units, report, err, false, atOnce}, base);
+    return outcomeOf(exitCode, run, err);
 }
 
 TrackerConfig heldBy(const SimulatedTracker& tracker) {
@@ -142,6 +154,91 @@ TEST_F(Fleet, AWl3BaseKeepsItsBytesWhereARowChangesNothing) {
         EXPECT_EQ(held[at], static_cast<std::uint8_t>(file[8 + at])) << "byte " << at;
     }
     EXPECT_EQ(textOf(heldBy(tracker).callsign[kPrimary]), "N0AAA-1");
+}
+
+// More trackers than are served at once: they take turns, never more at a time than the
+// bound, and every one gets its row.
+TEST_F(Fleet, AFleetLargerThanTheBoundIsServedInTurns) {
+    std::atomic<int> atWork{0};
+    std::atomic<int> mostAtWork{0};
+    const std::vector<std::string> ports(5, "/dev/wl3-no-such-port");
+    std::ostringstream err;
+    const auto outcomes = runFleet(
+        ports,
+        [&](const CommandContext&, SerialLink&, std::size_t, std::string&) {
+            const int now = ++atWork;
+            for (int most = mostAtWork;
+                 most < now && !mostAtWork.compare_exchange_weak(most, now);) {
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            --atWork;
+            return Status::Ok;
+        },
+        err, false, 2);
+    EXPECT_LE(mostAtWork, 2);
+    EXPECT_EQ(fleetExitStatus(outcomes), 0);
+
+    std::vector<std::unique_ptr<SimulatedTracker>> trackers;
+    std::string rows = "port,primary.callsign\n";
+    for (int i = 0; i < 3; ++i) {
+        trackers.push_back(std::make_unique<SimulatedTracker>());
+        ASSERT_TRUE(trackers.back()->ok());
+        rows += trackers.back()->devicePath() + ",N0AA" + std::to_string(i) + "\n";
+    }
+    test::writeAll(units, rows);
+
+    const auto run = writeUnits(base, units, {}, {}, 2);
+
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(textOf(heldBy(*trackers[i]).callsign[kPrimary]), "N0AA" + std::to_string(i));
+    }
+}
+
+// Every file a run writes is worked out before anything is sent: a report that is one of the
+// run's own files, or that has no folder to go to, refuses the run with the tracker
+// untouched.
+TEST_F(Fleet, AReportThatCannotBeWrittenApartRefusesTheRunBeforeAnythingIsSent) {
+    const SimulatedTracker first;
+    const SimulatedTracker second;
+    ASSERT_TRUE(first.ok() && second.ok());
+    const std::string secondsFile = portFileName(second.devicePath(), ".wl3");
+    test::writeAll(units, "port,primary.callsign\n" + first.devicePath() + ",N0AAA\n\n" +
+                              second.devicePath() + ",N0BBB\n");
+    const std::string secondsBackup = portFileName(second.devicePath(), "-row4.wl3");
+
+    struct Case {
+        std::function<int(const CommandContext&, const FleetRequest&)> command;
+        std::filesystem::path folder;
+        std::filesystem::path report;
+        std::string refusal;
+    };
+    const std::vector<Case> cases{
+        {runFleetRead, dir / "read/", dir / "read" / secondsFile,
+         "the report would replace the file of " + second.devicePath()},
+        {[&](const CommandContext& context, const FleetRequest& request) {
+             return runFleetWrite(context, request, base);
+         },
+         dir / "before/", dir / "before" / secondsBackup,
+         "the report would replace the backup of " + second.devicePath()},
+        {runFleetRead, dir / "read/", dir / "missing" / "report.csv",
+         "is in a folder that does not exist"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.report);
+        test::CommandRun run;
+        std::ostringstream err;
+        const FleetRequest request{
+            {first.devicePath(), second.devicePath()}, c.folder, units, c.report, err, false};
+        const auto refused = outcomeOf(c.command(run.context, request), run, err);
+
+        EXPECT_EQ(refused.exitCode, 1);
+        EXPECT_EQ(refused.err, "Save Failed: Failed to open file\n" + c.report.string() + ": " +
+                                   c.refusal + "\n");
+        EXPECT_FALSE(std::filesystem::exists(c.report));
+    }
+    EXPECT_EQ(first.log(), "");
+    EXPECT_EQ(second.log(), "");
 }
 
 } // namespace

@@ -5,8 +5,10 @@
 #include "support/temp_dir.h"
 
 #include <csignal>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <pwd.h>
 #include <string>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -35,6 +37,13 @@ struct stat statOf(const fs::path& path) {
 std::size_t entriesIn(const fs::path& folder) {
     return static_cast<std::size_t>(
         std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+// A link's owner as refusals name them.
+std::string ownerOf(uid_t uid) {
+    const struct passwd* entry = getpwuid(uid);
+    return entry != nullptr ? std::string(entry->pw_name) + "'s"
+                            : "user " + std::to_string(uid) + "'s";
 }
 
 // What a save shows, run by an unprivileged user.
@@ -141,10 +150,12 @@ TEST_F(SaveTargetTest, AnotherUsersFileOrPlantedLinkIsRefused) {
     EXPECT_EQ(
         reporter.entries,
         (Entries{
-            {"Save Failed", refusal(planted, "is another user's link in a shared folder")},
+            {"Save Failed", refusal(planted, "is another user's link (" + ownerOf(kNobody) +
+                                                 ") in a shared folder")},
             {"Save Failed",
              refusal(plantedFolder / "cfg.wl3", "leads through " + plantedFolder.string() +
-                                                    ", another user's link in a shared folder")},
+                                                    ", another user's link (" + ownerOf(kNobody) +
+                                                    ") in a shared folder")},
             {"Save Failed", refusal(theirsShared, "is another user's file in a shared folder")}}));
 
     EXPECT_EQ(readAll(folder / "theirs.wl3"), "kept");
@@ -154,6 +165,52 @@ TEST_F(SaveTargetTest, AnotherUsersFileOrPlantedLinkIsRefused) {
     EXPECT_EQ(entriesIn(folder / "elsewhere"), 0u);
     EXPECT_EQ(entriesIn(folder / "shared"), 3u) << "no temporary left";
     EXPECT_EQ(entriesIn(folder), 3u) << "no temporary left";
+}
+
+// Root follows no other user's link, wherever it stands, in that user's own folder too:
+// the link's owner would choose where root's save goes. Under sudo, the invoking user's own
+// links in a folder of theirs still lead where they lead.
+TEST_F(SaveTargetTest, RootFollowsNoOtherUsersLinkButTheSudoUsersOwn) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "needs root to make links for another user";
+    }
+    constexpr uid_t kUser = 4242; // no account needed
+    writeAll(folder / "secret.wl3", "root's");
+    const fs::path box = folder / "box";
+    fs::create_directory(box);
+    chown(box.c_str(), kUser, kUser);
+    const fs::path last = box / "x.wl3";
+    fs::create_symlink(folder / "secret.wl3", last);
+    lchown(last.c_str(), kUser, kUser);
+    const fs::path middle = box / "sub";
+    fs::create_symlink(folder / "elsewhere", middle);
+    lchown(middle.c_str(), kUser, kUser);
+    const std::string theirs = "another user's link (" + ownerOf(kUser) + ")";
+
+    EXPECT_EQ(save(last), Status::Failed);
+    EXPECT_EQ(save(middle / "y.wl3"), Status::Failed);
+    EXPECT_EQ(reporter.entries,
+              (Entries{{"Save Failed", refusal(last, "is " + theirs +
+                                                         ", which root does not "
+                                                         "follow")},
+                       {"Save Failed",
+                        refusal(middle / "y.wl3", "leads through " + middle.string() + ", " +
+                                                      theirs + ", which root does not follow")}}));
+    EXPECT_EQ(readAll(folder / "secret.wl3"), "root's");
+    EXPECT_EQ(entriesIn(folder / "elsewhere"), 0u);
+
+    const char* sudoUid = std::getenv("SUDO_UID");
+    const std::string previous = sudoUid != nullptr ? sudoUid : "";
+    setenv("SUDO_UID", std::to_string(kUser).c_str(), 1);
+    const Status underSudo = save(last);
+    if (sudoUid != nullptr) {
+        setenv("SUDO_UID", previous.c_str(), 1);
+    } else {
+        unsetenv("SUDO_UID");
+    }
+    EXPECT_EQ(underSudo, Status::Ok);
+    EXPECT_EQ(readAll(folder / "secret.wl3").size(), static_cast<std::size_t>(kConfigFileSize));
+    EXPECT_TRUE(fs::is_symlink(last));
 }
 
 TEST_F(SaveTargetTest, AReplacedFileKeepsItsOwnerGroupAndMode) {
