@@ -169,24 +169,33 @@ std::vector<UnholdableValue> findUnholdableValues(const TrackerConfig& config,
     return found;
 }
 
+namespace {
+
+bool beyondLatin1(std::u32string_view typed) {
+    return std::ranges::any_of(typed, [](char32_t c) { return c == 0 || c > 0xFF; });
+}
+
+std::optional<std::string> refusedText(std::u32string_view typed, std::size_t limit) {
+    if (typed.size() > limit) {
+        return "at most " + std::to_string(limit) + " characters";
+    }
+    if (beyondLatin1(typed)) {
+        return std::string(kLatin1Rule);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 std::optional<std::string> refusedEntry(const TrackerConfig& config, const ProfileField& field,
                                         int p, std::u32string_view typed) {
-    const auto beyondLatin1 = [&] {
-        return std::ranges::any_of(typed, [](char32_t c) { return c == 0 || c > 0xFF; });
-    };
     return visitValue(config, field, p,
                       Overloaded{
-                          [&]<std::size_t N>(const TextField<N>&) -> std::optional<std::string> {
-                              if (typed.size() > N - 1) {
-                                  return "at most " + std::to_string(N - 1) + " characters";
-                              }
-                              if (beyondLatin1()) {
-                                  return std::string(kLatin1Rule);
-                              }
-                              return std::nullopt;
+                          [&]<std::size_t N>(const TextField<N>& text) {
+                              return refusedText(typed, text.size() - 1);
                           },
                           [&](const char&) -> std::optional<std::string> {
-                              if (typed.size() != 1 || beyondLatin1()) {
+                              if (typed.size() != 1 || beyondLatin1(typed)) {
                                   return std::string(kCharacterRule);
                               }
                               return std::nullopt;
