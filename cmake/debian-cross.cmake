@@ -1,7 +1,8 @@
 # Shared by the Raspberry Pi toolchains (debian-arm64.cmake, debian-armhf.cmake), which set
-# WL3_DEBIAN_ARCH and WL3_TRIPLET: Debian's cross compilers, building against Debian's own
-# packages of that architecture unpacked by scripts/sysroot, with Debian's host Qt tools,
-# and qemu to run what they build (ctest, and the programs the tests start).
+# WL3_DEBIAN_ARCH, WL3_TRIPLET, WL3_QEMU and WL3_LOADER: Debian's cross compilers, building
+# against Debian's own packages of that architecture unpacked by scripts/sysroot, with
+# Debian's host Qt tools, and qemu to run what they build (ctest, and the programs the
+# tests start).
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_C_COMPILER ${WL3_TRIPLET}-gcc)
 set(CMAKE_CXX_COMPILER ${WL3_TRIPLET}-g++)
@@ -26,8 +27,13 @@ set(ENV{PKG_CONFIG_LIBDIR}
 set(QT_HOST_PATH /usr)
 set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
 
-# -L makes the target's absolute paths (its dynamic loader, libraries and Qt plugins) the
-# sysroot's. Without binfmt_misc a program under qemu cannot start another one itself, so
-# the tests start the programs through scripts that call qemu (wl3_runnable in
-# Emulated.cmake).
-set(CMAKE_CROSSCOMPILING_EMULATOR ${WL3_QEMU} -L ${wl3_sysroot})
+# qemu runs the sysroot's dynamic loader, which takes the libraries from the sysroot, and
+# Qt's plugins are named by the environment. qemu's -L, which would look up every absolute
+# path in the sysroot first, makes "/" the sysroot, where a save that walks its path from
+# the root finds no /tmp. Without binfmt_misc a program under qemu cannot start another
+# one itself, so the tests start the programs through scripts that call qemu
+# (wl3_runnable_path in Emulated.cmake).
+set(CMAKE_CROSSCOMPILING_EMULATOR
+    ${WL3_QEMU} -E QT_PLUGIN_PATH=${wl3_sysroot}/usr/lib/${WL3_TRIPLET}/qt6/plugins
+    ${wl3_sysroot}/lib/${WL3_LOADER}
+    --library-path ${wl3_sysroot}/lib/${WL3_TRIPLET}:${wl3_sysroot}/usr/lib/${WL3_TRIPLET})
