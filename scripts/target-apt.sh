@@ -53,5 +53,5 @@ target_apt_get() {
     -o Dir::Cache="$apt" -o Dir::Cache::Archives="$apt/archives" \
     -o Dir::Cache::pkgcache="" -o Dir::Cache::srcpkgcache="" \
     -o pkgCacheGen::Essential=none -o APT::Install-Recommends=false \
-    -o Acquire::Languages=none "$@"
+    -o Acquire::Languages=none -o APT::Sandbox::User="$(id -un)" "$@"
 }
