@@ -3,7 +3,8 @@
 # test tools; `make test` builds everything with the tests (build/default). The rest serve
 # packaging, development and CI.
 .PHONY: deps run test build test-sanitize fuzz analyse windows windows-test bench screenshot \
-	screenshot-windows package check-package install clean
+	screenshot-windows package check-package install clean package-arm64 package-armhf \
+	arm64-test armhf-test check-package-arm64 check-package-armhf build-arm64 build-armhf
 
 FUZZ_SECONDS ?= 30
 
@@ -81,6 +82,34 @@ package:
 check-package: package
 	@scripts/install-deps check
 	scripts/check-package "$$(ls -t build/package/wrenlink3config_*.deb | head -n 1)"
+
+# For the Raspberry Pi: the package for its 64-bit (arm64) or 32-bit (armhf) systems, built
+# with Debian's cross compilers against Debian's packages of that architecture, which
+# scripts/sysroot fetches the first time and keeps outside the clone. The same build holds
+# the tests, which ARCH-test runs under qemu.
+ARM_ARCHES := arm64 armhf
+
+$(ARM_ARCHES:%=build-%): build-%:
+	@scripts/install-deps arm
+	scripts/sysroot $*
+	cmake --preset $*
+	cmake --build --preset $*
+
+$(ARM_ARCHES:%=package-%): package-%: build-%
+	cpack --preset $*
+
+$(ARM_ARCHES:%=%-test): %-test: build-%
+	ctest --preset $*
+
+# Checks the package for the Pi with lintian and apt's resolver, its Depends against this
+# machine's package, and for arm64 runs the packaged programs under qemu against the
+# simulated tracker built for this machine.
+$(ARM_ARCHES:%=check-package-%): check-package-%: package-% package
+	cmake --preset run
+	cmake --build --preset run --target tracker-sim
+	scripts/check-arm-package $* "$$(ls -t build/$*/wrenlink3config_*_$*.deb | head -n 1)" \
+		build/run/tools/tracker-sim/tracker-sim \
+		"$$(ls -t build/package/wrenlink3config_*.deb | head -n 1)"
 
 install:
 	@scripts/install-deps

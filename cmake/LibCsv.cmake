@@ -1,8 +1,9 @@
 # CSV tables (a fleet write's units file, the report of several trackers) through libcsv,
-# for wl3 and the units file's fuzz target; the target wl3_csv. Linked statically so that the package needs no libcsv3. Debian builds it for Linux only:
-# a cross build compiles Debian's source of it, which scripts/fetch-libcsv keeps outside the
-# clone.
-if(CMAKE_CROSSCOMPILING)
+# for wl3 and the units file's fuzz target; the target wl3_csv. Linked statically so that
+# the package needs no libcsv3. Debian builds it for Linux only (a build for the Raspberry
+# Pi finds it in the sysroot): the Windows build compiles Debian's source of it, which
+# scripts/fetch-libcsv keeps outside the clone.
+if(WIN32)
     set(WL3_LIBCSV_SOURCE_DIR "" CACHE PATH
         "Debian's libcsv source, for a cross build (scripts/fetch-libcsv --print-dir)")
     if(NOT EXISTS "${WL3_LIBCSV_SOURCE_DIR}/libcsv.c")

@@ -163,7 +163,8 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
 
     app.add_subcommand("ports", "List " + comPortRange() + " and the serial devices found")
         ->footer(footer("Linux: COMn opens the n-th serial device: first the USB adapters "
-                        "(/dev/ttyUSB*, then /dev/ttyACM*), then the built-in /dev/ttyS*."));
+                        "(/dev/ttyUSB*, then /dev/ttyACM*), then the built-in /dev/ttyS*, "
+                        "then /dev/ttyAMA* (a Raspberry Pi's UART)."));
 
     auto* version = app.add_subcommand("version", "Ask the tracker for its version");
     version->footer(footer("Prints the tracker's reply to the version query on stdout."));

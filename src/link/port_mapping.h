@@ -31,8 +31,8 @@ std::vector<std::string> characterDevicesIn(const std::string& folder);
 // Puts device paths in the order of the COM port numbers that stand for them and drops
 // those that are not serial ports: USB adapters first (ttyUSB, then ttyACM; on macOS
 // cu.usbserial, cu.usbmodem and other cu. devices), each family by number, then the
-// built-in ttyS ports. An adapter plugged in therefore becomes the first COM port, whatever
-// the machine has built in.
+// built-in ttyS ports, then the ttyAMA UARTs of ARM boards. An adapter plugged in therefore
+// becomes the first COM port, whatever the machine has built in.
 std::vector<std::string> orderSerialDevices(std::vector<std::string> paths);
 
 // Whether a device path of the POSIX systems is one of the USB adapter families above.

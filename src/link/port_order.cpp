@@ -51,6 +51,10 @@ std::optional<int> familyRank(std::string_view path) {
     if (numbered("ttyS")) {
         return kBuiltInRank;
     }
+    // The UARTs of ARM boards: the Raspberry Pi's /dev/ttyAMA0, which /dev/serial0 names.
+    if (numbered("ttyAMA")) {
+        return kBuiltInRank + 1;
+    }
     return std::nullopt;
 }
 

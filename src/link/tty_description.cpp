@@ -31,7 +31,7 @@ std::string usbDescription(const std::filesystem::path& usbDevice) {
 
 std::string describeTty(const std::filesystem::path& sysRoot, const std::string& name) {
     const std::filesystem::path tty = sysRoot / "class" / "tty" / name;
-    if (name.starts_with("ttyS")) {
+    if (name.starts_with("ttyS") || name.starts_with("ttyAMA")) {
         // The kernel makes these nodes whether or not a UART answers; type 0 means none did.
         return firstLineOf(tty / "type") == "0" ? "built-in serial port (no hardware found)"
                                                 : "built-in serial port";

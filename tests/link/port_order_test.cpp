@@ -43,6 +43,9 @@ INSTANTIATE_TEST_SUITE_P(
                    "/dev/cu.debug-console"},
                   {"/dev/cu.usbserial-1420", "/dev/cu.usbserial-A9", "/dev/cu.usbmodem3",
                    "/dev/cu.usbmodem14201", "/dev/cu.SLAB_USBtoUART", "/dev/cu.wchusbserial1410"}},
+        OrderCase{"RaspberryPiUartsAfterTheOtherBuiltInPorts",
+                  {"/dev/ttyAMA10", "/dev/serial0", "/dev/ttyAMA0", "/dev/ttyS0", "/dev/ttyUSB0"},
+                  {"/dev/ttyUSB0", "/dev/ttyS0", "/dev/ttyAMA0", "/dev/ttyAMA10"}},
         OrderCase{"DuplicatesOnce", {"/dev/ttyS0", "/dev/ttyS0"}, {"/dev/ttyS0"}},
         OrderCase{"Nothing", {}, {}}),
     [](const auto& info) { return info.param.name; });

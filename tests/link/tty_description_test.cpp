@@ -65,7 +65,10 @@ TEST(DescribeTty, BuiltInPortsSayWhetherHardwareAnswered) {
     fs::create_directories(sys.root() / "class/tty/ttyS1");
     test::writeAll(sys.root() / "class/tty/ttyS0/type", "4\n");
     test::writeAll(sys.root() / "class/tty/ttyS1/type", "0\n");
+    fs::create_directories(sys.root() / "class/tty/ttyAMA0");
+    test::writeAll(sys.root() / "class/tty/ttyAMA0/type", "32\n");
     EXPECT_EQ(describeTty(sys.root(), "ttyS0"), "built-in serial port");
+    EXPECT_EQ(describeTty(sys.root(), "ttyAMA0"), "built-in serial port");
     EXPECT_EQ(describeTty(sys.root(), "ttyS1"), "built-in serial port (no hardware found)");
 }
 
