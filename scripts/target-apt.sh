@@ -18,6 +18,7 @@ target_triplet() {
 # The folder of everything kept for ARCH: apt's state in apt/, the sysroot in sysroot/.
 target_cache_dir() {
   local codename
+  # shellcheck source=/dev/null # the system's own
   codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-unknown}")
   echo "${XDG_CACHE_HOME:-$HOME/.cache}/wrenlink3config/debian-$codename-$1"
 }
