@@ -33,6 +33,16 @@ using wl3::test::TrackerWindow;
 
 namespace {
 
+// The progress panel once the image has begun to arrive, else nullptr.
+QWidget* panelReadingTheImage(const QWidget& window) {
+    QWidget* progress = window.findChild<QWidget*>(QStringLiteral("progress"));
+    const bool reading = progress != nullptr && progress->isVisible() &&
+                         progress->findChild<QProgressBar*>(QStringLiteral("bytes"))->value() > 0 &&
+                         progress->findChild<QLabel*>(QStringLiteral("phase"))->text() ==
+                             QStringLiteral("Reading the configuration");
+    return reading ? progress : nullptr;
+}
+
 std::filesystem::path savedFile(const test::TempDir& folder, const char* callsign) {
     TrackerConfig config;
     config.setCallsign(callsign);
@@ -232,11 +242,8 @@ private slots:
         bool cancelled = false;
         QTimer watch;
         connect(&watch, &QTimer::timeout, [&] {
-            QWidget* progress = window.ui.dialog->findChild<QWidget*>(QStringLiteral("progress"));
-            if (!cancelled && progress != nullptr && progress->isVisible() &&
-                progress->findChild<QProgressBar*>(QStringLiteral("bytes"))->value() > 0 &&
-                progress->findChild<QLabel*>(QStringLiteral("phase"))->text() ==
-                    QStringLiteral("Reading the configuration")) {
+            QWidget* progress = panelReadingTheImage(*window.ui.dialog);
+            if (!cancelled && progress != nullptr) {
                 cancelled = true;
                 QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
             }
@@ -267,9 +274,7 @@ private slots:
         bool closed = false;
         QTimer watch;
         connect(&watch, &QTimer::timeout, [&] {
-            QWidget* progress = window.ui.dialog->findChild<QWidget*>(QStringLiteral("progress"));
-            if (!closed && progress != nullptr && progress->isVisible() &&
-                progress->findChild<QProgressBar*>(QStringLiteral("bytes"))->value() > 0) {
+            if (!closed && panelReadingTheImage(*window.ui.dialog) != nullptr) {
                 closed = true;
                 QVERIFY(QGuiApplication::modalWindow() == nullptr);
                 window.ui.dialog->close();
