@@ -115,10 +115,172 @@ int refuseFileForSeveral(const CommandContext& context, std::string_view option)
     return kExitUsage;
 }
 
+// What the subcommands share: where a run's results, messages and progress go, the values
+// of the options (only the chosen subcommand's are set) and the exit status of its run.
+struct CommandLine {
+    const CommandContext& context;
+    std::ostream& err;
+    bool errIsTerminal;
+    std::string file{};
+    std::string output{};
+    std::string backupPath{};
+    std::vector<std::string> ports{};
+    std::string units{};
+    std::string report{};
+    std::string tone{};
+    int status = kExitOk;
+};
+
+PortChoice portChoice(const CommandLine& line) {
+    return *parsePortChoice(line.ports.front());
+}
+
+// Several ports, a folder for a file per tracker, a units file or a report make a command for
+// several trackers; anything else is the command for one, as it always was.
+bool forSeveralTrackers(const CommandLine& line) {
+    return namesSeveralPorts(line.ports) || !line.units.empty() || !line.report.empty() ||
+           (!line.output.empty() && namesFolder(line.output)) ||
+           (!line.backupPath.empty() && namesFolder(line.backupPath));
+}
+
+FleetRequest fleetRequest(const CommandLine& line) {
+    return {line.ports,  line.output, line.backupPath,   line.units,
+            line.report, line.err,    line.errIsTerminal};
+}
+
+void addShowCommand(CLI::App& app, CommandLine& line) {
+    auto* show = app.add_subcommand("show", "Show a configuration, both profiles side by side");
+    show->footer(footer("Shows the window's labels and list texts, then the calibration; "
+                        "long texts wrap within their column."));
+    addFileOption(*show, "FILE", line.file, "The configuration: a .wl3 file or its JSON form")
+        ->required()
+        ->check(configFileName());
+    show->callback([&line] { line.status = runShow(line.context, line.file); });
+}
+
+void addExportCommand(CLI::App& app, CommandLine& line) {
+    auto* exportCommand = app.add_subcommand("export", "Convert a .wl3 file into JSON");
+    exportCommand->footer(
+        footer("The JSON holds \"calibration\", then \"primary\" and \"secondary\" with every "
+               "field of the profile; see wl3(1)."));
+    addFileOption(*exportCommand, "FILE", line.file, "The .wl3 file")->required();
+    addFileOption(*exportCommand, "-o,--output", line.output,
+                  "Write the JSON to this file (replaced whole or not at all) rather than to "
+                  "stdout");
+    exportCommand->callback(
+        [&line] { line.status = runExport(line.context, line.file, line.output); });
+}
+
+void addImportCommand(CLI::App& app, CommandLine& line) {
+    auto* importCommand = app.add_subcommand("import", "Convert JSON into a .wl3 file");
+    importCommand->footer(footer(
+        "Keys left out keep their defaults. The image encoder runs as for the window's Save: "
+        "its warning about truncated status text goes to stderr, and when it refuses, no file "
+        "is written."));
+    addFileOption(*importCommand, "IN", line.file, "The JSON file")->required();
+    addFileOption(*importCommand, "-o,--output", line.output,
+                  "The .wl3 file to write (replaced whole, or left as it was on failure)")
+        ->required();
+    importCommand->callback(
+        [&line] { line.status = runImport(line.context, line.file, line.output); });
+}
+
+void addPortsCommand(CLI::App& app, CommandLine& line) {
+    auto* ports =
+        app.add_subcommand("ports", "List " + comPortRange() + " and the serial devices found");
+    ports->footer(footer("Linux: COMn opens the n-th serial device: first the USB adapters "
+                         "(/dev/ttyUSB*, then /dev/ttyACM*), then the built-in /dev/ttyS*, "
+                         "then /dev/ttyAMA* (a Raspberry Pi's UART)."));
+    ports->callback([&line] { line.status = runPorts(line.context); });
+}
+
+void addVersionCommand(CLI::App& app, CommandLine& line) {
+    auto* version = app.add_subcommand("version", "Ask the tracker for its version");
+    version->footer(footer("Prints the tracker's reply to the version query on stdout."));
+    addPortOption(*version, line.ports);
+    addReportOption(*version, line.report);
+    version->callback([&line] {
+        line.status = forSeveralTrackers(line) ? runFleetVersion(line.context, fleetRequest(line))
+                                               : runVersion(line.context, portChoice(line));
+    });
+}
+
+void addReadCommand(CLI::App& app, CommandLine& line) {
+    auto* read = app.add_subcommand("read", "Read the tracker's configuration into a file");
+    read->footer(footer("The image is read twice and the two must agree, as for the "
+                        "window's Read Configuration button."));
+    addPortOption(*read, line.ports);
+    addFileOption(*read, "-o,--output", line.output,
+                  "The file to write: .wl3, or .json for JSON; a folder (DIR/) for a .wl3 "
+                  "file per tracker, named after its port")
+        ->required()
+        ->check(configFileOrFolder());
+    addReportOption(*read, line.report);
+    read->callback([&line] {
+        const bool fleet = forSeveralTrackers(line);
+        if (fleet && !namesFolder(line.output)) {
+            line.status = refuseFileForSeveral(line.context, "-o");
+            return;
+        }
+        line.status = fleet ? runFleetRead(line.context, fleetRequest(line))
+                            : runRead(line.context, portChoice(line), line.output);
+    });
+}
+
+void addWriteCommand(CLI::App& app, CommandLine& line) {
+    auto* write = app.add_subcommand("write", "Write a configuration to the tracker");
+    write->footer(footer("The image is written, then read back and compared, as for the "
+                         "window's Write Configuration button."));
+    addPortOption(*write, line.ports);
+    addFileOption(*write, "FILE", line.file, "The configuration: a .wl3 file or its JSON form")
+        ->required()
+        ->check(configFileName());
+    addFileOption(*write, "--backup", line.backupPath,
+                  "First read the tracker's configuration and save it to this file (.wl3 or "
+                  ".json), or to a folder (DIR/) as a .wl3 file per tracker; nothing is "
+                  "written unless that succeeded")
+        ->check(configFileOrFolder());
+    addFileOption(*write, "--units", line.units,
+                  "A CSV file with a row per tracker: a \"port\" column and keys of the JSON "
+                  "form (primary.callsign, calibration), whose values go on top of FILE")
+        ->excludes(write->get_option("--port"));
+    addReportOption(*write, line.report);
+    write->callback([&line] {
+        const bool fleet = forSeveralTrackers(line);
+        if (fleet && !line.backupPath.empty() && !namesFolder(line.backupPath)) {
+            line.status = refuseFileForSeveral(line.context, "--backup");
+            return;
+        }
+        line.status = fleet ? runFleetWrite(line.context, fleetRequest(line), line.file)
+                            : runWrite(line.context, portChoice(line), line.file, line.backupPath);
+    });
+}
+
+void addToneCommand(CLI::App& app, CommandLine& line) {
+    auto* toneCommand = app.add_subcommand("tone", "Send a test tone, or stop sending");
+    toneCommand->footer(footer(kToneKeepsSending));
+    addPortOption(*toneCommand, line.ports);
+    addReportOption(*toneCommand, line.report);
+    toneCommand->add_option("TONE", line.tone, "1200 or 2200 (Hz), both, or stop")
+        ->required()
+        ->check(CLI::IsMember(tones()).description(""))
+        ->type_name("");
+    toneCommand->callback([&line] {
+        line.status = forSeveralTrackers(line)
+                          ? runFleetTone(line.context, fleetRequest(line), tones().at(line.tone))
+                          : runTone(line.context, portChoice(line), tones().at(line.tone));
+    });
+}
+
 } // namespace
 
 int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
            bool outIsTerminal, bool errIsTerminal) {
+    TerminalProgress progress(err, errIsTerminal);
+    StderrReporter reporter(err, &progress);
+    const CommandContext context{out, reporter, progress, outIsTerminal};
+    CommandLine line{context, err, errIsTerminal};
+
     CLI::App app("wl3: reads, writes, shows and converts Wrenlink3 tracker configurations.", "wl3");
     app.footer(footer({}));
     // At most one, so that a word that is no command is named as such; none is refused below.
@@ -126,93 +288,17 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     app.set_version_flag("--version", WL3_VERSION, "Print the version of wl3 and exit");
     // CLI11 would take /path/to/file.wl3 for an option on Windows.
     app.allow_windows_style_options(false);
+    addShowCommand(app, line);
+    addExportCommand(app, line);
+    addImportCommand(app, line);
+    addPortsCommand(app, line);
+    addVersionCommand(app, line);
+    addReadCommand(app, line);
+    addWriteCommand(app, line);
+    addToneCommand(app, line);
 
-    std::string file;
-    std::string output;
-    std::string backup;
-    std::vector<std::string> ports;
-    std::string units;
-    std::string report;
-    std::string tone;
-
-    auto* show = app.add_subcommand("show", "Show a configuration, both profiles side by side");
-    show->footer(footer("Shows the window's labels and list texts, then the calibration; "
-                        "long texts wrap within their column."));
-    addFileOption(*show, "FILE", file, "The configuration: a .wl3 file or its JSON form")
-        ->required()
-        ->check(configFileName());
-
-    auto* exportCommand = app.add_subcommand("export", "Convert a .wl3 file into JSON");
-    exportCommand->footer(
-        footer("The JSON holds \"calibration\", then \"primary\" and \"secondary\" with every "
-               "field of the profile; see wl3(1)."));
-    addFileOption(*exportCommand, "FILE", file, "The .wl3 file")->required();
-    addFileOption(*exportCommand, "-o,--output", output,
-                  "Write the JSON to this file (replaced whole or not at all) rather than to "
-                  "stdout");
-
-    auto* importCommand = app.add_subcommand("import", "Convert JSON into a .wl3 file");
-    importCommand->footer(footer(
-        "Keys left out keep their defaults. The image encoder runs as for the window's Save: "
-        "its warning about truncated status text goes to stderr, and when it refuses, no file "
-        "is written."));
-    addFileOption(*importCommand, "IN", file, "The JSON file")->required();
-    addFileOption(*importCommand, "-o,--output", output,
-                  "The .wl3 file to write (replaced whole, or left as it was on failure)")
-        ->required();
-
-    app.add_subcommand("ports", "List " + comPortRange() + " and the serial devices found")
-        ->footer(footer("Linux: COMn opens the n-th serial device: first the USB adapters "
-                        "(/dev/ttyUSB*, then /dev/ttyACM*), then the built-in /dev/ttyS*, "
-                        "then /dev/ttyAMA* (a Raspberry Pi's UART)."));
-
-    auto* version = app.add_subcommand("version", "Ask the tracker for its version");
-    version->footer(footer("Prints the tracker's reply to the version query on stdout."));
-    addPortOption(*version, ports);
-    addReportOption(*version, report);
-
-    auto* read = app.add_subcommand("read", "Read the tracker's configuration into a file");
-    read->footer(footer("The image is read twice and the two must agree, as for the "
-                        "window's Read Configuration button."));
-    addPortOption(*read, ports);
-    addFileOption(*read, "-o,--output", output,
-                  "The file to write: .wl3, or .json for JSON; a folder (DIR/) for a .wl3 "
-                  "file per tracker, named after its port")
-        ->required()
-        ->check(configFileOrFolder());
-    addReportOption(*read, report);
-
-    auto* write = app.add_subcommand("write", "Write a configuration to the tracker");
-    write->footer(footer("The image is written, then read back and compared, as for the "
-                         "window's Write Configuration button."));
-    addPortOption(*write, ports);
-    addFileOption(*write, "FILE", file, "The configuration: a .wl3 file or its JSON form")
-        ->required()
-        ->check(configFileName());
-    addFileOption(*write, "--backup", backup,
-                  "First read the tracker's configuration and save it to this file (.wl3 or "
-                  ".json), or to a folder (DIR/) as a .wl3 file per tracker; nothing is "
-                  "written unless that succeeded")
-        ->check(configFileOrFolder());
-    addFileOption(*write, "--units", units,
-                  "A CSV file with a row per tracker: a \"port\" column and keys of the JSON "
-                  "form (primary.callsign, calibration), whose values go on top of FILE")
-        ->excludes(write->get_option("--port"));
-    addReportOption(*write, report);
-
-    auto* toneCommand = app.add_subcommand("tone", "Send a test tone, or stop sending");
-    toneCommand->footer(footer(kToneKeepsSending));
-    addPortOption(*toneCommand, ports);
-    addReportOption(*toneCommand, report);
-    toneCommand->add_option("TONE", tone, "1200 or 2200 (Hz), both, or stop")
-        ->required()
-        ->check(CLI::IsMember(tones()).description(""))
-        ->type_name("");
-
-    TerminalProgress progress(err, errIsTerminal);
-    StderrReporter reporter(err, &progress);
-    const CommandContext context{out, reporter, progress, outIsTerminal};
     try {
+        // The chosen subcommand runs once its options have all been parsed and checked.
         app.parse(argc, argv);
         if (app.get_subcommands().empty()) {
             throw CLI::RequiredError("A subcommand");
@@ -221,44 +307,7 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         // --help and --version print on out, which may fail like any other output.
         return app.exit(e, out, err) == 0 ? finishOutput(context) : kExitUsage;
     }
-    const auto portChoice = [&] { return *parsePortChoice(ports.front()); };
-    // Several ports, a folder for a file per tracker, a units file or a report make a command
-    // for several trackers; anything else is the command for one, as it always was.
-    const bool fleet = namesSeveralPorts(ports) || !units.empty() || !report.empty() ||
-                       (!output.empty() && namesFolder(output)) ||
-                       (!backup.empty() && namesFolder(backup));
-    const FleetRequest request{ports, *read ? output : backup, units, report, err, errIsTerminal};
-
-    if (*show) {
-        return runShow(context, file);
-    }
-    if (*exportCommand) {
-        return runExport(context, file, output);
-    }
-    if (*importCommand) {
-        return runImport(context, file, output);
-    }
-    if (*version) {
-        return fleet ? runFleetVersion(context, request) : runVersion(context, portChoice());
-    }
-    if (*read) {
-        if (fleet && !namesFolder(output)) {
-            return refuseFileForSeveral(context, "-o");
-        }
-        return fleet ? runFleetRead(context, request) : runRead(context, portChoice(), output);
-    }
-    if (*write) {
-        if (fleet && !backup.empty() && !namesFolder(backup)) {
-            return refuseFileForSeveral(context, "--backup");
-        }
-        return fleet ? runFleetWrite(context, request, file)
-                     : runWrite(context, portChoice(), file, backup);
-    }
-    if (*toneCommand) {
-        return fleet ? runFleetTone(context, request, tones().at(tone))
-                     : runTone(context, portChoice(), tones().at(tone));
-    }
-    return runPorts(context);
+    return line.status;
 }
 
 } // namespace wl3

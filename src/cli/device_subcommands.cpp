@@ -126,10 +126,10 @@ int runRead(const CommandContext& context, const PortChoice& port,
 // The same target and write as a fleet's, for one tracker, with its progress as the other
 // single commands show theirs.
 int runWrite(const CommandContext& context, const PortChoice& port,
-             const std::filesystem::path& input, const std::filesystem::path& backup) {
-    WriteTarget target{"--port", {}, {}, {}, backup};
-    if (checkBinaryOutput(context, backup) != Status::Ok ||
-        checkOutputIsNotInput(input, backup, context.reporter) != Status::Ok ||
+             const std::filesystem::path& input, const std::filesystem::path& backupPath) {
+    WriteTarget target{"--port", {}, {}, {}, backupPath};
+    if (checkBinaryOutput(context, backupPath) != Status::Ok ||
+        checkOutputIsNotInput(input, backupPath, context.reporter) != Status::Ok ||
         loadWriteBase(context, input, target.config, target.base) != Status::Ok ||
         checkWriteTarget(context, target) != Status::Ok) {
         return kExitFailed;

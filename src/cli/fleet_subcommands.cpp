@@ -124,21 +124,24 @@ std::optional<std::vector<WriteTarget>> writeTargets(const CommandContext& conte
         return std::nullopt;
     }
     std::vector<WriteTarget> targets;
+    std::vector<std::string> backupNames; // each target's file in the backup folder
     if (request.units.empty()) {
         const auto ports = givenPorts(context, request);
         if (!ports ||
             checkWriteTarget(context, {"--port", {}, base, baseImage, {}}) != Status::Ok) {
             return std::nullopt;
         }
-        std::ranges::transform(*ports, std::back_inserter(targets), [&](const std::string& port) {
-            return WriteTarget{"--port", port, base, baseImage, portFileName(port, ".wl3")};
-        });
+        for (const std::string& port : *ports) {
+            targets.push_back({"--port", port, base, baseImage, {}});
+            backupNames.push_back(portFileName(port, ".wl3"));
+        }
     } else {
         std::vector<Unit> units;
         bool ok = loadUnits(request.units, base, context.reporter, units) == Status::Ok;
         for (const Unit& unit : units) {
-            WriteTarget target{unit.place, unit.port, unit.config, baseImage,
-                               portFileName(unit.port, "-row" + std::to_string(unit.row) + ".wl3")};
+            WriteTarget target{unit.place, unit.port, unit.config, baseImage, {}};
+            backupNames.push_back(
+                portFileName(unit.port, "-row" + std::to_string(unit.row) + ".wl3"));
             PlaceReporter reporter(context.reporter, unit.place);
             ok = checkWriteTarget({context.out, reporter, context.progress, context.outIsTerminal},
                                   target) == Status::Ok &&
@@ -158,21 +161,15 @@ std::optional<std::vector<WriteTarget>> writeTargets(const CommandContext& conte
             return std::nullopt;
         }
     }
-    if (request.folder.empty()) {
-        for (WriteTarget& target : targets) {
-            target.backupPath.clear();
-        }
+    if (request.backupFolder.empty()) {
         return targets;
     }
-    std::vector<std::string> names;
-    std::ranges::transform(targets, std::back_inserter(names),
-                           [](const WriteTarget& target) { return target.backupPath.string(); });
-    const auto files = filesInFolder(context, request.folder, names);
-    if (!files) {
+    const auto backupPaths = filesInFolder(context, request.backupFolder, backupNames);
+    if (!backupPaths) {
         return std::nullopt;
     }
     for (std::size_t i = 0; i < targets.size(); ++i) {
-        targets[i].backupPath = (*files)[i];
+        targets[i].backupPath = (*backupPaths)[i];
     }
     return targets;
 }
@@ -198,7 +195,7 @@ int runFleetRead(const CommandContext& context, const FleetRequest& request) {
     std::vector<std::string> names;
     std::ranges::transform(*ports, std::back_inserter(names),
                            [](const std::string& port) { return portFileName(port, ".wl3"); });
-    const auto files = filesInFolder(context, request.folder, names);
+    const auto files = filesInFolder(context, request.readFolder, names);
     if (!files) {
         return kExitFailed;
     }

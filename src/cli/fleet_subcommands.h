@@ -17,24 +17,25 @@
 namespace wl3 {
 
 struct FleetRequest {
-    std::vector<std::string> ports; // as --port gives them (fleet_ports.h)
-    std::filesystem::path folder;   // read: where each tracker's file goes; write: its backup
-    std::filesystem::path units;    // write: the units file, whose rows name the ports instead
-    std::filesystem::path report;   // the table again as CSV, unless empty
-    std::ostream& err;              // the trackers' progress
+    std::vector<std::string> ports;     // as --port gives them (fleet_ports.h)
+    std::filesystem::path readFolder;   // read: where each tracker's file goes
+    std::filesystem::path backupFolder; // write: where each tracker's backup goes, unless empty
+    std::filesystem::path units;        // write: the units file, whose rows name the ports instead
+    std::filesystem::path report;       // the table again as CSV, unless empty
+    std::ostream& err;                  // the trackers' progress
     bool errIsTerminal = false;
     std::size_t trackersAtOnce = kTrackersAtOnce; // served at once; the others wait their turn
 };
 
 int runFleetVersion(const CommandContext& context, const FleetRequest& request);
 
-// Each tracker's configuration into a .wl3 file of its own in request.folder, named after
-// its port.
+// Each tracker's configuration into a .wl3 file of its own in request.readFolder, named
+// after its port.
 int runFleetRead(const CommandContext& context, const FleetRequest& request);
 
 // The configuration in input written to each tracker; with a units file, each tracker's
-// row on top of it. With a backup folder, each tracker's configuration is first read and
-// saved there under its port's name (and its row's).
+// row on top of it. With request.backupFolder, each tracker's configuration is first read
+// and saved there under its port's name (and its row's).
 int runFleetWrite(const CommandContext& context, const FleetRequest& request,
                   const std::filesystem::path& input);
 

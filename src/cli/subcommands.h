@@ -104,7 +104,7 @@ int runRead(const CommandContext& context, const PortChoice& port,
 // Once the image has begun to go out, a first SIGINT or SIGTERM lets it finish and stops
 // before the read-back; a second stops at once.
 int runWrite(const CommandContext& context, const PortChoice& port,
-             const std::filesystem::path& input, const std::filesystem::path& backup);
+             const std::filesystem::path& input, const std::filesystem::path& backupPath);
 
 // Sends the tone through link; a tone other than the stop is followed by kToneKeepsSending.
 Status sendToneAndWarn(const CommandContext& context, SerialLink& link, ToneCode code);

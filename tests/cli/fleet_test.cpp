@@ -37,13 +37,13 @@ FleetRun outcomeOf(int exitCode, const test::CommandRun& run, const std::ostring
 
 // wl3 write base --units units, with the options given, as the command line runs it.
 FleetRun writeUnits(const std::filesystem::path& base, const std::filesystem::path& units,
-                    const std::filesystem::path& backup = {},
+                    const std::filesystem::path& backupFolder = {},
                     const std::filesystem::path& report = {},
                     std::size_t atOnce = kTrackersAtOnce) {
     test::CommandRun run;
     std::ostringstream err;
     const int exitCode =
-        runFleetWrite(run.context, {{}, backup, units, report, err, false, atOnce}, base);
+        runFleetWrite(run.context, {{}, {}, backupFolder, units, report, err, false, atOnce}, base);
     return outcomeOf(exitCode, run, err);
 }
 
@@ -209,27 +209,41 @@ TEST_F(Fleet, AReportThatCannotBeWrittenApartRefusesTheRunBeforeAnythingIsSent) 
 
     struct Case {
         std::function<int(const CommandContext&, const FleetRequest&)> command;
-        std::filesystem::path folder;
+        std::filesystem::path readFolder;
+        std::filesystem::path backupFolder;
         std::filesystem::path report;
         std::string refusal;
     };
     const std::vector<Case> cases{
-        {runFleetRead, dir / "read/", dir / "read" / secondsFile,
+        {runFleetRead,
+         dir / "read/",
+         {},
+         dir / "read" / secondsFile,
          "the report would replace the file of " + second.devicePath()},
         {[&](const CommandContext& context, const FleetRequest& request) {
              return runFleetWrite(context, request, base);
          },
-         dir / "before/", dir / "before" / secondsBackup,
+         {},
+         dir / "before/",
+         dir / "before" / secondsBackup,
          "the report would replace the backup of " + second.devicePath()},
-        {runFleetRead, dir / "read/", dir / "missing" / "report.csv",
+        {runFleetRead,
+         dir / "read/",
+         {},
+         dir / "missing" / "report.csv",
          "is in a folder that does not exist"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.report);
         test::CommandRun run;
         std::ostringstream err;
-        const FleetRequest request{
-            {first.devicePath(), second.devicePath()}, c.folder, units, c.report, err, false};
+        const FleetRequest request{{first.devicePath(), second.devicePath()},
+                                   c.readFolder,
+                                   c.backupFolder,
+                                   units,
+                                   c.report,
+                                   err,
+                                   false};
         const auto refused = outcomeOf(c.command(run.context, request), run, err);
 
         EXPECT_EQ(refused.exitCode, 1);
