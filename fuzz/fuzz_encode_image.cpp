@@ -34,7 +34,6 @@ TrackerConfig recordFrom(FuzzedDataProvider& input) {
         config.statusText[kSecondary] = config.statusText[kPrimary];
     }
     config.calibration = input.ConsumeIntegral<int>();
-    config.currentProfile = input.ConsumeIntegralInRange(0, 1);
     return config;
 }
 

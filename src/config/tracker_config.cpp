@@ -10,20 +10,6 @@ TrackerConfig::TrackerConfig() {
     }
 }
 
-// The setters mask the profile index, so a stray currentProfile can never write past the
-// two profiles.
-void TrackerConfig::setCallsign(std::string_view text) {
-    setText(callsign[currentProfile & 1], text);
-}
-
-void TrackerConfig::setDigiPath(std::string_view text) {
-    setText(digiPath[currentProfile & 1], text);
-}
-
-void TrackerConfig::setStatusText(std::string_view text) {
-    setText(statusText[currentProfile & 1], text);
-}
-
 int clampInt(int value, int low, int high) {
     if (value < low) {
         return low;

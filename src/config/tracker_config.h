@@ -37,14 +37,8 @@ struct TrackerConfig {
 
     TrackerConfig();
 
-    // Write into currentProfile, keeping at most the field's limit.
-    void setCallsign(std::string_view text);
-    void setDigiPath(std::string_view text);
-    void setStatusText(std::string_view text);
-
     bool operator==(const TrackerConfig&) const = default;
 
-    int currentProfile = kPrimary;
     PerProfile<TextField<kCallsignMax + 1>> callsign{};
     PerProfile<TextField<kDigiPathMax + 1>> digiPath{};
     PerProfile<TextField<kStatusTextMax + 1>> statusText{};

@@ -33,7 +33,6 @@ Status loadJsonText(std::string_view text, const std::filesystem::path& source,
         return Status::Failed;
     }
     TrackerConfig loaded;
-    loaded.currentProfile = config.currentProfile;
     std::string error;
     if (!configFromJsonText(text, loaded, error)) {
         reporter.message(kLoadFailed,

@@ -89,7 +89,7 @@ void ConfigDialog::initDialog() {
     const int remembered = choices_ != nullptr ? ports()->findText(choices_->portEntry()) : -1;
     ports()->setCurrentIndex(std::max(remembered, 0));
     ports()->refreshDeviceTips();
-    config_.currentProfile = profileTabs()->currentIndex() & 1;
+    shownProfile_ = profileTabs()->currentIndex() & 1;
     recordToForm();
     markSaved();
     control(ids::kCallsign)->setFocus();
@@ -174,8 +174,8 @@ void ConfigDialog::keyPressEvent(QKeyEvent* event) {
 // What each profile's edits held that never became a value comes back with its tab.
 void ConfigDialog::onProfileTabChange() {
     formToRecord();
-    config_.currentProfile = profileTabs()->currentIndex() & 1;
-    recordToForm(config_);
+    shownProfile_ = profileTabs()->currentIndex() & 1;
+    recordToForm(config_, shownProfile_);
     updateModifiedMark();
 }
 

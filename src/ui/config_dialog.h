@@ -42,7 +42,7 @@ struct ConfigDialogServices {
 };
 
 // The main window: one form over two profile tabs, the COM list and the command buttons.
-// The record is the only store; the form shows its currentProfile and the shared
+// The record is the only store; the form shows the profile of the tab chosen and the shared
 // calibration, and values move between them only when formToRecord or recordToForm runs.
 class ConfigDialog : public QDialog {
     Q_OBJECT
@@ -115,13 +115,14 @@ private:
     void onTimestampDhm();
     void onTimestampHms();
 
-    void formToRecord(TrackerConfig& record) const;
-    void recordToForm(const TrackerConfig& record);
+    // The form as profile of record, and back.
+    void formToRecord(TrackerConfig& record, int profile) const;
+    void recordToForm(const TrackerConfig& record, int profile);
     bool isEdit(const ProfileField& field) const;
     // What the tracker holds of field, in words, when its edit's text cannot become its value
-    // in record's current profile.
-    std::optional<std::string> refusedTyping(const TrackerConfig& record,
-                                             const ProfileField& field) const;
+    // in profile of record.
+    std::optional<std::string> refusedTyping(const TrackerConfig& record, const ProfileField& field,
+                                             int profile) const;
     // The record of a load, a read or a write replaces this one, and the form shows it.
     void replaceRecord(const TrackerConfig& record);
     // The record as the form would give it back, for both profiles.
@@ -173,6 +174,8 @@ private:
     std::filesystem::path file_;
     std::optional<PortChoice> soundingTone_; // the port of a tone not stopped yet
     TrackerConfig config_;
+    // The profile the form holds: the tab chosen, once the form has gone into the record.
+    int shownProfile_ = kPrimary;
     TrackerConfig saved_; // as the form would give it back
     // The image last loaded, read or written: Write and Save keep its bytes wherever the
     // record leaves a value as it was.

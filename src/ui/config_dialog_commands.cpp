@@ -78,7 +78,6 @@ Status ConfigDialog::loadFile(const std::filesystem::path& path) {
     if (loadConfiguration(path, record, reporter_, &stored) != Status::Ok) {
         return Status::Failed;
     }
-    record.currentProfile = config_.currentProfile;
     base_ = stored.value_or(defaultImage());
     replaceRecord(record);
     showFileInTitle(path);

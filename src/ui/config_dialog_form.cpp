@@ -59,27 +59,28 @@ bool ConfigDialog::isEdit(const ProfileField& field) const {
 }
 
 std::optional<std::string> ConfigDialog::refusedTyping(const TrackerConfig& record,
-                                                       const ProfileField& field) const {
+                                                       const ProfileField& field,
+                                                       int profile) const {
     if (!isEdit(field)) {
         return std::nullopt;
     }
     const QString typed = static_cast<QLineEdit*>(control(field.control.id))->text();
-    return refusedEntry(record, field, record.currentProfile & 1, typed.toStdU32String());
+    return refusedEntry(record, field, profile, typed.toStdU32String());
 }
 
 // What cannot become a value stays in its edit, and in untaken_ while the other profile
 // shows, until Write or Save names it; the record keeps its value meanwhile.
 void ConfigDialog::formToRecord() {
-    const int p = config_.currentProfile & 1;
+    const int p = shownProfile_;
     for (const ProfileField& field : kProfileFields) {
-        if (refusedTyping(config_, field)) {
+        if (refusedTyping(config_, field, p)) {
             untaken_[static_cast<std::size_t>(p)][field.control.id] =
                 static_cast<QLineEdit*>(control(field.control.id))->text();
         } else {
             untaken_[static_cast<std::size_t>(p)].erase(field.control.id);
         }
     }
-    formToRecord(config_);
+    formToRecord(config_, p);
 }
 
 void ConfigDialog::replaceRecord(const TrackerConfig& record) {
@@ -93,18 +94,17 @@ void ConfigDialog::recordToForm() {
     for (auto& untaken : untaken_) {
         untaken.clear();
     }
-    recordToForm(config_);
+    recordToForm(config_, shownProfile_);
     updateModifiedMark();
 }
 
-void ConfigDialog::formToRecord(TrackerConfig& record) const {
-    const int p = record.currentProfile & 1;
+void ConfigDialog::formToRecord(TrackerConfig& record, int profile) const {
     for (const ProfileField& field : kProfileFields) {
-        if (!field.isShown() || refusedTyping(record, field)) {
+        if (!field.isShown() || refusedTyping(record, field, profile)) {
             continue;
         }
         const int id = field.control.id;
-        visitValue(record, field, p,
+        visitValue(record, field, profile,
                    Overloaded{
                        [&]<std::size_t N>(TextField<N>& text) { setText(text, getEditText(id)); },
                        [&](char& character) { character = firstCharacter(getEditText(id)); },
@@ -123,7 +123,7 @@ void ConfigDialog::formToRecord(TrackerConfig& record) const {
                        },
                        [&](bool& flag) {
                            if (field.view != nullptr) {
-                               field.view->store(record, p, isChecked(id));
+                               field.view->store(record, profile, isChecked(id));
                            } else {
                                flag = isChecked(id);
                            }
@@ -133,16 +133,15 @@ void ConfigDialog::formToRecord(TrackerConfig& record) const {
 }
 
 // Setting the controls one by one says nothing about unsaved edits on the way.
-void ConfigDialog::recordToForm(const TrackerConfig& record) {
+void ConfigDialog::recordToForm(const TrackerConfig& record, int profile) {
     const QScopedValueRollback refilling(refilling_, true);
-    const int p = record.currentProfile & 1;
     for (const ProfileField& field : kProfileFields) {
         if (!field.isShown()) {
             continue;
         }
         const int id = field.control.id;
         visitValue(
-            record, field, p,
+            record, field, profile,
             Overloaded{
                 [&]<std::size_t N>(const TextField<N>& text) { setEditText(id, textOf(text)); },
                 [&](const char& character) { setEditText(id, oneCharacter(character)); },
@@ -154,11 +153,12 @@ void ConfigDialog::recordToForm(const TrackerConfig& record) {
                     }
                 },
                 [&](const bool& flag) {
-                    setChecked(id, field.view != nullptr ? field.view->shown(record, p) : flag);
+                    setChecked(id,
+                               field.view != nullptr ? field.view->shown(record, profile) : flag);
                 },
             });
     }
-    for (const auto& [id, text] : untaken_[static_cast<std::size_t>(p)]) {
+    for (const auto& [id, text] : untaken_[static_cast<std::size_t>(profile)]) {
         static_cast<QLineEdit*>(control(id))->setText(text);
     }
     updateEnables();

@@ -13,10 +13,8 @@ namespace wl3::ui {
 
 namespace {
 
-// The values a person could lose: not the tab shown, nor what only the tracker's side
-// derives or remembers.
+// The values a person could lose: not what only the tracker's side derives or remembers.
 bool sameValues(TrackerConfig a, const TrackerConfig& b) {
-    a.currentProfile = b.currentProfile;
     a.calibrationChanged = b.calibrationChanged;
     a.rateDivides60 = b.rateDivides60;
     a.rateDivides600 = b.rateDivides600;
@@ -49,13 +47,10 @@ QPushButton* addNamedButton(QMessageBox& box, QMessageBox::ButtonRole role, cons
 // outside its list, say) does not count as an edit later.
 TrackerConfig ConfigDialog::asTheFormHoldsIt(const TrackerConfig& record) {
     TrackerConfig held = record;
-    const int shown = record.currentProfile & 1;
-    held.currentProfile = 1 - shown;
-    recordToForm(held);
-    formToRecord(held);
-    held.currentProfile = shown;
-    recordToForm(held);
-    formToRecord(held);
+    for (const int p : {1 - shownProfile_, shownProfile_}) {
+        recordToForm(held, p);
+        formToRecord(held, p);
+    }
     return held;
 }
 
@@ -67,11 +62,11 @@ void ConfigDialog::markSaved() {
 // An entry that never became a value is an edit too.
 bool ConfigDialog::hasUnsavedEdits() const {
     TrackerConfig now = config_;
-    formToRecord(now);
-    const int other = 1 - (now.currentProfile & 1);
+    formToRecord(now, shownProfile_);
+    const int other = 1 - shownProfile_;
     const bool untaken = !untaken_[static_cast<std::size_t>(other)].empty() ||
                          std::ranges::any_of(kProfileFields, [&](const ProfileField& field) {
-                             return refusedTyping(now, field).has_value();
+                             return refusedTyping(now, field, shownProfile_).has_value();
                          });
     return untaken || !sameValues(now, saved_);
 }

@@ -156,13 +156,11 @@ TEST(DecodeImage, AbsentOptionalBlocksLeaveTheirFieldsAlone) {
     EXPECT_EQ(config.slotOffsetSec, before.slotOffsetSec);
 }
 
-TEST(DecodeImage, ClearsCalibrationChangedAndKeepsCurrentProfile) {
+TEST(DecodeImage, ClearsCalibrationChanged) {
     TrackerConfig before;
     before.calibrationChanged = true;
-    before.currentProfile = kSecondary;
     const TrackerConfig config = decode(test::defaultImage(), before);
     EXPECT_FALSE(config.calibrationChanged);
-    EXPECT_EQ(config.currentProfile, kSecondary);
 }
 
 TEST(DecodeImage, WrongSizeIsReportedAndChangesNothing) {
@@ -198,7 +196,7 @@ TEST(DecodeImage, BlankPathElementsKeepTheirPlaceExceptFirst) {
                         {"", ""}};
     for (const Row& row : rows) {
         TrackerConfig config;
-        config.setDigiPath(row.path);
+        setText(config.digiPath[kPrimary], row.path);
         Image image{};
         RecordingReporter reporter;
         ASSERT_EQ(encodeImage(config, image, reporter), kImageSize);

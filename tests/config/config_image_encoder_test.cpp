@@ -174,7 +174,7 @@ TEST(EncodeImage, EveryFlagHasItsBit) {
 
 TEST(EncodeImage, CaseDifferenceInCallsignsWritesASecondBlock) {
     TrackerConfig config;
-    config.setCallsign("nocall");
+    setText(config.callsign[kPrimary], "nocall");
     const Image image = encodeQuietly(config);
     EXPECT_EQ(image[0], 38);
     EXPECT_EQ(image[1], 55);
@@ -185,8 +185,7 @@ TEST(EncodeImage, CaseDifferenceInCallsignsWritesASecondBlock) {
 
 TEST(EncodeImage, DifferentPathOnlyWritesASecondBlockWithItsOwnElements) {
     TrackerConfig config;
-    config.currentProfile = kSecondary;
-    config.setDigiPath("");
+    setText(config.digiPath[kSecondary], "");
     const Image image = encodeQuietly(config);
     EXPECT_EQ(image[1], 55);
     EXPECT_EQ(image[55 + 6], 0x61); // the callsign's field is the last of its block
@@ -196,9 +195,8 @@ TEST(EncodeImage, DifferentPathOnlyWritesASecondBlockWithItsOwnElements) {
 
 TEST(EncodeImage, LongStatusTextIsTruncatedWithOneMessage) {
     TrackerConfig config;
-    config.setStatusText(std::string(80, 'P'));
-    config.currentProfile = kSecondary;
-    config.setStatusText("other");
+    setText(config.statusText[kPrimary], std::string(80, 'P'));
+    setText(config.statusText[kSecondary], "other");
     RecordingReporter reporter;
     const Image image = encode(config, reporter);
 
@@ -214,15 +212,14 @@ TEST(EncodeImage, LongStatusTextIsTruncatedWithOneMessage) {
 
 TEST(EncodeImage, SharedLongStatusTextIsTruncatedOnce) {
     TrackerConfig config;
-    config.setStatusText(std::string(72, 'P'));
-    config.currentProfile = kSecondary;
-    config.setStatusText(std::string(72, 'P'));
+    setText(config.statusText[kPrimary], std::string(72, 'P'));
+    setText(config.statusText[kSecondary], std::string(72, 'P'));
     RecordingReporter reporter;
     const Image image = encode(config, reporter);
     EXPECT_EQ(image[23], 55);
     EXPECT_TRUE(reporter.entries.empty()) << "72 characters end exactly at byte 126";
 
-    config.setStatusText("");
+    setText(config.statusText[kSecondary], "");
     RecordingReporter second;
     const Image withEmpty = encode(config, second);
     EXPECT_EQ(withEmpty[23], 127);
@@ -231,9 +228,8 @@ TEST(EncodeImage, SharedLongStatusTextIsTruncatedOnce) {
 
 TEST(EncodeImage, SecondaryTextIsCutWhereTheImageEnds) {
     TrackerConfig config;
-    config.setStatusText(std::string(60, 'P'));
-    config.currentProfile = kSecondary;
-    config.setStatusText(std::string(30, 'S'));
+    setText(config.statusText[kPrimary], std::string(60, 'P'));
+    setText(config.statusText[kSecondary], std::string(30, 'S'));
     RecordingReporter reporter;
     const Image image = encode(config, reporter);
     EXPECT_EQ(image[23], 116);
@@ -286,14 +282,13 @@ TEST(EncodeImage, AddressDataThatDoesNotFitIsRefused) {
             return text;
         };
         TrackerConfig config;
-        config.setDigiPath(path(row.primaryElements));
+        setText(config.digiPath[kPrimary], path(row.primaryElements));
         config.smartBeaconing[kPrimary] = row.primarySmart;
-        config.currentProfile = kSecondary;
         if (row.secondaryElements == kShared) {
-            config.setDigiPath(path(row.primaryElements));
+            setText(config.digiPath[kSecondary], path(row.primaryElements));
         } else {
-            config.setCallsign("N0CALL-1");
-            config.setDigiPath(path(row.secondaryElements));
+            setText(config.callsign[kSecondary], "N0CALL-1");
+            setText(config.digiPath[kSecondary], path(row.secondaryElements));
         }
         config.smartBeaconing[kSecondary] = row.secondarySmart;
         config.timeSlotting[kSecondary] = row.secondarySlot;

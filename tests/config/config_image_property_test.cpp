@@ -43,7 +43,6 @@ public:
 
     TrackerConfig record(std::array<GeneratedPath, 2>& paths, std::array<std::string, 2>& calls) {
         TrackerConfig config;
-        config.currentProfile = kSecondary;
         const int sharing = pick(0, 9);
         for (int p = 0; p < kProfileCount; ++p) {
             Generated callsign = address(TrackerConfig::kCallsignMax, true);
@@ -74,7 +73,6 @@ public:
         }
         config.calibration = number();
         config.calibrationChanged = pick(0, 1) == 1;
-        config.currentProfile = pick(0, 1);
         return config;
     }
 

@@ -9,8 +9,7 @@ namespace wl3 {
 
 // Field by field, so that a failed comparison of two records says which fields differ.
 inline void PrintTo(const TrackerConfig& config, std::ostream* out) {
-    *out << "{currentProfile=" << config.currentProfile
-         << " calibrationChanged=" << config.calibrationChanged;
+    *out << "{calibrationChanged=" << config.calibrationChanged;
     for (const ProfileField& field : kProfileFields) {
         const auto print = Overloaded{
             [out]<std::size_t N>(const TextField<N>& text) { *out << '"' << textOf(text) << '"'; },

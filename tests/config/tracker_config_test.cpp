@@ -9,7 +9,6 @@ namespace {
 
 TEST(TrackerConfig, DefaultsAreTheSameInBothProfiles) {
     const TrackerConfig config;
-    EXPECT_EQ(config.currentProfile, kPrimary);
     EXPECT_EQ(config.calibration, 128);
     EXPECT_FALSE(config.calibrationChanged);
     for (int p = 0; p < kProfileCount; ++p) {
@@ -43,34 +42,30 @@ TEST(TrackerConfig, DefaultsAreTheSameInBothProfiles) {
     }
 }
 
-TEST(TrackerConfig, SettersCutAtTheLimitAndWriteTheCurrentProfileOnly) {
+TEST(TrackerConfig, SetTextCutsAtTheFieldsLimit) {
     TrackerConfig config;
-    config.currentProfile = kSecondary;
-    config.setCallsign(std::string(25, 'C'));
-    config.setDigiPath(std::string(150, 'D'));
-    config.setStatusText(std::string(250, 'S'));
+    setText(config.callsign[kSecondary], std::string(25, 'C'));
+    setText(config.digiPath[kSecondary], std::string(150, 'D'));
+    setText(config.statusText[kSecondary], std::string(250, 'S'));
 
     EXPECT_EQ(textOf(config.callsign[kSecondary]), std::string(19, 'C'));
     EXPECT_EQ(textOf(config.digiPath[kSecondary]), std::string(99, 'D'));
     EXPECT_EQ(textOf(config.statusText[kSecondary]), std::string(199, 'S'));
     EXPECT_EQ(config.callsign[kSecondary].back(), '\0');
     EXPECT_EQ(config.statusText[kSecondary].back(), '\0');
-    EXPECT_EQ(textOf(config.callsign[kPrimary]), "NOCALL");
-    EXPECT_EQ(textOf(config.digiPath[kPrimary]), "WIDE2-2");
-    EXPECT_EQ(textOf(config.statusText[kPrimary]), "Wrenlink3");
 }
 
-TEST(TrackerConfig, SettersStoreEmptyAndShorterTexts) {
+TEST(TrackerConfig, SetTextStoresEmptyAndShorterTexts) {
     TrackerConfig config;
-    config.setStatusText("");
+    setText(config.statusText[kPrimary], "");
     EXPECT_EQ(textOf(config.statusText[kPrimary]), "");
-    config.setCallsign("LONGERCALL");
-    config.setCallsign("AB");
+    setText(config.callsign[kPrimary], "LONGERCALL");
+    setText(config.callsign[kPrimary], "AB");
     EXPECT_EQ(textOf(config.callsign[kPrimary]), "AB");
     // Leftovers of the longer text would make equal texts compare unequal.
     TrackerConfig other;
-    other.setCallsign("AB");
-    other.setStatusText("");
+    setText(other.callsign[kPrimary], "AB");
+    setText(other.statusText[kPrimary], "");
     EXPECT_EQ(config, other);
 }
 

@@ -43,10 +43,9 @@ protected:
     // A record whose two profiles differ in every kind of field.
     static TrackerConfig edited() {
         TrackerConfig config;
-        config.currentProfile = kSecondary;
-        config.setCallsign("N0CALL-7");
-        config.setDigiPath("WIDE1-1");
-        config.setStatusText("Second");
+        setText(config.callsign[kSecondary], "N0CALL-7");
+        setText(config.digiPath[kSecondary], "WIDE1-1");
+        setText(config.statusText[kSecondary], "Second");
         config.timeSlotting[kSecondary] = true;
         config.autoRateSec[kSecondary] = 60;
         config.smartBeaconing[kPrimary] = true;

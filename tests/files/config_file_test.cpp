@@ -65,9 +65,7 @@ TEST_F(ConfigFileTest, LoadRestoresBothProfilesAsTheTrackerWouldStoreThem) {
 
     TrackerConfig loaded;
     loaded.calibrationChanged = true;
-    loaded.currentProfile = kSecondary;
     ASSERT_EQ(loadConfigFile(folder / "a.wl3", loaded, reporter), Status::Ok);
-    expected.currentProfile = kSecondary;
     EXPECT_EQ(loaded, expected);
     EXPECT_EQ(textOf(loaded.callsign[kSecondary]), "N0CALL-7");
     EXPECT_EQ(loaded.calibration, 77);
@@ -148,9 +146,8 @@ TEST_F(ConfigFileTest, EncoderRefusalWritesNothing) {
     const Bytes old{'o', 'l', 'd'};
     writeAll(folder / "keep.wl3", old);
     TrackerConfig config;
-    config.setDigiPath("WIDE1-1,WIDE2-2,WIDE3-3,WIDE4-4,WIDE5-5,WIDE6-6");
-    config.currentProfile = kSecondary;
-    config.setDigiPath("RELAY,WIDE1-1,WIDE2-2,WIDE3-3,WIDE4-4,WIDE5-5");
+    setText(config.digiPath[kPrimary], "WIDE1-1,WIDE2-2,WIDE3-3,WIDE4-4,WIDE5-5,WIDE6-6");
+    setText(config.digiPath[kSecondary], "RELAY,WIDE1-1,WIDE2-2,WIDE3-3,WIDE4-4,WIDE5-5");
 
     EXPECT_EQ(saveConfigFile(folder / "keep.wl3", config, reporter), Status::Failed);
     EXPECT_EQ(readAll(folder / "keep.wl3"), old);

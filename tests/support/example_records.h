@@ -43,18 +43,16 @@ inline Image defaultImage() {
 // WIDE2-2, time-slotted every 60 s at offset 15; different status texts.
 inline TrackerConfig secondExampleRecord() {
     TrackerConfig config;
-    config.setCallsign("N0CALL-9");
-    config.setDigiPath("WIDE1-1,WIDE2-1");
-    config.setStatusText("Primary text");
+    setText(config.callsign[kPrimary], "N0CALL-9");
+    setText(config.digiPath[kPrimary], "WIDE1-1,WIDE2-1");
+    setText(config.statusText[kPrimary], "Primary text");
     config.smartBeaconing[kPrimary] = true;
-    config.currentProfile = kSecondary;
-    config.setCallsign("N0CALL-7");
-    config.setDigiPath("WIDE2-2");
-    config.setStatusText("Second");
+    setText(config.callsign[kSecondary], "N0CALL-7");
+    setText(config.digiPath[kSecondary], "WIDE2-2");
+    setText(config.statusText[kSecondary], "Second");
     config.timeSlotting[kSecondary] = true;
     config.autoRateSec[kSecondary] = 60;
     config.slotOffsetSec[kSecondary] = 15;
-    config.currentProfile = kPrimary;
     return config;
 }
 

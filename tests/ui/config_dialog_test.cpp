@@ -61,7 +61,6 @@ private slots:
         QCOMPARE(ui.tabs()->tabText(0), QStringLiteral("Primary"));
         QCOMPARE(ui.tabs()->tabText(1), QStringLiteral("Seconday"));
         QCOMPARE(ui.tabs()->currentIndex(), 0);
-        QCOMPARE(ui.config().currentProfile, 0);
         QCOMPARE(ui.list(kComPort)->currentText(), QStringLiteral("COM1"));
         QCOMPARE(QApplication::focusWidget(), ui.edit(kCallsign));
 

@@ -259,7 +259,7 @@ private slots:
     void theLoadDialogWantsAnExistingFolderAndAFileName() {
         test::TempDir folder;
         TrackerConfig saved;
-        saved.setCallsign("KF6PQR");
+        setText(saved.callsign[kPrimary], "KF6PQR");
         RecordingReporter reporter;
         QCOMPARE(saveConfigFile(folder / "saved.wl3", saved, reporter), Status::Ok);
         QtFileDialogs fileDialogs;

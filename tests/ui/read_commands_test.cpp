@@ -17,20 +17,18 @@ namespace {
 // defaults, so a field read into the wrong place shows.
 TrackerConfig distinctRecord() {
     TrackerConfig config;
-    config.setCallsign("KA1ABC-7");
-    config.setDigiPath("WIDE1-1");
-    config.setStatusText("First status");
+    setText(config.callsign[kPrimary], "KA1ABC-7");
+    setText(config.digiPath[kPrimary], "WIDE1-1");
+    setText(config.statusText[kPrimary], "First status");
     config.calibration = 140;
     config.autoRateSec[kPrimary] = 600;
     config.micEEnabled[kPrimary] = false;
-    config.currentProfile = kSecondary;
-    config.setCallsign("KB2DEF-9");
-    config.setDigiPath("WIDE2-1,WIDE3-3");
-    config.setStatusText("Second status");
+    setText(config.callsign[kSecondary], "KB2DEF-9");
+    setText(config.digiPath[kSecondary], "WIDE2-1,WIDE3-3");
+    setText(config.statusText[kSecondary], "Second status");
     config.smartBeaconing[kSecondary] = true;
     config.fastRateSec[kSecondary] = 120;
     config.timestamp[kSecondary] = true;
-    config.currentProfile = kPrimary;
     return config;
 }
 
@@ -83,7 +81,6 @@ private slots:
         QCOMPARE(window.ui.takeReports(), QStringList{"Wrenlink3 Read: Read Successful"});
         TrackerConfig expected;
         QCOMPARE(loadConfigFile(imageFile, expected, quiet), Status::Ok);
-        expected.currentProfile = kSecondary;
         QVERIFY(window.ui.config() == expected);
         QCOMPARE(window.ui.tabs()->currentIndex(), int(kSecondary));
         QCOMPARE(window.ui.edit(kCallsign)->text(), QStringLiteral("KB2DEF-9"));

@@ -45,7 +45,7 @@ QWidget* panelReadingTheImage(const QWidget& window) {
 
 std::filesystem::path savedFile(const test::TempDir& folder, const char* callsign) {
     TrackerConfig config;
-    config.setCallsign(callsign);
+    setText(config.callsign[kPrimary], callsign);
     const std::filesystem::path path = folder / "saved.wl3";
     RecordingReporter quiet;
     if (saveConfigFile(path, config, quiet) != Status::Ok) {

@@ -44,7 +44,7 @@ private slots:
         window.ui.typeInto(kCallsign, "KC3GHI-5");
         window.ui.typeInto(kCalibration, "150");
         TrackerConfig typed;
-        typed.setCallsign("KC3GHI-5");
+        setText(typed.callsign[kPrimary], "KC3GHI-5");
         typed.calibration = 150;
         std::array<std::uint8_t, kImageBufferSize> expected{};
         RecordingReporter quiet;
