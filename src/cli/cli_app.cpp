@@ -131,6 +131,7 @@ struct CommandLine {
     int status = kExitOk;
 };
 
+// The port of a command for one tracker, which --port's check has let through.
 PortChoice portChoice(const CommandLine& line) {
     return *parsePortChoice(line.ports.front());
 }
@@ -143,6 +144,7 @@ bool forSeveralTrackers(const CommandLine& line) {
            (!line.backupPath.empty() && namesFolder(line.backupPath));
 }
 
+// -o is the folder of a read's files, --backup that of a write's backups.
 FleetRequest fleetRequest(const CommandLine& line) {
     return {line.ports,  line.output, line.backupPath,   line.units,
             line.report, line.err,    line.errIsTerminal};

@@ -115,7 +115,7 @@ private:
     void onTimestampDhm();
     void onTimestampHms();
 
-    // The form as profile of record, and back.
+    // Between the form and profile of record, with the calibration both share.
     void formToRecord(TrackerConfig& record, int profile) const;
     void recordToForm(const TrackerConfig& record, int profile);
     bool isEdit(const ProfileField& field) const;
