@@ -221,7 +221,7 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         // --help and --version print on out, which may fail like any other output.
         return app.exit(e, out, err) == 0 ? finishOutput(context) : kExitUsage;
     }
-    const auto portChoice = [&] { return *parsePortChoice(ports.front()); };
+    const auto portChoice = [&] { return checkedPortChoice(ports.front()); };
     // Several ports, a folder for a file per tracker, a units file or a report make a command
     // for several trackers; anything else is the command for one, as it always was.
     const bool fleet = namesSeveralPorts(ports) || !units.empty() || !report.empty() ||
