@@ -89,8 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const auto script = scriptFrom(data, size);
     test::DiscardingReporter reporter;
-    SerialLink link(reporter, std::make_unique<test::FakeSerialPort>(script));
-    link.setPortNumber(1);
+    SerialLink link(reporter, std::make_unique<test::FakeSerialPort>(script), test::fakeDevice);
 
     switch (data[0] % 4) {
     case 0: {

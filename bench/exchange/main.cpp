@@ -56,8 +56,8 @@ int main() {
         return 1;
     }
     SilentReporter reporter;
-    wl3::SerialLink link(reporter,
-                         wl3::makeSystemSerialPort([&](int) { return tracker.devicePath(); }));
+    wl3::SerialLink link(reporter, wl3::makeSystemSerialPort(),
+                         [&](int) { return tracker.devicePath(); });
 
     std::array<std::uint8_t, wl3::kImageBufferSize> stored{};
     if (link.readImage(stored) != wl3::kImageSize) {

@@ -133,7 +133,7 @@ struct CommandLine {
 
 // The port of a command for one tracker, which --port's check has let through.
 PortChoice portChoice(const CommandLine& line) {
-    return *parsePortChoice(line.ports.front());
+    return checkedPortChoice(line.ports.front());
 }
 
 // Several ports, a folder for a file per tracker, a units file or a report make a command for

@@ -7,6 +7,7 @@
 #include "files/whole_file.h"
 #include "formats/config_io.h"
 #include "formats/text_encoding.h"
+#include "link/make_link.h"
 #include "link/port_access.h"
 #include "link/port_mapping.h"
 
@@ -66,7 +67,7 @@ int exitCode(const CommandContext& context, Status status,
 
 int runPorts(const CommandContext& context) {
     for (int portNumber = 1; portNumber <= kComPortCount; ++portNumber) {
-        const std::string path = portDevicePath(portNumber);
+        const std::string path = deviceFor(PortChoice{portNumber, {}});
         context.out << comPortName(portNumber) << "  "
                     << (path.empty() ? "(no device)" : withoutControls(path)) << '\n';
     }

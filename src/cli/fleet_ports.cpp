@@ -19,8 +19,7 @@ std::string deviceOf(std::string_view port) {
     if (!choice) {
         return std::string(port);
     }
-    std::string path =
-        choice->devicePath.empty() ? portDevicePath(choice->portNumber) : choice->devicePath;
+    const std::string path = deviceFor(*choice);
     if (path.empty()) {
         return comPortName(choice->portNumber);
     }

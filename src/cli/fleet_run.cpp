@@ -3,7 +3,7 @@
 #include "cli/fleet_board.h"
 #include "cli/interrupts.h"
 #include "cli/platform.h"
-#include "link/port_choice.h"
+#include "link/make_link.h"
 
 #include <algorithm>
 #include <atomic>
@@ -22,7 +22,7 @@ struct UnitRun {
     UnitRun(FleetBoard& board, std::size_t unit, const std::string& port)
         : reporter(board, unit), observer(board, unit),
           exchanges(observer, reporter, EarlierInterrupts::Kept),
-          link(makeLink(*parsePortChoice(port), reporter, exchanges)) {}
+          link(makeLink(checkedPortChoice(port), reporter, exchanges)) {}
 
     UnitReporter reporter;
     UnitObserver observer;

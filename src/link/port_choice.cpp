@@ -42,6 +42,10 @@ std::optional<PortChoice> parsePortChoice(std::string_view text) {
     return PortChoice{number, {}};
 }
 
+PortChoice checkedPortChoice(std::string_view text) {
+    return parsePortChoice(text).value_or(PortChoice{0, {}});
+}
+
 std::string checkPortChoice(const std::string& text) {
     if (!parsePortChoice(text)) {
         return comPortRange() + " or a device path, not \"" + text + "\"";
@@ -49,17 +53,8 @@ std::string checkPortChoice(const std::string& text) {
     return {};
 }
 
-SerialLink makeLink(const PortChoice& choice, Reporter& reporter, ExchangeObserver& observer,
-                    PortResolver comPorts) {
-    PortResolver resolver = choice.devicePath.empty()
-                                ? std::move(comPorts)
-                                : [path = choice.devicePath](int portNumber) {
-                                      return portNumber == 1 ? path : std::string();
-                                  };
-    SerialLink link(reporter, makeSystemSerialPort(std::move(resolver)));
-    link.setPortNumber(choice.portNumber);
-    link.setObserver(observer);
-    return link;
+std::string deviceFor(const PortChoice& choice, const PortResolver& comPorts) {
+    return choice.devicePath.empty() ? comPorts(choice.portNumber) : choice.devicePath;
 }
 
 } // namespace wl3

@@ -1,12 +1,9 @@
 #pragma once
 
-#include "config/reporter.h"
-#include "link/exchange_observer.h"
 #include "link/port_mapping.h"
-#include "link/serial_link.h"
-#include "link/serial_port.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,13 +45,19 @@ PortChoice portChoiceAt(int index, const std::string& devicePath);
 // outside 1 to 4.
 std::optional<PortChoice> parsePortChoice(std::string_view text);
 
+// The choice of a text already checked. One that slipped past the check gives port number
+// 0, which the link refuses with a message when it opens the port.
+PortChoice checkedPortChoice(std::string_view text);
+
 // For option checks: empty when text is a port choice, else why not.
 std::string checkPortChoice(const std::string& text);
 
-// The link of one command: set to the chosen port and watched by observer, which must
-// outlive it. A COM port opens the device comPorts gives for its number; a device path is
-// opened as port number 1.
-SerialLink makeLink(const PortChoice& choice, Reporter& reporter, ExchangeObserver& observer,
-                    PortResolver comPorts = portDevicePath);
+// The device path that "COM<portNumber>" opens on this machine, or empty when there is
+// none. Asked afresh at every call, so that adapters plugged in later are seen.
+using PortResolver = std::function<std::string(int portNumber)>;
+
+// The device choice opens now: its own path, or the one comPorts gives for its COM number;
+// empty when that number has no device on this machine.
+std::string deviceFor(const PortChoice& choice, const PortResolver& comPorts = portDevicePath);
 
 } // namespace wl3

@@ -1,7 +1,6 @@
 #include "link/serial_link.h"
 
 #include "config/config_image.h"
-#include "link/port_choice.h"
 #include "link/serial_timeouts.h"
 
 #include <algorithm>
@@ -61,14 +60,6 @@ int sizeOf(std::span<const std::uint8_t> bytes) {
     return static_cast<int>(bytes.size());
 }
 
-// A fixed message and, on a second line, the device and why, where the port says why.
-std::string withReason(std::string text, const PortOpenError& error) {
-    if (const std::string reason = openFailureText(error); !reason.empty()) {
-        text += '\n' + reason;
-    }
-    return text;
-}
-
 // "Wrenlink3 Not Found", and on a second line the device and what came back from it.
 std::string notFoundText(const std::string& device, int received) {
     std::string text = "Wrenlink3 Not Found\n" + device + ": ";
@@ -79,11 +70,12 @@ std::string notFoundText(const std::string& device, int received) {
 
 } // namespace
 
-SerialLink::SerialLink(Reporter& reporter, std::unique_ptr<SerialPort> port)
-    : reporter_(reporter), port_(std::move(port)), observer_(&unobserved()) {}
+SerialLink::SerialLink(Reporter& reporter, std::unique_ptr<SerialPort> port, PortResolver comPorts)
+    : reporter_(reporter), port_(std::move(port)), comPorts_(std::move(comPorts)),
+      observer_(&unobserved()) {}
 
-void SerialLink::setPortNumber(int portNumber) {
-    portNumber_ = portNumber;
+void SerialLink::setPort(PortChoice choice) {
+    choice_ = std::move(choice);
 }
 
 void SerialLink::setObserver(ExchangeObserver& observer) {
@@ -95,28 +87,23 @@ Status SerialLink::openPort() {
     if (port_->isOpen()) {
         closePort();
     }
-    if (portNumber_ < 1 || portNumber_ > kComPortCount) {
+    if (choice_.portNumber < 1 || choice_.portNumber > kComPortCount) {
         reporter_.errorBox("Invalid Com Port Number");
         return Status::Failed;
     }
     observer_->holdingPort(true);
-    if (const std::optional<PortOpenError> error = port_->open(portNumber_)) {
+    // A COM port without a device on this machine is named as the user chose it.
+    const std::string device = deviceFor(choice_, comPorts_);
+    const std::optional<PortError> error =
+        device.empty() ? PortError{PortFailure::NoDevice, comPortName(choice_.portNumber)}
+                       : port_->open(device);
+    if (failed(PortCall::Open, error)) {
         observer_->holdingPort(false);
-        // "Count not aquire" is misspelt on purpose: users know this text letter
-        // for letter.
-        reporter_.errorBox(withReason("Count not aquire Com Port", *error));
         return Status::Failed;
     }
-    if (const std::optional<PortOpenError> error = port_->readSettings()) {
-        reporter_.errorBox(withReason("GetCommState failed", *error));
-        return Status::Failed;
-    }
-    if (!port_->applyLineSettings()) {
-        reporter_.errorBox("SetCommState failed");
-        return Status::Failed;
-    }
-    if (!port_->applyTimeouts()) {
-        reporter_.errorBox("SetCommTimeouts failed");
+    if (failed(PortCall::ReadSettings, port_->readSettings()) ||
+        failed(PortCall::ApplyLineSettings, port_->applyLineSettings()) ||
+        failed(PortCall::ApplyTimeouts, port_->applyTimeouts())) {
         return Status::Failed;
     }
     return Status::Ok;
@@ -127,13 +114,9 @@ Status SerialLink::closePort() {
         reporter_.errorBox("ComPort Invalid");
         return Status::Failed;
     }
-    const bool closed = port_->close();
+    const std::optional<PortError> error = port_->close();
     observer_->holdingPort(port_->isOpen());
-    if (!closed) {
-        reporter_.errorBox("ComPort Close failed");
-        return Status::Failed;
-    }
-    return Status::Ok;
+    return failed(PortCall::Close, error) ? Status::Failed : Status::Ok;
 }
 
 Status SerialLink::writeBytes(std::span<const std::uint8_t> bytes) {
@@ -155,8 +138,8 @@ Status SerialLink::writeBytes(std::span<const std::uint8_t> bytes, bool counted)
             return Status::Stopped;
         }
         int written = 0;
-        if (!port_->writeByte(byte, written)) {
-            reportWriteFailure("ComPort write failed");
+        if (const std::optional<PortError> error = port_->writeByte(byte, written)) {
+            reportWriteFailure(portErrorText(PortCall::Write, *error));
             return Status::Failed;
         }
         port_->pause(kPauseAfterByteMs);
@@ -181,17 +164,20 @@ int SerialLink::readBytes(std::span<std::uint8_t> buffer, bool counted) {
         return 0;
     }
     int received = 0;
-    const auto failure = port_->read(buffer, received, [this, counted](int soFar) {
+    const auto error = port_->read(buffer, received, [this, counted](int soFar) {
         if (counted) {
             reportDone(soFar);
         }
         return !stopNow();
     });
-    if (failure) {
-        reporter_.errorBox(withReason("ComPort read failed", *failure));
-        return 0;
+    return failed(PortCall::Read, error) ? 0 : received;
+}
+
+bool SerialLink::failed(PortCall call, const std::optional<PortError>& error) {
+    if (error) {
+        reporter_.errorBox(portErrorText(call, *error));
     }
-    return received;
+    return error.has_value();
 }
 
 int SerialLink::readReply(std::span<std::uint8_t> buffer, bool counted) {
@@ -331,7 +317,7 @@ int SerialLink::readImage(std::span<std::uint8_t> buffer) {
     return std::ranges::equal(buffer.first(count), std::span(second).first(count)) ? first : 0;
 }
 
-Status SerialLink::sendImage(std::span<const std::uint8_t> image) {
+Status SerialLink::transmitImage(std::span<const std::uint8_t> image) {
     beginPhase(ExchangePhase::Writing, sizeOf(kWriteHeader) + sizeOf(image));
     if (openPort() != Status::Ok) {
         return Status::Failed;
@@ -348,7 +334,7 @@ Status SerialLink::sendImage(std::span<const std::uint8_t> image) {
 }
 
 Status SerialLink::writeImage(std::span<const std::uint8_t> image) {
-    if (const Status sent = sendImage(image); sent != Status::Ok) {
+    if (const Status sent = transmitImage(image); sent != Status::Ok) {
         return sent;
     }
     // A stop asked for while the image went out ends the command here, before the read-back.

@@ -3,6 +3,7 @@
 #include "config/reporter.h"
 #include "config/status.h"
 #include "link/exchange_observer.h"
+#include "link/port_choice.h"
 #include "link/serial_port.h"
 
 #include <cstdint>
@@ -19,17 +20,18 @@ enum class ToneCode : std::uint8_t {
     Stop = 'x',
 };
 
-// The one way to the tracker: the number of the port to use and, during an exchange, the
-// open port. Every failure is reported through the reporter by the operation that finds
-// it. Each tracker command is one complete exchange that opens and closes the port, and
-// tells the observer how far it has got.
+// The one way to the tracker: the port chosen and, during an exchange, the open port. Every
+// failure is reported through the reporter by the operation that finds it. Each tracker
+// command is one complete exchange that opens and closes the port, and tells the observer
+// how far it has got.
 class SerialLink {
 public:
-    SerialLink(Reporter& reporter, std::unique_ptr<SerialPort> port);
+    // comPorts gives the device of a COM port each time one is opened.
+    SerialLink(Reporter& reporter, std::unique_ptr<SerialPort> port, PortResolver comPorts);
 
     // Stored unchecked; only the COM port numbers (1 to kComPortCount) open.
-    void setPortNumber(int portNumber);
-    int portNumber() const { return portNumber_; }
+    void setPort(PortChoice choice);
+    const PortChoice& port() const { return choice_; }
     bool isOpen() const { return port_->isOpen(); }
 
     // From now on; observer must outlive its use here. Until then, nobody watches.
@@ -50,7 +52,8 @@ public:
     Status queryVersion(std::span<char> buffer);
     int readImageOnce(std::span<std::uint8_t> buffer);
     int readImage(std::span<std::uint8_t> buffer);
-    Status sendImage(std::span<const std::uint8_t> image);
+    // The write command and the image, unverified: writeImage reads it back.
+    Status transmitImage(std::span<const std::uint8_t> image);
     Status writeImage(std::span<const std::uint8_t> image);
     Status sendTone(ToneCode code);
 
@@ -60,6 +63,8 @@ private:
     // Bytes that count towards the phase's progress go through the counted forms.
     Status writeBytes(std::span<const std::uint8_t> bytes, bool counted);
     int readBytes(std::span<std::uint8_t> buffer, bool counted);
+    // Reports a failed call of the port; false when the call worked.
+    bool failed(PortCall call, const std::optional<PortError>& error);
     // A drain or a reply: readBytes, and when that fills the buffer, whatever follows is
     // dropped until the line is quiet.
     int readReply(std::span<std::uint8_t> buffer, bool counted = false);
@@ -82,8 +87,9 @@ private:
 
     Reporter& reporter_;
     std::unique_ptr<SerialPort> port_;
+    PortResolver comPorts_;
     ExchangeObserver* observer_;
-    int portNumber_ = 1;
+    PortChoice choice_;
     bool stopped_ = false;
     ExchangePhase phase_ = ExchangePhase::CheckingTracker;
     int bytesDone_ = 0;

@@ -1,5 +1,4 @@
 #include "link/fd_wait.h"
-#include "link/port_choice.h"
 #include "link/serial_port.h"
 #include "link/serial_timeouts.h"
 
@@ -39,20 +38,20 @@ int waitTimeoutMs(Clock::time_point deadline) {
     return static_cast<int>(std::chrono::ceil<milliseconds>(left).count());
 }
 
-PortOpenError openError(const std::string& path, int error) {
+PortError openError(const std::string& path, int error) {
     switch (error) {
     case EACCES:
     case EPERM:
-        return {PortOpenFailure::AccessDenied, path};
+        return {PortFailure::AccessDenied, path};
     case EBUSY:
     case EWOULDBLOCK:
-        return {PortOpenFailure::InUse, path};
+        return {PortFailure::InUse, path};
     case ENOENT:
     case ENODEV:
     case ENXIO:
-        return {PortOpenFailure::Unplugged, path, error};
+        return {PortFailure::Unplugged, path, error};
     default:
-        return {PortOpenFailure::System, path, error};
+        return {PortFailure::System, path, error};
     }
 }
 
@@ -81,7 +80,7 @@ bool settingsTook(const termios& wanted, const termios& actual, bool checkSpeed)
 
 class PosixSerialPort final : public SerialPort {
 public:
-    explicit PosixSerialPort(PortResolver resolver) : resolver_(std::move(resolver)) {}
+    PosixSerialPort() = default;
 
     // The program may drop a link that still holds its port; the port must not stay locked.
     ~PosixSerialPort() override {
@@ -96,11 +95,7 @@ public:
     bool isOpen() const override { return fd_ >= 0; }
     std::string device() const override { return path_; }
 
-    std::optional<PortOpenError> open(int portNumber) override {
-        const std::string path = resolver_(portNumber);
-        if (path.empty()) {
-            return PortOpenError{PortOpenFailure::NoDevice, comPortName(portNumber)};
-        }
+    std::optional<PortError> open(const std::string& path) override {
         const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) {
             return openError(path, errno);
@@ -119,18 +114,18 @@ public:
         return std::nullopt;
     }
 
-    std::optional<PortOpenError> readSettings() override {
+    std::optional<PortError> readSettings() override {
         if (tcgetattr(fd_, &settings_) == 0) {
             return std::nullopt;
         }
         const int error = errno;
         if (error == ENOTTY) {
-            return PortOpenError{PortOpenFailure::NotSerial, path_};
+            return PortError{PortFailure::NotSerial, path_};
         }
-        return PortOpenError{PortOpenFailure::System, path_, error};
+        return PortError{PortFailure::System, path_, error};
     }
 
-    bool applyLineSettings() override {
+    std::optional<PortError> applyLineSettings() override {
         termios wanted = settings_;
         wanted.c_iflag &= ~kRawInputOff;
         wanted.c_oflag &= ~OPOST;
@@ -143,32 +138,35 @@ public:
         wanted.c_cc[VMIN] = 1;
         wanted.c_cc[VTIME] = 0;
         if (cfsetispeed(&wanted, B4800) != 0 || cfsetospeed(&wanted, B4800) != 0) {
-            return false;
+            return unexplained();
         }
         // Even a change that fails may have taken in part.
         settingsChanged_ = true;
         if (tcsetattr(fd_, TCSANOW, &wanted) != 0) {
-            return false;
+            return unexplained();
         }
         termios actual{};
         if (tcgetattr(fd_, &actual) != 0 ||
             !settingsTook(wanted, actual, !isPseudoTerminal(path_))) {
-            return false;
+            return unexplained();
         }
         // What an earlier exchange left unread (a reply longer than its read) would outlast
         // the drain and be taken for the next reply.
-        return tcflush(fd_, TCIFLUSH) == 0;
+        if (tcflush(fd_, TCIFLUSH) != 0) {
+            return unexplained();
+        }
+        return std::nullopt;
     }
 
-    bool applyTimeouts() override { return true; }
+    std::optional<PortError> applyTimeouts() override { return std::nullopt; }
 
-    bool writeByte(std::uint8_t byte, int& written) override {
+    std::optional<PortError> writeByte(std::uint8_t byte, int& written) override {
         written = 0;
         const auto deadline = Clock::now() + kWriteTimeout;
         while (true) {
             const FdWait wait = waitForFd(fd_, true, waitTimeoutMs(deadline));
             if (wait == FdWait::Failed) {
-                return false;
+                return unexplained();
             }
             if (wait == FdWait::Ready) {
                 const ssize_t sent = ::write(fd_, &byte, 1);
@@ -176,21 +174,22 @@ public:
                     break;
                 }
                 if (sent < 0 && errno != EAGAIN && errno != EINTR) {
-                    return false;
+                    return unexplained();
                 }
                 // Ready but refused: a driver that says so keeps saying it, so wait a
                 // little rather than spin until the time-out.
                 std::this_thread::sleep_for(milliseconds(1));
             }
             if (Clock::now() >= deadline) {
-                return true;
+                return std::nullopt;
             }
         }
-        return waitUntilSent(deadline, written);
+        waitUntilSent(deadline, written);
+        return std::nullopt;
     }
 
-    std::optional<PortOpenError> read(std::span<std::uint8_t> buffer, int& received,
-                                      const ReadWatcher& watcher) override {
+    std::optional<PortError> read(std::span<std::uint8_t> buffer, int& received,
+                                  const ReadWatcher& watcher) override {
         std::size_t count = 0;
         received = 0;
         const auto totalDeadline =
@@ -210,7 +209,7 @@ public:
                     deadline = std::min(totalDeadline, Clock::now() + kReadIntervalTimeout);
                 } else if (got == 0) {
                     // Hung up: with VMIN 1 a live line never reads 0 bytes.
-                    return PortOpenError{PortOpenFailure::Unplugged, path_, EIO};
+                    return PortError{PortFailure::Unplugged, path_, EIO};
                 } else if (errno != EAGAIN && errno != EINTR) {
                     return openError(path_, errno);
                 }
@@ -242,7 +241,7 @@ public:
         }
     }
 
-    bool close() override {
+    std::optional<PortError> close() override {
         // A terminal or another program's port must not be left raw at 4800 baud; the
         // settings a serial driver keeps are the next program's starting point.
         if (settingsChanged_) {
@@ -255,7 +254,10 @@ public:
         // The descriptor is released even when close reports an error; closing it again
         // could close a file opened since.
         fd_ = -1;
-        return result == 0;
+        if (result != 0) {
+            return unexplained();
+        }
+        return std::nullopt;
     }
 
     void pause(int durationMs) override { std::this_thread::sleep_for(milliseconds(durationMs)); }
@@ -264,22 +266,24 @@ private:
     // A byte counts as taken once it has left the output queue. One still stuck there when
     // the time-out ends (flow control holding it back) is dropped, so that it cannot go out
     // later in the middle of another exchange.
-    bool waitUntilSent(Clock::time_point deadline, int& written) {
+    void waitUntilSent(Clock::time_point deadline, int& written) {
         while (true) {
             int queued = 0;
             if (ioctl(fd_, TIOCOUTQ, &queued) != 0 || queued == 0) {
                 written = 1;
-                return true;
+                return;
             }
             if (Clock::now() >= deadline) {
                 tcflush(fd_, TCOFLUSH);
-                return true;
+                return;
             }
             std::this_thread::sleep_for(milliseconds(1));
         }
     }
 
-    PortResolver resolver_;
+    // For the calls whose own line in the message says all a user can act on.
+    PortError unexplained() const { return {PortFailure::Unexplained, path_}; }
+
     int fd_ = -1;
     std::string path_;
     termios settings_{};
@@ -288,8 +292,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<SerialPort> makeSystemSerialPort(PortResolver resolver) {
-    return std::make_unique<PosixSerialPort>(std::move(resolver));
+std::unique_ptr<SerialPort> makeSystemSerialPort() {
+    return std::make_unique<PosixSerialPort>();
 }
 
 std::string systemErrorText(int systemError) {

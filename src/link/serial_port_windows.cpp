@@ -1,5 +1,4 @@
 #include "link/comm_settings_windows.h"
-#include "link/port_choice.h"
 #include "link/serial_port.h"
 #include "link/serial_timeouts.h"
 
@@ -10,22 +9,22 @@ namespace wl3 {
 
 namespace {
 
-PortOpenError openError(const std::string& path, DWORD error) {
+PortError openError(const std::string& path, DWORD error) {
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
-        return {PortOpenFailure::NoSuchPort, path};
+        return {PortFailure::NoSuchPort, path};
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
-        return {PortOpenFailure::InUse, path};
+        return {PortFailure::InUse, path};
     default:
-        return {PortOpenFailure::System, path, static_cast<int>(error)};
+        return {PortFailure::System, path, static_cast<int>(error)};
     }
 }
 
 class WindowsSerialPort final : public SerialPort {
 public:
-    explicit WindowsSerialPort(PortResolver resolver) : resolver_(std::move(resolver)) {}
+    WindowsSerialPort() = default;
 
     ~WindowsSerialPort() override {
         if (isOpen()) {
@@ -39,11 +38,7 @@ public:
     bool isOpen() const override { return handle_ != INVALID_HANDLE_VALUE; }
     std::string device() const override { return path_; }
 
-    std::optional<PortOpenError> open(int portNumber) override {
-        const std::string path = resolver_(portNumber);
-        if (path.empty()) {
-            return PortOpenError{PortOpenFailure::NoDevice, comPortName(portNumber)};
-        }
+    std::optional<PortError> open(const std::string& path) override {
         handle_ = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                               0, nullptr);
         if (handle_ == INVALID_HANDLE_VALUE) {
@@ -53,7 +48,7 @@ public:
         return std::nullopt;
     }
 
-    std::optional<PortOpenError> readSettings() override {
+    std::optional<PortError> readSettings() override {
         settings_ = DCB{};
         settings_.DCBlength = sizeof(DCB);
         if (GetCommState(handle_, &settings_) && GetCommTimeouts(handle_, &timeouts_)) {
@@ -63,29 +58,32 @@ public:
         // What a file or a device of another kind answers a serial port's request.
         if (error == ERROR_INVALID_FUNCTION || error == ERROR_INVALID_HANDLE ||
             error == ERROR_NOT_SUPPORTED) {
-            return PortOpenError{PortOpenFailure::NotSerial, path_};
+            return PortError{PortFailure::NotSerial, path_};
         }
-        return PortOpenError{PortOpenFailure::System, path_, static_cast<int>(error)};
+        return PortError{PortFailure::System, path_, static_cast<int>(error)};
     }
 
-    bool applyLineSettings() override {
+    std::optional<PortError> applyLineSettings() override {
         DCB wanted = rawLineSettings(settings_);
         // Even a change that fails may have taken in part.
         settingsChanged_ = true;
         if (!SetCommState(handle_, &wanted)) {
-            return false;
+            return unexplained();
         }
         DCB actual{};
         actual.DCBlength = sizeof(DCB);
         if (!GetCommState(handle_, &actual) || !rawLineSettingsTook(wanted, actual)) {
-            return false;
+            return unexplained();
         }
         // What an earlier exchange left unread (a reply longer than its read) would outlast
         // the drain and be taken for the next reply.
-        return PurgeComm(handle_, PURGE_RXCLEAR | PURGE_RXABORT) != 0;
+        if (!PurgeComm(handle_, PURGE_RXCLEAR | PURGE_RXABORT)) {
+            return unexplained();
+        }
+        return std::nullopt;
     }
 
-    bool applyTimeouts() override {
+    std::optional<PortError> applyTimeouts() override {
         COMMTIMEOUTS timeouts{};
         timeouts.ReadIntervalTimeout = kReadIntervalTimeoutMs;
         timeouts.ReadTotalTimeoutMultiplier = kReadTotalPerByteMs;
@@ -93,27 +91,30 @@ public:
         timeouts.WriteTotalTimeoutMultiplier = kWriteTotalPerByteMs;
         timeouts.WriteTotalTimeoutConstant = kWriteTotalConstantMs;
         settingsChanged_ = true;
-        return SetCommTimeouts(handle_, &timeouts) != 0;
+        if (!SetCommTimeouts(handle_, &timeouts)) {
+            return unexplained();
+        }
+        return std::nullopt;
     }
 
-    bool writeByte(std::uint8_t byte, int& written) override {
+    std::optional<PortError> writeByte(std::uint8_t byte, int& written) override {
         DWORD count = 0;
         if (!WriteFile(handle_, &byte, 1, &count, nullptr)) {
             clearLineError();
-            return false;
+            return unexplained();
         }
         written = static_cast<int>(count);
-        return true;
+        return std::nullopt;
     }
 
     // One ReadFile, which nothing wakes early: the watcher hears of it when it is over.
-    std::optional<PortOpenError> read(std::span<std::uint8_t> buffer, int& received,
-                                      const ReadWatcher& watcher) override {
+    std::optional<PortError> read(std::span<std::uint8_t> buffer, int& received,
+                                  const ReadWatcher& watcher) override {
         DWORD count = 0;
         if (!ReadFile(handle_, buffer.data(), static_cast<DWORD>(buffer.size()), &count, nullptr)) {
             const DWORD error = GetLastError();
             clearLineError();
-            return PortOpenError{PortOpenFailure::System, path_, static_cast<int>(error)};
+            return PortError{PortFailure::System, path_, static_cast<int>(error)};
         }
         received = static_cast<int>(count);
         watcher(received);
@@ -141,7 +142,7 @@ public:
         applyTimeouts();
     }
 
-    bool close() override {
+    std::optional<PortError> close() override {
         // Another program's port must not be left at 4800 baud with our time-outs.
         if (settingsChanged_) {
             SetCommState(handle_, &settings_);
@@ -149,10 +150,10 @@ public:
             settingsChanged_ = false;
         }
         if (!CloseHandle(handle_)) {
-            return false;
+            return unexplained();
         }
         handle_ = INVALID_HANDLE_VALUE;
-        return true;
+        return std::nullopt;
     }
 
     void pause(int milliseconds) override { Sleep(static_cast<DWORD>(milliseconds)); }
@@ -164,7 +165,9 @@ private:
         ClearCommError(handle_, &errors, nullptr);
     }
 
-    PortResolver resolver_;
+    // For the calls whose own line in the message says all a user can act on.
+    PortError unexplained() const { return {PortFailure::Unexplained, path_}; }
+
     HANDLE handle_ = INVALID_HANDLE_VALUE;
     std::string path_;
     DCB settings_{};
@@ -174,8 +177,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<SerialPort> makeSystemSerialPort(PortResolver resolver) {
-    return std::make_unique<WindowsSerialPort>(std::move(resolver));
+std::unique_ptr<SerialPort> makeSystemSerialPort() {
+    return std::make_unique<WindowsSerialPort>();
 }
 
 std::string systemErrorText(int systemError) {

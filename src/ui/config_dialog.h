@@ -7,7 +7,6 @@
 #include "config/tracker_config.h"
 #include "link/port_choice.h"
 #include "link/serial_link.h"
-#include "link/serial_port.h"
 #include "ui/file_dialogs.h"
 #include "ui/gui_thread_reporter.h"
 #include "ui/remembered_choices.h"

@@ -5,6 +5,7 @@
 #include "files/config_file.h"
 #include "files/file_messages.h"
 #include "formats/config_io.h"
+#include "link/make_link.h"
 #include "ui/config_dialog.h"
 #include "ui/config_dialog_layout.h"
 #include "ui/edit_text.h"

@@ -41,15 +41,10 @@ PortChoice PortComboBox::choiceAt(int index) const {
     return portChoiceAt(index, itemText(kDevicePathEntry).toStdString());
 }
 
-std::string PortComboBox::deviceOf(int index) const {
-    const PortChoice entry = choiceAt(index);
-    return entry.devicePath.empty() ? resolver_(entry.portNumber) : entry.devicePath;
-}
-
 void PortComboBox::refreshDeviceTips() {
     const std::vector<SerialDeviceInfo> found = listSerialDevices();
     for (int index = 0; index < count(); ++index) {
-        const std::string device = deviceOf(index);
+        const std::string device = deviceFor(choiceAt(index), resolver_);
         const QString tip = device.empty() ? tr("no device") : tipFor(device, found);
         setItemData(index, tip, Qt::ToolTipRole);
     }

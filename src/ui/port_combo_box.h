@@ -1,7 +1,6 @@
 #pragma once
 
 #include "link/port_choice.h"
-#include "link/serial_port.h"
 #include "ui/fixed_item_list.h"
 
 #include <string>
@@ -28,9 +27,6 @@ public:
     void showPopup() override;
 
 private:
-    // The device the entry at index opens on this machine now; empty for none.
-    std::string deviceOf(int index) const;
-
     PortResolver resolver_;
 };
 

@@ -456,8 +456,8 @@ TEST(CliApp, SignalsEndWl3OutsideExchangesAndAHangUpReleasesThePort) {
     // Root would open a port marked exclusive; a user is refused.
     ASSERT_EQ(chmod(hungUpOn.devicePath().c_str(), 0666), 0);
     EXPECT_EQ(test::messagesWithoutRoot([&](test::RecordingReporter& reporter) {
-                  SerialLink link(reporter,
-                                  makeSystemSerialPort([&](int) { return hungUpOn.devicePath(); }));
+                  SerialLink link(reporter, makeSystemSerialPort(),
+                                  [&](int) { return hungUpOn.devicePath(); });
                   std::array<char, 30> version{};
                   link.queryVersion(version);
               }),

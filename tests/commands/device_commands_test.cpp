@@ -15,7 +15,7 @@ class DeviceCommandTest : public ::testing::Test {
 protected:
     std::shared_ptr<FakePortScript> port = std::make_shared<FakePortScript>();
     RecordingReporter reporter;
-    SerialLink link{reporter, std::make_unique<FakeSerialPort>(port)};
+    SerialLink link{reporter, std::make_unique<FakeSerialPort>(port), fakeDevice};
 };
 
 // Both programs stop the same way: the encoder's message, then the decoder's refusal of the

@@ -78,7 +78,7 @@ TEST_F(ProgressTest, AStopDuringAnImageWriteLetsTheImageFinishAndSkipsTheReadBac
     EXPECT_EQ(link.writeImage(image()), Status::Stopped);
     EXPECT_EQ(port->written.size(), 4u + 128u);
     EXPECT_EQ(port->calls.back(), "close");
-    EXPECT_EQ(std::count(port->calls.begin(), port->calls.end(), "open 1"), 1);
+    EXPECT_EQ(std::count(port->calls.begin(), port->calls.end(), opened().front()), 1);
     EXPECT_FALSE(link.isOpen());
     EXPECT_TRUE(link.stopped());
     EXPECT_THAT(reporter.entries, IsEmpty());

@@ -19,7 +19,7 @@ inline Calls operator+(Calls a, const Calls& b) {
 }
 
 inline Calls opened(int portNumber = 1) {
-    return {"open " + std::to_string(portNumber), "settings", "line", "timeouts"};
+    return {"open " + fakeDevice(portNumber), "settings", "line", "timeouts"};
 }
 
 // The calls one writeBytes makes: every byte followed by its 10 ms pause.
@@ -45,7 +45,7 @@ class LinkTest : public ::testing::Test {
 protected:
     std::shared_ptr<FakePortScript> port = std::make_shared<FakePortScript>();
     RecordingReporter reporter;
-    SerialLink link{reporter, std::make_unique<FakeSerialPort>(port)};
+    SerialLink link{reporter, std::make_unique<FakeSerialPort>(port), fakeDevice};
 };
 
 } // namespace wl3::test

@@ -29,5 +29,28 @@ TEST(PortChoice, TakesTheWindowsPortNamesOrADevicePath) {
     }
 }
 
+// A device path is opened as given, whatever the COM ports map to; a COM port opens its own
+// number's device, and nothing where that number has none.
+TEST(PortChoice, OpensThePathGivenOrTheDeviceOfItsComNumber) {
+    const PortResolver comPorts = [](int portNumber) {
+        return portNumber == 2 ? std::string("/dev/ttyUSB0") : std::string();
+    };
+    struct Row {
+        PortChoice choice;
+        std::string device;
+    };
+    const std::vector<Row> rows{
+        {{2, {}}, "/dev/ttyUSB0"},
+        {{1, {}}, ""},
+        {{3, {}}, ""},
+        {{1, "/dev/serial0"}, "/dev/serial0"},
+        {{2, "/dev/ttyS4"}, "/dev/ttyS4"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(deviceFor(row.choice, comPorts), row.device)
+            << row.choice.portNumber << " " << row.choice.devicePath;
+    }
+}
+
 } // namespace
 } // namespace wl3

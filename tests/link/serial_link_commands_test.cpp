@@ -98,7 +98,7 @@ TEST_F(VersionTest, AFailedCommandWriteClosesThePort) {
 }
 
 TEST_F(VersionTest, AFailedOpenEndsTheQuery) {
-    link.setPortNumber(0);
+    link.setPort({0, {}});
     std::array<char, 30> buffer{};
     EXPECT_EQ(link.queryVersion(buffer), Status::Failed);
     EXPECT_THAT(port->calls, IsEmpty());
@@ -138,7 +138,7 @@ TEST_F(VersionTest, ACommandStartedFromAnErrorBoxTakesThePortAway) {
     private:
         RecordingReporter& log_;
     } interrupting(reporter);
-    SerialLink shared(interrupting, std::make_unique<FakeSerialPort>(port));
+    SerialLink shared(interrupting, std::make_unique<FakeSerialPort>(port), fakeDevice);
     interrupting.link = &shared;
     port->replies = {std::nullopt};
     std::array<char, 30> buffer{};

@@ -9,16 +9,16 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 TEST_F(LinkTest, StartsClosedOnPortOne) {
-    EXPECT_EQ(link.portNumber(), 1);
+    EXPECT_EQ(link.port(), PortChoice{});
     EXPECT_FALSE(link.isOpen());
-    link.setPortNumber(-7);
-    EXPECT_EQ(link.portNumber(), -7);
+    link.setPort({-7, {}});
+    EXPECT_EQ(link.port().portNumber, -7);
     EXPECT_THAT(port->calls, IsEmpty());
 }
 
 TEST_F(LinkTest, OpensPortsOneToFour) {
     for (int number : {1, 4}) {
-        link.setPortNumber(number);
+        link.setPort({number, {}});
         ASSERT_EQ(link.openPort(), Status::Ok);
         EXPECT_TRUE(link.isOpen());
         ASSERT_EQ(link.closePort(), Status::Ok);
@@ -29,7 +29,7 @@ TEST_F(LinkTest, OpensPortsOneToFour) {
 
 TEST_F(LinkTest, RejectsPortNumbersOutsideOneToFourWithoutOpening) {
     for (int number : {0, 5, -1}) {
-        link.setPortNumber(number);
+        link.setPort({number, {}});
         EXPECT_EQ(link.openPort(), Status::Failed) << number;
     }
     EXPECT_THAT(port->calls, IsEmpty());
@@ -61,17 +61,17 @@ INSTANTIATE_TEST_SUITE_P(EachStep, OpenFailureTest,
                          ::testing::Values(OpenFailure{"Acquire",
                                                        &FakePortScript::failOpen,
                                                        "Count not aquire Com Port",
-                                                       {"open 1"},
+                                                       {opened().front()},
                                                        false},
                                            OpenFailure{"Settings",
                                                        &FakePortScript::failReadSettings,
                                                        "GetCommState failed",
-                                                       {"open 1", "settings"},
+                                                       {opened().front(), "settings"},
                                                        true},
                                            OpenFailure{"Line",
                                                        &FakePortScript::failApplyLineSettings,
                                                        "SetCommState failed",
-                                                       {"open 1", "settings", "line"},
+                                                       {opened().front(), "settings", "line"},
                                                        true},
                                            OpenFailure{"Timeouts",
                                                        &FakePortScript::failApplyTimeouts,
@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(EachStep, OpenFailureTest,
 
 TEST_F(LinkTest, FailedAcquireShowsTheDeviceAndReasonOnASecondLine) {
     port->failOpen = true;
-    port->openError = {PortOpenFailure::InUse, "/dev/ttyUSB0"};
+    port->openError = {PortFailure::InUse, "/dev/ttyUSB0"};
     EXPECT_EQ(link.openPort(), Status::Failed);
     EXPECT_THAT(reporter.texts(), ElementsAre("Count not aquire Com Port\n"
                                               "/dev/ttyUSB0: another program is using this port."));
@@ -90,9 +90,9 @@ TEST_F(LinkTest, OpenClosesAPortLeftHeldByAFailedOpen) {
     port->failReadSettings = true;
     ASSERT_EQ(link.openPort(), Status::Failed);
     port->failReadSettings = false;
-    link.setPortNumber(2);
+    link.setPort({2, {}});
     EXPECT_EQ(link.openPort(), Status::Ok);
-    EXPECT_EQ(port->calls, (Calls{"open 1", "settings", "close"} + opened(2)));
+    EXPECT_EQ(port->calls, (Calls{opened().front(), "settings", "close"} + opened(2)));
     EXPECT_THAT(reporter.texts(), ElementsAre("GetCommState failed"));
 }
 

@@ -24,11 +24,11 @@ protected:
     void start(std::vector<std::string> options = {}) {
         tracker = std::make_unique<SimulatedTracker>(std::move(options));
         ASSERT_TRUE(tracker->ok());
-        link = std::make_unique<SerialLink>(
-            reporter, makeSystemSerialPort([path = tracker->devicePath()](int portNumber) {
-                return portNumber == 2 ? path : std::string();
-            }));
-        link->setPortNumber(2);
+        link = std::make_unique<SerialLink>(reporter, makeSystemSerialPort(),
+                                            [path = tracker->devicePath()](int portNumber) {
+                                                return portNumber == 2 ? path : std::string();
+                                            });
+        link->setPort({2, {}});
     }
 
     std::unique_ptr<SimulatedTracker> tracker;
@@ -183,8 +183,8 @@ TEST_F(TrackerTest, APortInUseIsNotTakenOver) {
     start();
     ASSERT_EQ(link->openPort(), Status::Ok);
     RecordingReporter otherReporter;
-    SerialLink other(otherReporter,
-                     makeSystemSerialPort([&](int) { return tracker->devicePath(); }));
+    SerialLink other(otherReporter, makeSystemSerialPort(),
+                     [&](int) { return tracker->devicePath(); });
     std::array<char, 30> version{};
     EXPECT_EQ(other.queryVersion(version), Status::Failed);
     EXPECT_THAT(otherReporter.texts(),

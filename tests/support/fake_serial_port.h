@@ -12,13 +12,18 @@
 
 namespace wl3::test {
 
+// The device a FakeSerialPort stands for as COM<portNumber>: /dev/ttyFAKE0 for COM1.
+inline std::string fakeDevice(int portNumber) {
+    return "/dev/ttyFAKE" + std::to_string(portNumber - 1);
+}
+
 // What a FakeSerialPort does and what it was asked to do. The test keeps this while the
 // link owns the port.
 struct FakePortScript {
     bool failOpen = false;
-    PortOpenError openError; // what a failed open gives
+    PortError openError; // what a failed open gives
     bool failReadSettings = false;
-    PortOpenError settingsError; // what a failed readSettings gives
+    PortError settingsError; // what a failed readSettings gives
     bool failApplyLineSettings = false;
     bool failApplyTimeouts = false;
     bool failClose = false;
@@ -29,7 +34,7 @@ struct FakePortScript {
     // script receive nothing.
     std::deque<std::optional<std::vector<std::uint8_t>>> replies;
 
-    // Every call, as "open 2", "settings", "line", "timeouts", "write 1b", "pause 10",
+    // Every call, as "open /dev/ttyFAKE1", "settings", "line", "timeouts", "write 1b", "pause 10",
     // "read 29", "drop until quiet" and "close".
     std::vector<std::string> calls;
     std::vector<std::uint8_t> written;
@@ -41,48 +46,50 @@ public:
     explicit FakeSerialPort(std::shared_ptr<FakePortScript> script) : s_(std::move(script)) {}
 
     bool isOpen() const override { return s_->isOpen; }
-    std::string device() const override { return "/dev/ttyFAKE0"; }
+    std::string device() const override { return device_; }
 
-    std::optional<PortOpenError> open(int portNumber) override {
-        s_->calls.push_back("open " + std::to_string(portNumber));
+    std::optional<PortError> open(const std::string& device) override {
+        s_->calls.push_back("open " + device);
         if (s_->failOpen) {
             return s_->openError;
         }
         s_->isOpen = true;
+        device_ = device;
         return std::nullopt;
     }
-    std::optional<PortOpenError> readSettings() override {
-        if (!record("settings", !s_->failReadSettings)) {
-            return s_->settingsError;
-        }
-        return std::nullopt;
+    std::optional<PortError> readSettings() override {
+        return record("settings", s_->failReadSettings, s_->settingsError);
     }
-    bool applyLineSettings() override { return record("line", !s_->failApplyLineSettings); }
-    bool applyTimeouts() override { return record("timeouts", !s_->failApplyTimeouts); }
+    std::optional<PortError> applyLineSettings() override {
+        return record("line", s_->failApplyLineSettings);
+    }
+    std::optional<PortError> applyTimeouts() override {
+        return record("timeouts", s_->failApplyTimeouts);
+    }
 
-    bool writeByte(std::uint8_t byte, int& written) override {
+    std::optional<PortError> writeByte(std::uint8_t byte, int& written) override {
         s_->calls.push_back(writeCall(byte));
         const std::size_t index = writeIndex_++;
         if (s_->failWriteAt == index) {
-            return false;
+            return PortError{PortFailure::Unexplained, device_};
         }
         written = s_->notTakenAt.contains(index) ? 0 : 1;
         if (written == 1) {
             s_->written.push_back(byte);
         }
-        return true;
+        return std::nullopt;
     }
 
     // The reply arrives in one piece, and the watcher hears of it once.
-    std::optional<PortOpenError> read(std::span<std::uint8_t> buffer, int& received,
-                                      const ReadWatcher& watcher) override {
+    std::optional<PortError> read(std::span<std::uint8_t> buffer, int& received,
+                                  const ReadWatcher& watcher) override {
         s_->calls.push_back("read " + std::to_string(buffer.size()));
         received = 0;
         if (!s_->replies.empty()) {
             const auto reply = std::move(s_->replies.front());
             s_->replies.pop_front();
             if (!reply) {
-                return PortOpenError{PortOpenFailure::Unexplained, device()};
+                return PortError{PortFailure::Unexplained, device_};
             }
             const std::size_t count = std::min(reply->size(), buffer.size());
             std::copy_n(reply->begin(), count, buffer.begin());
@@ -96,13 +103,12 @@ public:
         s_->calls.push_back("drop until quiet");
     }
 
-    bool close() override {
-        s_->calls.push_back("close");
-        if (s_->failClose) {
-            return false;
+    std::optional<PortError> close() override {
+        if (const auto error = record("close", s_->failClose)) {
+            return error;
         }
         s_->isOpen = false;
-        return true;
+        return std::nullopt;
     }
 
     void pause(int milliseconds) override {
@@ -116,12 +122,16 @@ public:
     }
 
 private:
-    bool record(const char* call, bool result) {
+    std::optional<PortError> record(const char* call, bool fail, PortError error = {}) {
         s_->calls.push_back(call);
-        return result;
+        if (fail) {
+            return error;
+        }
+        return std::nullopt;
     }
 
     std::shared_ptr<FakePortScript> s_;
+    std::string device_;
     std::size_t writeIndex_ = 0;
 };
 

@@ -4,9 +4,21 @@
 
 namespace wl3 {
 
-// Why a serial port could not be opened, as each platform finds it; openFailureText puts it
-// into words, the same on every platform.
-enum class PortOpenFailure {
+// The calls of a serial port that can fail (serial_port.h); each failure's message starts
+// with the call's own line.
+enum class PortCall {
+    Open,
+    ReadSettings,
+    ApplyLineSettings,
+    ApplyTimeouts,
+    Write,
+    Read,
+    Close,
+};
+
+// Why a call of a serial port failed, as each platform finds it; portErrorText puts it into
+// words, the same on every platform.
+enum class PortFailure {
     Unexplained,  // the port gave no reason
     NoDevice,     // no device stands for the port number on this machine
     NoSuchPort,   // the system has no port of that name (Windows)
@@ -17,14 +29,15 @@ enum class PortOpenFailure {
     System,       // anything else, in the system's own words
 };
 
-struct PortOpenError {
-    PortOpenFailure kind = PortOpenFailure::Unexplained;
+struct PortError {
+    PortFailure kind = PortFailure::Unexplained;
     std::string path;    // the device; for NoDevice, the port's name ("COMn")
     int systemError = 0; // errno, or GetLastError() on Windows: for Unplugged and System
 };
 
-// The device and why it could not be opened, for the user; empty for Unexplained.
-std::string openFailureText(const PortOpenError& error);
+// The message for a failed call: the call's line and, on a second, the device and why,
+// where the port gave a reason.
+std::string portErrorText(PortCall call, const PortError& error);
 
 // The system's own words for an error number (errno, or GetLastError() on Windows). One
 // implementation per platform.
