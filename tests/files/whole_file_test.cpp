@@ -5,13 +5,8 @@
 #include <string>
 #include <vector>
 
-namespace wl3 {
+namespace wl3::test {
 namespace {
-
-namespace fs = std::filesystem;
-using test::Bytes;
-using test::ConfigFileTest;
-using test::RecordingReporter;
 
 TEST_F(ConfigFileTest, SavingTouchesNoOtherFileBesideTheTarget) {
     const Bytes mine{'m', 'i', 'n', 'e'};
@@ -43,4 +38,4 @@ TEST_F(ConfigFileTest, MissingFileCannotBeOpened) {
 }
 
 } // namespace
-} // namespace wl3
+} // namespace wl3::test
