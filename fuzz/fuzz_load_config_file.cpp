@@ -1,5 +1,5 @@
 #include "config/config_image.h"
-#include "files/config_file.h"
+#include "formats/config_file.h"
 #include "support/discarding_reporter.h"
 #include "text_checks.h"
 

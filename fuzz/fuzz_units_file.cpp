@@ -1,5 +1,5 @@
-#include "cli/csv_table.h"
-#include "cli/units_file.h"
+#include "formats/csv_table.h"
+#include "formats/units_file.h"
 #include "link/port_choice.h"
 #include "require.h"
 #include "support/recording_reporter.h"

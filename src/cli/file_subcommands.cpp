@@ -1,12 +1,12 @@
 #include "cli/config_show.h"
 #include "cli/subcommands.h"
 #include "config/holdable_values.h"
-#include "files/config_file.h"
 #include "files/file_messages.h"
 #include "files/output_check.h"
 #include "files/standard_streams.h"
 #include "files/text_file.h"
 #include "files/whole_file.h"
+#include "formats/config_file.h"
 #include "formats/config_io.h"
 #include "formats/config_json.h"
 

@@ -1,7 +1,7 @@
 #include "cli/fleet_report.h"
 
-#include "cli/csv_table.h"
 #include "files/text_file.h"
+#include "formats/csv_table.h"
 #include "formats/text_encoding.h"
 
 #include <algorithm>

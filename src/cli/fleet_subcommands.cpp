@@ -3,12 +3,12 @@
 #include "cli/fleet_ports.h"
 #include "cli/fleet_report.h"
 #include "cli/fleet_run.h"
-#include "cli/units_file.h"
 #include "cli/write_targets.h"
 #include "commands/device_commands.h"
-#include "files/config_file.h"
 #include "files/output_check.h"
+#include "formats/config_file.h"
 #include "formats/config_io.h"
+#include "formats/units_file.h"
 
 #include <algorithm>
 #include <iterator>

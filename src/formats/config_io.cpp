@@ -1,9 +1,9 @@
 #include "formats/config_io.h"
 
-#include "files/config_file.h"
 #include "files/file_messages.h"
 #include "files/text_file.h"
 #include "files/whole_file.h"
+#include "formats/config_file.h"
 #include "formats/config_json.h"
 
 #include <algorithm>

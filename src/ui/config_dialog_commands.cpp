@@ -2,8 +2,8 @@
 // command layer between the form and the record.
 #include "commands/device_commands.h"
 #include "config/holdable_values.h"
-#include "files/config_file.h"
 #include "files/file_messages.h"
+#include "formats/config_file.h"
 #include "formats/config_io.h"
 #include "link/make_link.h"
 #include "ui/config_dialog.h"

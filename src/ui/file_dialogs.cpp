@@ -1,6 +1,6 @@
 #include "ui/file_dialogs.h"
 
-#include "files/config_file_header.h"
+#include "formats/config_file_header.h"
 
 #include <QDir>
 #include <QFileDialog>

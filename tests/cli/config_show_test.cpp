@@ -1,6 +1,6 @@
 #include "cli/config_show.h"
 #include "command_run.h"
-#include "files/config_file.h"
+#include "formats/config_file.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

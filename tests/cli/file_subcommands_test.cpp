@@ -1,5 +1,5 @@
 #include "command_run.h"
-#include "files/config_file.h"
+#include "formats/config_file.h"
 #include "formats/config_json.h"
 #include "support/temp_dir.h"
 

@@ -2,7 +2,7 @@
 #include "cli/fleet_subcommands.h"
 #include "command_run.h"
 #include "config/config_image.h"
-#include "files/config_file.h"
+#include "formats/config_file.h"
 #include "support/recording_reporter.h"
 #include "support/simulated_tracker.h"
 #include "support/temp_dir.h"

@@ -1,5 +1,5 @@
 // Saving where POSIX has its own ways to fail: a file size limit, a symbolic link.
-#include "config_file_fixture.h"
+#include "formats/config_file_fixture.h"
 
 #include <csignal>
 #include <sys/resource.h>

@@ -1,5 +1,5 @@
-#include "files/config_file.h"
 #include "files/replacing_file.h"
+#include "formats/config_file.h"
 #include "support/messages_without_root.h"
 #include "support/recording_reporter.h"
 #include "support/temp_dir.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/config_file_header.h"
+#include "formats/config_file_header.h"
 #include "sim_process.h"
 #include "support/temp_dir.h"
 

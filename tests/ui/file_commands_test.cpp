@@ -1,5 +1,5 @@
 #include "dialog_driver.h"
-#include "files/config_file.h"
+#include "formats/config_file.h"
 #include "modal_script.h"
 #include "support/temp_dir.h"
 

@@ -1,4 +1,4 @@
-#include "files/config_file.h"
+#include "formats/config_file.h"
 #include "modal_script.h"
 #include "support/temp_dir.h"
 #include "tracker_window.h"

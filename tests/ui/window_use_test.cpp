@@ -1,7 +1,7 @@
 // The window as people use it: no lost edits, progress while the tracker works, a device
 // named on the command line, files from the desktop, names for screen readers.
 #include "config/config_image.h"
-#include "files/config_file.h"
+#include "formats/config_file.h"
 #include "modal_script.h"
 #include "support/temp_dir.h"
 #include "tracker_window.h"

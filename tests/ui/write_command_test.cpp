@@ -1,6 +1,6 @@
 #include "config/config_image.h"
 #include "config/image_layout.h"
-#include "files/config_file.h"
+#include "formats/config_file.h"
 #include "support/temp_dir.h"
 #include "tracker_window.h"
 

@@ -1,6 +1,6 @@
 #include "image_file.h"
 
-#include "files/config_file_header.h"
+#include "formats/config_file_header.h"
 
 #include <cstdio>
 #include <fstream>

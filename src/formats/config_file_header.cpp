@@ -1,4 +1,4 @@
-#include "files/config_file_header.h"
+#include "formats/config_file_header.h"
 
 #include <algorithm>
 #include <array>

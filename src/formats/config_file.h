@@ -4,7 +4,7 @@
 #include "config/reporter.h"
 #include "config/status.h"
 #include "config/tracker_config.h"
-#include "files/config_file_header.h"
+#include "formats/config_file_header.h"
 
 #include <cstdint>
 #include <filesystem>

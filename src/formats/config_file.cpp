@@ -1,9 +1,9 @@
-#include "files/config_file.h"
+#include "formats/config_file.h"
 
 #include "config/config_image.h"
-#include "files/config_file_header.h"
 #include "files/file_messages.h"
 #include "files/whole_file.h"
+#include "formats/config_file_header.h"
 
 #include <algorithm>
 #include <array>

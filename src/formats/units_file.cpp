@@ -1,9 +1,9 @@
-#include "cli/units_file.h"
+#include "formats/units_file.h"
 
-#include "cli/csv_table.h"
 #include "files/file_messages.h"
 #include "files/whole_file.h"
 #include "formats/config_json.h"
+#include "formats/csv_table.h"
 #include "link/port_choice.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "config/config_image.h"
-#include "files/config_file.h"
+#include "formats/config_file.h"
 #include "support/recording_reporter.h"
 #include "support/temp_dir.h"
 
