@@ -2,6 +2,7 @@
 
 #include "cli/fleet_ports.h"
 #include "cli/fleet_subcommands.h"
+#include "cli/port_watch.h"
 #include "cli/progress.h"
 #include "cli/stderr_reporter.h"
 #include "cli/subcommands.h"
@@ -165,6 +166,14 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         ->footer(footer("Linux: COMn opens the n-th serial device: first the USB adapters "
                         "(/dev/ttyUSB*, then /dev/ttyACM*), then the built-in /dev/ttyS*, "
                         "then /dev/ttyAMA* (a Raspberry Pi's UART)."));
+    bool watch = false;
+    bool json = false;
+    auto* portsCommand = app.get_subcommand("ports");
+    auto* watchOption = portsCommand->add_flag(
+        "--watch", watch,
+        "Rather than the list, a line per serial device that comes or goes, until Ctrl-C");
+    portsCommand->add_flag("--json", json, "With --watch, a JSON object per line")
+        ->needs(watchOption);
 
     auto* version = app.add_subcommand("version", "Ask the tracker for its version");
     version->footer(footer("Prints the tracker's reply to the version query on stdout."));
@@ -258,7 +267,7 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         return fleet ? runFleetTone(context, request, tones().at(tone))
                      : runTone(context, portChoice(), tones().at(tone));
     }
-    return runPorts(context);
+    return watch ? runPortWatch(context, json) : runPorts(context);
 }
 
 } // namespace wl3

@@ -47,7 +47,10 @@ std::string PortComboBox::deviceOf(int index) const {
 }
 
 void PortComboBox::refreshDeviceTips() {
-    const std::vector<SerialDeviceInfo> found = listSerialDevices();
+    showDevices(listSerialDevices());
+}
+
+void PortComboBox::showDevices(const std::vector<SerialDeviceInfo>& found) {
     for (int index = 0; index < count(); ++index) {
         const std::string device = deviceOf(index);
         const QString tip = device.empty() ? tr("no device") : tipFor(device, found);
