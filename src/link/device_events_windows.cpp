@@ -1,11 +1,10 @@
+#include "link/com_port_interface_windows.h"
 #include "link/port_watcher.h"
 
 #include <windows.h>
 
 // After windows.h, whose types they build on.
 #include <dbt.h>
-#include <initguid.h>
-#include <ntddser.h>
 
 namespace wl3 {
 
@@ -33,7 +32,7 @@ public:
         DEV_BROADCAST_DEVICEINTERFACE_A filter{};
         filter.dbcc_size = sizeof(filter);
         filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-        filter.dbcc_classguid = GUID_DEVINTERFACE_COMPORT;
+        filter.dbcc_classguid = kComPortInterface;
         notification_ = RegisterDeviceNotificationA(window_, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
     }
     ~WindowsDeviceEvents() override {

@@ -1,3 +1,4 @@
+#include "link/com_port_interface_windows.h"
 #include "ui/port_events.h"
 
 #include <QAbstractNativeEventFilter>
@@ -6,8 +7,6 @@
 
 // After windows.h, whose types they build on.
 #include <dbt.h>
-#include <initguid.h>
-#include <ntddser.h>
 
 namespace wl3::ui {
 
@@ -24,7 +23,7 @@ public:
         DEV_BROADCAST_DEVICEINTERFACE_A filter{};
         filter.dbcc_size = sizeof(filter);
         filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-        filter.dbcc_classguid = GUID_DEVINTERFACE_COMPORT;
+        filter.dbcc_classguid = kComPortInterface;
         notification_ = RegisterDeviceNotificationA(window_, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
         QCoreApplication::instance()->installNativeEventFilter(this);
     }
