@@ -171,7 +171,8 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     auto* portsCommand = app.get_subcommand("ports");
     auto* watchOption = portsCommand->add_flag(
         "--watch", watch,
-        "Rather than the list, a line per serial device that comes or goes, until Ctrl-C");
+        wrapped("Rather than the list, a line per serial device that comes or goes, until "
+                "Ctrl-C"));
     portsCommand->add_flag("--json", json, "With --watch, a JSON object per line")
         ->needs(watchOption);
 
