@@ -89,7 +89,7 @@ void ConfigDialog::initDialog() {
     setWindowIcon(appIcon_);
     const int remembered = choices_ != nullptr ? ports()->findText(choices_->portEntry()) : -1;
     ports()->setCurrentIndex(std::max(remembered, 0));
-    ports()->refreshDeviceTips();
+    ports()->showDevices(portWatcher_.devices());
     config_.currentProfile = profileTabs()->currentIndex() & 1;
     recordToForm();
     markSaved();
