@@ -2,6 +2,7 @@
 
 #include "cli/fleet_ports.h"
 #include "cli/fleet_subcommands.h"
+#include "cli/port_watch.h"
 #include "cli/progress.h"
 #include "cli/stderr_reporter.h"
 #include "cli/subcommands.h"
@@ -128,6 +129,8 @@ struct CommandLine {
     std::string units{};
     std::string report{};
     std::string tone{};
+    bool watch = false;
+    bool json = false;
     int status = kExitOk;
 };
 
@@ -193,7 +196,14 @@ void addPortsCommand(CLI::App& app, CommandLine& line) {
     ports->footer(footer("Linux: COMn opens the n-th serial device: first the USB adapters "
                          "(/dev/ttyUSB*, then /dev/ttyACM*), then the built-in /dev/ttyS*, "
                          "then /dev/ttyAMA* (a Raspberry Pi's UART)."));
-    ports->callback([&line] { line.status = runPorts(line.context); });
+    auto* watch = ports->add_flag(
+        "--watch", line.watch,
+        wrapped("Rather than the list, a line per serial device that comes or goes, until "
+                "Ctrl-C"));
+    ports->add_flag("--json", line.json, "With --watch, a JSON object per line")->needs(watch);
+    ports->callback([&line] {
+        line.status = line.watch ? runPortWatch(line.context, line.json) : runPorts(line.context);
+    });
 }
 
 void addVersionCommand(CLI::App& app, CommandLine& line) {

@@ -11,6 +11,8 @@ struct SerialDeviceInfo {
     std::string path;        // what open() takes, such as /dev/ttyUSB0 or \\.\COMn
     std::string description; // maker and product, or what kind of port it is; may be empty
     std::string portName;    // the name that opens it: "COMn" (port_choice.h)
+
+    bool operator==(const SerialDeviceInfo&) const = default;
 };
 
 // Every serial device of this machine, in the order of the COM port numbers that stand for

@@ -22,13 +22,14 @@ ConfigDialog::ConfigDialog(const ConfigDialogServices& services, QWidget* parent
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       shownReporter_(services.reporter), reporter_(services.reporter),
       fileDialogs_(services.fileDialogs), portResolver_(services.portResolver),
-      choices_(services.choices), appIcon_(appIcon()) {
+      portWatcher_(services.serialDevices), choices_(services.choices), appIcon_(appIcon()) {
     showFileInTitle({});
     setFont(windowFont());
     setAcceptDrops(true);
     buildControls();
     initDialog();
     connectHandlers();
+    watchPorts();
 }
 
 ConfigDialog::~ConfigDialog() = default;
@@ -88,7 +89,7 @@ void ConfigDialog::initDialog() {
     setWindowIcon(appIcon_);
     const int remembered = choices_ != nullptr ? ports()->findText(choices_->portEntry()) : -1;
     ports()->setCurrentIndex(std::max(remembered, 0));
-    ports()->refreshDeviceTips();
+    ports()->showDevices(portWatcher_.devices());
     shownProfile_ = profileTabs()->currentIndex() & 1;
     recordToForm();
     markSaved();

@@ -6,6 +6,7 @@
 #include "config/status.h"
 #include "config/tracker_config.h"
 #include "link/port_choice.h"
+#include "link/port_watcher.h"
 #include "link/serial_link.h"
 #include "ui/file_dialogs.h"
 #include "ui/gui_thread_reporter.h"
@@ -22,6 +23,7 @@
 #include <string>
 #include <string_view>
 
+class QLabel;
 class QTabBar;
 
 namespace wl3::ui {
@@ -38,6 +40,8 @@ struct ConfigDialogServices {
     PortResolver portResolver; // the device that each COM port opens
     // Where the COM entry chosen last is kept between runs; nullptr keeps nothing.
     RememberedChoices* choices = nullptr;
+    // The serial devices, listed again whenever the system says that some came or went.
+    PortWatcher::Lister serialDevices = listSerialDevices;
 };
 
 // The main window: one form over two profile tabs, the COM list and the command buttons.
@@ -99,6 +103,10 @@ private:
     void nameForScreenReaders(QWidget& widget, const QString& name);
     void initDialog();
     void connectHandlers();
+    // The COM list's tooltips follow the adapters that come and go, and the line beneath it
+    // tells of the device behind the chosen entry.
+    void watchPorts();
+    void onPortNews();
 
     // The control with that id, or nullptr.
     QWidget* control(int id) const;
@@ -168,6 +176,8 @@ private:
     GuiThreadReporter reporter_;
     FileDialogs& fileDialogs_;
     PortResolver portResolver_;
+    PortWatcher portWatcher_;
+    QLabel* portNotice_ = nullptr;
     RememberedChoices* choices_;
     QIcon appIcon_;
     std::filesystem::path file_;

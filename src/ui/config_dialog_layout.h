@@ -29,8 +29,10 @@ inline constexpr int kLoad = 1043;
 namespace wl3::ui {
 
 inline constexpr std::string_view kWindowTitle = "Wrenlink3Config";
-inline constexpr DuRect kClientSize{0, 0, 402, 271};
+inline constexpr DuRect kClientSize{0, 0, 402, 279};
 inline constexpr Caption kWebAddress{"", {339, 226, 58, 13}};
+// The line about the device behind the chosen COM entry, when adapters come and go.
+inline constexpr DuRect kPortNoticeRect{10, 266, 387, 10};
 
 // Every control: the form's, then the window's own, in keyboard order.
 std::span<const ControlRow> configDialogRows();

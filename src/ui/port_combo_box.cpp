@@ -42,7 +42,10 @@ PortChoice PortComboBox::choiceAt(int index) const {
 }
 
 void PortComboBox::refreshDeviceTips() {
-    const std::vector<SerialDeviceInfo> found = listSerialDevices();
+    showDevices(listSerialDevices());
+}
+
+void PortComboBox::showDevices(const std::vector<SerialDeviceInfo>& found) {
     for (int index = 0; index < count(); ++index) {
         const std::string device = deviceFor(choiceAt(index), resolver_);
         const QString tip = device.empty() ? tr("no device") : tipFor(device, found);

@@ -19,6 +19,9 @@
 #include <vector>
 #include <windows.h>
 
+// After windows.h, whose types it builds on.
+#include <dbt.h>
+
 using namespace wl3::ui;
 
 namespace {
@@ -106,6 +109,24 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!caption.isEmpty(), 30000);
         QCOMPARE(caption, QStringLiteral("Wrenlink3 Version"));
         QCOMPARE(text, QStringLiteral("Wrenlink3 v1.00\r\n")); // as received
+    }
+
+    // Any device change message makes the COM list look again: a COM port's arrival, and the
+    // bare broadcast that some virtual COM drivers send alone.
+    void deviceChangeMessagesMakeTheListLookAgain() {
+        int listed = 0;
+        ConfigDialogServices services{reporter_, fileDialogs_, wl3::portDevicePath};
+        services.serialDevices = [&listed] {
+            ++listed;
+            return wl3::listSerialDevices();
+        };
+        ConfigDialog window(services);
+        const auto hwnd = reinterpret_cast<HWND>(window.winId());
+        for (const WPARAM event : {WPARAM(DBT_DEVICEARRIVAL), WPARAM(DBT_DEVNODES_CHANGED)}) {
+            const int before = listed;
+            SendMessageW(hwnd, WM_DEVICECHANGE, event, 0);
+            QCOMPARE(listed, before + 1);
+        }
     }
 
 private:
