@@ -3,7 +3,9 @@
 
 #include <QSocketNotifier>
 #include <QTimer>
+#include <functional>
 #include <memory>
+#include <utility>
 
 namespace wl3::ui {
 
@@ -13,24 +15,25 @@ namespace {
 class PortEventSource : public QObject {
 public:
     PortEventSource(QWidget& window, std::function<void()> onNews)
-        : QObject(&window), events_(watchDeviceEvents()) {
+        : QObject(&window), events_(watchDeviceEvents()), onNews_(std::move(onNews)) {
         if (const int fd = events_->descriptor(); fd >= 0) {
             auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
-            connect(notifier, &QSocketNotifier::activated, this, [this, onNews] {
+            connect(notifier, &QSocketNotifier::activated, this, [this] {
                 if (events_->wait(0)) {
-                    onNews();
+                    onNews_();
                 }
             });
         }
         if (const int interval = events_->pollIntervalMs(); interval > 0) {
             auto* timer = new QTimer(this);
-            connect(timer, &QTimer::timeout, this, onNews);
+            connect(timer, &QTimer::timeout, this, [this] { onNews_(); });
             timer->start(interval);
         }
     }
 
 private:
     std::unique_ptr<DeviceEvents> events_;
+    std::function<void()> onNews_;
 };
 
 } // namespace

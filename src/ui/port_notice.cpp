@@ -15,7 +15,7 @@ QString tr(const char* source) {
     return QCoreApplication::translate("PortNotice", source);
 }
 
-QString withDescription(QString line, const SerialDeviceInfo& device) {
+QString withDescription(const QString& line, const SerialDeviceInfo& device) {
     return device.description.empty() ? line : line + ", " + text(device.description);
 }
 
