@@ -4,6 +4,7 @@
 #include "link/serial_link.h"
 #include "link/serial_timeouts.h"
 #include "sim_process.h"
+#include "wording/wording.h"
 
 #include <algorithm>
 #include <array>
@@ -36,8 +37,9 @@ double commandAndReplyMs(int commandBytes, int replyBytes) {
 
 class SilentReporter : public wl3::Reporter {
 public:
-    void errorBox(std::string_view text) override { failures.emplace_back(text); }
-    void message(std::string_view, std::string_view text) override { failures.emplace_back(text); }
+    void report(const wl3::Outcome& outcome) override {
+        failures.push_back(wl3::englishText(wl3::wordingOf(outcome)));
+    }
     std::vector<std::string> failures;
 };
 

@@ -37,9 +37,9 @@ double cpuSecondsToRead(const std::string& text, bool& accepted) {
     double best = 1e9;
     for (int run = 0; run < kRuns; ++run) {
         TrackerConfig config;
-        std::string error;
+        JsonProblem problem;
         const std::clock_t start = std::clock();
-        accepted = configFromJsonText(text, config, error);
+        accepted = configFromJsonText(text, config, problem);
         best = std::min(best, static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC);
     }
     return best;

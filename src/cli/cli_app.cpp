@@ -7,6 +7,7 @@
 #include "cli/stderr_reporter.h"
 #include "cli/subcommands.h"
 #include "formats/config_io.h"
+#include "wording/wording.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -65,6 +66,15 @@ std::string footer(std::string_view notes) {
     return text + wrapped(kFooter, 78);
 }
 
+// CLI11's checks: empty when the text will do, else why not.
+std::string checkConfigFileName(const std::string& path) {
+    return namesConfigFile(path) ? std::string() : english(fileNameRefusal(path));
+}
+
+std::string checkPortChoice(const std::string& text) {
+    return parsePortChoice(text) ? std::string() : english(portChoiceRefusal(text));
+}
+
 CLI::Validator configFileName() {
     return CLI::Validator(checkConfigFileName, "");
 }
@@ -81,7 +91,7 @@ CLI::Validator configFileOrFolder() {
 void addPortOption(CLI::App& command, std::vector<std::string>& ports) {
     command
         .add_option("-p,--port", ports,
-                    wrapped("The serial port: " + comPortRange() +
+                    wrapped("The serial port: " + english(comPortRangeWording()) +
                             ", mapped to this machine's devices as the window maps them (see "
                             "\"wl3 ports\"), or a device path such as /dev/ttyUSB0. Given "
                             "again, for several trackers at once; \"usb\" names every USB "
@@ -111,8 +121,7 @@ CLI::Option* addFileOption(CLI::App& command, std::string name, std::string& fil
 
 // Several trackers cannot share one file.
 int refuseFileForSeveral(const CommandContext& context, std::string_view option) {
-    context.reporter.errorBox(std::string(option) +
-                              ": with several trackers, name a folder (DIR/) for a file each");
+    context.reporter.report(FileForSeveral{std::string(option)});
     return kExitUsage;
 }
 
@@ -191,8 +200,8 @@ void addImportCommand(CLI::App& app, CommandLine& line) {
 }
 
 void addPortsCommand(CLI::App& app, CommandLine& line) {
-    auto* ports =
-        app.add_subcommand("ports", "List " + comPortRange() + " and the serial devices found");
+    auto* ports = app.add_subcommand("ports", "List " + english(comPortRangeWording()) +
+                                                  " and the serial devices found");
     ports->footer(footer("Linux: COMn opens the n-th serial device: first the USB adapters "
                          "(/dev/ttyUSB*, then /dev/ttyACM*), then the built-in /dev/ttyS*, "
                          "then /dev/ttyAMA* (a Raspberry Pi's UART)."));
@@ -270,7 +279,7 @@ void addWriteCommand(CLI::App& app, CommandLine& line) {
 
 void addToneCommand(CLI::App& app, CommandLine& line) {
     auto* toneCommand = app.add_subcommand("tone", "Send a test tone, or stop sending");
-    toneCommand->footer(footer(kToneKeepsSending));
+    toneCommand->footer(footer(englishText(wordingOf(ToneKeepsSending{}))));
     addPortOption(*toneCommand, line.ports);
     addReportOption(*toneCommand, line.report);
     toneCommand->add_option("TONE", line.tone, "1200 or 2200 (Hz), both, or stop")

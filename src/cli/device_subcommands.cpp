@@ -10,6 +10,7 @@
 #include "link/make_link.h"
 #include "link/port_access.h"
 #include "link/port_mapping.h"
+#include "wording/wording.h"
 
 #include <algorithm>
 
@@ -59,7 +60,7 @@ int exitCode(const CommandContext& context, Status status,
     case Status::Stopped:
         break;
     }
-    context.reporter.errorBox(exchanges.stopOutcome());
+    context.reporter.report(exchanges.stopOutcome());
     return exchanges.stoppedExitStatus();
 }
 
@@ -91,8 +92,9 @@ int runPorts(const CommandContext& context) {
         const PortAccessCheck check = checkPortAccess(device.path);
         context.out << line << '\n'
                     << std::string(pathWidth + 4, ' ')
-                    << (check.access == PortAccess::Allowed ? "you can open it"
-                                                            : withoutControls(deniedReason(check)))
+                    << (check.access == PortAccess::Allowed
+                            ? "you can open it"
+                            : withoutControls(english(accessWording(check))))
                     << '\n';
     }
     return finishOutput(context);
@@ -116,7 +118,7 @@ int runVersion(const CommandContext& context, const PortChoice& port) {
 int runRead(const CommandContext& context, const PortChoice& port,
             const std::filesystem::path& output) {
     if (checkBinaryOutput(context, output) != Status::Ok ||
-        checkOutputPlan({{output, "the output"}}, {}, context.reporter) != Status::Ok) {
+        checkOutputPlan({{output, {RunFileKind::Output}}}, {}, context.reporter) != Status::Ok) {
         return kExitFailed;
     }
     InterruptibleExchanges exchanges(context.progress, context.reporter);
@@ -129,10 +131,11 @@ int runRead(const CommandContext& context, const PortChoice& port,
 int runWrite(const CommandContext& context, const PortChoice& port,
              const std::filesystem::path& input, const std::filesystem::path& backupPath) {
     WriteTarget target{"--port", {}, {}, {}, backupPath};
+    ConfigImage base{};
     if (checkBinaryOutput(context, backupPath) != Status::Ok ||
         checkOutputIsNotInput(input, backupPath, context.reporter) != Status::Ok ||
-        loadWriteBase(context, input, target.config, target.base) != Status::Ok ||
-        checkWriteTarget(context, target) != Status::Ok) {
+        loadWriteBase(context, input, target.config, base) != Status::Ok ||
+        prepareTarget(context, target, base) != Status::Ok) {
         return kExitFailed;
     }
     InterruptibleExchanges exchanges(context.progress, context.reporter);
@@ -141,10 +144,11 @@ int runWrite(const CommandContext& context, const PortChoice& port,
 }
 
 Status sendToneAndWarn(const CommandContext& context, SerialLink& link, ToneCode code) {
-    const Status status = sendTestTone(TrackerConfig(), link, context.reporter, code);
+    // wl3 sends no calibration: the tracker tests with the one it holds.
+    const Status status = sendTestTone(Calibration::Written, link, context.reporter, code);
     // On real hardware a tone keys the radio's transmitter.
     if (status == Status::Ok && code != ToneCode::Stop) {
-        context.reporter.errorBox(kToneKeepsSending);
+        context.reporter.report(ToneKeepsSending{});
     }
     return status;
 }

@@ -1,7 +1,6 @@
 #include "cli/config_show.h"
 #include "cli/subcommands.h"
 #include "config/holdable_values.h"
-#include "files/file_messages.h"
 #include "files/output_check.h"
 #include "files/standard_streams.h"
 #include "files/text_file.h"
@@ -14,7 +13,7 @@ namespace wl3 {
 
 int finishOutput(const CommandContext& context) {
     if (!context.out.flush()) {
-        context.reporter.errorBox("Failed to write to standard output");
+        context.reporter.report(OutputFailed{});
         return kExitFailed;
     }
     return kExitOk;
@@ -32,27 +31,20 @@ Status checkBinaryOutput(const CommandContext& context, const std::filesystem::p
                              !namesTerminal(output)) {
         return Status::Ok;
     }
-    const std::string terminal =
-        standardOutput ? "standard output is a terminal" : output.string() + " is a terminal";
-    context.reporter.message(kSaveFailed, std::string(kFailedToOpenFile) + '\n' + terminal +
-                                              ", and a .wl3 file is binary: redirect it or "
-                                              "name a file");
+    context.reporter.report(FileFailed{FileAction::Save,
+                                       FileStep::Open,
+                                       standardOutput ? "-" : output.string(),
+                                       {FileProblem::Terminal}});
     return Status::Failed;
 }
 
-void reportUnholdableValues(const CommandContext& context,
-                            const std::vector<UnholdableValue>& values, std::string_view caption) {
-    for (const UnholdableValue& value : values) {
-        context.reporter.message(caption, configKeyPath(*value.field, value.profile) + " " +
-                                              value.given + ": the tracker holds " + value.allowed);
+Status refuseUnholdableValues(const CommandContext& context, const TrackerConfig& config) {
+    auto values = findUnholdableValues(config);
+    if (values.empty()) {
+        return Status::Ok;
     }
-}
-
-Status refuseUnholdableValues(const CommandContext& context, const TrackerConfig& config,
-                              std::string_view caption) {
-    const auto values = findUnholdableValues(config);
-    reportUnholdableValues(context, values, caption);
-    return values.empty() ? Status::Ok : Status::Failed;
+    context.reporter.report(ValuesRefused{RefusedAction::Save, std::move(values)});
+    return Status::Failed;
 }
 
 int runShow(const CommandContext& context, const std::filesystem::path& file) {
@@ -87,7 +79,7 @@ int runImport(const CommandContext& context, const std::filesystem::path& input,
     if (checkBinaryOutput(context, output) != Status::Ok ||
         checkOutputIsNotInput(input, output, context.reporter) != Status::Ok ||
         loadJsonConfiguration(input, config, context.reporter) != Status::Ok ||
-        refuseUnholdableValues(context, config, kSaveFailed) != Status::Ok) {
+        refuseUnholdableValues(context, config) != Status::Ok) {
         return kExitFailed;
     }
     if (isStandardStream(output)) {

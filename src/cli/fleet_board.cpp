@@ -91,13 +91,8 @@ void UnitObserver::progress(ExchangePhase phase, int bytesDone, int bytesExpecte
     board_.show(unit_, progressText(phase, bytesDone, bytesExpected));
 }
 
-void UnitReporter::errorBox(std::string_view text) {
-    stderrLines_.errorBox(text);
-    keepLine();
-}
-
-void UnitReporter::message(std::string_view caption, std::string_view text) {
-    stderrLines_.message(caption, text);
+void UnitReporter::show(std::string_view caption, std::string_view text) {
+    stderrLines_.show(caption, text);
     keepLine();
 }
 

@@ -2,7 +2,6 @@
 
 #include "cli/platform.h"
 #include "cli/stderr_reporter.h"
-#include "config/reporter.h"
 #include "link/exchange_observer.h"
 
 #include <cstddef>
@@ -62,12 +61,11 @@ private:
 
 // A tracker's messages, kept as wl3 writes them on stderr for the report and shown on its
 // line as they come.
-class UnitReporter : public Reporter {
+class UnitReporter : public LineReporter {
 public:
     UnitReporter(FleetBoard& board, std::size_t unit) : board_(board), unit_(unit) {}
 
-    void errorBox(std::string_view text) override;
-    void message(std::string_view caption, std::string_view text) override;
+    void show(std::string_view caption, std::string_view text) override;
 
     // Every message so far, one after another.
     std::string messages() const;

@@ -1,7 +1,6 @@
 #include "cli/fleet_ports.h"
 
 #include "cli/platform.h"
-#include "files/file_messages.h"
 #include "link/port_choice.h"
 #include "link/port_mapping.h"
 
@@ -47,7 +46,7 @@ std::optional<std::vector<std::string>> expandPorts(const std::vector<std::strin
         }
         const std::vector<std::string> found = usbSerialDevices();
         if (found.empty()) {
-            reporter.errorBox("--port usb: no USB serial adapter is plugged in");
+            reporter.report(NoUsbAdapter{});
             return std::nullopt;
         }
         ports.insert(ports.end(), found.begin(), found.end());
@@ -64,8 +63,7 @@ Status refuseRepeatedPorts(const std::vector<std::string>& ports,
         const auto [earlier, added] = firstNamed.try_emplace(deviceOf(ports[i]), i);
         if (!added) {
             const std::size_t first = earlier->second;
-            reporter.errorBox(places[i] + ": port " + ports[i] + " is named twice (" +
-                              places[first] + ": " + ports[first] + ")");
+            reporter.report(PortNamedTwice{places[i], ports[i], places[first], ports[first]});
             status = Status::Failed;
         }
     }
@@ -83,8 +81,9 @@ Status prepareFolder(const std::filesystem::path& folder, Reporter& reporter) {
         std::filesystem::create_directory(folder, error)) {
         return Status::Ok;
     }
-    const std::string reason = error ? systemReason(error) : "is not a folder";
-    reporter.message(kSaveFailed, explainedFailure(kFailedToOpenFile, folder, reason));
+    reporter.report(FileFailed{FileAction::Save, FileStep::Open, folder.string(),
+                               error ? FileReason{FileProblem::System, error}
+                                     : FileReason{FileProblem::NotFolder}});
     return Status::Failed;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "cli/fleet_run.h"
-#include "config/reporter.h"
 #include "config/status.h"
+#include "outcomes/reporter.h"
 
 #include <filesystem>
 #include <string>

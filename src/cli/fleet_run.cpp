@@ -4,6 +4,7 @@
 #include "cli/interrupts.h"
 #include "cli/platform.h"
 #include "link/make_link.h"
+#include "wording/wording.h"
 
 #include <algorithm>
 #include <atomic>
@@ -53,7 +54,7 @@ void runUnit(const std::string& port, const UnitWork& work, std::size_t unit, Fl
                               ? Status::Stopped
                               : work(run.context, run.link, unit, outcome.callsign);
     if (status == Status::Stopped) {
-        run.reporter.errorBox(run.exchanges.stopOutcome());
+        run.reporter.report(run.exchanges.stopOutcome());
     }
     outcome.exitStatus = exitStatusOf(status, run);
     outcome.seconds =
@@ -90,7 +91,7 @@ std::vector<UnitOutcome> runFleet(const std::vector<std::string>& ports, const U
     }
     if (servers.empty()) {
         for (std::size_t unit = 0; unit < ports.size(); ++unit) {
-            outcomes[unit].result = "Not begun: no thread could be started (" + notStarted + ")";
+            outcomes[unit].result = englishText(wordingOf(NoThread{notStarted}));
             board.finished(unit, outcomes[unit].result);
         }
     }

@@ -9,6 +9,7 @@
 #include "formats/config_file.h"
 #include "formats/config_io.h"
 #include "formats/units_file.h"
+#include "wording/wording.h"
 
 #include <algorithm>
 #include <iterator>
@@ -20,20 +21,17 @@ namespace wl3 {
 namespace {
 
 // A message's words with the place they concern in front: "units.csv row 3: ...".
-class PlaceReporter : public Reporter {
+class PlaceReporter : public LineReporter {
 public:
-    PlaceReporter(Reporter& reporter, std::string place)
+    PlaceReporter(LineReporter& reporter, std::string place)
         : reporter_(reporter), place_(std::move(place)) {}
 
-    void errorBox(std::string_view text) override {
-        reporter_.errorBox(place_ + ": " + std::string(text));
-    }
-    void message(std::string_view caption, std::string_view text) override {
-        reporter_.message(caption, place_ + ": " + std::string(text));
+    void show(std::string_view caption, std::string_view text) override {
+        reporter_.show(caption, place_ + ": " + std::string(text));
     }
 
 private:
-    Reporter& reporter_;
+    LineReporter& reporter_;
     std::string place_;
 };
 
@@ -56,14 +54,13 @@ filesInFolder(const CommandContext& context, const std::filesystem::path& folder
     std::set<std::string> seen;
     for (const std::string& name : names) {
         if (!seen.insert(name).second) {
-            context.reporter.errorBox("Two trackers' files would both be " +
-                                      (folder / name).string() + "; name their ports apart");
+            context.reporter.report(FileNamedTwice{(folder / name).string()});
             return std::nullopt;
         }
         files.push_back(folder / name);
     }
     // Checked before it is made, so that no folder is made through a link not followed.
-    if (checkOutputPlan({{folder, "the folder"}}, {}, context.reporter) != Status::Ok ||
+    if (checkOutputPlan({{folder, {RunFileKind::Folder}}}, {}, context.reporter) != Status::Ok ||
         prepareFolder(folder, context.reporter) != Status::Ok) {
         return std::nullopt;
     }
@@ -76,8 +73,8 @@ filesInFolder(const CommandContext& context, const std::filesystem::path& folder
 int runOnEach(const CommandContext& context, const FleetRequest& request,
               const std::vector<std::string>& ports, const UnitWork& work,
               std::vector<RunFile> outputs = {}, const std::vector<RunFile>& inputs = {}) {
-    outputs.push_back({request.report, "the report"});
-    outputs.push_back({"-", "the table"});
+    outputs.push_back({request.report, {RunFileKind::Report}});
+    outputs.push_back({"-", {RunFileKind::Table}});
     if (checkOutputPlan(outputs, inputs, context.reporter) != Status::Ok) {
         return kExitFailed;
     }
@@ -95,10 +92,10 @@ int runOnEach(const CommandContext& context, const FleetRequest& request,
 
 // files[i], the file of ports[i], as a run's output.
 std::vector<RunFile> runFiles(const std::vector<std::filesystem::path>& files,
-                              const std::vector<std::string>& ports, std::string_view role) {
+                              const std::vector<std::string>& ports) {
     std::vector<RunFile> outputs;
     for (std::size_t i = 0; i < files.size(); ++i) {
-        outputs.push_back({files[i], std::string(role) + ports[i]});
+        outputs.push_back({files[i], {RunFileKind::FileOf, ports[i]}});
     }
     return outputs;
 }
@@ -108,7 +105,7 @@ std::vector<RunFile> backupFiles(const std::vector<WriteTarget>& targets) {
     std::vector<RunFile> outputs;
     for (const WriteTarget& target : targets) {
         if (!target.backupPath.empty()) {
-            outputs.push_back({target.backupPath, "the backup of " + target.port});
+            outputs.push_back({target.backupPath, {RunFileKind::BackupOf, target.port}});
         }
     }
     return outputs;
@@ -127,24 +124,26 @@ std::optional<std::vector<WriteTarget>> writeTargets(const CommandContext& conte
     std::vector<std::string> backupNames; // each target's file in the backup folder
     if (request.units.empty()) {
         const auto ports = givenPorts(context, request);
-        if (!ports ||
-            checkWriteTarget(context, {"--port", {}, base, baseImage, {}}) != Status::Ok) {
+        WriteTarget prepared{"--port", {}, base, {}, {}};
+        if (!ports || prepareTarget(context, prepared, baseImage) != Status::Ok) {
             return std::nullopt;
         }
         for (const std::string& port : *ports) {
-            targets.push_back({"--port", port, base, baseImage, {}});
+            prepared.port = port;
+            targets.push_back(prepared);
             backupNames.push_back(portFileName(port, ".wl3"));
         }
     } else {
         std::vector<Unit> units;
         bool ok = loadUnits(request.units, base, context.reporter, units) == Status::Ok;
         for (const Unit& unit : units) {
-            WriteTarget target{unit.place, unit.port, unit.config, baseImage, {}};
+            const std::string place = english(rowPlace(request.units.string(), unit.row));
+            WriteTarget target{place, unit.port, unit.config, {}, {}};
             backupNames.push_back(
                 portFileName(unit.port, "-row" + std::to_string(unit.row) + ".wl3"));
-            PlaceReporter reporter(context.reporter, unit.place);
-            ok = checkWriteTarget({context.out, reporter, context.progress, context.outIsTerminal},
-                                  target) == Status::Ok &&
+            PlaceReporter reporter(context.reporter, place);
+            ok = prepareTarget({context.out, reporter, context.progress, context.outIsTerminal},
+                               target, baseImage) == Status::Ok &&
                  ok;
             targets.push_back(std::move(target));
         }
@@ -208,7 +207,7 @@ int runFleetRead(const CommandContext& context, const FleetRequest& request) {
             callsign = textOf(config.callsign[kPrimary]);
             return status;
         },
-        runFiles(*files, *ports, "the file of "));
+        runFiles(*files, *ports));
 }
 
 int runFleetWrite(const CommandContext& context, const FleetRequest& request,
@@ -220,16 +219,17 @@ int runFleetWrite(const CommandContext& context, const FleetRequest& request,
     std::vector<std::string> ports;
     std::ranges::transform(*targets, std::back_inserter(ports),
                            [](const WriteTarget& target) { return target.port; });
-    return runOnEach(context, request, ports,
-                     [&](const CommandContext& unit, SerialLink& link, std::size_t index,
-                         std::string& callsign) {
-                         WriteTarget& target = (*targets)[index];
-                         const Status status = writeTarget(unit, link, target);
-                         callsign = textOf(target.config.callsign[kPrimary]);
-                         return status;
-                     },
-                     backupFiles(*targets),
-                     {{input, "the input file"}, {request.units, "the units file"}});
+    return runOnEach(
+        context, request, ports,
+        [&](const CommandContext& unit, SerialLink& link, std::size_t index,
+            std::string& callsign) {
+            WriteTarget& target = (*targets)[index];
+            const Status status = writeTarget(unit, link, target);
+            callsign = textOf(target.config.callsign[kPrimary]);
+            return status;
+        },
+        backupFiles(*targets),
+        {{input, {RunFileKind::InputFile}}, {request.units, {RunFileKind::UnitsFile}}});
 }
 
 int runFleetTone(const CommandContext& context, const FleetRequest& request, ToneCode code) {

@@ -45,8 +45,7 @@ bool InterruptibleExchanges::stopAtOnce() {
     const int caught = interruptsCaught();
     if (caught == 1 && !finishingTold_) {
         finishingTold_ = true;
-        reporter_.errorBox("Interrupted: sending the rest of the image first, so that the "
-                           "tracker is not left with part of it (Ctrl-C again stops at once)");
+        reporter_.report(ImageFinishing{});
     }
     return caught > 1;
 }
@@ -69,15 +68,11 @@ void InterruptibleExchanges::catchWhileHolding(bool holding) {
     }
 }
 
-std::string_view InterruptibleExchanges::stopOutcome() const {
+Interrupted InterruptibleExchanges::stopOutcome() const {
     if (imageSent_) {
-        return "Interrupted: the whole image was sent, but not read back to verify it.";
+        return {Interrupted::Stage::ImageSent};
     }
-    if (writeBegun_) {
-        return "Interrupted while writing: the tracker may now hold a partial image. Write the "
-               "configuration again.";
-    }
-    return "Interrupted";
+    return {writeBegun_ ? Interrupted::Stage::WriteBegun : Interrupted::Stage::Exchange};
 }
 
 int InterruptibleExchanges::stoppedExitStatus() const {

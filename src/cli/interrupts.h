@@ -1,9 +1,7 @@
 #pragma once
 
-#include "config/reporter.h"
 #include "link/exchange_observer.h"
-
-#include <string_view>
+#include "outcomes/reporter.h"
 
 namespace wl3 {
 
@@ -34,7 +32,7 @@ public:
     void holdingPort(bool holding) override;
 
     // For a command that was stopped: what became of the tracker, and the exit status.
-    std::string_view stopOutcome() const;
+    Interrupted stopOutcome() const;
     int stoppedExitStatus() const;
 
 private:

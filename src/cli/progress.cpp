@@ -1,9 +1,11 @@
 #include "cli/progress.h"
 
+#include "wording/wording.h"
+
 namespace wl3 {
 
 std::string progressText(ExchangePhase phase, int bytesDone, int bytesExpected) {
-    return std::string(phaseText(phase)) + "... " + std::to_string(bytesDone) + '/' +
+    return english(phaseWording(phase)) + "... " + std::to_string(bytesDone) + '/' +
            std::to_string(bytesExpected) + " bytes";
 }
 

@@ -1,6 +1,7 @@
 #include "cli/stderr_reporter.h"
 
 #include "formats/text_encoding.h"
+#include "wording/wording.h"
 
 #include <string>
 
@@ -30,20 +31,20 @@ std::string oneLine(std::string_view text) {
 
 } // namespace
 
-void StderrReporter::startLine() {
-    if (progress_ != nullptr) {
-        progress_->endLine();
+void LineReporter::report(const Outcome& outcome) {
+    for (const Wording& wording : commandLineWordings(outcome)) {
+        show(englishCaption(wording), englishText(wording));
     }
 }
 
-void StderrReporter::errorBox(std::string_view text) {
-    startLine();
+void StderrReporter::show(std::string_view caption, std::string_view text) {
+    if (progress_ != nullptr) {
+        progress_->endLine();
+    }
+    if (!caption.empty()) {
+        err_ << oneLine(caption) << ": ";
+    }
     err_ << oneLine(text) << '\n' << std::flush;
-}
-
-void StderrReporter::message(std::string_view caption, std::string_view text) {
-    startLine();
-    err_ << oneLine(caption) << ": " << oneLine(text) << '\n' << std::flush;
 }
 
 } // namespace wl3

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "cli/stderr_reporter.h"
 #include "config/config_image.h"
 #include "config/holdable_values.h"
-#include "config/reporter.h"
 #include "config/tracker_config.h"
 #include "link/exchange_observer.h"
 #include "link/port_choice.h"
@@ -26,16 +26,12 @@ inline constexpr int kExitUsage = 2;
 inline constexpr int kExitInterrupted = 130;
 inline constexpr int kExitHungUp = 129;
 
-// Said after a tone starts, and in the help of the tone command.
-inline constexpr std::string_view kToneKeepsSending =
-    "The tracker keeps sending until \"wl3 tone stop\".";
-
 // Where a command puts its result (out, standard output, which an output file "-" names
 // too), everything the window would show in a box, and the progress of its exchanges with
 // the tracker.
 struct CommandContext {
     std::ostream& out;
-    Reporter& reporter;
+    LineReporter& reporter;
     ExchangeObserver& progress;
     bool outIsTerminal = false;
 };
@@ -52,15 +48,9 @@ Status writeToOutput(const CommandContext& context, std::string_view bytes);
 // (/dev/tty, /dev/stdout). Commands check it before they start.
 Status checkBinaryOutput(const CommandContext& context, const std::filesystem::path& output);
 
-// One line for each value that the tracker would store as something else: its key, the
-// value and what the tracker holds.
-void reportUnholdableValues(const CommandContext& context,
-                            const std::vector<UnholdableValue>& values, std::string_view caption);
-
 // Fails, after reporting them, when config holds values that the tracker would store as
 // something else.
-Status refuseUnholdableValues(const CommandContext& context, const TrackerConfig& config,
-                              std::string_view caption);
+Status refuseUnholdableValues(const CommandContext& context, const TrackerConfig& config);
 
 // A configuration just read, image and its decoded config, saved to path (.wl3 as read, or
 // .json; "-" puts the .wl3 file on context.out), as read and the backup of write do.
@@ -106,7 +96,7 @@ int runRead(const CommandContext& context, const PortChoice& port,
 int runWrite(const CommandContext& context, const PortChoice& port,
              const std::filesystem::path& input, const std::filesystem::path& backupPath);
 
-// Sends the tone through link; a tone other than the stop is followed by kToneKeepsSending.
+// Sends the tone through link; a tone other than the stop is followed by ToneKeepsSending.
 Status sendToneAndWarn(const CommandContext& context, SerialLink& link, ToneCode code);
 
 int runTone(const CommandContext& context, const PortChoice& port, ToneCode code);

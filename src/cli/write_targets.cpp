@@ -6,12 +6,6 @@
 
 namespace wl3 {
 
-ReportUnholdable refusalByKey(const CommandContext& context, std::string_view caption) {
-    return [&context, caption](const std::vector<UnholdableValue>& values) {
-        reportUnholdableValues(context, values, caption);
-    };
-}
-
 Status loadWriteBase(const CommandContext& context, const std::filesystem::path& input,
                      TrackerConfig& config, ConfigImage& base) {
     std::optional<ConfigImage> stored;
@@ -22,21 +16,27 @@ Status loadWriteBase(const CommandContext& context, const std::filesystem::path&
     return Status::Ok;
 }
 
-Status checkWriteTarget(const CommandContext& context, const WriteTarget& target) {
-    TrackerConfig config = target.config;
-    return imageToWrite(config, target.base, context.reporter, refusalByKey(context, kWriteCaption))
-               ? Status::Ok
-               : Status::Failed;
+Status prepareTarget(const CommandContext& context, WriteTarget& target, const ConfigImage& base) {
+    const PreparedImage prepared = prepareImage(target.config, base);
+    if (reportPrepared(prepared, RefusedAction::Write, context.reporter) != Status::Ok) {
+        return Status::Failed;
+    }
+    target.image = *prepared.image;
+    return Status::Ok;
 }
 
 Status writeTarget(const CommandContext& context, SerialLink& link, WriteTarget& target) {
-    WriteSteps steps{refusalByKey(context, kWriteCaption), {}, {}, nullptr};
+    WriteSteps steps;
     if (!target.backupPath.empty()) {
         steps.backup = [&](const ConfigImage& held, const TrackerConfig& record) {
-            return saveReadConfiguration(context, target.backupPath, held, record);
+            const Status saved = saveReadConfiguration(context, target.backupPath, held, record);
+            if (saved == Status::Ok) {
+                context.reporter.report(BackupSaved{target.backupPath.string()});
+            }
+            return saved;
         };
     }
-    return writeConfiguration(target.config, target.base, link, context.reporter, steps);
+    return writeConfiguration(target.config, target.image, link, context.reporter, steps);
 }
 
 } // namespace wl3

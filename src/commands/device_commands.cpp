@@ -9,7 +9,6 @@ namespace {
 
 // At most 29 characters of reply and the NUL after them.
 constexpr int kVersionReplySize = 30;
-constexpr std::string_view kReadCaption = "Wrenlink3 Read";
 
 using ImageBuffer = std::array<std::uint8_t, kImageBufferSize>;
 
@@ -19,6 +18,13 @@ Status checkTracker(SerialLink& link) {
     std::string ignored;
     return queryTrackerVersion(link, ignored);
 }
+
+// An encoder's outcomes, kept for the caller to report when it chooses.
+class KeptOutcomes : public Reporter {
+public:
+    void report(const Outcome& outcome) override { kept.push_back(outcome); }
+    std::vector<Outcome> kept;
+};
 
 } // namespace
 
@@ -35,13 +41,13 @@ Status readVersion(SerialLink& link, Reporter& reporter) {
     std::string reply;
     const Status status = queryTrackerVersion(link, reply);
     if (status == Status::Ok) {
-        reporter.message("Wrenlink3 Version", reply);
+        reporter.report(VersionReply{reply});
     }
     return status;
 }
 
-Status readConfiguration(TrackerConfig& config, SerialLink& link, Reporter& reporter,
-                         const RecordChanged& recordChanged, ConfigImage* trackerImage) {
+Status readTrackerImage(TrackerConfig& config, SerialLink& link, Reporter& reporter,
+                        ConfigImage& trackerImage) {
     if (const Status checked = checkTracker(link); checked != Status::Ok) {
         return checked;
     }
@@ -52,49 +58,58 @@ Status readConfiguration(TrackerConfig& config, SerialLink& link, Reporter& repo
     }
     const auto received = std::span(image).first<kImageSize>();
     if (count != kImageSize || decodeImage(config, received, reporter) != Status::Ok) {
-        reporter.message(kReadCaption, "Read Failed");
+        reporter.report(ReadFailed{});
         return Status::Failed;
     }
+    std::copy(received.begin(), received.end(), trackerImage.begin());
+    return Status::Ok;
+}
+
+Status readConfiguration(TrackerConfig& config, SerialLink& link, Reporter& reporter,
+                         const RecordChanged& recordChanged, ConfigImage* trackerImage) {
+    ConfigImage image{};
+    if (const Status read = readTrackerImage(config, link, reporter, image); read != Status::Ok) {
+        return read;
+    }
     if (trackerImage != nullptr) {
-        std::copy(received.begin(), received.end(), trackerImage->begin());
+        *trackerImage = image;
     }
     if (recordChanged) {
         recordChanged();
     }
-    reporter.message(kReadCaption, "Read Successful");
+    reporter.report(ReadSucceeded{});
     return Status::Ok;
 }
 
-std::optional<ConfigImage> imageToWrite(TrackerConfig& config, const ConfigImage& base,
-                                        Reporter& reporter, const ReportUnholdable& refuse) {
+PreparedImage prepareImage(const TrackerConfig& config, const ConfigImage& base) {
+    PreparedImage prepared;
+    KeptOutcomes encoder;
     TrackerConfig held;
-    decodeImage(held, base, reporter);
-    if (const auto values = findUnholdableValues(config, &held); !values.empty()) {
-        refuse(values);
-        return std::nullopt;
+    decodeImage(held, base, encoder);
+    prepared.unholdable = findUnholdableValues(config, &held);
+    if (prepared.unholdable.empty()) {
+        prepared.image = encodeOntoImage(config, base, encoder);
+        prepared.encoder = std::move(encoder.kept);
     }
-    return encodeOntoImage(config, base, reporter);
+    return prepared;
 }
 
-Status writeConfiguration(TrackerConfig& config, const ConfigImage& base, SerialLink& link,
-                          Reporter& reporter, const WriteSteps& steps) {
-    bool refused = false;
-    const auto image = imageToWrite(config, base, reporter, [&](const auto& values) {
-        refused = true;
-        steps.refuse(values);
-    });
-    if (!image) {
-        // After the encoder's own message, the decoder's refusal of the empty image is the
-        // window's word that nothing was written.
-        if (!refused) {
-            decodeImage(config, {}, reporter);
-        }
-        return Status::Failed;
+Status reportPrepared(const PreparedImage& prepared, RefusedAction action, Reporter& reporter) {
+    if (!prepared.unholdable.empty()) {
+        reporter.report(ValuesRefused{action, prepared.unholdable});
     }
+    for (const Outcome& outcome : prepared.encoder) {
+        reporter.report(outcome);
+    }
+    return prepared.image ? Status::Ok : Status::Failed;
+}
+
+Status writeConfiguration(TrackerConfig& config, const ConfigImage& image, SerialLink& link,
+                          Reporter& reporter, const WriteSteps& steps) {
     if (steps.backup) {
         TrackerConfig record;
         ConfigImage held{};
-        if (const Status read = readConfiguration(record, link, reporter, {}, &held);
+        if (const Status read = readTrackerImage(record, link, reporter, held);
             read != Status::Ok) {
             return read;
         }
@@ -105,28 +120,23 @@ Status writeConfiguration(TrackerConfig& config, const ConfigImage& base, Serial
     if (const Status checked = checkTracker(link); checked != Status::Ok) {
         return checked;
     }
-    if (const Status sent = link.writeImage(*image); sent != Status::Ok) {
+    if (const Status sent = link.writeImage(image); sent != Status::Ok) {
         return sent;
     }
     // The image as sent, not the copy read back, so the record shows what the tracker keeps.
-    if (decodeImage(config, *image, reporter) != Status::Ok) {
+    if (decodeImage(config, image, reporter) != Status::Ok) {
         return Status::Failed;
-    }
-    if (steps.written != nullptr) {
-        *steps.written = *image;
     }
     if (steps.recordChanged) {
         steps.recordChanged();
     }
-    reporter.message(kWriteCaption, "Write Successful");
+    reporter.report(WriteSucceeded{});
     return Status::Ok;
 }
 
-Status sendTestTone(const TrackerConfig& config, SerialLink& link, Reporter& reporter,
-                    ToneCode code) {
-    if (config.calibrationChanged) {
-        reporter.message("Calibration not written",
-                         "New Calibration value should be written before Testing Tones");
+Status sendTestTone(Calibration calibration, SerialLink& link, Reporter& reporter, ToneCode code) {
+    if (calibration == Calibration::NotWritten) {
+        reporter.report(CalibrationNotWritten{});
     }
     return link.sendTone(code);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "config/reporter.h"
 #include "config/status.h"
 #include "config/tracker_config.h"
+#include "outcomes/reporter.h"
 
 #include <array>
 #include <cstdint>
@@ -21,13 +21,13 @@ using ConfigImage = std::array<std::uint8_t, kImageSize>;
 inline constexpr int kImageBufferSize = 200;
 
 // Builds the image of both profiles into image (whose size is the capacity). Returns
-// kImageSize, or 0 when no image was produced (the reason has been reported). Stores the
-// derived rate-divides flags of a time-slotted profile back into config; changes nothing
-// else. Warns once, after the image is built, when status text had to be cut.
-int encodeImage(TrackerConfig& config, std::span<std::uint8_t> image, Reporter& reporter);
+// kImageSize, or 0 when no image was produced (the reason has been reported). A
+// time-slotted profile's rate-divides flags are derived from its auto transmit rate, not
+// taken from config. Warns once, after the image is built, when status text had to be cut.
+int encodeImage(const TrackerConfig& config, std::span<std::uint8_t> image, Reporter& reporter);
 
-// Fills both profiles and the calibration from an image of exactly kImageSize bytes, and
-// clears calibrationChanged. Any other size is reported and leaves config untouched. Reads
+// Fills both profiles and the calibration from an image of exactly kImageSize bytes. Any
+// other size is reported and leaves config untouched. Reads
 // nothing outside image, however its offsets point.
 Status decodeImage(TrackerConfig& config, std::span<const std::uint8_t> image, Reporter& reporter);
 
@@ -40,7 +40,7 @@ ConfigImage defaultImage();
 // kept, since a decoded delay does not always encode to the byte it came from, and a
 // stored image that config does not change at all comes back whole. Nothing when the
 // encoder refuses config (it has said why).
-std::optional<ConfigImage> encodeOntoImage(TrackerConfig& config, const ConfigImage& stored,
+std::optional<ConfigImage> encodeOntoImage(const TrackerConfig& config, const ConfigImage& stored,
                                            Reporter& reporter);
 
 } // namespace wl3

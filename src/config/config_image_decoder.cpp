@@ -100,7 +100,7 @@ void decodeOptionalBlocks(TrackerConfig& config, Image image, int p) {
 
 Status decodeImage(TrackerConfig& config, std::span<const std::uint8_t> image, Reporter& reporter) {
     if (image.size() != static_cast<std::size_t>(kImageSize)) {
-        reporter.errorBox("Bad EE Size " + std::to_string(image.size()) + "\n");
+        reporter.report(ImageSizeWrong{image.size()});
         return Status::Failed;
     }
     const Image bytes = image.first<kImageSize>();
@@ -113,7 +113,6 @@ Status decodeImage(TrackerConfig& config, std::span<const std::uint8_t> image, R
         decodeOptionalBlocks(config, bytes, p);
     }
     config.calibration = bytes[layout::kCalibration];
-    config.calibrationChanged = false;
     return Status::Ok;
 }
 

@@ -9,16 +9,6 @@
 namespace wl3 {
 namespace {
 
-constexpr std::string_view kTruncatedCaption = "Status Beacon Text Truncated";
-// "tuncated" is misspelt on purpose: users know this text letter for letter.
-constexpr std::string_view kTruncatedText =
-    "The Primary or Secondary Status Beacon text is too long and has been tuncated.  To have "
-    "a longer status beacon text, use fewer digipeaters, and make the primary and secondary "
-    "callsigns, digipeaters, or status texts identical.";
-constexpr std::string_view kAddressesDoNotFit =
-    "The callsigns and digipeater paths do not fit in the tracker's memory. Use fewer "
-    "digipeaters, or make the primary and secondary callsigns and paths identical.";
-
 using Image = std::array<std::uint8_t, kImageSize>;
 
 std::uint8_t lowByte(int value) {
@@ -178,26 +168,25 @@ bool writeStatusTexts(const TrackerConfig& config, Image& image, int position) {
 
 } // namespace
 
-int encodeImage(TrackerConfig& config, std::span<std::uint8_t> image, Reporter& reporter) {
+int encodeImage(const TrackerConfig& config, std::span<std::uint8_t> image, Reporter& reporter) {
     if (image.size() < static_cast<std::size_t>(kImageSize)) {
-        reporter.errorBox("Bad EE Size");
+        reporter.report(ImageSizeWrong{});
         return 0;
     }
-    // Built aside, so that a refused image leaves the buffer and the record as they were.
+    // The rate flags are the rate's, whatever the record says; a refused image leaves the
+    // buffer as it was.
     TrackerConfig derived = config;
     Image bytes{};
     VariableArea area(bytes);
     if (!writeProfiles(derived, bytes, area)) {
-        reporter.errorBox(kAddressesDoNotFit);
+        reporter.report(AddressesDoNotFit{});
         return 0;
     }
     const bool truncated = writeStatusTexts(derived, bytes, area.position());
 
     std::copy(bytes.begin(), bytes.end(), image.begin());
-    config.rateDivides60 = derived.rateDivides60;
-    config.rateDivides600 = derived.rateDivides600;
     if (truncated) {
-        reporter.message(kTruncatedCaption, kTruncatedText);
+        reporter.report(TextTruncated{});
     }
     return kImageSize;
 }

@@ -11,9 +11,6 @@ namespace wl3 {
 
 namespace {
 
-constexpr std::string_view kAddressRule =
-    "up to six letters or digits, optionally followed by -0 to -15 for the SSID";
-
 // At most six letters or digits, then either nothing or a hyphen and an SSID of 0 to 15
 // in decimal. Blanks around it are dropped by the encoder and change nothing.
 bool isHoldableAddress(std::string_view text) {
@@ -51,32 +48,17 @@ bool isHoldablePath(std::string_view path) {
     return !blankFirst && std::ranges::all_of(elements, isHoldableAddress);
 }
 
-constexpr std::string_view kCharacterRule = "one printable ASCII character, ! to ~";
-constexpr std::string_view kLatin1Rule = "characters from U+0001 to U+00FF";
-
 bool isHoldableCharacter(char c) {
     return c >= '!' && c <= '~';
 }
 
-std::string withUnit(std::string text, const ProfileField& field) {
-    if (!field.control.unit.text.empty()) {
-        text += ' ';
-        text += field.control.unit.text;
-    }
-    return text;
-}
-
-std::string numberRange(const ProfileField& field, int low, int high) {
-    return withUnit(std::to_string(low) + " to " + std::to_string(high), field);
-}
-
 // What the image allows for the field in profile p when value is not that, else nothing.
-std::optional<std::string> refusedNumber(const TrackerConfig& config, const ProfileField& field,
-                                         int p, int value) {
+std::optional<Allowed> refusedNumber(const TrackerConfig& config, const ProfileField& field, int p,
+                                     int value) {
     const Holdable& holdable = field.holdable;
     if (holdable.kind == Holdable::Kind::Number &&
         (value < holdable.low || value > holdable.high)) {
-        return numberRange(field, holdable.low, holdable.high);
+        return Allowed{Allowed::Kind::Range, holdable.low, holdable.high};
     }
     if (holdable.kind == Holdable::Kind::SlotOffset) {
         // The rate's own range is checked on its own; a rate out of it bounds nothing.
@@ -85,7 +67,7 @@ std::optional<std::string> refusedNumber(const TrackerConfig& config, const Prof
             (value >= 0 && value <= rate + 1)) {
             return std::nullopt;
         }
-        return numberRange(field, 0, rate + 1) + ", the auto transmit rate plus one";
+        return Allowed{Allowed::Kind::SlotOffset, 0, rate + 1};
     }
     return std::nullopt;
 }
@@ -122,11 +104,11 @@ std::optional<UnholdableValue> checked(const TrackerConfig& config, const Tracke
                 const Kind kind = field.holdable.kind;
                 if ((kind == Kind::Address && !isHoldableAddress(given)) ||
                     (kind == Kind::AddressList && !isHoldablePath(given))) {
-                    return UnholdableValue{&field, p, quoted(given),
-                                           kind == Kind::Address
-                                               ? std::string(kAddressRule)
-                                               : "addresses separated by commas, each " +
-                                                     std::string(kAddressRule)};
+                    return UnholdableValue{&field,
+                                           p,
+                                           quoted(given),
+                                           {kind == Kind::Address ? Allowed::Kind::Address
+                                                                  : Allowed::Kind::AddressList}};
                 }
                 return std::nullopt;
             },
@@ -141,9 +123,10 @@ std::optional<UnholdableValue> checked(const TrackerConfig& config, const Tracke
                     return std::nullopt;
                 }
                 return UnholdableValue{
-                    &field, p,
+                    &field,
+                    p,
                     quoted(value == '\0' ? std::string_view() : std::string_view(&value, 1)),
-                    std::string(kCharacterRule)};
+                    {Allowed::Kind::Character}};
             },
             [](const auto&) -> std::optional<UnholdableValue> { return std::nullopt; },
         });
@@ -175,61 +158,46 @@ bool beyondLatin1(std::u32string_view typed) {
     return std::ranges::any_of(typed, [](char32_t c) { return c == 0 || c > 0xFF; });
 }
 
-std::optional<std::string> refusedText(std::u32string_view typed, std::size_t limit) {
+std::optional<Allowed> refusedText(std::u32string_view typed, std::size_t limit) {
     if (typed.size() > limit) {
-        return "at most " + std::to_string(limit) + " characters";
+        return Allowed{Allowed::Kind::TextLength, 0, static_cast<int>(limit)};
     }
     if (beyondLatin1(typed)) {
-        return std::string(kLatin1Rule);
+        return Allowed{Allowed::Kind::Latin1};
     }
     return std::nullopt;
 }
 
 } // namespace
 
-std::optional<std::string> refusedEntry(const TrackerConfig& config, const ProfileField& field,
-                                        int p, std::u32string_view typed) {
-    return visitValue(config, field, p,
-                      Overloaded{
-                          [&]<std::size_t N>(const TextField<N>& text) {
-                              return refusedText(typed, text.size() - 1);
-                          },
-                          [&](const char&) -> std::optional<std::string> {
-                              if (typed.size() != 1 || beyondLatin1(typed)) {
-                                  return std::string(kCharacterRule);
-                              }
-                              return std::nullopt;
-                          },
-                          [&](const int&) -> std::optional<std::string> {
-                              const bool digits =
-                                  !typed.empty() && std::ranges::all_of(typed, [](char32_t c) {
-                                      return c >= U'0' && c <= U'9';
-                                  });
-                              if (digits || field.isListIndex()) {
-                                  return std::nullopt;
-                              }
-                              if (field.holdable.kind == Holdable::Kind::SlotOffset) {
-                                  return withUnit("0 to the auto transmit rate plus one", field);
-                              }
-                              return numberRange(field, field.holdable.low, field.holdable.high);
-                          },
-                          [](const auto&) -> std::optional<std::string> { return std::nullopt; },
-                      });
-}
-
-std::string unholdableValuesByLabel(const std::vector<UnholdableValue>& values) {
-    std::string text = "The tracker cannot hold these values as they are:";
-    for (const UnholdableValue& value : values) {
-        text += '\n';
-        if (!value.field->isShared()) {
-            text += kProfileTabTexts[static_cast<std::size_t>(value.profile)];
-            text += ", ";
-        }
-        text += value.field->control.label.text;
-        text += ' ';
-        text += value.allowed;
-    }
-    return text;
+std::optional<Allowed> refusedEntry(const TrackerConfig& config, const ProfileField& field, int p,
+                                    std::u32string_view typed) {
+    return visitValue(
+        config, field, p,
+        Overloaded{
+            [&]<std::size_t N>(const TextField<N>& text) {
+                return refusedText(typed, text.size() - 1);
+            },
+            [&](const char&) -> std::optional<Allowed> {
+                if (typed.size() != 1 || beyondLatin1(typed)) {
+                    return Allowed{Allowed::Kind::Character};
+                }
+                return std::nullopt;
+            },
+            [&](const int&) -> std::optional<Allowed> {
+                const bool digits = !typed.empty() && std::ranges::all_of(typed, [](char32_t c) {
+                    return c >= U'0' && c <= U'9';
+                });
+                if (digits || field.isListIndex()) {
+                    return std::nullopt;
+                }
+                if (field.holdable.kind == Holdable::Kind::SlotOffset) {
+                    return Allowed{Allowed::Kind::SlotOffsetAny};
+                }
+                return Allowed{Allowed::Kind::Range, field.holdable.low, field.holdable.high};
+            },
+            [](const auto&) -> std::optional<Allowed> { return std::nullopt; },
+        });
 }
 
 } // namespace wl3

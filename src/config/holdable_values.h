@@ -2,23 +2,13 @@
 
 #include "config/profile_fields.h"
 #include "config/tracker_config.h"
+#include "outcomes/value_problem.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace wl3 {
-
-// A value of the record that the tracker's image cannot hold as given: the encoder would
-// store something else in its place (a callsign cut to six characters, a number cut to
-// its low bits, a delay clamped). Writing or saving refuses such a record rather than let
-// the tracker hold what the user never typed.
-struct UnholdableValue {
-    const ProfileField* field = nullptr;
-    int profile = kPrimary; // kPrimary for the shared calibration
-    std::string given;      // the value, a text in quotes, as the record's bytes
-    std::string allowed;    // what the tracker holds, in words, with the field's unit
-};
 
 // Every value of both profiles, and the calibration, that the image cannot hold as given,
 // in the order of the table of profile fields. A field of an optional block counts only
@@ -34,11 +24,7 @@ std::vector<UnholdableValue> findUnholdableValues(const TrackerConfig& config,
 // character that is not exactly one, a text longer than the record keeps or with a
 // character beyond Latin-1. Nothing when it can; the value is then for
 // findUnholdableValues to judge.
-std::optional<std::string> refusedEntry(const TrackerConfig& config, const ProfileField& field,
-                                        int p, std::u32string_view typed);
-
-// The window's account of them: a heading, then one line for each, by profile tab and
-// label.
-std::string unholdableValuesByLabel(const std::vector<UnholdableValue>& values);
+std::optional<Allowed> refusedEntry(const TrackerConfig& config, const ProfileField& field, int p,
+                                    std::u32string_view typed);
 
 } // namespace wl3

@@ -10,8 +10,7 @@ namespace {
 // The decoded record's encoding only serves as a comparison: its warnings are not the user's.
 class SilentReporter : public Reporter {
 public:
-    void errorBox(std::string_view) override {}
-    void message(std::string_view, std::string_view) override {}
+    void report(const Outcome& /*outcome*/) override {}
 };
 
 bool isOffset(int at) {
@@ -47,7 +46,7 @@ void keepUnchangedStoredBytes(ConfigImage& image, const ConfigImage& base,
     }
 }
 
-std::optional<ConfigImage> encodeWhole(TrackerConfig& config, Reporter& reporter) {
+std::optional<ConfigImage> encodeWhole(const TrackerConfig& config, Reporter& reporter) {
     std::array<std::uint8_t, kImageBufferSize> buffer{};
     if (encodeImage(config, buffer, reporter) != kImageSize) {
         return std::nullopt;
@@ -65,7 +64,7 @@ ConfigImage defaultImage() {
     return encodeWhole(defaults, silent).value_or(ConfigImage{});
 }
 
-std::optional<ConfigImage> encodeOntoImage(TrackerConfig& config, const ConfigImage& stored,
+std::optional<ConfigImage> encodeOntoImage(const TrackerConfig& config, const ConfigImage& stored,
                                            Reporter& reporter) {
     auto image = encodeWhole(config, reporter);
     if (!image) {

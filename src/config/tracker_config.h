@@ -17,7 +17,7 @@ template <std::size_t N> using TextField = std::array<char, N>;
 
 // Copies text into field, cut at the field's limit and at an embedded NUL, and clears the
 // rest so that two fields holding the same text compare equal.
-template <std::size_t N> void setText(TextField<N>& field, std::string_view text) {
+template <std::size_t N> constexpr void setText(TextField<N>& field, std::string_view text) {
     text = text.substr(0, std::min(text.find('\0'), N - 1));
     field.fill('\0');
     std::copy(text.begin(), text.end(), field.begin());
@@ -28,20 +28,27 @@ template <std::size_t N> std::string_view textOf(const TextField<N>& field) {
                             std::find(field.begin(), field.end(), '\0') - field.begin());
 }
 
+template <std::size_t N> constexpr PerProfile<TextField<N>> bothProfiles(std::string_view text) {
+    TextField<N> field{};
+    setText(field, text);
+    return {field, field};
+}
+
 // Everything the tracker keeps in its configuration image: two profiles and one shared
-// calibration. Numbers hold whatever the form produced; the encoder does all narrowing.
+// calibration, and nothing else, so that every member has its row in the table of profile
+// fields (profile_fields.h checks it). Numbers hold whatever the form produced; the encoder
+// does all narrowing.
 struct TrackerConfig {
     static constexpr int kCallsignMax = 19;
     static constexpr int kDigiPathMax = 99;
     static constexpr int kStatusTextMax = 199;
 
-    TrackerConfig();
-
     bool operator==(const TrackerConfig&) const = default;
 
-    PerProfile<TextField<kCallsignMax + 1>> callsign{};
-    PerProfile<TextField<kDigiPathMax + 1>> digiPath{};
-    PerProfile<TextField<kStatusTextMax + 1>> statusText{};
+    PerProfile<TextField<kCallsignMax + 1>> callsign = bothProfiles<kCallsignMax + 1>("NOCALL");
+    PerProfile<TextField<kDigiPathMax + 1>> digiPath = bothProfiles<kDigiPathMax + 1>("WIDE2-2");
+    PerProfile<TextField<kStatusTextMax + 1>> statusText =
+        bothProfiles<kStatusTextMax + 1>("Wrenlink3");
     int calibration = 128;
     PerProfile<int> autoTxDelayMs{300, 300};
     PerProfile<int> manualTxDelayMs{125, 125};
@@ -77,7 +84,6 @@ struct TrackerConfig {
     PerProfile<bool> invertCdIn{};
     PerProfile<bool> timestampHms{};
     PerProfile<bool> noPttOutWhilePttIn{};
-    bool calibrationChanged = false;
 };
 
 // low when value is below it, else high when value is above it, else value.

@@ -1,6 +1,5 @@
 #include "files/output_check.h"
 
-#include "files/file_messages.h"
 #include "files/output_identity.h"
 #include "files/whole_file.h"
 
@@ -12,10 +11,9 @@ namespace wl3 {
 
 namespace {
 
-Status refuse(const std::filesystem::path& output, std::string_view reason, Reporter& reporter) {
-    const std::string name = isStandardStream(output) ? "standard output" : output.string();
-    reporter.message(kSaveFailed,
-                     std::string(kFailedToOpenFile) + '\n' + name + ": " + std::string(reason));
+Status refuse(const std::filesystem::path& output, FileReason reason, Reporter& reporter) {
+    reporter.report(
+        FileFailed{FileAction::Save, FileStep::Open, output.string(), std::move(reason)});
     return Status::Failed;
 }
 
@@ -38,13 +36,12 @@ Status checkOutputPlan(const std::vector<RunFile>& outputs, const std::vector<Ru
         if (output.path.empty()) {
             continue;
         }
-        std::string refusal;
-        std::error_code error;
+        std::optional<FileReason> refusal;
         const auto identity = isStandardStream(output.path)
                                   ? standardOutputIdentity()
-                                  : savedFileIdentity(output.path, refusal, error);
-        if (!refusal.empty() || error) {
-            return refuse(output.path, refusal.empty() ? systemReason(error) : refusal, reporter);
+                                  : savedFileIdentity(output.path, refusal);
+        if (refusal) {
+            return refuse(output.path, std::move(*refusal), reporter);
         }
         if (!identity || !identity->replaceable) {
             continue;
@@ -52,10 +49,13 @@ Status checkOutputPlan(const std::vector<RunFile>& outputs, const std::vector<Ru
         const auto [earlier, added] = files.try_emplace(*identity, Seen{&output, false});
         if (!added) {
             const Seen& seen = earlier->second;
-            return refuse(output.path,
-                          seen.input ? "is " + seen.file->role
-                                     : output.role + " would replace " + seen.file->role,
-                          reporter);
+            return refuse(
+                output.path,
+                seen.input ? FileReason{.problem = FileProblem::IsRunFile, .role = seen.file->role}
+                           : FileReason{.problem = FileProblem::ReplacesRunFile,
+                                        .role = output.role,
+                                        .otherRole = seen.file->role},
+                reporter);
         }
     }
     return Status::Ok;
@@ -63,7 +63,8 @@ Status checkOutputPlan(const std::vector<RunFile>& outputs, const std::vector<Ru
 
 Status checkOutputIsNotInput(const std::filesystem::path& input,
                              const std::filesystem::path& output, Reporter& reporter) {
-    return checkOutputPlan({{output, "the output"}}, {{input, "the input file"}}, reporter);
+    return checkOutputPlan({{output, {RunFileKind::Output}}}, {{input, {RunFileKind::InputFile}}},
+                           reporter);
 }
 
 } // namespace wl3

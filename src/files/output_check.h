@@ -1,7 +1,7 @@
 #pragma once
 
-#include "config/reporter.h"
 #include "config/status.h"
+#include "outcomes/reporter.h"
 
 #include <filesystem>
 #include <string>
@@ -9,12 +9,12 @@
 
 namespace wl3 {
 
-// A file that a run reads or writes, and what it is to the run, for messages: "the report",
-// "the backup of /dev/ttyUSB0". A path "-" is standard input among the inputs and standard
+// A file that a run reads or writes, and what it is to the run, for messages: the report,
+// the backup of a tracker. A path "-" is standard input among the inputs and standard
 // output among the outputs.
 struct RunFile {
     std::filesystem::path path;
-    std::string role;
+    RunFileRole role;
 };
 
 // Fails, after reporting why under "Save Failed", before a run writes or sends anything,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "outcomes/file_problem.h"
+
 #include <compare>
 #include <cstdint>
 #include <filesystem>
@@ -33,10 +35,10 @@ struct FileIdentity {
 };
 
 // The file that a save to path would write, every link followed as the save follows them;
-// nothing, with refusal or error saying why, when the save would be refused on the way (a
-// link it does not follow, a folder that does not exist). One implementation per platform.
+// nothing, with refusal saying why, when the save would be refused on the way (a link it
+// does not follow, a folder that does not exist). One implementation per platform.
 std::optional<FileIdentity> savedFileIdentity(const std::filesystem::path& path,
-                                              std::string& refusal, std::error_code& error);
+                                              std::optional<FileReason>& refusal);
 
 // The file that a load of path reads, or standard input's for "-"; nothing when there is
 // none.

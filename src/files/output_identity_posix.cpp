@@ -26,15 +26,16 @@ std::optional<FileIdentity> identityOfDescriptor(int descriptor) {
 } // namespace
 
 std::optional<FileIdentity> savedFileIdentity(const std::filesystem::path& path,
-                                              std::string& refusal, std::error_code& error) {
+                                              std::optional<FileReason>& refusal) {
     SavedPath where;
-    if (!resolveSavedPath(path, where, refusal, error)) {
+    if (FileReason refused; !resolveSavedPath(path, where, refused)) {
+        refusal = std::move(refused);
         return std::nullopt;
     }
     if (where.descriptor >= 0) {
         auto identity = identityOfDescriptor(where.descriptor);
         if (!identity) {
-            error = {errno, std::generic_category()};
+            refusal = FileReason{FileProblem::System, {errno, std::generic_category()}};
         }
         return identity;
     }
@@ -43,7 +44,7 @@ std::optional<FileIdentity> savedFileIdentity(const std::filesystem::path& path,
         return identityOf(info);
     }
     if (errno != ENOENT || fstat(where.folder.get(), &info) != 0) {
-        error = {errno, std::generic_category()};
+        refusal = FileReason{FileProblem::System, {errno, std::generic_category()}};
         return std::nullopt;
     }
     return FileIdentity{info.st_dev, info.st_ino, where.name, true};

@@ -40,8 +40,8 @@ std::optional<FileIdentity> identityOf(const fs::path& path) {
 
 } // namespace
 
-std::optional<FileIdentity> savedFileIdentity(const fs::path& path, std::string& refusal,
-                                              std::error_code& error) {
+std::optional<FileIdentity> savedFileIdentity(const fs::path& path,
+                                              std::optional<FileReason>& refusal) {
     if (auto existing = identityOf(path)) {
         return existing;
     }
@@ -50,10 +50,12 @@ std::optional<FileIdentity> savedFileIdentity(const fs::path& path, std::string&
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
     const auto folderIdentity = identityOf(folder);
     if (!folderIdentity) {
+        std::error_code error;
         if (fs::exists(folder, error) || error) {
-            error = error ? error : std::make_error_code(std::errc::not_a_directory);
+            refusal = FileReason{FileProblem::System,
+                                 error ? error : std::make_error_code(std::errc::not_a_directory)};
         } else {
-            refusal = "is in a folder that does not exist";
+            refusal = FileReason{FileProblem::FolderMissing};
         }
         return std::nullopt;
     }

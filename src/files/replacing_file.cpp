@@ -2,12 +2,17 @@
 
 namespace wl3 {
 
-std::string ReplacingFile::explained(std::string_view text) const {
-    std::string message(text);
-    if (!reason_.empty()) {
-        message += '\n' + reason_;
-    }
-    return message;
+FileFailed ReplacingFile::failure(FileStep step) const {
+    return {FileAction::Save, step, failedPath_.string(), reason_};
+}
+
+void ReplacingFile::fail(FileReason reason) {
+    failInFolder(target_, std::move(reason));
+}
+
+void ReplacingFile::failInFolder(const std::filesystem::path& folder, FileReason reason) {
+    failedPath_ = folder;
+    reason_ = std::move(reason);
 }
 
 } // namespace wl3

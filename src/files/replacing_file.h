@@ -1,5 +1,7 @@
 #pragma once
 
+#include "outcomes/outcome.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <memory>
@@ -28,23 +30,27 @@ public:
     ReplacingFile(const ReplacingFile&) = delete;
     ReplacingFile& operator=(const ReplacingFile&) = delete;
 
-    // False when the target cannot or may not be written; explained() then says why.
+    // False when the target cannot or may not be written; failure() then says why.
     bool open();
 
     void write(std::span<const std::byte> bytes);
 
     // Moves the temporary over the target. False when a write fell short or the move
     // failed; the target then keeps its old contents, no temporary is left behind, and
-    // explained() says why.
+    // failure() says why.
     bool commit();
 
-    // text, followed by the file and the reason for a failure on a line of its own.
-    std::string explained(std::string_view text) const;
+    // The save's failure at step: the file (or the folder it would be made in) and why.
+    FileFailed failure(FileStep step) const;
 
 private:
+    void fail(FileReason reason);
+    void failInFolder(const std::filesystem::path& folder, FileReason reason);
+
     struct Output; // one per platform
     std::filesystem::path target_;
-    std::string reason_;
+    std::filesystem::path failedPath_; // the target, or its folder when no file could be made
+    FileReason reason_;
     std::unique_ptr<Output> output_;
 };
 

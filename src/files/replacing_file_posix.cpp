@@ -1,4 +1,3 @@
-#include "files/file_messages.h"
 #include "files/replacing_file.h"
 #include "files/saved_path_posix.h"
 #include "files/temporary_cleanup_posix.h"
@@ -72,24 +71,28 @@ std::error_code lastError() {
     return {errno, std::generic_category()};
 }
 
+FileReason systemFailure() {
+    return {FileProblem::System, lastError()};
+}
+
 // Why an existing file may not be written, or nothing when it may.
-std::optional<std::string_view> refusalOf(const struct stat& existing, const struct stat& folder) {
+std::optional<FileProblem> refusalOf(const struct stat& existing, const struct stat& folder) {
     const bool special = S_ISFIFO(existing.st_mode) || S_ISCHR(existing.st_mode);
     if (S_ISDIR(existing.st_mode)) {
-        return kIsFolder;
+        return FileProblem::IsFolder;
     }
     if (!S_ISREG(existing.st_mode) && !special) {
-        return "is neither a file nor a device to write to";
+        return FileProblem::NotWritable;
     }
     if ((existing.st_mode & S_IWUSR) == 0) {
         // Judged by the mode, not by trying: root could write anything.
-        return kIsReadOnly;
+        return FileProblem::IsReadOnly;
     }
     // Another user's file in a shared folder such as /tmp is not replaced, as the system
     // refuses to open one when it protects such folders: it may be a trap laid for root.
     if (S_ISREG(existing.st_mode) && isSharedFolder(folder) && existing.st_uid != geteuid() &&
         existing.st_uid != folder.st_uid) {
-        return "is another user's file in a shared folder";
+        return FileProblem::OthersFile;
     }
     return std::nullopt;
 }
@@ -112,10 +115,8 @@ ReplacingFile::~ReplacingFile() {
 
 bool ReplacingFile::open() {
     Output& out = *output_;
-    std::error_code error;
-    std::string refusal;
-    if (!resolveSavedPath(target_, out.where, refusal, error)) {
-        reason_ = fileAndReason(target_, refusal.empty() ? systemReason(error) : refusal);
+    if (FileReason refusal; !resolveSavedPath(target_, out.where, refusal)) {
+        fail(std::move(refusal));
         return false;
     }
     if (out.where.descriptor >= 0) {
@@ -123,7 +124,7 @@ bool ReplacingFile::open() {
         // its offset and append mode: it is written where it stands, as "-" is.
         out.fd = ::fcntl(out.where.descriptor, F_DUPFD_CLOEXEC, 0);
         if (out.fd < 0) {
-            reason_ = fileAndReason(target_, systemReason(lastError()));
+            fail(systemFailure());
         }
         return out.fd >= 0;
     }
@@ -133,19 +134,19 @@ bool ReplacingFile::open() {
     const bool exists =
         fstatat(folderFd, out.where.name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0;
     if ((!exists && errno != ENOENT) || fstat(folderFd, &folder) != 0) {
-        reason_ = fileAndReason(target_, systemReason(lastError()));
+        fail(systemFailure());
         return false;
     }
     if (exists) {
         if (const auto refused = refusalOf(existing, folder)) {
-            reason_ = fileAndReason(target_, *refused);
+            fail({*refused});
             return false;
         }
         if (!S_ISREG(existing.st_mode)) {
             out.fd = ::openat(folderFd, out.where.name.c_str(),
                               O_WRONLY | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
             if (out.fd < 0) {
-                reason_ = fileAndReason(target_, systemReason(lastError()));
+                fail(systemFailure());
             }
             return out.fd >= 0;
         }
@@ -154,16 +155,14 @@ bool ReplacingFile::open() {
     out.turn = std::unique_lock(savingTurn);
     out.fd = createTemporary(out.where, exists ? S_IRUSR | S_IWUSR : 0666, out.temporary);
     if (out.fd < 0) {
-        reason_ = fileAndReason(out.where.folderPath,
-                                "no file can be made in this folder: " + systemReason(lastError()));
+        failInFolder(out.where.folderPath, {FileProblem::NoNewFile, lastError()});
         return false;
     }
     removeTemporaryOnSignal(folderFd, out.temporary);
     if (exists) {
         out.keptMode = existing.st_mode & kModeBits;
         if (fchown(out.fd, existing.st_uid, existing.st_gid) != 0) {
-            reason_ = fileAndReason(target_, "belongs to another user or group, which a new file "
-                                             "could not keep");
+            fail({FileProblem::OwnerNotKept});
             return false;
         }
     }
@@ -213,7 +212,7 @@ bool ReplacingFile::commit() {
         stopRemovingTemporaryOnSignal();
     }
     if (error != 0) {
-        reason_ = fileAndReason(target_, systemReason({error, std::generic_category()}));
+        fail({FileProblem::System, {error, std::generic_category()}});
     }
     return out.committed;
 }

@@ -1,4 +1,3 @@
-#include "files/file_messages.h"
 #include "files/replacing_file.h"
 
 #include <atomic>
@@ -104,17 +103,17 @@ bool ReplacingFile::open() {
     out.destination = resolvedTarget(target_);
     std::error_code ignored;
     if (fs::is_directory(out.destination, ignored)) {
-        reason_ = fileAndReason(target_, kIsFolder);
+        fail({FileProblem::IsFolder});
         return false;
     }
     if (isReadOnly(out.destination)) {
-        reason_ = fileAndReason(target_, kIsReadOnly);
+        fail({FileProblem::IsReadOnly});
         return false;
     }
     const fs::path folder = out.destination.has_parent_path() ? out.destination.parent_path()
                                                               : fs::current_path(ignored);
     if (!fs::is_directory(folder, ignored)) {
-        reason_ = fileAndReason(target_, "is in a folder that does not exist");
+        fail({FileProblem::FolderMissing});
         return false;
     }
     out.temporary = unusedTemporaryFor(out.destination);
@@ -125,8 +124,7 @@ bool ReplacingFile::open() {
     if (!out.opened) {
         const std::error_code error(errno != 0 ? errno : EACCES, std::generic_category());
         endSave();
-        reason_ =
-            fileAndReason(folder, "no file can be made in this folder: " + systemReason(error));
+        failInFolder(folder, {FileProblem::NoNewFile, error});
     }
     return out.opened;
 }
@@ -141,7 +139,7 @@ bool ReplacingFile::commit() {
     out.stream.flush();
     out.stream.close();
     if (!out.opened || !out.stream.good()) {
-        reason_ = fileAndReason(target_, "not every byte could be written");
+        fail({FileProblem::ShortWrite});
         return false;
     }
     std::error_code ignored;
@@ -152,7 +150,7 @@ bool ReplacingFile::commit() {
     fs::rename(out.temporary, out.destination, error);
     out.committed = !error;
     if (error) {
-        reason_ = fileAndReason(target_, systemReason(error));
+        fail({FileProblem::System, error});
     }
     return out.committed;
 }

@@ -83,16 +83,17 @@ std::optional<uid_t> sudoUser() {
     return uid;
 }
 
-// A link's owner as a message names them: "alice's", or "user 1001's" without a name.
-std::string ownerOf(const struct stat& link) {
+// A refusal of a link, naming its owner by name where the user has one.
+FileReason refusedLink(FileProblem problem, const struct stat& link) {
+    FileReason reason{.problem = problem, .ownerId = link.st_uid};
     std::array<char, 1024> buffer{};
     struct passwd entry {};
     struct passwd* found = nullptr;
     if (getpwuid_r(link.st_uid, &entry, buffer.data(), buffer.size(), &found) == 0 &&
         found != nullptr) {
-        return std::string(found->pw_name) + "'s";
+        reason.owner = found->pw_name;
     }
-    return "user " + std::to_string(link.st_uid) + "'s";
+    return reason;
 }
 
 // Why a link in folder may not be followed, or nothing. In a shared folder, as the system
@@ -100,10 +101,10 @@ std::string ownerOf(const struct stat& link) {
 // besides, follows no other user's link anywhere: whoever owns a link chooses where root's
 // save goes. The one exception is the user who started wl3 through sudo, in a folder of
 // their own, so that a link they keep to their own file works as it does without sudo.
-std::optional<std::string> linkRefusal(const struct stat& link, const struct stat& folder) {
+std::optional<FileReason> linkRefusal(const struct stat& link, const struct stat& folder) {
     const uid_t self = geteuid();
     if (isSharedFolder(folder) && link.st_uid != self && link.st_uid != folder.st_uid) {
-        return "another user's link (" + ownerOf(link) + ") in a shared folder";
+        return refusedLink(FileProblem::OthersLink, link);
     }
     if (self != 0 || link.st_uid == 0) {
         return std::nullopt;
@@ -112,7 +113,7 @@ std::optional<std::string> linkRefusal(const struct stat& link, const struct sta
     if (invoker && link.st_uid == *invoker && folder.st_uid == *invoker) {
         return std::nullopt;
     }
-    return "another user's link (" + ownerOf(link) + "), which root does not follow";
+    return refusedLink(FileProblem::OthersLinkRoot, link);
 }
 
 } // namespace
@@ -121,8 +122,7 @@ bool isSharedFolder(const struct stat& folder) {
     return (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
 }
 
-bool resolveSavedPath(const std::filesystem::path& path, SavedPath& where, std::string& refusal,
-                      std::error_code& error) {
+bool resolveSavedPath(const std::filesystem::path& path, SavedPath& where, FileReason& refusal) {
     std::deque<std::string> parts;
     prependParts(parts, path.native());
     FolderFd folder = openFolder(AT_FDCWD, path.is_absolute() ? "/" : ".");
@@ -160,11 +160,8 @@ bool resolveSavedPath(const std::filesystem::path& path, SavedPath& where, std::
                 name = part; // a new file
                 continue;
             }
-            if (errno == ENOENT) {
-                refusal = "is in a folder that does not exist";
-                return false;
-            }
-            error = lastError();
+            refusal = errno == ENOENT ? FileReason{FileProblem::FolderMissing}
+                                      : FileReason{FileProblem::System, lastError()};
             return false;
         }
         if (!S_ISLNK(info.st_mode)) {
@@ -178,7 +175,7 @@ bool resolveSavedPath(const std::filesystem::path& path, SavedPath& where, std::
         }
         if (foldersKnown && isOwnDescriptorTable(folders) && isDescriptorNumber(part)) {
             if (!last) {
-                error = std::make_error_code(std::errc::not_a_directory);
+                refusal = {FileProblem::System, std::make_error_code(std::errc::not_a_directory)};
                 return false;
             }
             where.descriptor = std::stoi(part);
@@ -186,19 +183,21 @@ bool resolveSavedPath(const std::filesystem::path& path, SavedPath& where, std::
         }
         struct stat folderInfo {};
         if (fstat(folder.get(), &folderInfo) != 0) {
-            error = lastError();
+            refusal = {FileProblem::System, lastError()};
             return false;
         }
-        if (const auto refused = linkRefusal(info, folderInfo)) {
-            refusal = last ? "is " + *refused
-                           : "leads through " + joined(folders, part) + ", " + *refused;
+        if (auto refused = linkRefusal(info, folderInfo)) {
+            refusal = std::move(*refused);
+            if (!last) {
+                refusal.via = joined(folders, part);
+            }
             return false;
         }
         std::array<char, 4096> target{};
         const ssize_t length = readlinkat(folder.get(), part.c_str(), target.data(), target.size());
         if (++links > kMaxLinks || length <= 0 ||
             static_cast<std::size_t>(length) == target.size()) {
-            refusal = "is a link that leads nowhere a file can be saved";
+            refusal = {FileProblem::LinkNowhere};
             return false;
         }
         if (target[0] == '/') {
@@ -209,7 +208,7 @@ bool resolveSavedPath(const std::filesystem::path& path, SavedPath& where, std::
         prependParts(parts, std::string_view(target.data(), static_cast<std::size_t>(length)));
     }
     if (folder.get() < 0) {
-        error = lastError();
+        refusal = {FileProblem::System, lastError()};
         return false;
     }
     where.folder = std::move(folder);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "outcomes/file_problem.h"
+
 #include <filesystem>
 #include <string>
 #include <sys/stat.h>
@@ -59,7 +61,6 @@ bool isSharedFolder(const struct stat& folder);
 // but root anywhere (save, under sudo, the invoking user's own in a folder of theirs), when
 // links go round in circles or too deep, or when a folder on the way cannot be opened.
 // Refusals name the link and its owner.
-bool resolveSavedPath(const std::filesystem::path& path, SavedPath& where, std::string& refusal,
-                      std::error_code& error);
+bool resolveSavedPath(const std::filesystem::path& path, SavedPath& where, FileReason& refusal);
 
 } // namespace wl3

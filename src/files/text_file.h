@@ -1,7 +1,7 @@
 #pragma once
 
-#include "config/reporter.h"
 #include "config/status.h"
+#include "outcomes/reporter.h"
 
 #include <filesystem>
 #include <string_view>

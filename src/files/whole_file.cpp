@@ -1,6 +1,5 @@
 #include "files/whole_file.h"
 
-#include "files/file_messages.h"
 #include "files/regular_file.h"
 
 namespace wl3 {
@@ -16,26 +15,25 @@ std::optional<std::string> readInputFile(const std::filesystem::path& path, std:
     const RegularFileRead read = isStandardStream(path)
                                      ? readStandardInput(limit, bytes, error)
                                      : readRegularFile(path, limit, bytes, error);
-    std::string_view text = kFailedToOpenFile;
-    std::string reason;
+    FileFailed failed{FileAction::Load, FileStep::Open, path.string(), {}};
     switch (read) {
     case RegularFileRead::Ok:
         return bytes;
     case RegularFileRead::IsFolder:
-        reason = kIsFolder;
+        failed.reason = {FileProblem::IsFolder};
         break;
     case RegularFileRead::NotAFile:
-        reason = "is not a file (a device, a pipe or a socket)";
+        failed.reason = {FileProblem::NotAFile};
         break;
     case RegularFileRead::NotOpened:
-        reason = systemReason(error);
+        failed.reason = {FileProblem::System, error};
         break;
     case RegularFileRead::ReadFailed:
-        text = kFailedToReadData;
-        reason = "cannot be read: " + systemReason(error);
+        failed.step = FileStep::Read;
+        failed.reason = {FileProblem::CannotBeRead, error};
         break;
     }
-    reporter.message(kLoadFailed, explainedFailure(text, path, reason));
+    reporter.report(failed);
     return std::nullopt;
 }
 
@@ -43,14 +41,14 @@ Status saveWholeFile(const std::filesystem::path& path, Reporter& reporter,
                      const std::function<bool(ReplacingFile&)>& fill) {
     ReplacingFile file(path);
     if (!file.open()) {
-        reporter.message(kSaveFailed, file.explained(kFailedToOpenFile));
+        reporter.report(file.failure(FileStep::Open));
         return Status::Failed;
     }
     if (!fill(file)) {
         return Status::Failed; // fill said why; the temporary goes with file
     }
     if (!file.commit()) {
-        reporter.message(kSaveFailed, file.explained(kFailedToWriteData));
+        reporter.report(file.failure(FileStep::Write));
         return Status::Failed;
     }
     return Status::Ok;

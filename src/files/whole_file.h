@@ -1,8 +1,8 @@
 #pragma once
 
-#include "config/reporter.h"
 #include "config/status.h"
 #include "files/replacing_file.h"
+#include "outcomes/reporter.h"
 
 #include <cstddef>
 #include <filesystem>

@@ -1,7 +1,6 @@
 #include "formats/config_file.h"
 
 #include "config/config_image.h"
-#include "files/file_messages.h"
 #include "files/whole_file.h"
 #include "formats/config_file_header.h"
 
@@ -31,30 +30,27 @@ Status loadConfigFile(const std::filesystem::path& path, TrackerConfig& config,
 
 Status loadConfigFileBytes(std::string_view bytes, const std::filesystem::path& source,
                            TrackerConfig& config, Reporter& reporter, ConfigImage* image) {
-    const auto failed = [&](std::string_view text, const std::string& reason) {
-        reporter.message(kLoadFailed, explainedFailure(text, source, reason));
+    const auto failed = [&](FileStep step, FileProblem problem, std::uint64_t count = 0) {
+        reporter.report(FileFailed{
+            FileAction::Load, step, source.string(), {.problem = problem, .count = count}});
         return Status::Failed;
     };
     if (!hasConfigFileMagic(bytes)) {
-        return failed("Invalid File Format", "is not a configuration file");
+        return failed(FileStep::Format, FileProblem::NotConfigFile);
     }
     if (const auto length = configFileImageLength(bytes);
         length != static_cast<std::uint32_t>(kImageSize)) {
-        return failed("Invalid File Format", length
-                                                 ? "holds an image of " + std::to_string(*length) +
-                                                       " bytes, not " + std::to_string(kImageSize)
-                                                 : "ends within its header");
+        return length ? failed(FileStep::Format, FileProblem::ImageLength, *length)
+                      : failed(FileStep::Format, FileProblem::EndsInHeader);
     }
     if (bytes.size() < kConfigFileSize) {
-        return failed(kFailedToReadData,
-                      "ends after " + std::to_string(configFileImage(bytes).size()) + " of the " +
-                          std::to_string(kImageSize) + " image bytes");
+        return failed(FileStep::Read, FileProblem::EndsEarly, configFileImage(bytes).size());
     }
 
     ConfigImage stored{};
     std::copy_n(configFileImage(bytes).begin(), kImageSize, stored.begin());
     if (decodeImage(config, stored, reporter) != Status::Ok) {
-        return failed("Import Failed", "holds an image that cannot be decoded");
+        return failed(FileStep::Decode, FileProblem::NotDecodable);
     }
     if (image != nullptr) {
         *image = stored;
@@ -68,7 +64,7 @@ std::string configFileBytes(std::span<const std::uint8_t, kImageSize> image) {
     return bytes;
 }
 
-std::optional<std::string> encodeConfigFile(TrackerConfig& config, Reporter& reporter) {
+std::optional<std::string> encodeConfigFile(const TrackerConfig& config, Reporter& reporter) {
     std::array<std::uint8_t, kImageBufferSize> image{};
     if (encodeImage(config, image, reporter) != kImageSize) {
         return std::nullopt;
@@ -76,7 +72,7 @@ std::optional<std::string> encodeConfigFile(TrackerConfig& config, Reporter& rep
     return configFileBytes(std::span(image).first<kImageSize>());
 }
 
-Status saveConfigFile(const std::filesystem::path& path, TrackerConfig& config,
+Status saveConfigFile(const std::filesystem::path& path, const TrackerConfig& config,
                       Reporter& reporter) {
     return saveWholeFile(path, reporter, [&](ReplacingFile& file) {
         const auto bytes = encodeConfigFile(config, reporter);

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "config/config_image.h"
-#include "config/reporter.h"
 #include "config/status.h"
 #include "config/tracker_config.h"
 #include "formats/config_file_header.h"
+#include "outcomes/reporter.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -32,12 +32,13 @@ Status loadConfigFileBytes(std::string_view bytes, const std::filesystem::path& 
 std::string configFileBytes(std::span<const std::uint8_t, kImageSize> image);
 
 // The file's bytes for config, encoded; nothing when the encoder refuses (it said why).
-std::optional<std::string> encodeConfigFile(TrackerConfig& config, Reporter& reporter);
+std::optional<std::string> encodeConfigFile(const TrackerConfig& config, Reporter& reporter);
 
 // Encodes config and writes it to path, all or nothing: an existing file keeps its old
 // contents unless the new one was written whole. Failures are reported under "Save Failed";
 // when the encoder produces no image, nothing is written (the encoder said why).
-Status saveConfigFile(const std::filesystem::path& path, TrackerConfig& config, Reporter& reporter);
+Status saveConfigFile(const std::filesystem::path& path, const TrackerConfig& config,
+                      Reporter& reporter);
 
 // Writes an image as it stands, such as one just read from a tracker, the same safe way:
 // a backup restores exactly the bytes the tracker held.

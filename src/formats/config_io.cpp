@@ -1,6 +1,5 @@
 #include "formats/config_io.h"
 
-#include "files/file_messages.h"
 #include "files/text_file.h"
 #include "files/whole_file.h"
 #include "formats/config_file.h"
@@ -28,15 +27,13 @@ std::optional<std::string> readUpToJsonLimit(const std::filesystem::path& path,
 Status loadJsonText(std::string_view text, const std::filesystem::path& source,
                     TrackerConfig& config, Reporter& reporter) {
     if (text.size() > kJsonSizeLimit) {
-        reporter.message(kLoadFailed, explainedFailure("File too large for a configuration", source,
-                                                       "is larger than 1 MiB"));
+        reporter.report(
+            FileFailed{FileAction::Load, FileStep::Size, source.string(), {FileProblem::TooLarge}});
         return Status::Failed;
     }
     TrackerConfig loaded;
-    std::string error;
-    if (!configFromJsonText(text, loaded, error)) {
-        reporter.message(kLoadFailed,
-                         explainedFailure(error, source, "is not a configuration in JSON form"));
+    if (JsonProblem problem; !configFromJsonText(text, loaded, problem)) {
+        reporter.report(JsonRefused{source.string(), problem});
         return Status::Failed;
     }
     config = loaded;
@@ -58,12 +55,8 @@ ConfigFileKind configFileKind(const std::filesystem::path& path) {
     return ConfigFileKind::Unknown;
 }
 
-std::string checkConfigFileName(const std::string& path) {
-    if (configFileKind(path) == ConfigFileKind::Unknown && !isStandardStream(path)) {
-        return "a file name ending in " + std::string(kConfigFileExtension) + " or " +
-               std::string(kJsonExtension) + ", not \"" + path + "\"";
-    }
-    return {};
+bool namesConfigFile(const std::filesystem::path& path) {
+    return configFileKind(path) != ConfigFileKind::Unknown || isStandardStream(path);
 }
 
 Status loadJsonConfiguration(const std::filesystem::path& path, TrackerConfig& config,
@@ -96,7 +89,7 @@ Status loadConfiguration(const std::filesystem::path& path, TrackerConfig& confi
     return status;
 }
 
-Status saveConfiguration(const std::filesystem::path& path, TrackerConfig& config,
+Status saveConfiguration(const std::filesystem::path& path, const TrackerConfig& config,
                          Reporter& reporter) {
     if (configFileKind(path) != ConfigFileKind::Json) {
         return saveConfigFile(path, config, reporter);

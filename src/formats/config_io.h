@@ -1,13 +1,12 @@
 #pragma once
 
 #include "config/config_image.h"
-#include "config/reporter.h"
 #include "config/status.h"
 #include "config/tracker_config.h"
+#include "outcomes/reporter.h"
 
 #include <filesystem>
 #include <optional>
-#include <string>
 
 namespace wl3 {
 
@@ -17,9 +16,9 @@ enum class ConfigFileKind { Wl3, Json, Unknown };
 
 ConfigFileKind configFileKind(const std::filesystem::path& path);
 
-// For option checks: empty when path names a .wl3 or a .json file or is "-" (a standard
-// stream), else why not.
-std::string checkConfigFileName(const std::string& path);
+// For option checks: whether path names a .wl3 or a .json file or is "-" (a standard
+// stream).
+bool namesConfigFile(const std::filesystem::path& path);
 
 // Replaces config with the file's configuration; reports failures and then leaves config
 // untouched. A JSON file starts from the defaults, so keys it leaves out get them. "-"
@@ -33,8 +32,8 @@ Status loadJsonConfiguration(const std::filesystem::path& path, TrackerConfig& c
                              Reporter& reporter);
 
 // Writes config to path, all or nothing. A .wl3 file runs the image encoder, which may
-// refuse (then nothing is written) and stores the derived rate flags back into config.
-Status saveConfiguration(const std::filesystem::path& path, TrackerConfig& config,
+// refuse (then nothing is written).
+Status saveConfiguration(const std::filesystem::path& path, const TrackerConfig& config,
                          Reporter& reporter);
 
 } // namespace wl3

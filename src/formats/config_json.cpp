@@ -64,15 +64,21 @@ template <std::size_t N> Json jsonOf(const TextField<N>& text) {
     return latin1ToUtf8(textOf(text));
 }
 
-// Each reader stores value into target, or returns why it cannot (empty when stored).
+// Each reader stores value into target, or returns why it cannot.
+using Refusal = std::optional<JsonProblem>;
 
-std::string readInt(const Json& value, int& target) {
+Refusal refused(JsonProblem::Kind kind, std::uint64_t count = 0) {
+    return JsonProblem{kind, {}, count, {}};
+}
+
+Refusal readInt(const Json& value, int& target) {
+    using Kind = JsonProblem::Kind;
     constexpr auto kLow = std::numeric_limits<int>::min();
     constexpr auto kHigh = std::numeric_limits<int>::max();
     if (value.is_number_unsigned()) {
         const auto number = value.get<std::uint64_t>();
         if (number > static_cast<std::uint64_t>(kHigh)) {
-            return "is outside the signed 32-bit range";
+            return refused(Kind::OutOfRange);
         }
         target = static_cast<int>(number);
         return {};
@@ -80,7 +86,7 @@ std::string readInt(const Json& value, int& target) {
     if (value.is_number_integer()) {
         const auto number = value.get<std::int64_t>();
         if (number < kLow || number > kHigh) {
-            return "is outside the signed 32-bit range";
+            return refused(Kind::OutOfRange);
         }
         target = static_cast<int>(number);
         return {};
@@ -88,101 +94,75 @@ std::string readInt(const Json& value, int& target) {
     if (value.is_number_float()) {
         // Whole numbers that fit were read as integers (parseJsonExactly).
         const auto number = value.get<double>();
-        if (number >= kLow && number <= kHigh) {
-            return "must be a whole number";
-        }
-        return "is outside the signed 32-bit range";
+        return refused(number >= kLow && number <= kHigh ? Kind::NotWhole : Kind::OutOfRange);
     }
-    return "must be a number";
+    return refused(Kind::NotNumber);
 }
 
-std::string readFlag(const Json& value, bool& target) {
+Refusal readFlag(const Json& value, bool& target) {
     if (!value.is_boolean()) {
-        return "must be true or false";
+        return refused(JsonProblem::Kind::NotFlag);
     }
     target = value.get<bool>();
     return {};
 }
 
-std::string codePointName(char32_t c) {
-    std::array<char, 16> name{};
-    const int length = std::snprintf(name.data(), name.size(), "U+%04X", static_cast<unsigned>(c));
-    return {name.data(), static_cast<std::size_t>(std::max(length, 0))};
-}
-
 // The characters of a JSON string as Latin-1 bytes, at most limit of them.
-std::string readLatin1(const Json& value, std::size_t limit, std::string& latin1) {
+Refusal readLatin1(const Json& value, std::size_t limit, std::string& latin1) {
+    using Kind = JsonProblem::Kind;
     if (!value.is_string()) {
-        return "must be a string";
+        return refused(Kind::NotString);
     }
     const auto characters = decodeUtf8(value.get_ref<const std::string&>());
     if (characters.size() > limit) {
-        return "is longer than " + std::to_string(limit) +
-               (limit == 1 ? " character" : " characters");
+        return refused(Kind::TooLong, limit);
     }
     latin1.clear();
     for (char32_t c : characters) {
         if (c == 0) {
-            return "holds U+0000, which ends a text on the tracker";
+            return refused(Kind::HoldsNul);
         }
         if (c > 0xFF) {
-            return "holds " + codePointName(c) + ", a character above U+00FF";
+            return refused(Kind::BeyondLatin1, c);
         }
         latin1 += static_cast<char>(c);
     }
     return {};
 }
 
-std::string readChar(const Json& value, char& target) {
+Refusal readChar(const Json& value, char& target) {
     std::string latin1;
-    auto error = readLatin1(value, 1, latin1);
-    if (error.empty()) {
+    auto refusal = readLatin1(value, 1, latin1);
+    if (!refusal) {
         target = latin1.empty() ? '\0' : latin1.front();
     }
-    return error;
+    return refusal;
 }
 
-template <std::size_t N> std::string readText(const Json& value, TextField<N>& target) {
+template <std::size_t N> Refusal readText(const Json& value, TextField<N>& target) {
     std::string latin1;
-    auto error = readLatin1(value, N - 1, latin1);
-    if (error.empty()) {
+    auto refusal = readLatin1(value, N - 1, latin1);
+    if (!refusal) {
         setText(target, latin1);
     }
-    return error;
+    return refusal;
 }
 
-std::string readValue(const Json& value, int& target) {
+Refusal readValue(const Json& value, int& target) {
     return readInt(value, target);
 }
-std::string readValue(const Json& value, bool& target) {
+Refusal readValue(const Json& value, bool& target) {
     return readFlag(value, target);
 }
-std::string readValue(const Json& value, char& target) {
+Refusal readValue(const Json& value, char& target) {
     return readChar(value, target);
 }
-template <std::size_t N> std::string readValue(const Json& value, TextField<N>& target) {
+template <std::size_t N> Refusal readValue(const Json& value, TextField<N>& target) {
     return readText(value, target);
 }
 
-// The characters of the input that a message quotes: a key or a number may be a megabyte.
+// The characters of the input that a message quotes: a number may be a megabyte.
 constexpr std::size_t kQuoteShown = 40;
-
-// A key as messages carry text, in Latin-1; a character beyond it as its code.
-std::string keyName(std::string_view key) {
-    const auto characters = decodeUtf8(key);
-    std::string name = "\"";
-    for (std::size_t i = 0; i < characters.size() && i < kQuoteShown; ++i) {
-        if (characters[i] > 0xFF) {
-            name += codePointName(characters[i]);
-        } else {
-            name += static_cast<char>(characters[i]);
-        }
-    }
-    if (characters.size() > kQuoteShown) {
-        name += "...";
-    }
-    return name + '"';
-}
 
 // The parser's own words without its exception tag and its echo of the input, which may
 // hold bytes that are not text. A number too large for a double is still quoted whole,
@@ -195,7 +175,7 @@ std::string parseErrorText(const nlohmann::json::exception& e) {
     if (const auto echo = what.find("; last read"); echo != std::string_view::npos) {
         what = what.substr(0, echo);
     }
-    std::string text = "not valid JSON: " + std::string(what);
+    std::string text(what);
     const auto open = text.find('\'');
     const auto close = text.rfind('\'');
     if (open != std::string::npos && close > open + 1 + kQuoteShown) {
@@ -204,12 +184,19 @@ std::string parseErrorText(const nlohmann::json::exception& e) {
     return text;
 }
 
+JsonProblem keyProblem(JsonProblem::Kind kind, std::string_view key) {
+    return {kind, std::string(key), 0, {}};
+}
+
 // Reads the field under its key's path, or says why not.
-std::string readField(const Json& value, std::string_view path, const ProfileField& field, int p,
-                      TrackerConfig& config) {
-    const auto error =
+Refusal readField(const Json& value, std::string_view path, const ProfileField& field, int p,
+                  TrackerConfig& config) {
+    auto refusal =
         visitValue(config, field, p, [&](auto& target) { return readValue(value, target); });
-    return error.empty() ? error : keyName(path) + " " + error;
+    if (refusal) {
+        refusal->key = path;
+    }
+    return refusal;
 }
 
 // Reads a document into a record as the parser meets it, so that the work grows with the
@@ -219,8 +206,8 @@ class ConfigReader {
 public:
     explicit ConfigReader(TrackerConfig& config) : config_(config) {}
 
-    // Why the read ended early; empty when the document was read whole.
-    const std::string& error() const { return error_; }
+    // Why the read ended early.
+    const JsonProblem& problem() const { return problem_; }
 
     bool null() { return value(nullptr); }
     bool boolean(bool flag) { return value(flag); }
@@ -260,24 +247,24 @@ public:
             profile_ = profileNamed(key);
             field_ = profile_ ? nullptr : fieldNamed(key, true);
             if (!profile_ && field_ == nullptr) {
-                return fail("unknown key " + keyName(path_));
+                return fail(keyProblem(JsonProblem::Kind::UnknownKey, path_));
             }
         } else {
             path_ = std::string(kProfileKeys[static_cast<std::size_t>(*profile_)]) + "." + key;
             field_ = fieldNamed(key, false);
             if (field_ == nullptr) {
-                return fail("unknown key " + keyName(path_));
+                return fail(keyProblem(JsonProblem::Kind::UnknownKey, path_));
             }
         }
         if (!seen_.insert(path_).second) {
-            return fail("duplicate key " + keyName(path_));
+            return fail(keyProblem(JsonProblem::Kind::DuplicateKey, path_));
         }
         return true;
     }
 
     bool parse_error(std::size_t /*position*/, const std::string& /*token*/,
                      const nlohmann::detail::exception& e) {
-        return fail(parseErrorText(e));
+        return fail({JsonProblem::Kind::NotJson, {}, 0, parseErrorText(e)});
     }
 
 private:
@@ -293,17 +280,17 @@ private:
 
     bool value(const Json& given) {
         if (level_ == Level::Document) {
-            return fail("the document must be a JSON object");
+            return fail({JsonProblem::Kind::NotObject, {}, 0, {}});
         }
         if (field_ == nullptr) {
-            return fail(keyName(path_) + " must be an object");
+            return fail(keyProblem(JsonProblem::Kind::MustBeObject, path_));
         }
-        std::string why = readField(given, path_, *field_, profile_.value_or(kPrimary), config_);
-        return why.empty() || fail(std::move(why));
+        auto why = readField(given, path_, *field_, profile_.value_or(kPrimary), config_);
+        return !why || fail(std::move(*why));
     }
 
-    bool fail(std::string error) {
-        error_ = std::move(error);
+    bool fail(JsonProblem problem) {
+        problem_ = std::move(problem);
         return false;
     }
 
@@ -313,7 +300,7 @@ private:
     const ProfileField* field_ = nullptr;     // the field of the last key
     std::string path_;                        // the last key, under its profile's
     std::set<std::string, std::less<>> seen_; // every key read, only known ones: a few dozen
-    std::string error_;
+    JsonProblem problem_;
 };
 
 } // namespace
@@ -364,11 +351,11 @@ const ProfileField* findConfigKey(std::string_view keyPath, int& profile) {
 }
 
 bool setConfigValueFromText(std::string_view keyPath, std::string_view text, TrackerConfig& config,
-                            std::string& error) {
+                            JsonProblem& problem) {
     int p = kPrimary;
     const ProfileField* field = findConfigKey(keyPath, p);
     if (field == nullptr) {
-        error = "unknown key " + keyName(keyPath);
+        problem = keyProblem(JsonProblem::Kind::UnknownKey, keyPath);
         return false;
     }
     const bool isText = visitValue(config, *field, p, [](const auto& value) {
@@ -383,27 +370,26 @@ bool setConfigValueFromText(std::string_view keyPath, std::string_view text, Tra
         value = std::string(text);
     }
     TrackerConfig result = config;
-    error = readField(value, keyPath, *field, p, result);
-    if (!error.empty()) {
+    if (auto refusal = readField(value, keyPath, *field, p, result)) {
+        problem = std::move(*refusal);
         return false;
     }
     config = result;
     return true;
 }
 
-bool configFromJsonText(std::string_view text, TrackerConfig& config, std::string& error) {
+bool configFromJsonText(std::string_view text, TrackerConfig& config, JsonProblem& problem) {
     // The parser takes a NUL for the end of its input and would not see what follows.
     if (const auto nul = text.find('\0'); nul != std::string_view::npos) {
-        error = "not valid JSON: a NUL byte at byte " + std::to_string(nul + 1);
+        problem = {JsonProblem::Kind::NulByte, {}, nul + 1, {}};
         return false;
     }
     TrackerConfig result = config;
     ConfigReader reader(result);
     if (!Json::sax_parse(text, &reader)) {
-        error = reader.error();
+        problem = reader.problem();
         return false;
     }
-    error.clear();
     config = result;
     return true;
 }

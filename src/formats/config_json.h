@@ -2,6 +2,7 @@
 
 #include "config/profile_fields.h"
 #include "config/tracker_config.h"
+#include "outcomes/value_problem.h"
 
 #include <nlohmann/json.hpp>
 #include <string>
@@ -24,15 +25,15 @@ const ProfileField* findConfigKey(std::string_view keyPath, int& profile);
 
 // Sets the field that keyPath names from text as a table's cell holds it: a text field
 // takes the text as it stands (UTF-8), a number or a flag is read as JSON writes one (12,
-// true). On any fault config is left untouched and error names the key and why.
+// true). On any fault config is left untouched and problem names the key and why.
 bool setConfigValueFromText(std::string_view keyPath, std::string_view text, TrackerConfig& config,
-                            std::string& error);
+                            JsonProblem& problem);
 
 // configToJson as a document: two-space indented, with a final line break.
 std::string configToJsonText(const TrackerConfig& config);
 
 // Reads the JSON form into config, starting from config's own values: a key that is left
-// out keeps them. On any fault config is left untouched and error names the key and why.
-bool configFromJsonText(std::string_view text, TrackerConfig& config, std::string& error);
+// out keeps them. On any fault config is left untouched and problem names the key and why.
+bool configFromJsonText(std::string_view text, TrackerConfig& config, JsonProblem& problem);
 
 } // namespace wl3

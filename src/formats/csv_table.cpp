@@ -37,13 +37,13 @@ extern "C" void endRow(int terminator, void* data) {
 
 } // namespace
 
-std::optional<std::vector<CsvRecord>> parseCsv(std::string_view bytes, std::string& error) {
+std::optional<std::vector<CsvRecord>> parseCsv(std::string_view bytes, FileReason& refusal) {
     if (bytes.starts_with(kByteOrderMark)) {
         bytes.remove_prefix(kByteOrderMark.size());
     }
     csv_parser parser{};
     if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI | CSV_REPALL_NL) != 0) {
-        error = "out of memory";
+        refusal = {FileProblem::NoMemory};
         return std::nullopt;
     }
     Reading reading;
@@ -51,8 +51,9 @@ std::optional<std::vector<CsvRecord>> parseCsv(std::string_view bytes, std::stri
                                   &reading) == bytes.size() &&
                         csv_fini(&parser, addField, endRow, &reading) == 0;
     if (!parsed) {
-        error = "not valid CSV in row " + std::to_string(reading.number) + ": " +
-                csv_strerror(csv_error(&parser));
+        refusal = {.problem = FileProblem::NotCsv,
+                   .count = static_cast<std::uint64_t>(reading.number),
+                   .detail = csv_strerror(csv_error(&parser))};
     }
     csv_free(&parser);
     if (!parsed) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "outcomes/file_problem.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,11 +20,11 @@ struct CsvRecord {
     CsvRow fields;
 };
 
-// The rows of bytes that hold something, blank lines left out, or nothing with error saying
-// why (a quote where none belongs, one left open). A byte-order mark at the start, which
-// some spreadsheets write, is no part of the first field. Spaces and tabs around a field
-// that is not quoted are no part of it.
-std::optional<std::vector<CsvRecord>> parseCsv(std::string_view bytes, std::string& error);
+// The rows of bytes that hold something, blank lines left out, or nothing with refusal
+// saying why (a quote where none belongs, one left open: the row and the parser's words).
+// A byte-order mark at the start, which some spreadsheets write, is no part of the first
+// field. Spaces and tabs around a field that is not quoted are no part of it.
+std::optional<std::vector<CsvRecord>> parseCsv(std::string_view bytes, FileReason& refusal);
 
 // fields as one line of CSV, each quoted, ending in a line break.
 std::string csvLine(const CsvRow& fields);

@@ -1,6 +1,5 @@
 #include "formats/units_file.h"
 
-#include "files/file_messages.h"
 #include "files/whole_file.h"
 #include "formats/config_json.h"
 #include "formats/csv_table.h"
@@ -15,16 +14,36 @@ namespace {
 // A table of a few hundred trackers is a few dozen kilobytes.
 constexpr std::size_t kUnitsFileLimit = std::size_t{4} * 1024 * 1024;
 
+// Where the faults of a file's rows go.
+class RowFaults {
+public:
+    RowFaults(const std::filesystem::path& path, Reporter& reporter)
+        : file_(path.string()), reporter_(reporter) {}
+
+    void report(UnitsRowFault::Kind kind, int row, UnitsRowFault fault = {}) {
+        fault.kind = kind;
+        fault.file = file_;
+        fault.row = row;
+        reporter_.report(fault);
+    }
+
+private:
+    std::string file_;
+    Reporter& reporter_;
+};
+
 // The header's keys, checked: one port column, known keys, none twice.
-bool checkHeader(const CsvRow& header, const std::string& place, Reporter& reporter) {
+bool checkHeader(const CsvRecord& header, RowFaults& faults) {
+    using Kind = UnitsRowFault::Kind;
     bool ok = true;
-    for (auto key = header.begin(); key != header.end(); ++key) {
+    const CsvRow& keys = header.fields;
+    for (auto key = keys.begin(); key != keys.end(); ++key) {
         int profile = kPrimary;
-        if (std::find(header.begin(), key, *key) != key) {
-            reporter.errorBox(place + ": column \"" + *key + "\" is named twice");
+        if (std::find(keys.begin(), key, *key) != key) {
+            faults.report(Kind::KeyTwice, header.number, {.key = *key});
             ok = false;
         } else if (*key != kPortColumn && findConfigKey(*key, profile) == nullptr) {
-            reporter.errorBox(place + ": unknown key \"" + *key + "\"");
+            faults.report(Kind::UnknownKey, header.number, {.key = *key});
             ok = false;
         }
     }
@@ -33,28 +52,26 @@ bool checkHeader(const CsvRow& header, const std::string& place, Reporter& repor
 
 // The row's unit, with every value of the row that the unit can take; false after
 // reporting each fault of the row.
-bool readRow(const CsvRow& header, const CsvRow& cells, Unit& unit, Reporter& reporter) {
+bool readRow(const CsvRow& header, const CsvRow& cells, Unit& unit, RowFaults& faults) {
+    using Kind = UnitsRowFault::Kind;
     if (cells.size() != header.size()) {
-        reporter.errorBox(unit.place + ": " + std::to_string(cells.size()) +
-                          " cells where the header has " + std::to_string(header.size()) +
-                          " (a text holding a comma goes in double quotes)");
+        faults.report(Kind::CellCount, unit.row,
+                      {.cells = cells.size(), .headerCells = header.size()});
         return false;
     }
     bool ok = true;
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        std::string error;
         int profile = kPrimary;
         if (header[i] == kPortColumn) {
             unit.port = cells[i];
-            error = checkPortChoice(cells[i]);
-            if (!error.empty()) {
-                error.insert(0, "port: ");
+            if (!parsePortChoice(cells[i])) {
+                faults.report(Kind::BadPort, unit.row, {.key = cells[i]});
+                ok = false;
             }
-        } else if (!cells[i].empty() && findConfigKey(header[i], profile) != nullptr) {
-            setConfigValueFromText(header[i], cells[i], unit.config, error);
-        }
-        if (!error.empty()) {
-            reporter.errorBox(unit.place + ": " + error);
+        } else if (JsonProblem problem;
+                   !cells[i].empty() && findConfigKey(header[i], profile) != nullptr &&
+                   !setConfigValueFromText(header[i], cells[i], unit.config, problem)) {
+            faults.report(Kind::BadValue, unit.row, {.value = problem});
             ok = false;
         }
     }
@@ -71,25 +88,23 @@ Status loadUnits(const std::filesystem::path& path, const TrackerConfig& base, R
 
 Status readUnits(std::string_view bytes, const std::filesystem::path& path,
                  const TrackerConfig& base, Reporter& reporter, std::vector<Unit>& units) {
-    const std::string file = nameForMessages(path);
-    std::string error;
-    const auto rows = parseCsv(bytes, error);
+    FileReason refusal{FileProblem::NoUnits};
+    const auto rows = parseCsv(bytes, refusal);
     if (!rows || rows->size() < 2) {
-        reporter.message(kLoadFailed,
-                         explainedFailure(kFailedToReadData, path,
-                                          rows ? "holds no tracker below its header" : error));
+        reporter.report(FileFailed{FileAction::Load, FileStep::Read, path.string(), refusal});
         return Status::Failed;
     }
+    RowFaults faults(path, reporter);
     const CsvRow& header = rows->front().fields;
-    const std::string headerPlace = file + " row " + std::to_string(rows->front().number);
     if (std::ranges::find(header, kPortColumn) == header.end()) {
-        reporter.errorBox(headerPlace + ": no column \"" + std::string(kPortColumn) + "\"");
+        faults.report(UnitsRowFault::Kind::NoPortColumn, rows->front().number,
+                      {.key = std::string(kPortColumn)});
         return Status::Failed;
     }
-    bool ok = checkHeader(header, headerPlace, reporter);
+    bool ok = checkHeader(rows->front(), faults);
     for (auto record = rows->begin() + 1; record != rows->end(); ++record) {
-        Unit unit{record->number, file + " row " + std::to_string(record->number), {}, base};
-        ok = readRow(header, record->fields, unit, reporter) && ok;
+        Unit unit{record->number, {}, base};
+        ok = readRow(header, record->fields, unit, faults) && ok;
         // A row whose cells do not match the header holds nothing worth checking further.
         if (record->fields.size() == header.size()) {
             units.push_back(std::move(unit));

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "config/reporter.h"
 #include "config/status.h"
 #include "config/tracker_config.h"
+#include "outcomes/reporter.h"
 
 #include <filesystem>
 #include <string>
@@ -17,8 +17,7 @@ inline constexpr std::string_view kPortColumn = "port";
 // One tracker of a units file: a row of a table whose header names the port column and keys
 // of the JSON form in dotted form (primary.callsign, calibration).
 struct Unit {
-    int row = 0;       // as a spreadsheet numbers it, blank lines counted
-    std::string place; // the file and the row: "units.csv row 2"
+    int row = 0; // as a spreadsheet numbers it, blank lines counted
     std::string port;
     TrackerConfig config; // the base, with the row's values on top
 };

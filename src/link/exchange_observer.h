@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 namespace wl3 {
 
 // The stages of the tracker's exchanges, in the order a command meets them.
@@ -13,9 +11,6 @@ enum class ExchangePhase {
     ReadingBack, // the verifying read after a write
     Tone,
 };
-
-// What a person waiting on the tracker is told of a phase.
-std::string_view phaseText(ExchangePhase phase);
 
 // Watches the exchanges of a SerialLink and may end one early. The link calls it on the
 // thread that runs the exchange; this base class watches nothing and never stops.

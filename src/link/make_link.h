@@ -1,9 +1,9 @@
 #pragma once
 
-#include "config/reporter.h"
 #include "link/exchange_observer.h"
 #include "link/port_choice.h"
 #include "link/serial_link.h"
+#include "outcomes/reporter.h"
 
 namespace wl3 {
 

@@ -37,26 +37,4 @@ PortAccessCheck checkPortAccess(const std::string& path, const AccessLookup& loo
             lookup.groupName(owner->groupId)};
 }
 
-std::string deniedReason(const PortAccessCheck& check) {
-    std::string denied = "permission denied.";
-    switch (check.access) {
-    case PortAccess::NotInGroup:
-        return denied + " Add your user to the group that owns the device (sudo usermod -aG " +
-               check.group + " $USER), then log out and back in.";
-    case PortAccess::GroupNotInSession:
-        return denied + " Your user is in the group " + check.group +
-               ", but this session began before it was added: log out and back in (or run "
-               "newgrp " +
-               check.group + ").";
-    case PortAccess::RootOnly:
-        return denied +
-               " Only root may open this device, and no group helps: a udev rule must give it "
-               "a group (see PERMISSIONS in man wl3).";
-    case PortAccess::Allowed:
-    case PortAccess::Denied:
-        break;
-    }
-    return denied;
-}
-
 } // namespace wl3

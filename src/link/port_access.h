@@ -1,24 +1,12 @@
 #pragma once
 
+#include "outcomes/port_problem.h"
+
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace wl3 {
-
-// Whether this user may open a serial device, and if not, what would let them.
-enum class PortAccess {
-    Allowed,
-    NotInGroup,        // the device's group would let them in, and they are not a member
-    GroupNotInSession, // a member by the group file, but this session started before that
-    RootOnly,          // no group grants access: only root may open it
-    Denied,            // refused for a reason the owner, group and mode do not explain
-};
-
-struct PortAccessCheck {
-    PortAccess access = PortAccess::Allowed;
-    std::string group; // the device's group, for NotInGroup and GroupNotInSession
-};
 
 struct DeviceOwner {
     unsigned userId = 0;
@@ -56,9 +44,5 @@ PortAccessCheck checkPortAccess(const std::string& path, const AccessLookup& loo
 
 // The same, asked of this machine.
 PortAccessCheck checkPortAccess(const std::string& path);
-
-// Why the user was refused and what would let them in, for a message: "permission denied."
-// and, where the check found a cure, what to do.
-std::string deniedReason(const PortAccessCheck& check);
 
 } // namespace wl3

@@ -9,10 +9,6 @@ std::string comPortName(int portNumber) {
     return std::string(kComPortPrefix) + std::to_string(portNumber);
 }
 
-std::string comPortRange() {
-    return std::string(kComPortNames.front()) + " to " + std::string(kComPortNames.back());
-}
-
 PortChoice portChoiceAt(int index, const std::string& devicePath) {
     if (index == kDevicePathEntry) {
         return PortChoice{1, devicePath};
@@ -44,13 +40,6 @@ std::optional<PortChoice> parsePortChoice(std::string_view text) {
 
 PortChoice checkedPortChoice(std::string_view text) {
     return parsePortChoice(text).value_or(PortChoice{0, {}});
-}
-
-std::string checkPortChoice(const std::string& text) {
-    if (!parsePortChoice(text)) {
-        return comPortRange() + " or a device path, not \"" + text + "\"";
-    }
-    return {};
 }
 
 std::string deviceFor(const PortChoice& choice, const PortResolver& comPorts) {

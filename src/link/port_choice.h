@@ -23,9 +23,6 @@ inline constexpr int kDevicePathEntry = kComPortCount;
 // "COM<portNumber>", for any number the system may give a port.
 std::string comPortName(int portNumber);
 
-// "COM1 to COM4", for texts that name them all.
-std::string comPortRange();
-
 // One entry of the list: a COM port, or a device by its path.
 struct PortChoice {
     int portNumber = 1;
@@ -48,9 +45,6 @@ std::optional<PortChoice> parsePortChoice(std::string_view text);
 // The choice of a text already checked. One that slipped past the check gives port number
 // 0, which the link refuses with a message when it opens the port.
 PortChoice checkedPortChoice(std::string_view text);
-
-// For option checks: empty when text is a port choice, else why not.
-std::string checkPortChoice(const std::string& text);
 
 // The device path that "COM<portNumber>" opens on this machine, or empty when there is
 // none. Asked afresh at every call, so that adapters plugged in later are seen.

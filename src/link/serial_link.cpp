@@ -1,6 +1,7 @@
 #include "link/serial_link.h"
 
 #include "config/config_image.h"
+#include "link/port_access.h"
 #include "link/serial_timeouts.h"
 
 #include <algorithm>
@@ -26,8 +27,6 @@ constexpr std::array<std::uint8_t, 4> kWriteHeader{kEsc, 'D', 0xAA, 0x55};
 constexpr std::array<std::uint8_t, 3> kStopTone{kEsc, kEsc, 'x'};
 
 constexpr std::string_view kVersionPrefix = "Wrenlink3 ";
-constexpr std::string_view kPartialImage =
-    "The tracker may now hold a partial image. Write the configuration again.";
 
 char asciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -60,14 +59,6 @@ int sizeOf(std::span<const std::uint8_t> bytes) {
     return static_cast<int>(bytes.size());
 }
 
-// "Wrenlink3 Not Found", and on a second line the device and what came back from it.
-std::string notFoundText(const std::string& device, int received) {
-    std::string text = "Wrenlink3 Not Found\n" + device + ": ";
-    text += received == 0 ? "no answer to the version query (is the tracker on and connected?)"
-                          : "the answer to the version query is no Wrenlink3's.";
-    return text;
-}
-
 } // namespace
 
 SerialLink::SerialLink(Reporter& reporter, std::unique_ptr<SerialPort> port, PortResolver comPorts)
@@ -88,7 +79,7 @@ Status SerialLink::openPort() {
         closePort();
     }
     if (choice_.portNumber < 1 || choice_.portNumber > kComPortCount) {
-        reporter_.errorBox("Invalid Com Port Number");
+        reporter_.report(PortNumberInvalid{});
         return Status::Failed;
     }
     observer_->holdingPort(true);
@@ -111,7 +102,7 @@ Status SerialLink::openPort() {
 
 Status SerialLink::closePort() {
     if (!port_->isOpen()) {
-        reporter_.errorBox("ComPort Invalid");
+        reporter_.report(PortNotOpen{});
         return Status::Failed;
     }
     const std::optional<PortError> error = port_->close();
@@ -129,7 +120,7 @@ int SerialLink::readBytes(std::span<std::uint8_t> buffer) {
 
 Status SerialLink::writeBytes(std::span<const std::uint8_t> bytes, bool counted) {
     if (!port_->isOpen()) {
-        reporter_.errorBox("ComPort Invalid");
+        reporter_.report(PortNotOpen{});
         return Status::Failed;
     }
     std::size_t total = 0;
@@ -139,7 +130,7 @@ Status SerialLink::writeBytes(std::span<const std::uint8_t> bytes, bool counted)
         }
         int written = 0;
         if (const std::optional<PortError> error = port_->writeByte(byte, written)) {
-            reportWriteFailure(portErrorText(PortCall::Write, *error));
+            failed(PortCall::Write, error);
             return Status::Failed;
         }
         port_->pause(kPauseAfterByteMs);
@@ -149,7 +140,7 @@ Status SerialLink::writeBytes(std::span<const std::uint8_t> bytes, bool counted)
         }
     }
     if (total != bytes.size()) {
-        reportWriteFailure("ComPort write mismatch");
+        reporter_.report(WriteMismatch{imagePartlySent()});
         return Status::Failed;
     }
     return Status::Ok;
@@ -157,7 +148,7 @@ Status SerialLink::writeBytes(std::span<const std::uint8_t> bytes, bool counted)
 
 int SerialLink::readBytes(std::span<std::uint8_t> buffer, bool counted) {
     if (!port_->isOpen()) {
-        reporter_.errorBox("ComPort Invalid");
+        reporter_.report(PortNotOpen{});
         return 0;
     }
     if (stopNow()) {
@@ -175,7 +166,12 @@ int SerialLink::readBytes(std::span<std::uint8_t> buffer, bool counted) {
 
 bool SerialLink::failed(PortCall call, const std::optional<PortError>& error) {
     if (error) {
-        reporter_.errorBox(portErrorText(call, *error));
+        // What would let the user in is judged now, while the refusal is fresh.
+        const PortAccessCheck access = error->kind == PortFailure::AccessDenied
+                                           ? checkPortAccess(error->path)
+                                           : PortAccessCheck{};
+        reporter_.report(
+            PortCallFailed{call, *error, access, call == PortCall::Write && imagePartlySent()});
     }
     return error.has_value();
 }
@@ -194,14 +190,6 @@ int SerialLink::readReply(std::span<std::uint8_t> buffer, bool counted) {
 void SerialLink::dropRestIfFull(std::size_t received, std::size_t capacity) {
     if (received == capacity) {
         port_->dropUntilQuiet(kReadIntervalTimeoutMs, kQuietLineLimitMs);
-    }
-}
-
-void SerialLink::reportWriteFailure(std::string_view text) {
-    if (imagePartlySent()) {
-        reporter_.errorBox(std::string(text) + '\n' + std::string(kPartialImage));
-    } else {
-        reporter_.errorBox(text);
     }
 }
 
@@ -276,7 +264,7 @@ Status SerialLink::queryVersion(std::span<char> buffer) {
         return Status::Stopped;
     }
     if (!startsWithVersionPrefix(buffer.first(static_cast<std::size_t>(received)))) {
-        reporter_.errorBox(notFoundText(port_->device(), received));
+        reporter_.report(TrackerNotFound{port_->device(), received != 0});
         return abandon(Status::Failed);
     }
     return closePort();
@@ -346,13 +334,13 @@ Status SerialLink::writeImage(std::span<const std::uint8_t> image) {
     if (stopped_) {
         return Status::Stopped;
     }
-    if (static_cast<std::size_t>(received) != image.size()) {
-        reporter_.errorBox("Write Failed (code " + std::to_string(image.size()) + " " +
-                           std::to_string(received) + ")");
+    const int sent = sizeOf(image);
+    if (received != sent) {
+        reporter_.report(WriteNotVerified{sent, received});
         return Status::Failed;
     }
     if (!std::equal(image.begin(), image.end(), readBack.begin())) {
-        reporter_.errorBox("Write Failed");
+        reporter_.report(WriteNotVerified{sent, sent});
         return Status::Failed;
     }
     return Status::Ok;

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "config/reporter.h"
 #include "config/status.h"
 #include "link/exchange_observer.h"
 #include "link/port_choice.h"
 #include "link/serial_port.h"
+#include "outcomes/reporter.h"
 
 #include <cstdint>
 #include <memory>
@@ -69,8 +69,6 @@ private:
     // dropped until the line is quiet.
     int readReply(std::span<std::uint8_t> buffer, bool counted = false);
     void dropRestIfFull(std::size_t received, std::size_t capacity);
-    // text, and on a second line the warning about a partial image where one went out.
-    void reportWriteFailure(std::string_view text);
     // Between the first and the last byte of an image write.
     bool imagePartlySent() const;
     void beginPhase(ExchangePhase phase, int bytesExpected);

@@ -22,7 +22,8 @@ ConfigDialog::ConfigDialog(const ConfigDialogServices& services, QWidget* parent
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       shownReporter_(services.reporter), reporter_(services.reporter),
       fileDialogs_(services.fileDialogs), portResolver_(services.portResolver),
-      portWatcher_(services.serialDevices), choices_(services.choices), appIcon_(appIcon()) {
+      portWatcher_(services.serialDevices), choices_(services.choices), appIcon_(appIcon()),
+      form_([this](int id) { return control(id); }) {
     showFileInTitle({});
     setFont(windowFont());
     setAcceptDrops(true);
@@ -90,7 +91,6 @@ void ConfigDialog::initDialog() {
     const int remembered = choices_ != nullptr ? ports()->findText(choices_->portEntry()) : -1;
     ports()->setCurrentIndex(std::max(remembered, 0));
     ports()->showDevices(portWatcher_.devices());
-    shownProfile_ = profileTabs()->currentIndex() & 1;
     recordToForm();
     markSaved();
     control(ids::kCallsign)->setFocus();
@@ -174,39 +174,37 @@ void ConfigDialog::keyPressEvent(QKeyEvent* event) {
 
 // What each profile's edits held that never became a value comes back with its tab.
 void ConfigDialog::onProfileTabChange() {
-    formToRecord();
-    shownProfile_ = profileTabs()->currentIndex() & 1;
-    recordToForm(config_, shownProfile_);
+    form_.showProfile(profileTabs()->currentIndex() & 1);
     updateModifiedMark();
 }
 
 void ConfigDialog::onSmartBeaconingEnable() {
-    if (isChecked(ids::kSmartBeaconingEnable)) {
-        setChecked(ids::kTimeSlottingEnable, false);
+    if (form_.isChecked(ids::kSmartBeaconingEnable)) {
+        form_.setChecked(ids::kTimeSlottingEnable, false);
     }
-    updateEnables();
+    form_.updateEnables();
 }
 
 void ConfigDialog::onTimeSlottingEnable() {
-    if (isChecked(ids::kTimeSlottingEnable)) {
-        setChecked(ids::kSmartBeaconingEnable, false);
+    if (form_.isChecked(ids::kTimeSlottingEnable)) {
+        form_.setChecked(ids::kSmartBeaconingEnable, false);
     }
-    updateEnables();
+    form_.updateEnables();
 }
 
 void ConfigDialog::onEnableToggled() {
-    updateEnables();
+    form_.updateEnables();
 }
 
 void ConfigDialog::onTimestampDhm() {
-    if (isChecked(ids::kTimestampDhm)) {
-        setChecked(ids::kTimestampHms, false);
+    if (form_.isChecked(ids::kTimestampDhm)) {
+        form_.setChecked(ids::kTimestampHms, false);
     }
 }
 
 void ConfigDialog::onTimestampHms() {
-    if (isChecked(ids::kTimestampHms)) {
-        setChecked(ids::kTimestampDhm, false);
+    if (form_.isChecked(ids::kTimestampHms)) {
+        form_.setChecked(ids::kTimestampDhm, false);
     }
 }
 

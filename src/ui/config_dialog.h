@@ -2,33 +2,29 @@
 
 #include "config/config_image.h"
 #include "config/profile_fields.h"
-#include "config/reporter.h"
 #include "config/status.h"
 #include "config/tracker_config.h"
 #include "link/port_choice.h"
 #include "link/port_watcher.h"
 #include "link/serial_link.h"
+#include "outcomes/reporter.h"
 #include "ui/file_dialogs.h"
 #include "ui/gui_thread_reporter.h"
+#include "ui/profile_form.h"
 #include "ui/remembered_choices.h"
 
 #include <QDialog>
 #include <QIcon>
-#include <QString>
-#include <array>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>
-#include <string>
-#include <string_view>
 
 class QLabel;
 class QTabBar;
 
 namespace wl3::ui {
 
-class FixedItemList;
 class PortComboBox;
 class ProgressDialog;
 
@@ -45,8 +41,8 @@ struct ConfigDialogServices {
 };
 
 // The main window: one form over two profile tabs, the COM list and the command buttons.
-// The record is the only store; the form shows the profile of the tab chosen and the shared
-// calibration, and values move between them only when formToRecord or recordToForm runs.
+// The form owns the fields and the record (profile_form.h); the window wires the buttons
+// to the commands and the form.
 class ConfigDialog : public QDialog {
     Q_OBJECT
 
@@ -55,20 +51,13 @@ public:
     explicit ConfigDialog(const ConfigDialogServices& services, QWidget* parent = nullptr);
     ~ConfigDialog() override;
 
-    TrackerConfig& config() { return config_; }
+    ProfileForm& form() { return form_; }
+    TrackerConfig& config() { return form_.record(); }
+    bool calibrationChanged() const { return form_.calibrationChanged(); }
 
-    // Texts are bytes read as Latin-1 (see edit_text.h).
-    std::string getEditText(int id) const;
-    int getEditNumber(int id) const;
-    void setEditText(int id, std::string_view text);
-    void setEditNumber(int id, int value);
-    bool isChecked(int id) const;
-    // Changes the state only; no click handler runs.
-    void setChecked(int id, bool checked);
-
-    void formToRecord();
+    void formToRecord() { form_.formToRecord(); }
+    // Then the unsaved mark follows the form.
     void recordToForm();
-    void updateEnables();
 
     // The file commands once a path is chosen; each reports its own failures.
     Status loadFile(const std::filesystem::path& path);
@@ -79,7 +68,7 @@ public:
 
     // Whether the form differs from what was last read, written, loaded or saved, or from
     // the defaults at start.
-    bool hasUnsavedEdits() const;
+    bool hasUnsavedEdits() const { return form_.hasUnsavedEdits(); }
 
     // Exit, Enter, Escape and the close box all end here: at once when nothing would be
     // lost, else after the user has chosen to save or discard the edits.
@@ -110,10 +99,8 @@ private:
 
     // The control with that id, or nullptr.
     QWidget* control(int id) const;
-    FixedItemList* list(int id) const;
     PortComboBox* ports() const;
     QTabBar* profileTabs() const;
-    void enableControls(std::initializer_list<int> ids, bool enabled);
 
     void onProfileTabChange();
     void onSmartBeaconingEnable();
@@ -122,18 +109,8 @@ private:
     void onTimestampDhm();
     void onTimestampHms();
 
-    // Between the form and profile of record, with the calibration both share.
-    void formToRecord(TrackerConfig& record, int profile) const;
-    void recordToForm(const TrackerConfig& record, int profile);
-    bool isEdit(const ProfileField& field) const;
-    // What the tracker holds of field, in words, when its edit's text cannot become its value
-    // in profile of record.
-    std::optional<std::string> refusedTyping(const TrackerConfig& record, const ProfileField& field,
-                                             int profile) const;
     // The record of a load, a read or a write replaces this one, and the form shows it.
     void replaceRecord(const TrackerConfig& record);
-    // The record as the form would give it back, for both profiles.
-    TrackerConfig asTheFormHoldsIt(const TrackerConfig& record);
     // What the form holds now becomes what nothing is lost from.
     void markSaved();
     void updateModifiedMark();
@@ -151,8 +128,12 @@ private:
     // shows it, before the command says it succeeded.
     void takeDecodedRecord(const TrackerConfig& record);
 
-    // Fails after showing the values the tracker cannot hold as given, if there are any.
-    Status refuseUnholdableValues(std::string_view caption);
+    // The file command once an image is prepared.
+    Status saveImage(const std::filesystem::path& path, const ConfigImage& image);
+    // The image that Write or Save stores, or nothing after one box that says why not:
+    // every value the tracker would store as something else and every entry that never
+    // became a value, or the encoder's refusal. The encoder's warning is shown too.
+    std::optional<ConfigImage> prepareImage(RefusedAction action);
 
     bool onLoad();
     bool onSave();
@@ -182,20 +163,14 @@ private:
     QIcon appIcon_;
     std::filesystem::path file_;
     std::optional<PortChoice> soundingTone_; // the port of a tone not stopped yet
-    TrackerConfig config_;
-    // The profile the form holds: the tab chosen, once the form has gone into the record.
-    int shownProfile_ = kPrimary;
-    TrackerConfig saved_; // as the form would give it back
+    std::map<int, QWidget*> controls_;
+    ProfileForm form_;
     // The image last loaded, read or written: Write and Save keep its bytes wherever the
     // record leaves a value as it was.
     ConfigImage base_ = defaultImage();
-    // Per profile, the edits whose text never became a value, by control id.
-    std::array<std::map<int, QString>, kProfileCount> untaken_;
     ProgressDialog* progress_ = nullptr;   // while a command runs
     std::optional<int> closeAfterCommand_; // the result of a close asked for meanwhile
-    std::map<int, QWidget*> controls_;
     bool commandRunning_ = false;
-    bool refilling_ = false;
 };
 
 } // namespace wl3::ui

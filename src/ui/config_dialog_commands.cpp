@@ -1,8 +1,6 @@
 // The command buttons: the tracker's commands and the configuration files, each run by the
 // command layer between the form and the record.
 #include "commands/device_commands.h"
-#include "config/holdable_values.h"
-#include "files/file_messages.h"
 #include "formats/config_file.h"
 #include "formats/config_io.h"
 #include "link/make_link.h"
@@ -64,17 +62,18 @@ bool ConfigDialog::onLoad() {
 // Values the tracker cannot hold are named before any file is asked for.
 bool ConfigDialog::onSave() {
     formToRecord();
-    if (refuseUnholdableValues(kSaveFailed) != Status::Ok) {
+    const auto image = prepareImage(RefusedAction::Save);
+    if (!image) {
         return false;
     }
     const auto path = fileDialogs_.pathToSave(*this, file_);
-    return path && saveFile(*path) == Status::Ok;
+    return path && saveImage(*path, *image) == Status::Ok;
 }
 
 // The load replaces the record, so the form is not copied into it first. A .wl3 file's image
 // is what the next Write or Save stands on; JSON stands on the defaults' image.
 Status ConfigDialog::loadFile(const std::filesystem::path& path) {
-    TrackerConfig record = config_;
+    TrackerConfig record = config();
     std::optional<ConfigImage> stored;
     if (loadConfiguration(path, record, reporter_, &stored) != Status::Ok) {
         return Status::Failed;
@@ -89,11 +88,12 @@ Status ConfigDialog::loadFile(const std::filesystem::path& path) {
 // form leaves as it was keeps its bytes.
 Status ConfigDialog::saveFile(const std::filesystem::path& path) {
     formToRecord();
-    if (refuseUnholdableValues(kSaveFailed) != Status::Ok) {
-        return Status::Failed;
-    }
-    const auto image = encodeOntoImage(config_, base_, reporter_);
-    if (!image || saveConfigImage(path, *image, reporter_) != Status::Ok) {
+    const auto image = prepareImage(RefusedAction::Save);
+    return image ? saveImage(path, *image) : Status::Failed;
+}
+
+Status ConfigDialog::saveImage(const std::filesystem::path& path, const ConfigImage& image) {
+    if (saveConfigImage(path, image, reporter_) != Status::Ok) {
         return Status::Failed;
     }
     markSaved();
@@ -144,7 +144,7 @@ Status ConfigDialog::runDeviceCommand(const PortChoice& port, Stopping stopping,
     ProgressObserver observer(progress);
     PanelAsideReporter aside(shownReporter_, progress);
     GuiThreadReporter reporter(aside);
-    TrackerConfig record = config_;
+    TrackerConfig record = config();
     Status status = Status::Failed;
     const std::unique_ptr<QThread> worker(QThread::create([&] {
         SerialLink link = makeLink(port, reporter, observer, portResolver_);
@@ -156,7 +156,7 @@ Status ConfigDialog::runDeviceCommand(const PortChoice& port, Stopping stopping,
     progress.show();
     ended.exec();
     worker->wait();
-    config_ = record;
+    config() = record;
     if (closeAfterCommand_) {
         QTimer::singleShot(0, this, [this, result = *closeAfterCommand_] { done(result); });
         closeAfterCommand_.reset();
@@ -195,59 +195,46 @@ void ConfigDialog::onReadConfiguration() {
     }
 }
 
-// One box for every value the tracker would store as something else, and for every entry
-// that never became a value (an empty number, two characters for a symbol); nothing is
-// sent or saved then.
-Status ConfigDialog::refuseUnholdableValues(std::string_view caption) {
-    TrackerConfig held;
-    decodeImage(held, base_, reporter_);
-    auto values = findUnholdableValues(config_, &held);
-    const auto untaken = [this](const UnholdableValue& value) {
-        return untaken_[static_cast<std::size_t>(value.profile)].contains(value.field->control.id);
-    };
-    std::erase_if(values, untaken);
-    for (const ProfileField& field : kProfileFields) {
-        for (int p = 0; p < kProfileCount; ++p) {
-            const auto& entries = untaken_[static_cast<std::size_t>(p)];
-            if (const auto found = entries.find(field.control.id); found != entries.end()) {
-                values.push_back({&field, p, toLatin1Bytes(found->second),
-                                  refusedEntry(config_, field, p, found->second.toStdU32String())
-                                      .value_or(std::string())});
-            }
-        }
+// An entry that never became a value left the record's value in place, which the tracker
+// may well hold: the entry is what the user sees, so it is what the box names.
+std::optional<ConfigImage> ConfigDialog::prepareImage(RefusedAction action) {
+    PreparedImage prepared = wl3::prepareImage(config(), base_);
+    if (const auto untaken = form_.untakenEntries(); !untaken.empty()) {
+        std::erase_if(prepared.unholdable, [&untaken](const UnholdableValue& value) {
+            return std::ranges::any_of(untaken, [&value](const UnholdableValue& entry) {
+                return entry.field == value.field && entry.profile == value.profile;
+            });
+        });
+        prepared.unholdable.insert(prepared.unholdable.end(), untaken.begin(), untaken.end());
+        // In the order of the form, as the lines of the box are read.
+        std::ranges::stable_sort(prepared.unholdable, {}, [](const UnholdableValue& value) {
+            return std::pair(value.field - kProfileFields.data(), value.profile);
+        });
+        prepared.image.reset();
+        prepared.encoder.clear();
     }
-    if (values.empty()) {
-        return Status::Ok;
+    if (reportPrepared(prepared, action, reporter_) != Status::Ok) {
+        return std::nullopt;
     }
-    // In the order of the form, as the lines of the box are read.
-    std::ranges::stable_sort(values, {}, [](const UnholdableValue& value) {
-        return std::pair(value.field - kProfileFields.data(), value.profile);
-    });
-    reporter_.message(caption, unholdableValuesByLabel(values));
-    return Status::Failed;
+    return prepared.image;
 }
 
 // The record goes onto the image the form stands on, so that an unchanged form sends that
-// image byte for byte.
+// image byte for byte. Nothing reaches the worker that the tracker could not hold.
 void ConfigDialog::onWriteConfiguration() {
     formToRecord();
-    if (refuseUnholdableValues(kWriteCaption) != Status::Ok) {
+    const auto image = prepareImage(RefusedAction::Write);
+    if (!image) {
         return;
     }
-    const ConfigImage base = base_;
-    ConfigImage written{};
-    const Status status = runDeviceCommand(
-        Stopping::Refused,
-        [this, &base, &written](SerialLink& link, TrackerConfig& record, Reporter& reporter) {
-            const auto refuse = [&reporter](const std::vector<UnholdableValue>& values) {
-                reporter.message(kWriteCaption, unholdableValuesByLabel(values));
-            };
-            return writeConfiguration(
-                record, base, link, reporter,
-                {refuse, {}, [this, &record] { takeDecodedRecord(record); }, &written});
+    const Status status =
+        runDeviceCommand(Stopping::Refused, [this, &image](SerialLink& link, TrackerConfig& record,
+                                                           Reporter& reporter) {
+            return writeConfiguration(record, *image, link, reporter,
+                                      {{}, [this, &record] { takeDecodedRecord(record); }});
         });
     if (status == Status::Ok) {
-        base_ = written;
+        base_ = *image;
     }
 }
 
@@ -272,12 +259,14 @@ void ConfigDialog::onStopSending() {
 // on its port succeeds.
 void ConfigDialog::sendTestTone(ToneCode code) {
     formToRecord();
+    const Calibration calibration =
+        form_.calibrationChanged() ? Calibration::NotWritten : Calibration::Written;
     const PortChoice port = ports()->choice();
-    const Status status =
-        runDeviceCommand(port, Stopping::Refused,
-                         [code](SerialLink& link, const TrackerConfig& record, Reporter& reporter) {
-                             return wl3::sendTestTone(record, link, reporter, code);
-                         });
+    const Status status = runDeviceCommand(
+        port, Stopping::Refused,
+        [code, calibration](SerialLink& link, const TrackerConfig&, Reporter& reporter) {
+            return wl3::sendTestTone(calibration, link, reporter, code);
+        });
     if (code != ToneCode::Stop) {
         soundingTone_ = port;
     } else if (status == Status::Ok && soundingTone_ == port) {

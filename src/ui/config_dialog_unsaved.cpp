@@ -7,19 +7,10 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
-#include <algorithm>
 
 namespace wl3::ui {
 
 namespace {
-
-// The values a person could lose: not what only the tracker's side derives or remembers.
-bool sameValues(TrackerConfig a, const TrackerConfig& b) {
-    a.calibrationChanged = b.calibrationChanged;
-    a.rateDivides60 = b.rateDivides60;
-    a.rateDivides600 = b.rateDivides600;
-    return a == b;
-}
 
 QString windowTitleText() {
     return QString::fromLatin1(kWindowTitle.data(), qsizetype(kWindowTitle.size()));
@@ -43,36 +34,23 @@ QPushButton* addNamedButton(QMessageBox& box, QMessageBox::ButtonRole role, cons
 
 } // namespace
 
-// Each profile goes through the form once, so that what the form cannot show (a list index
-// outside its list, say) does not count as an edit later.
-TrackerConfig ConfigDialog::asTheFormHoldsIt(const TrackerConfig& record) {
-    TrackerConfig held = record;
-    for (const int p : {1 - shownProfile_, shownProfile_}) {
-        recordToForm(held, p);
-        formToRecord(held, p);
-    }
-    return held;
-}
-
-void ConfigDialog::markSaved() {
-    saved_ = asTheFormHoldsIt(config_);
+void ConfigDialog::replaceRecord(const TrackerConfig& record) {
+    form_.replaceRecord(record);
     updateModifiedMark();
 }
 
-// An entry that never became a value is an edit too.
-bool ConfigDialog::hasUnsavedEdits() const {
-    TrackerConfig now = config_;
-    formToRecord(now, shownProfile_);
-    const int other = 1 - shownProfile_;
-    const bool untaken = !untaken_[static_cast<std::size_t>(other)].empty() ||
-                         std::ranges::any_of(kProfileFields, [&](const ProfileField& field) {
-                             return refusedTyping(now, field, shownProfile_).has_value();
-                         });
-    return untaken || !sameValues(now, saved_);
+void ConfigDialog::recordToForm() {
+    form_.recordToForm();
+    updateModifiedMark();
+}
+
+void ConfigDialog::markSaved() {
+    form_.markSaved();
+    updateModifiedMark();
 }
 
 void ConfigDialog::updateModifiedMark() {
-    if (!refilling_) {
+    if (!form_.refilling()) {
         setWindowModified(hasUnsavedEdits());
     }
 }

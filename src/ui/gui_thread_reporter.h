@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/reporter.h"
+#include "outcomes/reporter.h"
 
 #include <QObject>
 
@@ -13,12 +13,9 @@ class GuiThreadReporter : public Reporter {
 public:
     explicit GuiThreadReporter(Reporter& shown) : shown_(shown) {}
 
-    void errorBox(std::string_view text) override;
-    void message(std::string_view caption, std::string_view text) override;
+    void report(const Outcome& outcome) override;
 
 private:
-    template <typename Show> void onGuiThread(const Show& show);
-
     Reporter& shown_;
     QObject guiThread_; // lives on the thread that made this reporter
 };

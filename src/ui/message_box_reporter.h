@@ -1,8 +1,6 @@
 #pragma once
 
-#include "config/reporter.h"
-
-#include <QString>
+#include "outcomes/reporter.h"
 
 class QWidget;
 
@@ -17,11 +15,9 @@ public:
     explicit MessageBoxReporter(QWidget* owner = nullptr) : owner_(owner) {}
     void setOwner(QWidget* owner) { owner_ = owner; }
 
-    void errorBox(std::string_view text) override;
-    void message(std::string_view caption, std::string_view text) override;
-
-private:
-    void showBox(const QString& caption, std::string_view text) const;
+    // A box in the user's language: under the outcome's caption, or the platform's default
+    // title for an error.
+    void report(const Outcome& outcome) override;
 
     QWidget* owner_;
 };

@@ -1,5 +1,8 @@
 #include "ui/progress_dialog.h"
 
+#include "ui/translated_wording.h"
+#include "wording/wording.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -30,8 +33,7 @@ ProgressDialog::ProgressDialog(QWidget& window, bool stoppable)
 }
 
 void ProgressDialog::showProgress(ExchangePhase phase, int bytesDone, int bytesExpected) {
-    const std::string_view text = phaseText(phase);
-    phase_->setText(QString::fromLatin1(text.data(), qsizetype(text.size())));
+    phase_->setText(translated(phaseWording(phase)));
     bar_->setRange(0, bytesExpected);
     bar_->setValue(std::min(bytesDone, bytesExpected));
     if (isHidden()) {
@@ -52,14 +54,9 @@ void ProgressDialog::requestStop() {
     }
 }
 
-void PanelAsideReporter::errorBox(std::string_view text) {
+void PanelAsideReporter::report(const Outcome& outcome) {
     panel_.hide();
-    shown_.errorBox(text);
-}
-
-void PanelAsideReporter::message(std::string_view caption, std::string_view text) {
-    panel_.hide();
-    shown_.message(caption, text);
+    shown_.report(outcome);
 }
 
 void ProgressObserver::progress(ExchangePhase phase, int bytesDone, int bytesExpected) {

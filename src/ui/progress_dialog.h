@@ -1,7 +1,7 @@
 #pragma once
 
-#include "config/reporter.h"
 #include "link/exchange_observer.h"
+#include "outcomes/reporter.h"
 
 #include <QDialog>
 #include <atomic>
@@ -45,8 +45,7 @@ private:
 class PanelAsideReporter : public Reporter {
 public:
     PanelAsideReporter(Reporter& shown, ProgressDialog& panel) : shown_(shown), panel_(panel) {}
-    void errorBox(std::string_view text) override;
-    void message(std::string_view caption, std::string_view text) override;
+    void report(const Outcome& outcome) override;
 
 private:
     Reporter& shown_;

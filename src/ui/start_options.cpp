@@ -1,6 +1,8 @@
 #include "ui/start_options.h"
 
 #include "ui/config_dialog.h"
+#include "ui/translated_wording.h"
+#include "wording/wording.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -73,7 +75,7 @@ StartOptions parseStartOptions(const QStringList& arguments) {
     parser.addVersionOption();
     const QCommandLineOption port(QStringLiteral("port"),
                                   QStringLiteral("The serial port to select: %1, or a device path.")
-                                      .arg(QString::fromStdString(comPortRange())),
+                                      .arg(translated(comPortRangeWording())),
                                   QStringLiteral("DEVICE"));
     parser.addOption(port);
     parser.addPositionalArgument(QStringLiteral("FILE"),
@@ -90,7 +92,7 @@ StartOptions parseStartOptions(const QStringList& arguments) {
         const std::string text = parser.value(port).toStdString();
         options.port = parsePortChoice(text);
         if (!options.port) {
-            fail("--port: " + checkPortChoice(text));
+            fail("--port: " + english(portChoiceRefusal(text)));
         }
     }
     const QStringList files = parser.positionalArguments();

@@ -10,13 +10,26 @@
 
 namespace wl3::test {
 
+// Keeps every message as wl3 shows it, before it becomes a line: a refusal of values gives
+// one for each value.
+class RecordingLines : public LineReporter {
+public:
+    using Entry = RecordingReporter::Entry;
+
+    void show(std::string_view caption, std::string_view text) override {
+        entries.push_back({std::string(caption), std::string(text)});
+    }
+
+    std::vector<Entry> entries;
+};
+
 // What one in-process command needs, with its output and its messages kept for checks.
 struct CommandRun {
     explicit CommandRun(bool showProgress = false) : progress(progressText, showProgress) {}
 
     std::ostringstream out;
     std::ostringstream progressText;
-    RecordingReporter reporter;
+    RecordingLines reporter;
     TerminalProgress progress;
     CommandContext context{out, reporter, progress};
 };

@@ -151,7 +151,10 @@ TEST_F(DeviceCommands, WriteStoresTheConfigurationWithBackupOfTheOldOne) {
 
     EXPECT_EQ(readAll(dir / "old.wl3"), readAll(initialImage));
     EXPECT_EQ(textOf(loaded(trackerState).callsign[kPrimary]), "NEWCAL");
-    EXPECT_EQ(run.reporter.entries, (std::vector<Entry>{kReadSuccessful, kWriteSuccessful}));
+    // The read before the write is a backup, and says so.
+    EXPECT_EQ(run.reporter.entries,
+              (std::vector<Entry>{{"", "Backup saved: " + (dir / "old.wl3").string()},
+                                  kWriteSuccessful}));
     EXPECT_EQ(test::screenLines(run.progressText.str()),
               (std::vector<std::string>{"Asking the tracker for its version... 3/3 bytes",
                                         "Reading the configuration... 128/128 bytes",

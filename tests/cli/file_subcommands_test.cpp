@@ -183,8 +183,8 @@ TEST_F(FileCommands, ExportReplacesItsOutputWholeAndLeavesNoTemporaryFile) {
     CommandRun run;
     ASSERT_EQ(runExport(run.context, input, dir / "out.json"), kExitOk);
     TrackerConfig config;
-    std::string error;
-    EXPECT_TRUE(configFromJsonText(readAll(dir / "out.json"), config, error)) << error;
+    JsonProblem problem;
+    EXPECT_TRUE(configFromJsonText(readAll(dir / "out.json"), config, problem)) << problem.key;
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                             std::filesystem::directory_iterator()),
               2);

@@ -98,8 +98,10 @@ TEST_F(Fleet, EachTrackerGetsItsRowAndASilentOneFailsAlone) {
     EXPECT_NE(report.find("\"" + silent.devicePath() + "\",\"N0SSS\",\"Wrenlink3 Not Found"),
               std::string::npos)
         << report;
-    EXPECT_NE(report.find("\"N0CCC-3\",\"Wrenlink3 Read: Read Successful; Wrenlink3 Write: "
-                          "Write Successful\""),
+    const std::string backup =
+        (dir / "before" / "").string() + portFileName(trackers[2]->devicePath(), "-row5.wl3");
+    EXPECT_NE(report.find("\"N0CCC-3\",\"Backup saved: " + backup +
+                          "; Wrenlink3 Write: Write Successful\""),
               std::string::npos)
         << report;
     // Each answering tracker's old image, named after its port and row; none for the silent.

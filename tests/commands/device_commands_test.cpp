@@ -18,31 +18,19 @@ protected:
     SerialLink link{reporter, std::make_unique<FakeSerialPort>(port), fakeDevice};
 };
 
-// Both programs stop the same way: the encoder's message, then the decoder's refusal of the
-// empty image, and neither the backup nor the tracker is touched.
-TEST_F(DeviceCommandTest, AConfigurationTheEncoderRefusesNeverReachesTheTracker) {
+// The window, wl3 and the fleet refuse through one preparation, before any tracker is
+// touched: the encoder's words, once, and no "Bad EE Size" after them.
+TEST_F(DeviceCommandTest, AConfigurationTheEncoderRefusesIsOneReportAndNoImage) {
     TrackerConfig config;
     setText(config.digiPath[kPrimary], "WIDE1-1,WIDE2-1,WIDE3-1,WIDE4-1,WIDE5-1,WIDE6-1");
     setText(config.digiPath[kSecondary], "WIDE1-2,WIDE2-2,WIDE3-2,WIDE4-2,WIDE5-2,WIDE6-2");
-    const TrackerConfig before = config;
-    bool backupSaved = false;
-    bool recordChanged = false;
 
-    const WriteSteps steps{[](const auto&) { FAIL() << "no value is refused"; },
-                           [&](const ConfigImage&, const TrackerConfig&) {
-                               backupSaved = true;
-                               return Status::Ok;
-                           },
-                           [&] { recordChanged = true; }};
-    EXPECT_EQ(writeConfiguration(config, defaultImage(), link, reporter, steps), Status::Failed);
-    ASSERT_EQ(reporter.entries.size(), 2u);
+    const PreparedImage prepared = prepareImage(config, defaultImage());
+    EXPECT_FALSE(prepared.image);
+    EXPECT_EQ(reportPrepared(prepared, RefusedAction::Write, reporter), Status::Failed);
+    ASSERT_EQ(reporter.entries.size(), 1u);
     EXPECT_EQ(reporter.entries[0].text.rfind("The callsigns and digipeater paths do not fit", 0),
               0u);
-    EXPECT_EQ(reporter.entries[1], (Entry{"", "Bad EE Size 0\n"}));
-    EXPECT_THAT(port->calls, IsEmpty());
-    EXPECT_FALSE(backupSaved);
-    EXPECT_FALSE(recordChanged);
-    EXPECT_TRUE(config == before);
 }
 
 class StopOnFirstRead : public ExchangeObserver {

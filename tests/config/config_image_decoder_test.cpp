@@ -156,19 +156,12 @@ TEST(DecodeImage, AbsentOptionalBlocksLeaveTheirFieldsAlone) {
     EXPECT_EQ(config.slotOffsetSec, before.slotOffsetSec);
 }
 
-TEST(DecodeImage, ClearsCalibrationChanged) {
-    TrackerConfig before;
-    before.calibrationChanged = true;
-    const TrackerConfig config = decode(test::defaultImage(), before);
-    EXPECT_FALSE(config.calibrationChanged);
-}
-
 TEST(DecodeImage, WrongSizeIsReportedAndChangesNothing) {
     for (std::size_t size :
          {std::size_t{0}, std::size_t{127}, std::size_t{129}, std::size_t{200}}) {
         std::vector<std::uint8_t> bytes(size, 0x41);
         TrackerConfig config;
-        config.calibrationChanged = true;
+        config.calibration = 99;
         const TrackerConfig before = config;
         RecordingReporter reporter;
         EXPECT_EQ(decodeImage(config, bytes, reporter), Status::Failed);

@@ -23,7 +23,7 @@ constexpr std::string_view kDoNotFitText =
     "digipeaters, or make the primary and secondary callsigns and paths identical.";
 
 // Encodes into a buffer of the size callers use and returns the image part.
-Image encode(TrackerConfig& config, RecordingReporter& reporter) {
+Image encode(const TrackerConfig& config, RecordingReporter& reporter) {
     std::vector<std::uint8_t> buffer(kImageBufferSize, 0xEE);
     EXPECT_EQ(encodeImage(config, buffer, reporter), kImageSize);
     Image image{};
@@ -33,7 +33,15 @@ Image encode(TrackerConfig& config, RecordingReporter& reporter) {
     return image;
 }
 
-Image encodeQuietly(TrackerConfig& config) {
+// What the tracker makes of an image.
+TrackerConfig decoded(const Image& image) {
+    TrackerConfig config;
+    RecordingReporter reporter;
+    EXPECT_EQ(decodeImage(config, image, reporter), Status::Ok);
+    return config;
+}
+
+Image encodeQuietly(const TrackerConfig& config) {
     RecordingReporter reporter;
     const Image image = encode(config, reporter);
     EXPECT_TRUE(reporter.entries.empty());
@@ -43,15 +51,16 @@ Image encodeQuietly(TrackerConfig& config) {
 TEST(EncodeImage, DefaultRecordGivesTheKnownImage) {
     TrackerConfig config;
     EXPECT_EQ(encodeQuietly(config), test::defaultImage());
-    EXPECT_EQ(config, TrackerConfig{});
 }
 
 TEST(EncodeImage, SecondExampleGivesTheKnownImageAndRateFlags) {
     TrackerConfig config = test::secondExampleRecord();
-    EXPECT_EQ(encodeQuietly(config), test::secondExampleImage());
-    EXPECT_TRUE(config.rateDivides60[kSecondary]);
-    EXPECT_TRUE(config.rateDivides600[kSecondary]);
-    EXPECT_FALSE(config.rateDivides60[kPrimary]);
+    const Image image = encodeQuietly(config);
+    EXPECT_EQ(image, test::secondExampleImage());
+    const TrackerConfig stored = decoded(image);
+    EXPECT_TRUE(stored.rateDivides60[kSecondary]);
+    EXPECT_TRUE(stored.rateDivides600[kSecondary]);
+    EXPECT_FALSE(stored.rateDivides60[kPrimary]);
 }
 
 TEST(EncodeImage, SmartBeaconingBlockComesFirstInTheVariableArea) {
@@ -85,8 +94,8 @@ TEST(EncodeImage, TimeSlottingDerivesTheRateFlags) {
         config.slotOffsetSec[kPrimary] = 15;
         const Image image = encodeQuietly(config);
         EXPECT_EQ(image[16], row.flags);
-        EXPECT_EQ(config.rateDivides60[kPrimary], row.divides60);
-        EXPECT_EQ(config.rateDivides600[kPrimary], row.divides600);
+        EXPECT_EQ(decoded(image).rateDivides60[kPrimary], row.divides60);
+        EXPECT_EQ(decoded(image).rateDivides600[kPrimary], row.divides600);
         const int slot = static_cast<std::uint16_t>(row.rate - 15 + 1);
         EXPECT_EQ(image[38] + 256 * image[39], slot);
     }
@@ -100,8 +109,6 @@ TEST(EncodeImage, RateFlagsKeepTheirValueWithoutTimeSlottingOrWithRateZero) {
     const Image image = encodeQuietly(config);
     EXPECT_EQ(image[16], 0xC8);
     EXPECT_EQ(image[17], 0xCC);
-    EXPECT_TRUE(config.rateDivides60[kPrimary]);
-    EXPECT_TRUE(config.rateDivides60[kSecondary]);
 }
 
 TEST(EncodeImage, DelaysAreQuantisedAndLimited) {
@@ -292,7 +299,6 @@ TEST(EncodeImage, AddressDataThatDoesNotFitIsRefused) {
         }
         config.smartBeaconing[kSecondary] = row.secondarySmart;
         config.timeSlotting[kSecondary] = row.secondarySlot;
-        const TrackerConfig before = config;
 
         std::vector<std::uint8_t> buffer(kImageBufferSize, 0xEE);
         RecordingReporter reporter;
@@ -309,7 +315,6 @@ TEST(EncodeImage, AddressDataThatDoesNotFitIsRefused) {
             EXPECT_EQ(reporter.entries[0].caption, "");
             EXPECT_TRUE(std::all_of(buffer.begin(), buffer.end(),
                                     [](std::uint8_t b) { return b == 0xEE; }));
-            EXPECT_EQ(config, before);
         }
     }
 }

@@ -9,13 +9,13 @@ namespace wl3 {
 
 // Field by field, so that a failed comparison of two records says which fields differ.
 inline void PrintTo(const TrackerConfig& config, std::ostream* out) {
-    *out << "{calibrationChanged=" << config.calibrationChanged;
+    *out << '{';
     for (const ProfileField& field : kProfileFields) {
         const auto print = Overloaded{
             [out]<std::size_t N>(const TextField<N>& text) { *out << '"' << textOf(text) << '"'; },
             [out](const auto& value) { *out << +value; },
         };
-        *out << ' ' << field.key << '=';
+        *out << (&field == kProfileFields.data() ? "" : " ") << field.key << '=';
         if (field.isShared()) {
             visitValue(config, field, kPrimary, print);
             continue;

@@ -10,7 +10,6 @@ namespace {
 TEST(TrackerConfig, DefaultsAreTheSameInBothProfiles) {
     const TrackerConfig config;
     EXPECT_EQ(config.calibration, 128);
-    EXPECT_FALSE(config.calibrationChanged);
     for (int p = 0; p < kProfileCount; ++p) {
         SCOPED_TRACE(p);
         EXPECT_EQ(textOf(config.callsign[p]), "NOCALL");

@@ -51,12 +51,10 @@ TEST_F(ConfigFileTest, LoadRestoresBothProfilesAsTheTrackerWouldStoreThem) {
     ASSERT_EQ(decodeImage(expected, image, reporter), Status::Ok);
 
     TrackerConfig loaded;
-    loaded.calibrationChanged = true;
     ASSERT_EQ(loadConfigFile(folder / "a.wl3", loaded, reporter), Status::Ok);
     EXPECT_EQ(loaded, expected);
     EXPECT_EQ(textOf(loaded.callsign[kSecondary]), "N0CALL-7");
     EXPECT_EQ(loaded.calibration, 77);
-    EXPECT_FALSE(loaded.calibrationChanged);
     EXPECT_TRUE(reporter.entries.empty());
 }
 
@@ -103,7 +101,7 @@ TEST_F(ConfigFileTest, MalformedFilesAreRefusedAndChangeNothing) {
         writeAll(folder / "bad.wl3", c.bytes);
         RecordingReporter seen;
         TrackerConfig config;
-        config.calibrationChanged = true;
+        config.calibration = 99;
         const TrackerConfig before = config;
 
         EXPECT_EQ(loadConfigFile(folder / "bad.wl3", config, seen), Status::Failed);

@@ -2,6 +2,7 @@
 #include "formats/config_json.h"
 #include "support/case_names.h"
 #include "support/every_field.h"
+#include "wording/wording.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -10,6 +11,17 @@ namespace wl3 {
 namespace {
 
 using Json = nlohmann::ordered_json;
+
+// configFromJsonText, its refusal in the words a load shows above the file's name.
+bool readJson(std::string_view text, TrackerConfig& config, std::string& error) {
+    JsonProblem problem;
+    if (configFromJsonText(text, config, problem)) {
+        return true;
+    }
+    const Wording shown = wordingOf(JsonRefused{"c.json", problem});
+    error = english(shown.lines.front());
+    return false;
+}
 
 // A record unlike the defaults in every kind of field, both profiles apart.
 TrackerConfig unusualConfig() {
@@ -78,7 +90,7 @@ TEST(ConfigJson, RoundTripGivesTheSameRecordAndTheSameText) {
     const std::string text = configToJsonText(original);
     TrackerConfig read;
     std::string error;
-    ASSERT_TRUE(configFromJsonText(text, read, error)) << error;
+    ASSERT_TRUE(readJson(text, read, error)) << error;
     EXPECT_EQ(read, original);
     EXPECT_EQ(configToJsonText(read), text);
 }
@@ -89,15 +101,15 @@ TEST(ConfigJson, EveryFieldTravelsUnderAKeyOfItsOwn) {
     test::setEveryField(original, kSecondary);
     TrackerConfig read;
     std::string error;
-    ASSERT_TRUE(configFromJsonText(configToJsonText(original), read, error)) << error;
+    ASSERT_TRUE(readJson(configToJsonText(original), read, error)) << error;
     EXPECT_EQ(read, original);
 }
 
 TEST(ConfigJson, MissingKeysKeepTheRecordsValues) {
     TrackerConfig config;
     std::string error;
-    ASSERT_TRUE(configFromJsonText(R"({"secondary": {"callsign": "W1AW", "timeSlotting": true}})",
-                                   config, error))
+    ASSERT_TRUE(
+        readJson(R"({"secondary": {"callsign": "W1AW", "timeSlotting": true}})", config, error))
         << error;
     TrackerConfig expected;
     setText(expected.callsign[kSecondary], "W1AW");
@@ -116,7 +128,7 @@ TEST(ConfigJson, AcceptsTheLimitsExactly) {
                          {"slowRateSec", 1e3}}}};
     TrackerConfig config;
     std::string error;
-    ASSERT_TRUE(configFromJsonText(json.dump(), config, error)) << error;
+    ASSERT_TRUE(readJson(json.dump(), config, error)) << error;
     EXPECT_EQ(config.calibration, INT_MIN);
     EXPECT_EQ(textOf(config.callsign[kPrimary]).size(), 19u);
     EXPECT_EQ(textOf(config.digiPath[kPrimary]).size(), 99u);
@@ -129,10 +141,10 @@ TEST(ConfigJson, AcceptsTheLimitsExactly) {
 TEST(ConfigJson, AcceptsWholeNumbersWrittenWithAFractionOrExponent) {
     TrackerConfig config;
     std::string error;
-    ASSERT_TRUE(configFromJsonText(R"({"calibration": -2147483648.000e0,
+    ASSERT_TRUE(readJson(R"({"calibration": -2147483648.000e0,
         "primary": {"slowRateSec": 12.50e1, "fastRateSec": 0.0e-9999999999999999999999,
                     "turnSlope": 2147483.647E+3}})",
-                                   config, error))
+                         config, error))
         << error;
     EXPECT_EQ(config.calibration, INT_MIN);
     EXPECT_EQ(config.slowRateSec[kPrimary], 125);
@@ -154,7 +166,7 @@ class ConfigJsonRejects : public testing::TestWithParam<Rejection> {};
 TEST_P(ConfigJsonRejects, NamesTheKeyAndLeavesTheRecordAlone) {
     TrackerConfig config = unusualConfig();
     std::string error;
-    EXPECT_FALSE(configFromJsonText(GetParam().json, config, error));
+    EXPECT_FALSE(readJson(GetParam().json, config, error));
     EXPECT_EQ(error, GetParam().expectedError);
     EXPECT_EQ(config, unusualConfig());
 }
@@ -230,13 +242,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ConfigJson, InvalidJsonSaysWhere) {
     TrackerConfig config;
     std::string error;
-    EXPECT_FALSE(configFromJsonText("{\"calibration\": 1,}", config, error));
+    EXPECT_FALSE(readJson("{\"calibration\": 1,}", config, error));
     EXPECT_EQ(error.rfind("not valid JSON: parse error at line 1, column 19", 0), 0u) << error;
-    EXPECT_FALSE(configFromJsonText("", config, error));
+    EXPECT_FALSE(readJson("", config, error));
     EXPECT_EQ(error.rfind("not valid JSON:", 0), 0u) << error;
     // The parser quotes a number it cannot hold in full, which may be a megabyte long.
-    EXPECT_FALSE(
-        configFromJsonText("{\"calibration\": 1" + std::string(100'000, '0') + "}", config, error));
+    EXPECT_FALSE(readJson("{\"calibration\": 1" + std::string(100'000, '0') + "}", config, error));
     EXPECT_EQ(error, "not valid JSON: number overflow parsing '1" + std::string(39, '0') + "...'");
 }
 
@@ -244,7 +255,7 @@ TEST(ConfigJson, InvalidUtf8IsNamedAndNotEchoed) {
     TrackerConfig config;
     std::string error;
     // "café" saved as Latin-1 rather than UTF-8.
-    EXPECT_FALSE(configFromJsonText("{\"primary\": {\"statusText\": \"caf\xE9\"}}", config, error));
+    EXPECT_FALSE(readJson("{\"primary\": {\"statusText\": \"caf\xE9\"}}", config, error));
     EXPECT_NE(error.find("UTF-8"), std::string::npos) << error;
     EXPECT_EQ(error.find('\xE9'), std::string::npos);
 }

@@ -1,4 +1,5 @@
 #include "formats/csv_table.h"
+#include "wording/wording.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -58,14 +59,17 @@ TEST(CsvTable, ParseCsvReadsFieldsAndNumbersRowsAsSpreadsheetsDo) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        std::string error;
-        const auto records = parseCsv(c.bytes, error);
+        FileReason refusal;
+        const auto records = parseCsv(c.bytes, refusal);
+        // As the units file's load words it.
+        const std::string shown =
+            englishText(wordingOf(FileFailed{FileAction::Load, FileStep::Read, "u.csv", refusal}));
         if (c.error.empty()) {
-            ASSERT_TRUE(records) << error;
+            ASSERT_TRUE(records) << shown;
             EXPECT_EQ(numberedRows(*records), c.rows);
         } else {
             EXPECT_FALSE(records);
-            EXPECT_EQ(error, c.error);
+            EXPECT_EQ(shown, "Failed to read data\nu.csv: " + c.error);
         }
     }
 }

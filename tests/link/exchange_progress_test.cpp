@@ -1,4 +1,5 @@
 #include "link/link_fixture.h"
+#include "wording/wording.h"
 
 #include <array>
 #include <numeric>
@@ -16,7 +17,7 @@ struct Step {
     int expected;
     bool operator==(const Step&) const = default;
     friend void PrintTo(const Step& step, std::ostream* out) {
-        *out << phaseText(step.phase) << ' ' << step.done << '/' << step.expected;
+        *out << english(phaseWording(step.phase)) << ' ' << step.done << '/' << step.expected;
     }
 };
 

@@ -1,4 +1,5 @@
 #include "link/port_access.h"
+#include "wording/wording.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -48,7 +49,7 @@ TEST_P(PortAccessTest, TellsWhatWouldLetTheUserIn) {
     GetParam().arrange(lookup);
     const PortAccessCheck check = checkPortAccess("/dev/ttyUSB0", lookup);
     EXPECT_EQ(check.access, GetParam().access);
-    EXPECT_EQ(deniedReason(check), GetParam().reason);
+    EXPECT_EQ(english(accessWording(check)), GetParam().reason);
 }
 
 INSTANTIATE_TEST_SUITE_P(

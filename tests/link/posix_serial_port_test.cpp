@@ -49,7 +49,7 @@ protected:
 TEST_F(PtyTest, EveryByteValuePassesUnchangedBothWays) {
     auto port = makeSystemSerialPort();
     const std::optional<PortError> error = port->open(pty.devicePath);
-    ASSERT_FALSE(error) << portErrorText(PortCall::Open, *error);
+    ASSERT_FALSE(error) << englishText(wordingOf(PortCallFailed{PortCall::Open, *error}));
     ASSERT_FALSE(port->readSettings());
     ASSERT_FALSE(port->applyLineSettings());
     ASSERT_FALSE(port->applyTimeouts());

@@ -125,14 +125,12 @@ TEST_F(VersionTest, ACommandStartedFromAnErrorBoxTakesThePortAway) {
     public:
         explicit Interrupting(RecordingReporter& log) : log_(log) {}
         SerialLink* link = nullptr;
-        void errorBox(std::string_view text) override {
-            log_.errorBox(text);
-            if (link != nullptr && text == "ComPort read failed") {
+        void report(const Outcome& outcome) override {
+            log_.report(outcome);
+            const auto* failed = std::get_if<PortCallFailed>(&outcome);
+            if (link != nullptr && failed != nullptr && failed->call == PortCall::Read) {
                 std::exchange(link, nullptr)->sendTone(ToneCode::Stop);
             }
-        }
-        void message(std::string_view caption, std::string_view text) override {
-            log_.message(caption, text);
         }
 
     private:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/reporter.h"
+#include "outcomes/reporter.h"
 
 namespace wl3::test {
 
@@ -9,8 +9,7 @@ namespace wl3::test {
 // something else.
 class DiscardingReporter : public Reporter {
 public:
-    void errorBox(std::string_view) override {}
-    void message(std::string_view, std::string_view) override {}
+    void report(const Outcome& /*outcome*/) override {}
 };
 
 } // namespace wl3::test

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "config/reporter.h"
+#include "outcomes/reporter.h"
+#include "wording/wording.h"
 
 #include <ostream>
 #include <string>
@@ -8,7 +9,8 @@
 
 namespace wl3::test {
 
-// Keeps every report in order, so a test can say exactly which boxes the user saw.
+// Keeps every report in order, worded as the window words it, so a test can say exactly
+// which boxes the user saw.
 class RecordingReporter : public Reporter {
 public:
     struct Entry {
@@ -21,9 +23,10 @@ public:
         }
     };
 
-    void errorBox(std::string_view text) override { entries.push_back({"", std::string(text)}); }
-    void message(std::string_view caption, std::string_view text) override {
-        entries.push_back({std::string(caption), std::string(text)});
+    void report(const Outcome& outcome) override {
+        outcomes.push_back(outcome);
+        const Wording wording = wordingOf(outcome);
+        entries.push_back({englishCaption(wording), englishText(wording)});
     }
 
     // Just the texts, for the common check of what was shown.
@@ -35,6 +38,7 @@ public:
         return result;
     }
 
+    std::vector<Outcome> outcomes;
     std::vector<Entry> entries;
 };
 

@@ -77,9 +77,11 @@ private slots:
     void errorBoxHasNoCaptionOneOkAndBlocksTheApplication() {
         MessageBoxReporter reporter;
         const auto seen = answerNextBox();
-        reporter.errorBox("Count not aquire Com Port \xA7");
+        reporter.report(
+            wl3::PortCallFailed{wl3::PortCall::Open, {wl3::PortFailure::InUse, "/dev/tty\xA7"}});
         QCOMPARE(seen->title, QString());
-        QCOMPARE(seen->text, QStringLiteral("Count not aquire Com Port \u00A7"));
+        QCOMPARE(seen->text, QStringLiteral("Count not aquire Com Port\n/dev/tty\u00A7: another "
+                                            "program is using this port."));
         QCOMPARE(seen->icon, QMessageBox::NoIcon);
         QCOMPARE(seen->buttons, 1);
         QCOMPARE(seen->modality, Qt::ApplicationModal);
@@ -120,9 +122,9 @@ private slots:
     void messageShowsItsCaption() {
         MessageBoxReporter reporter;
         const auto seen = answerNextBox();
-        reporter.message("Wrenlink3 Read", "<b>Read Successful</b>");
-        QCOMPARE(seen->title, QStringLiteral("Wrenlink3 Read"));
-        QCOMPARE(seen->text, QStringLiteral("<b>Read Successful</b>"));
+        reporter.report(wl3::VersionReply{"<b>Wrenlink3 v1.00</b>"});
+        QCOMPARE(seen->title, QStringLiteral("Wrenlink3 Version"));
+        QCOMPARE(seen->text, QStringLiteral("<b>Wrenlink3 v1.00</b>"));
     }
 
     // A command shows its boxes while its wait cursor is up; the box waits for the user.
@@ -131,13 +133,13 @@ private slots:
         {
             const WaitCursor busy;
             const auto seen = answerNextBox();
-            reporter.message("Wrenlink3 Version", "Wrenlink3 v1.00");
+            reporter.report(wl3::VersionReply{"Wrenlink3 v1.00"});
             QCOMPARE(seen->cursor, Qt::ArrowCursor);
             QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
         }
         QVERIFY(QApplication::overrideCursor() == nullptr);
         const auto idle = answerNextBox();
-        reporter.errorBox("Wrenlink3 Not Found");
+        reporter.report(wl3::TrackerNotFound{"/dev/ttyUSB0", false});
         QCOMPARE(idle->cursor, Qt::ArrowCursor);
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }

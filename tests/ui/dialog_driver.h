@@ -24,13 +24,9 @@ namespace wl3::test {
 // Notes, with every report, the cursor that the application had put over everything.
 class CursorNotingReporter : public RecordingReporter {
 public:
-    void errorBox(std::string_view text) override {
+    void report(const Outcome& outcome) override {
         noteCursor();
-        RecordingReporter::errorBox(text);
-    }
-    void message(std::string_view caption, std::string_view text) override {
-        noteCursor();
-        RecordingReporter::message(caption, text);
+        RecordingReporter::report(outcome);
     }
 
     // Qt::ArrowCursor where none was set.

@@ -111,7 +111,7 @@ private slots:
         QCOMPARE(ui.edit(kCallsign)->text(), QStringLiteral("KA1ABC-7"));
         QCOMPARE(ui.edit(kCalibration)->text(), QStringLiteral("141"));
         QCOMPARE(callsignOf(ui.config(), kSecondary), QStringLiteral("KB2DEF-9"));
-        QVERIFY(!ui.config().calibrationChanged);
+        QVERIFY(!ui.dialog->calibrationChanged());
         ui.clickTab(kSecondary);
         QCOMPARE(ui.edit(kCallsign)->text(), QStringLiteral("KB2DEF-9"));
         QVERIFY(ui.box(kSmartBeaconingEnable)->isChecked());
@@ -218,7 +218,7 @@ private slots:
         QtFileDialogs fileDialogs;
         ConfigDialog window({reporter, fileDialogs, [](int) { return std::string(); }});
         window.show();
-        window.setEditText(kCallsign, "KE5MNO");
+        window.form().setEditText(kCallsign, "KE5MNO");
         SeenFileDialog shown;
         bool askedToReplace = false;
         bool stayedOpen = false;
@@ -301,7 +301,7 @@ private slots:
         QVERIFY(first.modalToWindow);
         QCOMPARE(secondName, QStringLiteral("*.wl3"));
         QVERIFY(warning.contains(QStringLiteral("missing")));
-        QCOMPARE(window.getEditText(kCallsign), std::string("KF6PQR"));
+        QCOMPARE(window.form().editText(kCallsign), std::string("KF6PQR"));
         QVERIFY(reporter.entries.empty());
     }
 };

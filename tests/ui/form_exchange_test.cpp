@@ -116,8 +116,8 @@ private slots:
         QVERIFY(ui.control(kSlotOffset)->isEnabled());
         QVERIFY(!ui.control(kAutoRate)->isEnabled());
         // Setting a box from code is not a click either.
-        ui.dialog->setChecked(kTimestampDhm, true);
-        ui.dialog->setChecked(kTimestampHms, true);
+        ui.dialog->form().setChecked(kTimestampDhm, true);
+        ui.dialog->form().setChecked(kTimestampHms, true);
         QVERIFY(ui.box(kTimestampDhm)->isChecked());
         QVERIFY(ui.box(kTimestampHms)->isChecked());
     }
@@ -201,8 +201,8 @@ private slots:
             ui.dialog->recordToForm();
             ui.config() = TrackerConfig();
             ui.dialog->formToRecord();
-            expected.calibrationChanged = true;
             QCOMPARE(printed(ui.config()), printed(expected));
+            QVERIFY(ui.dialog->calibrationChanged());
         }
     }
 
@@ -281,16 +281,16 @@ private slots:
     void calibrationIsSharedAndMarkedWhenChanged() {
         DialogDriver ui;
         ui.typeInto(kCalibration, "140");
-        QVERIFY(!ui.config().calibrationChanged);
+        QVERIFY(!ui.dialog->calibrationChanged());
         ui.clickTab(1);
-        QVERIFY(ui.config().calibrationChanged);
+        QVERIFY(ui.dialog->calibrationChanged());
         QCOMPARE(ui.config().calibration, 140);
         QCOMPARE(ui.edit(kCalibration)->text(), QStringLiteral("140"));
 
         ui.typeInto(kCalibration, "128");
         ui.clickTab(0);
         QCOMPARE(ui.config().calibration, 128);
-        QVERIFY2(ui.config().calibrationChanged, "only a decode clears the mark");
+        QVERIFY2(ui.dialog->calibrationChanged(), "only a decode clears the mark");
     }
 
     void calibrationTypedBackBeforeAnyCopyLeavesNoMark() {
@@ -298,7 +298,7 @@ private slots:
         ui.typeInto(kCalibration, "99");
         ui.typeInto(kCalibration, "128");
         ui.clickTab(1);
-        QVERIFY(!ui.config().calibrationChanged);
+        QVERIFY(!ui.dialog->calibrationChanged());
     }
 
     void disabledControlsAreStillCopied() {
@@ -325,19 +325,19 @@ private slots:
         setText(ui.config().callsign[0], "n\xE9");
         ui.dialog->recordToForm();
         QCOMPARE(ui.edit(kStatusText)->text(), QStringLiteral("\u00C5\u00E9-1"));
-        QCOMPARE(ui.dialog->getEditText(kStatusText), std::string("\xC5\xE9-1"));
+        QCOMPARE(ui.dialog->form().editText(kStatusText), std::string("\xC5\xE9-1"));
         // An upper-case edit shows any text it is given in capitals.
         QCOMPARE(ui.edit(kCallsign)->text(), QStringLiteral("N\u00C9"));
     }
 
     void numbersShowInPlainSignedDecimal() {
         DialogDriver ui;
-        ui.dialog->setEditNumber(kTurnSlope, -2147483647 - 1);
+        ui.dialog->form().setEditNumber(kTurnSlope, -2147483647 - 1);
         QCOMPARE(ui.edit(kTurnSlope)->text(), QStringLiteral("-2147483648"));
-        ui.dialog->setEditNumber(kTurnSlope, 1000000);
+        ui.dialog->form().setEditNumber(kTurnSlope, 1000000);
         QCOMPARE(ui.edit(kTurnSlope)->text(), QStringLiteral("1000000"));
         ui.replaceText(kTurnSlope, QStringLiteral("99999999999"));
-        QCOMPARE(ui.dialog->getEditNumber(kTurnSlope), 2147483647);
+        QCOMPARE(ui.dialog->form().editNumber(kTurnSlope), 2147483647);
         // An empty edit is no 0: the record keeps its value until Write or Save names it.
         ui.replaceText(kTurnSlope, QString());
         ui.dialog->formToRecord();

@@ -21,20 +21,9 @@ void onStopSignal(int) {
     [[maybe_unused]] const ssize_t ignored = write(stopPipe[1], &byte, 1);
 }
 
-class StderrReporter : public wl3::Reporter {
-public:
-    void errorBox(std::string_view text) override { std::cerr << "tracker-sim: " << text << "\n"; }
-    void message(std::string_view caption, std::string_view text) override {
-        std::cerr << "tracker-sim: " << caption << ": " << text << "\n";
-    }
-};
-
 std::vector<std::uint8_t> defaultImage() {
-    wl3::TrackerConfig config;
-    StderrReporter reporter;
-    std::vector<std::uint8_t> image(wl3::kImageBufferSize);
-    image.resize(static_cast<std::size_t>(wl3::encodeImage(config, image, reporter)));
-    return image;
+    const wl3::ConfigImage image = wl3::defaultImage();
+    return {image.begin(), image.end()};
 }
 
 int run(int argc, char** argv) {

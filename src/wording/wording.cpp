@@ -1,0 +1,659 @@
+#include "wording/wording.h"
+
+#include "config/config_image.h"
+#include "config/profile_fields.h"
+#include "formats/config_file_header.h"
+#include "formats/config_json.h"
+#include "formats/text_encoding.h"
+#include "link/port_choice.h"
+#include "link/port_error.h"
+
+#include <array>
+#include <cstdio>
+
+// Texts users know letter for letter keep their misspellings and their two spaces: "Count
+// not aquire", "tuncated", "Seconday".
+namespace wl3 {
+
+namespace {
+
+Phrase message(const char* text, std::vector<Phrase> args = {}) {
+    return Phrase{"Message", text, std::move(args)};
+}
+
+template <typename Number> Phrase number(Number n) {
+    return verbatim(std::to_string(n));
+}
+
+Wording box(std::vector<Phrase> lines) {
+    return {std::nullopt, std::move(lines)};
+}
+
+Wording captioned(Phrase caption, std::vector<Phrase> lines) {
+    return {std::move(caption), std::move(lines)};
+}
+
+// The system's reason, in the words the messages use for the common ones.
+Phrase systemReason(std::error_code error) {
+    if (error == std::errc::no_such_file_or_directory) {
+        return message(WL3_TR("Message", "does not exist"));
+    }
+    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted) {
+        return message(WL3_TR("Message", "permission denied"));
+    }
+    return verbatim(error.message());
+}
+
+// A file as messages name it: its path as given, or the standard stream "-" stands for.
+Phrase fileName(const std::string& path, FileAction action) {
+    if (path != "-") {
+        return verbatim(path);
+    }
+    return action == FileAction::Load ? message(WL3_TR("Message", "standard input"))
+                                      : message(WL3_TR("Message", "standard output"));
+}
+
+Phrase roleWording(const RunFileRole& role) {
+    switch (role.kind) {
+    case RunFileKind::Output:
+        return message(WL3_TR("Message", "the output"));
+    case RunFileKind::InputFile:
+        return message(WL3_TR("Message", "the input file"));
+    case RunFileKind::UnitsFile:
+        return message(WL3_TR("Message", "the units file"));
+    case RunFileKind::Report:
+        return message(WL3_TR("Message", "the report"));
+    case RunFileKind::Table:
+        return message(WL3_TR("Message", "the table"));
+    case RunFileKind::Folder:
+        return message(WL3_TR("Message", "the folder"));
+    case RunFileKind::FileOf:
+        return message(WL3_TR("Message", "the file of %1"), {verbatim(role.port)});
+    case RunFileKind::BackupOf:
+        break;
+    }
+    return message(WL3_TR("Message", "the backup of %1"), {verbatim(role.port)});
+}
+
+// A link's owner: "alice's", or "user 1001's" without a name.
+Phrase ownerWording(const FileReason& reason) {
+    if (!reason.owner.empty()) {
+        return message(WL3_TR("Message", "%1's"), {verbatim(reason.owner)});
+    }
+    return message(WL3_TR("Message", "user %1's"), {number(reason.ownerId)});
+}
+
+Phrase linkRefusal(const Phrase& name, const FileReason& reason) {
+    const bool root = reason.problem == FileProblem::OthersLinkRoot;
+    if (reason.via.empty()) {
+        return root ? message(WL3_TR("Message",
+                                     "%1: is another user's link (%2), which root does not follow"),
+                              {name, ownerWording(reason)})
+                    : message(
+                          WL3_TR("Message", "%1: is another user's link (%2) in a shared folder"),
+                          {name, ownerWording(reason)});
+    }
+    return root ? message(WL3_TR("Message", "%1: leads through %2, another user's link (%3), which "
+                                            "root does not follow"),
+                          {name, verbatim(reason.via), ownerWording(reason)})
+                : message(
+                      WL3_TR("Message",
+                             "%1: leads through %2, another user's link (%3) in a shared folder"),
+                      {name, verbatim(reason.via), ownerWording(reason)});
+}
+
+// The line after a file failure's first: the file, and why.
+Phrase fileReasonLine(const Phrase& name, const FileReason& reason) {
+    switch (reason.problem) {
+    case FileProblem::System:
+        return message(WL3_TR("Message", "%1: %2"), {name, systemReason(reason.systemError)});
+    case FileProblem::IsFolder:
+        return message(WL3_TR("Message", "%1: is a folder"), {name});
+    case FileProblem::NotFolder:
+        return message(WL3_TR("Message", "%1: is not a folder"), {name});
+    case FileProblem::IsReadOnly:
+        return message(WL3_TR("Message", "%1: is read-only"), {name});
+    case FileProblem::NotAFile:
+        return message(WL3_TR("Message", "%1: is not a file (a device, a pipe or a socket)"),
+                       {name});
+    case FileProblem::CannotBeRead:
+        return message(WL3_TR("Message", "%1: cannot be read: %2"),
+                       {name, systemReason(reason.systemError)});
+    case FileProblem::FolderMissing:
+        return message(WL3_TR("Message", "%1: is in a folder that does not exist"), {name});
+    case FileProblem::NoNewFile:
+        return message(WL3_TR("Message", "%1: no file can be made in this folder: %2"),
+                       {name, systemReason(reason.systemError)});
+    case FileProblem::ShortWrite:
+        return message(WL3_TR("Message", "%1: not every byte could be written"), {name});
+    case FileProblem::NotWritable:
+        return message(WL3_TR("Message", "%1: is neither a file nor a device to write to"), {name});
+    case FileProblem::OthersFile:
+        return message(WL3_TR("Message", "%1: is another user's file in a shared folder"), {name});
+    case FileProblem::OwnerNotKept:
+        return message(WL3_TR("Message", "%1: belongs to another user or group, which a new file "
+                                         "could not keep"),
+                       {name});
+    case FileProblem::OthersLink:
+    case FileProblem::OthersLinkRoot:
+        return linkRefusal(name, reason);
+    case FileProblem::LinkNowhere:
+        return message(WL3_TR("Message", "%1: is a link that leads nowhere a file can be saved"),
+                       {name});
+    case FileProblem::IsRunFile:
+        return message(WL3_TR("Message", "%1: is %2"), {name, roleWording(reason.role)});
+    case FileProblem::ReplacesRunFile:
+        return message(WL3_TR("Message", "%1: %2 would replace %3"),
+                       {name, roleWording(reason.role), roleWording(reason.otherRole)});
+    case FileProblem::Terminal:
+        return message(WL3_TR("Message", "%1 is a terminal, and a .wl3 file is binary: redirect it "
+                                         "or name a file"),
+                       {name});
+    case FileProblem::NotConfigFile:
+        return message(WL3_TR("Message", "%1: is not a configuration file"), {name});
+    case FileProblem::ImageLength:
+        return message(WL3_TR("Message", "%1: holds an image of %2 bytes, not %3"),
+                       {name, number(reason.count), number(kImageSize)});
+    case FileProblem::EndsInHeader:
+        return message(WL3_TR("Message", "%1: ends within its header"), {name});
+    case FileProblem::EndsEarly:
+        return message(WL3_TR("Message", "%1: ends after %2 of the %3 image bytes"),
+                       {name, number(reason.count), number(kImageSize)});
+    case FileProblem::NotDecodable:
+        return message(WL3_TR("Message", "%1: holds an image that cannot be decoded"), {name});
+    case FileProblem::TooLarge:
+        return message(WL3_TR("Message", "%1: is larger than 1 MiB"), {name});
+    case FileProblem::NoUnits:
+        return message(WL3_TR("Message", "%1: holds no tracker below its header"), {name});
+    case FileProblem::NotCsv:
+        return message(WL3_TR("Message", "%1: not valid CSV in row %2: %3"),
+                       {name, number(reason.count), verbatim(reason.detail)});
+    case FileProblem::NoMemory:
+        break;
+    }
+    return message(WL3_TR("Message", "%1: out of memory"), {name});
+}
+
+Phrase fileStepWording(FileStep step) {
+    switch (step) {
+    case FileStep::Open:
+        return message(WL3_TR("Message", "Failed to open file"));
+    case FileStep::Read:
+        return message(WL3_TR("Message", "Failed to read data"));
+    case FileStep::Write:
+        return message(WL3_TR("Message", "Failed to write data"));
+    case FileStep::Format:
+        return message(WL3_TR("Message", "Invalid File Format"));
+    case FileStep::Decode:
+        return message(WL3_TR("Message", "Import Failed"));
+    case FileStep::Size:
+        break;
+    }
+    return message(WL3_TR("Message", "File too large for a configuration"));
+}
+
+Phrase fileActionCaption(FileAction action) {
+    return action == FileAction::Load ? message(WL3_TR("Message", "Load Failed"))
+                                      : message(WL3_TR("Message", "Save Failed"));
+}
+
+// The characters of the input that a message quotes: a key may be a megabyte.
+constexpr std::size_t kQuoteShown = 40;
+
+std::string codePointName(char32_t c) {
+    std::array<char, 16> name{};
+    const int length = std::snprintf(name.data(), name.size(), "U+%04X", static_cast<unsigned>(c));
+    return {name.data(), static_cast<std::size_t>(std::max(length, 0))};
+}
+
+// A key in quotes, as messages carry text, in Latin-1; a character beyond it as its code.
+Phrase keyName(std::string_view key) {
+    const auto characters = decodeUtf8(key);
+    std::string name = "\"";
+    for (std::size_t i = 0; i < characters.size() && i < kQuoteShown; ++i) {
+        if (characters[i] > 0xFF) {
+            name += codePointName(characters[i]);
+        } else {
+            name += static_cast<char>(characters[i]);
+        }
+    }
+    if (characters.size() > kQuoteShown) {
+        name += "...";
+    }
+    return verbatim(name + '"');
+}
+
+Phrase jsonWording(const JsonProblem& problem) {
+    using Kind = JsonProblem::Kind;
+    const Phrase key = keyName(problem.key);
+    switch (problem.kind) {
+    case Kind::NotJson:
+        return message(WL3_TR("Message", "not valid JSON: %1"), {verbatim(problem.detail)});
+    case Kind::NulByte:
+        return message(WL3_TR("Message", "not valid JSON: a NUL byte at byte %1"),
+                       {number(problem.count)});
+    case Kind::NotObject:
+        return message(WL3_TR("Message", "the document must be a JSON object"));
+    case Kind::UnknownKey:
+        return message(WL3_TR("Message", "unknown key %1"), {key});
+    case Kind::DuplicateKey:
+        return message(WL3_TR("Message", "duplicate key %1"), {key});
+    case Kind::MustBeObject:
+        return message(WL3_TR("Message", "%1 must be an object"), {key});
+    case Kind::OutOfRange:
+        return message(WL3_TR("Message", "%1 is outside the signed 32-bit range"), {key});
+    case Kind::NotWhole:
+        return message(WL3_TR("Message", "%1 must be a whole number"), {key});
+    case Kind::NotNumber:
+        return message(WL3_TR("Message", "%1 must be a number"), {key});
+    case Kind::NotFlag:
+        return message(WL3_TR("Message", "%1 must be true or false"), {key});
+    case Kind::NotString:
+        return message(WL3_TR("Message", "%1 must be a string"), {key});
+    case Kind::TooLong:
+        return problem.count == 1
+                   ? message(WL3_TR("Message", "%1 is longer than 1 character"), {key})
+                   : message(WL3_TR("Message", "%1 is longer than %2 characters"),
+                             {key, number(problem.count)});
+    case Kind::HoldsNul:
+        return message(WL3_TR("Message", "%1 holds U+0000, which ends a text on the tracker"),
+                       {key});
+    case Kind::BeyondLatin1:
+        break;
+    }
+    return message(WL3_TR("Message", "%1 holds %2, a character above U+00FF"),
+                   {key, verbatim(codePointName(static_cast<char32_t>(problem.count)))});
+}
+
+Phrase formText(std::string_view text) {
+    return Phrase{"Form", std::string(text), {}};
+}
+
+Phrase addressRule() {
+    return message(WL3_TR("Message",
+                          "up to six letters or digits, optionally followed by -0 to -15 for the "
+                          "SSID"));
+}
+
+Phrase withUnit(Phrase text, const ProfileField& field) {
+    if (field.control.unit.text.empty()) {
+        return text;
+    }
+    return message(WL3_TR("Message", "%1 %2"),
+                   {std::move(text), formText(field.control.unit.text)});
+}
+
+Phrase numberRange(const ProfileField& field, int low, int high) {
+    return withUnit(message(WL3_TR("Message", "%1 to %2"), {number(low), number(high)}), field);
+}
+
+// What the tracker holds of value's field, with the field's unit.
+Phrase allowedWording(const UnholdableValue& value) {
+    const Allowed& allowed = value.allowed;
+    const ProfileField& field = *value.field;
+    switch (allowed.kind) {
+    case Allowed::Kind::Address:
+        return addressRule();
+    case Allowed::Kind::AddressList:
+        return message(WL3_TR("Message", "addresses separated by commas, each %1"),
+                       {addressRule()});
+    case Allowed::Kind::Range:
+        return numberRange(field, allowed.low, allowed.high);
+    case Allowed::Kind::SlotOffset:
+        return message(WL3_TR("Message", "%1, the auto transmit rate plus one"),
+                       {numberRange(field, allowed.low, allowed.high)});
+    case Allowed::Kind::SlotOffsetAny:
+        return withUnit(message(WL3_TR("Message", "0 to the auto transmit rate plus one")), field);
+    case Allowed::Kind::Character:
+        return message(WL3_TR("Message", "one printable ASCII character, ! to ~"));
+    case Allowed::Kind::TextLength:
+        return message(WL3_TR("Message", "at most %1 characters"), {number(allowed.high)});
+    case Allowed::Kind::Latin1:
+        break;
+    }
+    return message(WL3_TR("Message", "characters from U+0001 to U+00FF"));
+}
+
+Phrase refusedCaption(RefusedAction action) {
+    return action == RefusedAction::Write ? message(WL3_TR("Message", "Wrenlink3 Write"))
+                                          : fileActionCaption(FileAction::Save);
+}
+
+// The window's account: a heading, then one line for each value, by profile tab and label.
+Wording valuesByLabel(const ValuesRefused& refused) {
+    Wording wording = captioned(
+        refusedCaption(refused.action),
+        {message(WL3_TR("Message", "The tracker cannot hold these values as they are:"))});
+    for (const UnholdableValue& value : refused.values) {
+        const Phrase label = formText(value.field->control.label.text);
+        if (value.field->isShared()) {
+            wording.lines.push_back(
+                message(WL3_TR("Message", "%1 %2"), {label, allowedWording(value)}));
+        } else {
+            wording.lines.push_back(
+                message(WL3_TR("Message", "%1, %2 %3"),
+                        {formText(kProfileTabTexts[static_cast<std::size_t>(value.profile)]), label,
+                         allowedWording(value)}));
+        }
+    }
+    return wording;
+}
+
+Phrase portCallWording(PortCall call) {
+    switch (call) {
+    case PortCall::Open:
+        return message(WL3_TR("Message", "Count not aquire Com Port"));
+    case PortCall::ReadSettings:
+        return message(WL3_TR("Message", "GetCommState failed"));
+    case PortCall::ApplyLineSettings:
+        return message(WL3_TR("Message", "SetCommState failed"));
+    case PortCall::ApplyTimeouts:
+        return message(WL3_TR("Message", "SetCommTimeouts failed"));
+    case PortCall::Write:
+        return message(WL3_TR("Message", "ComPort write failed"));
+    case PortCall::Read:
+        return message(WL3_TR("Message", "ComPort read failed"));
+    case PortCall::Close:
+        break;
+    }
+    return message(WL3_TR("Message", "ComPort Close failed"));
+}
+
+// The device and why, for the user; nothing for Unexplained.
+std::optional<Phrase> portReasonLine(const PortCallFailed& failed) {
+    const PortError& error = failed.error;
+    const Phrase path = verbatim(error.path);
+    switch (error.kind) {
+    case PortFailure::Unexplained:
+        return std::nullopt;
+    case PortFailure::NoDevice:
+        return message(WL3_TR("Message", "%1: there is no serial port with this number on this "
+                                         "machine."),
+                       {path});
+    case PortFailure::NoSuchPort:
+        return message(WL3_TR("Message", "%1: there is no such port on this machine (is the "
+                                         "adapter plugged in?)"),
+                       {path});
+    case PortFailure::Unplugged:
+        return message(WL3_TR("Message", "%1: %2 (is the adapter still plugged in?)"),
+                       {path, verbatim(systemErrorText(error.systemError))});
+    case PortFailure::InUse:
+        return message(WL3_TR("Message", "%1: another program is using this port."), {path});
+    case PortFailure::AccessDenied:
+        return message(WL3_TR("Message", "%1: %2"), {path, accessWording(failed.access)});
+    case PortFailure::NotSerial:
+        return message(WL3_TR("Message", "%1: this is not a serial device."), {path});
+    case PortFailure::System:
+        break;
+    }
+    return message(WL3_TR("Message", "%1: %2"),
+                   {path, verbatim(systemErrorText(error.systemError))});
+}
+
+Phrase partialImageLine() {
+    return message(WL3_TR(
+        "Message", "The tracker may now hold a partial image. Write the configuration again."));
+}
+
+Phrase unitsFaultLine(const UnitsRowFault& fault) {
+    using Kind = UnitsRowFault::Kind;
+    const Phrase place = rowPlace(fault.file, fault.row);
+    const Phrase key = verbatim(fault.key);
+    switch (fault.kind) {
+    case Kind::KeyTwice:
+        return message(WL3_TR("Message", "%1: column \"%2\" is named twice"), {place, key});
+    case Kind::UnknownKey:
+        return message(WL3_TR("Message", "%1: unknown key \"%2\""), {place, key});
+    case Kind::CellCount:
+        return message(WL3_TR("Message", "%1: %2 cells where the header has %3 (a text holding a "
+                                         "comma goes in double quotes)"),
+                       {place, number(fault.cells), number(fault.headerCells)});
+    case Kind::BadValue:
+        return message(WL3_TR("Message", "%1: %2"), {place, jsonWording(fault.value)});
+    case Kind::BadPort:
+        return message(WL3_TR("Message", "%1: port: %2"), {place, portChoiceRefusal(fault.key)});
+    case Kind::NoPortColumn:
+        break;
+    }
+    return message(WL3_TR("Message", "%1: no column \"%2\""), {place, key});
+}
+
+// Each outcome's words.
+struct Words {
+    Wording operator()(const PortNumberInvalid&) const {
+        return box({message(WL3_TR("Message", "Invalid Com Port Number"))});
+    }
+    Wording operator()(const PortNotOpen&) const {
+        return box({message(WL3_TR("Message", "ComPort Invalid"))});
+    }
+    Wording operator()(const PortCallFailed& failed) const {
+        Wording wording = box({portCallWording(failed.call)});
+        if (auto reason = portReasonLine(failed)) {
+            wording.lines.push_back(std::move(*reason));
+        }
+        if (failed.partialImage) {
+            wording.lines.push_back(partialImageLine());
+        }
+        return wording;
+    }
+    Wording operator()(const WriteMismatch& mismatch) const {
+        Wording wording = box({message(WL3_TR("Message", "ComPort write mismatch"))});
+        if (mismatch.partialImage) {
+            wording.lines.push_back(partialImageLine());
+        }
+        return wording;
+    }
+    Wording operator()(const TrackerNotFound& notFound) const {
+        const Phrase device = verbatim(notFound.device);
+        return box({message(WL3_TR("Message", "Wrenlink3 Not Found")),
+                    notFound.answered
+                        ? message(WL3_TR("Message", "%1: the answer to the version query is no "
+                                                    "Wrenlink3's."),
+                                  {device})
+                        : message(WL3_TR("Message", "%1: no answer to the version query (is the "
+                                                    "tracker on and connected?)"),
+                                  {device})});
+    }
+    Wording operator()(const WriteNotVerified& failed) const {
+        if (failed.readBack == failed.sent) {
+            return box({message(WL3_TR("Message", "Write Failed"))});
+        }
+        return box({message(WL3_TR("Message", "Write Failed (code %1 %2)"),
+                            {number(failed.sent), number(failed.readBack)})});
+    }
+    Wording operator()(const VersionReply& reply) const {
+        return captioned(message(WL3_TR("Message", "Wrenlink3 Version")), {verbatim(reply.reply)});
+    }
+    Wording operator()(const ReadFailed&) const {
+        return captioned(message(WL3_TR("Message", "Wrenlink3 Read")),
+                         {message(WL3_TR("Message", "Read Failed"))});
+    }
+    Wording operator()(const ReadSucceeded&) const {
+        return captioned(message(WL3_TR("Message", "Wrenlink3 Read")),
+                         {message(WL3_TR("Message", "Read Successful"))});
+    }
+    Wording operator()(const WriteSucceeded&) const {
+        return captioned(refusedCaption(RefusedAction::Write),
+                         {message(WL3_TR("Message", "Write Successful"))});
+    }
+    Wording operator()(const CalibrationNotWritten&) const {
+        return captioned(
+            message(WL3_TR("Message", "Calibration not written")),
+            {message(WL3_TR("Message", "New Calibration value should be written before Testing "
+                                       "Tones"))});
+    }
+    Wording operator()(const ValuesRefused& refused) const { return valuesByLabel(refused); }
+    Wording operator()(const ImageSizeWrong& wrong) const {
+        if (!wrong.size) {
+            return box({message(WL3_TR("Message", "Bad EE Size"))});
+        }
+        // The decoder's message has always ended in a line break.
+        return box(
+            {message(WL3_TR("Message", "Bad EE Size %1"), {number(*wrong.size)}), verbatim("")});
+    }
+    Wording operator()(const AddressesDoNotFit&) const {
+        return box(
+            {message(WL3_TR("Message", "The callsigns and digipeater paths do not fit in "
+                                       "the tracker's memory. Use fewer digipeaters, or make "
+                                       "the primary and secondary callsigns and paths "
+                                       "identical."))});
+    }
+    Wording operator()(const TextTruncated&) const {
+        return captioned(
+            message(WL3_TR("Message", "Status Beacon Text Truncated")),
+            {message(WL3_TR("Message",
+                            "The Primary or Secondary Status Beacon text is too long and has been "
+                            "tuncated.  To have a longer status beacon text, use fewer "
+                            "digipeaters, and make the primary and secondary callsigns, "
+                            "digipeaters, or status texts identical."))});
+    }
+    Wording operator()(const FileFailed& failed) const {
+        return captioned(fileActionCaption(failed.action),
+                         {fileStepWording(failed.step),
+                          fileReasonLine(fileName(failed.path, failed.action), failed.reason)});
+    }
+    Wording operator()(const JsonRefused& refused) const {
+        return captioned(fileActionCaption(FileAction::Load),
+                         {jsonWording(refused.problem),
+                          message(WL3_TR("Message", "%1: is not a configuration in JSON form"),
+                                  {fileName(refused.path, FileAction::Load)})});
+    }
+    Wording operator()(const UnitsRowFault& fault) const { return box({unitsFaultLine(fault)}); }
+    Wording operator()(const OutputFailed&) const {
+        return box({message(WL3_TR("Message", "Failed to write to standard output"))});
+    }
+    Wording operator()(const ImageFinishing&) const {
+        return box({message(WL3_TR("Message", "Interrupted: sending the rest of the image first, "
+                                              "so that the tracker is not left with part of it "
+                                              "(Ctrl-C again stops at once)"))});
+    }
+    Wording operator()(const Interrupted& interrupted) const {
+        switch (interrupted.stage) {
+        case Interrupted::Stage::ImageSent:
+            return box({message(WL3_TR("Message", "Interrupted: the whole image was sent, but not "
+                                                  "read back to verify it."))});
+        case Interrupted::Stage::WriteBegun:
+            return box({message(WL3_TR("Message", "Interrupted while writing: the tracker may now "
+                                                  "hold a partial image. Write the configuration "
+                                                  "again."))});
+        case Interrupted::Stage::Exchange:
+            break;
+        }
+        return box({message(WL3_TR("Message", "Interrupted"))});
+    }
+    Wording operator()(const ToneKeepsSending&) const {
+        return box(
+            {message(WL3_TR("Message", "The tracker keeps sending until \"wl3 tone stop\"."))});
+    }
+    Wording operator()(const NoUsbAdapter&) const {
+        return box({message(WL3_TR("Message", "--port usb: no USB serial adapter is plugged in"))});
+    }
+    Wording operator()(const PortNamedTwice& twice) const {
+        return box({message(WL3_TR("Message", "%1: port %2 is named twice (%3: %4)"),
+                            {verbatim(twice.place), verbatim(twice.port),
+                             verbatim(twice.firstPlace), verbatim(twice.firstPort)})});
+    }
+    Wording operator()(const FileForSeveral& several) const {
+        return box({message(WL3_TR("Message", "%1: with several trackers, name a folder (DIR/) for "
+                                              "a file each"),
+                            {verbatim(several.option)})});
+    }
+    Wording operator()(const FileNamedTwice& twice) const {
+        return box({message(WL3_TR("Message", "Two trackers' files would both be %1; name their "
+                                              "ports apart"),
+                            {verbatim(twice.path)})});
+    }
+    Wording operator()(const BackupSaved& saved) const {
+        return box({message(WL3_TR("Message", "Backup saved: %1"),
+                            {fileName(saved.path, FileAction::Save)})});
+    }
+    Wording operator()(const NoThread& none) const {
+        return box({message(WL3_TR("Message", "Not begun: no thread could be started (%1)"),
+                            {verbatim(none.reason)})});
+    }
+};
+
+} // namespace
+
+Wording wordingOf(const Outcome& outcome) {
+    return std::visit(Words{}, outcome);
+}
+
+std::vector<Wording> commandLineWordings(const Outcome& outcome) {
+    const auto* refused = std::get_if<ValuesRefused>(&outcome);
+    if (refused == nullptr) {
+        return {wordingOf(outcome)};
+    }
+    std::vector<Wording> wordings;
+    for (const UnholdableValue& value : refused->values) {
+        wordings.push_back(captioned(refusedCaption(refused->action),
+                                     {message(WL3_TR("Message", "%1 %2: the tracker holds %3"),
+                                              {verbatim(configKeyPath(*value.field, value.profile)),
+                                               verbatim(value.given), allowedWording(value)})}));
+    }
+    return wordings;
+}
+
+Phrase phaseWording(ExchangePhase phase) {
+    switch (phase) {
+    case ExchangePhase::CheckingTracker:
+        return message(WL3_TR("Message", "Asking the tracker for its version"));
+    case ExchangePhase::FirstRead:
+        return message(WL3_TR("Message", "Reading the configuration"));
+    case ExchangePhase::SecondRead:
+        return message(WL3_TR("Message", "Reading it again, to verify"));
+    case ExchangePhase::Writing:
+        return message(WL3_TR("Message", "Writing the configuration"));
+    case ExchangePhase::ReadingBack:
+        return message(WL3_TR("Message", "Reading it back, to verify"));
+    case ExchangePhase::Tone:
+        break;
+    }
+    return message(WL3_TR("Message", "Sending the tone command"));
+}
+
+Phrase accessWording(const PortAccessCheck& check) {
+    switch (check.access) {
+    case PortAccess::NotInGroup:
+        return message(WL3_TR("Message", "permission denied. Add your user to the group that owns "
+                                         "the device (sudo usermod -aG %1 $USER), then log out and "
+                                         "back in."),
+                       {verbatim(check.group)});
+    case PortAccess::GroupNotInSession:
+        return message(WL3_TR("Message", "permission denied. Your user is in the group %1, but "
+                                         "this session began before it was added: log out and back "
+                                         "in (or run newgrp %1)."),
+                       {verbatim(check.group)});
+    case PortAccess::RootOnly:
+        return message(WL3_TR("Message",
+                              "permission denied. Only root may open this device, and no "
+                              "group helps: a udev rule must give it a group (see "
+                              "PERMISSIONS in man wl3)."));
+    case PortAccess::Allowed:
+    case PortAccess::Denied:
+        break;
+    }
+    return message(WL3_TR("Message", "permission denied."));
+}
+
+Phrase comPortRangeWording() {
+    return message(WL3_TR("Message", "%1 to %2"), {verbatim(std::string(kComPortNames.front())),
+                                                   verbatim(std::string(kComPortNames.back()))});
+}
+
+Phrase portChoiceRefusal(std::string_view given) {
+    return message(WL3_TR("Message", "%1 or a device path, not \"%2\""),
+                   {comPortRangeWording(), verbatim(std::string(given))});
+}
+
+Phrase fileNameRefusal(std::string_view given) {
+    return message(WL3_TR("Message", "a file name ending in %1 or %2, not \"%3\""),
+                   {verbatim(std::string(kConfigFileExtension)), verbatim(".json"),
+                    verbatim(std::string(given))});
+}
+
+Phrase rowPlace(const std::string& file, int row) {
+    return message(WL3_TR("Message", "%1 row %2"), {fileName(file, FileAction::Load), number(row)});
+}
+
+} // namespace wl3

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "link/exchange_observer.h"
+#include "outcomes/outcome.h"
+#include "wording/phrase.h"
+
+#include <string_view>
+#include <vector>
+
+// The one table of the program's words for what happened: each outcome's caption and text,
+// for the window (which translates them) and for wl3 (which prints the English).
+namespace wl3 {
+
+Wording wordingOf(const Outcome& outcome);
+
+// wl3's: a refusal of values as one message a value, each naming its key; any other outcome
+// as the window words it.
+std::vector<Wording> commandLineWordings(const Outcome& outcome);
+
+// What a person waiting on the tracker is told of a phase.
+Phrase phaseWording(ExchangePhase phase);
+
+// Why the user was refused a serial device and what would let them in: "permission
+// denied." and, where the check found a cure, what to do.
+Phrase accessWording(const PortAccessCheck& check);
+
+// "COM1 to COM4", for texts that name every COM port.
+Phrase comPortRangeWording();
+
+// Why text names no port, for an option's check.
+Phrase portChoiceRefusal(std::string_view given);
+
+// Why path names no configuration file, for an option's check.
+Phrase fileNameRefusal(std::string_view given);
+
+// Where in a units file a fault or a tracker is: "units.csv row 2".
+Phrase rowPlace(const std::string& file, int row);
+
+} // namespace wl3
