@@ -33,7 +33,7 @@ Status refuseRepeatedPorts(const std::vector<std::string>& ports,
 bool namesFolder(const std::filesystem::path& path);
 
 // The folder that path names, made when it is missing (not its parents); fails after
-// saying why under "Save Failed".
+// saying why as a failed save.
 Status prepareFolder(const std::filesystem::path& folder, Reporter& reporter);
 
 // The name of a tracker's file in a folder: its port's name without the system's device

@@ -11,7 +11,7 @@ namespace {
 
 // One message, one line: a text that ends in a line break (the decoder's size message)
 // ends here anyway, and the line breaks of a text of several lines (the port's reason
-// after "Count not aquire Com Port") join its parts.
+// after a failed port call) join its parts.
 std::string oneLine(std::string_view text) {
     std::string line;
     bool atBreak = false;

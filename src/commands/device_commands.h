@@ -31,17 +31,17 @@ using SaveBackup = std::function<Status(const ConfigImage& held, const TrackerCo
 // characters.
 Status queryTrackerVersion(SerialLink& link, std::string& reply);
 
-// Read Version: the reply in a message captioned "Wrenlink3 Version".
+// Read Version: the reply, reported as the tracker's version.
 Status readVersion(SerialLink& link, Reporter& reporter);
 
 // The version query, then the image read twice. Exactly 128 bytes on which both reads agree
 // are decoded into config, which is otherwise left as it was, and land in trackerImage;
-// anything else is "Read Failed". Success is the caller's to report: a read is a Read
+// anything else is a failed read. Success is the caller's to report: a read is a Read
 // Configuration, or a write's backup.
 Status readTrackerImage(TrackerConfig& config, SerialLink& link, Reporter& reporter,
                         ConfigImage& trackerImage);
 
-// Read Configuration: readTrackerImage, then "Read Successful". trackerImage, when given,
+// Read Configuration: readTrackerImage, then its success. trackerImage, when given,
 // receives the bytes read.
 Status readConfiguration(TrackerConfig& config, SerialLink& link, Reporter& reporter,
                          const RecordChanged& recordChanged = {},
@@ -74,7 +74,7 @@ struct WriteSteps {
 // Write Configuration, the one write of the window, wl3 and the fleet, of an image that
 // prepareImage made: the tracker's configuration read and backed up, when asked for; the
 // version query; the image sent, read back and compared; then the image is decoded into
-// config, so that it holds what the tracker keeps, and "Write Successful" follows. Nothing
+// config, so that it holds what the tracker keeps, and its success follows. Nothing
 // reaches the tracker before every earlier step succeeded.
 Status writeConfiguration(TrackerConfig& config, const ConfigImage& image, SerialLink& link,
                           Reporter& reporter, const WriteSteps& steps);

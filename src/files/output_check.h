@@ -17,7 +17,7 @@ struct RunFile {
     RunFileRole role;
 };
 
-// Fails, after reporting why under "Save Failed", before a run writes or sends anything,
+// Fails, after reporting why as a failed save, before a run writes or sends anything,
 // when one of outputs could not be saved where it stands (a link on its way that is not
 // followed, a folder that does not exist), when two outputs are one file (by name, by a
 // link, by a second name of one device and inode) or when an output is one of inputs. Only

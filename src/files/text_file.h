@@ -9,7 +9,7 @@
 namespace wl3 {
 
 // Writes content to path the way configuration files are saved: replaced whole or left
-// as it was, with failures reported under "Save Failed".
+// as it was, with failures reported as a failed save.
 Status writeTextFile(const std::filesystem::path& path, std::string_view content,
                      Reporter& reporter);
 

@@ -18,9 +18,8 @@ namespace wl3 {
 // A configuration file: its header (config_file_header.h), then one image of kImageSize
 // bytes. These are the Load and Save of the window, and of wl3 for .wl3 files.
 
-// Replaces config with the file's configuration. Every failure is reported under the
-// caption "Load Failed", with the file and the reason on a second line, and leaves config as
-// it was. Ok only when config was replaced.
+// Replaces config with the file's configuration. Every failure is reported as a failed
+// load, with the file and the reason on a second line, and leaves config as it was. Ok only when config was replaced.
 Status loadConfigFile(const std::filesystem::path& path, TrackerConfig& config, Reporter& reporter);
 
 // The same for a file's bytes already read, such as standard input's; source names them in
@@ -35,7 +34,7 @@ std::string configFileBytes(std::span<const std::uint8_t, kImageSize> image);
 std::optional<std::string> encodeConfigFile(const TrackerConfig& config, Reporter& reporter);
 
 // Encodes config and writes it to path, all or nothing: an existing file keeps its old
-// contents unless the new one was written whole. Failures are reported under "Save Failed";
+// contents unless the new one was written whole. Failures are reported as a failed save;
 // when the encoder produces no image, nothing is written (the encoder said why).
 Status saveConfigFile(const std::filesystem::path& path, const TrackerConfig& config,
                       Reporter& reporter);

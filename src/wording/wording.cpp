@@ -11,8 +11,7 @@
 #include <array>
 #include <cstdio>
 
-// Texts users know letter for letter keep their misspellings and their two spaces: "Count
-// not aquire", "tuncated", "Seconday".
+// Texts users know letter for letter keep their misspellings and their two spaces.
 namespace wl3 {
 
 namespace {

@@ -1,0 +1,87 @@
+#include "config/profile_fields.h"
+#include "wording/wording.h"
+
+#include <gtest/gtest.h>
+#include <set>
+#include <utility>
+
+namespace wl3 {
+namespace {
+
+// Every %n of a template has its argument and every argument its %n: a phrase that drops
+// one shows a bare "%2", or loses what it should say, in every language at once.
+void expectFilled(const Phrase& phrase) {
+    if (phrase.context == nullptr) {
+        return;
+    }
+    std::set<std::size_t> used;
+    for (std::size_t i = 0; i + 1 < phrase.text.size(); ++i) {
+        if (phrase.text[i] == '%' && phrase.text[i + 1] >= '1' && phrase.text[i + 1] <= '9') {
+            used.insert(static_cast<std::size_t>(phrase.text[i + 1] - '0'));
+        }
+    }
+    EXPECT_EQ(used.size(), phrase.args.size()) << phrase.text;
+    EXPECT_TRUE(used.empty() || *used.rbegin() == phrase.args.size()) << phrase.text;
+    for (const Phrase& arg : phrase.args) {
+        expectFilled(arg);
+    }
+}
+
+void expectWorded(const Outcome& outcome) {
+    SCOPED_TRACE("outcome " + std::to_string(outcome.index()));
+    for (const Wording& wording : commandLineWordings(outcome)) {
+        ASSERT_FALSE(wording.lines.empty());
+        // Words of the program's own, not a reply or a path alone.
+        EXPECT_TRUE(wording.caption || wording.lines.front().context != nullptr);
+        if (wording.caption) {
+            expectFilled(*wording.caption);
+        }
+        for (const Phrase& line : wording.lines) {
+            expectFilled(line);
+        }
+    }
+}
+
+template <typename Kind> void forEachKind(Kind last, const auto& check) {
+    for (int kind = 0; kind <= static_cast<int>(last); ++kind) {
+        check(static_cast<Kind>(kind));
+    }
+}
+
+TEST(Wording, EveryOutcomeAndEveryKindOfItHasItsWords) {
+    [&]<std::size_t... I>(std::index_sequence<I...>) {
+        (expectWorded(Outcome(std::in_place_index<I>)), ...);
+    }
+    (std::make_index_sequence<std::variant_size_v<Outcome>>());
+
+    forEachKind(PortCall::Close, [](PortCall call) {
+        forEachKind(PortFailure::System, [call](PortFailure failure) {
+            forEachKind(PortAccess::Denied, [&](PortAccess access) {
+                expectWorded(
+                    PortCallFailed{call, {failure, "/dev/ttyUSB0", 5}, {access, "dialout"}});
+            });
+        });
+    });
+    forEachKind(FileStep::Size, [](FileStep step) {
+        forEachKind(FileProblem::NoMemory, [step](FileProblem problem) {
+            expectWorded(FileFailed{FileAction::Save, step, "a.wl3", {.problem = problem}});
+        });
+    });
+    forEachKind(JsonProblem::Kind::BeyondLatin1, [](JsonProblem::Kind kind) {
+        expectWorded(JsonRefused{"a.json", {kind, "primary.callsign", 1, "syntax error"}});
+    });
+    forEachKind(UnitsRowFault::Kind::NoPortColumn, [](UnitsRowFault::Kind kind) {
+        expectWorded(UnitsRowFault{.kind = kind, .file = "units.csv", .row = 2, .key = "port"});
+    });
+    forEachKind(Allowed::Kind::Latin1, [](Allowed::Kind kind) {
+        for (const ProfileField& field : kProfileFields) {
+            expectWorded(
+                ValuesRefused{RefusedAction::Write, {{&field, kSecondary, "\"x\"", {kind}}}});
+        }
+    });
+    forEachKind(Interrupted::Stage::ImageSent,
+                [](Interrupted::Stage stage) { expectWorded(Interrupted{stage}); });
+}
+
+} // namespace
+} // namespace wl3
