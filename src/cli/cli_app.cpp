@@ -19,7 +19,8 @@ namespace {
 
 constexpr std::string_view kFooter =
     "Exit status: 0 on success, 1 when the command failed, 2 for a usage error, 130 when "
-    "Ctrl-C stopped an exchange with the tracker (129 when the terminal hung up). Messages "
+    "Ctrl-C stopped an exchange with the tracker (143 after SIGTERM, 129 when the terminal "
+    "hung up). Messages "
     "are the window's, one per line on stderr; a captioned one reads \"Caption: text\". A file "
     "named \"-\" is stdin or stdout. "
     "Run \"wl3 COMMAND --help\" for the options of a command, and see wl3(1).";

@@ -102,7 +102,8 @@ std::vector<UnitOutcome> runFleet(const std::vector<std::string>& ports, const U
 int fleetExitStatus(const std::vector<UnitOutcome>& outcomes) {
     int status = kExitOk;
     for (const UnitOutcome& outcome : outcomes) {
-        if (outcome.exitStatus == kExitInterrupted || outcome.exitStatus == kExitHungUp) {
+        if (outcome.exitStatus == kExitInterrupted || outcome.exitStatus == kExitHungUp ||
+            outcome.exitStatus == kExitTerminated) {
             return outcome.exitStatus;
         }
         status = std::max(status, outcome.exitStatus);

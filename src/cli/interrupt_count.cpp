@@ -9,16 +9,20 @@ namespace wl3 {
 namespace {
 
 std::atomic<int> interrupts{0};
-std::atomic<bool> hungUp{false};
-static_assert(std::atomic<int>::is_always_lock_free && std::atomic<bool>::is_always_lock_free,
-              "a signal handler may only touch them so");
+std::atomic<int> endingStatus{0};
+static_assert(std::atomic<int>::is_always_lock_free, "a signal handler may only touch it so");
 
 } // namespace
 
-// The hang-up is noted first, so that whoever sees the count sees it too.
-void noteInterruptCaught(bool hangUp) {
-    if (hangUp) {
-        hungUp = true;
+// The first interrupt names the exit status, but a hang-up wins over any: the terminal is
+// gone whatever was asked before. The status is noted first, so that whoever sees the count
+// sees it too.
+void noteInterruptCaught(int exitStatus) {
+    int none = 0;
+    if (exitStatus == kExitHungUp) {
+        endingStatus = exitStatus;
+    } else {
+        endingStatus.compare_exchange_strong(none, exitStatus);
     }
     interrupts.fetch_add(1);
 }
@@ -27,13 +31,13 @@ int interruptsCaught() {
     return interrupts;
 }
 
-bool hangUpCaught() {
-    return hungUp;
+int interruptExitStatus() {
+    return endingStatus;
 }
 
 void forgetInterrupts() {
     interrupts = 0;
-    hungUp = false;
+    endingStatus = 0;
 }
 
 } // namespace wl3

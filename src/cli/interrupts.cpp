@@ -76,7 +76,8 @@ Interrupted InterruptibleExchanges::stopOutcome() const {
 }
 
 int InterruptibleExchanges::stoppedExitStatus() const {
-    return hangUpCaught() ? kExitHungUp : kExitInterrupted;
+    const int status = interruptExitStatus();
+    return status != 0 ? status : kExitInterrupted;
 }
 
 } // namespace wl3

@@ -17,9 +17,10 @@ namespace wl3 {
 void startCatchingInterrupts();
 void stopCatchingInterrupts();
 
-// How many were caught since forgetInterrupts, and whether one was the hang-up.
+// How many were caught since forgetInterrupts, and the exit status they ask for (see
+// interrupt_count.h); 0 when none was caught.
 int interruptsCaught();
-bool hangUpCaught();
+int interruptExitStatus();
 void forgetInterrupts();
 
 // Whether standard error, a terminal, moves its cursor on the escape sequences that redraw a

@@ -16,8 +16,10 @@ constexpr std::array<int, 3> kCaught{SIGINT, SIGTERM, SIGHUP};
 std::array<struct sigaction, kCaught.size()> previous{};
 struct sigaction previousPipe {};
 
+// As a shell reports a program that the signal ended.
 extern "C" void noteInterrupt(int signal) {
-    noteInterruptCaught(signal == SIGHUP);
+    constexpr int kEndedBySignal = 128;
+    noteInterruptCaught(kEndedBySignal + signal);
 }
 
 } // namespace

@@ -23,11 +23,11 @@ BOOL WINAPI noteInterrupt(DWORD event) {
     switch (event) {
     case CTRL_C_EVENT:
     case CTRL_BREAK_EVENT:
-        noteInterruptCaught(false);
+        noteInterruptCaught(kExitInterrupted);
         return TRUE;
     case CTRL_CLOSE_EVENT:
         // The hang-up of a console: the exchange gets what time there is to let the port go.
-        noteInterruptCaught(true);
+        noteInterruptCaught(kExitHungUp);
         for (DWORD waited = 0; catching && waited < kCloseGraceMs; waited += kCloseWaitStepMs) {
             Sleep(kCloseWaitStepMs);
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/interrupt_count.h"
 #include "cli/stderr_reporter.h"
 #include "config/config_image.h"
 #include "config/holdable_values.h"
@@ -21,10 +22,6 @@ namespace wl3 {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
-// As a shell reports a program that Ctrl-C (or a hang-up) ended; wl3 ends its exchange
-// cleanly first.
-inline constexpr int kExitInterrupted = 130;
-inline constexpr int kExitHungUp = 129;
 
 // Where a command puts its result (out, standard output, which an output file "-" names
 // too), everything the window would show in a box, and the progress of its exchanges with
@@ -63,8 +60,8 @@ Status readAndSave(const CommandContext& context, SerialLink& link,
 
 // Each command returns the exit status: kExitOk, or kExitFailed after reporting why. An
 // output "-" is standard output. The commands that talk to the tracker stop at the next
-// byte on SIGINT, SIGTERM or SIGHUP and then return kExitInterrupted (kExitHungUp after
-// SIGHUP), after saying what became of the tracker.
+// byte on SIGINT, SIGTERM or SIGHUP and then return kExitInterrupted (kExitTerminated after
+// SIGTERM, kExitHungUp after SIGHUP), after saying what became of the tracker.
 
 // A configuration, .wl3 or JSON, both profiles side by side.
 int runShow(const CommandContext& context, const std::filesystem::path& file);
