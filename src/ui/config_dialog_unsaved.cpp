@@ -106,7 +106,7 @@ void ConfigDialog::done(int result) {
         progress_->requestStop();
         return;
     }
-    if (editsMayBeDropped() && stopSoundingTone()) {
+    if ((sessionEnding_ || editsMayBeDropped()) && stopSoundingTone()) {
         QDialog::done(result);
     }
 }
