@@ -16,6 +16,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <fstream>
+#include <functional>
 #include <poll.h>
 #include <spawn.h>
 #include <sstream>
@@ -187,17 +188,24 @@ private:
     std::string told_;
 };
 
-// Whether the simulated tracker logs that it stored an image, which it does once all of its
-// bytes have come.
-bool storesAnImage(const test::SimulatedTracker& tracker) {
+// Whether the simulated tracker's log comes to hold what is looked for.
+bool logs(const test::SimulatedTracker& tracker,
+          const std::function<bool(const std::string& log)>& lookedFor) {
     const auto deadline = Clock::now() + kBound;
     while (Clock::now() < deadline) {
-        if (tracker.log().find("image written") != std::string::npos) {
+        if (lookedFor(tracker.log())) {
             return true;
         }
         std::this_thread::sleep_for(kPollStep);
     }
     return false;
+}
+
+// The simulated tracker stores an image once all of its bytes have come.
+bool storesAnImage(const test::SimulatedTracker& tracker) {
+    return logs(tracker, [](const std::string& log) {
+        return log.find("image written") != std::string::npos;
+    });
 }
 
 std::vector<std::uint8_t> imageWithCallsign(const char* callsign) {
@@ -252,6 +260,26 @@ private slots:
         QCOMPARE(window.exitStatus(), 143);
         QVERIFY2(tracker.log().find("image read 1") != std::string::npos, tracker.log().c_str());
         QVERIFY2(tracker.log().find("image read 2") == std::string::npos, tracker.log().c_str());
+    }
+
+    // The radio must not stay on the air once the session is over.
+    void aSoundingToneIsStopped() {
+        test::SimulatedTracker tracker;
+        QVERIFY(tracker.ok());
+        WindowProgram window(tracker, "send1200Hz");
+        const auto toneAt = [](const std::string& log) { return log.find("tone 1200 Hz"); };
+
+        QVERIFY2(
+            logs(tracker, [&](const std::string& log) { return toneAt(log) != std::string::npos; }),
+            window.errors().c_str());
+        QVERIFY(window.signal(SIGTERM));
+        QCOMPARE(window.exitStatus(), 143);
+        QVERIFY2(logs(tracker,
+                      [&](const std::string& log) {
+                          const std::size_t stop = log.rfind("tone stop");
+                          return stop != std::string::npos && stop > toneAt(log);
+                      }),
+                 tracker.log().c_str());
     }
 
     // Nobody is left to answer the box of a command that ended before the session did.
