@@ -19,7 +19,6 @@
 #include <functional>
 #include <poll.h>
 #include <spawn.h>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <sys/wait.h>
