@@ -2,10 +2,14 @@
 
 #include "link/port_mapping.h"
 #include "ui/config_dialog.h"
+#include "ui/end_requests.h"
 #include "ui/file_dialogs.h"
 #include "ui/message_box_reporter.h"
 #include "ui/remembered_choices.h"
 #include "ui/start_options.h"
+
+#include <QSessionManager>
+#include <cstdlib>
 
 namespace wl3::ui {
 
@@ -21,7 +25,9 @@ void ConfigApp::nameApplication() {
     setApplicationVersion(QStringLiteral(WL3_VERSION));
 }
 
-void ConfigApp::start(const QStringList& arguments) {
+// The session manager's request is accepted as it comes, without a question; the session
+// goes on once it is answered, so the answer waits for the line.
+int ConfigApp::start(const QStringList& arguments) {
     const StartOptions options = parseStartOptions(arguments);
     RememberedChoices choices;
     MessageBoxReporter reporter;
@@ -29,7 +35,23 @@ void ConfigApp::start(const QStringList& arguments) {
     ConfigDialog dialog({reporter, fileDialogs, portDevicePath, &choices});
     reporter.setOwner(&dialog);
     applyStartOptions(dialog, options);
+    int exitStatus = EXIT_SUCCESS;
+    const auto endSession = [&dialog, &exitStatus](const EndRequest& request) {
+        if (exitStatus == EXIT_SUCCESS) {
+            exitStatus = request.exitStatus;
+        }
+        dialog.endSession(request.endsOnAnswer ? ConfigDialog::Waiting::ForTheLine
+                                               : ConfigDialog::Waiting::None);
+    };
+    watchEndRequests(dialog, endSession);
+    connect(
+        this, &QGuiApplication::commitDataRequest, &dialog,
+        [endSession](QSessionManager&) {
+            endSession({kExitTerminated, true});
+        },
+        Qt::DirectConnection);
     dialog.exec();
+    return exitStatus;
 }
 
 } // namespace wl3::ui

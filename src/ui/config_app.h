@@ -15,8 +15,9 @@ public:
     static void nameApplication();
 
     // Runs the main window for the command line (program name first) until it closes,
-    // whatever its result; the program then ends, with no main loop to follow.
-    void start(const QStringList& arguments);
+    // whatever its result; the program then ends, with no main loop to follow, and with the
+    // exit status returned: 0, or that of the first request to end it (see end_requests.h).
+    int start(const QStringList& arguments);
 };
 
 } // namespace wl3::ui

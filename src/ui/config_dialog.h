@@ -22,6 +22,7 @@
 
 class QLabel;
 class QTabBar;
+class QThread;
 
 namespace wl3::ui {
 
@@ -73,6 +74,13 @@ public:
     // Exit, Enter, Escape and the close box all end here: at once when nothing would be
     // lost, else after the user has chosen to save or discard the edits.
     void done(int result) override;
+
+    // The session ends (a signal, the session manager): the window closes as by its close
+    // box, but asks nothing and closes every box unanswered. An image on its way goes out
+    // whole first, a read stops, a sounding tone gets one stop. ForTheLine is for a system
+    // that ends the program once asked: the call returns only when no exchange is running.
+    enum class Waiting { None, ForTheLine };
+    void endSession(Waiting waiting);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -169,8 +177,10 @@ private:
     // record leaves a value as it was.
     ConfigImage base_ = defaultImage();
     ProgressDialog* progress_ = nullptr;   // while a command runs
+    QThread* worker_ = nullptr;            // the thread a command runs on, meanwhile
     std::optional<int> closeAfterCommand_; // the result of a close asked for meanwhile
     bool commandRunning_ = false;
+    bool sessionEnding_ = false;
 };
 
 } // namespace wl3::ui

@@ -150,6 +150,7 @@ Status ConfigDialog::runDeviceCommand(const PortChoice& port, Stopping stopping,
         SerialLink link = makeLink(port, reporter, observer, portResolver_);
         status = command(link, record, reporter);
     }));
+    const QScopedValueRollback runningOn(worker_, worker.get());
     QEventLoop ended;
     connect(worker.get(), &QThread::finished, &ended, &QEventLoop::quit);
     worker->start();
@@ -275,7 +276,8 @@ void ConfigDialog::sendTestTone(ToneCode code) {
 }
 
 // On a radio the tone keys the transmitter: it must not outlive the window by accident. When
-// the stop cannot be sent, the user decides, knowing that the radio may be transmitting.
+// the stop cannot be sent, the user decides, knowing that the radio may be transmitting;
+// when the session ends, nobody is left to decide.
 bool ConfigDialog::stopSoundingTone() {
     while (soundingTone_) {
         const Status stopped =
@@ -283,7 +285,7 @@ bool ConfigDialog::stopSoundingTone() {
                              [](SerialLink& link, const TrackerConfig&, Reporter&) {
                                  return link.sendTone(ToneCode::Stop);
                              });
-        if (stopped == Status::Ok) {
+        if (stopped == Status::Ok || sessionEnding_) {
             soundingTone_.reset();
             break;
         }

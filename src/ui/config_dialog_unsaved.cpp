@@ -84,7 +84,7 @@ void ConfigDialog::done(int result) {
         progress_->requestStop();
         return;
     }
-    if (editsMayBeDropped() && stopSoundingTone()) {
+    if ((sessionEnding_ || editsMayBeDropped()) && stopSoundingTone()) {
         QDialog::done(result);
     }
 }

@@ -17,6 +17,5 @@ int main(int argc, char** argv) {
     wl3::ui::DisplayGuard noDisplay;
     wl3::ui::ConfigApp app(argc, argv);
     noDisplay.end();
-    app.start(wl3::ui::ConfigApp::arguments());
-    return 0;
+    return app.start(wl3::ui::ConfigApp::arguments());
 }
