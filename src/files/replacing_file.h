@@ -3,6 +3,7 @@
 #include "outcomes/outcome.h"
 
 #include <cstddef>
+#include <sys/stat.h>
 #include <filesystem>
 #include <memory>
 #include <span>
@@ -16,8 +17,9 @@ namespace wl3 {
 // written and flushed. A failed save never destroys the file it was meant to replace.
 //
 // Only a regular file, or nothing, is ever replaced; the new file keeps the old one's
-// owner, group and mode. A pipe or a character device (a terminal, /dev/null) is written
-// in place, as cp does, and so is a name for one of our own open descriptors (/dev/stdout).
+// owner, group and mode. The program's own terminal and /dev/null are written in place, and
+// so is a name for one of our own open descriptors (/dev/stdout); a pipe (FIFO) and any other
+// device are refused, and no open waits on one.
 // Every link on the way is followed, and the one at the end leads to the file replaced or
 // created, so the link itself survives. Folders, other special files, files whose mode says
 // read-only, and another user's links and files in a shared folder such as /tmp are
@@ -44,6 +46,7 @@ public:
     FileFailed failure(FileStep step) const;
 
 private:
+    bool openDevice(const struct stat& judged);
     void fail(FileReason reason);
     void failInFolder(const std::filesystem::path& folder, FileReason reason);
 

@@ -75,13 +75,47 @@ FileReason systemFailure() {
     return {FileProblem::System, lastError()};
 }
 
+// A terminal of this program's: behind one of its standard streams, or the name of its
+// controlling terminal.
+bool isOwnTerminal(dev_t device) {
+    struct stat named {};
+    if (stat("/dev/tty", &named) == 0 && S_ISCHR(named.st_mode) && named.st_rdev == device) {
+        return true;
+    }
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        struct stat stream {};
+        if (isatty(fd) == 1 && fstat(fd, &stream) == 0 && stream.st_rdev == device) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool isNullDevice(dev_t device) {
+    struct stat null {};
+    return stat("/dev/null", &null) == 0 && S_ISCHR(null.st_mode) && null.st_rdev == device;
+}
+
+// Of the devices, only what a user points an output at on purpose: their terminal, or
+// nothing at all. Another's FIFO may keep a save waiting for ever or hand it to whoever
+// reads; a serial line would take the file for commands.
+bool isWritableDevice(const struct stat& existing) {
+    return S_ISCHR(existing.st_mode) &&
+           (isNullDevice(existing.st_rdev) || isOwnTerminal(existing.st_rdev));
+}
+
 // Why an existing file may not be written, or nothing when it may.
 std::optional<FileProblem> refusalOf(const struct stat& existing, const struct stat& folder) {
-    const bool special = S_ISFIFO(existing.st_mode) || S_ISCHR(existing.st_mode);
     if (S_ISDIR(existing.st_mode)) {
         return FileProblem::IsFolder;
     }
-    if (!S_ISREG(existing.st_mode) && !special) {
+    if (S_ISFIFO(existing.st_mode)) {
+        return FileProblem::IsPipe;
+    }
+    if (S_ISCHR(existing.st_mode) && !isWritableDevice(existing)) {
+        return FileProblem::IsDevice;
+    }
+    if (!S_ISREG(existing.st_mode) && !S_ISCHR(existing.st_mode)) {
         return FileProblem::NotWritable;
     }
     if ((existing.st_mode & S_IWUSR) == 0) {
@@ -143,12 +177,7 @@ bool ReplacingFile::open() {
             return false;
         }
         if (!S_ISREG(existing.st_mode)) {
-            out.fd = ::openat(folderFd, out.where.name.c_str(),
-                              O_WRONLY | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
-            if (out.fd < 0) {
-                fail(systemFailure());
-            }
-            return out.fd >= 0;
+            return openDevice(existing);
         }
     }
 
@@ -165,6 +194,29 @@ bool ReplacingFile::open() {
             fail({FileProblem::OwnerNotKept});
             return false;
         }
+    }
+    return true;
+}
+
+// Opened so that nothing can keep the open waiting, and checked to be the device judged:
+// the name could lead elsewhere by now. The writes that follow wait as usual.
+bool ReplacingFile::openDevice(const struct stat& judged) {
+    Output& out = *output_;
+    out.fd = ::openat(out.where.folder.get(), out.where.name.c_str(),
+                      O_WRONLY | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    struct stat opened {};
+    if (out.fd < 0 || fstat(out.fd, &opened) != 0) {
+        fail(systemFailure());
+        return false;
+    }
+    if (!S_ISCHR(opened.st_mode) || opened.st_rdev != judged.st_rdev) {
+        fail({FileProblem::IsDevice});
+        return false;
+    }
+    const int flags = fcntl(out.fd, F_GETFL);
+    if (flags < 0 || fcntl(out.fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        fail(systemFailure());
+        return false;
     }
     return true;
 }

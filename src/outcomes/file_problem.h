@@ -19,6 +19,8 @@ enum class FileProblem {
     NoNewFile,       // systemError; the path is the folder
     ShortWrite,      // not every byte could be written
     NotWritable,     // neither a file nor a device to write to
+    IsPipe,          // a pipe (FIFO), which may wait for ever or feed another's reader
+    IsDevice,        // a device other than the user's terminal or /dev/null
     OthersFile,      // another user's file in a shared folder
     OwnerNotKept,    // a new file could not keep the old one's owner and group
     OthersLink,      // owner, ownerId, via; another user's link in a shared folder

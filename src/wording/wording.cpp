@@ -127,6 +127,14 @@ Phrase fileReasonLine(const Phrase& name, const FileReason& reason) {
         return message(WL3_TR("Message", "%1: not every byte could be written"), {name});
     case FileProblem::NotWritable:
         return message(WL3_TR("Message", "%1: is neither a file nor a device to write to"), {name});
+    case FileProblem::IsPipe:
+        return message(WL3_TR("Message", "%1: is a pipe (FIFO): name a file, or \"-\" for standard "
+                                         "output"),
+                       {name});
+    case FileProblem::IsDevice:
+        return message(WL3_TR("Message", "%1: is a device, not your terminal or /dev/null: name a "
+                                         "file"),
+                       {name});
     case FileProblem::OthersFile:
         return message(WL3_TR("Message", "%1: is another user's file in a shared folder"), {name});
     case FileProblem::OwnerNotKept:
