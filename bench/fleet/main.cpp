@@ -60,7 +60,7 @@ int main() {
     std::vector<std::unique_ptr<wl3::sim::SimProcess>> trackers;
     for (std::size_t i = 0; i < kMostTrackers; ++i) {
         trackers.push_back(std::make_unique<wl3::sim::SimProcess>(
-            WL3_TRACKER_SIM, std::vector<std::string>{}, "/dev/null"));
+            WL3_TRACKER_SIM, std::vector<std::string>{"--line-pacing"}, "/dev/null"));
         if (!trackers.back()->ok()) {
             std::fprintf(stderr, "bench_fleet: cannot start %s\n", WL3_TRACKER_SIM);
             return 1;

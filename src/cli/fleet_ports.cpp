@@ -37,14 +37,15 @@ bool namesSeveralPorts(const std::vector<std::string>& given) {
 }
 
 std::optional<std::vector<std::string>> expandPorts(const std::vector<std::string>& given,
-                                                    Reporter& reporter) {
+                                                    Reporter& reporter,
+                                                    const AdapterLister& listAdapters) {
     std::vector<std::string> ports;
     for (const std::string& port : given) {
         if (port != kEveryUsbAdapter) {
             ports.push_back(port);
             continue;
         }
-        const std::vector<std::string> found = usbSerialDevices();
+        const std::vector<std::string> found = listAdapters();
         if (found.empty()) {
             reporter.report(NoUsbAdapter{});
             return std::nullopt;

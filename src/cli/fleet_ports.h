@@ -1,9 +1,11 @@
 #pragma once
 
 #include "config/status.h"
+#include "link/port_mapping.h"
 #include "outcomes/reporter.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,10 +20,14 @@ inline constexpr std::string_view kEveryUsbAdapter = "usb";
 // Whether the ports given to --port ask for more than the one tracker of a plain command.
 bool namesSeveralPorts(const std::vector<std::string>& given);
 
+// The USB serial adapters plugged in now; tests give a list of their own.
+using AdapterLister = std::function<std::vector<std::string>()>;
+
 // The ports given, kEveryUsbAdapter replaced by the adapters found; nothing, after saying
 // so, when it finds none.
-std::optional<std::vector<std::string>> expandPorts(const std::vector<std::string>& given,
-                                                    Reporter& reporter);
+std::optional<std::vector<std::string>>
+expandPorts(const std::vector<std::string>& given, Reporter& reporter,
+            const AdapterLister& listAdapters = usbSerialDevices);
 
 // Fails, after naming both places, when two ports lead to one device (COM1 and the device
 // it opens, two links to one adapter): the second would find the port taken. places[i]

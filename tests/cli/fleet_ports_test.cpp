@@ -1,5 +1,4 @@
 #include "cli/fleet_ports.h"
-#include "link/port_mapping.h"
 #include "support/recording_reporter.h"
 
 #include <gmock/gmock.h>
@@ -45,22 +44,20 @@ TEST(ExpandPorts, PassesPortsOtherThanUsbThroughInTheirOrder) {
     }
 }
 
-// The adapters are this machine's: none gives the message, else they stand where "usb" did.
+// The adapters found stand where "usb" did, in their order; none gives the message.
 TEST(ExpandPorts, PutsTheAdaptersFoundWhereUsbStandsOrSaysThereAreNone) {
-    const std::vector<std::string> found = usbSerialDevices();
+    const std::vector<std::string> given{"COM4", "usb", "/dev/ttyS1"};
     test::RecordingReporter reporter;
-    const auto ports = expandPorts({"COM4", "usb", "/dev/ttyS1"}, reporter);
-    if (found.empty()) {
-        EXPECT_EQ(ports, std::nullopt);
-        EXPECT_THAT(reporter.texts(),
-                    ElementsAre("--port usb: no USB serial adapter is plugged in"));
-        return;
-    }
-    std::vector<std::string> expected{"COM4"};
-    expected.insert(expected.end(), found.begin(), found.end());
-    expected.push_back("/dev/ttyS1");
-    EXPECT_EQ(ports, expected);
+    const auto ports = expandPorts(given, reporter, [] {
+        return std::vector<std::string>{"/dev/ttyUSB1", "/dev/ttyACM0"};
+    });
+    EXPECT_EQ(ports,
+              (std::vector<std::string>{"COM4", "/dev/ttyUSB1", "/dev/ttyACM0", "/dev/ttyS1"}));
     EXPECT_THAT(reporter.entries, IsEmpty());
+
+    EXPECT_EQ(expandPorts(given, reporter, [] { return std::vector<std::string>{}; }),
+              std::nullopt);
+    EXPECT_THAT(reporter.texts(), ElementsAre("--port usb: no USB serial adapter is plugged in"));
 }
 
 } // namespace

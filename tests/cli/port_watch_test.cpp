@@ -42,6 +42,23 @@ std::vector<std::string> linesOnceThere(const std::filesystem::path& path, std::
     return lines;
 }
 
+// Whether the process sleeps, by its state in /proc, for at most ten seconds. wl3 ports
+// --watch sleeps only in its wait for device events, so once it sleeps it listens.
+bool sleepsSoon(pid_t process) {
+    const std::string statFile = "/proc/" + std::to_string(process) + "/stat";
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::chrono::steady_clock::now() < deadline) {
+        // The state follows the command name in brackets, which may hold any character.
+        const std::string stat = test::readAll(statFile);
+        const std::size_t nameEnd = stat.rfind(')');
+        if (nameEnd != std::string::npos && stat.compare(nameEnd, 3, ") S") == 0) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+}
+
 TEST_P(PortWatchTest, PrintsALineForTheAdapterPluggedInAndOneForItPulledOut) {
     test::UsbSerialTestbed testbed;
     ASSERT_TRUE(test::UsbSerialTestbed::mocked()) << "run under umockdev-wrapper";
@@ -70,8 +87,7 @@ TEST_P(PortWatchTest, PrintsALineForTheAdapterPluggedInAndOneForItPulledOut) {
     ASSERT_EQ(posix_spawn(&child, argv[0], &actions, &attributes, argv.data(), environ), 0);
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributes);
-    // Until wl3 listens: nothing tells when it does, so the adapter is plugged in a while.
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_TRUE(sleepsSoon(child)) << "wl3 never waited for device events";
 
     testbed.plug();
     linesOnceThere(output, 1);

@@ -78,16 +78,15 @@ TEST_F(TrackerTest, EveryToneCodeIsTakenAfterAStop) {
         EXPECT_EQ(link->sendTone(code), Status::Ok);
     }
     EXPECT_THAT(reporter.entries, IsEmpty());
-    // Give the simulator a moment to log the last command it received.
-    std::this_thread::sleep_for(milliseconds(100));
-    EXPECT_THAT(tracker->log(), HasSubstr("tone stop\n"
-                                          "tracker-sim: tone 1200 Hz\n"
-                                          "tracker-sim: tone stop\n"
-                                          "tracker-sim: tone 2200 Hz\n"
-                                          "tracker-sim: tone stop\n"
-                                          "tracker-sim: tone both\n"
-                                          "tracker-sim: tone stop\n"
-                                          "tracker-sim: tone stop\n"));
+    const std::string heard = "tone stop\n"
+                              "tracker-sim: tone 1200 Hz\n"
+                              "tracker-sim: tone stop\n"
+                              "tracker-sim: tone 2200 Hz\n"
+                              "tracker-sim: tone stop\n"
+                              "tracker-sim: tone both\n"
+                              "tracker-sim: tone stop\n"
+                              "tracker-sim: tone stop\n";
+    EXPECT_THAT(tracker->logOnceItHas(heard), HasSubstr(heard));
 }
 
 struct VersionFault {
@@ -171,7 +170,8 @@ TEST_F(TrackerTest, AReplyLongerThanTheQueryReadsSpoilsNoLaterExchange) {
         std::array<char, 30> version{};
         EXPECT_EQ(link->queryVersion(version), Status::Ok);
         EXPECT_EQ(version.data(), longVersion.substr(0, 29));
-        // Time for the rest of the reply to arrive at 4800 baud and wait in the line.
+        // The next query comes once the rest of the reply waits in the line, even at the
+        // tracker's own pace.
         std::this_thread::sleep_for(milliseconds(500));
     }
     std::array<std::uint8_t, kImageBufferSize> image{};

@@ -4,12 +4,14 @@
 #include "sim_process.h"
 #include "support/temp_dir.h"
 
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -34,6 +36,19 @@ public:
     std::string log() const {
         std::ifstream file(logFile_);
         return {std::istreambuf_iterator<char>(file), {}};
+    }
+
+    // Its log once text is in it, or as it stands after ten seconds: it logs a command as
+    // it reads it, which may be after the host is done with the exchange.
+    std::string logOnceItHas(const std::string& text) const {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        std::string logged = log();
+        while (logged.find(text) == std::string::npos &&
+               std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            logged = log();
+        }
+        return logged;
     }
 
     // The image it holds, from its state file (written whole at start and after each write).

@@ -63,6 +63,10 @@ int run(int argc, char** argv) {
     app.add_flag("--software-flow-control", options.softwareFlowControl,
                  "Leave XON/XOFF flow control on in the line's settings, as another program may "
                  "leave a port; a host that does not turn it off stops at the first 0x13 byte");
+    app.add_flag("--line-pacing", options.linePacing,
+                 "Send a byte every 2.08 ms, as the tracker's 4800-baud line does, for timing the "
+                 "host; by default each reply goes out whole once it is due, so that a busy "
+                 "machine cannot delay this program into a gap within it");
     app.add_flag("--exit-on-stdin-eof", options.exitOnStdinEof, "Exit when stdin reaches its end");
     CLI11_PARSE(app, argc, argv);
 

@@ -183,26 +183,35 @@ void TrackerSim::handle(const Command& command) {
 
 void TrackerSim::queue(std::vector<std::uint8_t> bytes, Clock::duration gapBefore, bool isReply) {
     if (output_.empty()) {
-        // On a real line a byte has arrived only when its last bit has.
-        nextDue_ = Clock::now() + gapBefore + kByteTime;
+        // On a real line a byte has arrived only when its last bit has. A whole reply goes
+        // at once, without a wake-up of its own that could come late.
+        nextDue_ = Clock::now() + gapBefore;
+        if (options_.linePacing) {
+            nextDue_ += kByteTime;
+        }
         sentInChunk_ = 0;
     }
     output_.push_back({std::move(bytes), gapBefore, isReply});
 }
 
+// Paced, bytes go one by one as they fall due, those a late wake-up finds due at once;
+// whole, each chunk goes in one write, so that the host finds it complete in the line.
 bool TrackerSim::sendDueBytes() {
     while (!output_.empty() && Clock::now() >= nextDue_) {
         Chunk& chunk = output_.front();
         if (sentInChunk_ < chunk.bytes.size()) {
-            const ssize_t sent = ::write(masterFd_, &chunk.bytes[sentInChunk_], 1);
-            if (sent != 1) {
+            const ssize_t sent = ::write(masterFd_, &chunk.bytes[sentInChunk_], writeSize(chunk));
+            if (sent <= 0) {
                 // The host is not reading and the line's buffer is full: try again later.
                 nextDue_ = Clock::now() + kByteTime;
                 return true;
             }
-            ++sentInChunk_;
-            nextDue_ += kByteTime;
-            if (chunk.isReply && ++replyBytesSent_ == options_.hangUpAfter) {
+            sentInChunk_ += static_cast<std::size_t>(sent);
+            if (options_.linePacing) {
+                nextDue_ += kByteTime;
+            }
+            if (chunk.isReply &&
+                (replyBytesSent_ += static_cast<int>(sent)) == options_.hangUpAfter) {
                 log("hanging up after " + std::to_string(replyBytesSent_) + " reply bytes");
                 close(slaveFd_);
                 close(masterFd_);
@@ -214,11 +223,27 @@ bool TrackerSim::sendDueBytes() {
             output_.pop_front();
             sentInChunk_ = 0;
             if (!output_.empty()) {
+                // A gap counts from the end of what came before it.
+                if (!options_.linePacing) {
+                    nextDue_ = Clock::now();
+                }
                 nextDue_ += output_.front().gapBefore;
             }
         }
     }
     return true;
+}
+
+std::size_t TrackerSim::writeSize(const Chunk& chunk) const {
+    if (options_.linePacing) {
+        return 1;
+    }
+    const std::size_t rest = chunk.bytes.size() - sentInChunk_;
+    if (!chunk.isReply || options_.hangUpAfter < 0) {
+        return rest;
+    }
+    // Up to the hang-up and no further.
+    return std::min(rest, static_cast<std::size_t>(options_.hangUpAfter - replyBytesSent_));
 }
 
 int TrackerSim::waitTimeoutMs() const {

@@ -21,6 +21,10 @@ struct SimOptions {
     int hangUpAfter = -1; // reply bytes sent before hanging up; -1 never
     std::string stateFile;
     bool softwareFlowControl = false; // XON/XOFF left on in the line, for the host to clear
+    // A byte every byte time of the 4800-baud line, for timing the host. Otherwise each reply
+    // goes out whole once due: paced, a wake-up later than the host's read interval puts a
+    // gap into a reply, which the host takes for its end.
+    bool linePacing = false;
     bool exitOnStdinEof = false;
 };
 
@@ -52,6 +56,8 @@ private:
     void queue(std::vector<std::uint8_t> bytes, Clock::duration gapBefore, bool isReply);
     // False after the simulated hang-up.
     bool sendDueBytes();
+    // How many bytes of the front chunk one write sends now.
+    std::size_t writeSize(const Chunk& chunk) const;
     int waitTimeoutMs() const; // -1: nothing to send
     void saveState() const;
 
