@@ -274,9 +274,10 @@ TEST(CliApp, StandardStreamsNamedAsFilesAreTheStreams) {
     EXPECT_EQ(test::readAll(log), "HEADER\n" + runBinary(dir, "export " + wl3.string()).out);
 }
 
-// wl3 with arguments, stdin and stdout on /dev/null and stderr on stderrPath (a terminal, or
-// a file that is made); not waited for.
-pid_t startWl3(std::vector<std::string> arguments, const std::string& stderrPath) {
+// wl3 with arguments, stdin on /dev/null, stdout on stdoutPath and stderr on stderrPath (a
+// terminal, or a file that is made); not waited for.
+pid_t startWl3(std::vector<std::string> arguments, const std::string& stderrPath,
+               const std::string& stdoutPath = "/dev/null") {
     arguments.insert(arguments.begin(), WL3_BINARY_PATH);
     std::vector<char*> argv;
     for (auto& argument : arguments) {
@@ -286,7 +287,7 @@ pid_t startWl3(std::vector<std::string> arguments, const std::string& stderrPath
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, stdoutPath.c_str(), O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, stderrPath.c_str(),
                                      O_WRONLY | O_NOCTTY | O_CREAT | O_TRUNC, 0600);
     pid_t child = -1;
@@ -428,8 +429,8 @@ TEST(CliApp, AnInterruptedWriteFinishesTheImageUnlessInterruptedTwiceAndARetrySu
     }
 }
 
-// Outside its exchanges wl3 leaves the signals alone: blocked on a FIFO that nobody reads,
-// it ends on Ctrl-C. Within one, a hang-up (a closed terminal or ssh session) stops it as
+// Outside its exchanges wl3 leaves the signals alone: blocked on an output that nobody
+// reads, it ends on Ctrl-C. Within one, a hang-up (a closed terminal or ssh session) stops it as
 // SIGTERM would, so that the port is left free for an ordinary user.
 TEST(CliApp, SignalsEndWl3OutsideExchangesAndAHangUpReleasesThePort) {
     test::TempDir dir;
@@ -438,10 +439,16 @@ TEST(CliApp, SignalsEndWl3OutsideExchangesAndAHangUpReleasesThePort) {
     ASSERT_TRUE(sim.ok() && hungUpOn.ok());
     const std::string err = (dir / "stderr.txt").string();
     const auto errText = [&] { return test::readAll(err); };
-    const std::filesystem::path fifo = dir / "fifo.wl3";
+    // Held open, full and never read: once the tracker is read, wl3's output waits.
+    const std::filesystem::path fifo = dir / "fifo";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const int held = open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(held, 0);
+    const std::string filler(4096, '.');
+    while (write(held, filler.data(), filler.size()) > 0) {
+    }
 
-    pid_t child = startWl3({"read", "-o", fifo.string(), "--port", sim.devicePath()}, err);
+    pid_t child = startWl3({"read", "-o", "-", "--port", sim.devicePath()}, err, fifo.string());
     ASSERT_GT(child, 0);
     ASSERT_TRUE(waitForText("Read Successful", errText)) << errText();
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -469,6 +476,7 @@ TEST(CliApp, SignalsEndWl3OutsideExchangesAndAHangUpReleasesThePort) {
                   link.queryVersion(version);
               }),
               "");
+    close(held);
 }
 
 TEST(CliApp, TheProgramTalksToTheSimulatedTracker) {

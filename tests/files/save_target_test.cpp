@@ -88,6 +88,8 @@ TEST_F(SaveTargetTest, RefusedTargetsAreLeftAsTheyWereWithTheReason) {
     // Root could write it; its mode still says no.
     writeAll(folder / "read-only.wl3", "kept");
     chmod((folder / "read-only.wl3").c_str(), 0444);
+    // Nobody reads it: a save that opened it would wait for ever, or feed whoever comes.
+    ASSERT_EQ(mkfifo((folder / "pipe.wl3").c_str(), 0666), 0);
 
     struct Case {
         fs::path target;
@@ -97,6 +99,8 @@ TEST_F(SaveTargetTest, RefusedTargetsAreLeftAsTheyWereWithTheReason) {
         {folder / "folder.wl3", "is a folder"},
         {folder / "read-only.wl3", "is read-only"},
         {socketPath, "is neither a file nor a device to write to"},
+        {folder / "pipe.wl3", "is a pipe (FIFO): name a file, or \"-\" for standard output"},
+        {"/dev/zero", "is a device, not your terminal or /dev/null: name a file"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.target);
@@ -115,7 +119,7 @@ TEST_F(SaveTargetTest, RefusedTargetsAreLeftAsTheyWereWithTheReason) {
               "Failed to open file\n" + (folder / "locked").string() +
                   ": no file can be made in this folder: permission denied");
     EXPECT_EQ(entriesIn(folder / "locked"), 0u);
-    EXPECT_EQ(entriesIn(folder), 5u) << "no temporary left";
+    EXPECT_EQ(entriesIn(folder), 6u) << "no temporary left";
     close(socketFd);
 }
 
@@ -232,21 +236,11 @@ TEST_F(SaveTargetTest, AReplacedFileKeepsItsOwnerGroupAndMode) {
     }
 }
 
-TEST_F(SaveTargetTest, PipesAndDevicesAreWrittenInPlace) {
-    const fs::path fifo = folder / "pipe.wl3";
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    std::string received;
-    std::thread reader([&] { received = readAll(fifo); });
-    EXPECT_EQ(save(fifo), Status::Ok);
-    reader.join();
-    EXPECT_TRUE(S_ISFIFO(statOf(fifo).st_mode));
-    EXPECT_EQ(received.substr(0, 4), "WL3A");
-    EXPECT_EQ(received.size(), static_cast<std::size_t>(kConfigFileSize));
-
+TEST_F(SaveTargetTest, TheNullDeviceIsWrittenInPlace) {
     EXPECT_EQ(save("/dev/null"), Status::Ok);
     EXPECT_TRUE(S_ISCHR(statOf("/dev/null").st_mode));
     EXPECT_TRUE(reporter.entries.empty());
-    EXPECT_EQ(entriesIn(folder), 2u) << "no temporary left";
+    EXPECT_EQ(entriesIn(folder), 1u) << "no temporary left";
 }
 
 // Ctrl-C while the temporary is open ends the program as it would, without leaving the
