@@ -12,6 +12,7 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <map>
+#include <new>
 
 namespace wl3 {
 
@@ -296,11 +297,11 @@ void addToneCommand(CLI::App& app, CommandLine& line) {
 
 } // namespace
 
-int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
-           bool outIsTerminal, bool errIsTerminal) {
-    TerminalProgress progress(err, errIsTerminal);
-    StderrReporter reporter(err, &progress);
-    const CommandContext context{out, reporter, progress, outIsTerminal};
+namespace {
+
+int runCommandLine(int argc, const char* const* argv, const CommandContext& context,
+                   std::ostream& err, bool errIsTerminal) {
+    std::ostream& out = context.out;
     CommandLine line{context, err, errIsTerminal};
 
     CLI::App app("wl3: reads, writes, shows and converts Wrenlink3 tracker configurations.", "wl3");
@@ -330,6 +331,22 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         return app.exit(e, out, err) == 0 ? finishOutput(context) : kExitUsage;
     }
     return line.status;
+}
+
+} // namespace
+
+int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+           bool outIsTerminal, bool errIsTerminal) {
+    TerminalProgress progress(err, errIsTerminal);
+    StderrReporter reporter(err, &progress);
+    try {
+        return runCommandLine(argc, argv, {out, reporter, progress, outIsTerminal}, err,
+                              errIsTerminal);
+    } catch (const std::bad_alloc&) {
+        // What ran out let its memory go on the way here, and its port and files with it.
+        reporter.report(OutOfMemory{});
+        return kExitFailed;
+    }
 }
 
 } // namespace wl3

@@ -2,6 +2,7 @@
 
 #include "cli/platform.h"
 #include "cli/progress.h"
+#include "formats/text_encoding.h"
 
 #include <algorithm>
 
@@ -40,12 +41,22 @@ std::string_view fitted(std::string_view line, std::size_t width) {
     return line.substr(0, end);
 }
 
+// A port's name is the user's, or a device's: it neither drives the terminal nor breaks
+// the line.
+std::vector<std::string> shownNames(std::vector<std::string> ports) {
+    for (std::string& port : ports) {
+        port = withoutControls(port);
+    }
+    return ports;
+}
+
 } // namespace
 
 FleetBoard::FleetBoard(std::ostream& err, std::optional<TerminalSize> terminal,
                        std::vector<std::string> ports)
     : err_(err), terminal_(boardFits(terminal, ports.size()) && terminalEscapesWork()),
-      ports_(std::move(ports)), lines_(ports_.size()), lineWidth_(lineWidthOf(terminal)) {
+      ports_(shownNames(std::move(ports))), lines_(ports_.size()),
+      lineWidth_(lineWidthOf(terminal)) {
     for (const std::string& port : ports_) {
         portWidth_ = std::max(portWidth_, port.size());
     }

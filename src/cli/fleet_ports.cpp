@@ -102,7 +102,8 @@ std::string portFileName(std::string_view port, std::string_view suffix) {
             c = '_';
         }
     }
-    if (name.find_first_not_of('.') == std::string::npos) {
+    // Not hidden, and never "." or "..".
+    if (name.empty() || name.front() == '.') {
         name.insert(0, "port");
     }
     return name + std::string(suffix);

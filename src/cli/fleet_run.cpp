@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <new>
 #include <sstream>
 #include <system_error>
 #include <thread>
@@ -50,9 +51,15 @@ void runUnit(const std::string& port, const UnitWork& work, std::size_t unit, Fl
     const auto start = std::chrono::steady_clock::now();
     UnitRun run(board, unit, port);
     // Interrupted before its turn came: not begun.
-    const Status status = run.exchanges.stopRequested()
-                              ? Status::Stopped
-                              : work(run.context, run.link, unit, outcome.callsign);
+    Status status = Status::Stopped;
+    if (!run.exchanges.stopRequested()) {
+        try {
+            status = work(run.context, run.link, unit, outcome.callsign);
+        } catch (const std::bad_alloc&) {
+            run.reporter.report(OutOfMemory{});
+            status = Status::Failed;
+        }
+    }
     if (status == Status::Stopped) {
         run.reporter.report(run.exchanges.stopOutcome());
     }
@@ -65,10 +72,28 @@ void runUnit(const std::string& port, const UnitWork& work, std::size_t unit, Fl
 
 } // namespace
 
+std::size_t trackersAtOnce(std::size_t asked, std::size_t trackers, Reporter& reporter) {
+    // Each holds its port and, while it saves, a file and a folder or two on the way to it.
+    constexpr std::size_t kDescriptorsPerTracker = 4;
+    std::size_t atOnce = std::min(asked, trackers);
+    if (const auto left = descriptorsLeft()) {
+        const std::size_t allowed = std::max<std::size_t>(*left / kDescriptorsPerTracker, 1);
+        if (allowed < atOnce) {
+            atOnce = allowed;
+            reporter.report(FewerAtOnce{atOnce});
+        }
+    }
+    return atOnce;
+}
+
 std::vector<UnitOutcome> runFleet(const std::vector<std::string>& ports, const UnitWork& work,
-                                  std::ostream& err, bool errIsTerminal, std::size_t atOnce) {
+                                  std::ostream& err, bool errIsTerminal, std::size_t atOnce,
+                                  const std::vector<std::string>& callsigns) {
     FleetBoard board(err, errIsTerminal ? std::optional(standardErrorSize()) : std::nullopt, ports);
     std::vector<UnitOutcome> outcomes(ports.size());
+    for (std::size_t unit = 0; unit < callsigns.size() && unit < outcomes.size(); ++unit) {
+        outcomes[unit].callsign = callsigns[unit];
+    }
     // Each tracker counts the interrupts from here on, however late its turn comes.
     forgetInterrupts();
     std::atomic<std::size_t> next{0};

@@ -30,15 +30,21 @@ struct UnitOutcome {
 using UnitWork = std::function<Status(const CommandContext& context, SerialLink& link,
                                       std::size_t unit, std::string& callsign)>;
 
+// How many of trackers to serve at once when asked for at most asked: fewer, said once
+// through reporter, where the limit on open files would leave some without a port.
+std::size_t trackersAtOnce(std::size_t asked, std::size_t trackers, Reporter& reporter);
+
 // Runs work for every port, at most atOnce trackers at a time, each on a thread while it is
 // served, and waits for them all, showing their progress on err; a failure on one stops no
 // other. A thread that cannot be started leaves its share to those that could; when none
 // could, every tracker fails untouched. Ctrl-C stops each as it stops a command for one
 // tracker (an image on its way is sent whole first), and trackers still waiting are not
-// begun.
+// begun. callsigns, when given, are the trackers' before any work learns them (what a write
+// gives each), so that a tracker not begun keeps its row's.
 std::vector<UnitOutcome> runFleet(const std::vector<std::string>& ports, const UnitWork& work,
                                   std::ostream& err, bool errIsTerminal,
-                                  std::size_t atOnce = kTrackersAtOnce);
+                                  std::size_t atOnce = kTrackersAtOnce,
+                                  const std::vector<std::string>& callsigns = {});
 
 // kExitOk when every tracker succeeded; the interrupted status when one was stopped; else
 // kExitFailed.

@@ -69,17 +69,21 @@ filesInFolder(const CommandContext& context, const std::filesystem::path& folder
 
 // Runs work on every port, then the table and, when asked for, its CSV file. Nothing is
 // sent unless every file the run writes (outputs, the report, standard output for the
-// table) can be written, each apart from the others and from inputs.
+// table) can be written, each apart from the others and from inputs. callsigns, when known
+// before the run, name the trackers in the table whatever becomes of them.
 int runOnEach(const CommandContext& context, const FleetRequest& request,
               const std::vector<std::string>& ports, const UnitWork& work,
-              std::vector<RunFile> outputs = {}, const std::vector<RunFile>& inputs = {}) {
+              std::vector<RunFile> outputs = {}, const std::vector<RunFile>& inputs = {},
+              const std::vector<std::string>& callsigns = {}) {
     outputs.push_back({request.report, {RunFileKind::Report}});
     outputs.push_back({"-", {RunFileKind::Table}});
     if (checkOutputPlan(outputs, inputs, context.reporter) != Status::Ok) {
         return kExitFailed;
     }
+    const std::size_t atOnce =
+        trackersAtOnce(request.trackersAtOnce, ports.size(), context.reporter);
     const std::vector<UnitOutcome> outcomes =
-        runFleet(ports, work, request.err, request.errIsTerminal, request.trackersAtOnce);
+        runFleet(ports, work, request.err, request.errIsTerminal, atOnce, callsigns);
     int status = fleetExitStatus(outcomes);
     context.out << fleetTable(ports, outcomes);
     const bool reported = request.report.empty() || saveFleetReport(request.report, ports, outcomes,
@@ -217,8 +221,11 @@ int runFleetWrite(const CommandContext& context, const FleetRequest& request,
         return kExitFailed;
     }
     std::vector<std::string> ports;
-    std::ranges::transform(*targets, std::back_inserter(ports),
-                           [](const WriteTarget& target) { return target.port; });
+    std::vector<std::string> callsigns;
+    for (const WriteTarget& target : *targets) {
+        ports.push_back(target.port);
+        callsigns.emplace_back(textOf(target.config.callsign[kPrimary]));
+    }
     return runOnEach(
         context, request, ports,
         [&](const CommandContext& unit, SerialLink& link, std::size_t index,
@@ -229,7 +236,7 @@ int runFleetWrite(const CommandContext& context, const FleetRequest& request,
             return status;
         },
         backupFiles(*targets),
-        {{input, {RunFileKind::InputFile}}, {request.units, {RunFileKind::UnitsFile}}});
+        {{input, {RunFileKind::InputFile}}, {request.units, {RunFileKind::UnitsFile}}}, callsigns);
 }
 
 int runFleetTone(const CommandContext& context, const FleetRequest& request, ToneCode code) {

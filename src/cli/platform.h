@@ -42,4 +42,8 @@ std::optional<std::uint64_t> characterDeviceNumbers(const std::string& path);
 // Standard output passes bytes as they are, without turning line ends into the platform's.
 void useBinaryStandardOutput();
 
+// How many more files this process may open under its limit, where the limit is low enough
+// to matter (ulimit -n); nothing where it is not, and always on Windows.
+std::optional<std::size_t> descriptorsLeft();
+
 } // namespace wl3

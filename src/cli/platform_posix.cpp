@@ -3,8 +3,10 @@
 
 #include <array>
 #include <cstddef>
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -74,5 +76,20 @@ std::optional<std::uint64_t> characterDeviceNumbers(const std::string& path) {
 }
 
 void useBinaryStandardOutput() {} // POSIX never translates
+
+std::optional<std::size_t> descriptorsLeft() {
+    // Beyond this many, a fleet's trackers never run short.
+    constexpr rlim_t kPlenty = 4096;
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY ||
+        limit.rlim_cur > kPlenty) {
+        return std::nullopt;
+    }
+    std::size_t open = 0;
+    for (rlim_t fd = 0; fd < limit.rlim_cur; ++fd) {
+        open += fcntl(static_cast<int>(fd), F_GETFD) != -1 ? 1 : 0;
+    }
+    return static_cast<std::size_t>(limit.rlim_cur) - open;
+}
 
 } // namespace wl3

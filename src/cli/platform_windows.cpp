@@ -76,4 +76,8 @@ void useBinaryStandardOutput() {
     _setmode(_fileno(stdout), _O_BINARY);
 }
 
+std::optional<std::size_t> descriptorsLeft() {
+    return std::nullopt; // handles have no limit a user sets
+}
+
 } // namespace wl3

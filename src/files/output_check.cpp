@@ -1,6 +1,7 @@
 #include "files/output_check.h"
 
 #include "files/output_identity.h"
+#include "files/replacing_file.h"
 #include "files/whole_file.h"
 
 #include <map>
@@ -15,6 +16,28 @@ Status refuse(const std::filesystem::path& output, FileReason reason, Reporter& 
     reporter.report(
         FileFailed{FileAction::Save, FileStep::Open, output.string(), std::move(reason)});
     return Status::Failed;
+}
+
+// Each file that a run saves is opened as its save will open it, and its folder given a
+// block, so that a refusal or a full disk is found before any tracker is touched; what the
+// probe made goes with it.
+Status probeOutputs(const std::vector<RunFile>& outputs, Reporter& reporter) {
+    for (const RunFile& output : outputs) {
+        if (output.path.empty() || isStandardStream(output.path) ||
+            output.role.kind == RunFileKind::Folder) {
+            continue;
+        }
+        ReplacingFile probe(output.path);
+        if (!probe.open()) {
+            reporter.report(probe.failure(FileStep::Open));
+            return Status::Failed;
+        }
+        if (!probe.probe()) {
+            reporter.report(probe.failure(FileStep::Write));
+            return Status::Failed;
+        }
+    }
+    return Status::Ok;
 }
 
 } // namespace
@@ -58,7 +81,7 @@ Status checkOutputPlan(const std::vector<RunFile>& outputs, const std::vector<Ru
                 reporter);
         }
     }
-    return Status::Ok;
+    return probeOutputs(outputs, reporter);
 }
 
 Status checkOutputIsNotInput(const std::filesystem::path& input,

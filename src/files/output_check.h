@@ -19,10 +19,11 @@ struct RunFile {
 
 // Fails, after reporting why as a failed save, before a run writes or sends anything,
 // when one of outputs could not be saved where it stands (a link on its way that is not
-// followed, a folder that does not exist), when two outputs are one file (by name, by a
-// link, by a second name of one device and inode) or when an output is one of inputs. Only
-// files that a save overwrites are compared: a terminal or /dev/null may well be both.
-// Outputs with an empty path are left out.
+// followed, a folder that does not exist, a file or folder that may not be written, a pipe,
+// a full disk), when two outputs are one file (by name, by a link, by a second name of one
+// device and inode) or when an output is one of inputs. Only files that a save overwrites
+// are compared: a terminal or /dev/null may well be both. Outputs with an empty path, and
+// a folder that the run makes, are not written to.
 Status checkOutputPlan(const std::vector<RunFile>& outputs, const std::vector<RunFile>& inputs,
                        Reporter& reporter);
 

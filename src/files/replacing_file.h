@@ -3,12 +3,12 @@
 #include "outcomes/outcome.h"
 
 #include <cstddef>
-#include <sys/stat.h>
 #include <filesystem>
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 
 namespace wl3 {
 
@@ -36,6 +36,12 @@ public:
     bool open();
 
     void write(std::span<const std::byte> bytes);
+
+    // After open, before anything is written: whether the file's folder takes a block, by
+    // writing one to the temporary and flushing it to disk; false, with failure() saying
+    // why, when it does not (a full disk, a file size limit). A target written in place (a
+    // terminal, a descriptor) is not tried.
+    bool probe();
 
     // Moves the temporary over the target. False when a write fell short or the move
     // failed; the target then keeps its old contents, no temporary is left behind, and

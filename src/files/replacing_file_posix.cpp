@@ -11,6 +11,7 @@
 #include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace wl3 {
 
@@ -184,7 +185,10 @@ bool ReplacingFile::open() {
     out.turn = std::unique_lock(savingTurn);
     out.fd = createTemporary(out.where, exists ? S_IRUSR | S_IWUSR : 0666, out.temporary);
     if (out.fd < 0) {
-        failInFolder(out.where.folderPath, {FileProblem::NoNewFile, lastError()});
+        // A folder that exists and has no such name: one the system fills itself, as /proc.
+        failInFolder(out.where.folderPath, errno == ENOENT
+                                               ? FileReason{FileProblem::SystemFolder}
+                                               : FileReason{FileProblem::NoNewFile, lastError()});
         return false;
     }
     removeTemporaryOnSignal(folderFd, out.temporary);
@@ -216,6 +220,24 @@ bool ReplacingFile::openDevice(const struct stat& judged) {
     const int flags = fcntl(out.fd, F_GETFL);
     if (flags < 0 || fcntl(out.fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
         fail(systemFailure());
+        return false;
+    }
+    return true;
+}
+
+bool ReplacingFile::probe() {
+    Output& out = *output_;
+    if (out.temporary.empty()) {
+        return out.fd >= 0;
+    }
+    constexpr std::size_t kBlock = 4096;
+    const std::vector<std::byte> block(kBlock);
+    write(block);
+    if (out.writeError == 0 && fsync(out.fd) != 0 && errno != EINVAL) {
+        out.writeError = errno;
+    }
+    if (out.writeError != 0) {
+        fail({FileProblem::System, {out.writeError, std::generic_category()}});
         return false;
     }
     return true;

@@ -129,6 +129,19 @@ bool ReplacingFile::open() {
     return out.opened;
 }
 
+bool ReplacingFile::probe() {
+    Output& out = *output_;
+    constexpr std::size_t kBlock = 4096;
+    const std::string block(kBlock, '\0');
+    out.stream.write(block.data(), static_cast<std::streamsize>(block.size()));
+    out.stream.flush();
+    if (!out.stream.good()) {
+        fail({FileProblem::ShortWrite});
+        return false;
+    }
+    return true;
+}
+
 void ReplacingFile::write(std::span<const std::byte> bytes) {
     output_->stream.write(reinterpret_cast<const char*>(bytes.data()),
                           static_cast<std::streamsize>(bytes.size()));

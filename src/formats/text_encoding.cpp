@@ -49,7 +49,10 @@ std::string latin1ToUtf8(std::string_view latin1) {
     return out;
 }
 
-std::u32string decodeUtf8(std::string_view utf8) {
+namespace {
+
+// The characters of utf8, and how many of its sequences were ill-formed.
+std::u32string decode(std::string_view utf8, std::size_t& illFormed) {
     static constexpr char32_t kReplacement = 0xFFFD;
     std::u32string out;
     std::size_t i = 0;
@@ -75,6 +78,7 @@ std::u32string decodeUtf8(std::string_view utf8) {
             minimum = 0x10000;
         } else {
             out += kReplacement;
+            ++illFormed;
             ++i;
             continue;
         }
@@ -87,9 +91,23 @@ std::u32string decodeUtf8(std::string_view utf8) {
         const bool wellFormed = taken == length && codePoint >= minimum && codePoint <= 0x10FFFF &&
                                 (codePoint < 0xD800 || codePoint > 0xDFFF);
         out += wellFormed ? codePoint : kReplacement;
+        illFormed += wellFormed ? 0 : 1;
         i += taken;
     }
     return out;
+}
+
+} // namespace
+
+std::u32string decodeUtf8(std::string_view utf8) {
+    std::size_t illFormed = 0;
+    return decode(utf8, illFormed);
+}
+
+bool isUtf8(std::string_view text) {
+    std::size_t illFormed = 0;
+    decode(text, illFormed);
+    return illFormed == 0;
 }
 
 std::string printableText(std::string_view latin1) {

@@ -12,6 +12,9 @@ std::string latin1ToUtf8(std::string_view latin1);
 // The characters of utf8, each as a code point; an ill-formed sequence becomes U+FFFD.
 std::u32string decodeUtf8(std::string_view utf8);
 
+// Whether text is well-formed UTF-8 throughout.
+bool isUtf8(std::string_view text);
+
 // latin1 as UTF-8 for a terminal: control characters become visible escapes (\r, \n, \t, \xNN)
 // so that a byte from the tracker can neither break a line nor drive the terminal.
 std::string printableText(std::string_view latin1);

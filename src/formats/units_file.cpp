@@ -3,6 +3,7 @@
 #include "files/whole_file.h"
 #include "formats/config_json.h"
 #include "formats/csv_table.h"
+#include "formats/text_encoding.h"
 #include "link/port_choice.h"
 
 #include <algorithm>
@@ -13,6 +14,17 @@ namespace {
 
 // A table of a few hundred trackers is a few dozen kilobytes.
 constexpr std::size_t kUnitsFileLimit = std::size_t{4} * 1024 * 1024;
+
+// A spreadsheet saves as UTF-16 ("Unicode text") or in the system's old code page
+// ("ANSI") as readily as in UTF-8: named, such a file is saved again in a moment.
+std::optional<FileProblem> otherEncoding(std::string_view bytes) {
+    const bool utf16 = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF") ||
+                       bytes.find('\0') != std::string_view::npos;
+    if (utf16) {
+        return FileProblem::Utf16;
+    }
+    return isUtf8(bytes) ? std::nullopt : std::optional(FileProblem::NotUtf8);
+}
 
 // Where the faults of a file's rows go.
 class RowFaults {
@@ -88,6 +100,10 @@ Status loadUnits(const std::filesystem::path& path, const TrackerConfig& base, R
 
 Status readUnits(std::string_view bytes, const std::filesystem::path& path,
                  const TrackerConfig& base, Reporter& reporter, std::vector<Unit>& units) {
+    if (const auto encoding = otherEncoding(bytes)) {
+        reporter.report(FileFailed{FileAction::Load, FileStep::Read, path.string(), {*encoding}});
+        return Status::Failed;
+    }
     FileReason refusal{FileProblem::NoUnits};
     const auto rows = parseCsv(bytes, refusal);
     if (!rows || rows->size() < 2) {
@@ -97,8 +113,11 @@ Status readUnits(std::string_view bytes, const std::filesystem::path& path,
     RowFaults faults(path, reporter);
     const CsvRow& header = rows->front().fields;
     if (std::ranges::find(header, kPortColumn) == header.end()) {
-        faults.report(UnitsRowFault::Kind::NoPortColumn, rows->front().number,
-                      {.key = std::string(kPortColumn)});
+        // A spreadsheet set to a language that writes decimal commas separates by semicolons.
+        const bool semicolons = header.size() == 1 && header.front().find(';') != std::string::npos;
+        faults.report(semicolons ? UnitsRowFault::Kind::Semicolons
+                                 : UnitsRowFault::Kind::NoPortColumn,
+                      rows->front().number, {.key = std::string(kPortColumn)});
         return Status::Failed;
     }
     bool ok = checkHeader(rows->front(), faults);

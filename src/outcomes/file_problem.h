@@ -36,6 +36,9 @@ enum class FileProblem {
     NotDecodable,    // its image cannot be decoded
     TooLarge,        // larger than any configuration
     NoUnits,         // a units file with no tracker below its header
+    Utf16,           // text in UTF-16, where UTF-8 is read
+    NotUtf8,         // text in another encoding (a spreadsheet's "ANSI"), where UTF-8 is read
+    SystemFolder,    // a folder whose files the system provides (/proc), where none is made
     NotCsv,          // count: the row; detail: the parser's words
     NoMemory,        // the parser had no memory
 };

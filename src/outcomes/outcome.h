@@ -78,7 +78,15 @@ struct JsonRefused {
 };
 // A fault in a row of a fleet's units file.
 struct UnitsRowFault {
-    enum class Kind { KeyTwice, UnknownKey, CellCount, BadValue, BadPort, NoPortColumn };
+    enum class Kind {
+        KeyTwice,
+        UnknownKey,
+        CellCount,
+        BadValue,
+        BadPort,
+        NoPortColumn,
+        Semicolons
+    };
     Kind kind = Kind::BadValue;
     std::string file{}; // as given; "-" for standard input
     int row = 0;
@@ -116,6 +124,11 @@ struct BackupSaved {
 struct NoThread {
     std::string reason{}; // the system's words
 };
+struct OutOfMemory {};
+// A fleet serves fewer trackers at once than asked, for the descriptors it may open.
+struct FewerAtOnce {
+    std::size_t count = 0;
+};
 
 using Outcome =
     std::variant<PortNumberInvalid, PortNotOpen, PortCallFailed, WriteMismatch, TrackerNotFound,
@@ -123,6 +136,6 @@ using Outcome =
                  CalibrationNotWritten, ValuesRefused, ImageSizeWrong, AddressesDoNotFit,
                  TextTruncated, FileFailed, JsonRefused, UnitsRowFault, OutputFailed,
                  ImageFinishing, Interrupted, ToneKeepsSending, NoUsbAdapter, PortNamedTwice,
-                 FileForSeveral, FileNamedTwice, BackupSaved, NoThread>;
+                 FileForSeveral, FileNamedTwice, BackupSaved, NoThread, OutOfMemory, FewerAtOnce>;
 
 } // namespace wl3

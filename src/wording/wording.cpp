@@ -172,6 +172,18 @@ Phrase fileReasonLine(const Phrase& name, const FileReason& reason) {
         return message(WL3_TR("Message", "%1: is larger than 1 MiB"), {name});
     case FileProblem::NoUnits:
         return message(WL3_TR("Message", "%1: holds no tracker below its header"), {name});
+    case FileProblem::Utf16:
+        return message(WL3_TR("Message", "%1: is UTF-16 text, and a units file is read as UTF-8: "
+                                         "save it as \"CSV UTF-8\""),
+                       {name});
+    case FileProblem::NotUtf8:
+        return message(WL3_TR("Message", "%1: is not UTF-8 text (a spreadsheet's \"ANSI\" or "
+                                         "Latin-1, perhaps): save it as \"CSV UTF-8\""),
+                       {name});
+    case FileProblem::SystemFolder:
+        return message(WL3_TR("Message", "%1: no file can be made in this folder: its files are "
+                                         "the system's own"),
+                       {name});
     case FileProblem::NotCsv:
         return message(WL3_TR("Message", "%1: not valid CSV in row %2: %3"),
                        {name, number(reason.count), verbatim(reason.detail)});
@@ -419,6 +431,10 @@ Phrase unitsFaultLine(const UnitsRowFault& fault) {
         return message(WL3_TR("Message", "%1: %2"), {place, jsonWording(fault.value)});
     case Kind::BadPort:
         return message(WL3_TR("Message", "%1: port: %2"), {place, portChoiceRefusal(fault.key)});
+    case Kind::Semicolons:
+        return message(WL3_TR("Message", "%1: the columns are separated by semicolons, and a units "
+                                         "file's by commas: save it as CSV with commas"),
+                       {place});
     case Kind::NoPortColumn:
         break;
     }
@@ -573,6 +589,15 @@ struct Words {
     Wording operator()(const BackupSaved& saved) const {
         return box({message(WL3_TR("Message", "Backup saved: %1"),
                             {fileName(saved.path, FileAction::Save)})});
+    }
+    Wording operator()(const OutOfMemory&) const {
+        return box({message(WL3_TR("Message", "out of memory"))});
+    }
+    Wording operator()(const FewerAtOnce& fewer) const {
+        return box(
+            {message(WL3_TR("Message", "At most %1 trackers at once: the limit on open files "
+                                       "allows no more"),
+                     {number(fewer.count)})});
     }
     Wording operator()(const NoThread& none) const {
         return box({message(WL3_TR("Message", "Not begun: no thread could be started (%1)"),

@@ -70,7 +70,7 @@ TEST(Wording, EveryOutcomeAndEveryKindOfItHasItsWords) {
     forEachKind(JsonProblem::Kind::BeyondLatin1, [](JsonProblem::Kind kind) {
         expectWorded(JsonRefused{"a.json", {kind, "primary.callsign", 1, "syntax error"}});
     });
-    forEachKind(UnitsRowFault::Kind::NoPortColumn, [](UnitsRowFault::Kind kind) {
+    forEachKind(UnitsRowFault::Kind::Semicolons, [](UnitsRowFault::Kind kind) {
         expectWorded(UnitsRowFault{.kind = kind, .file = "units.csv", .row = 2, .key = "port"});
     });
     forEachKind(Allowed::Kind::Latin1, [](Allowed::Kind kind) {
