@@ -6,6 +6,7 @@
 #include "ui/message_box_reporter.h"
 #include "ui/remembered_choices.h"
 #include "ui/start_options.h"
+#include "ui/ui_language.h"
 
 namespace wl3::ui {
 
@@ -23,6 +24,7 @@ void ConfigApp::nameApplication() {
 
 void ConfigApp::start(const QStringList& arguments) {
     const StartOptions options = parseStartOptions(arguments);
+    const UiLanguage language(options.language);
     RememberedChoices choices;
     MessageBoxReporter reporter;
     QtFileDialogs fileDialogs(&choices);
