@@ -55,14 +55,16 @@ int freeRoom(const std::vector<FitBox>& boxes, std::size_t index) {
     return std::max(0, rightward ? limit - right(rect) : rect.x - limit);
 }
 
-// A new column of width at line: everything from the line on moves right by width.
+// A new column of width at line: everything from the line on moves right by width, and
+// what spans the line widens, so that the left edges of a column stay in line.
 void insertColumn(std::vector<FitBox>& boxes, int line, int width) {
     for (FitBox& box : boxes) {
         const int end = right(box.rect);
         if (box.rect.x >= line) {
             box.rect.x += width;
+        } else if (end >= line) {
+            box.rect.width += width;
         }
-        box.rect.width = (end >= line ? end + width : end) - box.rect.x;
     }
 }
 
