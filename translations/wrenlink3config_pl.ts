@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation>Wc&amp;zytaj</translation>
+        <translation>Wczy&amp;taj</translation>
     </message>
     <message>
         <source>Configure</source>

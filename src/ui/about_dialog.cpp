@@ -37,12 +37,17 @@ AboutDialog::AboutDialog(QWidget* parent)
     const QString version = tr("Wrenlink3Config Version %1").arg(QStringLiteral("1.00"));
     const QString copyright = tr("Copyright (C) 2026 Wrenlink3Config authors");
     const QString okText = tr("OK");
-    // A longer translation widens its text, and the box with it.
+    // A translation longer than the English widens its text, and the box with it.
     const QFontMetrics metrics(font());
+    const auto need = [&](const QString& text, const char* english, int beside) {
+        return text == QLatin1String(english)
+                   ? 0
+                   : pixelsToDuX(metrics.horizontalAdvance(text) + beside, units);
+    };
     const std::vector<DuRect> fitted = fitLayout({
-        {kVersionRect, pixelsToDuX(metrics.horizontalAdvance(version), units)},
-        {kCopyrightRect, pixelsToDuX(metrics.horizontalAdvance(copyright), units)},
-        {kOkRect, pixelsToDuX(metrics.horizontalAdvance(okText) + kButtonMargins, units)},
+        {kVersionRect, need(version, "Wrenlink3Config Version 1.00", 0)},
+        {kCopyrightRect, need(copyright, "Copyright (C) 2026 Wrenlink3Config authors", 0)},
+        {kOkRect, need(okText, "OK", kButtonMargins)},
         {kClientSize, 0, Growth::Rightward, true},
     });
     setFixedSize(duToPixels(fitted[3], units).size());

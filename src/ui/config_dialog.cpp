@@ -69,9 +69,11 @@ void ConfigDialog::buildControls() {
                               : builder.addControl(row);
         controls_.emplace(row.id, widget);
     }
-    builder.addStaticText(
-        QString::fromLatin1(kWebAddress.text.data(), qsizetype(kWebAddress.text.size())),
-        layout.webAddress, Qt::AlignRight | Qt::AlignVCenter);
+    builder
+        .addStaticText(
+            QString::fromLatin1(kWebAddress.text.data(), qsizetype(kWebAddress.text.size())),
+            layout.webAddress, Qt::AlignRight | Qt::AlignVCenter)
+        ->setObjectName(QStringLiteral("webAddress"));
     for (const SpeedHintRow& hint : layout.speedHints) {
         addSpeedHint(builder, hint);
     }

@@ -11,6 +11,18 @@ namespace {
 // edge, in dialog units.
 constexpr int kGap = 3;
 constexpr int kPadding = 4;
+// Boxes grow and move by whole steps of four dialog units, which are a whole number of
+// pixels (the font's average width): what moves together keeps its distances to the pixel,
+// so that boxes that touch in the tables never overlap by a rounded pixel.
+constexpr int kStep = 4;
+
+int stepsUp(int du) {
+    return (du + kStep - 1) / kStep * kStep;
+}
+
+int stepsDown(int du) {
+    return du / kStep * kStep;
+}
 
 int right(const DuRect& rect) {
     return rect.x + rect.width;
@@ -76,14 +88,14 @@ std::vector<DuRect> fitLayout(std::vector<FitBox> boxes) {
         if (lacking <= 0) {
             continue;
         }
-        const int taken = std::min(lacking, freeRoom(boxes, i));
+        const int taken = std::min(stepsUp(lacking), stepsDown(freeRoom(boxes, i)));
         DuRect& rect = boxes[i].rect;
         if (boxes[i].growth == Growth::Leftward) {
             rect.x -= taken;
         }
         rect.width += taken;
         if (taken < lacking) {
-            insertColumn(boxes, right(rect), lacking - taken);
+            insertColumn(boxes, right(rect), stepsUp(lacking - taken));
         }
     }
     std::vector<DuRect> rects;

@@ -10,6 +10,7 @@
 #include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <algorithm>
+#include <array>
 #include <memory>
 
 namespace wl3::ui {
@@ -53,35 +54,54 @@ int listFrame(const QWidget& window) {
                              .width();
 }
 
+// A translation of texts: nothing for English, or where a translation keeps every one of them
+// as English has it, so that the English window keeps the tables' geometry on every platform.
+bool anyTranslated(std::span<const std::string_view> texts) {
+    return std::ranges::any_of(texts, [](std::string_view text) {
+        return formText(text) != QLatin1String(text.data(), qsizetype(text.size()));
+    });
+}
+
 } // namespace
 
 TextNeeds measuredTextNeeds(const QWidget& window, BaseUnits units,
                             const QString& widestSpeedHint) {
     const QFontMetrics metrics(window.font());
-    const auto width = [metrics](const QString& text) { return metrics.horizontalAdvance(text); };
     const auto du = [units](int pixels) { return pixelsToDuX(pixels, units); };
+    // What a translated text takes, plus what its control draws beside it.
+    const auto need = [metrics, du](std::string_view text, int beside) {
+        const std::array texts{text};
+        if (!anyTranslated(texts)) {
+            return 0;
+        }
+        return du(metrics.horizontalAdvance(formText(text).remove(u'&')) + beside);
+    };
     const int indicator = checkBoxIndicator(window);
     const int listFrameWidth = listFrame(window);
     const auto tabBar = probe<QTabBar>(window);
 
     TextNeeds needs;
-    needs.caption = [=](std::string_view text) { return du(width(formText(text))); };
-    needs.checkBox = [=](std::string_view text) { return du(indicator + width(formText(text))); };
-    needs.pushButton = [=](std::string_view text) {
-        return du(width(formText(text).remove(u'&')) + kButtonMargins);
-    };
+    needs.caption = [=](std::string_view text) { return need(text, 0); };
+    needs.checkBox = [=](std::string_view text) { return need(text, indicator); };
+    needs.pushButton = [=](std::string_view text) { return need(text, kButtonMargins); };
     // As a group frame draws its title: a character's width in, half of one either side.
     needs.groupBox = [=](std::string_view title) {
-        return du(width(formText(title)) + 3 * metrics.averageCharWidth());
+        return need(title, 3 * metrics.averageCharWidth());
     };
     needs.list = [=](std::span<const std::string_view> items) {
+        if (!anyTranslated(items)) {
+            return 0;
+        }
         int widest = 0;
         for (const std::string_view item : items) {
-            widest = std::max(widest, width(formText(item)));
+            widest = std::max(widest, metrics.horizontalAdvance(formText(item)));
         }
         return du(widest + kFieldMargins + listFrameWidth);
     };
     needs.tabs = [=](std::span<const std::string_view> texts) {
+        if (!anyTranslated(texts)) {
+            return 0;
+        }
         while (tabBar->count() > 0) {
             tabBar->removeTab(0);
         }
@@ -90,7 +110,8 @@ TextNeeds measuredTextNeeds(const QWidget& window, BaseUnits units,
         }
         return du(tabBar->sizeHint().width());
     };
-    needs.speedHint = widestSpeedHint.isEmpty() ? 0 : du(width(widestSpeedHint));
+    needs.speedHint =
+        widestSpeedHint.isEmpty() ? 0 : du(metrics.horizontalAdvance(widestSpeedHint));
     return needs;
 }
 
