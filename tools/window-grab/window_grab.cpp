@@ -1,5 +1,5 @@
 // Shows the main window and saves a picture of it, and optionally one of it during a read
-// with its progress display, in English or the language given:
+// with its progress display, in the language given or the system's, as the window chooses:
 // wrenlink3config-grab [--language CODE] OUTPUT.png [READING.png]
 #include "link/port_mapping.h"
 #include "ui/config_dialog.h"
@@ -57,7 +57,7 @@ QPixmap duringARead(wl3::ui::ConfigDialog& dialog) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QStringList arguments = QApplication::arguments();
-    QString code = QStringLiteral("en");
+    QString code;
     if (arguments.size() > 2 && arguments.at(1) == QStringLiteral("--language")) {
         code = arguments.at(2);
         arguments.remove(1, 2);
