@@ -98,11 +98,8 @@ std::vector<DuRect> fitLayout(std::vector<FitBox> boxes) {
             insertColumn(boxes, right(rect), stepsUp(lacking - taken));
         }
     }
-    std::vector<DuRect> rects;
-    rects.reserve(boxes.size());
-    for (const FitBox& box : boxes) {
-        rects.push_back(box.rect);
-    }
+    std::vector<DuRect> rects(boxes.size());
+    std::ranges::transform(boxes, rects.begin(), &FitBox::rect);
     return rects;
 }
 

@@ -11,9 +11,17 @@ namespace {
 
 // Where the build puts the program's translations, and, where the toolkit is linked in
 // statically, its own; elsewhere the toolkit's come with the system's toolkit.
-const QString kProgramTranslations = QStringLiteral(":/i18n");
-const QString kEmbeddedToolkitTranslations = QStringLiteral(":/qt_i18n");
-const QString kPrefix = QStringLiteral("wrenlink3config_");
+QString programTranslations() {
+    return QStringLiteral(":/i18n");
+}
+
+QString embeddedToolkitTranslations() {
+    return QStringLiteral(":/qt_i18n");
+}
+
+QString prefix() {
+    return QStringLiteral("wrenlink3config_");
+}
 
 // "pt-BR" and "pt_br" as the files name it: "pt_BR".
 QString normalised(QString code) {
@@ -26,8 +34,8 @@ QString normalised(QString code) {
 }
 
 QString toolkitTranslations() {
-    if (QDir(kEmbeddedToolkitTranslations).exists()) {
-        return kEmbeddedToolkitTranslations;
+    if (QDir(embeddedToolkitTranslations()).exists()) {
+        return embeddedToolkitTranslations();
     }
     return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 }
@@ -37,10 +45,10 @@ QString toolkitTranslations() {
 QStringList shippedLanguages() {
     QStringList codes;
     const QStringList files =
-        QDir(kProgramTranslations)
-            .entryList({kPrefix + QStringLiteral("*.qm")}, QDir::Files, QDir::Name);
+        QDir(programTranslations())
+            .entryList({prefix() + QStringLiteral("*.qm")}, QDir::Files, QDir::Name);
     for (const QString& file : files) {
-        codes << file.mid(kPrefix.size()).chopped(3);
+        codes << file.mid(prefix().size()).chopped(3);
     }
     return codes;
 }
@@ -90,7 +98,7 @@ UiLanguage::UiLanguage(const QString& requested) {
     if (!requested.isEmpty() || QLocale::system().language() != QLocale(code_).language()) {
         QLocale::setDefault(QLocale(code_));
     }
-    if (program_.load(kPrefix + code_, kProgramTranslations)) {
+    if (program_.load(prefix() + code_, programTranslations())) {
         programInstalled_ = QCoreApplication::installTranslator(&program_);
     }
     if (toolkit_.load(QLocale(code_), QStringLiteral("qtbase"), QStringLiteral("_"),
