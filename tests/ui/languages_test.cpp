@@ -260,7 +260,21 @@ private slots:
                 QStringLiteral("&Read Configuration"));
         const QStringList faults = layoutFaults(*ui.dialog);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
-        QCOMPARE(grouping(*ui.dialog), english);
+        const QMap<QString, int> now = grouping(*ui.dialog);
+        QStringList regrouped;
+        for (const QString& name : english.keys()) {
+            if (now.value(name, -1) != english.value(name, -1)) {
+                regrouped << name;
+            }
+        }
+        // The km/h hints, new where the locale is metric, stand in the group of their field.
+        for (const QString& name : now.keys()) {
+            if (name.endsWith(QStringLiteral("Kmh")) &&
+                now.value(name) != now.value(name.chopped(3))) {
+                regrouped << name;
+            }
+        }
+        QVERIFY2(regrouped.isEmpty(), qPrintable(regrouped.join(QStringLiteral(", "))));
         QCOMPARE(sharedMnemonics(*ui.dialog), QStringList());
     }
 
