@@ -12,8 +12,8 @@ namespace {
 constexpr int kGap = 3;
 constexpr int kPadding = 4;
 // Boxes grow and move by whole steps of four dialog units, which are a whole number of
-// pixels (the font's average width): what moves together keeps its distances to the pixel,
-// so that boxes that touch in the tables never overlap by a rounded pixel.
+// pixels (the font's average width): what moves together keeps its distances to the pixel
+// as the tables give them, and rounding never makes neighbours that touch overlap.
 constexpr int kStep = 4;
 
 int stepsUp(int du) {
