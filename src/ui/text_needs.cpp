@@ -2,16 +2,15 @@
 
 #include "ui/translated_wording.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
-#include <QTabBar>
+#include <QStyleOptionTab>
+#include <QWidget>
 #include <algorithm>
 #include <array>
-#include <memory>
+#include <cmath>
 
 namespace wl3::ui {
 
@@ -24,34 +23,51 @@ constexpr int kProbeWidth = 1000;
 constexpr int kButtonMargins = 4;
 constexpr int kFieldMargins = 4;
 
-// Widgets of the window's font and style that nothing shows, to ask the style about.
-template <typename Widget> std::shared_ptr<Widget> probe(const QWidget& window) {
-    auto widget = std::make_shared<Widget>();
-    widget->setFont(window.font());
-    widget->setLayoutDirection(window.layoutDirection());
-    return widget;
-}
-
+// The style is asked about options alone, with no widget made for them: a translated window
+// starts hardly slower than the English one.
 int checkBoxIndicator(const QWidget& window) {
-    const auto box = probe<QCheckBox>(window);
     QStyleOptionButton option;
-    option.initFrom(box.get());
-    option.rect = QRect(0, 0, kProbeWidth, box->sizeHint().height());
+    option.initFrom(&window);
+    option.rect = QRect(0, 0, kProbeWidth, window.fontMetrics().height());
     return kProbeWidth -
-           box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box.get()).width();
+           window.style()->subElementRect(QStyle::SE_CheckBoxContents, &option, nullptr).width();
 }
 
 int listFrame(const QWidget& window) {
-    const auto list = probe<QComboBox>(window);
-    list->setEditable(true);
     QStyleOptionComboBox option;
-    option.initFrom(list.get());
+    option.initFrom(&window);
     option.editable = true;
-    option.rect = QRect(0, 0, kProbeWidth, list->sizeHint().height());
-    return kProbeWidth - list->style()
-                             ->subControlRect(QStyle::CC_ComboBox, &option,
-                                              QStyle::SC_ComboBoxEditField, list.get())
-                             .width();
+    option.rect = QRect(0, 0, kProbeWidth, 2 * window.fontMetrics().height());
+    return kProbeWidth -
+           window.style()
+               ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, nullptr)
+               .width();
+}
+
+// A text's width: the sum of its characters' advances where the window font has them all,
+// which costs a fraction of shaping the text and is never less than the shaped width, since
+// the font's kerning only draws letters closer; a text that needs another font is shaped.
+int widthOf(const QFontMetricsF& metrics, const QString& text) {
+    qreal width = 0;
+    for (const QChar c : text) {
+        if (c.isSurrogate() || !metrics.inFont(c)) {
+            return static_cast<int>(std::ceil(metrics.horizontalAdvance(text)));
+        }
+        width += metrics.horizontalAdvance(c);
+    }
+    return static_cast<int>(std::ceil(width));
+}
+
+int tabWidth(const QWidget& window, const QFontMetricsF& metrics, const QString& text) {
+    QStyleOptionTab option;
+    option.initFrom(&window);
+    option.text = text;
+    const QSize content(widthOf(metrics, text) +
+                            window.style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &option),
+                        window.fontMetrics().height());
+    return window.style()
+        ->sizeFromContents(QStyle::CT_TabBarTab, &option, content, nullptr)
+        .width();
 }
 
 // A translation of texts: nothing for English, or where a translation keeps every one of them
@@ -66,7 +82,7 @@ bool anyTranslated(std::span<const std::string_view> texts) {
 
 TextNeeds measuredTextNeeds(const QWidget& window, BaseUnits units,
                             const QString& widestSpeedHint) {
-    const QFontMetrics metrics(window.font());
+    const QFontMetricsF metrics(window.font());
     const auto du = [units](int pixels) { return pixelsToDuX(pixels, units); };
     // What a translated text takes, plus what its control draws beside it.
     const auto need = [metrics, du](std::string_view text, int beside) {
@@ -74,27 +90,26 @@ TextNeeds measuredTextNeeds(const QWidget& window, BaseUnits units,
         if (!anyTranslated(texts)) {
             return 0;
         }
-        return du(metrics.horizontalAdvance(formText(text).remove(u'&')) + beside);
+        return du(widthOf(metrics, formText(text).remove(u'&')) + beside);
     };
     const int indicator = checkBoxIndicator(window);
     const int listFrameWidth = listFrame(window);
-    const auto tabBar = probe<QTabBar>(window);
+    const QWidget* shown = &window;
+    const int averageWidth = window.fontMetrics().averageCharWidth();
 
     TextNeeds needs;
     needs.caption = [=](std::string_view text) { return need(text, 0); };
     needs.checkBox = [=](std::string_view text) { return need(text, indicator); };
     needs.pushButton = [=](std::string_view text) { return need(text, kButtonMargins); };
     // As a group frame draws its title: a character's width in, half of one either side.
-    needs.groupBox = [=](std::string_view title) {
-        return need(title, 3 * metrics.averageCharWidth());
-    };
+    needs.groupBox = [=](std::string_view title) { return need(title, 3 * averageWidth); };
     needs.list = [=](std::span<const std::string_view> items) {
         if (!anyTranslated(items)) {
             return 0;
         }
         int widest = 0;
         for (const std::string_view item : items) {
-            widest = std::max(widest, metrics.horizontalAdvance(formText(item)));
+            widest = std::max(widest, widthOf(metrics, formText(item)));
         }
         return du(widest + kFieldMargins + listFrameWidth);
     };
@@ -102,16 +117,13 @@ TextNeeds measuredTextNeeds(const QWidget& window, BaseUnits units,
         if (!anyTranslated(texts)) {
             return 0;
         }
-        while (tabBar->count() > 0) {
-            tabBar->removeTab(0);
-        }
+        int total = 0;
         for (const std::string_view text : texts) {
-            tabBar->addTab(formText(text));
+            total += tabWidth(*shown, metrics, formText(text));
         }
-        return du(tabBar->sizeHint().width());
+        return du(total);
     };
-    needs.speedHint =
-        widestSpeedHint.isEmpty() ? 0 : du(metrics.horizontalAdvance(widestSpeedHint));
+    needs.speedHint = widestSpeedHint.isEmpty() ? 0 : du(widthOf(metrics, widestSpeedHint));
     return needs;
 }
 
