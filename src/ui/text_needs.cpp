@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numeric>
 
 namespace wl3::ui {
 
@@ -117,10 +118,10 @@ TextNeeds measuredTextNeeds(const QWidget& window, BaseUnits units,
         if (!anyTranslated(texts)) {
             return 0;
         }
-        int total = 0;
-        for (const std::string_view text : texts) {
-            total += tabWidth(*shown, metrics, formText(text));
-        }
+        const int total =
+            std::accumulate(texts.begin(), texts.end(), 0, [&](int sum, std::string_view text) {
+                return sum + tabWidth(*shown, metrics, formText(text));
+            });
         return du(total);
     };
     needs.speedHint = widestSpeedHint.isEmpty() ? 0 : du(widthOf(metrics, widestSpeedHint));
