@@ -1,9 +1,11 @@
-// Time from process start to the main window on screen, and the memory it took.
-// Runs on the display it is given; with none, on Qt's offscreen platform.
+// Time from process start to the main window on screen, and the memory it took, in English
+// or in the language given: bench_startup [--language CODE]. Runs on the display it is
+// given; with none, on Qt's offscreen platform.
 #include "link/port_mapping.h"
 #include "ui/config_dialog.h"
 #include "ui/file_dialogs.h"
 #include "ui/message_box_reporter.h"
+#include "ui/ui_language.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -60,6 +62,11 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    const qsizetype option = arguments.indexOf(QStringLiteral("--language"));
+    const QString code = option >= 0 && option + 1 < arguments.size() ? arguments.at(option + 1)
+                                                                      : QStringLiteral("en");
+    const wl3::ui::UiLanguage language(code);
     const double appMs = msSince(mainEntered);
 
     wl3::ui::MessageBoxReporter reporter;
@@ -81,6 +88,8 @@ int main(int argc, char** argv) {
     getrusage(RUSAGE_SELF, &usage);
 
     std::printf("platform                      %s\n", qPrintable(QApplication::platformName()));
+    std::printf("language                      %s\n",
+                language.code().isEmpty() ? "en" : qPrintable(language.code()));
     std::printf("process start to main         %8.1f ms (clock-tick resolution)\n", loadMs);
     std::printf("main to application ready     %8.1f ms\n", appMs);
     std::printf("main to window constructed    %8.1f ms\n", constructedMs);

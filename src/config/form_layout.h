@@ -20,6 +20,10 @@ enum class ControlKind { Edit, CheckBox, ComboBox, PushButton, TabControl };
 
 enum class InputRule { None, UpperCase, DigitsOnly };
 
+// The closed field of a drop-down list is as tall as an edit; the rest of its row's height
+// is the opened list.
+inline constexpr int kListFieldHeight = 13;
+
 // A static text beside a control; no text means there is none.
 struct Caption {
     std::string_view text;

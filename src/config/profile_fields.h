@@ -2,6 +2,7 @@
 
 #include "config/form_layout.h"
 #include "config/tracker_config.h"
+#include "config/translatable.h"
 
 #include <algorithm>
 #include <array>
@@ -58,28 +59,55 @@ inline constexpr int kTimestampHms = 1046;
 } // namespace ids
 
 // The profile tabs, by ProfileIndex. "Seconday" is misspelt on purpose: users know the tab by
-// this name.
-inline constexpr std::array<std::string_view, kProfileCount> kProfileTabTexts{"Primary",
-                                                                              "Seconday"};
+// this name. Like every text of this table, they are translated where the window shows them.
+inline constexpr std::array<std::string_view, kProfileCount> kProfileTabTexts{
+    WL3_TR("Form", "Primary"),
+    //: The second profile's tab. The English keeps its old misspelling on purpose, since users
+    //: know the tab by it; a translation may spell "Secondary" correctly.
+    WL3_TR("Form", "Seconday"),
+};
 
+// The status that MIC-E carries in its destination address.
 inline constexpr std::array<std::string_view, 8> kMicEMessageItems{
-    "Off Duty",  "En Route", "In Service", "Returning",
-    "Committed", "Special",  "Priority",   "Emergency!",
+    WL3_TR("Form", "Off Duty"),  WL3_TR("Form", "En Route"),   WL3_TR("Form", "In Service"),
+    WL3_TR("Form", "Returning"), WL3_TR("Form", "Committed"),  WL3_TR("Form", "Special"),
+    WL3_TR("Form", "Priority"),  WL3_TR("Form", "Emergency!"),
 };
 
-// In the order of the path codes that MIC-E carries in its destination SSID.
+// In the order of the path codes that MIC-E carries in its destination SSID. WIDE-n are the
+// paths' own names, the same in every language.
 inline constexpr std::array<std::string_view, 16> kMicEPathItems{
-    "Conventional", "WIDE-1",       "WIDE-2",      "WIDE-3",      "WIDE-4", "WIDE-5",
-    "WIDE-6",       "WIDE-7",       "North",       "South",       "East",   "West",
-    "North + WIDE", "South + WIDE", "East + WIDE", "West + WIDE",
+    WL3_TR("Form", "Conventional"),
+    "WIDE-1",
+    "WIDE-2",
+    "WIDE-3",
+    "WIDE-4",
+    "WIDE-5",
+    "WIDE-6",
+    "WIDE-7",
+    WL3_TR("Form", "North"),
+    WL3_TR("Form", "South"),
+    WL3_TR("Form", "East"),
+    WL3_TR("Form", "West"),
+    WL3_TR("Form", "North + WIDE"),
+    WL3_TR("Form", "South + WIDE"),
+    WL3_TR("Form", "East + WIDE"),
+    WL3_TR("Form", "West + WIDE"),
 };
 
-inline constexpr GroupBoxRow kTimingGroup{"Timing", {10, 72, 150, 105}};
-inline constexpr GroupBoxRow kStatusBeaconGroup{"Status Beacon", {10, 178, 150, 40}};
-inline constexpr GroupBoxRow kMicEGroup{"MIC-E Settings", {165, 53, 225, 40}};
-inline constexpr GroupBoxRow kTimeSlottingGroup{"Time Slotting", {165, 95, 225, 25}};
-inline constexpr GroupBoxRow kSmartBeaconingGroup{"SmartBeaconing", {165, 122, 225, 70}};
-inline constexpr GroupBoxRow kPowerSwitchGroup{"Power Switch", {165, 193, 225, 25}};
+// The unit of the speeds, which the tracker keeps in miles per hour; where the locale is
+// metric the window shows each in km/h beside it too.
+inline constexpr std::string_view kMphUnit = WL3_TR("Form", "MPH");
+
+inline constexpr GroupBoxRow kTimingGroup{WL3_TR("Form", "Timing"), {10, 72, 150, 105}};
+inline constexpr GroupBoxRow kStatusBeaconGroup{WL3_TR("Form", "Status Beacon"),
+                                                {10, 178, 150, 40}};
+inline constexpr GroupBoxRow kMicEGroup{WL3_TR("Form", "MIC-E Settings"), {165, 53, 225, 40}};
+inline constexpr GroupBoxRow kTimeSlottingGroup{WL3_TR("Form", "Time Slotting"),
+                                                {165, 95, 225, 25}};
+inline constexpr GroupBoxRow kSmartBeaconingGroup{WL3_TR("Form", "SmartBeaconing"),
+                                                  {165, 122, 225, 70}};
+inline constexpr GroupBoxRow kPowerSwitchGroup{WL3_TR("Form", "Power Switch"), {165, 193, 225, 25}};
 
 // The form's group boxes, in the order of their first controls.
 inline constexpr std::array kFormGroups{&kTimingGroup,         &kStatusBeaconGroup,
@@ -168,42 +196,42 @@ struct ProfileField {
 // clang-format off
 // In the window's keyboard order, then the fields that the window does not show.
 inline constexpr std::array<ProfileField, 38> kProfileFields{{
-    {"callsign", &TrackerConfig::callsign, kHoldsAddress, upperCaseEditRow(ids::kCallsign, "callsign", {50, 23, 60, 13}, {"Callsign:", {15, 23, 32, 13}})},
-    {"digiPath", &TrackerConfig::digiPath, kHoldsAddressList, upperCaseEditRow(ids::kDigiPath, "digiPath", {50, 38, 105, 13}, {"Digi Path:", {15, 38, 32, 13}})},
-    {"symbol", &TrackerConfig::symbol, kHoldsCharacter, editRow(ids::kSymbol, "symbol", {50, 54, 15, 13}, {"Symbol:", {15, 54, 30, 13}})},
-    {"symbolTable", &TrackerConfig::symbolTable, kHoldsCharacter, editRow(ids::kSymbolTable, "symbolTable", {130, 54, 15, 13}, {"Table / Overlay:", {70, 54, 55, 13}})},
-    {"autoTxDelayMs", &TrackerConfig::autoTxDelayMs, kHoldsTxDelay, numberEditRow(ids::kAutoTxDelay, "autoTxDelay", {90, 82, 25, 13}, {"Auto TX Delay:", {18, 82, 67, 13}}, {"milliseconds", {115, 82, 40, 13}}), &kTimingGroup},
-    {"autoRateSec", &TrackerConfig::autoRateSec, kHoldsTwoBytes, numberEditRow(ids::kAutoRate, "autoRate", {90, 97, 25, 13}, {"Auto Transmit Rate:", {18, 97, 67, 13}}, {"seconds", {115, 97, 40, 13}}), &kTimingGroup},
-    {"manualTxDelayMs", &TrackerConfig::manualTxDelayMs, kHoldsTxDelay, numberEditRow(ids::kManualTxDelay, "manualTxDelay", {90, 112, 25, 13}, {"Manual TX Delay:", {18, 112, 67, 13}}, {"milliseconds", {115, 112, 40, 13}}), &kTimingGroup},
-    {"manualRateSec", &TrackerConfig::manualRateSec, kHoldsTwoBytes, numberEditRow(ids::kManualRate, "manualRate", {90, 127, 25, 13}, {"Manual Transmit Rate:", {14, 127, 71, 13}}, {"seconds", {115, 127, 40, 13}}), &kTimingGroup},
-    {"quietTimeMs", &TrackerConfig::quietTimeMs, kHoldsQuietTime, numberEditRow(ids::kQuietTime, "quietTime", {90, 143, 25, 13}, {"Quiet Time:", {48, 143, 37, 13}}, {"milliseconds", {115, 143, 40, 13}}), &kTimingGroup},
-    {"calibration", &TrackerConfig::calibration, kHoldsOneByte, numberEditRow(ids::kCalibration, "calibration", {90, 158, 25, 13}, {"Calibration:", {48, 158, 37, 13}}), &kTimingGroup},
-    {"statusText", &TrackerConfig::statusText, kHoldsAnything, editRow(ids::kStatusText, "statusText", {35, 188, 119, 13}, {"Text:", {15, 188, 18, 13}}), &kStatusBeaconGroup},
-    {"statusEvery", &TrackerConfig::statusEvery, kHoldsOneByte, numberEditRow(ids::kStatusEvery, "statusEvery", {55, 203, 20, 13}, {"Send every:", {15, 203, 38, 13}}, {"transmissions", {80, 203, 55, 13}}), &kStatusBeaconGroup},
-    {"sendAltitude", &TrackerConfig::sendAltitude, kHoldsAnything, checkBoxRow(ids::kSendAltitude, "sendAltitude", "Send Altitude", {170, 20, 58, 10})},
-    {"altDigiPaths", &TrackerConfig::altDigiPaths, kHoldsAnything, checkBoxRow(ids::kAltDigiPaths, "altDigiPaths", "Alternate Digi Paths", {240, 20, 75, 10})},
-    {"onlySendValid", &TrackerConfig::onlySendValid, kHoldsAnything, checkBoxRow(ids::kOnlySendValid, "onlySendValid", "Only Send Valid", {321, 20, 66, 10})},
-    {"allowTtlSerial", &TrackerConfig::allowTtlSerial, kHoldsAnything, checkBoxRow(ids::kAllowTtlSerial, "allowTtlSerial", "Allow TTL Serial", {170, 31, 67, 10})},
-    {"invertCdIn", &TrackerConfig::invertCdIn, kHoldsAnything, checkBoxRow(ids::kInvertCdIn, "invertCdIn", "Invert CD IN", {240, 31, 55, 10})},
-    {"timestamp", &TrackerConfig::timestamp, kHoldsAnything, checkBoxRow(ids::kTimestampDhm, "timestampDhm", "Timestamp DHM", {321, 31, 69, 10}), nullptr, &kTimestampDhmView},
-    {"noPttOutWhilePttIn", &TrackerConfig::noPttOutWhilePttIn, kHoldsAnything, checkBoxRow(ids::kNoPttOut, "noPttOutWhilePttIn", "No PTT Out while PTT In", {170, 42, 97, 10})},
-    {"timestampHms", &TrackerConfig::timestampHms, kHoldsAnything, checkBoxRow(ids::kTimestampHms, "timestampHms", "Timestamp HMS", {321, 42, 68, 10}), nullptr, &kTimestampHmsView},
-    {"micEEnabled", &TrackerConfig::micEEnabled, kHoldsAnything, checkBoxRow(ids::kMicEEnable, "micEEnable", "Enable", {170, 63, 38, 12}), &kMicEGroup},
-    {"micEMessage", &TrackerConfig::micEMessage, kHoldsOneByte, listRow(ids::kMicEMessage, "micEMessage", {300, 63, 60, 65}, {"Message:", {265, 63, 30, 12}}, kMicEMessageItems), &kMicEGroup},
-    {"forcePrintable", &TrackerConfig::forcePrintable, kHoldsAnything, checkBoxRow(ids::kForcePrintable, "forcePrintable", "Force Printable", {170, 78, 63, 12}), &kMicEGroup},
-    {"micEPath", &TrackerConfig::micEPath, kHoldsOneByte, listRow(ids::kMicEPath, "micEPath", {300, 78, 60, 65}, {"Path:", {275, 78, 20, 12}}, kMicEPathItems), &kMicEGroup},
-    {"timeSlotting", &TrackerConfig::timeSlotting, kHoldsAnything, checkBoxRow(ids::kTimeSlottingEnable, "timeSlottingEnable", "Enable", {170, 105, 38, 10}), &kTimeSlottingGroup},
-    {"slotOffsetSec", &TrackerConfig::slotOffsetSec, kHoldsSlotOffset, numberEditRow(ids::kSlotOffset, "slotOffset", {301, 105, 35, 13}, {"Transmit offset:", {245, 105, 50, 13}}, {"seconds", {341, 105, 30, 13}}), &kTimeSlottingGroup},
-    {"smartBeaconing", &TrackerConfig::smartBeaconing, kHoldsAnything, checkBoxRow(ids::kSmartBeaconingEnable, "smartBeaconingEnable", "Enable", {170, 132, 38, 10}), &kSmartBeaconingGroup},
-    {"minTurnAngleDeg", &TrackerConfig::minTurnAngleDeg, kHoldsSmartBeaconingByte, numberEditRow(ids::kMinTurnAngle, "minTurnAngle", {225, 147, 25, 13}, {"Min Turn Angle:", {170, 147, 50, 13}}, {"degrees", {255, 147, 30, 13}}), &kSmartBeaconingGroup},
-    {"turnSlope", &TrackerConfig::turnSlope, kHoldsSmartBeaconingTwoBytes, numberEditRow(ids::kTurnSlope, "turnSlope", {225, 162, 25, 13}, {"Turn Slope:", {170, 162, 50, 13}}), &kSmartBeaconingGroup},
-    {"minTurnTimeSec", &TrackerConfig::minTurnTimeSec, kHoldsSmartBeaconingByte, numberEditRow(ids::kMinTurnTime, "minTurnTime", {225, 177, 25, 13}, {"Min Turn Time:", {170, 177, 50, 13}}, {"seconds", {255, 177, 30, 13}}), &kSmartBeaconingGroup},
-    {"slowSpeedMph", &TrackerConfig::slowSpeedMph, kHoldsSmartBeaconingByte, numberEditRow(ids::kSlowSpeed, "slowSpeed", {331, 132, 25, 13}, {"Slow Speed:", {285, 132, 40, 13}}, {"MPH", {360, 132, 20, 13}}), &kSmartBeaconingGroup},
-    {"slowRateSec", &TrackerConfig::slowRateSec, kHoldsSmartBeaconingTwoBytes, numberEditRow(ids::kSlowRate, "slowRate", {331, 147, 25, 13}, {"Slow Rate:", {290, 147, 35, 13}}, {"seconds", {360, 147, 27, 13}}), &kSmartBeaconingGroup},
-    {"fastSpeedMph", &TrackerConfig::fastSpeedMph, kHoldsSmartBeaconingByte, numberEditRow(ids::kFastSpeed, "fastSpeed", {331, 162, 25, 13}, {"Fast Speed:", {285, 162, 40, 13}}, {"MPH", {360, 162, 20, 13}}), &kSmartBeaconingGroup},
-    {"fastRateSec", &TrackerConfig::fastRateSec, kHoldsSmartBeaconingTwoBytes, numberEditRow(ids::kFastRate, "fastRate", {331, 177, 25, 13}, {"Fast Rate:", {290, 177, 35, 13}}, {"seconds", {360, 177, 28, 13}}), &kSmartBeaconingGroup},
-    {"powerSwitch", &TrackerConfig::powerSwitch, kHoldsAnything, checkBoxRow(ids::kPowerSwitchEnable, "powerSwitchEnable", "Enable", {169, 204, 38, 10}), &kPowerSwitchGroup},
-    {"powerSwitchTimeSec", &TrackerConfig::powerSwitchTimeSec, kHoldsOneByte, numberEditRow(ids::kPowerSwitchTime, "powerSwitchTime", {301, 202, 35, 13}, {"Power Switch Time:", {225, 202, 70, 13}}, {"seconds", {341, 202, 30, 13}}), &kPowerSwitchGroup},
+    {"callsign", &TrackerConfig::callsign, kHoldsAddress, upperCaseEditRow(ids::kCallsign, "callsign", {50, 23, 60, 13}, {WL3_TR("Form", "Callsign:"), {15, 23, 32, 13}})},
+    {"digiPath", &TrackerConfig::digiPath, kHoldsAddressList, upperCaseEditRow(ids::kDigiPath, "digiPath", {50, 38, 105, 13}, {WL3_TR("Form", "Digi Path:"), {15, 38, 32, 13}})},
+    {"symbol", &TrackerConfig::symbol, kHoldsCharacter, editRow(ids::kSymbol, "symbol", {50, 54, 15, 13}, {WL3_TR("Form", "Symbol:"), {15, 54, 30, 13}})},
+    {"symbolTable", &TrackerConfig::symbolTable, kHoldsCharacter, editRow(ids::kSymbolTable, "symbolTable", {130, 54, 15, 13}, {WL3_TR("Form", "Table / Overlay:"), {70, 54, 55, 13}})},
+    {"autoTxDelayMs", &TrackerConfig::autoTxDelayMs, kHoldsTxDelay, numberEditRow(ids::kAutoTxDelay, "autoTxDelay", {90, 82, 25, 13}, {WL3_TR("Form", "Auto TX Delay:"), {18, 82, 67, 13}}, {WL3_TR("Form", "milliseconds"), {115, 82, 40, 13}}), &kTimingGroup},
+    {"autoRateSec", &TrackerConfig::autoRateSec, kHoldsTwoBytes, numberEditRow(ids::kAutoRate, "autoRate", {90, 97, 25, 13}, {WL3_TR("Form", "Auto Transmit Rate:"), {18, 97, 67, 13}}, {WL3_TR("Form", "seconds"), {115, 97, 40, 13}}), &kTimingGroup},
+    {"manualTxDelayMs", &TrackerConfig::manualTxDelayMs, kHoldsTxDelay, numberEditRow(ids::kManualTxDelay, "manualTxDelay", {90, 112, 25, 13}, {WL3_TR("Form", "Manual TX Delay:"), {18, 112, 67, 13}}, {WL3_TR("Form", "milliseconds"), {115, 112, 40, 13}}), &kTimingGroup},
+    {"manualRateSec", &TrackerConfig::manualRateSec, kHoldsTwoBytes, numberEditRow(ids::kManualRate, "manualRate", {90, 127, 25, 13}, {WL3_TR("Form", "Manual Transmit Rate:"), {14, 127, 71, 13}}, {WL3_TR("Form", "seconds"), {115, 127, 40, 13}}), &kTimingGroup},
+    {"quietTimeMs", &TrackerConfig::quietTimeMs, kHoldsQuietTime, numberEditRow(ids::kQuietTime, "quietTime", {90, 143, 25, 13}, {WL3_TR("Form", "Quiet Time:"), {48, 143, 37, 13}}, {WL3_TR("Form", "milliseconds"), {115, 143, 40, 13}}), &kTimingGroup},
+    {"calibration", &TrackerConfig::calibration, kHoldsOneByte, numberEditRow(ids::kCalibration, "calibration", {90, 158, 25, 13}, {WL3_TR("Form", "Calibration:"), {48, 158, 37, 13}}), &kTimingGroup},
+    {"statusText", &TrackerConfig::statusText, kHoldsAnything, editRow(ids::kStatusText, "statusText", {35, 188, 119, 13}, {WL3_TR("Form", "Text:"), {15, 188, 18, 13}}), &kStatusBeaconGroup},
+    {"statusEvery", &TrackerConfig::statusEvery, kHoldsOneByte, numberEditRow(ids::kStatusEvery, "statusEvery", {55, 203, 20, 13}, {WL3_TR("Form", "Send every:"), {15, 203, 38, 13}}, {WL3_TR("Form", "transmissions"), {80, 203, 55, 13}}), &kStatusBeaconGroup},
+    {"sendAltitude", &TrackerConfig::sendAltitude, kHoldsAnything, checkBoxRow(ids::kSendAltitude, "sendAltitude", WL3_TR("Form", "Send Altitude"), {170, 20, 58, 10})},
+    {"altDigiPaths", &TrackerConfig::altDigiPaths, kHoldsAnything, checkBoxRow(ids::kAltDigiPaths, "altDigiPaths", WL3_TR("Form", "Alternate Digi Paths"), {240, 20, 75, 10})},
+    {"onlySendValid", &TrackerConfig::onlySendValid, kHoldsAnything, checkBoxRow(ids::kOnlySendValid, "onlySendValid", WL3_TR("Form", "Only Send Valid"), {321, 20, 66, 10})},
+    {"allowTtlSerial", &TrackerConfig::allowTtlSerial, kHoldsAnything, checkBoxRow(ids::kAllowTtlSerial, "allowTtlSerial", WL3_TR("Form", "Allow TTL Serial"), {170, 31, 67, 10})},
+    {"invertCdIn", &TrackerConfig::invertCdIn, kHoldsAnything, checkBoxRow(ids::kInvertCdIn, "invertCdIn", WL3_TR("Form", "Invert CD IN"), {240, 31, 55, 10})},
+    {"timestamp", &TrackerConfig::timestamp, kHoldsAnything, checkBoxRow(ids::kTimestampDhm, "timestampDhm", WL3_TR("Form", "Timestamp DHM"), {321, 31, 69, 10}), nullptr, &kTimestampDhmView},
+    {"noPttOutWhilePttIn", &TrackerConfig::noPttOutWhilePttIn, kHoldsAnything, checkBoxRow(ids::kNoPttOut, "noPttOutWhilePttIn", WL3_TR("Form", "No PTT Out while PTT In"), {170, 42, 97, 10})},
+    {"timestampHms", &TrackerConfig::timestampHms, kHoldsAnything, checkBoxRow(ids::kTimestampHms, "timestampHms", WL3_TR("Form", "Timestamp HMS"), {321, 42, 68, 10}), nullptr, &kTimestampHmsView},
+    {"micEEnabled", &TrackerConfig::micEEnabled, kHoldsAnything, checkBoxRow(ids::kMicEEnable, "micEEnable", WL3_TR("Form", "Enable"), {170, 63, 38, 12}), &kMicEGroup},
+    {"micEMessage", &TrackerConfig::micEMessage, kHoldsOneByte, listRow(ids::kMicEMessage, "micEMessage", {300, 63, 60, 65}, {WL3_TR("Form", "Message:"), {265, 63, 30, 12}}, kMicEMessageItems), &kMicEGroup},
+    {"forcePrintable", &TrackerConfig::forcePrintable, kHoldsAnything, checkBoxRow(ids::kForcePrintable, "forcePrintable", WL3_TR("Form", "Force Printable"), {170, 78, 63, 12}), &kMicEGroup},
+    {"micEPath", &TrackerConfig::micEPath, kHoldsOneByte, listRow(ids::kMicEPath, "micEPath", {300, 78, 60, 65}, {WL3_TR("Form", "Path:"), {275, 78, 20, 12}}, kMicEPathItems), &kMicEGroup},
+    {"timeSlotting", &TrackerConfig::timeSlotting, kHoldsAnything, checkBoxRow(ids::kTimeSlottingEnable, "timeSlottingEnable", WL3_TR("Form", "Enable"), {170, 105, 38, 10}), &kTimeSlottingGroup},
+    {"slotOffsetSec", &TrackerConfig::slotOffsetSec, kHoldsSlotOffset, numberEditRow(ids::kSlotOffset, "slotOffset", {301, 105, 35, 13}, {WL3_TR("Form", "Transmit offset:"), {245, 105, 50, 13}}, {WL3_TR("Form", "seconds"), {341, 105, 30, 13}}), &kTimeSlottingGroup},
+    {"smartBeaconing", &TrackerConfig::smartBeaconing, kHoldsAnything, checkBoxRow(ids::kSmartBeaconingEnable, "smartBeaconingEnable", WL3_TR("Form", "Enable"), {170, 132, 38, 10}), &kSmartBeaconingGroup},
+    {"minTurnAngleDeg", &TrackerConfig::minTurnAngleDeg, kHoldsSmartBeaconingByte, numberEditRow(ids::kMinTurnAngle, "minTurnAngle", {225, 147, 25, 13}, {WL3_TR("Form", "Min Turn Angle:"), {170, 147, 50, 13}}, {WL3_TR("Form", "degrees"), {255, 147, 30, 13}}), &kSmartBeaconingGroup},
+    {"turnSlope", &TrackerConfig::turnSlope, kHoldsSmartBeaconingTwoBytes, numberEditRow(ids::kTurnSlope, "turnSlope", {225, 162, 25, 13}, {WL3_TR("Form", "Turn Slope:"), {170, 162, 50, 13}}), &kSmartBeaconingGroup},
+    {"minTurnTimeSec", &TrackerConfig::minTurnTimeSec, kHoldsSmartBeaconingByte, numberEditRow(ids::kMinTurnTime, "minTurnTime", {225, 177, 25, 13}, {WL3_TR("Form", "Min Turn Time:"), {170, 177, 50, 13}}, {WL3_TR("Form", "seconds"), {255, 177, 30, 13}}), &kSmartBeaconingGroup},
+    {"slowSpeedMph", &TrackerConfig::slowSpeedMph, kHoldsSmartBeaconingByte, numberEditRow(ids::kSlowSpeed, "slowSpeed", {331, 132, 25, 13}, {WL3_TR("Form", "Slow Speed:"), {285, 132, 40, 13}}, {kMphUnit, {360, 132, 20, 13}}), &kSmartBeaconingGroup},
+    {"slowRateSec", &TrackerConfig::slowRateSec, kHoldsSmartBeaconingTwoBytes, numberEditRow(ids::kSlowRate, "slowRate", {331, 147, 25, 13}, {WL3_TR("Form", "Slow Rate:"), {290, 147, 35, 13}}, {WL3_TR("Form", "seconds"), {360, 147, 27, 13}}), &kSmartBeaconingGroup},
+    {"fastSpeedMph", &TrackerConfig::fastSpeedMph, kHoldsSmartBeaconingByte, numberEditRow(ids::kFastSpeed, "fastSpeed", {331, 162, 25, 13}, {WL3_TR("Form", "Fast Speed:"), {285, 162, 40, 13}}, {kMphUnit, {360, 162, 20, 13}}), &kSmartBeaconingGroup},
+    {"fastRateSec", &TrackerConfig::fastRateSec, kHoldsSmartBeaconingTwoBytes, numberEditRow(ids::kFastRate, "fastRate", {331, 177, 25, 13}, {WL3_TR("Form", "Fast Rate:"), {290, 177, 35, 13}}, {WL3_TR("Form", "seconds"), {360, 177, 28, 13}}), &kSmartBeaconingGroup},
+    {"powerSwitch", &TrackerConfig::powerSwitch, kHoldsAnything, checkBoxRow(ids::kPowerSwitchEnable, "powerSwitchEnable", WL3_TR("Form", "Enable"), {169, 204, 38, 10}), &kPowerSwitchGroup},
+    {"powerSwitchTimeSec", &TrackerConfig::powerSwitchTimeSec, kHoldsOneByte, numberEditRow(ids::kPowerSwitchTime, "powerSwitchTime", {301, 202, 35, 13}, {WL3_TR("Form", "Power Switch Time:"), {225, 202, 70, 13}}, {WL3_TR("Form", "seconds"), {341, 202, 30, 13}}), &kPowerSwitchGroup},
     // Derived by the encoder from the auto transmit rate.
     {"rateDivides60", &TrackerConfig::rateDivides60, kHoldsAnything, {}},
     {"rateDivides600", &TrackerConfig::rateDivides600, kHoldsAnything, {}},

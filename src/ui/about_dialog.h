@@ -10,6 +10,9 @@ class AboutDialog : public QDialog {
 
 public:
     explicit AboutDialog(QWidget* parent);
+
+    // The item that opens the box, in the window's menu.
+    static QString entryText();
 };
 
 } // namespace wl3::ui

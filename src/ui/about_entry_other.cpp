@@ -8,7 +8,7 @@
 namespace wl3::ui {
 
 void addAboutEntry(QDialog& window) {
-    auto* about = new QAction(QStringLiteral("&About WrenlinkIIConfig..."), &window);
+    auto* about = new QAction(AboutDialog::entryText(), &window);
     about->setShortcut(QKeySequence(Qt::Key_F1));
     QObject::connect(about, &QAction::triggered, &window, [&window] {
         AboutDialog dialog(&window);

@@ -4,6 +4,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QDialog>
+#include <string>
 #include <windows.h>
 
 namespace wl3::ui {
@@ -52,7 +53,8 @@ void addAboutEntry(QDialog& window) {
         return;
     }
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING, kAboutCommand, L"&About WrenlinkIIConfig...");
+    const std::wstring item = AboutDialog::entryText().toStdWString();
+    AppendMenuW(menu, MF_STRING, kAboutCommand, item.c_str());
     new AboutCommandFilter(window);
 }
 

@@ -7,6 +7,7 @@
 #include "ui/message_box_reporter.h"
 #include "ui/remembered_choices.h"
 #include "ui/start_options.h"
+#include "ui/ui_language.h"
 
 #include <QSessionManager>
 #include <cstdlib>
@@ -29,6 +30,7 @@ void ConfigApp::nameApplication() {
 // goes on once it is answered, so the answer waits for the line.
 int ConfigApp::start(const QStringList& arguments) {
     const StartOptions options = parseStartOptions(arguments);
+    const UiLanguage language(options.language);
     RememberedChoices choices;
     MessageBoxReporter reporter;
     QtFileDialogs fileDialogs(&choices);

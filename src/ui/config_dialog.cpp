@@ -5,6 +5,9 @@
 #include "ui/config_dialog_layout.h"
 #include "ui/dialog_builder.h"
 #include "ui/port_combo_box.h"
+#include "ui/speed_hint.h"
+#include "ui/text_needs.h"
+#include "ui/translated_wording.h"
 #include "ui/window_font.h"
 
 #include <QCheckBox>
@@ -49,31 +52,50 @@ QTabBar* ConfigDialog::profileTabs() const {
 }
 
 // The group frames first, so that the form is drawn over them; the tabs go beneath both.
+// The layout makes room for the texts in the user's language.
 void ConfigDialog::buildControls() {
-    DialogBuilder builder(*this, baseUnitsOf(font()));
-    setFixedSize(duToPixelsX(kClientSize.width, builder.units()),
-                 duToPixelsY(kClientSize.height, builder.units()));
-    for (const GroupBoxRow& group : configDialogGroupBoxes()) {
-        builder.addGroupBox(group.title, group.rect);
+    const BaseUnits units = baseUnitsOf(font());
+    const DialogLayout layout = configDialogLayout(measuredTextNeeds(
+        *this, units, showsKilometres(QLocale()) ? widestKilometresHint() : QString()));
+    setFixedSize(duToPixelsX(layout.client.width, units), duToPixelsY(layout.client.height, units));
+    portNoticeRect_ = layout.portNotice;
+    DialogBuilder builder(*this, units);
+    for (const GroupBoxRow& group : layout.groups) {
+        builder.addGroupBox(formText(group.title), group.rect);
     }
-    for (const ControlRow& row : configDialogRows()) {
+    for (const ControlRow& row : layout.rows) {
         QWidget* widget = row.id == ids::kComPort
                               ? builder.addControl(row, *new PortComboBox(portResolver_, this))
                               : builder.addControl(row);
         controls_.emplace(row.id, widget);
     }
-    builder.addStaticText(kWebAddress.text, kWebAddress.rect, Qt::AlignRight | Qt::AlignVCenter);
+    builder
+        .addStaticText(
+            QString::fromLatin1(kWebAddress.text.data(), qsizetype(kWebAddress.text.size())),
+            layout.webAddress, Qt::AlignRight | Qt::AlignVCenter)
+        ->setObjectName(QStringLiteral("webAddress"));
+    for (const SpeedHintRow& hint : layout.speedHints) {
+        addSpeedHint(builder, hint);
+    }
     // The four Enable boxes would all sound alike without their group.
     for (const ProfileField& field : kProfileFields) {
         if (field.group != nullptr && field.control.text == "Enable") {
+            //: A screen reader's name for a group's Enable box: %1 is the group's title.
             control(field.control.id)
-                ->setAccessibleName(QString::fromLatin1(field.group->title.data(),
-                                                        qsizetype(field.group->title.size())) +
-                                    QStringLiteral(" Enable"));
+                ->setAccessibleName(tr("%1 Enable").arg(formText(field.group->title)));
         }
     }
-    nameForScreenReaders(*control(ids::kProfileTabs), QStringLiteral("Profile"));
-    ports()->setScreenReaderName(QStringLiteral("COM Port"));
+    nameForScreenReaders(*control(ids::kProfileTabs), tr("Profile"));
+    ports()->setScreenReaderName(tr("COM Port"));
+}
+
+// The speed in km/h follows the MPH field as the user types; the record keeps MPH alone.
+void ConfigDialog::addSpeedHint(const DialogBuilder& builder, const SpeedHintRow& row) {
+    QLabel* hint = builder.addStaticText({}, row.rect, Qt::AlignLeft | Qt::AlignVCenter);
+    hint->setObjectName(QString::fromStdString(row.name));
+    auto* edit = static_cast<QLineEdit*>(control(row.editId));
+    const auto follow = [hint](const QString& text) { hint->setText(kilometresHint(text)); };
+    connect(edit, &QLineEdit::textChanged, hint, follow);
 }
 
 // Where a tab bar's name is its current tab, as on Linux, a screen reader names it by the

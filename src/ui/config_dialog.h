@@ -8,6 +8,7 @@
 #include "link/port_watcher.h"
 #include "link/serial_link.h"
 #include "outcomes/reporter.h"
+#include "ui/config_dialog_layout.h"
 #include "ui/file_dialogs.h"
 #include "ui/gui_thread_reporter.h"
 #include "ui/profile_form.h"
@@ -26,6 +27,7 @@ class QThread;
 
 namespace wl3::ui {
 
+class DialogBuilder;
 class PortComboBox;
 class ProgressDialog;
 
@@ -97,6 +99,7 @@ private:
     enum class UnstoppedTone { TryAgain, CloseAnyway, KeepWindow };
 
     void buildControls();
+    void addSpeedHint(const DialogBuilder& builder, const SpeedHintRow& row);
     void nameForScreenReaders(QWidget& widget, const QString& name);
     void initDialog();
     void connectHandlers();
@@ -167,6 +170,7 @@ private:
     PortResolver portResolver_;
     PortWatcher portWatcher_;
     QLabel* portNotice_ = nullptr;
+    DuRect portNoticeRect_ = kPortNoticeRect; // as the layout placed it
     RememberedChoices* choices_;
     QIcon appIcon_;
     std::filesystem::path file_;

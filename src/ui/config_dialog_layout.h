@@ -5,8 +5,11 @@
 #include "link/port_choice.h"
 
 #include <array>
+#include <functional>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 // The window's own controls, beside the form's in the table of profile fields.
 namespace wl3::ids {
@@ -37,5 +40,37 @@ inline constexpr DuRect kPortNoticeRect{10, 266, 387, 10};
 // Every control: the form's, then the window's own, in keyboard order.
 std::span<const ControlRow> configDialogRows();
 std::span<const GroupBoxRow> configDialogGroupBoxes();
+
+// What the texts of the layout need, in dialog units, in the language and the font in use.
+struct TextNeeds {
+    std::function<int(std::string_view text)> caption; // a label or a unit label
+    std::function<int(std::string_view text)> checkBox;
+    std::function<int(std::string_view text)> pushButton;
+    std::function<int(std::string_view title)> groupBox;
+    std::function<int(std::span<const std::string_view> items)> list;
+    std::function<int(std::span<const std::string_view> texts)> tabs;
+    // The widest hint of a speed in km/h beside the MPH fields; 0 shows none.
+    int speedHint = 0;
+};
+
+// The km/h hint beside an MPH field.
+struct SpeedHintRow {
+    int editId = 0;
+    std::string name; // the hint's object name
+    DuRect rect;
+};
+
+// The window laid out for its texts: the tables' rectangles where every text fits them, as
+// English does, else widened and moved until each fits (fitted_layout.h).
+struct DialogLayout {
+    std::vector<ControlRow> rows; // as configDialogRows
+    std::vector<GroupBoxRow> groups;
+    std::vector<SpeedHintRow> speedHints;
+    DuRect client = kClientSize;
+    DuRect portNotice = kPortNoticeRect;
+    DuRect webAddress = kWebAddress.rect;
+};
+
+DialogLayout configDialogLayout(const TextNeeds& needs);
 
 } // namespace wl3::ui

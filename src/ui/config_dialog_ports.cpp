@@ -11,9 +11,10 @@ namespace wl3::ui {
 
 void ConfigDialog::watchPorts() {
     const DialogBuilder builder(*this, baseUnitsOf(font()));
-    portNotice_ = builder.addStaticText("", kPortNoticeRect, Qt::AlignLeft | Qt::AlignVCenter);
+    portNotice_ = builder.addStaticText({}, portNoticeRect_, Qt::AlignLeft | Qt::AlignVCenter);
+    portNotice_->setObjectName(QStringLiteral("portNotice"));
     portNotice_->setTextFormat(Qt::PlainText);
-    portNotice_->setAccessibleName(QStringLiteral("COM Port Change"));
+    portNotice_->setAccessibleName(tr("COM Port Change"));
     watchPortEvents(*this, [this] { onPortNews(); });
 }
 

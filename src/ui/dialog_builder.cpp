@@ -3,6 +3,7 @@
 #include "ui/fixed_item_list.h"
 #include "ui/group_frame.h"
 #include "ui/input_rules.h"
+#include "ui/translated_wording.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,36 +19,44 @@ namespace wl3::ui {
 
 namespace {
 
-QString textOf(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+QString nameOf(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-// The closed field of a drop-down list is as tall as an edit; the rest of the row's height
-// is the opened list.
-constexpr int kComboFieldHeightDu = 13;
+// A label's text without its colon, as a screen reader names the control by it.
+QString withoutColon(QString text) {
+    if (text.endsWith(u':') || text.endsWith(u'\uFF1A')) {
+        text.chop(1);
+    }
+    return text.trimmed();
+}
 
 } // namespace
 
 void DialogBuilder::place(QWidget& widget, DuRect rect) const {
-    widget.setGeometry(duToPixels(rect, units_));
+    placePixels(widget, duToPixels(rect, units_));
 }
 
-QLabel* DialogBuilder::addStaticText(std::string_view text, DuRect rect,
+void DialogBuilder::placePixels(QWidget& widget, const QRect& rect) const {
+    widget.setGeometry(QStyle::visualRect(window_.layoutDirection(), window_.rect(), rect));
+}
+
+QLabel* DialogBuilder::addStaticText(const QString& text, DuRect rect,
                                      Qt::Alignment alignment) const {
-    auto* label = new QLabel(textOf(text), &window_);
+    auto* label = new QLabel(text, &window_);
     label->setAlignment(alignment);
     place(*label, rect);
     return label;
 }
 
-QWidget* DialogBuilder::addGroupBox(std::string_view title, DuRect rect) const {
-    auto* box = new GroupFrame(textOf(title), &window_);
+QWidget* DialogBuilder::addGroupBox(const QString& title, DuRect rect) const {
+    auto* box = new GroupFrame(title, &window_);
     place(*box, rect);
     return box;
 }
 
-QPushButton* DialogBuilder::addPushButton(std::string_view text, DuRect rect) const {
-    auto* button = new QPushButton(textOf(text), &window_);
+QPushButton* DialogBuilder::addPushButton(const QString& text, DuRect rect) const {
+    auto* button = new QPushButton(text, &window_);
     button->setAutoDefault(false);
     place(*button, rect);
     return button;
@@ -78,7 +87,7 @@ QWidget* DialogBuilder::makeControl(const ControlRow& row) {
         return edit;
     }
     case ControlKind::CheckBox: {
-        auto* box = new QCheckBox(textOf(row.text), &window_);
+        auto* box = new QCheckBox(formText(row.text), &window_);
         place(*box, row.rect);
         return box;
     }
@@ -88,7 +97,7 @@ QWidget* DialogBuilder::makeControl(const ControlRow& row) {
         return list;
     }
     case ControlKind::PushButton:
-        return addPushButton(row.text, row.rect);
+        return addPushButton(formText(row.text), row.rect);
     case ControlKind::TabControl:
         return addTabs(row);
     }
@@ -97,11 +106,11 @@ QWidget* DialogBuilder::makeControl(const ControlRow& row) {
 
 void DialogBuilder::setUpList(FixedItemList& list, const ControlRow& row) const {
     for (const std::string_view item : row.items) {
-        list.addItem(textOf(item));
+        list.addItem(formText(item));
     }
     const QRect rect = duToPixels(row.rect, units_);
-    const int fieldHeight = duToPixelsY(kComboFieldHeightDu, units_);
-    list.setGeometry(rect.x(), rect.y(), rect.width(), fieldHeight);
+    const int fieldHeight = duToPixelsY(kListFieldHeight, units_);
+    placePixels(list, QRect(rect.x(), rect.y(), rect.width(), fieldHeight));
     const int itemHeight = std::max(1, list.fontMetrics().height());
     list.setMaxVisibleItems(std::max(1, (rect.height() - fieldHeight) / itemHeight));
 }
@@ -113,17 +122,17 @@ QWidget* DialogBuilder::addTabs(const ControlRow& row) const {
     tabs->setExpanding(false);
     tabs->setDrawBase(false);
     for (const std::string_view text : row.items) {
-        tabs->addTab(textOf(text));
+        tabs->addTab(formText(text));
     }
     const QRect rect = duToPixels(row.rect, units_);
     const int tabHeight = tabs->sizeHint().height();
-    tabs->setGeometry(rect.x(), rect.y(), rect.width(), tabHeight);
+    placePixels(*tabs, QRect(rect.x(), rect.y(), rect.width(), tabHeight));
     const int overlap = window_.style()->pixelMetric(QStyle::PM_TabBarBaseOverlap);
     auto* page = new QFrame(&window_);
-    page->setObjectName(textOf(row.name) + QStringLiteral("Page"));
+    page->setObjectName(nameOf(row.name) + QStringLiteral("Page"));
     page->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-    page->setGeometry(rect.x(), rect.y() + tabHeight - overlap, rect.width(),
-                      rect.height() - tabHeight + overlap);
+    placePixels(*page, QRect(rect.x(), rect.y() + tabHeight - overlap, rect.width(),
+                             rect.height() - tabHeight + overlap));
     page->lower();
     tabs->lower();
     return tabs;
@@ -131,25 +140,24 @@ QWidget* DialogBuilder::addTabs(const ControlRow& row) const {
 
 // A screen reader names the control by its label, without the colon, and tells its unit.
 void DialogBuilder::finish(QWidget& control, const ControlRow& row) const {
-    control.setObjectName(textOf(row.name));
+    control.setObjectName(nameOf(row.name));
     control.setProperty("controlId", row.id);
     if (!row.label.text.empty()) {
-        QLabel* label =
-            addStaticText(row.label.text, row.label.rect, Qt::AlignRight | Qt::AlignVCenter);
+        const QString text = formText(row.label.text);
+        QLabel* label = addStaticText(text, row.label.rect, Qt::AlignRight | Qt::AlignVCenter);
+        label->setObjectName(nameOf(row.name) + QStringLiteral("Label"));
         label->setBuddy(&control);
-        std::string_view name = row.label.text;
-        if (name.ends_with(':')) {
-            name.remove_suffix(1);
-        }
         if (auto* list = qobject_cast<FixedItemList*>(&control)) {
-            list->setScreenReaderName(textOf(name));
+            list->setScreenReaderName(withoutColon(text));
         } else {
-            control.setAccessibleName(textOf(name));
+            control.setAccessibleName(withoutColon(text));
         }
     }
     if (!row.unit.text.empty()) {
-        addStaticText(row.unit.text, row.unit.rect, Qt::AlignLeft | Qt::AlignVCenter);
-        control.setAccessibleDescription(textOf(row.unit.text));
+        const QString text = formText(row.unit.text);
+        QLabel* unit = addStaticText(text, row.unit.rect, Qt::AlignLeft | Qt::AlignVCenter);
+        unit->setObjectName(nameOf(row.name) + QStringLiteral("Unit"));
+        control.setAccessibleDescription(text);
     }
 }
 

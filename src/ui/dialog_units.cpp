@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -32,6 +33,17 @@ int duToPixelsX(int du, BaseUnits units) {
 
 int duToPixelsY(int du, BaseUnits units) {
     return mulDiv(du, units.y, 8);
+}
+
+int pixelsToDuX(int pixels, BaseUnits units) {
+    int du = std::max(0, pixels * 4 / std::max(1, units.x));
+    while (duToPixelsX(du, units) < pixels) {
+        ++du;
+    }
+    while (du > 0 && duToPixelsX(du - 1, units) >= pixels) {
+        --du;
+    }
+    return du;
 }
 
 QRect duToPixels(DuRect rect, BaseUnits units) {

@@ -24,5 +24,7 @@ BaseUnits baseUnitsOf(const QFont& font);
 int duToPixelsX(int du, BaseUnits units);
 int duToPixelsY(int du, BaseUnits units);
 QRect duToPixels(DuRect rect, BaseUnits units);
+// The fewest horizontal dialog units that are at least pixels wide.
+int pixelsToDuX(int pixels, BaseUnits units);
 
 } // namespace wl3::ui

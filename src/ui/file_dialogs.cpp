@@ -2,6 +2,7 @@
 
 #include "formats/config_file_header.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -34,7 +35,10 @@ QString askForFile(QWidget& owner, QFileDialog::AcceptMode mode, const QString& 
         dialog.setAcceptMode(mode);
         // A typed name need not exist, whichever way the file goes.
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setNameFilter(QStringLiteral("Wrenlink3 Config files (%1)").arg(patterns));
+        //: The file dialogs' filter; %1 is the file name patterns, such as *.wl3.
+        dialog.setNameFilter(
+            QCoreApplication::translate("FileDialogs", "Wrenlink3 Config files (%1)")
+                .arg(patterns));
         dialog.setDefaultSuffix(extension().mid(1));
         dialog.selectFile(name);
         dialog.setWindowModality(Qt::WindowModal);
@@ -53,7 +57,7 @@ QString askForFile(QWidget& owner, QFileDialog::AcceptMode mode, const QString& 
 } // namespace
 
 std::optional<std::filesystem::path> QtFileDialogs::pathToLoad(QWidget& owner) {
-    const QString title = QStringLiteral("Load Config File");
+    const QString title = QCoreApplication::translate("FileDialogs", "Load Config File");
     while (true) {
         const QString chosen = askForFile(owner, QFileDialog::AcceptOpen, title, rememberedFolder(),
                                           u'*' + extension());
@@ -64,21 +68,24 @@ std::optional<std::filesystem::path> QtFileDialogs::pathToLoad(QWidget& owner) {
         if (file.absoluteDir().exists()) {
             return file.filesystemAbsoluteFilePath();
         }
-        QMessageBox::warning(&owner, title,
-                             QStringLiteral("The folder does not exist:\n%1")
-                                 .arg(QDir::toNativeSeparators(file.absolutePath())));
+        QMessageBox::warning(
+            &owner, title,
+            QCoreApplication::translate("FileDialogs", "The folder does not exist:\n%1")
+                .arg(QDir::toNativeSeparators(file.absolutePath())));
     }
 }
 
 std::optional<std::filesystem::path>
 QtFileDialogs::pathToSave(QWidget& owner, const std::filesystem::path& current) {
-    const QString title = QStringLiteral("Save Config File");
+    const QString title = QCoreApplication::translate("FileDialogs", "Save Config File");
     const QFileInfo proposed(current);
     const QString chosen =
-        current.empty() ? askForFile(owner, QFileDialog::AcceptSave, title, rememberedFolder(),
-                                     QStringLiteral("config1") + extension())
-                        : askForFile(owner, QFileDialog::AcceptSave, title, proposed.absolutePath(),
-                                     proposed.fileName());
+        current.empty()
+            ? askForFile(owner, QFileDialog::AcceptSave, title, rememberedFolder(),
+                         //: The name Save proposes for a new file, before .wl3.
+                         QCoreApplication::translate("FileDialogs", "config1") + extension())
+            : askForFile(owner, QFileDialog::AcceptSave, title, proposed.absolutePath(),
+                         proposed.fileName());
     if (chosen.isEmpty()) {
         return std::nullopt;
     }

@@ -1,6 +1,7 @@
 #include "ui/group_frame.h"
 
 #include <QPainter>
+#include <QStyle>
 #include <qdrawutil.h>
 
 namespace wl3::ui {
@@ -20,7 +21,9 @@ void GroupFrame::paintEvent(QPaintEvent* /*event*/) {
 
     const int indent = metrics.averageCharWidth();
     const int gap = metrics.averageCharWidth() / 2;
-    const QRect titleRect(indent, 0, metrics.horizontalAdvance(title_) + 2 * gap, metrics.height());
+    const QRect titleRect = QStyle::visualRect(
+        layoutDirection(), rect(),
+        QRect(indent, 0, metrics.horizontalAdvance(title_) + 2 * gap, metrics.height()));
     painter.fillRect(titleRect, palette().window());
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(titleRect, Qt::AlignCenter, title_);

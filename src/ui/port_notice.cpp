@@ -11,10 +11,6 @@ QString text(const std::string& bytes) {
     return QString::fromStdString(bytes);
 }
 
-QString tr(const char* source) {
-    return QCoreApplication::translate("PortNotice", source);
-}
-
 QString withDescription(const QString& line, const SerialDeviceInfo& device) {
     return device.description.empty() ? line : line + ", " + text(device.description);
 }
@@ -36,17 +32,21 @@ QString portNotice(const PortChoice& chosen, const std::vector<PortChange>& chan
     const auto removed = find(false);
     if (added != changes.end() && (!byPath || removed == changes.end())) {
         const SerialDeviceInfo& device = added->device;
-        return withDescription(
-            byPath ? tr("%1 was plugged in").arg(text(device.path))
-                   : tr("%1 is now %2").arg(text(device.portName), text(device.path)),
-            device);
+        return withDescription(byPath
+                                   ? QCoreApplication::translate("PortNotice", "%1 was plugged in")
+                                         .arg(text(device.path))
+                                   : QCoreApplication::translate("PortNotice", "%1 is now %2")
+                                         .arg(text(device.portName), text(device.path)),
+                               device);
     }
     if (removed == changes.end() || added != changes.end()) {
         return {};
     }
     const SerialDeviceInfo& device = removed->device;
-    return byPath ? tr("%1 was unplugged").arg(text(device.path))
-                  : tr("%1: %2 was unplugged").arg(text(device.portName), text(device.path));
+    return byPath ? QCoreApplication::translate("PortNotice", "%1 was unplugged")
+                        .arg(text(device.path))
+                  : QCoreApplication::translate("PortNotice", "%1: %2 was unplugged")
+                        .arg(text(device.portName), text(device.path));
 }
 
 } // namespace wl3::ui

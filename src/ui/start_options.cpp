@@ -78,6 +78,12 @@ StartOptions parseStartOptions(const QStringList& arguments) {
                                       .arg(translated(comPortRangeWording())),
                                   QStringLiteral("DEVICE"));
     parser.addOption(port);
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QStringLiteral("The window's language, such as de or pt_BR; en for English. Without "
+                       "it, the system's."),
+        QStringLiteral("CODE"));
+    parser.addOption(language);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("A .wl3 file to load at start."),
                                  QStringLiteral("[FILE]"));
@@ -95,6 +101,7 @@ StartOptions parseStartOptions(const QStringList& arguments) {
             fail("--port: " + english(portChoiceRefusal(text)));
         }
     }
+    options.language = parser.value(language);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
         fail("one FILE at most");

@@ -10,10 +10,11 @@ namespace wl3::ui {
 
 class ConfigDialog;
 
-// wrenlink3config [--port DEVICE] [FILE]
+// wrenlink3config [--port DEVICE] [--language CODE] [FILE]
 struct StartOptions {
     std::optional<PortChoice> port;
     std::optional<std::filesystem::path> file;
+    QString language; // empty: the system's
 };
 
 // The command line, program name first. --help, --version and a command line that makes no

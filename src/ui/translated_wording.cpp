@@ -3,6 +3,7 @@
 #include "ui/edit_text.h"
 
 #include <QCoreApplication>
+#include <string>
 
 namespace wl3::ui {
 
@@ -16,6 +17,10 @@ QString translated(const Phrase& phrase) {
         fillTemplate(std::u16string_view(pattern), phrase.args.size(), [&phrase](std::size_t n) {
             return translated(phrase.args[n]).toStdU16String();
         }));
+}
+
+QString formText(std::string_view english) {
+    return QCoreApplication::translate("Form", std::string(english).c_str());
 }
 
 QString translatedText(const Wording& wording) {

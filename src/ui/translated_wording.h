@@ -3,6 +3,7 @@
 #include "wording/phrase.h"
 
 #include <QString>
+#include <string_view>
 
 namespace wl3::ui {
 
@@ -12,5 +13,10 @@ QString translated(const Phrase& phrase);
 
 // A wording's lines, translated, one below the other.
 QString translatedText(const Wording& wording);
+
+// A text of the form's tables (a label, a unit, a list item, a button), marked there with
+// WL3_TR("Form", ...), in the user's language; a text the tables leave unmarked comes back
+// as it is.
+QString formText(std::string_view english);
 
 } // namespace wl3::ui

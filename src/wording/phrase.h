@@ -1,13 +1,11 @@
 #pragma once
 
+#include "config/translatable.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-// Marks a text that the window translates where it shows it, in the context given; the
-// text itself is the English that wl3 prints and the tests expect.
-#define WL3_TR(context, text) text
 
 namespace wl3 {
 

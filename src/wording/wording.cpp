@@ -361,6 +361,8 @@ Wording valuesByLabel(const ValuesRefused& refused) {
 Phrase portCallWording(PortCall call) {
     switch (call) {
     case PortCall::Open:
+        //: The port error as users know it, misspellings kept on purpose in English; a
+        //: translation may spell it correctly ("Could not acquire COM port").
         return message(WL3_TR("Message", "Count not aquire Com Port"));
     case PortCall::ReadSettings:
         return message(WL3_TR("Message", "GetCommState failed"));
@@ -524,6 +526,8 @@ struct Words {
     Wording operator()(const TextTruncated&) const {
         return captioned(
             message(WL3_TR("Message", "Status Beacon Text Truncated")),
+            //: Kept letter for letter in English ("tuncated", two spaces after the first
+            //: sentence); a translation may spell it correctly.
             {message(WL3_TR("Message",
                             "The Primary or Secondary Status Beacon text is too long and has been "
                             "tuncated.  To have a longer status beacon text, use fewer "

@@ -142,7 +142,8 @@ def main():
         try:
             os.environ["DISPLAY"] = start_display(started)
             os.environ["DBUS_SESSION_BUS_ADDRESS"] = start_session_bus(started, runtime)
-            started.append(subprocess.Popen([sys.argv[1]]))
+            # The names checked are the English ones, whatever this machine's language.
+            started.append(subprocess.Popen([sys.argv[1], "--language", "en"]))
             faults = faults_in(window_of(started[-1]))
         finally:
             for process in reversed(started):

@@ -1,10 +1,12 @@
 // Shows the main window and saves a picture of it, and optionally one of it during a read
-// with its progress display: wrenlink3config-grab OUTPUT.png [READING.png]
+// with its progress display, in the language given or the system's, as the window chooses:
+// wrenlink3config-grab [--language CODE] OUTPUT.png [READING.png]
 #include "link/port_mapping.h"
 #include "ui/config_dialog.h"
 #include "ui/file_dialogs.h"
 #include "ui/message_box_reporter.h"
 #include "ui/progress_dialog.h"
+#include "ui/ui_language.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -54,11 +56,17 @@ QPixmap duringARead(wl3::ui::ConfigDialog& dialog) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const QStringList arguments = QApplication::arguments();
+    QStringList arguments = QApplication::arguments();
+    QString code;
+    if (arguments.size() > 2 && arguments.at(1) == QStringLiteral("--language")) {
+        code = arguments.at(2);
+        arguments.remove(1, 2);
+    }
     if (arguments.size() != 2 && arguments.size() != 3) {
-        std::cerr << "usage: wrenlink3config-grab OUTPUT.png [READING.png]\n";
+        std::cerr << "usage: wrenlink3config-grab [--language CODE] OUTPUT.png [READING.png]\n";
         return 2;
     }
+    const wl3::ui::UiLanguage language(code);
     wl3::ui::MessageBoxReporter reporter;
     wl3::ui::QtFileDialogs fileDialogs;
     wl3::ui::ConfigDialog dialog({reporter, fileDialogs, wl3::portDevicePath});

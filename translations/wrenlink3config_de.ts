@@ -1,0 +1,1034 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Wrenlink3 Config files (%1)</source>
+        <extracomment>The file dialogs&apos; filter; %1 is the file name patterns, such as *.wl3.</extracomment>
+        <translation>Wrenlink3-Konfigurationsdateien (%1)</translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation>Konfigurationsdatei laden</translation>
+    </message>
+    <message>
+        <source>The folder does not exist:
+%1</source>
+        <translation>Der Ordner existiert nicht:
+%1</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>Konfigurationsdatei speichern</translation>
+    </message>
+    <message>
+        <source>config1</source>
+        <extracomment>The name Save proposes for a new file, before .wl3.</extracomment>
+        <translation>konfiguration1</translation>
+    </message>
+</context>
+<context>
+    <name>Form</name>
+    <message>
+        <source>Read &amp;Version</source>
+        <translation>&amp;Version lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Read Configuration</source>
+        <translation>Konfiguration l&amp;esen</translation>
+    </message>
+    <message>
+        <source>&amp;Write Configuration</source>
+        <translation>Konfiguration &amp;schreiben</translation>
+    </message>
+    <message>
+        <source>Send &amp;1200 Hz</source>
+        <translation>&amp;1200 Hz senden</translation>
+    </message>
+    <message>
+        <source>Send &amp;2200 Hz</source>
+        <translation>&amp;2200 Hz senden</translation>
+    </message>
+    <message>
+        <source>Send &amp;Both</source>
+        <translation>&amp;Beide senden</translation>
+    </message>
+    <message>
+        <source>S&amp;top Sending</source>
+        <translation>Senden s&amp;toppen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Been&amp;den</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>S&amp;peichern</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Laden</translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation>Konfigurieren</translation>
+    </message>
+    <message>
+        <source>Tone Test</source>
+        <translation>Tontest</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Primär</translation>
+    </message>
+    <message>
+        <source>Seconday</source>
+        <extracomment>The second profile&apos;s tab. The English keeps its old misspelling on purpose, since users know the tab by it; a translation may spell &quot;Secondary&quot; correctly.</extracomment>
+        <translation>Sekundär</translation>
+    </message>
+    <message>
+        <source>Off Duty</source>
+        <translation>Außer Dienst</translation>
+    </message>
+    <message>
+        <source>En Route</source>
+        <translation>Unterwegs</translation>
+    </message>
+    <message>
+        <source>In Service</source>
+        <translation>Im Dienst</translation>
+    </message>
+    <message>
+        <source>Returning</source>
+        <translation>Rückkehr</translation>
+    </message>
+    <message>
+        <source>Committed</source>
+        <translation>Im Einsatz</translation>
+    </message>
+    <message>
+        <source>Special</source>
+        <translation>Spezial</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Priorität</translation>
+    </message>
+    <message>
+        <source>Emergency!</source>
+        <translation>Notfall!</translation>
+    </message>
+    <message>
+        <source>Conventional</source>
+        <translation>Konventionell</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Süd</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Ost</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>North + WIDE</source>
+        <translation>Nord + WIDE</translation>
+    </message>
+    <message>
+        <source>South + WIDE</source>
+        <translation>Süd + WIDE</translation>
+    </message>
+    <message>
+        <source>East + WIDE</source>
+        <translation>Ost + WIDE</translation>
+    </message>
+    <message>
+        <source>West + WIDE</source>
+        <translation>West + WIDE</translation>
+    </message>
+    <message>
+        <source>MPH</source>
+        <translation>MPH</translation>
+    </message>
+    <message>
+        <source>Timing</source>
+        <translation>Zeitsteuerung</translation>
+    </message>
+    <message>
+        <source>Status Beacon</source>
+        <translation>Statusbake</translation>
+    </message>
+    <message>
+        <source>MIC-E Settings</source>
+        <translation>MIC-E-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Time Slotting</source>
+        <translation>Zeitschlitze</translation>
+    </message>
+    <message>
+        <source>SmartBeaconing</source>
+        <translation>SmartBeaconing</translation>
+    </message>
+    <message>
+        <source>Power Switch</source>
+        <translation>Ein/Aus-Schalter</translation>
+    </message>
+    <message>
+        <source>Callsign:</source>
+        <translation>Rufzeichen:</translation>
+    </message>
+    <message>
+        <source>Digi Path:</source>
+        <translation>Digipeater-Pfad:</translation>
+    </message>
+    <message>
+        <source>Symbol:</source>
+        <translation>Symbol:</translation>
+    </message>
+    <message>
+        <source>Table / Overlay:</source>
+        <translation>Tabelle / Overlay:</translation>
+    </message>
+    <message>
+        <source>Auto TX Delay:</source>
+        <translation>Auto-TX-Verzögerung:</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>Millisekunden</translation>
+    </message>
+    <message>
+        <source>Auto Transmit Rate:</source>
+        <translation>Auto-Sendeintervall:</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Manual TX Delay:</source>
+        <translation>Manuelle TX-Verzögerung:</translation>
+    </message>
+    <message>
+        <source>Manual Transmit Rate:</source>
+        <translation>Manuelles Sendeintervall:</translation>
+    </message>
+    <message>
+        <source>Quiet Time:</source>
+        <translation>Ruhezeit:</translation>
+    </message>
+    <message>
+        <source>Calibration:</source>
+        <translation>Kalibrierung:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>Send every:</source>
+        <translation>Senden alle:</translation>
+    </message>
+    <message>
+        <source>transmissions</source>
+        <translation>Aussendungen</translation>
+    </message>
+    <message>
+        <source>Send Altitude</source>
+        <translation>Höhe senden</translation>
+    </message>
+    <message>
+        <source>Alternate Digi Paths</source>
+        <translation>Alternative Digi-Pfade</translation>
+    </message>
+    <message>
+        <source>Only Send Valid</source>
+        <translation>Nur gültige Positionen</translation>
+    </message>
+    <message>
+        <source>Allow TTL Serial</source>
+        <translation>TTL-Seriell erlauben</translation>
+    </message>
+    <message>
+        <source>Invert CD IN</source>
+        <translation>CD-Eingang invertieren</translation>
+    </message>
+    <message>
+        <source>Timestamp DHM</source>
+        <translation>Zeitstempel DHM</translation>
+    </message>
+    <message>
+        <source>No PTT Out while PTT In</source>
+        <translation>Kein PTT-Ausgang bei PTT-Eingang</translation>
+    </message>
+    <message>
+        <source>Timestamp HMS</source>
+        <translation>Zeitstempel HMS</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivieren</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Meldung:</translation>
+    </message>
+    <message>
+        <source>Force Printable</source>
+        <translation>Druckbare Zeichen erzwingen</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>Pfad:</translation>
+    </message>
+    <message>
+        <source>Transmit offset:</source>
+        <translation>Sendeversatz:</translation>
+    </message>
+    <message>
+        <source>Min Turn Angle:</source>
+        <translation>Min. Kurvenwinkel:</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>Turn Slope:</source>
+        <translation>Kurvensteigung:</translation>
+    </message>
+    <message>
+        <source>Min Turn Time:</source>
+        <translation>Min. Kurvenzeit:</translation>
+    </message>
+    <message>
+        <source>Slow Speed:</source>
+        <translation>Geschw. langsam:</translation>
+    </message>
+    <message>
+        <source>Slow Rate:</source>
+        <translation>Intervall langsam:</translation>
+    </message>
+    <message>
+        <source>Fast Speed:</source>
+        <translation>Geschw. schnell:</translation>
+    </message>
+    <message>
+        <source>Fast Rate:</source>
+        <translation>Intervall schnell:</translation>
+    </message>
+    <message>
+        <source>Power Switch Time:</source>
+        <translation>Schaltzeit:</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>does not exist</source>
+        <translation>existiert nicht</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <source>the output</source>
+        <translation>die Ausgabe</translation>
+    </message>
+    <message>
+        <source>the input file</source>
+        <translation>die Eingabedatei</translation>
+    </message>
+    <message>
+        <source>the units file</source>
+        <translation>die Gerätedatei</translation>
+    </message>
+    <message>
+        <source>the report</source>
+        <translation>der Bericht</translation>
+    </message>
+    <message>
+        <source>the table</source>
+        <translation>die Tabelle</translation>
+    </message>
+    <message>
+        <source>the folder</source>
+        <translation>der Ordner</translation>
+    </message>
+    <message>
+        <source>the file of %1</source>
+        <translation>die Datei von %1</translation>
+    </message>
+    <message>
+        <source>the backup of %1</source>
+        <translation>die Sicherung von %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s</source>
+        <translation>von %1</translation>
+    </message>
+    <message>
+        <source>user %1&apos;s</source>
+        <translation>von Benutzer %1</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s link (%2), which root does not follow</source>
+        <translation>%1: ist ein Link eines anderen Benutzers (%2), dem root nicht folgt</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s link (%2) in a shared folder</source>
+        <translation>%1: ist ein Link eines anderen Benutzers (%2) in einem gemeinsamen Ordner</translation>
+    </message>
+    <message>
+        <source>%1: leads through %2, another user&apos;s link (%3), which root does not follow</source>
+        <translation>%1: führt über %2, einen Link eines anderen Benutzers (%3), dem root nicht folgt</translation>
+    </message>
+    <message>
+        <source>%1: leads through %2, another user&apos;s link (%3) in a shared folder</source>
+        <translation>%1: führt über %2, einen Link eines anderen Benutzers (%3) in einem gemeinsamen Ordner</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: is a folder</source>
+        <translation>%1: ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>%1: is not a folder</source>
+        <translation>%1: ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>%1: is read-only</source>
+        <translation>%1: ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>%1: is not a file (a device, a pipe or a socket)</source>
+        <translation>%1: ist keine Datei (ein Gerät, eine Pipe oder ein Socket)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: is in a folder that does not exist</source>
+        <translation>%1: liegt in einem Ordner, der nicht existiert</translation>
+    </message>
+    <message>
+        <source>%1: no file can be made in this folder: %2</source>
+        <translation>%1: in diesem Ordner kann keine Datei angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: not every byte could be written</source>
+        <translation>%1: nicht jedes Byte konnte geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1: is neither a file nor a device to write to</source>
+        <translation>%1: ist weder eine Datei noch ein Gerät zum Schreiben</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s file in a shared folder</source>
+        <translation>%1: ist die Datei eines anderen Benutzers in einem gemeinsamen Ordner</translation>
+    </message>
+    <message>
+        <source>%1: belongs to another user or group, which a new file could not keep</source>
+        <translation>%1: gehört einem anderen Benutzer oder einer anderen Gruppe, was eine neue Datei nicht beibehalten könnte</translation>
+    </message>
+    <message>
+        <source>%1: is a link that leads nowhere a file can be saved</source>
+        <translation>%1: ist ein Link, der nirgendwohin führt, wo eine Datei gespeichert werden kann</translation>
+    </message>
+    <message>
+        <source>%1: is %2</source>
+        <translation>%1: ist %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 would replace %3</source>
+        <translation>%1: %2 würde %3 ersetzen</translation>
+    </message>
+    <message>
+        <source>%1 is a terminal, and a .wl3 file is binary: redirect it or name a file</source>
+        <translation>%1 ist ein Terminal, und eine .wl3-Datei ist binär: leiten Sie sie um oder nennen Sie eine Datei</translation>
+    </message>
+    <message>
+        <source>%1: is not a configuration file</source>
+        <translation>%1: ist keine Konfigurationsdatei</translation>
+    </message>
+    <message>
+        <source>%1: holds an image of %2 bytes, not %3</source>
+        <translation>%1: enthält ein Abbild von %2 Bytes, nicht %3</translation>
+    </message>
+    <message>
+        <source>%1: ends within its header</source>
+        <translation>%1: endet innerhalb des Dateikopfs</translation>
+    </message>
+    <message>
+        <source>%1: ends after %2 of the %3 image bytes</source>
+        <translation>%1: endet nach %2 der %3 Abbild-Bytes</translation>
+    </message>
+    <message>
+        <source>%1: holds an image that cannot be decoded</source>
+        <translation>%1: enthält ein Abbild, das nicht dekodiert werden kann</translation>
+    </message>
+    <message>
+        <source>%1: is larger than 1 MiB</source>
+        <translation>%1: ist größer als 1 MiB</translation>
+    </message>
+    <message>
+        <source>%1: holds no tracker below its header</source>
+        <translation>%1: enthält unterhalb des Kopfs keinen Tracker</translation>
+    </message>
+    <message>
+        <source>%1: not valid CSV in row %2: %3</source>
+        <translation>%1: kein gültiges CSV in Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: out of memory</source>
+        <translation>%1: nicht genug Speicher</translation>
+    </message>
+    <message>
+        <source>Failed to open file</source>
+        <translation>Datei konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Failed to read data</source>
+        <translation>Daten konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Failed to write data</source>
+        <translation>Daten konnten nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Invalid File Format</source>
+        <translation>Ungültiges Dateiformat</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Import fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>File too large for a configuration</source>
+        <translation>Datei zu groß für eine Konfiguration</translation>
+    </message>
+    <message>
+        <source>Load Failed</source>
+        <translation>Laden fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1</source>
+        <translation>kein gültiges JSON: %1</translation>
+    </message>
+    <message>
+        <source>not valid JSON: a NUL byte at byte %1</source>
+        <translation>kein gültiges JSON: ein NUL-Byte bei Byte %1</translation>
+    </message>
+    <message>
+        <source>the document must be a JSON object</source>
+        <translation>das Dokument muss ein JSON-Objekt sein</translation>
+    </message>
+    <message>
+        <source>unknown key %1</source>
+        <translation>unbekannter Schlüssel %1</translation>
+    </message>
+    <message>
+        <source>duplicate key %1</source>
+        <translation>doppelter Schlüssel %1</translation>
+    </message>
+    <message>
+        <source>%1 must be an object</source>
+        <translation>%1 muss ein Objekt sein</translation>
+    </message>
+    <message>
+        <source>%1 is outside the signed 32-bit range</source>
+        <translation>%1 liegt außerhalb des vorzeichenbehafteten 32-Bit-Bereichs</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number</source>
+        <translation>%1 muss eine ganze Zahl sein</translation>
+    </message>
+    <message>
+        <source>%1 must be a number</source>
+        <translation>%1 muss eine Zahl sein</translation>
+    </message>
+    <message>
+        <source>%1 must be true or false</source>
+        <translation>%1 muss true oder false sein</translation>
+    </message>
+    <message>
+        <source>%1 must be a string</source>
+        <translation>%1 muss eine Zeichenkette sein</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 1 character</source>
+        <translation>%1 ist länger als 1 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 ist länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 holds U+0000, which ends a text on the tracker</source>
+        <translation>%1 enthält U+0000, das auf dem Tracker einen Text beendet</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, a character above U+00FF</source>
+        <translation>%1 enthält %2, ein Zeichen oberhalb von U+00FF</translation>
+    </message>
+    <message>
+        <source>up to six letters or digits, optionally followed by -0 to -15 for the SSID</source>
+        <translation>bis zu sechs Buchstaben oder Ziffern, wahlweise gefolgt von -0 bis -15 als SSID</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>addresses separated by commas, each %1</source>
+        <translation>durch Kommas getrennte Adressen, jede %1</translation>
+    </message>
+    <message>
+        <source>%1, the auto transmit rate plus one</source>
+        <translation>%1, das Auto-Sendeintervall plus eins</translation>
+    </message>
+    <message>
+        <source>0 to the auto transmit rate plus one</source>
+        <translation>0 bis zum Auto-Sendeintervall plus eins</translation>
+    </message>
+    <message>
+        <source>one printable ASCII character, ! to ~</source>
+        <translation>ein druckbares ASCII-Zeichen, ! bis ~</translation>
+    </message>
+    <message>
+        <source>at most %1 characters</source>
+        <translation>höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>characters from U+0001 to U+00FF</source>
+        <translation>Zeichen von U+0001 bis U+00FF</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Write</source>
+        <translation>Wrenlink3 schreiben</translation>
+    </message>
+    <message>
+        <source>The tracker cannot hold these values as they are:</source>
+        <translation>Der Tracker kann diese Werte so nicht speichern:</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
+    </message>
+    <message>
+        <source>Count not aquire Com Port</source>
+        <extracomment>The port error as users know it, misspellings kept on purpose in English; a translation may spell it correctly (&quot;Could not acquire COM port&quot;).</extracomment>
+        <translation>COM-Port konnte nicht belegt werden</translation>
+    </message>
+    <message>
+        <source>GetCommState failed</source>
+        <translation>GetCommState fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>SetCommState failed</source>
+        <translation>SetCommState fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>SetCommTimeouts failed</source>
+        <translation>SetCommTimeouts fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>ComPort write failed</source>
+        <translation>Schreiben auf den COM-Port fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>ComPort read failed</source>
+        <translation>Lesen vom COM-Port fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>ComPort Close failed</source>
+        <translation>Schließen des COM-Ports fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>%1: there is no serial port with this number on this machine.</source>
+        <translation>%1: auf diesem Rechner gibt es keine serielle Schnittstelle mit dieser Nummer.</translation>
+    </message>
+    <message>
+        <source>%1: there is no such port on this machine (is the adapter plugged in?)</source>
+        <translation>%1: diese Schnittstelle gibt es auf diesem Rechner nicht (ist der Adapter eingesteckt?)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (is the adapter still plugged in?)</source>
+        <translation>%1: %2 (ist der Adapter noch eingesteckt?)</translation>
+    </message>
+    <message>
+        <source>%1: another program is using this port.</source>
+        <translation>%1: ein anderes Programm verwendet diese Schnittstelle.</translation>
+    </message>
+    <message>
+        <source>%1: this is not a serial device.</source>
+        <translation>%1: dies ist kein serielles Gerät.</translation>
+    </message>
+    <message>
+        <source>The tracker may now hold a partial image. Write the configuration again.</source>
+        <translation>Der Tracker enthält jetzt möglicherweise ein unvollständiges Abbild. Schreiben Sie die Konfiguration erneut.</translation>
+    </message>
+    <message>
+        <source>%1: column &quot;%2&quot; is named twice</source>
+        <translation>%1: Spalte „%2“ ist doppelt benannt</translation>
+    </message>
+    <message>
+        <source>%1: unknown key &quot;%2&quot;</source>
+        <translation>%1: unbekannter Schlüssel „%2“</translation>
+    </message>
+    <message>
+        <source>%1: %2 cells where the header has %3 (a text holding a comma goes in double quotes)</source>
+        <translation>%1: %2 Zellen, wo der Kopf %3 hat (ein Text mit Komma gehört in doppelte Anführungszeichen)</translation>
+    </message>
+    <message>
+        <source>%1: port: %2</source>
+        <translation>%1: Port: %2</translation>
+    </message>
+    <message>
+        <source>%1: no column &quot;%2&quot;</source>
+        <translation>%1: keine Spalte „%2“</translation>
+    </message>
+    <message>
+        <source>Invalid Com Port Number</source>
+        <translation>Ungültige COM-Port-Nummer</translation>
+    </message>
+    <message>
+        <source>ComPort Invalid</source>
+        <translation>COM-Port ungültig</translation>
+    </message>
+    <message>
+        <source>ComPort write mismatch</source>
+        <translation>COM-Port: Geschriebenes stimmt nicht überein</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Not Found</source>
+        <translation>Wrenlink3 nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1: the answer to the version query is no Wrenlink3&apos;s.</source>
+        <translation>%1: die Antwort auf die Versionsabfrage stammt nicht von einem Wrenlink3.</translation>
+    </message>
+    <message>
+        <source>%1: no answer to the version query (is the tracker on and connected?)</source>
+        <translation>%1: keine Antwort auf die Versionsabfrage (ist der Tracker eingeschaltet und angeschlossen?)</translation>
+    </message>
+    <message>
+        <source>Write Failed</source>
+        <translation>Schreiben fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Write Failed (code %1 %2)</source>
+        <translation>Schreiben fehlgeschlagen (Code %1 %2)</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Version</source>
+        <translation>Wrenlink3-Version</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Read</source>
+        <translation>Wrenlink3 lesen</translation>
+    </message>
+    <message>
+        <source>Read Failed</source>
+        <translation>Lesen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Read Successful</source>
+        <translation>Lesen erfolgreich</translation>
+    </message>
+    <message>
+        <source>Write Successful</source>
+        <translation>Schreiben erfolgreich</translation>
+    </message>
+    <message>
+        <source>Calibration not written</source>
+        <translation>Kalibrierung nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>New Calibration value should be written before Testing Tones</source>
+        <translation>Der neue Kalibrierwert sollte vor dem Tontest geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Bad EE Size</source>
+        <translation>Falsche EE-Größe</translation>
+    </message>
+    <message>
+        <source>Bad EE Size %1</source>
+        <translation>Falsche EE-Größe %1</translation>
+    </message>
+    <message>
+        <source>The callsigns and digipeater paths do not fit in the tracker&apos;s memory. Use fewer digipeaters, or make the primary and secondary callsigns and paths identical.</source>
+        <translation>Die Rufzeichen und Digipeater-Pfade passen nicht in den Speicher des Trackers. Verwenden Sie weniger Digipeater, oder machen Sie die primären und sekundären Rufzeichen und Pfade gleich.</translation>
+    </message>
+    <message>
+        <source>Status Beacon Text Truncated</source>
+        <translation>Text der Statusbake gekürzt</translation>
+    </message>
+    <message>
+        <source>The Primary or Secondary Status Beacon text is too long and has been tuncated.  To have a longer status beacon text, use fewer digipeaters, and make the primary and secondary callsigns, digipeaters, or status texts identical.</source>
+        <extracomment>Kept letter for letter in English (&quot;tuncated&quot;, two spaces after the first sentence); a translation may spell it correctly.</extracomment>
+        <translation>Der primäre oder sekundäre Text der Statusbake ist zu lang und wurde gekürzt. Für einen längeren Text verwenden Sie weniger Digipeater und machen Sie die primären und sekundären Rufzeichen, Digipeater oder Statustexte gleich.</translation>
+    </message>
+    <message>
+        <source>%1: is not a configuration in JSON form</source>
+        <translation>%1: ist keine Konfiguration in JSON-Form</translation>
+    </message>
+    <message>
+        <source>Failed to write to standard output</source>
+        <translation>Schreiben auf die Standardausgabe fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Interrupted: sending the rest of the image first, so that the tracker is not left with part of it (Ctrl-C again stops at once)</source>
+        <translation>Unterbrochen: der Rest des Abbilds wird zuerst gesendet, damit der Tracker nicht nur einen Teil davon enthält (ein weiteres Strg-C stoppt sofort)</translation>
+    </message>
+    <message>
+        <source>Interrupted: the whole image was sent, but not read back to verify it.</source>
+        <translation>Unterbrochen: das ganze Abbild wurde gesendet, aber nicht zur Prüfung zurückgelesen.</translation>
+    </message>
+    <message>
+        <source>Interrupted while writing: the tracker may now hold a partial image. Write the configuration again.</source>
+        <translation>Beim Schreiben unterbrochen: der Tracker enthält jetzt möglicherweise ein unvollständiges Abbild. Schreiben Sie die Konfiguration erneut.</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <translation>Unterbrochen</translation>
+    </message>
+    <message>
+        <source>The tracker keeps sending until &quot;wl3 tone stop&quot;.</source>
+        <translation>Der Tracker sendet weiter bis „wl3 tone stop“.</translation>
+    </message>
+    <message>
+        <source>--port usb: no USB serial adapter is plugged in</source>
+        <translation>--port usb: kein USB-Seriell-Adapter eingesteckt</translation>
+    </message>
+    <message>
+        <source>%1: port %2 is named twice (%3: %4)</source>
+        <translation>%1: Port %2 ist doppelt genannt (%3: %4)</translation>
+    </message>
+    <message>
+        <source>%1: with several trackers, name a folder (DIR/) for a file each</source>
+        <translation>%1: bei mehreren Trackern einen Ordner (DIR/) für je eine Datei angeben</translation>
+    </message>
+    <message>
+        <source>Two trackers&apos; files would both be %1; name their ports apart</source>
+        <translation>Die Dateien zweier Tracker wären beide %1; benennen Sie ihre Ports unterschiedlich</translation>
+    </message>
+    <message>
+        <source>Backup saved: %1</source>
+        <translation>Sicherung gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Not begun: no thread could be started (%1)</source>
+        <translation>Nicht begonnen: kein Thread konnte gestartet werden (%1)</translation>
+    </message>
+    <message>
+        <source>%1 %2: the tracker holds %3</source>
+        <translation>%1 %2: der Tracker speichert %3</translation>
+    </message>
+    <message>
+        <source>Asking the tracker for its version</source>
+        <translation>Frage den Tracker nach seiner Version</translation>
+    </message>
+    <message>
+        <source>Reading the configuration</source>
+        <translation>Lese die Konfiguration</translation>
+    </message>
+    <message>
+        <source>Reading it again, to verify</source>
+        <translation>Lese sie erneut zur Prüfung</translation>
+    </message>
+    <message>
+        <source>Writing the configuration</source>
+        <translation>Schreibe die Konfiguration</translation>
+    </message>
+    <message>
+        <source>Reading it back, to verify</source>
+        <translation>Lese sie zur Prüfung zurück</translation>
+    </message>
+    <message>
+        <source>Sending the tone command</source>
+        <translation>Sende den Tonbefehl</translation>
+    </message>
+    <message>
+        <source>permission denied. Add your user to the group that owns the device (sudo usermod -aG %1 $USER), then log out and back in.</source>
+        <translation>Zugriff verweigert. Fügen Sie Ihren Benutzer der Gruppe hinzu, der das Gerät gehört (sudo usermod -aG %1 $USER), und melden Sie sich dann ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>permission denied. Your user is in the group %1, but this session began before it was added: log out and back in (or run newgrp %1).</source>
+        <translation>Zugriff verweigert. Ihr Benutzer ist in der Gruppe %1, aber diese Sitzung begann, bevor er hinzugefügt wurde: melden Sie sich ab und wieder an (oder führen Sie newgrp %1 aus).</translation>
+    </message>
+    <message>
+        <source>permission denied. Only root may open this device, and no group helps: a udev rule must give it a group (see PERMISSIONS in man wl3).</source>
+        <translation>Zugriff verweigert. Nur root darf dieses Gerät öffnen, und keine Gruppe hilft: eine udev-Regel muss ihm eine Gruppe geben (siehe PERMISSIONS in man wl3).</translation>
+    </message>
+    <message>
+        <source>permission denied.</source>
+        <translation>Zugriff verweigert.</translation>
+    </message>
+    <message>
+        <source>%1 or a device path, not &quot;%2&quot;</source>
+        <translation>%1 oder ein Gerätepfad, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>a file name ending in %1 or %2, not &quot;%3&quot;</source>
+        <translation>ein Dateiname, der auf %1 oder %2 endet, nicht „%3“</translation>
+    </message>
+    <message>
+        <source>%1 row %2</source>
+        <translation>%1 Zeile %2</translation>
+    </message>
+</context>
+<context>
+    <name>PortNotice</name>
+    <message>
+        <source>%1 was plugged in</source>
+        <translation>%1 wurde eingesteckt</translation>
+    </message>
+    <message>
+        <source>%1 is now %2</source>
+        <translation>%1 ist jetzt %2</translation>
+    </message>
+    <message>
+        <source>%1 was unplugged</source>
+        <translation>%1 wurde abgezogen</translation>
+    </message>
+    <message>
+        <source>%1: %2 was unplugged</source>
+        <translation>%1: %2 wurde abgezogen</translation>
+    </message>
+</context>
+<context>
+    <name>SpeedHint</name>
+    <message>
+        <source>≈ %1 km/h</source>
+        <extracomment>Beside a speed field in MPH: the same speed in km/h, rounded.</extracomment>
+        <translation>≈ %1 km/h</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::AboutDialog</name>
+    <message>
+        <source>About WrenlinkIIConfig</source>
+        <extracomment>The About box&apos;s title. &quot;WrenlinkIIConfig&quot; is kept on purpose beside &quot;Wrenlink3Config&quot;: users know the item by that name.</extracomment>
+        <translation>Über WrenlinkIIConfig</translation>
+    </message>
+    <message>
+        <source>Wrenlink3Config Version %1</source>
+        <translation>Wrenlink3Config Version %1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 Wrenlink3Config authors</source>
+        <translation>Copyright (C) 2026 die Autoren von Wrenlink3Config</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;About WrenlinkIIConfig...</source>
+        <extracomment>The menu item that opens the About box; &quot;WrenlinkIIConfig&quot; is kept on purpose.</extracomment>
+        <translation>Ü&amp;ber WrenlinkIIConfig...</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::ConfigDialog</name>
+    <message>
+        <source>%1 Enable</source>
+        <extracomment>A screen reader&apos;s name for a group&apos;s Enable box: %1 is the group&apos;s title.</extracomment>
+        <translation>%1 aktivieren</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>COM Port</source>
+        <translation>COM-Port</translation>
+    </message>
+    <message>
+        <source>COM Port Change</source>
+        <translation>COM-Port-Änderung</translation>
+    </message>
+    <message>
+        <source>The configuration has changes that are not saved.</source>
+        <translation>Die Konfiguration hat Änderungen, die nicht gespeichert sind.</translation>
+    </message>
+    <message>
+        <source>Save them to a file first?</source>
+        <translation>Zuerst in einer Datei speichern?</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>The test tone could not be stopped: the tracker may still be sending it, and the radio may be transmitting.</source>
+        <translation>Der Testton konnte nicht gestoppt werden: der Tracker sendet ihn möglicherweise noch, und das Funkgerät sendet womöglich.</translation>
+    </message>
+    <message>
+        <source>Check the cable and the COM port, then try again, or switch the radio off before you close.</source>
+        <translation>Prüfen Sie das Kabel und den COM-Port und versuchen Sie es erneut, oder schalten Sie das Funkgerät aus, bevor Sie schließen.</translation>
+    </message>
+    <message>
+        <source>&amp;Try Again</source>
+        <translation>&amp;Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>C&amp;lose Anyway</source>
+        <translation>Trotzdem sch&amp;ließen</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::PortComboBox</name>
+    <message>
+        <source>no device</source>
+        <translation>kein Gerät</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::ProgressDialog</name>
+    <message>
+        <source>%v of %m bytes</source>
+        <translation>%v von %m Bytes</translation>
+    </message>
+</context>
+</TS>

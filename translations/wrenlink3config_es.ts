@@ -1,0 +1,1034 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Wrenlink3 Config files (%1)</source>
+        <extracomment>The file dialogs&apos; filter; %1 is the file name patterns, such as *.wl3.</extracomment>
+        <translation>Archivos de configuración de Wrenlink3 (%1)</translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation>Cargar archivo de configuración</translation>
+    </message>
+    <message>
+        <source>The folder does not exist:
+%1</source>
+        <translation>La carpeta no existe:
+%1</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>Guardar archivo de configuración</translation>
+    </message>
+    <message>
+        <source>config1</source>
+        <extracomment>The name Save proposes for a new file, before .wl3.</extracomment>
+        <translation>config1</translation>
+    </message>
+</context>
+<context>
+    <name>Form</name>
+    <message>
+        <source>Read &amp;Version</source>
+        <translation>Leer &amp;versión</translation>
+    </message>
+    <message>
+        <source>&amp;Read Configuration</source>
+        <translation>&amp;Leer configuración</translation>
+    </message>
+    <message>
+        <source>&amp;Write Configuration</source>
+        <translation>&amp;Escribir configuración</translation>
+    </message>
+    <message>
+        <source>Send &amp;1200 Hz</source>
+        <translation>Enviar &amp;1200 Hz</translation>
+    </message>
+    <message>
+        <source>Send &amp;2200 Hz</source>
+        <translation>Enviar &amp;2200 Hz</translation>
+    </message>
+    <message>
+        <source>Send &amp;Both</source>
+        <translation>Enviar a&amp;mbos</translation>
+    </message>
+    <message>
+        <source>S&amp;top Sending</source>
+        <translation>&amp;Detener envío</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Cargar</translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation>Configurar</translation>
+    </message>
+    <message>
+        <source>Tone Test</source>
+        <translation>Prueba de tonos</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Primario</translation>
+    </message>
+    <message>
+        <source>Seconday</source>
+        <extracomment>The second profile&apos;s tab. The English keeps its old misspelling on purpose, since users know the tab by it; a translation may spell &quot;Secondary&quot; correctly.</extracomment>
+        <translation>Secundario</translation>
+    </message>
+    <message>
+        <source>Off Duty</source>
+        <translation>Fuera de servicio</translation>
+    </message>
+    <message>
+        <source>En Route</source>
+        <translation>En ruta</translation>
+    </message>
+    <message>
+        <source>In Service</source>
+        <translation>En servicio</translation>
+    </message>
+    <message>
+        <source>Returning</source>
+        <translation>Regresando</translation>
+    </message>
+    <message>
+        <source>Committed</source>
+        <translation>Comprometido</translation>
+    </message>
+    <message>
+        <source>Special</source>
+        <translation>Especial</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Prioridad</translation>
+    </message>
+    <message>
+        <source>Emergency!</source>
+        <translation>¡Emergencia!</translation>
+    </message>
+    <message>
+        <source>Conventional</source>
+        <translation>Convencional</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Norte</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sur</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Este</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Oeste</translation>
+    </message>
+    <message>
+        <source>North + WIDE</source>
+        <translation>Norte + WIDE</translation>
+    </message>
+    <message>
+        <source>South + WIDE</source>
+        <translation>Sur + WIDE</translation>
+    </message>
+    <message>
+        <source>East + WIDE</source>
+        <translation>Este + WIDE</translation>
+    </message>
+    <message>
+        <source>West + WIDE</source>
+        <translation>Oeste + WIDE</translation>
+    </message>
+    <message>
+        <source>MPH</source>
+        <translation>MPH</translation>
+    </message>
+    <message>
+        <source>Timing</source>
+        <translation>Tiempos</translation>
+    </message>
+    <message>
+        <source>Status Beacon</source>
+        <translation>Baliza de estado</translation>
+    </message>
+    <message>
+        <source>MIC-E Settings</source>
+        <translation>Ajustes MIC-E</translation>
+    </message>
+    <message>
+        <source>Time Slotting</source>
+        <translation>Ranuras de tiempo</translation>
+    </message>
+    <message>
+        <source>SmartBeaconing</source>
+        <translation>SmartBeaconing</translation>
+    </message>
+    <message>
+        <source>Power Switch</source>
+        <translation>Interruptor de alimentación</translation>
+    </message>
+    <message>
+        <source>Callsign:</source>
+        <translation>Indicativo:</translation>
+    </message>
+    <message>
+        <source>Digi Path:</source>
+        <translation>Ruta digi:</translation>
+    </message>
+    <message>
+        <source>Symbol:</source>
+        <translation>Símbolo:</translation>
+    </message>
+    <message>
+        <source>Table / Overlay:</source>
+        <translation>Tabla / Superposición:</translation>
+    </message>
+    <message>
+        <source>Auto TX Delay:</source>
+        <translation>Retardo TX auto:</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>milisegundos</translation>
+    </message>
+    <message>
+        <source>Auto Transmit Rate:</source>
+        <translation>Intervalo TX auto:</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>Manual TX Delay:</source>
+        <translation>Retardo TX manual:</translation>
+    </message>
+    <message>
+        <source>Manual Transmit Rate:</source>
+        <translation>Intervalo TX manual:</translation>
+    </message>
+    <message>
+        <source>Quiet Time:</source>
+        <translation>Tiempo de silencio:</translation>
+    </message>
+    <message>
+        <source>Calibration:</source>
+        <translation>Calibración:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Texto:</translation>
+    </message>
+    <message>
+        <source>Send every:</source>
+        <translation>Enviar cada:</translation>
+    </message>
+    <message>
+        <source>transmissions</source>
+        <translation>transmisiones</translation>
+    </message>
+    <message>
+        <source>Send Altitude</source>
+        <translation>Enviar altitud</translation>
+    </message>
+    <message>
+        <source>Alternate Digi Paths</source>
+        <translation>Rutas digi alternativas</translation>
+    </message>
+    <message>
+        <source>Only Send Valid</source>
+        <translation>Solo enviar válidas</translation>
+    </message>
+    <message>
+        <source>Allow TTL Serial</source>
+        <translation>Permitir serie TTL</translation>
+    </message>
+    <message>
+        <source>Invert CD IN</source>
+        <translation>Invertir entrada CD</translation>
+    </message>
+    <message>
+        <source>Timestamp DHM</source>
+        <translation>Marca de tiempo DHM</translation>
+    </message>
+    <message>
+        <source>No PTT Out while PTT In</source>
+        <translation>Sin salida PTT con entrada PTT</translation>
+    </message>
+    <message>
+        <source>Timestamp HMS</source>
+        <translation>Marca de tiempo HMS</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activar</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Mensaje:</translation>
+    </message>
+    <message>
+        <source>Force Printable</source>
+        <translation>Forzar imprimibles</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>Ruta:</translation>
+    </message>
+    <message>
+        <source>Transmit offset:</source>
+        <translation>Desfase de TX:</translation>
+    </message>
+    <message>
+        <source>Min Turn Angle:</source>
+        <translation>Ángulo de giro mín.:</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>grados</translation>
+    </message>
+    <message>
+        <source>Turn Slope:</source>
+        <translation>Pendiente de giro:</translation>
+    </message>
+    <message>
+        <source>Min Turn Time:</source>
+        <translation>Tiempo de giro mín.:</translation>
+    </message>
+    <message>
+        <source>Slow Speed:</source>
+        <translation>Velocidad lenta:</translation>
+    </message>
+    <message>
+        <source>Slow Rate:</source>
+        <translation>Intervalo lento:</translation>
+    </message>
+    <message>
+        <source>Fast Speed:</source>
+        <translation>Velocidad rápida:</translation>
+    </message>
+    <message>
+        <source>Fast Rate:</source>
+        <translation>Intervalo rápido:</translation>
+    </message>
+    <message>
+        <source>Power Switch Time:</source>
+        <translation>Tiempo del interruptor:</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>does not exist</source>
+        <translation>no existe</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>la entrada estándar</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>la salida estándar</translation>
+    </message>
+    <message>
+        <source>the output</source>
+        <translation>la salida</translation>
+    </message>
+    <message>
+        <source>the input file</source>
+        <translation>el archivo de entrada</translation>
+    </message>
+    <message>
+        <source>the units file</source>
+        <translation>el archivo de unidades</translation>
+    </message>
+    <message>
+        <source>the report</source>
+        <translation>el informe</translation>
+    </message>
+    <message>
+        <source>the table</source>
+        <translation>la tabla</translation>
+    </message>
+    <message>
+        <source>the folder</source>
+        <translation>la carpeta</translation>
+    </message>
+    <message>
+        <source>the file of %1</source>
+        <translation>el archivo de %1</translation>
+    </message>
+    <message>
+        <source>the backup of %1</source>
+        <translation>la copia de seguridad de %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s</source>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>user %1&apos;s</source>
+        <translation>del usuario %1</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s link (%2), which root does not follow</source>
+        <translation>%1: es un enlace de otro usuario (%2), que root no sigue</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s link (%2) in a shared folder</source>
+        <translation>%1: es un enlace de otro usuario (%2) en una carpeta compartida</translation>
+    </message>
+    <message>
+        <source>%1: leads through %2, another user&apos;s link (%3), which root does not follow</source>
+        <translation>%1: pasa por %2, un enlace de otro usuario (%3), que root no sigue</translation>
+    </message>
+    <message>
+        <source>%1: leads through %2, another user&apos;s link (%3) in a shared folder</source>
+        <translation>%1: pasa por %2, un enlace de otro usuario (%3) en una carpeta compartida</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: is a folder</source>
+        <translation>%1: es una carpeta</translation>
+    </message>
+    <message>
+        <source>%1: is not a folder</source>
+        <translation>%1: no es una carpeta</translation>
+    </message>
+    <message>
+        <source>%1: is read-only</source>
+        <translation>%1: es de solo lectura</translation>
+    </message>
+    <message>
+        <source>%1: is not a file (a device, a pipe or a socket)</source>
+        <translation>%1: no es un archivo (es un dispositivo, una tubería o un socket)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>%1: is in a folder that does not exist</source>
+        <translation>%1: está en una carpeta que no existe</translation>
+    </message>
+    <message>
+        <source>%1: no file can be made in this folder: %2</source>
+        <translation>%1: no se puede crear ningún archivo en esta carpeta: %2</translation>
+    </message>
+    <message>
+        <source>%1: not every byte could be written</source>
+        <translation>%1: no se pudieron escribir todos los bytes</translation>
+    </message>
+    <message>
+        <source>%1: is neither a file nor a device to write to</source>
+        <translation>%1: no es ni un archivo ni un dispositivo donde escribir</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s file in a shared folder</source>
+        <translation>%1: es el archivo de otro usuario en una carpeta compartida</translation>
+    </message>
+    <message>
+        <source>%1: belongs to another user or group, which a new file could not keep</source>
+        <translation>%1: pertenece a otro usuario o grupo, que un archivo nuevo no podría conservar</translation>
+    </message>
+    <message>
+        <source>%1: is a link that leads nowhere a file can be saved</source>
+        <translation>%1: es un enlace que no lleva a ningún sitio donde se pueda guardar un archivo</translation>
+    </message>
+    <message>
+        <source>%1: is %2</source>
+        <translation>%1: es %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 would replace %3</source>
+        <translation>%1: %2 reemplazaría a %3</translation>
+    </message>
+    <message>
+        <source>%1 is a terminal, and a .wl3 file is binary: redirect it or name a file</source>
+        <translation>%1 es una terminal, y un archivo .wl3 es binario: rediríjalo o indique un archivo</translation>
+    </message>
+    <message>
+        <source>%1: is not a configuration file</source>
+        <translation>%1: no es un archivo de configuración</translation>
+    </message>
+    <message>
+        <source>%1: holds an image of %2 bytes, not %3</source>
+        <translation>%1: contiene una imagen de %2 bytes, no de %3</translation>
+    </message>
+    <message>
+        <source>%1: ends within its header</source>
+        <translation>%1: termina dentro de su cabecera</translation>
+    </message>
+    <message>
+        <source>%1: ends after %2 of the %3 image bytes</source>
+        <translation>%1: termina tras %2 de los %3 bytes de la imagen</translation>
+    </message>
+    <message>
+        <source>%1: holds an image that cannot be decoded</source>
+        <translation>%1: contiene una imagen que no se puede decodificar</translation>
+    </message>
+    <message>
+        <source>%1: is larger than 1 MiB</source>
+        <translation>%1: supera 1 MiB</translation>
+    </message>
+    <message>
+        <source>%1: holds no tracker below its header</source>
+        <translation>%1: no contiene ningún tracker bajo su cabecera</translation>
+    </message>
+    <message>
+        <source>%1: not valid CSV in row %2: %3</source>
+        <translation>%1: CSV no válido en la fila %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: out of memory</source>
+        <translation>%1: memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Failed to open file</source>
+        <translation>No se pudo abrir el archivo</translation>
+    </message>
+    <message>
+        <source>Failed to read data</source>
+        <translation>No se pudieron leer los datos</translation>
+    </message>
+    <message>
+        <source>Failed to write data</source>
+        <translation>No se pudieron escribir los datos</translation>
+    </message>
+    <message>
+        <source>Invalid File Format</source>
+        <translation>Formato de archivo no válido</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>La importación falló</translation>
+    </message>
+    <message>
+        <source>File too large for a configuration</source>
+        <translation>Archivo demasiado grande para una configuración</translation>
+    </message>
+    <message>
+        <source>Load Failed</source>
+        <translation>La carga falló</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>El guardado falló</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1</source>
+        <translation>JSON no válido: %1</translation>
+    </message>
+    <message>
+        <source>not valid JSON: a NUL byte at byte %1</source>
+        <translation>JSON no válido: un byte NUL en el byte %1</translation>
+    </message>
+    <message>
+        <source>the document must be a JSON object</source>
+        <translation>el documento debe ser un objeto JSON</translation>
+    </message>
+    <message>
+        <source>unknown key %1</source>
+        <translation>clave desconocida %1</translation>
+    </message>
+    <message>
+        <source>duplicate key %1</source>
+        <translation>clave duplicada %1</translation>
+    </message>
+    <message>
+        <source>%1 must be an object</source>
+        <translation>%1 debe ser un objeto</translation>
+    </message>
+    <message>
+        <source>%1 is outside the signed 32-bit range</source>
+        <translation>%1 está fuera del rango de 32 bits con signo</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number</source>
+        <translation>%1 debe ser un número entero</translation>
+    </message>
+    <message>
+        <source>%1 must be a number</source>
+        <translation>%1 debe ser un número</translation>
+    </message>
+    <message>
+        <source>%1 must be true or false</source>
+        <translation>%1 debe ser true o false</translation>
+    </message>
+    <message>
+        <source>%1 must be a string</source>
+        <translation>%1 debe ser una cadena</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 1 character</source>
+        <translation>%1 tiene más de 1 carácter</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 tiene más de %2 caracteres</translation>
+    </message>
+    <message>
+        <source>%1 holds U+0000, which ends a text on the tracker</source>
+        <translation>%1 contiene U+0000, que termina un texto en el tracker</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, a character above U+00FF</source>
+        <translation>%1 contiene %2, un carácter por encima de U+00FF</translation>
+    </message>
+    <message>
+        <source>up to six letters or digits, optionally followed by -0 to -15 for the SSID</source>
+        <translation>hasta seis letras o dígitos, seguidos opcionalmente de -0 a -15 como SSID</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>addresses separated by commas, each %1</source>
+        <translation>direcciones separadas por comas, cada una %1</translation>
+    </message>
+    <message>
+        <source>%1, the auto transmit rate plus one</source>
+        <translation>%1, el intervalo TX auto más uno</translation>
+    </message>
+    <message>
+        <source>0 to the auto transmit rate plus one</source>
+        <translation>0 al intervalo TX auto más uno</translation>
+    </message>
+    <message>
+        <source>one printable ASCII character, ! to ~</source>
+        <translation>un carácter ASCII imprimible, de ! a ~</translation>
+    </message>
+    <message>
+        <source>at most %1 characters</source>
+        <translation>como máximo %1 caracteres</translation>
+    </message>
+    <message>
+        <source>characters from U+0001 to U+00FF</source>
+        <translation>caracteres de U+0001 a U+00FF</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Write</source>
+        <translation>Escritura Wrenlink3</translation>
+    </message>
+    <message>
+        <source>The tracker cannot hold these values as they are:</source>
+        <translation>El tracker no puede guardar estos valores tal como están:</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
+    </message>
+    <message>
+        <source>Count not aquire Com Port</source>
+        <extracomment>The port error as users know it, misspellings kept on purpose in English; a translation may spell it correctly (&quot;Could not acquire COM port&quot;).</extracomment>
+        <translation>No se pudo adquirir el puerto COM</translation>
+    </message>
+    <message>
+        <source>GetCommState failed</source>
+        <translation>GetCommState falló</translation>
+    </message>
+    <message>
+        <source>SetCommState failed</source>
+        <translation>SetCommState falló</translation>
+    </message>
+    <message>
+        <source>SetCommTimeouts failed</source>
+        <translation>SetCommTimeouts falló</translation>
+    </message>
+    <message>
+        <source>ComPort write failed</source>
+        <translation>Falló la escritura en el puerto COM</translation>
+    </message>
+    <message>
+        <source>ComPort read failed</source>
+        <translation>Falló la lectura del puerto COM</translation>
+    </message>
+    <message>
+        <source>ComPort Close failed</source>
+        <translation>Falló el cierre del puerto COM</translation>
+    </message>
+    <message>
+        <source>%1: there is no serial port with this number on this machine.</source>
+        <translation>%1: esta máquina no tiene un puerto serie con este número.</translation>
+    </message>
+    <message>
+        <source>%1: there is no such port on this machine (is the adapter plugged in?)</source>
+        <translation>%1: este puerto no existe en esta máquina (¿está conectado el adaptador?)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (is the adapter still plugged in?)</source>
+        <translation>%1: %2 (¿sigue conectado el adaptador?)</translation>
+    </message>
+    <message>
+        <source>%1: another program is using this port.</source>
+        <translation>%1: otro programa está usando este puerto.</translation>
+    </message>
+    <message>
+        <source>%1: this is not a serial device.</source>
+        <translation>%1: no es un dispositivo serie.</translation>
+    </message>
+    <message>
+        <source>The tracker may now hold a partial image. Write the configuration again.</source>
+        <translation>Puede que el tracker contenga ahora una imagen parcial. Escriba la configuración de nuevo.</translation>
+    </message>
+    <message>
+        <source>%1: column &quot;%2&quot; is named twice</source>
+        <translation>%1: la columna «%2» aparece dos veces</translation>
+    </message>
+    <message>
+        <source>%1: unknown key &quot;%2&quot;</source>
+        <translation>%1: clave desconocida «%2»</translation>
+    </message>
+    <message>
+        <source>%1: %2 cells where the header has %3 (a text holding a comma goes in double quotes)</source>
+        <translation>%1: %2 celdas donde la cabecera tiene %3 (un texto con una coma va entre comillas dobles)</translation>
+    </message>
+    <message>
+        <source>%1: port: %2</source>
+        <translation>%1: puerto: %2</translation>
+    </message>
+    <message>
+        <source>%1: no column &quot;%2&quot;</source>
+        <translation>%1: no hay columna «%2»</translation>
+    </message>
+    <message>
+        <source>Invalid Com Port Number</source>
+        <translation>Número de puerto COM no válido</translation>
+    </message>
+    <message>
+        <source>ComPort Invalid</source>
+        <translation>Puerto COM no válido</translation>
+    </message>
+    <message>
+        <source>ComPort write mismatch</source>
+        <translation>Puerto COM: lo escrito no coincide</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Not Found</source>
+        <translation>Wrenlink3 no encontrado</translation>
+    </message>
+    <message>
+        <source>%1: the answer to the version query is no Wrenlink3&apos;s.</source>
+        <translation>%1: la respuesta a la consulta de versión no es de un Wrenlink3.</translation>
+    </message>
+    <message>
+        <source>%1: no answer to the version query (is the tracker on and connected?)</source>
+        <translation>%1: no hay respuesta a la consulta de versión (¿está el tracker encendido y conectado?)</translation>
+    </message>
+    <message>
+        <source>Write Failed</source>
+        <translation>La escritura falló</translation>
+    </message>
+    <message>
+        <source>Write Failed (code %1 %2)</source>
+        <translation>La escritura falló (código %1 %2)</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Version</source>
+        <translation>Versión de Wrenlink3</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Read</source>
+        <translation>Lectura Wrenlink3</translation>
+    </message>
+    <message>
+        <source>Read Failed</source>
+        <translation>La lectura falló</translation>
+    </message>
+    <message>
+        <source>Read Successful</source>
+        <translation>Lectura correcta</translation>
+    </message>
+    <message>
+        <source>Write Successful</source>
+        <translation>Escritura correcta</translation>
+    </message>
+    <message>
+        <source>Calibration not written</source>
+        <translation>Calibración no escrita</translation>
+    </message>
+    <message>
+        <source>New Calibration value should be written before Testing Tones</source>
+        <translation>El nuevo valor de calibración debe escribirse antes de probar los tonos</translation>
+    </message>
+    <message>
+        <source>Bad EE Size</source>
+        <translation>Tamaño EE incorrecto</translation>
+    </message>
+    <message>
+        <source>Bad EE Size %1</source>
+        <translation>Tamaño EE incorrecto %1</translation>
+    </message>
+    <message>
+        <source>The callsigns and digipeater paths do not fit in the tracker&apos;s memory. Use fewer digipeaters, or make the primary and secondary callsigns and paths identical.</source>
+        <translation>Los indicativos y las rutas digi no caben en la memoria del tracker. Use menos digipeaters, o haga idénticos los indicativos y rutas primarios y secundarios.</translation>
+    </message>
+    <message>
+        <source>Status Beacon Text Truncated</source>
+        <translation>Texto de la baliza de estado truncado</translation>
+    </message>
+    <message>
+        <source>The Primary or Secondary Status Beacon text is too long and has been tuncated.  To have a longer status beacon text, use fewer digipeaters, and make the primary and secondary callsigns, digipeaters, or status texts identical.</source>
+        <extracomment>Kept letter for letter in English (&quot;tuncated&quot;, two spaces after the first sentence); a translation may spell it correctly.</extracomment>
+        <translation>El texto primario o secundario de la baliza de estado es demasiado largo y se ha truncado. Para un texto más largo, use menos digipeaters y haga idénticos los indicativos, digipeaters o textos de estado primarios y secundarios.</translation>
+    </message>
+    <message>
+        <source>%1: is not a configuration in JSON form</source>
+        <translation>%1: no es una configuración en formato JSON</translation>
+    </message>
+    <message>
+        <source>Failed to write to standard output</source>
+        <translation>No se pudo escribir en la salida estándar</translation>
+    </message>
+    <message>
+        <source>Interrupted: sending the rest of the image first, so that the tracker is not left with part of it (Ctrl-C again stops at once)</source>
+        <translation>Interrumpido: primero se envía el resto de la imagen, para que el tracker no quede con solo una parte (otro Ctrl-C detiene en el acto)</translation>
+    </message>
+    <message>
+        <source>Interrupted: the whole image was sent, but not read back to verify it.</source>
+        <translation>Interrumpido: se envió toda la imagen, pero no se releyó para verificarla.</translation>
+    </message>
+    <message>
+        <source>Interrupted while writing: the tracker may now hold a partial image. Write the configuration again.</source>
+        <translation>Interrumpido durante la escritura: puede que el tracker contenga ahora una imagen parcial. Escriba la configuración de nuevo.</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <translation>Interrumpido</translation>
+    </message>
+    <message>
+        <source>The tracker keeps sending until &quot;wl3 tone stop&quot;.</source>
+        <translation>El tracker sigue transmitiendo hasta «wl3 tone stop».</translation>
+    </message>
+    <message>
+        <source>--port usb: no USB serial adapter is plugged in</source>
+        <translation>--port usb: no hay ningún adaptador serie USB conectado</translation>
+    </message>
+    <message>
+        <source>%1: port %2 is named twice (%3: %4)</source>
+        <translation>%1: el puerto %2 aparece dos veces (%3: %4)</translation>
+    </message>
+    <message>
+        <source>%1: with several trackers, name a folder (DIR/) for a file each</source>
+        <translation>%1: con varios trackers, indique una carpeta (DIR/) para un archivo cada uno</translation>
+    </message>
+    <message>
+        <source>Two trackers&apos; files would both be %1; name their ports apart</source>
+        <translation>Los archivos de dos trackers serían ambos %1; distinga sus puertos</translation>
+    </message>
+    <message>
+        <source>Backup saved: %1</source>
+        <translation>Copia de seguridad guardada: %1</translation>
+    </message>
+    <message>
+        <source>Not begun: no thread could be started (%1)</source>
+        <translation>No iniciado: no se pudo iniciar ningún hilo (%1)</translation>
+    </message>
+    <message>
+        <source>%1 %2: the tracker holds %3</source>
+        <translation>%1 %2: el tracker guarda %3</translation>
+    </message>
+    <message>
+        <source>Asking the tracker for its version</source>
+        <translation>Preguntando al tracker su versión</translation>
+    </message>
+    <message>
+        <source>Reading the configuration</source>
+        <translation>Leyendo la configuración</translation>
+    </message>
+    <message>
+        <source>Reading it again, to verify</source>
+        <translation>Leyéndola de nuevo, para verificar</translation>
+    </message>
+    <message>
+        <source>Writing the configuration</source>
+        <translation>Escribiendo la configuración</translation>
+    </message>
+    <message>
+        <source>Reading it back, to verify</source>
+        <translation>Releyéndola, para verificar</translation>
+    </message>
+    <message>
+        <source>Sending the tone command</source>
+        <translation>Enviando la orden de tono</translation>
+    </message>
+    <message>
+        <source>permission denied. Add your user to the group that owns the device (sudo usermod -aG %1 $USER), then log out and back in.</source>
+        <translation>permiso denegado. Añada su usuario al grupo propietario del dispositivo (sudo usermod -aG %1 $USER) y luego cierre la sesión y vuelva a entrar.</translation>
+    </message>
+    <message>
+        <source>permission denied. Your user is in the group %1, but this session began before it was added: log out and back in (or run newgrp %1).</source>
+        <translation>permiso denegado. Su usuario está en el grupo %1, pero esta sesión empezó antes de añadirlo: cierre la sesión y vuelva a entrar (o ejecute newgrp %1).</translation>
+    </message>
+    <message>
+        <source>permission denied. Only root may open this device, and no group helps: a udev rule must give it a group (see PERMISSIONS in man wl3).</source>
+        <translation>permiso denegado. Solo root puede abrir este dispositivo, y ningún grupo sirve: una regla de udev debe darle un grupo (vea PERMISSIONS en man wl3).</translation>
+    </message>
+    <message>
+        <source>permission denied.</source>
+        <translation>permiso denegado.</translation>
+    </message>
+    <message>
+        <source>%1 or a device path, not &quot;%2&quot;</source>
+        <translation>%1 o una ruta de dispositivo, no «%2»</translation>
+    </message>
+    <message>
+        <source>a file name ending in %1 or %2, not &quot;%3&quot;</source>
+        <translation>un nombre de archivo que termine en %1 o %2, no «%3»</translation>
+    </message>
+    <message>
+        <source>%1 row %2</source>
+        <translation>%1 fila %2</translation>
+    </message>
+</context>
+<context>
+    <name>PortNotice</name>
+    <message>
+        <source>%1 was plugged in</source>
+        <translation>%1 se ha conectado</translation>
+    </message>
+    <message>
+        <source>%1 is now %2</source>
+        <translation>%1 es ahora %2</translation>
+    </message>
+    <message>
+        <source>%1 was unplugged</source>
+        <translation>%1 se ha desconectado</translation>
+    </message>
+    <message>
+        <source>%1: %2 was unplugged</source>
+        <translation>%1: %2 se ha desconectado</translation>
+    </message>
+</context>
+<context>
+    <name>SpeedHint</name>
+    <message>
+        <source>≈ %1 km/h</source>
+        <extracomment>Beside a speed field in MPH: the same speed in km/h, rounded.</extracomment>
+        <translation>≈ %1 km/h</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::AboutDialog</name>
+    <message>
+        <source>About WrenlinkIIConfig</source>
+        <extracomment>The About box&apos;s title. &quot;WrenlinkIIConfig&quot; is kept on purpose beside &quot;Wrenlink3Config&quot;: users know the item by that name.</extracomment>
+        <translation>Acerca de WrenlinkIIConfig</translation>
+    </message>
+    <message>
+        <source>Wrenlink3Config Version %1</source>
+        <translation>Wrenlink3Config versión %1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 Wrenlink3Config authors</source>
+        <translation>Copyright (C) 2026 los autores de Wrenlink3Config</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;About WrenlinkIIConfig...</source>
+        <extracomment>The menu item that opens the About box; &quot;WrenlinkIIConfig&quot; is kept on purpose.</extracomment>
+        <translation>&amp;Acerca de WrenlinkIIConfig...</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::ConfigDialog</name>
+    <message>
+        <source>%1 Enable</source>
+        <extracomment>A screen reader&apos;s name for a group&apos;s Enable box: %1 is the group&apos;s title.</extracomment>
+        <translation>Activar %1</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>COM Port</source>
+        <translation>Puerto COM</translation>
+    </message>
+    <message>
+        <source>COM Port Change</source>
+        <translation>Cambio de puerto COM</translation>
+    </message>
+    <message>
+        <source>The configuration has changes that are not saved.</source>
+        <translation>La configuración tiene cambios sin guardar.</translation>
+    </message>
+    <message>
+        <source>Save them to a file first?</source>
+        <translation>¿Guardarlos antes en un archivo?</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Guardar…</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>The test tone could not be stopped: the tracker may still be sending it, and the radio may be transmitting.</source>
+        <translation>No se pudo detener el tono de prueba: puede que el tracker siga enviándolo y que la radio esté transmitiendo.</translation>
+    </message>
+    <message>
+        <source>Check the cable and the COM port, then try again, or switch the radio off before you close.</source>
+        <translation>Revise el cable y el puerto COM y vuelva a intentarlo, o apague la radio antes de cerrar.</translation>
+    </message>
+    <message>
+        <source>&amp;Try Again</source>
+        <translation>&amp;Reintentar</translation>
+    </message>
+    <message>
+        <source>C&amp;lose Anyway</source>
+        <translation>Cerrar de &amp;todos modos</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::PortComboBox</name>
+    <message>
+        <source>no device</source>
+        <translation>sin dispositivo</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::ProgressDialog</name>
+    <message>
+        <source>%v of %m bytes</source>
+        <translation>%v de %m bytes</translation>
+    </message>
+</context>
+</TS>

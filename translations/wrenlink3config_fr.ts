@@ -1,0 +1,1034 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Wrenlink3 Config files (%1)</source>
+        <extracomment>The file dialogs&apos; filter; %1 is the file name patterns, such as *.wl3.</extracomment>
+        <translation>Fichiers de configuration Wrenlink3 (%1)</translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation>Charger un fichier de configuration</translation>
+    </message>
+    <message>
+        <source>The folder does not exist:
+%1</source>
+        <translation>Le dossier n&apos;existe pas :
+%1</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>Enregistrer le fichier de configuration</translation>
+    </message>
+    <message>
+        <source>config1</source>
+        <extracomment>The name Save proposes for a new file, before .wl3.</extracomment>
+        <translation>config1</translation>
+    </message>
+</context>
+<context>
+    <name>Form</name>
+    <message>
+        <source>Read &amp;Version</source>
+        <translation>Lire la &amp;version</translation>
+    </message>
+    <message>
+        <source>&amp;Read Configuration</source>
+        <translation>&amp;Lire la configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Write Configuration</source>
+        <translation>É&amp;crire la configuration</translation>
+    </message>
+    <message>
+        <source>Send &amp;1200 Hz</source>
+        <translation>Envoyer &amp;1200 Hz</translation>
+    </message>
+    <message>
+        <source>Send &amp;2200 Hz</source>
+        <translation>Envoyer &amp;2200 Hz</translation>
+    </message>
+    <message>
+        <source>Send &amp;Both</source>
+        <translation>Envoyer les &amp;deux</translation>
+    </message>
+    <message>
+        <source>S&amp;top Sending</source>
+        <translation>&amp;Arrêter l&apos;envoi</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>C&amp;harger</translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation>Configurer</translation>
+    </message>
+    <message>
+        <source>Tone Test</source>
+        <translation>Test de tonalité</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Principal</translation>
+    </message>
+    <message>
+        <source>Seconday</source>
+        <extracomment>The second profile&apos;s tab. The English keeps its old misspelling on purpose, since users know the tab by it; a translation may spell &quot;Secondary&quot; correctly.</extracomment>
+        <translation>Secondaire</translation>
+    </message>
+    <message>
+        <source>Off Duty</source>
+        <translation>Hors service</translation>
+    </message>
+    <message>
+        <source>En Route</source>
+        <translation>En route</translation>
+    </message>
+    <message>
+        <source>In Service</source>
+        <translation>En service</translation>
+    </message>
+    <message>
+        <source>Returning</source>
+        <translation>De retour</translation>
+    </message>
+    <message>
+        <source>Committed</source>
+        <translation>Engagé</translation>
+    </message>
+    <message>
+        <source>Special</source>
+        <translation>Spécial</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Prioritaire</translation>
+    </message>
+    <message>
+        <source>Emergency!</source>
+        <translation>Urgence !</translation>
+    </message>
+    <message>
+        <source>Conventional</source>
+        <translation>Conventionnel</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sud</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Ouest</translation>
+    </message>
+    <message>
+        <source>North + WIDE</source>
+        <translation>Nord + WIDE</translation>
+    </message>
+    <message>
+        <source>South + WIDE</source>
+        <translation>Sud + WIDE</translation>
+    </message>
+    <message>
+        <source>East + WIDE</source>
+        <translation>Est + WIDE</translation>
+    </message>
+    <message>
+        <source>West + WIDE</source>
+        <translation>Ouest + WIDE</translation>
+    </message>
+    <message>
+        <source>MPH</source>
+        <translation>MPH</translation>
+    </message>
+    <message>
+        <source>Timing</source>
+        <translation>Temporisation</translation>
+    </message>
+    <message>
+        <source>Status Beacon</source>
+        <translation>Balise d&apos;état</translation>
+    </message>
+    <message>
+        <source>MIC-E Settings</source>
+        <translation>Réglages MIC-E</translation>
+    </message>
+    <message>
+        <source>Time Slotting</source>
+        <translation>Créneaux temporels</translation>
+    </message>
+    <message>
+        <source>SmartBeaconing</source>
+        <translation>SmartBeaconing</translation>
+    </message>
+    <message>
+        <source>Power Switch</source>
+        <translation>Interrupteur d&apos;alimentation</translation>
+    </message>
+    <message>
+        <source>Callsign:</source>
+        <translation>Indicatif :</translation>
+    </message>
+    <message>
+        <source>Digi Path:</source>
+        <translation>Chemin digi :</translation>
+    </message>
+    <message>
+        <source>Symbol:</source>
+        <translation>Symbole :</translation>
+    </message>
+    <message>
+        <source>Table / Overlay:</source>
+        <translation>Table / Overlay :</translation>
+    </message>
+    <message>
+        <source>Auto TX Delay:</source>
+        <translation>Délai TX auto :</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>millisecondes</translation>
+    </message>
+    <message>
+        <source>Auto Transmit Rate:</source>
+        <translation>Intervalle d&apos;émission auto :</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>Manual TX Delay:</source>
+        <translation>Délai TX manuel :</translation>
+    </message>
+    <message>
+        <source>Manual Transmit Rate:</source>
+        <translation>Intervalle d&apos;émission manuel :</translation>
+    </message>
+    <message>
+        <source>Quiet Time:</source>
+        <translation>Temps de silence :</translation>
+    </message>
+    <message>
+        <source>Calibration:</source>
+        <translation>Étalonnage :</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Texte :</translation>
+    </message>
+    <message>
+        <source>Send every:</source>
+        <translation>Envoyer toutes les :</translation>
+    </message>
+    <message>
+        <source>transmissions</source>
+        <translation>émissions</translation>
+    </message>
+    <message>
+        <source>Send Altitude</source>
+        <translation>Envoyer l&apos;altitude</translation>
+    </message>
+    <message>
+        <source>Alternate Digi Paths</source>
+        <translation>Chemins digi alternatifs</translation>
+    </message>
+    <message>
+        <source>Only Send Valid</source>
+        <translation>Positions valides seulement</translation>
+    </message>
+    <message>
+        <source>Allow TTL Serial</source>
+        <translation>Autoriser la série TTL</translation>
+    </message>
+    <message>
+        <source>Invert CD IN</source>
+        <translation>Inverser l&apos;entrée CD</translation>
+    </message>
+    <message>
+        <source>Timestamp DHM</source>
+        <translation>Horodatage DHM</translation>
+    </message>
+    <message>
+        <source>No PTT Out while PTT In</source>
+        <translation>Pas de sortie PTT si entrée PTT</translation>
+    </message>
+    <message>
+        <source>Timestamp HMS</source>
+        <translation>Horodatage HMS</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activer</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Message :</translation>
+    </message>
+    <message>
+        <source>Force Printable</source>
+        <translation>Forcer imprimable</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>Chemin :</translation>
+    </message>
+    <message>
+        <source>Transmit offset:</source>
+        <translation>Décalage d&apos;émission :</translation>
+    </message>
+    <message>
+        <source>Min Turn Angle:</source>
+        <translation>Angle de virage min. :</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>degrés</translation>
+    </message>
+    <message>
+        <source>Turn Slope:</source>
+        <translation>Pente de virage :</translation>
+    </message>
+    <message>
+        <source>Min Turn Time:</source>
+        <translation>Temps de virage min. :</translation>
+    </message>
+    <message>
+        <source>Slow Speed:</source>
+        <translation>Vitesse lente :</translation>
+    </message>
+    <message>
+        <source>Slow Rate:</source>
+        <translation>Intervalle lent :</translation>
+    </message>
+    <message>
+        <source>Fast Speed:</source>
+        <translation>Vitesse rapide :</translation>
+    </message>
+    <message>
+        <source>Fast Rate:</source>
+        <translation>Intervalle rapide :</translation>
+    </message>
+    <message>
+        <source>Power Switch Time:</source>
+        <translation>Délai de l&apos;interrupteur :</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>does not exist</source>
+        <translation>n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>l&apos;entrée standard</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>la sortie standard</translation>
+    </message>
+    <message>
+        <source>the output</source>
+        <translation>la sortie</translation>
+    </message>
+    <message>
+        <source>the input file</source>
+        <translation>le fichier d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>the units file</source>
+        <translation>le fichier des unités</translation>
+    </message>
+    <message>
+        <source>the report</source>
+        <translation>le rapport</translation>
+    </message>
+    <message>
+        <source>the table</source>
+        <translation>le tableau</translation>
+    </message>
+    <message>
+        <source>the folder</source>
+        <translation>le dossier</translation>
+    </message>
+    <message>
+        <source>the file of %1</source>
+        <translation>le fichier de %1</translation>
+    </message>
+    <message>
+        <source>the backup of %1</source>
+        <translation>la sauvegarde de %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s</source>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>user %1&apos;s</source>
+        <translation>de l&apos;utilisateur %1</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s link (%2), which root does not follow</source>
+        <translation>%1 : est le lien d&apos;un autre utilisateur (%2), que root ne suit pas</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s link (%2) in a shared folder</source>
+        <translation>%1 : est le lien d&apos;un autre utilisateur (%2) dans un dossier partagé</translation>
+    </message>
+    <message>
+        <source>%1: leads through %2, another user&apos;s link (%3), which root does not follow</source>
+        <translation>%1 : passe par %2, le lien d&apos;un autre utilisateur (%3), que root ne suit pas</translation>
+    </message>
+    <message>
+        <source>%1: leads through %2, another user&apos;s link (%3) in a shared folder</source>
+        <translation>%1 : passe par %2, le lien d&apos;un autre utilisateur (%3) dans un dossier partagé</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: is a folder</source>
+        <translation>%1 : est un dossier</translation>
+    </message>
+    <message>
+        <source>%1: is not a folder</source>
+        <translation>%1 : n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>%1: is read-only</source>
+        <translation>%1 : est en lecture seule</translation>
+    </message>
+    <message>
+        <source>%1: is not a file (a device, a pipe or a socket)</source>
+        <translation>%1 : n&apos;est pas un fichier (un périphérique, un tube ou un socket)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1 : ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1: is in a folder that does not exist</source>
+        <translation>%1 : est dans un dossier qui n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>%1: no file can be made in this folder: %2</source>
+        <translation>%1 : aucun fichier ne peut être créé dans ce dossier : %2</translation>
+    </message>
+    <message>
+        <source>%1: not every byte could be written</source>
+        <translation>%1 : tous les octets n&apos;ont pas pu être écrits</translation>
+    </message>
+    <message>
+        <source>%1: is neither a file nor a device to write to</source>
+        <translation>%1 : n&apos;est ni un fichier ni un périphérique où écrire</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s file in a shared folder</source>
+        <translation>%1 : est le fichier d&apos;un autre utilisateur dans un dossier partagé</translation>
+    </message>
+    <message>
+        <source>%1: belongs to another user or group, which a new file could not keep</source>
+        <translation>%1 : appartient à un autre utilisateur ou groupe, ce qu&apos;un nouveau fichier ne pourrait pas conserver</translation>
+    </message>
+    <message>
+        <source>%1: is a link that leads nowhere a file can be saved</source>
+        <translation>%1 : est un lien qui ne mène nulle part où enregistrer un fichier</translation>
+    </message>
+    <message>
+        <source>%1: is %2</source>
+        <translation>%1 : est %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 would replace %3</source>
+        <translation>%1 : %2 remplacerait %3</translation>
+    </message>
+    <message>
+        <source>%1 is a terminal, and a .wl3 file is binary: redirect it or name a file</source>
+        <translation>%1 est un terminal, et un fichier .wl3 est binaire : redirigez-le ou nommez un fichier</translation>
+    </message>
+    <message>
+        <source>%1: is not a configuration file</source>
+        <translation>%1 : n&apos;est pas un fichier de configuration</translation>
+    </message>
+    <message>
+        <source>%1: holds an image of %2 bytes, not %3</source>
+        <translation>%1 : contient une image de %2 octets, et non %3</translation>
+    </message>
+    <message>
+        <source>%1: ends within its header</source>
+        <translation>%1 : se termine dans son en-tête</translation>
+    </message>
+    <message>
+        <source>%1: ends after %2 of the %3 image bytes</source>
+        <translation>%1 : se termine après %2 des %3 octets de l&apos;image</translation>
+    </message>
+    <message>
+        <source>%1: holds an image that cannot be decoded</source>
+        <translation>%1 : contient une image qui ne peut pas être décodée</translation>
+    </message>
+    <message>
+        <source>%1: is larger than 1 MiB</source>
+        <translation>%1 : dépasse 1 Mio</translation>
+    </message>
+    <message>
+        <source>%1: holds no tracker below its header</source>
+        <translation>%1 : ne contient aucun tracker sous son en-tête</translation>
+    </message>
+    <message>
+        <source>%1: not valid CSV in row %2: %3</source>
+        <translation>%1 : CSV non valide à la ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1: out of memory</source>
+        <translation>%1 : mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Failed to open file</source>
+        <translation>Échec de l&apos;ouverture du fichier</translation>
+    </message>
+    <message>
+        <source>Failed to read data</source>
+        <translation>Échec de la lecture des données</translation>
+    </message>
+    <message>
+        <source>Failed to write data</source>
+        <translation>Échec de l&apos;écriture des données</translation>
+    </message>
+    <message>
+        <source>Invalid File Format</source>
+        <translation>Format de fichier non valide</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Échec de l&apos;importation</translation>
+    </message>
+    <message>
+        <source>File too large for a configuration</source>
+        <translation>Fichier trop grand pour une configuration</translation>
+    </message>
+    <message>
+        <source>Load Failed</source>
+        <translation>Échec du chargement</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Échec de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1</source>
+        <translation>JSON non valide : %1</translation>
+    </message>
+    <message>
+        <source>not valid JSON: a NUL byte at byte %1</source>
+        <translation>JSON non valide : un octet NUL à l&apos;octet %1</translation>
+    </message>
+    <message>
+        <source>the document must be a JSON object</source>
+        <translation>le document doit être un objet JSON</translation>
+    </message>
+    <message>
+        <source>unknown key %1</source>
+        <translation>clé inconnue %1</translation>
+    </message>
+    <message>
+        <source>duplicate key %1</source>
+        <translation>clé en double %1</translation>
+    </message>
+    <message>
+        <source>%1 must be an object</source>
+        <translation>%1 doit être un objet</translation>
+    </message>
+    <message>
+        <source>%1 is outside the signed 32-bit range</source>
+        <translation>%1 est hors de la plage des entiers signés sur 32 bits</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number</source>
+        <translation>%1 doit être un nombre entier</translation>
+    </message>
+    <message>
+        <source>%1 must be a number</source>
+        <translation>%1 doit être un nombre</translation>
+    </message>
+    <message>
+        <source>%1 must be true or false</source>
+        <translation>%1 doit être true ou false</translation>
+    </message>
+    <message>
+        <source>%1 must be a string</source>
+        <translation>%1 doit être une chaîne</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 1 character</source>
+        <translation>%1 dépasse 1 caractère</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 dépasse %2 caractères</translation>
+    </message>
+    <message>
+        <source>%1 holds U+0000, which ends a text on the tracker</source>
+        <translation>%1 contient U+0000, qui termine un texte sur le tracker</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, a character above U+00FF</source>
+        <translation>%1 contient %2, un caractère au-delà de U+00FF</translation>
+    </message>
+    <message>
+        <source>up to six letters or digits, optionally followed by -0 to -15 for the SSID</source>
+        <translation>jusqu&apos;à six lettres ou chiffres, suivis éventuellement de -0 à -15 pour le SSID</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>addresses separated by commas, each %1</source>
+        <translation>des adresses séparées par des virgules, chacune %1</translation>
+    </message>
+    <message>
+        <source>%1, the auto transmit rate plus one</source>
+        <translation>%1, l&apos;intervalle d&apos;émission auto plus un</translation>
+    </message>
+    <message>
+        <source>0 to the auto transmit rate plus one</source>
+        <translation>0 à l&apos;intervalle d&apos;émission auto plus un</translation>
+    </message>
+    <message>
+        <source>one printable ASCII character, ! to ~</source>
+        <translation>un caractère ASCII imprimable, de ! à ~</translation>
+    </message>
+    <message>
+        <source>at most %1 characters</source>
+        <translation>au plus %1 caractères</translation>
+    </message>
+    <message>
+        <source>characters from U+0001 to U+00FF</source>
+        <translation>des caractères de U+0001 à U+00FF</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Write</source>
+        <translation>Écriture Wrenlink3</translation>
+    </message>
+    <message>
+        <source>The tracker cannot hold these values as they are:</source>
+        <translation>Le tracker ne peut pas conserver ces valeurs telles quelles :</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
+    </message>
+    <message>
+        <source>Count not aquire Com Port</source>
+        <extracomment>The port error as users know it, misspellings kept on purpose in English; a translation may spell it correctly (&quot;Could not acquire COM port&quot;).</extracomment>
+        <translation>Impossible d&apos;acquérir le port COM</translation>
+    </message>
+    <message>
+        <source>GetCommState failed</source>
+        <translation>Échec de GetCommState</translation>
+    </message>
+    <message>
+        <source>SetCommState failed</source>
+        <translation>Échec de SetCommState</translation>
+    </message>
+    <message>
+        <source>SetCommTimeouts failed</source>
+        <translation>Échec de SetCommTimeouts</translation>
+    </message>
+    <message>
+        <source>ComPort write failed</source>
+        <translation>Échec de l&apos;écriture sur le port COM</translation>
+    </message>
+    <message>
+        <source>ComPort read failed</source>
+        <translation>Échec de la lecture sur le port COM</translation>
+    </message>
+    <message>
+        <source>ComPort Close failed</source>
+        <translation>Échec de la fermeture du port COM</translation>
+    </message>
+    <message>
+        <source>%1: there is no serial port with this number on this machine.</source>
+        <translation>%1 : cette machine n&apos;a pas de port série de ce numéro.</translation>
+    </message>
+    <message>
+        <source>%1: there is no such port on this machine (is the adapter plugged in?)</source>
+        <translation>%1 : ce port n&apos;existe pas sur cette machine (l&apos;adaptateur est-il branché ?)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (is the adapter still plugged in?)</source>
+        <translation>%1 : %2 (l&apos;adaptateur est-il toujours branché ?)</translation>
+    </message>
+    <message>
+        <source>%1: another program is using this port.</source>
+        <translation>%1 : un autre programme utilise ce port.</translation>
+    </message>
+    <message>
+        <source>%1: this is not a serial device.</source>
+        <translation>%1 : ce n&apos;est pas un périphérique série.</translation>
+    </message>
+    <message>
+        <source>The tracker may now hold a partial image. Write the configuration again.</source>
+        <translation>Le tracker contient peut-être maintenant une image partielle. Écrivez de nouveau la configuration.</translation>
+    </message>
+    <message>
+        <source>%1: column &quot;%2&quot; is named twice</source>
+        <translation>%1 : la colonne « %2 » est nommée deux fois</translation>
+    </message>
+    <message>
+        <source>%1: unknown key &quot;%2&quot;</source>
+        <translation>%1 : clé inconnue « %2 »</translation>
+    </message>
+    <message>
+        <source>%1: %2 cells where the header has %3 (a text holding a comma goes in double quotes)</source>
+        <translation>%1 : %2 cellules là où l&apos;en-tête en a %3 (un texte contenant une virgule se met entre guillemets doubles)</translation>
+    </message>
+    <message>
+        <source>%1: port: %2</source>
+        <translation>%1 : port : %2</translation>
+    </message>
+    <message>
+        <source>%1: no column &quot;%2&quot;</source>
+        <translation>%1 : pas de colonne « %2 »</translation>
+    </message>
+    <message>
+        <source>Invalid Com Port Number</source>
+        <translation>Numéro de port COM non valide</translation>
+    </message>
+    <message>
+        <source>ComPort Invalid</source>
+        <translation>Port COM non valide</translation>
+    </message>
+    <message>
+        <source>ComPort write mismatch</source>
+        <translation>Port COM : écriture non conforme</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Not Found</source>
+        <translation>Wrenlink3 introuvable</translation>
+    </message>
+    <message>
+        <source>%1: the answer to the version query is no Wrenlink3&apos;s.</source>
+        <translation>%1 : la réponse à la demande de version ne vient pas d&apos;un Wrenlink3.</translation>
+    </message>
+    <message>
+        <source>%1: no answer to the version query (is the tracker on and connected?)</source>
+        <translation>%1 : pas de réponse à la demande de version (le tracker est-il allumé et connecté ?)</translation>
+    </message>
+    <message>
+        <source>Write Failed</source>
+        <translation>Échec de l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>Write Failed (code %1 %2)</source>
+        <translation>Échec de l&apos;écriture (code %1 %2)</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Version</source>
+        <translation>Version Wrenlink3</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Read</source>
+        <translation>Lecture Wrenlink3</translation>
+    </message>
+    <message>
+        <source>Read Failed</source>
+        <translation>Échec de la lecture</translation>
+    </message>
+    <message>
+        <source>Read Successful</source>
+        <translation>Lecture réussie</translation>
+    </message>
+    <message>
+        <source>Write Successful</source>
+        <translation>Écriture réussie</translation>
+    </message>
+    <message>
+        <source>Calibration not written</source>
+        <translation>Étalonnage non écrit</translation>
+    </message>
+    <message>
+        <source>New Calibration value should be written before Testing Tones</source>
+        <translation>La nouvelle valeur d&apos;étalonnage doit être écrite avant de tester les tonalités</translation>
+    </message>
+    <message>
+        <source>Bad EE Size</source>
+        <translation>Taille EE incorrecte</translation>
+    </message>
+    <message>
+        <source>Bad EE Size %1</source>
+        <translation>Taille EE incorrecte %1</translation>
+    </message>
+    <message>
+        <source>The callsigns and digipeater paths do not fit in the tracker&apos;s memory. Use fewer digipeaters, or make the primary and secondary callsigns and paths identical.</source>
+        <translation>Les indicatifs et les chemins digi ne tiennent pas dans la mémoire du tracker. Utilisez moins de digipeaters, ou rendez identiques les indicatifs et chemins principaux et secondaires.</translation>
+    </message>
+    <message>
+        <source>Status Beacon Text Truncated</source>
+        <translation>Texte de la balise d&apos;état tronqué</translation>
+    </message>
+    <message>
+        <source>The Primary or Secondary Status Beacon text is too long and has been tuncated.  To have a longer status beacon text, use fewer digipeaters, and make the primary and secondary callsigns, digipeaters, or status texts identical.</source>
+        <extracomment>Kept letter for letter in English (&quot;tuncated&quot;, two spaces after the first sentence); a translation may spell it correctly.</extracomment>
+        <translation>Le texte principal ou secondaire de la balise d&apos;état est trop long et a été tronqué. Pour un texte plus long, utilisez moins de digipeaters et rendez identiques les indicatifs, digipeaters ou textes d&apos;état principaux et secondaires.</translation>
+    </message>
+    <message>
+        <source>%1: is not a configuration in JSON form</source>
+        <translation>%1 : n&apos;est pas une configuration au format JSON</translation>
+    </message>
+    <message>
+        <source>Failed to write to standard output</source>
+        <translation>Échec de l&apos;écriture sur la sortie standard</translation>
+    </message>
+    <message>
+        <source>Interrupted: sending the rest of the image first, so that the tracker is not left with part of it (Ctrl-C again stops at once)</source>
+        <translation>Interrompu : envoi d&apos;abord du reste de l&apos;image, pour que le tracker n&apos;en garde pas qu&apos;une partie (un autre Ctrl-C arrête aussitôt)</translation>
+    </message>
+    <message>
+        <source>Interrupted: the whole image was sent, but not read back to verify it.</source>
+        <translation>Interrompu : toute l&apos;image a été envoyée, mais pas relue pour la vérifier.</translation>
+    </message>
+    <message>
+        <source>Interrupted while writing: the tracker may now hold a partial image. Write the configuration again.</source>
+        <translation>Interrompu pendant l&apos;écriture : le tracker contient peut-être maintenant une image partielle. Écrivez de nouveau la configuration.</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <translation>Interrompu</translation>
+    </message>
+    <message>
+        <source>The tracker keeps sending until &quot;wl3 tone stop&quot;.</source>
+        <translation>Le tracker émet jusqu&apos;à « wl3 tone stop ».</translation>
+    </message>
+    <message>
+        <source>--port usb: no USB serial adapter is plugged in</source>
+        <translation>--port usb : aucun adaptateur série USB n&apos;est branché</translation>
+    </message>
+    <message>
+        <source>%1: port %2 is named twice (%3: %4)</source>
+        <translation>%1 : le port %2 est nommé deux fois (%3 : %4)</translation>
+    </message>
+    <message>
+        <source>%1: with several trackers, name a folder (DIR/) for a file each</source>
+        <translation>%1 : avec plusieurs trackers, nommez un dossier (DIR/) pour un fichier chacun</translation>
+    </message>
+    <message>
+        <source>Two trackers&apos; files would both be %1; name their ports apart</source>
+        <translation>Les fichiers de deux trackers seraient tous deux %1 ; distinguez leurs ports</translation>
+    </message>
+    <message>
+        <source>Backup saved: %1</source>
+        <translation>Sauvegarde enregistrée : %1</translation>
+    </message>
+    <message>
+        <source>Not begun: no thread could be started (%1)</source>
+        <translation>Non commencé : aucun thread n&apos;a pu être lancé (%1)</translation>
+    </message>
+    <message>
+        <source>%1 %2: the tracker holds %3</source>
+        <translation>%1 %2 : le tracker conserve %3</translation>
+    </message>
+    <message>
+        <source>Asking the tracker for its version</source>
+        <translation>Demande de sa version au tracker</translation>
+    </message>
+    <message>
+        <source>Reading the configuration</source>
+        <translation>Lecture de la configuration</translation>
+    </message>
+    <message>
+        <source>Reading it again, to verify</source>
+        <translation>Nouvelle lecture, pour vérifier</translation>
+    </message>
+    <message>
+        <source>Writing the configuration</source>
+        <translation>Écriture de la configuration</translation>
+    </message>
+    <message>
+        <source>Reading it back, to verify</source>
+        <translation>Relecture, pour vérifier</translation>
+    </message>
+    <message>
+        <source>Sending the tone command</source>
+        <translation>Envoi de la commande de tonalité</translation>
+    </message>
+    <message>
+        <source>permission denied. Add your user to the group that owns the device (sudo usermod -aG %1 $USER), then log out and back in.</source>
+        <translation>permission refusée. Ajoutez votre utilisateur au groupe propriétaire du périphérique (sudo usermod -aG %1 $USER), puis déconnectez-vous et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>permission denied. Your user is in the group %1, but this session began before it was added: log out and back in (or run newgrp %1).</source>
+        <translation>permission refusée. Votre utilisateur est dans le groupe %1, mais cette session a commencé avant son ajout : déconnectez-vous et reconnectez-vous (ou lancez newgrp %1).</translation>
+    </message>
+    <message>
+        <source>permission denied. Only root may open this device, and no group helps: a udev rule must give it a group (see PERMISSIONS in man wl3).</source>
+        <translation>permission refusée. Seul root peut ouvrir ce périphérique, et aucun groupe n&apos;y aide : une règle udev doit lui donner un groupe (voir PERMISSIONS dans man wl3).</translation>
+    </message>
+    <message>
+        <source>permission denied.</source>
+        <translation>permission refusée.</translation>
+    </message>
+    <message>
+        <source>%1 or a device path, not &quot;%2&quot;</source>
+        <translation>%1 ou un chemin de périphérique, et non « %2 »</translation>
+    </message>
+    <message>
+        <source>a file name ending in %1 or %2, not &quot;%3&quot;</source>
+        <translation>un nom de fichier se terminant par %1 ou %2, et non « %3 »</translation>
+    </message>
+    <message>
+        <source>%1 row %2</source>
+        <translation>%1 ligne %2</translation>
+    </message>
+</context>
+<context>
+    <name>PortNotice</name>
+    <message>
+        <source>%1 was plugged in</source>
+        <translation>%1 a été branché</translation>
+    </message>
+    <message>
+        <source>%1 is now %2</source>
+        <translation>%1 est maintenant %2</translation>
+    </message>
+    <message>
+        <source>%1 was unplugged</source>
+        <translation>%1 a été débranché</translation>
+    </message>
+    <message>
+        <source>%1: %2 was unplugged</source>
+        <translation>%1 : %2 a été débranché</translation>
+    </message>
+</context>
+<context>
+    <name>SpeedHint</name>
+    <message>
+        <source>≈ %1 km/h</source>
+        <extracomment>Beside a speed field in MPH: the same speed in km/h, rounded.</extracomment>
+        <translation>≈ %1 km/h</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::AboutDialog</name>
+    <message>
+        <source>About WrenlinkIIConfig</source>
+        <extracomment>The About box&apos;s title. &quot;WrenlinkIIConfig&quot; is kept on purpose beside &quot;Wrenlink3Config&quot;: users know the item by that name.</extracomment>
+        <translation>À propos de WrenlinkIIConfig</translation>
+    </message>
+    <message>
+        <source>Wrenlink3Config Version %1</source>
+        <translation>Wrenlink3Config version %1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 Wrenlink3Config authors</source>
+        <translation>Copyright (C) 2026 les auteurs de Wrenlink3Config</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;About WrenlinkIIConfig...</source>
+        <extracomment>The menu item that opens the About box; &quot;WrenlinkIIConfig&quot; is kept on purpose.</extracomment>
+        <translation>À &amp;propos de WrenlinkIIConfig...</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::ConfigDialog</name>
+    <message>
+        <source>%1 Enable</source>
+        <extracomment>A screen reader&apos;s name for a group&apos;s Enable box: %1 is the group&apos;s title.</extracomment>
+        <translation>Activer %1</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>COM Port</source>
+        <translation>Port COM</translation>
+    </message>
+    <message>
+        <source>COM Port Change</source>
+        <translation>Changement de port COM</translation>
+    </message>
+    <message>
+        <source>The configuration has changes that are not saved.</source>
+        <translation>La configuration contient des modifications non enregistrées.</translation>
+    </message>
+    <message>
+        <source>Save them to a file first?</source>
+        <translation>Les enregistrer d&apos;abord dans un fichier ?</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Enregistrer…</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Abandonner</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+    <message>
+        <source>The test tone could not be stopped: the tracker may still be sending it, and the radio may be transmitting.</source>
+        <translation>La tonalité de test n&apos;a pas pu être arrêtée : le tracker l&apos;envoie peut-être encore, et la radio est peut-être en émission.</translation>
+    </message>
+    <message>
+        <source>Check the cable and the COM port, then try again, or switch the radio off before you close.</source>
+        <translation>Vérifiez le câble et le port COM, puis réessayez, ou éteignez la radio avant de fermer.</translation>
+    </message>
+    <message>
+        <source>&amp;Try Again</source>
+        <translation>&amp;Réessayer</translation>
+    </message>
+    <message>
+        <source>C&amp;lose Anyway</source>
+        <translation>&amp;Fermer quand même</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::PortComboBox</name>
+    <message>
+        <source>no device</source>
+        <translation>aucun périphérique</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::ProgressDialog</name>
+    <message>
+        <source>%v of %m bytes</source>
+        <translation>%v sur %m octets</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1034 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Wrenlink3 Config files (%1)</source>
+        <extracomment>The file dialogs&apos; filter; %1 is the file name patterns, such as *.wl3.</extracomment>
+        <translation>File di configurazione Wrenlink3 (%1)</translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation>Carica file di configurazione</translation>
+    </message>
+    <message>
+        <source>The folder does not exist:
+%1</source>
+        <translation>La cartella non esiste:
+%1</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>Salva file di configurazione</translation>
+    </message>
+    <message>
+        <source>config1</source>
+        <extracomment>The name Save proposes for a new file, before .wl3.</extracomment>
+        <translation>config1</translation>
+    </message>
+</context>
+<context>
+    <name>Form</name>
+    <message>
+        <source>Read &amp;Version</source>
+        <translation>Leggi &amp;versione</translation>
+    </message>
+    <message>
+        <source>&amp;Read Configuration</source>
+        <translation>&amp;Leggi configurazione</translation>
+    </message>
+    <message>
+        <source>&amp;Write Configuration</source>
+        <translation>&amp;Scrivi configurazione</translation>
+    </message>
+    <message>
+        <source>Send &amp;1200 Hz</source>
+        <translation>Invia &amp;1200 Hz</translation>
+    </message>
+    <message>
+        <source>Send &amp;2200 Hz</source>
+        <translation>Invia &amp;2200 Hz</translation>
+    </message>
+    <message>
+        <source>Send &amp;Both</source>
+        <translation>Invia &amp;entrambi</translation>
+    </message>
+    <message>
+        <source>S&amp;top Sending</source>
+        <translation>&amp;Ferma invio</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Esc&amp;i</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>S&amp;alva</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Carica</translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation>Configura</translation>
+    </message>
+    <message>
+        <source>Tone Test</source>
+        <translation>Test toni</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Primario</translation>
+    </message>
+    <message>
+        <source>Seconday</source>
+        <extracomment>The second profile&apos;s tab. The English keeps its old misspelling on purpose, since users know the tab by it; a translation may spell &quot;Secondary&quot; correctly.</extracomment>
+        <translation>Secondario</translation>
+    </message>
+    <message>
+        <source>Off Duty</source>
+        <translation>Fuori servizio</translation>
+    </message>
+    <message>
+        <source>En Route</source>
+        <translation>In viaggio</translation>
+    </message>
+    <message>
+        <source>In Service</source>
+        <translation>In servizio</translation>
+    </message>
+    <message>
+        <source>Returning</source>
+        <translation>Di ritorno</translation>
+    </message>
+    <message>
+        <source>Committed</source>
+        <translation>Impegnato</translation>
+    </message>
+    <message>
+        <source>Special</source>
+        <translation>Speciale</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Priorità</translation>
+    </message>
+    <message>
+        <source>Emergency!</source>
+        <translation>Emergenza!</translation>
+    </message>
+    <message>
+        <source>Conventional</source>
+        <translation>Convenzionale</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sud</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Ovest</translation>
+    </message>
+    <message>
+        <source>North + WIDE</source>
+        <translation>Nord + WIDE</translation>
+    </message>
+    <message>
+        <source>South + WIDE</source>
+        <translation>Sud + WIDE</translation>
+    </message>
+    <message>
+        <source>East + WIDE</source>
+        <translation>Est + WIDE</translation>
+    </message>
+    <message>
+        <source>West + WIDE</source>
+        <translation>Ovest + WIDE</translation>
+    </message>
+    <message>
+        <source>MPH</source>
+        <translation>MPH</translation>
+    </message>
+    <message>
+        <source>Timing</source>
+        <translation>Temporizzazione</translation>
+    </message>
+    <message>
+        <source>Status Beacon</source>
+        <translation>Beacon di stato</translation>
+    </message>
+    <message>
+        <source>MIC-E Settings</source>
+        <translation>Impostazioni MIC-E</translation>
+    </message>
+    <message>
+        <source>Time Slotting</source>
+        <translation>Slot temporali</translation>
+    </message>
+    <message>
+        <source>SmartBeaconing</source>
+        <translation>SmartBeaconing</translation>
+    </message>
+    <message>
+        <source>Power Switch</source>
+        <translation>Interruttore di alimentazione</translation>
+    </message>
+    <message>
+        <source>Callsign:</source>
+        <translation>Nominativo:</translation>
+    </message>
+    <message>
+        <source>Digi Path:</source>
+        <translation>Percorso digi:</translation>
+    </message>
+    <message>
+        <source>Symbol:</source>
+        <translation>Simbolo:</translation>
+    </message>
+    <message>
+        <source>Table / Overlay:</source>
+        <translation>Tabella / Overlay:</translation>
+    </message>
+    <message>
+        <source>Auto TX Delay:</source>
+        <translation>Ritardo TX auto:</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>millisecondi</translation>
+    </message>
+    <message>
+        <source>Auto Transmit Rate:</source>
+        <translation>Intervallo TX auto:</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondi</translation>
+    </message>
+    <message>
+        <source>Manual TX Delay:</source>
+        <translation>Ritardo TX manuale:</translation>
+    </message>
+    <message>
+        <source>Manual Transmit Rate:</source>
+        <translation>Intervallo TX manuale:</translation>
+    </message>
+    <message>
+        <source>Quiet Time:</source>
+        <translation>Tempo di silenzio:</translation>
+    </message>
+    <message>
+        <source>Calibration:</source>
+        <translation>Calibrazione:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Testo:</translation>
+    </message>
+    <message>
+        <source>Send every:</source>
+        <translation>Invia ogni:</translation>
+    </message>
+    <message>
+        <source>transmissions</source>
+        <translation>trasmissioni</translation>
+    </message>
+    <message>
+        <source>Send Altitude</source>
+        <translation>Invia altitudine</translation>
+    </message>
+    <message>
+        <source>Alternate Digi Paths</source>
+        <translation>Percorsi digi alternativi</translation>
+    </message>
+    <message>
+        <source>Only Send Valid</source>
+        <translation>Invia solo valide</translation>
+    </message>
+    <message>
+        <source>Allow TTL Serial</source>
+        <translation>Consenti seriale TTL</translation>
+    </message>
+    <message>
+        <source>Invert CD IN</source>
+        <translation>Inverti ingresso CD</translation>
+    </message>
+    <message>
+        <source>Timestamp DHM</source>
+        <translation>Orario DHM</translation>
+    </message>
+    <message>
+        <source>No PTT Out while PTT In</source>
+        <translation>No uscita PTT con ingresso PTT</translation>
+    </message>
+    <message>
+        <source>Timestamp HMS</source>
+        <translation>Orario HMS</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Abilita</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Messaggio:</translation>
+    </message>
+    <message>
+        <source>Force Printable</source>
+        <translation>Forza stampabili</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>Percorso:</translation>
+    </message>
+    <message>
+        <source>Transmit offset:</source>
+        <translation>Scostamento TX:</translation>
+    </message>
+    <message>
+        <source>Min Turn Angle:</source>
+        <translation>Angolo di svolta min.:</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>gradi</translation>
+    </message>
+    <message>
+        <source>Turn Slope:</source>
+        <translation>Pendenza di svolta:</translation>
+    </message>
+    <message>
+        <source>Min Turn Time:</source>
+        <translation>Tempo di svolta min.:</translation>
+    </message>
+    <message>
+        <source>Slow Speed:</source>
+        <translation>Velocità bassa:</translation>
+    </message>
+    <message>
+        <source>Slow Rate:</source>
+        <translation>Intervallo lento:</translation>
+    </message>
+    <message>
+        <source>Fast Speed:</source>
+        <translation>Velocità alta:</translation>
+    </message>
+    <message>
+        <source>Fast Rate:</source>
+        <translation>Intervallo veloce:</translation>
+    </message>
+    <message>
+        <source>Power Switch Time:</source>
+        <translation>Tempo interruttore:</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>does not exist</source>
+        <translation>non esiste</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permesso negato</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>l&apos;input standard</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>l&apos;output standard</translation>
+    </message>
+    <message>
+        <source>the output</source>
+        <translation>l&apos;output</translation>
+    </message>
+    <message>
+        <source>the input file</source>
+        <translation>il file di input</translation>
+    </message>
+    <message>
+        <source>the units file</source>
+        <translation>il file delle unità</translation>
+    </message>
+    <message>
+        <source>the report</source>
+        <translation>il rapporto</translation>
+    </message>
+    <message>
+        <source>the table</source>
+        <translation>la tabella</translation>
+    </message>
+    <message>
+        <source>the folder</source>
+        <translation>la cartella</translation>
+    </message>
+    <message>
+        <source>the file of %1</source>
+        <translation>il file di %1</translation>
+    </message>
+    <message>
+        <source>the backup of %1</source>
+        <translation>il backup di %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s</source>
+        <translation>di %1</translation>
+    </message>
+    <message>
+        <source>user %1&apos;s</source>
+        <translation>dell&apos;utente %1</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s link (%2), which root does not follow</source>
+        <translation>%1: è un collegamento di un altro utente (%2), che root non segue</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s link (%2) in a shared folder</source>
+        <translation>%1: è un collegamento di un altro utente (%2) in una cartella condivisa</translation>
+    </message>
+    <message>
+        <source>%1: leads through %2, another user&apos;s link (%3), which root does not follow</source>
+        <translation>%1: passa per %2, un collegamento di un altro utente (%3), che root non segue</translation>
+    </message>
+    <message>
+        <source>%1: leads through %2, another user&apos;s link (%3) in a shared folder</source>
+        <translation>%1: passa per %2, un collegamento di un altro utente (%3) in una cartella condivisa</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: is a folder</source>
+        <translation>%1: è una cartella</translation>
+    </message>
+    <message>
+        <source>%1: is not a folder</source>
+        <translation>%1: non è una cartella</translation>
+    </message>
+    <message>
+        <source>%1: is read-only</source>
+        <translation>%1: è di sola lettura</translation>
+    </message>
+    <message>
+        <source>%1: is not a file (a device, a pipe or a socket)</source>
+        <translation>%1: non è un file (è un dispositivo, una pipe o un socket)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: non può essere letto: %2</translation>
+    </message>
+    <message>
+        <source>%1: is in a folder that does not exist</source>
+        <translation>%1: è in una cartella che non esiste</translation>
+    </message>
+    <message>
+        <source>%1: no file can be made in this folder: %2</source>
+        <translation>%1: in questa cartella non si può creare alcun file: %2</translation>
+    </message>
+    <message>
+        <source>%1: not every byte could be written</source>
+        <translation>%1: non è stato possibile scrivere tutti i byte</translation>
+    </message>
+    <message>
+        <source>%1: is neither a file nor a device to write to</source>
+        <translation>%1: non è né un file né un dispositivo su cui scrivere</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s file in a shared folder</source>
+        <translation>%1: è il file di un altro utente in una cartella condivisa</translation>
+    </message>
+    <message>
+        <source>%1: belongs to another user or group, which a new file could not keep</source>
+        <translation>%1: appartiene a un altro utente o gruppo, che un nuovo file non potrebbe mantenere</translation>
+    </message>
+    <message>
+        <source>%1: is a link that leads nowhere a file can be saved</source>
+        <translation>%1: è un collegamento che non porta dove si possa salvare un file</translation>
+    </message>
+    <message>
+        <source>%1: is %2</source>
+        <translation>%1: è %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 would replace %3</source>
+        <translation>%1: %2 sostituirebbe %3</translation>
+    </message>
+    <message>
+        <source>%1 is a terminal, and a .wl3 file is binary: redirect it or name a file</source>
+        <translation>%1 è un terminale, e un file .wl3 è binario: reindirizzalo o indica un file</translation>
+    </message>
+    <message>
+        <source>%1: is not a configuration file</source>
+        <translation>%1: non è un file di configurazione</translation>
+    </message>
+    <message>
+        <source>%1: holds an image of %2 bytes, not %3</source>
+        <translation>%1: contiene un&apos;immagine di %2 byte, non %3</translation>
+    </message>
+    <message>
+        <source>%1: ends within its header</source>
+        <translation>%1: termina dentro la sua intestazione</translation>
+    </message>
+    <message>
+        <source>%1: ends after %2 of the %3 image bytes</source>
+        <translation>%1: termina dopo %2 dei %3 byte dell&apos;immagine</translation>
+    </message>
+    <message>
+        <source>%1: holds an image that cannot be decoded</source>
+        <translation>%1: contiene un&apos;immagine che non si può decodificare</translation>
+    </message>
+    <message>
+        <source>%1: is larger than 1 MiB</source>
+        <translation>%1: supera 1 MiB</translation>
+    </message>
+    <message>
+        <source>%1: holds no tracker below its header</source>
+        <translation>%1: non contiene alcun tracker sotto l&apos;intestazione</translation>
+    </message>
+    <message>
+        <source>%1: not valid CSV in row %2: %3</source>
+        <translation>%1: CSV non valido alla riga %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: out of memory</source>
+        <translation>%1: memoria esaurita</translation>
+    </message>
+    <message>
+        <source>Failed to open file</source>
+        <translation>Impossibile aprire il file</translation>
+    </message>
+    <message>
+        <source>Failed to read data</source>
+        <translation>Impossibile leggere i dati</translation>
+    </message>
+    <message>
+        <source>Failed to write data</source>
+        <translation>Impossibile scrivere i dati</translation>
+    </message>
+    <message>
+        <source>Invalid File Format</source>
+        <translation>Formato del file non valido</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Importazione non riuscita</translation>
+    </message>
+    <message>
+        <source>File too large for a configuration</source>
+        <translation>File troppo grande per una configurazione</translation>
+    </message>
+    <message>
+        <source>Load Failed</source>
+        <translation>Caricamento non riuscito</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Salvataggio non riuscito</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1</source>
+        <translation>JSON non valido: %1</translation>
+    </message>
+    <message>
+        <source>not valid JSON: a NUL byte at byte %1</source>
+        <translation>JSON non valido: un byte NUL al byte %1</translation>
+    </message>
+    <message>
+        <source>the document must be a JSON object</source>
+        <translation>il documento deve essere un oggetto JSON</translation>
+    </message>
+    <message>
+        <source>unknown key %1</source>
+        <translation>chiave sconosciuta %1</translation>
+    </message>
+    <message>
+        <source>duplicate key %1</source>
+        <translation>chiave duplicata %1</translation>
+    </message>
+    <message>
+        <source>%1 must be an object</source>
+        <translation>%1 deve essere un oggetto</translation>
+    </message>
+    <message>
+        <source>%1 is outside the signed 32-bit range</source>
+        <translation>%1 è fuori dall&apos;intervallo a 32 bit con segno</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number</source>
+        <translation>%1 deve essere un numero intero</translation>
+    </message>
+    <message>
+        <source>%1 must be a number</source>
+        <translation>%1 deve essere un numero</translation>
+    </message>
+    <message>
+        <source>%1 must be true or false</source>
+        <translation>%1 deve essere true o false</translation>
+    </message>
+    <message>
+        <source>%1 must be a string</source>
+        <translation>%1 deve essere una stringa</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 1 character</source>
+        <translation>%1 è più lungo di 1 carattere</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 è più lungo di %2 caratteri</translation>
+    </message>
+    <message>
+        <source>%1 holds U+0000, which ends a text on the tracker</source>
+        <translation>%1 contiene U+0000, che termina un testo sul tracker</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, a character above U+00FF</source>
+        <translation>%1 contiene %2, un carattere oltre U+00FF</translation>
+    </message>
+    <message>
+        <source>up to six letters or digits, optionally followed by -0 to -15 for the SSID</source>
+        <translation>fino a sei lettere o cifre, seguite facoltativamente da -0 a -15 come SSID</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>da %1 a %2</translation>
+    </message>
+    <message>
+        <source>addresses separated by commas, each %1</source>
+        <translation>indirizzi separati da virgole, ognuno %1</translation>
+    </message>
+    <message>
+        <source>%1, the auto transmit rate plus one</source>
+        <translation>%1, l&apos;intervallo TX auto più uno</translation>
+    </message>
+    <message>
+        <source>0 to the auto transmit rate plus one</source>
+        <translation>da 0 all&apos;intervallo TX auto più uno</translation>
+    </message>
+    <message>
+        <source>one printable ASCII character, ! to ~</source>
+        <translation>un carattere ASCII stampabile, da ! a ~</translation>
+    </message>
+    <message>
+        <source>at most %1 characters</source>
+        <translation>al massimo %1 caratteri</translation>
+    </message>
+    <message>
+        <source>characters from U+0001 to U+00FF</source>
+        <translation>caratteri da U+0001 a U+00FF</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Write</source>
+        <translation>Scrittura Wrenlink3</translation>
+    </message>
+    <message>
+        <source>The tracker cannot hold these values as they are:</source>
+        <translation>Il tracker non può memorizzare questi valori così come sono:</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
+    </message>
+    <message>
+        <source>Count not aquire Com Port</source>
+        <extracomment>The port error as users know it, misspellings kept on purpose in English; a translation may spell it correctly (&quot;Could not acquire COM port&quot;).</extracomment>
+        <translation>Impossibile acquisire la porta COM</translation>
+    </message>
+    <message>
+        <source>GetCommState failed</source>
+        <translation>GetCommState non riuscito</translation>
+    </message>
+    <message>
+        <source>SetCommState failed</source>
+        <translation>SetCommState non riuscito</translation>
+    </message>
+    <message>
+        <source>SetCommTimeouts failed</source>
+        <translation>SetCommTimeouts non riuscito</translation>
+    </message>
+    <message>
+        <source>ComPort write failed</source>
+        <translation>Scrittura sulla porta COM non riuscita</translation>
+    </message>
+    <message>
+        <source>ComPort read failed</source>
+        <translation>Lettura dalla porta COM non riuscita</translation>
+    </message>
+    <message>
+        <source>ComPort Close failed</source>
+        <translation>Chiusura della porta COM non riuscita</translation>
+    </message>
+    <message>
+        <source>%1: there is no serial port with this number on this machine.</source>
+        <translation>%1: su questa macchina non c&apos;è una porta seriale con questo numero.</translation>
+    </message>
+    <message>
+        <source>%1: there is no such port on this machine (is the adapter plugged in?)</source>
+        <translation>%1: questa porta non esiste su questa macchina (l&apos;adattatore è collegato?)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (is the adapter still plugged in?)</source>
+        <translation>%1: %2 (l&apos;adattatore è ancora collegato?)</translation>
+    </message>
+    <message>
+        <source>%1: another program is using this port.</source>
+        <translation>%1: un altro programma sta usando questa porta.</translation>
+    </message>
+    <message>
+        <source>%1: this is not a serial device.</source>
+        <translation>%1: non è un dispositivo seriale.</translation>
+    </message>
+    <message>
+        <source>The tracker may now hold a partial image. Write the configuration again.</source>
+        <translation>Il tracker potrebbe ora contenere un&apos;immagine parziale. Scrivi di nuovo la configurazione.</translation>
+    </message>
+    <message>
+        <source>%1: column &quot;%2&quot; is named twice</source>
+        <translation>%1: la colonna «%2» compare due volte</translation>
+    </message>
+    <message>
+        <source>%1: unknown key &quot;%2&quot;</source>
+        <translation>%1: chiave sconosciuta «%2»</translation>
+    </message>
+    <message>
+        <source>%1: %2 cells where the header has %3 (a text holding a comma goes in double quotes)</source>
+        <translation>%1: %2 celle dove l&apos;intestazione ne ha %3 (un testo con una virgola va tra virgolette doppie)</translation>
+    </message>
+    <message>
+        <source>%1: port: %2</source>
+        <translation>%1: porta: %2</translation>
+    </message>
+    <message>
+        <source>%1: no column &quot;%2&quot;</source>
+        <translation>%1: nessuna colonna «%2»</translation>
+    </message>
+    <message>
+        <source>Invalid Com Port Number</source>
+        <translation>Numero di porta COM non valido</translation>
+    </message>
+    <message>
+        <source>ComPort Invalid</source>
+        <translation>Porta COM non valida</translation>
+    </message>
+    <message>
+        <source>ComPort write mismatch</source>
+        <translation>Porta COM: scrittura non corrispondente</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Not Found</source>
+        <translation>Wrenlink3 non trovato</translation>
+    </message>
+    <message>
+        <source>%1: the answer to the version query is no Wrenlink3&apos;s.</source>
+        <translation>%1: la risposta alla richiesta di versione non è di un Wrenlink3.</translation>
+    </message>
+    <message>
+        <source>%1: no answer to the version query (is the tracker on and connected?)</source>
+        <translation>%1: nessuna risposta alla richiesta di versione (il tracker è acceso e collegato?)</translation>
+    </message>
+    <message>
+        <source>Write Failed</source>
+        <translation>Scrittura non riuscita</translation>
+    </message>
+    <message>
+        <source>Write Failed (code %1 %2)</source>
+        <translation>Scrittura non riuscita (codice %1 %2)</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Version</source>
+        <translation>Versione Wrenlink3</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Read</source>
+        <translation>Lettura Wrenlink3</translation>
+    </message>
+    <message>
+        <source>Read Failed</source>
+        <translation>Lettura non riuscita</translation>
+    </message>
+    <message>
+        <source>Read Successful</source>
+        <translation>Lettura riuscita</translation>
+    </message>
+    <message>
+        <source>Write Successful</source>
+        <translation>Scrittura riuscita</translation>
+    </message>
+    <message>
+        <source>Calibration not written</source>
+        <translation>Calibrazione non scritta</translation>
+    </message>
+    <message>
+        <source>New Calibration value should be written before Testing Tones</source>
+        <translation>Il nuovo valore di calibrazione va scritto prima di provare i toni</translation>
+    </message>
+    <message>
+        <source>Bad EE Size</source>
+        <translation>Dimensione EE errata</translation>
+    </message>
+    <message>
+        <source>Bad EE Size %1</source>
+        <translation>Dimensione EE errata %1</translation>
+    </message>
+    <message>
+        <source>The callsigns and digipeater paths do not fit in the tracker&apos;s memory. Use fewer digipeaters, or make the primary and secondary callsigns and paths identical.</source>
+        <translation>I nominativi e i percorsi digi non entrano nella memoria del tracker. Usa meno digipeater, oppure rendi identici i nominativi e i percorsi primari e secondari.</translation>
+    </message>
+    <message>
+        <source>Status Beacon Text Truncated</source>
+        <translation>Testo del beacon di stato troncato</translation>
+    </message>
+    <message>
+        <source>The Primary or Secondary Status Beacon text is too long and has been tuncated.  To have a longer status beacon text, use fewer digipeaters, and make the primary and secondary callsigns, digipeaters, or status texts identical.</source>
+        <extracomment>Kept letter for letter in English (&quot;tuncated&quot;, two spaces after the first sentence); a translation may spell it correctly.</extracomment>
+        <translation>Il testo primario o secondario del beacon di stato è troppo lungo ed è stato troncato. Per un testo più lungo, usa meno digipeater e rendi identici i nominativi, i digipeater o i testi di stato primari e secondari.</translation>
+    </message>
+    <message>
+        <source>%1: is not a configuration in JSON form</source>
+        <translation>%1: non è una configurazione in formato JSON</translation>
+    </message>
+    <message>
+        <source>Failed to write to standard output</source>
+        <translation>Impossibile scrivere sull&apos;output standard</translation>
+    </message>
+    <message>
+        <source>Interrupted: sending the rest of the image first, so that the tracker is not left with part of it (Ctrl-C again stops at once)</source>
+        <translation>Interrotto: prima si invia il resto dell&apos;immagine, perché il tracker non ne resti con una parte sola (un altro Ctrl-C ferma subito)</translation>
+    </message>
+    <message>
+        <source>Interrupted: the whole image was sent, but not read back to verify it.</source>
+        <translation>Interrotto: l&apos;immagine è stata inviata tutta, ma non riletta per verificarla.</translation>
+    </message>
+    <message>
+        <source>Interrupted while writing: the tracker may now hold a partial image. Write the configuration again.</source>
+        <translation>Interrotto durante la scrittura: il tracker potrebbe ora contenere un&apos;immagine parziale. Scrivi di nuovo la configurazione.</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <translation>Interrotto</translation>
+    </message>
+    <message>
+        <source>The tracker keeps sending until &quot;wl3 tone stop&quot;.</source>
+        <translation>Il tracker continua a trasmettere fino a «wl3 tone stop».</translation>
+    </message>
+    <message>
+        <source>--port usb: no USB serial adapter is plugged in</source>
+        <translation>--port usb: nessun adattatore seriale USB è collegato</translation>
+    </message>
+    <message>
+        <source>%1: port %2 is named twice (%3: %4)</source>
+        <translation>%1: la porta %2 compare due volte (%3: %4)</translation>
+    </message>
+    <message>
+        <source>%1: with several trackers, name a folder (DIR/) for a file each</source>
+        <translation>%1: con più tracker, indica una cartella (DIR/) per un file ciascuno</translation>
+    </message>
+    <message>
+        <source>Two trackers&apos; files would both be %1; name their ports apart</source>
+        <translation>I file di due tracker sarebbero entrambi %1; distingui le loro porte</translation>
+    </message>
+    <message>
+        <source>Backup saved: %1</source>
+        <translation>Backup salvato: %1</translation>
+    </message>
+    <message>
+        <source>Not begun: no thread could be started (%1)</source>
+        <translation>Non avviato: impossibile avviare un thread (%1)</translation>
+    </message>
+    <message>
+        <source>%1 %2: the tracker holds %3</source>
+        <translation>%1 %2: il tracker memorizza %3</translation>
+    </message>
+    <message>
+        <source>Asking the tracker for its version</source>
+        <translation>Richiesta della versione al tracker</translation>
+    </message>
+    <message>
+        <source>Reading the configuration</source>
+        <translation>Lettura della configurazione</translation>
+    </message>
+    <message>
+        <source>Reading it again, to verify</source>
+        <translation>Nuova lettura, per verifica</translation>
+    </message>
+    <message>
+        <source>Writing the configuration</source>
+        <translation>Scrittura della configurazione</translation>
+    </message>
+    <message>
+        <source>Reading it back, to verify</source>
+        <translation>Rilettura, per verifica</translation>
+    </message>
+    <message>
+        <source>Sending the tone command</source>
+        <translation>Invio del comando di tono</translation>
+    </message>
+    <message>
+        <source>permission denied. Add your user to the group that owns the device (sudo usermod -aG %1 $USER), then log out and back in.</source>
+        <translation>permesso negato. Aggiungi il tuo utente al gruppo proprietario del dispositivo (sudo usermod -aG %1 $USER), poi esci e rientra.</translation>
+    </message>
+    <message>
+        <source>permission denied. Your user is in the group %1, but this session began before it was added: log out and back in (or run newgrp %1).</source>
+        <translation>permesso negato. Il tuo utente è nel gruppo %1, ma questa sessione è iniziata prima che fosse aggiunto: esci e rientra (o esegui newgrp %1).</translation>
+    </message>
+    <message>
+        <source>permission denied. Only root may open this device, and no group helps: a udev rule must give it a group (see PERMISSIONS in man wl3).</source>
+        <translation>permesso negato. Solo root può aprire questo dispositivo, e nessun gruppo aiuta: una regola udev deve assegnargli un gruppo (vedi PERMISSIONS in man wl3).</translation>
+    </message>
+    <message>
+        <source>permission denied.</source>
+        <translation>permesso negato.</translation>
+    </message>
+    <message>
+        <source>%1 or a device path, not &quot;%2&quot;</source>
+        <translation>%1 o un percorso di dispositivo, non «%2»</translation>
+    </message>
+    <message>
+        <source>a file name ending in %1 or %2, not &quot;%3&quot;</source>
+        <translation>un nome di file che termina in %1 o %2, non «%3»</translation>
+    </message>
+    <message>
+        <source>%1 row %2</source>
+        <translation>%1 riga %2</translation>
+    </message>
+</context>
+<context>
+    <name>PortNotice</name>
+    <message>
+        <source>%1 was plugged in</source>
+        <translation>%1 è stato collegato</translation>
+    </message>
+    <message>
+        <source>%1 is now %2</source>
+        <translation>%1 ora è %2</translation>
+    </message>
+    <message>
+        <source>%1 was unplugged</source>
+        <translation>%1 è stato scollegato</translation>
+    </message>
+    <message>
+        <source>%1: %2 was unplugged</source>
+        <translation>%1: %2 è stato scollegato</translation>
+    </message>
+</context>
+<context>
+    <name>SpeedHint</name>
+    <message>
+        <source>≈ %1 km/h</source>
+        <extracomment>Beside a speed field in MPH: the same speed in km/h, rounded.</extracomment>
+        <translation>≈ %1 km/h</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::AboutDialog</name>
+    <message>
+        <source>About WrenlinkIIConfig</source>
+        <extracomment>The About box&apos;s title. &quot;WrenlinkIIConfig&quot; is kept on purpose beside &quot;Wrenlink3Config&quot;: users know the item by that name.</extracomment>
+        <translation>Informazioni su WrenlinkIIConfig</translation>
+    </message>
+    <message>
+        <source>Wrenlink3Config Version %1</source>
+        <translation>Wrenlink3Config versione %1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 Wrenlink3Config authors</source>
+        <translation>Copyright (C) 2026 gli autori di Wrenlink3Config</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;About WrenlinkIIConfig...</source>
+        <extracomment>The menu item that opens the About box; &quot;WrenlinkIIConfig&quot; is kept on purpose.</extracomment>
+        <translation>&amp;Informazioni su WrenlinkIIConfig...</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::ConfigDialog</name>
+    <message>
+        <source>%1 Enable</source>
+        <extracomment>A screen reader&apos;s name for a group&apos;s Enable box: %1 is the group&apos;s title.</extracomment>
+        <translation>Abilita %1</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profilo</translation>
+    </message>
+    <message>
+        <source>COM Port</source>
+        <translation>Porta COM</translation>
+    </message>
+    <message>
+        <source>COM Port Change</source>
+        <translation>Cambio di porta COM</translation>
+    </message>
+    <message>
+        <source>The configuration has changes that are not saved.</source>
+        <translation>La configurazione ha modifiche non salvate.</translation>
+    </message>
+    <message>
+        <source>Save them to a file first?</source>
+        <translation>Salvarle prima in un file?</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Salva…</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>S&amp;carta</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>The test tone could not be stopped: the tracker may still be sending it, and the radio may be transmitting.</source>
+        <translation>Impossibile fermare il tono di prova: il tracker potrebbe ancora inviarlo, e la radio potrebbe essere in trasmissione.</translation>
+    </message>
+    <message>
+        <source>Check the cable and the COM port, then try again, or switch the radio off before you close.</source>
+        <translation>Controlla il cavo e la porta COM, poi riprova, oppure spegni la radio prima di chiudere.</translation>
+    </message>
+    <message>
+        <source>&amp;Try Again</source>
+        <translation>&amp;Riprova</translation>
+    </message>
+    <message>
+        <source>C&amp;lose Anyway</source>
+        <translation>&amp;Chiudi comunque</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::PortComboBox</name>
+    <message>
+        <source>no device</source>
+        <translation>nessun dispositivo</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::ProgressDialog</name>
+    <message>
+        <source>%v of %m bytes</source>
+        <translation>%v di %m byte</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1034 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Wrenlink3 Config files (%1)</source>
+        <extracomment>The file dialogs&apos; filter; %1 is the file name patterns, such as *.wl3.</extracomment>
+        <translation>Wrenlink3-configuratiebestanden (%1)</translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation>Configuratiebestand laden</translation>
+    </message>
+    <message>
+        <source>The folder does not exist:
+%1</source>
+        <translation>De map bestaat niet:
+%1</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>Configuratiebestand opslaan</translation>
+    </message>
+    <message>
+        <source>config1</source>
+        <extracomment>The name Save proposes for a new file, before .wl3.</extracomment>
+        <translation>config1</translation>
+    </message>
+</context>
+<context>
+    <name>Form</name>
+    <message>
+        <source>Read &amp;Version</source>
+        <translation>&amp;Versie lezen</translation>
+    </message>
+    <message>
+        <source>&amp;Read Configuration</source>
+        <translation>Configuratie &amp;lezen</translation>
+    </message>
+    <message>
+        <source>&amp;Write Configuration</source>
+        <translation>Configuratie &amp;schrijven</translation>
+    </message>
+    <message>
+        <source>Send &amp;1200 Hz</source>
+        <translation>&amp;1200 Hz zenden</translation>
+    </message>
+    <message>
+        <source>Send &amp;2200 Hz</source>
+        <translation>&amp;2200 Hz zenden</translation>
+    </message>
+    <message>
+        <source>Send &amp;Both</source>
+        <translation>&amp;Beide zenden</translation>
+    </message>
+    <message>
+        <source>S&amp;top Sending</source>
+        <translation>Zenden s&amp;toppen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Opslaan</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>La&amp;den</translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation>Configureren</translation>
+    </message>
+    <message>
+        <source>Tone Test</source>
+        <translation>Toontest</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Primair</translation>
+    </message>
+    <message>
+        <source>Seconday</source>
+        <extracomment>The second profile&apos;s tab. The English keeps its old misspelling on purpose, since users know the tab by it; a translation may spell &quot;Secondary&quot; correctly.</extracomment>
+        <translation>Secundair</translation>
+    </message>
+    <message>
+        <source>Off Duty</source>
+        <translation>Buiten dienst</translation>
+    </message>
+    <message>
+        <source>En Route</source>
+        <translation>Onderweg</translation>
+    </message>
+    <message>
+        <source>In Service</source>
+        <translation>In dienst</translation>
+    </message>
+    <message>
+        <source>Returning</source>
+        <translation>Keert terug</translation>
+    </message>
+    <message>
+        <source>Committed</source>
+        <translation>Ingezet</translation>
+    </message>
+    <message>
+        <source>Special</source>
+        <translation>Speciaal</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Prioriteit</translation>
+    </message>
+    <message>
+        <source>Emergency!</source>
+        <translation>Noodgeval!</translation>
+    </message>
+    <message>
+        <source>Conventional</source>
+        <translation>Conventioneel</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Noord</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Zuid</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Oost</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>North + WIDE</source>
+        <translation>Noord + WIDE</translation>
+    </message>
+    <message>
+        <source>South + WIDE</source>
+        <translation>Zuid + WIDE</translation>
+    </message>
+    <message>
+        <source>East + WIDE</source>
+        <translation>Oost + WIDE</translation>
+    </message>
+    <message>
+        <source>West + WIDE</source>
+        <translation>West + WIDE</translation>
+    </message>
+    <message>
+        <source>MPH</source>
+        <translation>MPH</translation>
+    </message>
+    <message>
+        <source>Timing</source>
+        <translation>Timing</translation>
+    </message>
+    <message>
+        <source>Status Beacon</source>
+        <translation>Statusbaken</translation>
+    </message>
+    <message>
+        <source>MIC-E Settings</source>
+        <translation>MIC-E-instellingen</translation>
+    </message>
+    <message>
+        <source>Time Slotting</source>
+        <translation>Tijdslots</translation>
+    </message>
+    <message>
+        <source>SmartBeaconing</source>
+        <translation>SmartBeaconing</translation>
+    </message>
+    <message>
+        <source>Power Switch</source>
+        <translation>Voedingsschakelaar</translation>
+    </message>
+    <message>
+        <source>Callsign:</source>
+        <translation>Roepnaam:</translation>
+    </message>
+    <message>
+        <source>Digi Path:</source>
+        <translation>Digipad:</translation>
+    </message>
+    <message>
+        <source>Symbol:</source>
+        <translation>Symbool:</translation>
+    </message>
+    <message>
+        <source>Table / Overlay:</source>
+        <translation>Tabel / Overlay:</translation>
+    </message>
+    <message>
+        <source>Auto TX Delay:</source>
+        <translation>Auto TX-vertraging:</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>milliseconden</translation>
+    </message>
+    <message>
+        <source>Auto Transmit Rate:</source>
+        <translation>Auto zendinterval:</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>seconden</translation>
+    </message>
+    <message>
+        <source>Manual TX Delay:</source>
+        <translation>Handmatige TX-vertraging:</translation>
+    </message>
+    <message>
+        <source>Manual Transmit Rate:</source>
+        <translation>Handmatig zendinterval:</translation>
+    </message>
+    <message>
+        <source>Quiet Time:</source>
+        <translation>Stiltetijd:</translation>
+    </message>
+    <message>
+        <source>Calibration:</source>
+        <translation>Kalibratie:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Tekst:</translation>
+    </message>
+    <message>
+        <source>Send every:</source>
+        <translation>Zend elke:</translation>
+    </message>
+    <message>
+        <source>transmissions</source>
+        <translation>uitzendingen</translation>
+    </message>
+    <message>
+        <source>Send Altitude</source>
+        <translation>Hoogte zenden</translation>
+    </message>
+    <message>
+        <source>Alternate Digi Paths</source>
+        <translation>Alternatieve digipaden</translation>
+    </message>
+    <message>
+        <source>Only Send Valid</source>
+        <translation>Alleen geldige zenden</translation>
+    </message>
+    <message>
+        <source>Allow TTL Serial</source>
+        <translation>Seriële TTL toestaan</translation>
+    </message>
+    <message>
+        <source>Invert CD IN</source>
+        <translation>CD-ingang omkeren</translation>
+    </message>
+    <message>
+        <source>Timestamp DHM</source>
+        <translation>Tijdstempel DHM</translation>
+    </message>
+    <message>
+        <source>No PTT Out while PTT In</source>
+        <translation>Geen PTT-uit bij PTT-in</translation>
+    </message>
+    <message>
+        <source>Timestamp HMS</source>
+        <translation>Tijdstempel HMS</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Inschakelen</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Bericht:</translation>
+    </message>
+    <message>
+        <source>Force Printable</source>
+        <translation>Afdrukbaar forceren</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>Pad:</translation>
+    </message>
+    <message>
+        <source>Transmit offset:</source>
+        <translation>Zendverschuiving:</translation>
+    </message>
+    <message>
+        <source>Min Turn Angle:</source>
+        <translation>Min. bochthoek:</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>graden</translation>
+    </message>
+    <message>
+        <source>Turn Slope:</source>
+        <translation>Bochthelling:</translation>
+    </message>
+    <message>
+        <source>Min Turn Time:</source>
+        <translation>Min. bochttijd:</translation>
+    </message>
+    <message>
+        <source>Slow Speed:</source>
+        <translation>Lage snelheid:</translation>
+    </message>
+    <message>
+        <source>Slow Rate:</source>
+        <translation>Interval langzaam:</translation>
+    </message>
+    <message>
+        <source>Fast Speed:</source>
+        <translation>Hoge snelheid:</translation>
+    </message>
+    <message>
+        <source>Fast Rate:</source>
+        <translation>Interval snel:</translation>
+    </message>
+    <message>
+        <source>Power Switch Time:</source>
+        <translation>Schakeltijd:</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>does not exist</source>
+        <translation>bestaat niet</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>toegang geweigerd</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>standaardinvoer</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>standaarduitvoer</translation>
+    </message>
+    <message>
+        <source>the output</source>
+        <translation>de uitvoer</translation>
+    </message>
+    <message>
+        <source>the input file</source>
+        <translation>het invoerbestand</translation>
+    </message>
+    <message>
+        <source>the units file</source>
+        <translation>het eenhedenbestand</translation>
+    </message>
+    <message>
+        <source>the report</source>
+        <translation>het rapport</translation>
+    </message>
+    <message>
+        <source>the table</source>
+        <translation>de tabel</translation>
+    </message>
+    <message>
+        <source>the folder</source>
+        <translation>de map</translation>
+    </message>
+    <message>
+        <source>the file of %1</source>
+        <translation>het bestand van %1</translation>
+    </message>
+    <message>
+        <source>the backup of %1</source>
+        <translation>de back-up van %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s</source>
+        <translation>van %1</translation>
+    </message>
+    <message>
+        <source>user %1&apos;s</source>
+        <translation>van gebruiker %1</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s link (%2), which root does not follow</source>
+        <translation>%1: is een koppeling van een andere gebruiker (%2), die root niet volgt</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s link (%2) in a shared folder</source>
+        <translation>%1: is een koppeling van een andere gebruiker (%2) in een gedeelde map</translation>
+    </message>
+    <message>
+        <source>%1: leads through %2, another user&apos;s link (%3), which root does not follow</source>
+        <translation>%1: loopt via %2, een koppeling van een andere gebruiker (%3), die root niet volgt</translation>
+    </message>
+    <message>
+        <source>%1: leads through %2, another user&apos;s link (%3) in a shared folder</source>
+        <translation>%1: loopt via %2, een koppeling van een andere gebruiker (%3) in een gedeelde map</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: is a folder</source>
+        <translation>%1: is een map</translation>
+    </message>
+    <message>
+        <source>%1: is not a folder</source>
+        <translation>%1: is geen map</translation>
+    </message>
+    <message>
+        <source>%1: is read-only</source>
+        <translation>%1: is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>%1: is not a file (a device, a pipe or a socket)</source>
+        <translation>%1: is geen bestand (een apparaat, een pipe of een socket)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>%1: is in a folder that does not exist</source>
+        <translation>%1: staat in een map die niet bestaat</translation>
+    </message>
+    <message>
+        <source>%1: no file can be made in this folder: %2</source>
+        <translation>%1: in deze map kan geen bestand worden gemaakt: %2</translation>
+    </message>
+    <message>
+        <source>%1: not every byte could be written</source>
+        <translation>%1: niet elke byte kon worden geschreven</translation>
+    </message>
+    <message>
+        <source>%1: is neither a file nor a device to write to</source>
+        <translation>%1: is geen bestand en geen apparaat om naar te schrijven</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s file in a shared folder</source>
+        <translation>%1: is het bestand van een andere gebruiker in een gedeelde map</translation>
+    </message>
+    <message>
+        <source>%1: belongs to another user or group, which a new file could not keep</source>
+        <translation>%1: is van een andere gebruiker of groep, wat een nieuw bestand niet zou kunnen behouden</translation>
+    </message>
+    <message>
+        <source>%1: is a link that leads nowhere a file can be saved</source>
+        <translation>%1: is een koppeling die nergens heen leidt waar een bestand kan worden opgeslagen</translation>
+    </message>
+    <message>
+        <source>%1: is %2</source>
+        <translation>%1: is %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 would replace %3</source>
+        <translation>%1: %2 zou %3 vervangen</translation>
+    </message>
+    <message>
+        <source>%1 is a terminal, and a .wl3 file is binary: redirect it or name a file</source>
+        <translation>%1 is een terminal, en een .wl3-bestand is binair: stuur het om of noem een bestand</translation>
+    </message>
+    <message>
+        <source>%1: is not a configuration file</source>
+        <translation>%1: is geen configuratiebestand</translation>
+    </message>
+    <message>
+        <source>%1: holds an image of %2 bytes, not %3</source>
+        <translation>%1: bevat een image van %2 bytes, niet %3</translation>
+    </message>
+    <message>
+        <source>%1: ends within its header</source>
+        <translation>%1: eindigt binnen de header</translation>
+    </message>
+    <message>
+        <source>%1: ends after %2 of the %3 image bytes</source>
+        <translation>%1: eindigt na %2 van de %3 imagebytes</translation>
+    </message>
+    <message>
+        <source>%1: holds an image that cannot be decoded</source>
+        <translation>%1: bevat een image dat niet kan worden gedecodeerd</translation>
+    </message>
+    <message>
+        <source>%1: is larger than 1 MiB</source>
+        <translation>%1: is groter dan 1 MiB</translation>
+    </message>
+    <message>
+        <source>%1: holds no tracker below its header</source>
+        <translation>%1: bevat onder de header geen tracker</translation>
+    </message>
+    <message>
+        <source>%1: not valid CSV in row %2: %3</source>
+        <translation>%1: geen geldige CSV in rij %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: out of memory</source>
+        <translation>%1: onvoldoende geheugen</translation>
+    </message>
+    <message>
+        <source>Failed to open file</source>
+        <translation>Bestand openen mislukt</translation>
+    </message>
+    <message>
+        <source>Failed to read data</source>
+        <translation>Gegevens lezen mislukt</translation>
+    </message>
+    <message>
+        <source>Failed to write data</source>
+        <translation>Gegevens schrijven mislukt</translation>
+    </message>
+    <message>
+        <source>Invalid File Format</source>
+        <translation>Ongeldige bestandsindeling</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Importeren mislukt</translation>
+    </message>
+    <message>
+        <source>File too large for a configuration</source>
+        <translation>Bestand te groot voor een configuratie</translation>
+    </message>
+    <message>
+        <source>Load Failed</source>
+        <translation>Laden mislukt</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Opslaan mislukt</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1</source>
+        <translation>geen geldige JSON: %1</translation>
+    </message>
+    <message>
+        <source>not valid JSON: a NUL byte at byte %1</source>
+        <translation>geen geldige JSON: een NUL-byte op byte %1</translation>
+    </message>
+    <message>
+        <source>the document must be a JSON object</source>
+        <translation>het document moet een JSON-object zijn</translation>
+    </message>
+    <message>
+        <source>unknown key %1</source>
+        <translation>onbekende sleutel %1</translation>
+    </message>
+    <message>
+        <source>duplicate key %1</source>
+        <translation>dubbele sleutel %1</translation>
+    </message>
+    <message>
+        <source>%1 must be an object</source>
+        <translation>%1 moet een object zijn</translation>
+    </message>
+    <message>
+        <source>%1 is outside the signed 32-bit range</source>
+        <translation>%1 valt buiten het bereik van 32 bits met teken</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number</source>
+        <translation>%1 moet een geheel getal zijn</translation>
+    </message>
+    <message>
+        <source>%1 must be a number</source>
+        <translation>%1 moet een getal zijn</translation>
+    </message>
+    <message>
+        <source>%1 must be true or false</source>
+        <translation>%1 moet true of false zijn</translation>
+    </message>
+    <message>
+        <source>%1 must be a string</source>
+        <translation>%1 moet een tekenreeks zijn</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 1 character</source>
+        <translation>%1 is langer dan 1 teken</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 is langer dan %2 tekens</translation>
+    </message>
+    <message>
+        <source>%1 holds U+0000, which ends a text on the tracker</source>
+        <translation>%1 bevat U+0000, dat op de tracker een tekst beëindigt</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, a character above U+00FF</source>
+        <translation>%1 bevat %2, een teken boven U+00FF</translation>
+    </message>
+    <message>
+        <source>up to six letters or digits, optionally followed by -0 to -15 for the SSID</source>
+        <translation>tot zes letters of cijfers, eventueel gevolgd door -0 tot -15 als SSID</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 tot %2</translation>
+    </message>
+    <message>
+        <source>addresses separated by commas, each %1</source>
+        <translation>adressen gescheiden door komma&apos;s, elk %1</translation>
+    </message>
+    <message>
+        <source>%1, the auto transmit rate plus one</source>
+        <translation>%1, het auto zendinterval plus één</translation>
+    </message>
+    <message>
+        <source>0 to the auto transmit rate plus one</source>
+        <translation>0 tot het auto zendinterval plus één</translation>
+    </message>
+    <message>
+        <source>one printable ASCII character, ! to ~</source>
+        <translation>één afdrukbaar ASCII-teken, ! tot ~</translation>
+    </message>
+    <message>
+        <source>at most %1 characters</source>
+        <translation>hoogstens %1 tekens</translation>
+    </message>
+    <message>
+        <source>characters from U+0001 to U+00FF</source>
+        <translation>tekens van U+0001 tot U+00FF</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Write</source>
+        <translation>Wrenlink3 schrijven</translation>
+    </message>
+    <message>
+        <source>The tracker cannot hold these values as they are:</source>
+        <translation>De tracker kan deze waarden niet zo bewaren:</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
+    </message>
+    <message>
+        <source>Count not aquire Com Port</source>
+        <extracomment>The port error as users know it, misspellings kept on purpose in English; a translation may spell it correctly (&quot;Could not acquire COM port&quot;).</extracomment>
+        <translation>COM-poort kon niet worden verkregen</translation>
+    </message>
+    <message>
+        <source>GetCommState failed</source>
+        <translation>GetCommState mislukt</translation>
+    </message>
+    <message>
+        <source>SetCommState failed</source>
+        <translation>SetCommState mislukt</translation>
+    </message>
+    <message>
+        <source>SetCommTimeouts failed</source>
+        <translation>SetCommTimeouts mislukt</translation>
+    </message>
+    <message>
+        <source>ComPort write failed</source>
+        <translation>Schrijven naar COM-poort mislukt</translation>
+    </message>
+    <message>
+        <source>ComPort read failed</source>
+        <translation>Lezen van COM-poort mislukt</translation>
+    </message>
+    <message>
+        <source>ComPort Close failed</source>
+        <translation>Sluiten van COM-poort mislukt</translation>
+    </message>
+    <message>
+        <source>%1: there is no serial port with this number on this machine.</source>
+        <translation>%1: deze machine heeft geen seriële poort met dit nummer.</translation>
+    </message>
+    <message>
+        <source>%1: there is no such port on this machine (is the adapter plugged in?)</source>
+        <translation>%1: deze poort bestaat niet op deze machine (is de adapter aangesloten?)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (is the adapter still plugged in?)</source>
+        <translation>%1: %2 (is de adapter nog aangesloten?)</translation>
+    </message>
+    <message>
+        <source>%1: another program is using this port.</source>
+        <translation>%1: een ander programma gebruikt deze poort.</translation>
+    </message>
+    <message>
+        <source>%1: this is not a serial device.</source>
+        <translation>%1: dit is geen serieel apparaat.</translation>
+    </message>
+    <message>
+        <source>The tracker may now hold a partial image. Write the configuration again.</source>
+        <translation>De tracker bevat nu mogelijk een onvolledig image. Schrijf de configuratie opnieuw.</translation>
+    </message>
+    <message>
+        <source>%1: column &quot;%2&quot; is named twice</source>
+        <translation>%1: kolom „%2” komt twee keer voor</translation>
+    </message>
+    <message>
+        <source>%1: unknown key &quot;%2&quot;</source>
+        <translation>%1: onbekende sleutel „%2”</translation>
+    </message>
+    <message>
+        <source>%1: %2 cells where the header has %3 (a text holding a comma goes in double quotes)</source>
+        <translation>%1: %2 cellen waar de header er %3 heeft (een tekst met een komma hoort tussen dubbele aanhalingstekens)</translation>
+    </message>
+    <message>
+        <source>%1: port: %2</source>
+        <translation>%1: poort: %2</translation>
+    </message>
+    <message>
+        <source>%1: no column &quot;%2&quot;</source>
+        <translation>%1: geen kolom „%2”</translation>
+    </message>
+    <message>
+        <source>Invalid Com Port Number</source>
+        <translation>Ongeldig COM-poortnummer</translation>
+    </message>
+    <message>
+        <source>ComPort Invalid</source>
+        <translation>COM-poort ongeldig</translation>
+    </message>
+    <message>
+        <source>ComPort write mismatch</source>
+        <translation>COM-poort: geschreven gegevens wijken af</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Not Found</source>
+        <translation>Wrenlink3 niet gevonden</translation>
+    </message>
+    <message>
+        <source>%1: the answer to the version query is no Wrenlink3&apos;s.</source>
+        <translation>%1: het antwoord op de versievraag komt niet van een Wrenlink3.</translation>
+    </message>
+    <message>
+        <source>%1: no answer to the version query (is the tracker on and connected?)</source>
+        <translation>%1: geen antwoord op de versievraag (staat de tracker aan en is hij aangesloten?)</translation>
+    </message>
+    <message>
+        <source>Write Failed</source>
+        <translation>Schrijven mislukt</translation>
+    </message>
+    <message>
+        <source>Write Failed (code %1 %2)</source>
+        <translation>Schrijven mislukt (code %1 %2)</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Version</source>
+        <translation>Wrenlink3-versie</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Read</source>
+        <translation>Wrenlink3 lezen</translation>
+    </message>
+    <message>
+        <source>Read Failed</source>
+        <translation>Lezen mislukt</translation>
+    </message>
+    <message>
+        <source>Read Successful</source>
+        <translation>Lezen gelukt</translation>
+    </message>
+    <message>
+        <source>Write Successful</source>
+        <translation>Schrijven gelukt</translation>
+    </message>
+    <message>
+        <source>Calibration not written</source>
+        <translation>Kalibratie niet geschreven</translation>
+    </message>
+    <message>
+        <source>New Calibration value should be written before Testing Tones</source>
+        <translation>De nieuwe kalibratiewaarde moet worden geschreven voordat de tonen worden getest</translation>
+    </message>
+    <message>
+        <source>Bad EE Size</source>
+        <translation>Verkeerde EE-grootte</translation>
+    </message>
+    <message>
+        <source>Bad EE Size %1</source>
+        <translation>Verkeerde EE-grootte %1</translation>
+    </message>
+    <message>
+        <source>The callsigns and digipeater paths do not fit in the tracker&apos;s memory. Use fewer digipeaters, or make the primary and secondary callsigns and paths identical.</source>
+        <translation>De roepnamen en digipaden passen niet in het geheugen van de tracker. Gebruik minder digipeaters, of maak de primaire en secundaire roepnamen en paden gelijk.</translation>
+    </message>
+    <message>
+        <source>Status Beacon Text Truncated</source>
+        <translation>Tekst van statusbaken ingekort</translation>
+    </message>
+    <message>
+        <source>The Primary or Secondary Status Beacon text is too long and has been tuncated.  To have a longer status beacon text, use fewer digipeaters, and make the primary and secondary callsigns, digipeaters, or status texts identical.</source>
+        <extracomment>Kept letter for letter in English (&quot;tuncated&quot;, two spaces after the first sentence); a translation may spell it correctly.</extracomment>
+        <translation>De primaire of secundaire tekst van het statusbaken is te lang en is ingekort. Voor een langere tekst gebruikt u minder digipeaters en maakt u de primaire en secundaire roepnamen, digipeaters of statusteksten gelijk.</translation>
+    </message>
+    <message>
+        <source>%1: is not a configuration in JSON form</source>
+        <translation>%1: is geen configuratie in JSON-vorm</translation>
+    </message>
+    <message>
+        <source>Failed to write to standard output</source>
+        <translation>Schrijven naar standaarduitvoer mislukt</translation>
+    </message>
+    <message>
+        <source>Interrupted: sending the rest of the image first, so that the tracker is not left with part of it (Ctrl-C again stops at once)</source>
+        <translation>Onderbroken: eerst wordt de rest van het image verzonden, zodat de tracker er niet maar een deel van houdt (nogmaals Ctrl-C stopt meteen)</translation>
+    </message>
+    <message>
+        <source>Interrupted: the whole image was sent, but not read back to verify it.</source>
+        <translation>Onderbroken: het hele image is verzonden, maar niet teruggelezen ter controle.</translation>
+    </message>
+    <message>
+        <source>Interrupted while writing: the tracker may now hold a partial image. Write the configuration again.</source>
+        <translation>Onderbroken tijdens het schrijven: de tracker bevat nu mogelijk een onvolledig image. Schrijf de configuratie opnieuw.</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <translation>Onderbroken</translation>
+    </message>
+    <message>
+        <source>The tracker keeps sending until &quot;wl3 tone stop&quot;.</source>
+        <translation>De tracker blijft zenden tot „wl3 tone stop”.</translation>
+    </message>
+    <message>
+        <source>--port usb: no USB serial adapter is plugged in</source>
+        <translation>--port usb: er is geen USB-seriële adapter aangesloten</translation>
+    </message>
+    <message>
+        <source>%1: port %2 is named twice (%3: %4)</source>
+        <translation>%1: poort %2 is twee keer genoemd (%3: %4)</translation>
+    </message>
+    <message>
+        <source>%1: with several trackers, name a folder (DIR/) for a file each</source>
+        <translation>%1: noem bij meerdere trackers een map (DIR/) voor elk een bestand</translation>
+    </message>
+    <message>
+        <source>Two trackers&apos; files would both be %1; name their ports apart</source>
+        <translation>De bestanden van twee trackers zouden allebei %1 zijn; geef hun poorten verschillend op</translation>
+    </message>
+    <message>
+        <source>Backup saved: %1</source>
+        <translation>Back-up opgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>Not begun: no thread could be started (%1)</source>
+        <translation>Niet begonnen: er kon geen thread worden gestart (%1)</translation>
+    </message>
+    <message>
+        <source>%1 %2: the tracker holds %3</source>
+        <translation>%1 %2: de tracker bewaart %3</translation>
+    </message>
+    <message>
+        <source>Asking the tracker for its version</source>
+        <translation>De tracker naar zijn versie vragen</translation>
+    </message>
+    <message>
+        <source>Reading the configuration</source>
+        <translation>De configuratie lezen</translation>
+    </message>
+    <message>
+        <source>Reading it again, to verify</source>
+        <translation>Nogmaals lezen, ter controle</translation>
+    </message>
+    <message>
+        <source>Writing the configuration</source>
+        <translation>De configuratie schrijven</translation>
+    </message>
+    <message>
+        <source>Reading it back, to verify</source>
+        <translation>Teruglezen, ter controle</translation>
+    </message>
+    <message>
+        <source>Sending the tone command</source>
+        <translation>De toonopdracht zenden</translation>
+    </message>
+    <message>
+        <source>permission denied. Add your user to the group that owns the device (sudo usermod -aG %1 $USER), then log out and back in.</source>
+        <translation>toegang geweigerd. Voeg uw gebruiker toe aan de groep die eigenaar is van het apparaat (sudo usermod -aG %1 $USER), en meld u daarna af en weer aan.</translation>
+    </message>
+    <message>
+        <source>permission denied. Your user is in the group %1, but this session began before it was added: log out and back in (or run newgrp %1).</source>
+        <translation>toegang geweigerd. Uw gebruiker zit in de groep %1, maar deze sessie begon voordat hij werd toegevoegd: meld u af en weer aan (of voer newgrp %1 uit).</translation>
+    </message>
+    <message>
+        <source>permission denied. Only root may open this device, and no group helps: a udev rule must give it a group (see PERMISSIONS in man wl3).</source>
+        <translation>toegang geweigerd. Alleen root mag dit apparaat openen, en geen groep helpt: een udev-regel moet het een groep geven (zie PERMISSIONS in man wl3).</translation>
+    </message>
+    <message>
+        <source>permission denied.</source>
+        <translation>toegang geweigerd.</translation>
+    </message>
+    <message>
+        <source>%1 or a device path, not &quot;%2&quot;</source>
+        <translation>%1 of een apparaatpad, niet „%2”</translation>
+    </message>
+    <message>
+        <source>a file name ending in %1 or %2, not &quot;%3&quot;</source>
+        <translation>een bestandsnaam die eindigt op %1 of %2, niet „%3”</translation>
+    </message>
+    <message>
+        <source>%1 row %2</source>
+        <translation>%1 rij %2</translation>
+    </message>
+</context>
+<context>
+    <name>PortNotice</name>
+    <message>
+        <source>%1 was plugged in</source>
+        <translation>%1 is aangesloten</translation>
+    </message>
+    <message>
+        <source>%1 is now %2</source>
+        <translation>%1 is nu %2</translation>
+    </message>
+    <message>
+        <source>%1 was unplugged</source>
+        <translation>%1 is losgekoppeld</translation>
+    </message>
+    <message>
+        <source>%1: %2 was unplugged</source>
+        <translation>%1: %2 is losgekoppeld</translation>
+    </message>
+</context>
+<context>
+    <name>SpeedHint</name>
+    <message>
+        <source>≈ %1 km/h</source>
+        <extracomment>Beside a speed field in MPH: the same speed in km/h, rounded.</extracomment>
+        <translation>≈ %1 km/h</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::AboutDialog</name>
+    <message>
+        <source>About WrenlinkIIConfig</source>
+        <extracomment>The About box&apos;s title. &quot;WrenlinkIIConfig&quot; is kept on purpose beside &quot;Wrenlink3Config&quot;: users know the item by that name.</extracomment>
+        <translation>Over WrenlinkIIConfig</translation>
+    </message>
+    <message>
+        <source>Wrenlink3Config Version %1</source>
+        <translation>Wrenlink3Config versie %1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 Wrenlink3Config authors</source>
+        <translation>Copyright (C) 2026 de auteurs van Wrenlink3Config</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;About WrenlinkIIConfig...</source>
+        <extracomment>The menu item that opens the About box; &quot;WrenlinkIIConfig&quot; is kept on purpose.</extracomment>
+        <translation>&amp;Over WrenlinkIIConfig...</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::ConfigDialog</name>
+    <message>
+        <source>%1 Enable</source>
+        <extracomment>A screen reader&apos;s name for a group&apos;s Enable box: %1 is the group&apos;s title.</extracomment>
+        <translation>%1 inschakelen</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profiel</translation>
+    </message>
+    <message>
+        <source>COM Port</source>
+        <translation>COM-poort</translation>
+    </message>
+    <message>
+        <source>COM Port Change</source>
+        <translation>Wijziging van COM-poort</translation>
+    </message>
+    <message>
+        <source>The configuration has changes that are not saved.</source>
+        <translation>De configuratie heeft wijzigingen die niet zijn opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Save them to a file first?</source>
+        <translation>Eerst in een bestand opslaan?</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Opslaan…</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerpen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuleren</translation>
+    </message>
+    <message>
+        <source>The test tone could not be stopped: the tracker may still be sending it, and the radio may be transmitting.</source>
+        <translation>De testtoon kon niet worden gestopt: de tracker zendt hem misschien nog, en de zender is misschien in de lucht.</translation>
+    </message>
+    <message>
+        <source>Check the cable and the COM port, then try again, or switch the radio off before you close.</source>
+        <translation>Controleer de kabel en de COM-poort en probeer het opnieuw, of zet de zender uit voordat u afsluit.</translation>
+    </message>
+    <message>
+        <source>&amp;Try Again</source>
+        <translation>Opnieuw &amp;proberen</translation>
+    </message>
+    <message>
+        <source>C&amp;lose Anyway</source>
+        <translation>Toch &amp;sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::PortComboBox</name>
+    <message>
+        <source>no device</source>
+        <translation>geen apparaat</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::ProgressDialog</name>
+    <message>
+        <source>%v of %m bytes</source>
+        <translation>%v van %m bytes</translation>
+    </message>
+</context>
+</TS>

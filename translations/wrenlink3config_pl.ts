@@ -1,0 +1,1034 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Wrenlink3 Config files (%1)</source>
+        <extracomment>The file dialogs&apos; filter; %1 is the file name patterns, such as *.wl3.</extracomment>
+        <translation>Pliki konfiguracji Wrenlink3 (%1)</translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation>Wczytaj plik konfiguracji</translation>
+    </message>
+    <message>
+        <source>The folder does not exist:
+%1</source>
+        <translation>Folder nie istnieje:
+%1</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>Zapisz plik konfiguracji</translation>
+    </message>
+    <message>
+        <source>config1</source>
+        <extracomment>The name Save proposes for a new file, before .wl3.</extracomment>
+        <translation>config1</translation>
+    </message>
+</context>
+<context>
+    <name>Form</name>
+    <message>
+        <source>Read &amp;Version</source>
+        <translation>Odczytaj w&amp;ersję</translation>
+    </message>
+    <message>
+        <source>&amp;Read Configuration</source>
+        <translation>&amp;Odczytaj konfigurację</translation>
+    </message>
+    <message>
+        <source>&amp;Write Configuration</source>
+        <translation>&amp;Wgraj konfigurację</translation>
+    </message>
+    <message>
+        <source>Send &amp;1200 Hz</source>
+        <translation>Wyślij &amp;1200 Hz</translation>
+    </message>
+    <message>
+        <source>Send &amp;2200 Hz</source>
+        <translation>Wyślij &amp;2200 Hz</translation>
+    </message>
+    <message>
+        <source>Send &amp;Both</source>
+        <translation>Wyślij o&amp;ba</translation>
+    </message>
+    <message>
+        <source>S&amp;top Sending</source>
+        <translation>Zatrzymaj &amp;nadawanie</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Za&amp;kończ</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>Wczy&amp;taj</translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation>Konfiguracja</translation>
+    </message>
+    <message>
+        <source>Tone Test</source>
+        <translation>Test tonów</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Główny</translation>
+    </message>
+    <message>
+        <source>Seconday</source>
+        <extracomment>The second profile&apos;s tab. The English keeps its old misspelling on purpose, since users know the tab by it; a translation may spell &quot;Secondary&quot; correctly.</extracomment>
+        <translation>Drugi</translation>
+    </message>
+    <message>
+        <source>Off Duty</source>
+        <translation>Poza służbą</translation>
+    </message>
+    <message>
+        <source>En Route</source>
+        <translation>W drodze</translation>
+    </message>
+    <message>
+        <source>In Service</source>
+        <translation>W służbie</translation>
+    </message>
+    <message>
+        <source>Returning</source>
+        <translation>Powrót</translation>
+    </message>
+    <message>
+        <source>Committed</source>
+        <translation>Zaangażowany</translation>
+    </message>
+    <message>
+        <source>Special</source>
+        <translation>Specjalny</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Priorytet</translation>
+    </message>
+    <message>
+        <source>Emergency!</source>
+        <translation>Alarm!</translation>
+    </message>
+    <message>
+        <source>Conventional</source>
+        <translation>Konwencjonalna</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Północ</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Południe</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Wschód</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Zachód</translation>
+    </message>
+    <message>
+        <source>North + WIDE</source>
+        <translation>Północ + WIDE</translation>
+    </message>
+    <message>
+        <source>South + WIDE</source>
+        <translation>Południe + WIDE</translation>
+    </message>
+    <message>
+        <source>East + WIDE</source>
+        <translation>Wschód + WIDE</translation>
+    </message>
+    <message>
+        <source>West + WIDE</source>
+        <translation>Zachód + WIDE</translation>
+    </message>
+    <message>
+        <source>MPH</source>
+        <translation>MPH</translation>
+    </message>
+    <message>
+        <source>Timing</source>
+        <translation>Czasy</translation>
+    </message>
+    <message>
+        <source>Status Beacon</source>
+        <translation>Beacon statusu</translation>
+    </message>
+    <message>
+        <source>MIC-E Settings</source>
+        <translation>Ustawienia MIC-E</translation>
+    </message>
+    <message>
+        <source>Time Slotting</source>
+        <translation>Szczeliny czasowe</translation>
+    </message>
+    <message>
+        <source>SmartBeaconing</source>
+        <translation>SmartBeaconing</translation>
+    </message>
+    <message>
+        <source>Power Switch</source>
+        <translation>Wyłącznik zasilania</translation>
+    </message>
+    <message>
+        <source>Callsign:</source>
+        <translation>Znak wywoławczy:</translation>
+    </message>
+    <message>
+        <source>Digi Path:</source>
+        <translation>Ścieżka digi:</translation>
+    </message>
+    <message>
+        <source>Symbol:</source>
+        <translation>Symbol:</translation>
+    </message>
+    <message>
+        <source>Table / Overlay:</source>
+        <translation>Tabela / Nakładka:</translation>
+    </message>
+    <message>
+        <source>Auto TX Delay:</source>
+        <translation>Opóźnienie TX auto:</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>milisekund</translation>
+    </message>
+    <message>
+        <source>Auto Transmit Rate:</source>
+        <translation>Interwał nadawania auto:</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>sekund</translation>
+    </message>
+    <message>
+        <source>Manual TX Delay:</source>
+        <translation>Opóźnienie TX ręczne:</translation>
+    </message>
+    <message>
+        <source>Manual Transmit Rate:</source>
+        <translation>Interwał nadawania ręczny:</translation>
+    </message>
+    <message>
+        <source>Quiet Time:</source>
+        <translation>Czas ciszy:</translation>
+    </message>
+    <message>
+        <source>Calibration:</source>
+        <translation>Kalibracja:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Tekst:</translation>
+    </message>
+    <message>
+        <source>Send every:</source>
+        <translation>Wysyłaj co:</translation>
+    </message>
+    <message>
+        <source>transmissions</source>
+        <translation>nadań</translation>
+    </message>
+    <message>
+        <source>Send Altitude</source>
+        <translation>Wysyłaj wysokość</translation>
+    </message>
+    <message>
+        <source>Alternate Digi Paths</source>
+        <translation>Alternatywne ścieżki digi</translation>
+    </message>
+    <message>
+        <source>Only Send Valid</source>
+        <translation>Tylko poprawne pozycje</translation>
+    </message>
+    <message>
+        <source>Allow TTL Serial</source>
+        <translation>Zezwól na port TTL</translation>
+    </message>
+    <message>
+        <source>Invert CD IN</source>
+        <translation>Odwróć wejście CD</translation>
+    </message>
+    <message>
+        <source>Timestamp DHM</source>
+        <translation>Znacznik czasu DHM</translation>
+    </message>
+    <message>
+        <source>No PTT Out while PTT In</source>
+        <translation>Bez wyjścia PTT przy wejściu PTT</translation>
+    </message>
+    <message>
+        <source>Timestamp HMS</source>
+        <translation>Znacznik czasu HMS</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Włącz</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Komunikat:</translation>
+    </message>
+    <message>
+        <source>Force Printable</source>
+        <translation>Wymuś drukowalne</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>Ścieżka:</translation>
+    </message>
+    <message>
+        <source>Transmit offset:</source>
+        <translation>Przesunięcie nadawania:</translation>
+    </message>
+    <message>
+        <source>Min Turn Angle:</source>
+        <translation>Min. kąt skrętu:</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>stopni</translation>
+    </message>
+    <message>
+        <source>Turn Slope:</source>
+        <translation>Nachylenie skrętu:</translation>
+    </message>
+    <message>
+        <source>Min Turn Time:</source>
+        <translation>Min. czas skrętu:</translation>
+    </message>
+    <message>
+        <source>Slow Speed:</source>
+        <translation>Prędkość niska:</translation>
+    </message>
+    <message>
+        <source>Slow Rate:</source>
+        <translation>Interwał wolny:</translation>
+    </message>
+    <message>
+        <source>Fast Speed:</source>
+        <translation>Prędkość wysoka:</translation>
+    </message>
+    <message>
+        <source>Fast Rate:</source>
+        <translation>Interwał szybki:</translation>
+    </message>
+    <message>
+        <source>Power Switch Time:</source>
+        <translation>Czas wyłącznika:</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>does not exist</source>
+        <translation>nie istnieje</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>odmowa dostępu</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>standardowe wejście</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>standardowe wyjście</translation>
+    </message>
+    <message>
+        <source>the output</source>
+        <translation>wyjście</translation>
+    </message>
+    <message>
+        <source>the input file</source>
+        <translation>plik wejściowy</translation>
+    </message>
+    <message>
+        <source>the units file</source>
+        <translation>plik jednostek</translation>
+    </message>
+    <message>
+        <source>the report</source>
+        <translation>raport</translation>
+    </message>
+    <message>
+        <source>the table</source>
+        <translation>tabela</translation>
+    </message>
+    <message>
+        <source>the folder</source>
+        <translation>folder</translation>
+    </message>
+    <message>
+        <source>the file of %1</source>
+        <translation>plik %1</translation>
+    </message>
+    <message>
+        <source>the backup of %1</source>
+        <translation>kopia zapasowa %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s</source>
+        <translation>użytkownika %1</translation>
+    </message>
+    <message>
+        <source>user %1&apos;s</source>
+        <translation>użytkownika o numerze %1</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s link (%2), which root does not follow</source>
+        <translation>%1: jest dowiązaniem innego użytkownika (%2), za którym root nie podąża</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s link (%2) in a shared folder</source>
+        <translation>%1: jest dowiązaniem innego użytkownika (%2) we wspólnym folderze</translation>
+    </message>
+    <message>
+        <source>%1: leads through %2, another user&apos;s link (%3), which root does not follow</source>
+        <translation>%1: prowadzi przez %2, dowiązanie innego użytkownika (%3), za którym root nie podąża</translation>
+    </message>
+    <message>
+        <source>%1: leads through %2, another user&apos;s link (%3) in a shared folder</source>
+        <translation>%1: prowadzi przez %2, dowiązanie innego użytkownika (%3) we wspólnym folderze</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: is a folder</source>
+        <translation>%1: jest folderem</translation>
+    </message>
+    <message>
+        <source>%1: is not a folder</source>
+        <translation>%1: nie jest folderem</translation>
+    </message>
+    <message>
+        <source>%1: is read-only</source>
+        <translation>%1: jest tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>%1: is not a file (a device, a pipe or a socket)</source>
+        <translation>%1: nie jest plikiem (to urządzenie, potok lub gniazdo)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: nie można odczytać: %2</translation>
+    </message>
+    <message>
+        <source>%1: is in a folder that does not exist</source>
+        <translation>%1: jest w folderze, który nie istnieje</translation>
+    </message>
+    <message>
+        <source>%1: no file can be made in this folder: %2</source>
+        <translation>%1: w tym folderze nie można utworzyć pliku: %2</translation>
+    </message>
+    <message>
+        <source>%1: not every byte could be written</source>
+        <translation>%1: nie udało się zapisać wszystkich bajtów</translation>
+    </message>
+    <message>
+        <source>%1: is neither a file nor a device to write to</source>
+        <translation>%1: nie jest ani plikiem, ani urządzeniem do zapisu</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s file in a shared folder</source>
+        <translation>%1: jest plikiem innego użytkownika we wspólnym folderze</translation>
+    </message>
+    <message>
+        <source>%1: belongs to another user or group, which a new file could not keep</source>
+        <translation>%1: należy do innego użytkownika lub grupy, czego nowy plik nie mógłby zachować</translation>
+    </message>
+    <message>
+        <source>%1: is a link that leads nowhere a file can be saved</source>
+        <translation>%1: jest dowiązaniem, które nie prowadzi tam, gdzie można zapisać plik</translation>
+    </message>
+    <message>
+        <source>%1: is %2</source>
+        <translation>%1: jest %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 would replace %3</source>
+        <translation>%1: %2 zastąpiłby %3</translation>
+    </message>
+    <message>
+        <source>%1 is a terminal, and a .wl3 file is binary: redirect it or name a file</source>
+        <translation>%1 jest terminalem, a plik .wl3 jest binarny: przekieruj go lub podaj plik</translation>
+    </message>
+    <message>
+        <source>%1: is not a configuration file</source>
+        <translation>%1: nie jest plikiem konfiguracji</translation>
+    </message>
+    <message>
+        <source>%1: holds an image of %2 bytes, not %3</source>
+        <translation>%1: zawiera obraz o %2 bajtach, a nie %3</translation>
+    </message>
+    <message>
+        <source>%1: ends within its header</source>
+        <translation>%1: kończy się wewnątrz nagłówka</translation>
+    </message>
+    <message>
+        <source>%1: ends after %2 of the %3 image bytes</source>
+        <translation>%1: kończy się po %2 z %3 bajtów obrazu</translation>
+    </message>
+    <message>
+        <source>%1: holds an image that cannot be decoded</source>
+        <translation>%1: zawiera obraz, którego nie można zdekodować</translation>
+    </message>
+    <message>
+        <source>%1: is larger than 1 MiB</source>
+        <translation>%1: jest większy niż 1 MiB</translation>
+    </message>
+    <message>
+        <source>%1: holds no tracker below its header</source>
+        <translation>%1: nie zawiera żadnego trackera pod nagłówkiem</translation>
+    </message>
+    <message>
+        <source>%1: not valid CSV in row %2: %3</source>
+        <translation>%1: niepoprawny CSV w wierszu %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: out of memory</source>
+        <translation>%1: brak pamięci</translation>
+    </message>
+    <message>
+        <source>Failed to open file</source>
+        <translation>Nie udało się otworzyć pliku</translation>
+    </message>
+    <message>
+        <source>Failed to read data</source>
+        <translation>Nie udało się odczytać danych</translation>
+    </message>
+    <message>
+        <source>Failed to write data</source>
+        <translation>Nie udało się zapisać danych</translation>
+    </message>
+    <message>
+        <source>Invalid File Format</source>
+        <translation>Niepoprawny format pliku</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Import nie powiódł się</translation>
+    </message>
+    <message>
+        <source>File too large for a configuration</source>
+        <translation>Plik za duży na konfigurację</translation>
+    </message>
+    <message>
+        <source>Load Failed</source>
+        <translation>Wczytanie nie powiodło się</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Zapis nie powiódł się</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1</source>
+        <translation>niepoprawny JSON: %1</translation>
+    </message>
+    <message>
+        <source>not valid JSON: a NUL byte at byte %1</source>
+        <translation>niepoprawny JSON: bajt NUL na pozycji %1</translation>
+    </message>
+    <message>
+        <source>the document must be a JSON object</source>
+        <translation>dokument musi być obiektem JSON</translation>
+    </message>
+    <message>
+        <source>unknown key %1</source>
+        <translation>nieznany klucz %1</translation>
+    </message>
+    <message>
+        <source>duplicate key %1</source>
+        <translation>powtórzony klucz %1</translation>
+    </message>
+    <message>
+        <source>%1 must be an object</source>
+        <translation>%1 musi być obiektem</translation>
+    </message>
+    <message>
+        <source>%1 is outside the signed 32-bit range</source>
+        <translation>%1 jest poza zakresem 32-bitowej liczby ze znakiem</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number</source>
+        <translation>%1 musi być liczbą całkowitą</translation>
+    </message>
+    <message>
+        <source>%1 must be a number</source>
+        <translation>%1 musi być liczbą</translation>
+    </message>
+    <message>
+        <source>%1 must be true or false</source>
+        <translation>%1 musi być true lub false</translation>
+    </message>
+    <message>
+        <source>%1 must be a string</source>
+        <translation>%1 musi być ciągiem znaków</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 1 character</source>
+        <translation>%1 jest dłuższy niż 1 znak</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 jest dłuższy niż %2 znaków</translation>
+    </message>
+    <message>
+        <source>%1 holds U+0000, which ends a text on the tracker</source>
+        <translation>%1 zawiera U+0000, który kończy tekst w trackerze</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, a character above U+00FF</source>
+        <translation>%1 zawiera %2, znak powyżej U+00FF</translation>
+    </message>
+    <message>
+        <source>up to six letters or digits, optionally followed by -0 to -15 for the SSID</source>
+        <translation>do sześciu liter lub cyfr, opcjonalnie z -0 do -15 jako SSID</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>od %1 do %2</translation>
+    </message>
+    <message>
+        <source>addresses separated by commas, each %1</source>
+        <translation>adresy rozdzielone przecinkami, każdy %1</translation>
+    </message>
+    <message>
+        <source>%1, the auto transmit rate plus one</source>
+        <translation>%1, interwał nadawania auto plus jeden</translation>
+    </message>
+    <message>
+        <source>0 to the auto transmit rate plus one</source>
+        <translation>od 0 do interwału nadawania auto plus jeden</translation>
+    </message>
+    <message>
+        <source>one printable ASCII character, ! to ~</source>
+        <translation>jeden drukowalny znak ASCII, od ! do ~</translation>
+    </message>
+    <message>
+        <source>at most %1 characters</source>
+        <translation>najwyżej %1 znaków</translation>
+    </message>
+    <message>
+        <source>characters from U+0001 to U+00FF</source>
+        <translation>znaki od U+0001 do U+00FF</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Write</source>
+        <translation>Zapis Wrenlink3</translation>
+    </message>
+    <message>
+        <source>The tracker cannot hold these values as they are:</source>
+        <translation>Tracker nie może przechować tych wartości w tej postaci:</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
+    </message>
+    <message>
+        <source>Count not aquire Com Port</source>
+        <extracomment>The port error as users know it, misspellings kept on purpose in English; a translation may spell it correctly (&quot;Could not acquire COM port&quot;).</extracomment>
+        <translation>Nie można przejąć portu COM</translation>
+    </message>
+    <message>
+        <source>GetCommState failed</source>
+        <translation>GetCommState nie powiodło się</translation>
+    </message>
+    <message>
+        <source>SetCommState failed</source>
+        <translation>SetCommState nie powiodło się</translation>
+    </message>
+    <message>
+        <source>SetCommTimeouts failed</source>
+        <translation>SetCommTimeouts nie powiodło się</translation>
+    </message>
+    <message>
+        <source>ComPort write failed</source>
+        <translation>Zapis do portu COM nie powiódł się</translation>
+    </message>
+    <message>
+        <source>ComPort read failed</source>
+        <translation>Odczyt z portu COM nie powiódł się</translation>
+    </message>
+    <message>
+        <source>ComPort Close failed</source>
+        <translation>Zamknięcie portu COM nie powiodło się</translation>
+    </message>
+    <message>
+        <source>%1: there is no serial port with this number on this machine.</source>
+        <translation>%1: ten komputer nie ma portu szeregowego o tym numerze.</translation>
+    </message>
+    <message>
+        <source>%1: there is no such port on this machine (is the adapter plugged in?)</source>
+        <translation>%1: nie ma takiego portu na tym komputerze (czy adapter jest podłączony?)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (is the adapter still plugged in?)</source>
+        <translation>%1: %2 (czy adapter jest nadal podłączony?)</translation>
+    </message>
+    <message>
+        <source>%1: another program is using this port.</source>
+        <translation>%1: inny program używa tego portu.</translation>
+    </message>
+    <message>
+        <source>%1: this is not a serial device.</source>
+        <translation>%1: to nie jest urządzenie szeregowe.</translation>
+    </message>
+    <message>
+        <source>The tracker may now hold a partial image. Write the configuration again.</source>
+        <translation>Tracker może teraz zawierać niepełny obraz. Wgraj konfigurację ponownie.</translation>
+    </message>
+    <message>
+        <source>%1: column &quot;%2&quot; is named twice</source>
+        <translation>%1: kolumna „%2” występuje dwukrotnie</translation>
+    </message>
+    <message>
+        <source>%1: unknown key &quot;%2&quot;</source>
+        <translation>%1: nieznany klucz „%2”</translation>
+    </message>
+    <message>
+        <source>%1: %2 cells where the header has %3 (a text holding a comma goes in double quotes)</source>
+        <translation>%1: %2 komórek tam, gdzie nagłówek ma %3 (tekst z przecinkiem ujmij w cudzysłów)</translation>
+    </message>
+    <message>
+        <source>%1: port: %2</source>
+        <translation>%1: port: %2</translation>
+    </message>
+    <message>
+        <source>%1: no column &quot;%2&quot;</source>
+        <translation>%1: brak kolumny „%2”</translation>
+    </message>
+    <message>
+        <source>Invalid Com Port Number</source>
+        <translation>Niepoprawny numer portu COM</translation>
+    </message>
+    <message>
+        <source>ComPort Invalid</source>
+        <translation>Niepoprawny port COM</translation>
+    </message>
+    <message>
+        <source>ComPort write mismatch</source>
+        <translation>Port COM: zapisane dane się nie zgadzają</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Not Found</source>
+        <translation>Nie znaleziono Wrenlink3</translation>
+    </message>
+    <message>
+        <source>%1: the answer to the version query is no Wrenlink3&apos;s.</source>
+        <translation>%1: odpowiedź na zapytanie o wersję nie pochodzi od Wrenlink3.</translation>
+    </message>
+    <message>
+        <source>%1: no answer to the version query (is the tracker on and connected?)</source>
+        <translation>%1: brak odpowiedzi na zapytanie o wersję (czy tracker jest włączony i podłączony?)</translation>
+    </message>
+    <message>
+        <source>Write Failed</source>
+        <translation>Zapis nie powiódł się</translation>
+    </message>
+    <message>
+        <source>Write Failed (code %1 %2)</source>
+        <translation>Zapis nie powiódł się (kod %1 %2)</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Version</source>
+        <translation>Wersja Wrenlink3</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Read</source>
+        <translation>Odczyt Wrenlink3</translation>
+    </message>
+    <message>
+        <source>Read Failed</source>
+        <translation>Odczyt nie powiódł się</translation>
+    </message>
+    <message>
+        <source>Read Successful</source>
+        <translation>Odczyt udany</translation>
+    </message>
+    <message>
+        <source>Write Successful</source>
+        <translation>Zapis udany</translation>
+    </message>
+    <message>
+        <source>Calibration not written</source>
+        <translation>Kalibracja niezapisana</translation>
+    </message>
+    <message>
+        <source>New Calibration value should be written before Testing Tones</source>
+        <translation>Nową wartość kalibracji należy wgrać przed testem tonów</translation>
+    </message>
+    <message>
+        <source>Bad EE Size</source>
+        <translation>Zły rozmiar EE</translation>
+    </message>
+    <message>
+        <source>Bad EE Size %1</source>
+        <translation>Zły rozmiar EE %1</translation>
+    </message>
+    <message>
+        <source>The callsigns and digipeater paths do not fit in the tracker&apos;s memory. Use fewer digipeaters, or make the primary and secondary callsigns and paths identical.</source>
+        <translation>Znaki wywoławcze i ścieżki digi nie mieszczą się w pamięci trackera. Użyj mniej digipeaterów albo ustaw jednakowe główne i drugie znaki wywoławcze i ścieżki.</translation>
+    </message>
+    <message>
+        <source>Status Beacon Text Truncated</source>
+        <translation>Tekst beaconu statusu skrócony</translation>
+    </message>
+    <message>
+        <source>The Primary or Secondary Status Beacon text is too long and has been tuncated.  To have a longer status beacon text, use fewer digipeaters, and make the primary and secondary callsigns, digipeaters, or status texts identical.</source>
+        <extracomment>Kept letter for letter in English (&quot;tuncated&quot;, two spaces after the first sentence); a translation may spell it correctly.</extracomment>
+        <translation>Główny lub drugi tekst beaconu statusu jest za długi i został skrócony. Aby mieć dłuższy tekst, użyj mniej digipeaterów i ustaw jednakowe główne i drugie znaki wywoławcze, digipeatery lub teksty statusu.</translation>
+    </message>
+    <message>
+        <source>%1: is not a configuration in JSON form</source>
+        <translation>%1: nie jest konfiguracją w postaci JSON</translation>
+    </message>
+    <message>
+        <source>Failed to write to standard output</source>
+        <translation>Nie udało się pisać na standardowe wyjście</translation>
+    </message>
+    <message>
+        <source>Interrupted: sending the rest of the image first, so that the tracker is not left with part of it (Ctrl-C again stops at once)</source>
+        <translation>Przerwano: najpierw wysyłana jest reszta obrazu, aby tracker nie został z jego częścią (ponowne Ctrl-C zatrzymuje od razu)</translation>
+    </message>
+    <message>
+        <source>Interrupted: the whole image was sent, but not read back to verify it.</source>
+        <translation>Przerwano: cały obraz został wysłany, ale nie odczytany ponownie do sprawdzenia.</translation>
+    </message>
+    <message>
+        <source>Interrupted while writing: the tracker may now hold a partial image. Write the configuration again.</source>
+        <translation>Przerwano podczas zapisu: tracker może teraz zawierać niepełny obraz. Wgraj konfigurację ponownie.</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <translation>Przerwano</translation>
+    </message>
+    <message>
+        <source>The tracker keeps sending until &quot;wl3 tone stop&quot;.</source>
+        <translation>Tracker nadaje aż do „wl3 tone stop”.</translation>
+    </message>
+    <message>
+        <source>--port usb: no USB serial adapter is plugged in</source>
+        <translation>--port usb: nie podłączono żadnego adaptera USB-szeregowego</translation>
+    </message>
+    <message>
+        <source>%1: port %2 is named twice (%3: %4)</source>
+        <translation>%1: port %2 podano dwukrotnie (%3: %4)</translation>
+    </message>
+    <message>
+        <source>%1: with several trackers, name a folder (DIR/) for a file each</source>
+        <translation>%1: przy wielu trackerach podaj folder (DIR/) na plik dla każdego</translation>
+    </message>
+    <message>
+        <source>Two trackers&apos; files would both be %1; name their ports apart</source>
+        <translation>Pliki dwóch trackerów byłyby oba %1; rozróżnij ich porty</translation>
+    </message>
+    <message>
+        <source>Backup saved: %1</source>
+        <translation>Zapisano kopię zapasową: %1</translation>
+    </message>
+    <message>
+        <source>Not begun: no thread could be started (%1)</source>
+        <translation>Nie rozpoczęto: nie udało się uruchomić wątku (%1)</translation>
+    </message>
+    <message>
+        <source>%1 %2: the tracker holds %3</source>
+        <translation>%1 %2: tracker przechowuje %3</translation>
+    </message>
+    <message>
+        <source>Asking the tracker for its version</source>
+        <translation>Pytanie trackera o wersję</translation>
+    </message>
+    <message>
+        <source>Reading the configuration</source>
+        <translation>Odczyt konfiguracji</translation>
+    </message>
+    <message>
+        <source>Reading it again, to verify</source>
+        <translation>Ponowny odczyt, do sprawdzenia</translation>
+    </message>
+    <message>
+        <source>Writing the configuration</source>
+        <translation>Wgrywanie konfiguracji</translation>
+    </message>
+    <message>
+        <source>Reading it back, to verify</source>
+        <translation>Odczyt zwrotny, do sprawdzenia</translation>
+    </message>
+    <message>
+        <source>Sending the tone command</source>
+        <translation>Wysyłanie polecenia tonu</translation>
+    </message>
+    <message>
+        <source>permission denied. Add your user to the group that owns the device (sudo usermod -aG %1 $USER), then log out and back in.</source>
+        <translation>odmowa dostępu. Dodaj swojego użytkownika do grupy, do której należy urządzenie (sudo usermod -aG %1 $USER), a potem wyloguj się i zaloguj ponownie.</translation>
+    </message>
+    <message>
+        <source>permission denied. Your user is in the group %1, but this session began before it was added: log out and back in (or run newgrp %1).</source>
+        <translation>odmowa dostępu. Twój użytkownik jest w grupie %1, ale ta sesja zaczęła się przed jego dodaniem: wyloguj się i zaloguj ponownie (lub uruchom newgrp %1).</translation>
+    </message>
+    <message>
+        <source>permission denied. Only root may open this device, and no group helps: a udev rule must give it a group (see PERMISSIONS in man wl3).</source>
+        <translation>odmowa dostępu. Tylko root może otworzyć to urządzenie i żadna grupa nie pomoże: reguła udev musi nadać mu grupę (zob. PERMISSIONS w man wl3).</translation>
+    </message>
+    <message>
+        <source>permission denied.</source>
+        <translation>odmowa dostępu.</translation>
+    </message>
+    <message>
+        <source>%1 or a device path, not &quot;%2&quot;</source>
+        <translation>%1 lub ścieżka urządzenia, a nie „%2”</translation>
+    </message>
+    <message>
+        <source>a file name ending in %1 or %2, not &quot;%3&quot;</source>
+        <translation>nazwa pliku kończąca się na %1 lub %2, a nie „%3”</translation>
+    </message>
+    <message>
+        <source>%1 row %2</source>
+        <translation>%1 wiersz %2</translation>
+    </message>
+</context>
+<context>
+    <name>PortNotice</name>
+    <message>
+        <source>%1 was plugged in</source>
+        <translation>Podłączono %1</translation>
+    </message>
+    <message>
+        <source>%1 is now %2</source>
+        <translation>%1 to teraz %2</translation>
+    </message>
+    <message>
+        <source>%1 was unplugged</source>
+        <translation>Odłączono %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 was unplugged</source>
+        <translation>%1: odłączono %2</translation>
+    </message>
+</context>
+<context>
+    <name>SpeedHint</name>
+    <message>
+        <source>≈ %1 km/h</source>
+        <extracomment>Beside a speed field in MPH: the same speed in km/h, rounded.</extracomment>
+        <translation>≈ %1 km/h</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::AboutDialog</name>
+    <message>
+        <source>About WrenlinkIIConfig</source>
+        <extracomment>The About box&apos;s title. &quot;WrenlinkIIConfig&quot; is kept on purpose beside &quot;Wrenlink3Config&quot;: users know the item by that name.</extracomment>
+        <translation>O programie WrenlinkIIConfig</translation>
+    </message>
+    <message>
+        <source>Wrenlink3Config Version %1</source>
+        <translation>Wrenlink3Config wersja %1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 Wrenlink3Config authors</source>
+        <translation>Copyright (C) 2026 autorzy Wrenlink3Config</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;About WrenlinkIIConfig...</source>
+        <extracomment>The menu item that opens the About box; &quot;WrenlinkIIConfig&quot; is kept on purpose.</extracomment>
+        <translation>&amp;O programie WrenlinkIIConfig...</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::ConfigDialog</name>
+    <message>
+        <source>%1 Enable</source>
+        <extracomment>A screen reader&apos;s name for a group&apos;s Enable box: %1 is the group&apos;s title.</extracomment>
+        <translation>%1: włącz</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>COM Port</source>
+        <translation>Port COM</translation>
+    </message>
+    <message>
+        <source>COM Port Change</source>
+        <translation>Zmiana portu COM</translation>
+    </message>
+    <message>
+        <source>The configuration has changes that are not saved.</source>
+        <translation>Konfiguracja ma niezapisane zmiany.</translation>
+    </message>
+    <message>
+        <source>Save them to a file first?</source>
+        <translation>Najpierw zapisać je do pliku?</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Zapisz…</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Odrzuć</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Anuluj</translation>
+    </message>
+    <message>
+        <source>The test tone could not be stopped: the tracker may still be sending it, and the radio may be transmitting.</source>
+        <translation>Nie udało się zatrzymać tonu testowego: tracker może go nadal wysyłać, a radio może nadawać.</translation>
+    </message>
+    <message>
+        <source>Check the cable and the COM port, then try again, or switch the radio off before you close.</source>
+        <translation>Sprawdź kabel i port COM, a potem spróbuj ponownie, albo wyłącz radio przed zamknięciem.</translation>
+    </message>
+    <message>
+        <source>&amp;Try Again</source>
+        <translation>Spróbuj &amp;ponownie</translation>
+    </message>
+    <message>
+        <source>C&amp;lose Anyway</source>
+        <translation>Zamknij &amp;mimo to</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::PortComboBox</name>
+    <message>
+        <source>no device</source>
+        <translation>brak urządzenia</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::ProgressDialog</name>
+    <message>
+        <source>%v of %m bytes</source>
+        <translation>%v z %m bajtów</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1034 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Wrenlink3 Config files (%1)</source>
+        <extracomment>The file dialogs&apos; filter; %1 is the file name patterns, such as *.wl3.</extracomment>
+        <translation>Файлы конфигурации Wrenlink3 (%1)</translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation>Загрузить файл конфигурации</translation>
+    </message>
+    <message>
+        <source>The folder does not exist:
+%1</source>
+        <translation>Папка не существует:
+%1</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>Сохранить файл конфигурации</translation>
+    </message>
+    <message>
+        <source>config1</source>
+        <extracomment>The name Save proposes for a new file, before .wl3.</extracomment>
+        <translation>config1</translation>
+    </message>
+</context>
+<context>
+    <name>Form</name>
+    <message>
+        <source>Read &amp;Version</source>
+        <translation>Прочитать &amp;версию</translation>
+    </message>
+    <message>
+        <source>&amp;Read Configuration</source>
+        <translation>&amp;Прочитать конфигурацию</translation>
+    </message>
+    <message>
+        <source>&amp;Write Configuration</source>
+        <translation>&amp;Записать конфигурацию</translation>
+    </message>
+    <message>
+        <source>Send &amp;1200 Hz</source>
+        <translation>Передать &amp;1200 Гц</translation>
+    </message>
+    <message>
+        <source>Send &amp;2200 Hz</source>
+        <translation>Передать &amp;2200 Гц</translation>
+    </message>
+    <message>
+        <source>Send &amp;Both</source>
+        <translation>Передать &amp;оба</translation>
+    </message>
+    <message>
+        <source>S&amp;top Sending</source>
+        <translation>О&amp;становить передачу</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>В&amp;ыход</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Со&amp;хранить</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>За&amp;грузить</translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation>Настройка</translation>
+    </message>
+    <message>
+        <source>Tone Test</source>
+        <translation>Проверка тонов</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Основной</translation>
+    </message>
+    <message>
+        <source>Seconday</source>
+        <extracomment>The second profile&apos;s tab. The English keeps its old misspelling on purpose, since users know the tab by it; a translation may spell &quot;Secondary&quot; correctly.</extracomment>
+        <translation>Второй</translation>
+    </message>
+    <message>
+        <source>Off Duty</source>
+        <translation>Не на службе</translation>
+    </message>
+    <message>
+        <source>En Route</source>
+        <translation>В пути</translation>
+    </message>
+    <message>
+        <source>In Service</source>
+        <translation>На службе</translation>
+    </message>
+    <message>
+        <source>Returning</source>
+        <translation>Возвращаюсь</translation>
+    </message>
+    <message>
+        <source>Committed</source>
+        <translation>Занят</translation>
+    </message>
+    <message>
+        <source>Special</source>
+        <translation>Особый</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Приоритет</translation>
+    </message>
+    <message>
+        <source>Emergency!</source>
+        <translation>Бедствие!</translation>
+    </message>
+    <message>
+        <source>Conventional</source>
+        <translation>Обычный</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Север</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Юг</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Восток</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Запад</translation>
+    </message>
+    <message>
+        <source>North + WIDE</source>
+        <translation>Север + WIDE</translation>
+    </message>
+    <message>
+        <source>South + WIDE</source>
+        <translation>Юг + WIDE</translation>
+    </message>
+    <message>
+        <source>East + WIDE</source>
+        <translation>Восток + WIDE</translation>
+    </message>
+    <message>
+        <source>West + WIDE</source>
+        <translation>Запад + WIDE</translation>
+    </message>
+    <message>
+        <source>MPH</source>
+        <translation>MPH</translation>
+    </message>
+    <message>
+        <source>Timing</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Status Beacon</source>
+        <translation>Маяк статуса</translation>
+    </message>
+    <message>
+        <source>MIC-E Settings</source>
+        <translation>Настройки MIC-E</translation>
+    </message>
+    <message>
+        <source>Time Slotting</source>
+        <translation>Временные слоты</translation>
+    </message>
+    <message>
+        <source>SmartBeaconing</source>
+        <translation>SmartBeaconing</translation>
+    </message>
+    <message>
+        <source>Power Switch</source>
+        <translation>Выключатель питания</translation>
+    </message>
+    <message>
+        <source>Callsign:</source>
+        <translation>Позывной:</translation>
+    </message>
+    <message>
+        <source>Digi Path:</source>
+        <translation>Путь дигипитеров:</translation>
+    </message>
+    <message>
+        <source>Symbol:</source>
+        <translation>Символ:</translation>
+    </message>
+    <message>
+        <source>Table / Overlay:</source>
+        <translation>Таблица / оверлей:</translation>
+    </message>
+    <message>
+        <source>Auto TX Delay:</source>
+        <translation>Задержка TX авто:</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>миллисекунд</translation>
+    </message>
+    <message>
+        <source>Auto Transmit Rate:</source>
+        <translation>Интервал передачи авто:</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>секунд</translation>
+    </message>
+    <message>
+        <source>Manual TX Delay:</source>
+        <translation>Задержка TX вручную:</translation>
+    </message>
+    <message>
+        <source>Manual Transmit Rate:</source>
+        <translation>Интервал передачи вручную:</translation>
+    </message>
+    <message>
+        <source>Quiet Time:</source>
+        <translation>Время тишины:</translation>
+    </message>
+    <message>
+        <source>Calibration:</source>
+        <translation>Калибровка:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Текст:</translation>
+    </message>
+    <message>
+        <source>Send every:</source>
+        <translation>Передавать каждые:</translation>
+    </message>
+    <message>
+        <source>transmissions</source>
+        <translation>передач</translation>
+    </message>
+    <message>
+        <source>Send Altitude</source>
+        <translation>Передавать высоту</translation>
+    </message>
+    <message>
+        <source>Alternate Digi Paths</source>
+        <translation>Запасные пути digi</translation>
+    </message>
+    <message>
+        <source>Only Send Valid</source>
+        <translation>Только верные</translation>
+    </message>
+    <message>
+        <source>Allow TTL Serial</source>
+        <translation>Разрешить TTL-порт</translation>
+    </message>
+    <message>
+        <source>Invert CD IN</source>
+        <translation>Инвертировать вход CD</translation>
+    </message>
+    <message>
+        <source>Timestamp DHM</source>
+        <translation>Метка времени DHM</translation>
+    </message>
+    <message>
+        <source>No PTT Out while PTT In</source>
+        <translation>Нет выхода PTT при входе PTT</translation>
+    </message>
+    <message>
+        <source>Timestamp HMS</source>
+        <translation>Метка времени HMS</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Включить</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Сообщение:</translation>
+    </message>
+    <message>
+        <source>Force Printable</source>
+        <translation>Только печатные</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>Путь:</translation>
+    </message>
+    <message>
+        <source>Transmit offset:</source>
+        <translation>Сдвиг передачи:</translation>
+    </message>
+    <message>
+        <source>Min Turn Angle:</source>
+        <translation>Мин. угол поворота:</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>градусов</translation>
+    </message>
+    <message>
+        <source>Turn Slope:</source>
+        <translation>Крутизна поворота:</translation>
+    </message>
+    <message>
+        <source>Min Turn Time:</source>
+        <translation>Мин. время поворота:</translation>
+    </message>
+    <message>
+        <source>Slow Speed:</source>
+        <translation>Низкая скорость:</translation>
+    </message>
+    <message>
+        <source>Slow Rate:</source>
+        <translation>Интервал медленно:</translation>
+    </message>
+    <message>
+        <source>Fast Speed:</source>
+        <translation>Высокая скорость:</translation>
+    </message>
+    <message>
+        <source>Fast Rate:</source>
+        <translation>Интервал быстро:</translation>
+    </message>
+    <message>
+        <source>Power Switch Time:</source>
+        <translation>Время выключателя:</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>does not exist</source>
+        <translation>не существует</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>доступ запрещён</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>стандартный ввод</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>стандартный вывод</translation>
+    </message>
+    <message>
+        <source>the output</source>
+        <translation>вывод</translation>
+    </message>
+    <message>
+        <source>the input file</source>
+        <translation>входной файл</translation>
+    </message>
+    <message>
+        <source>the units file</source>
+        <translation>файл устройств</translation>
+    </message>
+    <message>
+        <source>the report</source>
+        <translation>отчёт</translation>
+    </message>
+    <message>
+        <source>the table</source>
+        <translation>таблица</translation>
+    </message>
+    <message>
+        <source>the folder</source>
+        <translation>папка</translation>
+    </message>
+    <message>
+        <source>the file of %1</source>
+        <translation>файл %1</translation>
+    </message>
+    <message>
+        <source>the backup of %1</source>
+        <translation>резервная копия %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s</source>
+        <translation>пользователя %1</translation>
+    </message>
+    <message>
+        <source>user %1&apos;s</source>
+        <translation>пользователя с номером %1</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s link (%2), which root does not follow</source>
+        <translation>%1: ссылка другого пользователя (%2), по которой root не переходит</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s link (%2) in a shared folder</source>
+        <translation>%1: ссылка другого пользователя (%2) в общей папке</translation>
+    </message>
+    <message>
+        <source>%1: leads through %2, another user&apos;s link (%3), which root does not follow</source>
+        <translation>%1: проходит через %2, ссылку другого пользователя (%3), по которой root не переходит</translation>
+    </message>
+    <message>
+        <source>%1: leads through %2, another user&apos;s link (%3) in a shared folder</source>
+        <translation>%1: проходит через %2, ссылку другого пользователя (%3) в общей папке</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: is a folder</source>
+        <translation>%1: это папка</translation>
+    </message>
+    <message>
+        <source>%1: is not a folder</source>
+        <translation>%1: это не папка</translation>
+    </message>
+    <message>
+        <source>%1: is read-only</source>
+        <translation>%1: только для чтения</translation>
+    </message>
+    <message>
+        <source>%1: is not a file (a device, a pipe or a socket)</source>
+        <translation>%1: это не файл (устройство, канал или сокет)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: не читается: %2</translation>
+    </message>
+    <message>
+        <source>%1: is in a folder that does not exist</source>
+        <translation>%1: находится в несуществующей папке</translation>
+    </message>
+    <message>
+        <source>%1: no file can be made in this folder: %2</source>
+        <translation>%1: в этой папке нельзя создать файл: %2</translation>
+    </message>
+    <message>
+        <source>%1: not every byte could be written</source>
+        <translation>%1: записаны не все байты</translation>
+    </message>
+    <message>
+        <source>%1: is neither a file nor a device to write to</source>
+        <translation>%1: не файл и не устройство для записи</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s file in a shared folder</source>
+        <translation>%1: файл другого пользователя в общей папке</translation>
+    </message>
+    <message>
+        <source>%1: belongs to another user or group, which a new file could not keep</source>
+        <translation>%1: принадлежит другому пользователю или группе, чего новый файл не смог бы сохранить</translation>
+    </message>
+    <message>
+        <source>%1: is a link that leads nowhere a file can be saved</source>
+        <translation>%1: ссылка, ведущая туда, где нельзя сохранить файл</translation>
+    </message>
+    <message>
+        <source>%1: is %2</source>
+        <translation>%1: это %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 would replace %3</source>
+        <translation>%1: %2 заменил бы %3</translation>
+    </message>
+    <message>
+        <source>%1 is a terminal, and a .wl3 file is binary: redirect it or name a file</source>
+        <translation>%1 — терминал, а файл .wl3 двоичный: перенаправьте вывод или укажите файл</translation>
+    </message>
+    <message>
+        <source>%1: is not a configuration file</source>
+        <translation>%1: не файл конфигурации</translation>
+    </message>
+    <message>
+        <source>%1: holds an image of %2 bytes, not %3</source>
+        <translation>%1: содержит образ из %2 байт, а не %3</translation>
+    </message>
+    <message>
+        <source>%1: ends within its header</source>
+        <translation>%1: обрывается внутри заголовка</translation>
+    </message>
+    <message>
+        <source>%1: ends after %2 of the %3 image bytes</source>
+        <translation>%1: обрывается после %2 из %3 байт образа</translation>
+    </message>
+    <message>
+        <source>%1: holds an image that cannot be decoded</source>
+        <translation>%1: содержит образ, который нельзя декодировать</translation>
+    </message>
+    <message>
+        <source>%1: is larger than 1 MiB</source>
+        <translation>%1: больше 1 МиБ</translation>
+    </message>
+    <message>
+        <source>%1: holds no tracker below its header</source>
+        <translation>%1: под заголовком нет ни одного трекера</translation>
+    </message>
+    <message>
+        <source>%1: not valid CSV in row %2: %3</source>
+        <translation>%1: неверный CSV в строке %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: out of memory</source>
+        <translation>%1: недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>Failed to open file</source>
+        <translation>Не удалось открыть файл</translation>
+    </message>
+    <message>
+        <source>Failed to read data</source>
+        <translation>Не удалось прочитать данные</translation>
+    </message>
+    <message>
+        <source>Failed to write data</source>
+        <translation>Не удалось записать данные</translation>
+    </message>
+    <message>
+        <source>Invalid File Format</source>
+        <translation>Неверный формат файла</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Импорт не удался</translation>
+    </message>
+    <message>
+        <source>File too large for a configuration</source>
+        <translation>Файл слишком велик для конфигурации</translation>
+    </message>
+    <message>
+        <source>Load Failed</source>
+        <translation>Загрузка не удалась</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Сохранение не удалось</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1</source>
+        <translation>неверный JSON: %1</translation>
+    </message>
+    <message>
+        <source>not valid JSON: a NUL byte at byte %1</source>
+        <translation>неверный JSON: байт NUL в позиции %1</translation>
+    </message>
+    <message>
+        <source>the document must be a JSON object</source>
+        <translation>документ должен быть объектом JSON</translation>
+    </message>
+    <message>
+        <source>unknown key %1</source>
+        <translation>неизвестный ключ %1</translation>
+    </message>
+    <message>
+        <source>duplicate key %1</source>
+        <translation>повторяющийся ключ %1</translation>
+    </message>
+    <message>
+        <source>%1 must be an object</source>
+        <translation>%1 должен быть объектом</translation>
+    </message>
+    <message>
+        <source>%1 is outside the signed 32-bit range</source>
+        <translation>%1 вне диапазона 32-битных знаковых чисел</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number</source>
+        <translation>%1 должен быть целым числом</translation>
+    </message>
+    <message>
+        <source>%1 must be a number</source>
+        <translation>%1 должен быть числом</translation>
+    </message>
+    <message>
+        <source>%1 must be true or false</source>
+        <translation>%1 должен быть true или false</translation>
+    </message>
+    <message>
+        <source>%1 must be a string</source>
+        <translation>%1 должен быть строкой</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 1 character</source>
+        <translation>%1 длиннее 1 символа</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 длиннее %2 символов</translation>
+    </message>
+    <message>
+        <source>%1 holds U+0000, which ends a text on the tracker</source>
+        <translation>%1 содержит U+0000, который завершает текст в трекере</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, a character above U+00FF</source>
+        <translation>%1 содержит %2, символ выше U+00FF</translation>
+    </message>
+    <message>
+        <source>up to six letters or digits, optionally followed by -0 to -15 for the SSID</source>
+        <translation>до шести букв или цифр, при желании с -0 до -15 как SSID</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>от %1 до %2</translation>
+    </message>
+    <message>
+        <source>addresses separated by commas, each %1</source>
+        <translation>адреса через запятую, каждый %1</translation>
+    </message>
+    <message>
+        <source>%1, the auto transmit rate plus one</source>
+        <translation>%1, интервал передачи авто плюс один</translation>
+    </message>
+    <message>
+        <source>0 to the auto transmit rate plus one</source>
+        <translation>от 0 до интервала передачи авто плюс один</translation>
+    </message>
+    <message>
+        <source>one printable ASCII character, ! to ~</source>
+        <translation>один печатный символ ASCII, от ! до ~</translation>
+    </message>
+    <message>
+        <source>at most %1 characters</source>
+        <translation>не более %1 символов</translation>
+    </message>
+    <message>
+        <source>characters from U+0001 to U+00FF</source>
+        <translation>символы от U+0001 до U+00FF</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Write</source>
+        <translation>Запись Wrenlink3</translation>
+    </message>
+    <message>
+        <source>The tracker cannot hold these values as they are:</source>
+        <translation>Трекер не может хранить эти значения в таком виде:</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
+    </message>
+    <message>
+        <source>Count not aquire Com Port</source>
+        <extracomment>The port error as users know it, misspellings kept on purpose in English; a translation may spell it correctly (&quot;Could not acquire COM port&quot;).</extracomment>
+        <translation>Не удалось занять COM-порт</translation>
+    </message>
+    <message>
+        <source>GetCommState failed</source>
+        <translation>Ошибка GetCommState</translation>
+    </message>
+    <message>
+        <source>SetCommState failed</source>
+        <translation>Ошибка SetCommState</translation>
+    </message>
+    <message>
+        <source>SetCommTimeouts failed</source>
+        <translation>Ошибка SetCommTimeouts</translation>
+    </message>
+    <message>
+        <source>ComPort write failed</source>
+        <translation>Ошибка записи в COM-порт</translation>
+    </message>
+    <message>
+        <source>ComPort read failed</source>
+        <translation>Ошибка чтения из COM-порта</translation>
+    </message>
+    <message>
+        <source>ComPort Close failed</source>
+        <translation>Ошибка закрытия COM-порта</translation>
+    </message>
+    <message>
+        <source>%1: there is no serial port with this number on this machine.</source>
+        <translation>%1: на этом компьютере нет последовательного порта с таким номером.</translation>
+    </message>
+    <message>
+        <source>%1: there is no such port on this machine (is the adapter plugged in?)</source>
+        <translation>%1: такого порта на этом компьютере нет (адаптер подключён?)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (is the adapter still plugged in?)</source>
+        <translation>%1: %2 (адаптер всё ещё подключён?)</translation>
+    </message>
+    <message>
+        <source>%1: another program is using this port.</source>
+        <translation>%1: этот порт занят другой программой.</translation>
+    </message>
+    <message>
+        <source>%1: this is not a serial device.</source>
+        <translation>%1: это не последовательное устройство.</translation>
+    </message>
+    <message>
+        <source>The tracker may now hold a partial image. Write the configuration again.</source>
+        <translation>Теперь трекер может содержать неполный образ. Запишите конфигурацию снова.</translation>
+    </message>
+    <message>
+        <source>%1: column &quot;%2&quot; is named twice</source>
+        <translation>%1: столбец «%2» указан дважды</translation>
+    </message>
+    <message>
+        <source>%1: unknown key &quot;%2&quot;</source>
+        <translation>%1: неизвестный ключ «%2»</translation>
+    </message>
+    <message>
+        <source>%1: %2 cells where the header has %3 (a text holding a comma goes in double quotes)</source>
+        <translation>%1: %2 ячеек, а в заголовке %3 (текст с запятой берётся в двойные кавычки)</translation>
+    </message>
+    <message>
+        <source>%1: port: %2</source>
+        <translation>%1: порт: %2</translation>
+    </message>
+    <message>
+        <source>%1: no column &quot;%2&quot;</source>
+        <translation>%1: нет столбца «%2»</translation>
+    </message>
+    <message>
+        <source>Invalid Com Port Number</source>
+        <translation>Неверный номер COM-порта</translation>
+    </message>
+    <message>
+        <source>ComPort Invalid</source>
+        <translation>Неверный COM-порт</translation>
+    </message>
+    <message>
+        <source>ComPort write mismatch</source>
+        <translation>COM-порт: записанное не совпадает</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Not Found</source>
+        <translation>Wrenlink3 не найден</translation>
+    </message>
+    <message>
+        <source>%1: the answer to the version query is no Wrenlink3&apos;s.</source>
+        <translation>%1: ответ на запрос версии пришёл не от Wrenlink3.</translation>
+    </message>
+    <message>
+        <source>%1: no answer to the version query (is the tracker on and connected?)</source>
+        <translation>%1: нет ответа на запрос версии (трекер включён и подключён?)</translation>
+    </message>
+    <message>
+        <source>Write Failed</source>
+        <translation>Запись не удалась</translation>
+    </message>
+    <message>
+        <source>Write Failed (code %1 %2)</source>
+        <translation>Запись не удалась (код %1 %2)</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Version</source>
+        <translation>Версия Wrenlink3</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Read</source>
+        <translation>Чтение Wrenlink3</translation>
+    </message>
+    <message>
+        <source>Read Failed</source>
+        <translation>Чтение не удалось</translation>
+    </message>
+    <message>
+        <source>Read Successful</source>
+        <translation>Чтение успешно</translation>
+    </message>
+    <message>
+        <source>Write Successful</source>
+        <translation>Запись успешна</translation>
+    </message>
+    <message>
+        <source>Calibration not written</source>
+        <translation>Калибровка не записана</translation>
+    </message>
+    <message>
+        <source>New Calibration value should be written before Testing Tones</source>
+        <translation>Новое значение калибровки нужно записать до проверки тонов</translation>
+    </message>
+    <message>
+        <source>Bad EE Size</source>
+        <translation>Неверный размер EE</translation>
+    </message>
+    <message>
+        <source>Bad EE Size %1</source>
+        <translation>Неверный размер EE %1</translation>
+    </message>
+    <message>
+        <source>The callsigns and digipeater paths do not fit in the tracker&apos;s memory. Use fewer digipeaters, or make the primary and secondary callsigns and paths identical.</source>
+        <translation>Позывные и пути дигипитеров не помещаются в память трекера. Используйте меньше дигипитеров или сделайте основные и вторые позывные и пути одинаковыми.</translation>
+    </message>
+    <message>
+        <source>Status Beacon Text Truncated</source>
+        <translation>Текст маяка статуса обрезан</translation>
+    </message>
+    <message>
+        <source>The Primary or Secondary Status Beacon text is too long and has been tuncated.  To have a longer status beacon text, use fewer digipeaters, and make the primary and secondary callsigns, digipeaters, or status texts identical.</source>
+        <extracomment>Kept letter for letter in English (&quot;tuncated&quot;, two spaces after the first sentence); a translation may spell it correctly.</extracomment>
+        <translation>Основной или второй текст маяка статуса слишком длинный и был обрезан. Для более длинного текста используйте меньше дигипитеров и сделайте основные и вторые позывные, дигипитеры или тексты статуса одинаковыми.</translation>
+    </message>
+    <message>
+        <source>%1: is not a configuration in JSON form</source>
+        <translation>%1: не конфигурация в виде JSON</translation>
+    </message>
+    <message>
+        <source>Failed to write to standard output</source>
+        <translation>Не удалось записать в стандартный вывод</translation>
+    </message>
+    <message>
+        <source>Interrupted: sending the rest of the image first, so that the tracker is not left with part of it (Ctrl-C again stops at once)</source>
+        <translation>Прервано: сначала отправляется остаток образа, чтобы в трекере не осталась лишь его часть (повторное Ctrl-C останавливает сразу)</translation>
+    </message>
+    <message>
+        <source>Interrupted: the whole image was sent, but not read back to verify it.</source>
+        <translation>Прервано: образ отправлен целиком, но не прочитан обратно для проверки.</translation>
+    </message>
+    <message>
+        <source>Interrupted while writing: the tracker may now hold a partial image. Write the configuration again.</source>
+        <translation>Прервано во время записи: теперь трекер может содержать неполный образ. Запишите конфигурацию снова.</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <translation>Прервано</translation>
+    </message>
+    <message>
+        <source>The tracker keeps sending until &quot;wl3 tone stop&quot;.</source>
+        <translation>Трекер передаёт до команды «wl3 tone stop».</translation>
+    </message>
+    <message>
+        <source>--port usb: no USB serial adapter is plugged in</source>
+        <translation>--port usb: не подключено ни одного USB-последовательного адаптера</translation>
+    </message>
+    <message>
+        <source>%1: port %2 is named twice (%3: %4)</source>
+        <translation>%1: порт %2 указан дважды (%3: %4)</translation>
+    </message>
+    <message>
+        <source>%1: with several trackers, name a folder (DIR/) for a file each</source>
+        <translation>%1: для нескольких трекеров укажите папку (DIR/), по файлу на каждый</translation>
+    </message>
+    <message>
+        <source>Two trackers&apos; files would both be %1; name their ports apart</source>
+        <translation>Файлы двух трекеров оба были бы %1; укажите разные порты</translation>
+    </message>
+    <message>
+        <source>Backup saved: %1</source>
+        <translation>Резервная копия сохранена: %1</translation>
+    </message>
+    <message>
+        <source>Not begun: no thread could be started (%1)</source>
+        <translation>Не начато: не удалось запустить поток (%1)</translation>
+    </message>
+    <message>
+        <source>%1 %2: the tracker holds %3</source>
+        <translation>%1 %2: трекер хранит %3</translation>
+    </message>
+    <message>
+        <source>Asking the tracker for its version</source>
+        <translation>Запрос версии у трекера</translation>
+    </message>
+    <message>
+        <source>Reading the configuration</source>
+        <translation>Чтение конфигурации</translation>
+    </message>
+    <message>
+        <source>Reading it again, to verify</source>
+        <translation>Повторное чтение для проверки</translation>
+    </message>
+    <message>
+        <source>Writing the configuration</source>
+        <translation>Запись конфигурации</translation>
+    </message>
+    <message>
+        <source>Reading it back, to verify</source>
+        <translation>Обратное чтение для проверки</translation>
+    </message>
+    <message>
+        <source>Sending the tone command</source>
+        <translation>Отправка команды тона</translation>
+    </message>
+    <message>
+        <source>permission denied. Add your user to the group that owns the device (sudo usermod -aG %1 $USER), then log out and back in.</source>
+        <translation>доступ запрещён. Добавьте своего пользователя в группу, которой принадлежит устройство (sudo usermod -aG %1 $USER), затем выйдите из системы и войдите снова.</translation>
+    </message>
+    <message>
+        <source>permission denied. Your user is in the group %1, but this session began before it was added: log out and back in (or run newgrp %1).</source>
+        <translation>доступ запрещён. Ваш пользователь в группе %1, но этот сеанс начался до его добавления: выйдите из системы и войдите снова (или выполните newgrp %1).</translation>
+    </message>
+    <message>
+        <source>permission denied. Only root may open this device, and no group helps: a udev rule must give it a group (see PERMISSIONS in man wl3).</source>
+        <translation>доступ запрещён. Открыть это устройство может только root, и никакая группа не поможет: правило udev должно назначить ему группу (см. PERMISSIONS в man wl3).</translation>
+    </message>
+    <message>
+        <source>permission denied.</source>
+        <translation>доступ запрещён.</translation>
+    </message>
+    <message>
+        <source>%1 or a device path, not &quot;%2&quot;</source>
+        <translation>%1 или путь к устройству, а не «%2»</translation>
+    </message>
+    <message>
+        <source>a file name ending in %1 or %2, not &quot;%3&quot;</source>
+        <translation>имя файла с окончанием %1 или %2, а не «%3»</translation>
+    </message>
+    <message>
+        <source>%1 row %2</source>
+        <translation>%1, строка %2</translation>
+    </message>
+</context>
+<context>
+    <name>PortNotice</name>
+    <message>
+        <source>%1 was plugged in</source>
+        <translation>%1 подключён</translation>
+    </message>
+    <message>
+        <source>%1 is now %2</source>
+        <translation>%1 теперь %2</translation>
+    </message>
+    <message>
+        <source>%1 was unplugged</source>
+        <translation>%1 отключён</translation>
+    </message>
+    <message>
+        <source>%1: %2 was unplugged</source>
+        <translation>%1: %2 отключён</translation>
+    </message>
+</context>
+<context>
+    <name>SpeedHint</name>
+    <message>
+        <source>≈ %1 km/h</source>
+        <extracomment>Beside a speed field in MPH: the same speed in km/h, rounded.</extracomment>
+        <translation>≈ %1 км/ч</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::AboutDialog</name>
+    <message>
+        <source>About WrenlinkIIConfig</source>
+        <extracomment>The About box&apos;s title. &quot;WrenlinkIIConfig&quot; is kept on purpose beside &quot;Wrenlink3Config&quot;: users know the item by that name.</extracomment>
+        <translation>О программе WrenlinkIIConfig</translation>
+    </message>
+    <message>
+        <source>Wrenlink3Config Version %1</source>
+        <translation>Wrenlink3Config версия %1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 Wrenlink3Config authors</source>
+        <translation>Copyright (C) 2026 авторы Wrenlink3Config</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;About WrenlinkIIConfig...</source>
+        <extracomment>The menu item that opens the About box; &quot;WrenlinkIIConfig&quot; is kept on purpose.</extracomment>
+        <translation>&amp;О программе WrenlinkIIConfig...</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::ConfigDialog</name>
+    <message>
+        <source>%1 Enable</source>
+        <extracomment>A screen reader&apos;s name for a group&apos;s Enable box: %1 is the group&apos;s title.</extracomment>
+        <translation>%1: включить</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Профиль</translation>
+    </message>
+    <message>
+        <source>COM Port</source>
+        <translation>COM-порт</translation>
+    </message>
+    <message>
+        <source>COM Port Change</source>
+        <translation>Изменение COM-порта</translation>
+    </message>
+    <message>
+        <source>The configuration has changes that are not saved.</source>
+        <translation>В конфигурации есть несохранённые изменения.</translation>
+    </message>
+    <message>
+        <source>Save them to a file first?</source>
+        <translation>Сначала сохранить их в файл?</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Сохранить…</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Отбросить</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>О&amp;тмена</translation>
+    </message>
+    <message>
+        <source>The test tone could not be stopped: the tracker may still be sending it, and the radio may be transmitting.</source>
+        <translation>Не удалось остановить тестовый тон: трекер, возможно, всё ещё передаёт его, и радиостанция может быть в эфире.</translation>
+    </message>
+    <message>
+        <source>Check the cable and the COM port, then try again, or switch the radio off before you close.</source>
+        <translation>Проверьте кабель и COM-порт и попробуйте снова или выключите радиостанцию перед закрытием.</translation>
+    </message>
+    <message>
+        <source>&amp;Try Again</source>
+        <translation>&amp;Повторить</translation>
+    </message>
+    <message>
+        <source>C&amp;lose Anyway</source>
+        <translation>&amp;Закрыть всё равно</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::PortComboBox</name>
+    <message>
+        <source>no device</source>
+        <translation>нет устройства</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::ProgressDialog</name>
+    <message>
+        <source>%v of %m bytes</source>
+        <translation>%v из %m байт</translation>
+    </message>
+</context>
+</TS>

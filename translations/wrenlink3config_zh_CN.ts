@@ -1,0 +1,1034 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Wrenlink3 Config files (%1)</source>
+        <extracomment>The file dialogs&apos; filter; %1 is the file name patterns, such as *.wl3.</extracomment>
+        <translation>Wrenlink3 配置文件 (%1)</translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation>加载配置文件</translation>
+    </message>
+    <message>
+        <source>The folder does not exist:
+%1</source>
+        <translation>文件夹不存在：
+%1</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>保存配置文件</translation>
+    </message>
+    <message>
+        <source>config1</source>
+        <extracomment>The name Save proposes for a new file, before .wl3.</extracomment>
+        <translation>config1</translation>
+    </message>
+</context>
+<context>
+    <name>Form</name>
+    <message>
+        <source>Read &amp;Version</source>
+        <translation>读取版本(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Read Configuration</source>
+        <translation>读取配置(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Write Configuration</source>
+        <translation>写入配置(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Send &amp;1200 Hz</source>
+        <translation>发送 1200 Hz(&amp;1)</translation>
+    </message>
+    <message>
+        <source>Send &amp;2200 Hz</source>
+        <translation>发送 2200 Hz(&amp;2)</translation>
+    </message>
+    <message>
+        <source>Send &amp;Both</source>
+        <translation>同时发送(&amp;B)</translation>
+    </message>
+    <message>
+        <source>S&amp;top Sending</source>
+        <translation>停止发送(&amp;T)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>加载(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>Tone Test</source>
+        <translation>音频测试</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>主配置</translation>
+    </message>
+    <message>
+        <source>Seconday</source>
+        <extracomment>The second profile&apos;s tab. The English keeps its old misspelling on purpose, since users know the tab by it; a translation may spell &quot;Secondary&quot; correctly.</extracomment>
+        <translation>副配置</translation>
+    </message>
+    <message>
+        <source>Off Duty</source>
+        <translation>下班</translation>
+    </message>
+    <message>
+        <source>En Route</source>
+        <translation>途中</translation>
+    </message>
+    <message>
+        <source>In Service</source>
+        <translation>值勤中</translation>
+    </message>
+    <message>
+        <source>Returning</source>
+        <translation>返回中</translation>
+    </message>
+    <message>
+        <source>Committed</source>
+        <translation>已出动</translation>
+    </message>
+    <message>
+        <source>Special</source>
+        <translation>特殊</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>优先</translation>
+    </message>
+    <message>
+        <source>Emergency!</source>
+        <translation>紧急！</translation>
+    </message>
+    <message>
+        <source>Conventional</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>北</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>南</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>东</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>西</translation>
+    </message>
+    <message>
+        <source>North + WIDE</source>
+        <translation>北 + WIDE</translation>
+    </message>
+    <message>
+        <source>South + WIDE</source>
+        <translation>南 + WIDE</translation>
+    </message>
+    <message>
+        <source>East + WIDE</source>
+        <translation>东 + WIDE</translation>
+    </message>
+    <message>
+        <source>West + WIDE</source>
+        <translation>西 + WIDE</translation>
+    </message>
+    <message>
+        <source>MPH</source>
+        <translation>MPH</translation>
+    </message>
+    <message>
+        <source>Timing</source>
+        <translation>定时</translation>
+    </message>
+    <message>
+        <source>Status Beacon</source>
+        <translation>状态信标</translation>
+    </message>
+    <message>
+        <source>MIC-E Settings</source>
+        <translation>MIC-E 设置</translation>
+    </message>
+    <message>
+        <source>Time Slotting</source>
+        <translation>时隙</translation>
+    </message>
+    <message>
+        <source>SmartBeaconing</source>
+        <translation>SmartBeaconing</translation>
+    </message>
+    <message>
+        <source>Power Switch</source>
+        <translation>电源开关</translation>
+    </message>
+    <message>
+        <source>Callsign:</source>
+        <translation>呼号：</translation>
+    </message>
+    <message>
+        <source>Digi Path:</source>
+        <translation>中继路径：</translation>
+    </message>
+    <message>
+        <source>Symbol:</source>
+        <translation>图标：</translation>
+    </message>
+    <message>
+        <source>Table / Overlay:</source>
+        <translation>图标表 / 叠加：</translation>
+    </message>
+    <message>
+        <source>Auto TX Delay:</source>
+        <translation>自动发射延迟：</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>Auto Transmit Rate:</source>
+        <translation>自动发射间隔：</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Manual TX Delay:</source>
+        <translation>手动发射延迟：</translation>
+    </message>
+    <message>
+        <source>Manual Transmit Rate:</source>
+        <translation>手动发射间隔：</translation>
+    </message>
+    <message>
+        <source>Quiet Time:</source>
+        <translation>静默时间：</translation>
+    </message>
+    <message>
+        <source>Calibration:</source>
+        <translation>校准值：</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>文本：</translation>
+    </message>
+    <message>
+        <source>Send every:</source>
+        <translation>每隔：</translation>
+    </message>
+    <message>
+        <source>transmissions</source>
+        <translation>次发射发送</translation>
+    </message>
+    <message>
+        <source>Send Altitude</source>
+        <translation>发送海拔</translation>
+    </message>
+    <message>
+        <source>Alternate Digi Paths</source>
+        <translation>备用中继路径</translation>
+    </message>
+    <message>
+        <source>Only Send Valid</source>
+        <translation>仅发送有效位置</translation>
+    </message>
+    <message>
+        <source>Allow TTL Serial</source>
+        <translation>允许 TTL 串口</translation>
+    </message>
+    <message>
+        <source>Invert CD IN</source>
+        <translation>反转 CD 输入</translation>
+    </message>
+    <message>
+        <source>Timestamp DHM</source>
+        <translation>时间戳 DHM</translation>
+    </message>
+    <message>
+        <source>No PTT Out while PTT In</source>
+        <translation>PTT 输入时不输出 PTT</translation>
+    </message>
+    <message>
+        <source>Timestamp HMS</source>
+        <translation>时间戳 HMS</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>消息：</translation>
+    </message>
+    <message>
+        <source>Force Printable</source>
+        <translation>强制可打印字符</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>路径：</translation>
+    </message>
+    <message>
+        <source>Transmit offset:</source>
+        <translation>发射偏移：</translation>
+    </message>
+    <message>
+        <source>Min Turn Angle:</source>
+        <translation>最小转弯角：</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>度</translation>
+    </message>
+    <message>
+        <source>Turn Slope:</source>
+        <translation>转弯斜率：</translation>
+    </message>
+    <message>
+        <source>Min Turn Time:</source>
+        <translation>最小转弯时间：</translation>
+    </message>
+    <message>
+        <source>Slow Speed:</source>
+        <translation>低速：</translation>
+    </message>
+    <message>
+        <source>Slow Rate:</source>
+        <translation>低速间隔：</translation>
+    </message>
+    <message>
+        <source>Fast Speed:</source>
+        <translation>高速：</translation>
+    </message>
+    <message>
+        <source>Fast Rate:</source>
+        <translation>高速间隔：</translation>
+    </message>
+    <message>
+        <source>Power Switch Time:</source>
+        <translation>电源开关时间：</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>does not exist</source>
+        <translation>不存在</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>权限被拒绝</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>标准输入</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>标准输出</translation>
+    </message>
+    <message>
+        <source>the output</source>
+        <translation>输出</translation>
+    </message>
+    <message>
+        <source>the input file</source>
+        <translation>输入文件</translation>
+    </message>
+    <message>
+        <source>the units file</source>
+        <translation>设备文件</translation>
+    </message>
+    <message>
+        <source>the report</source>
+        <translation>报告</translation>
+    </message>
+    <message>
+        <source>the table</source>
+        <translation>表格</translation>
+    </message>
+    <message>
+        <source>the folder</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>the file of %1</source>
+        <translation>%1 的文件</translation>
+    </message>
+    <message>
+        <source>the backup of %1</source>
+        <translation>%1 的备份</translation>
+    </message>
+    <message>
+        <source>%1&apos;s</source>
+        <translation>%1 的</translation>
+    </message>
+    <message>
+        <source>user %1&apos;s</source>
+        <translation>用户 %1 的</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s link (%2), which root does not follow</source>
+        <translation>%1：是另一用户的链接 (%2)，root 不会跟随</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s link (%2) in a shared folder</source>
+        <translation>%1：是共享文件夹中另一用户的链接 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: leads through %2, another user&apos;s link (%3), which root does not follow</source>
+        <translation>%1：经过 %2，另一用户的链接 (%3)，root 不会跟随</translation>
+    </message>
+    <message>
+        <source>%1: leads through %2, another user&apos;s link (%3) in a shared folder</source>
+        <translation>%1：经过 %2，共享文件夹中另一用户的链接 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1: is a folder</source>
+        <translation>%1：是文件夹</translation>
+    </message>
+    <message>
+        <source>%1: is not a folder</source>
+        <translation>%1：不是文件夹</translation>
+    </message>
+    <message>
+        <source>%1: is read-only</source>
+        <translation>%1：是只读的</translation>
+    </message>
+    <message>
+        <source>%1: is not a file (a device, a pipe or a socket)</source>
+        <translation>%1：不是文件（是设备、管道或套接字）</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1：无法读取：%2</translation>
+    </message>
+    <message>
+        <source>%1: is in a folder that does not exist</source>
+        <translation>%1：所在文件夹不存在</translation>
+    </message>
+    <message>
+        <source>%1: no file can be made in this folder: %2</source>
+        <translation>%1：无法在此文件夹中创建文件：%2</translation>
+    </message>
+    <message>
+        <source>%1: not every byte could be written</source>
+        <translation>%1：未能写入全部字节</translation>
+    </message>
+    <message>
+        <source>%1: is neither a file nor a device to write to</source>
+        <translation>%1：既不是文件也不是可写入的设备</translation>
+    </message>
+    <message>
+        <source>%1: is another user&apos;s file in a shared folder</source>
+        <translation>%1：是共享文件夹中另一用户的文件</translation>
+    </message>
+    <message>
+        <source>%1: belongs to another user or group, which a new file could not keep</source>
+        <translation>%1：属于另一用户或组，新文件无法保留这一点</translation>
+    </message>
+    <message>
+        <source>%1: is a link that leads nowhere a file can be saved</source>
+        <translation>%1：是一个指向无法保存文件之处的链接</translation>
+    </message>
+    <message>
+        <source>%1: is %2</source>
+        <translation>%1：是%2</translation>
+    </message>
+    <message>
+        <source>%1: %2 would replace %3</source>
+        <translation>%1：%2 会替换 %3</translation>
+    </message>
+    <message>
+        <source>%1 is a terminal, and a .wl3 file is binary: redirect it or name a file</source>
+        <translation>%1 是终端，而 .wl3 文件是二进制的：请重定向或指定文件</translation>
+    </message>
+    <message>
+        <source>%1: is not a configuration file</source>
+        <translation>%1：不是配置文件</translation>
+    </message>
+    <message>
+        <source>%1: holds an image of %2 bytes, not %3</source>
+        <translation>%1：包含 %2 字节的映像，而不是 %3 字节</translation>
+    </message>
+    <message>
+        <source>%1: ends within its header</source>
+        <translation>%1：在文件头内结束</translation>
+    </message>
+    <message>
+        <source>%1: ends after %2 of the %3 image bytes</source>
+        <translation>%1：在 %3 个映像字节中的第 %2 个后结束</translation>
+    </message>
+    <message>
+        <source>%1: holds an image that cannot be decoded</source>
+        <translation>%1：包含无法解码的映像</translation>
+    </message>
+    <message>
+        <source>%1: is larger than 1 MiB</source>
+        <translation>%1：大于 1 MiB</translation>
+    </message>
+    <message>
+        <source>%1: holds no tracker below its header</source>
+        <translation>%1：文件头下没有任何跟踪器</translation>
+    </message>
+    <message>
+        <source>%1: not valid CSV in row %2: %3</source>
+        <translation>%1：第 %2 行不是有效的 CSV：%3</translation>
+    </message>
+    <message>
+        <source>%1: out of memory</source>
+        <translation>%1：内存不足</translation>
+    </message>
+    <message>
+        <source>Failed to open file</source>
+        <translation>无法打开文件</translation>
+    </message>
+    <message>
+        <source>Failed to read data</source>
+        <translation>无法读取数据</translation>
+    </message>
+    <message>
+        <source>Failed to write data</source>
+        <translation>无法写入数据</translation>
+    </message>
+    <message>
+        <source>Invalid File Format</source>
+        <translation>文件格式无效</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>导入失败</translation>
+    </message>
+    <message>
+        <source>File too large for a configuration</source>
+        <translation>文件太大，不是配置</translation>
+    </message>
+    <message>
+        <source>Load Failed</source>
+        <translation>加载失败</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>保存失败</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1</source>
+        <translation>无效的 JSON：%1</translation>
+    </message>
+    <message>
+        <source>not valid JSON: a NUL byte at byte %1</source>
+        <translation>无效的 JSON：第 %1 字节为 NUL 字节</translation>
+    </message>
+    <message>
+        <source>the document must be a JSON object</source>
+        <translation>文档必须是 JSON 对象</translation>
+    </message>
+    <message>
+        <source>unknown key %1</source>
+        <translation>未知的键 %1</translation>
+    </message>
+    <message>
+        <source>duplicate key %1</source>
+        <translation>重复的键 %1</translation>
+    </message>
+    <message>
+        <source>%1 must be an object</source>
+        <translation>%1 必须是对象</translation>
+    </message>
+    <message>
+        <source>%1 is outside the signed 32-bit range</source>
+        <translation>%1 超出有符号 32 位范围</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number</source>
+        <translation>%1 必须是整数</translation>
+    </message>
+    <message>
+        <source>%1 must be a number</source>
+        <translation>%1 必须是数字</translation>
+    </message>
+    <message>
+        <source>%1 must be true or false</source>
+        <translation>%1 必须是 true 或 false</translation>
+    </message>
+    <message>
+        <source>%1 must be a string</source>
+        <translation>%1 必须是字符串</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 1 character</source>
+        <translation>%1 超过 1 个字符</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 超过 %2 个字符</translation>
+    </message>
+    <message>
+        <source>%1 holds U+0000, which ends a text on the tracker</source>
+        <translation>%1 包含 U+0000，它在跟踪器上会结束文本</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, a character above U+00FF</source>
+        <translation>%1 包含 %2，一个高于 U+00FF 的字符</translation>
+    </message>
+    <message>
+        <source>up to six letters or digits, optionally followed by -0 to -15 for the SSID</source>
+        <translation>最多六个字母或数字，可跟 -0 至 -15 作为 SSID</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
+    </message>
+    <message>
+        <source>addresses separated by commas, each %1</source>
+        <translation>以逗号分隔的地址，每个为%1</translation>
+    </message>
+    <message>
+        <source>%1, the auto transmit rate plus one</source>
+        <translation>%1，自动发射间隔加一</translation>
+    </message>
+    <message>
+        <source>0 to the auto transmit rate plus one</source>
+        <translation>0 至自动发射间隔加一</translation>
+    </message>
+    <message>
+        <source>one printable ASCII character, ! to ~</source>
+        <translation>一个可打印 ASCII 字符，! 至 ~</translation>
+    </message>
+    <message>
+        <source>at most %1 characters</source>
+        <translation>最多 %1 个字符</translation>
+    </message>
+    <message>
+        <source>characters from U+0001 to U+00FF</source>
+        <translation>U+0001 至 U+00FF 的字符</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Write</source>
+        <translation>Wrenlink3 写入</translation>
+    </message>
+    <message>
+        <source>The tracker cannot hold these values as they are:</source>
+        <translation>跟踪器无法按原样保存这些值：</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1，%2 %3</translation>
+    </message>
+    <message>
+        <source>Count not aquire Com Port</source>
+        <extracomment>The port error as users know it, misspellings kept on purpose in English; a translation may spell it correctly (&quot;Could not acquire COM port&quot;).</extracomment>
+        <translation>无法获取 COM 端口</translation>
+    </message>
+    <message>
+        <source>GetCommState failed</source>
+        <translation>GetCommState 失败</translation>
+    </message>
+    <message>
+        <source>SetCommState failed</source>
+        <translation>SetCommState 失败</translation>
+    </message>
+    <message>
+        <source>SetCommTimeouts failed</source>
+        <translation>SetCommTimeouts 失败</translation>
+    </message>
+    <message>
+        <source>ComPort write failed</source>
+        <translation>写入 COM 端口失败</translation>
+    </message>
+    <message>
+        <source>ComPort read failed</source>
+        <translation>读取 COM 端口失败</translation>
+    </message>
+    <message>
+        <source>ComPort Close failed</source>
+        <translation>关闭 COM 端口失败</translation>
+    </message>
+    <message>
+        <source>%1: there is no serial port with this number on this machine.</source>
+        <translation>%1：本机没有此编号的串口。</translation>
+    </message>
+    <message>
+        <source>%1: there is no such port on this machine (is the adapter plugged in?)</source>
+        <translation>%1：本机没有此端口（适配器插好了吗？）</translation>
+    </message>
+    <message>
+        <source>%1: %2 (is the adapter still plugged in?)</source>
+        <translation>%1：%2（适配器还插着吗？）</translation>
+    </message>
+    <message>
+        <source>%1: another program is using this port.</source>
+        <translation>%1：另一个程序正在使用此端口。</translation>
+    </message>
+    <message>
+        <source>%1: this is not a serial device.</source>
+        <translation>%1：这不是串口设备。</translation>
+    </message>
+    <message>
+        <source>The tracker may now hold a partial image. Write the configuration again.</source>
+        <translation>跟踪器现在可能只有部分映像。请重新写入配置。</translation>
+    </message>
+    <message>
+        <source>%1: column &quot;%2&quot; is named twice</source>
+        <translation>%1：列“%2”出现两次</translation>
+    </message>
+    <message>
+        <source>%1: unknown key &quot;%2&quot;</source>
+        <translation>%1：未知的键“%2”</translation>
+    </message>
+    <message>
+        <source>%1: %2 cells where the header has %3 (a text holding a comma goes in double quotes)</source>
+        <translation>%1：有 %2 个单元格，而表头有 %3 个（含逗号的文本要加双引号）</translation>
+    </message>
+    <message>
+        <source>%1: port: %2</source>
+        <translation>%1：端口：%2</translation>
+    </message>
+    <message>
+        <source>%1: no column &quot;%2&quot;</source>
+        <translation>%1：没有列“%2”</translation>
+    </message>
+    <message>
+        <source>Invalid Com Port Number</source>
+        <translation>COM 端口号无效</translation>
+    </message>
+    <message>
+        <source>ComPort Invalid</source>
+        <translation>COM 端口无效</translation>
+    </message>
+    <message>
+        <source>ComPort write mismatch</source>
+        <translation>COM 端口：写入内容不一致</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Not Found</source>
+        <translation>未找到 Wrenlink3</translation>
+    </message>
+    <message>
+        <source>%1: the answer to the version query is no Wrenlink3&apos;s.</source>
+        <translation>%1：版本查询的回答不是来自 Wrenlink3。</translation>
+    </message>
+    <message>
+        <source>%1: no answer to the version query (is the tracker on and connected?)</source>
+        <translation>%1：版本查询无应答（跟踪器已开机并连接了吗？）</translation>
+    </message>
+    <message>
+        <source>Write Failed</source>
+        <translation>写入失败</translation>
+    </message>
+    <message>
+        <source>Write Failed (code %1 %2)</source>
+        <translation>写入失败（代码 %1 %2）</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Version</source>
+        <translation>Wrenlink3 版本</translation>
+    </message>
+    <message>
+        <source>Wrenlink3 Read</source>
+        <translation>Wrenlink3 读取</translation>
+    </message>
+    <message>
+        <source>Read Failed</source>
+        <translation>读取失败</translation>
+    </message>
+    <message>
+        <source>Read Successful</source>
+        <translation>读取成功</translation>
+    </message>
+    <message>
+        <source>Write Successful</source>
+        <translation>写入成功</translation>
+    </message>
+    <message>
+        <source>Calibration not written</source>
+        <translation>校准值未写入</translation>
+    </message>
+    <message>
+        <source>New Calibration value should be written before Testing Tones</source>
+        <translation>测试音频前应先写入新的校准值</translation>
+    </message>
+    <message>
+        <source>Bad EE Size</source>
+        <translation>EE 大小错误</translation>
+    </message>
+    <message>
+        <source>Bad EE Size %1</source>
+        <translation>EE 大小错误 %1</translation>
+    </message>
+    <message>
+        <source>The callsigns and digipeater paths do not fit in the tracker&apos;s memory. Use fewer digipeaters, or make the primary and secondary callsigns and paths identical.</source>
+        <translation>呼号和中继路径放不进跟踪器的存储器。请使用更少的中继，或使主、副呼号和路径相同。</translation>
+    </message>
+    <message>
+        <source>Status Beacon Text Truncated</source>
+        <translation>状态信标文本已截断</translation>
+    </message>
+    <message>
+        <source>The Primary or Secondary Status Beacon text is too long and has been tuncated.  To have a longer status beacon text, use fewer digipeaters, and make the primary and secondary callsigns, digipeaters, or status texts identical.</source>
+        <extracomment>Kept letter for letter in English (&quot;tuncated&quot;, two spaces after the first sentence); a translation may spell it correctly.</extracomment>
+        <translation>主或副状态信标文本太长，已被截断。要使用更长的状态信标文本，请使用更少的中继，并使主、副呼号、中继或状态文本相同。</translation>
+    </message>
+    <message>
+        <source>%1: is not a configuration in JSON form</source>
+        <translation>%1：不是 JSON 形式的配置</translation>
+    </message>
+    <message>
+        <source>Failed to write to standard output</source>
+        <translation>无法写入标准输出</translation>
+    </message>
+    <message>
+        <source>Interrupted: sending the rest of the image first, so that the tracker is not left with part of it (Ctrl-C again stops at once)</source>
+        <translation>已中断：先发送映像的其余部分，以免跟踪器只留下一部分（再按 Ctrl-C 立即停止）</translation>
+    </message>
+    <message>
+        <source>Interrupted: the whole image was sent, but not read back to verify it.</source>
+        <translation>已中断：整个映像已发送，但未回读校验。</translation>
+    </message>
+    <message>
+        <source>Interrupted while writing: the tracker may now hold a partial image. Write the configuration again.</source>
+        <translation>写入时中断：跟踪器现在可能只有部分映像。请重新写入配置。</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <translation>已中断</translation>
+    </message>
+    <message>
+        <source>The tracker keeps sending until &quot;wl3 tone stop&quot;.</source>
+        <translation>跟踪器会一直发送，直到“wl3 tone stop”。</translation>
+    </message>
+    <message>
+        <source>--port usb: no USB serial adapter is plugged in</source>
+        <translation>--port usb：没有插入 USB 串口适配器</translation>
+    </message>
+    <message>
+        <source>%1: port %2 is named twice (%3: %4)</source>
+        <translation>%1：端口 %2 被指定了两次（%3：%4）</translation>
+    </message>
+    <message>
+        <source>%1: with several trackers, name a folder (DIR/) for a file each</source>
+        <translation>%1：有多个跟踪器时，请指定文件夹 (DIR/)，每台一个文件</translation>
+    </message>
+    <message>
+        <source>Two trackers&apos; files would both be %1; name their ports apart</source>
+        <translation>两个跟踪器的文件都会是 %1；请区分它们的端口</translation>
+    </message>
+    <message>
+        <source>Backup saved: %1</source>
+        <translation>备份已保存：%1</translation>
+    </message>
+    <message>
+        <source>Not begun: no thread could be started (%1)</source>
+        <translation>未开始：无法启动线程（%1）</translation>
+    </message>
+    <message>
+        <source>%1 %2: the tracker holds %3</source>
+        <translation>%1 %2：跟踪器可保存 %3</translation>
+    </message>
+    <message>
+        <source>Asking the tracker for its version</source>
+        <translation>正在询问跟踪器版本</translation>
+    </message>
+    <message>
+        <source>Reading the configuration</source>
+        <translation>正在读取配置</translation>
+    </message>
+    <message>
+        <source>Reading it again, to verify</source>
+        <translation>正在再次读取以校验</translation>
+    </message>
+    <message>
+        <source>Writing the configuration</source>
+        <translation>正在写入配置</translation>
+    </message>
+    <message>
+        <source>Reading it back, to verify</source>
+        <translation>正在回读以校验</translation>
+    </message>
+    <message>
+        <source>Sending the tone command</source>
+        <translation>正在发送音频命令</translation>
+    </message>
+    <message>
+        <source>permission denied. Add your user to the group that owns the device (sudo usermod -aG %1 $USER), then log out and back in.</source>
+        <translation>权限被拒绝。请将您的用户加入拥有该设备的组（sudo usermod -aG %1 $USER），然后注销并重新登录。</translation>
+    </message>
+    <message>
+        <source>permission denied. Your user is in the group %1, but this session began before it was added: log out and back in (or run newgrp %1).</source>
+        <translation>权限被拒绝。您的用户在组 %1 中，但本会话在加入之前就已开始：请注销并重新登录（或运行 newgrp %1）。</translation>
+    </message>
+    <message>
+        <source>permission denied. Only root may open this device, and no group helps: a udev rule must give it a group (see PERMISSIONS in man wl3).</source>
+        <translation>权限被拒绝。只有 root 能打开此设备，任何组都无济于事：需要用 udev 规则给它一个组（见 man wl3 中的 PERMISSIONS）。</translation>
+    </message>
+    <message>
+        <source>permission denied.</source>
+        <translation>权限被拒绝。</translation>
+    </message>
+    <message>
+        <source>%1 or a device path, not &quot;%2&quot;</source>
+        <translation>%1 或设备路径，而不是“%2”</translation>
+    </message>
+    <message>
+        <source>a file name ending in %1 or %2, not &quot;%3&quot;</source>
+        <translation>以 %1 或 %2 结尾的文件名，而不是“%3”</translation>
+    </message>
+    <message>
+        <source>%1 row %2</source>
+        <translation>%1 第 %2 行</translation>
+    </message>
+</context>
+<context>
+    <name>PortNotice</name>
+    <message>
+        <source>%1 was plugged in</source>
+        <translation>%1 已插入</translation>
+    </message>
+    <message>
+        <source>%1 is now %2</source>
+        <translation>%1 现在是 %2</translation>
+    </message>
+    <message>
+        <source>%1 was unplugged</source>
+        <translation>%1 已拔出</translation>
+    </message>
+    <message>
+        <source>%1: %2 was unplugged</source>
+        <translation>%1：%2 已拔出</translation>
+    </message>
+</context>
+<context>
+    <name>SpeedHint</name>
+    <message>
+        <source>≈ %1 km/h</source>
+        <extracomment>Beside a speed field in MPH: the same speed in km/h, rounded.</extracomment>
+        <translation>≈ %1 km/h</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::AboutDialog</name>
+    <message>
+        <source>About WrenlinkIIConfig</source>
+        <extracomment>The About box&apos;s title. &quot;WrenlinkIIConfig&quot; is kept on purpose beside &quot;Wrenlink3Config&quot;: users know the item by that name.</extracomment>
+        <translation>关于 WrenlinkIIConfig</translation>
+    </message>
+    <message>
+        <source>Wrenlink3Config Version %1</source>
+        <translation>Wrenlink3Config 版本 %1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 Wrenlink3Config authors</source>
+        <translation>Copyright (C) 2026 Wrenlink3Config 作者</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>&amp;About WrenlinkIIConfig...</source>
+        <extracomment>The menu item that opens the About box; &quot;WrenlinkIIConfig&quot; is kept on purpose.</extracomment>
+        <translation>关于 WrenlinkIIConfig(&amp;A)...</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::ConfigDialog</name>
+    <message>
+        <source>%1 Enable</source>
+        <extracomment>A screen reader&apos;s name for a group&apos;s Enable box: %1 is the group&apos;s title.</extracomment>
+        <translation>启用%1</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>配置方案</translation>
+    </message>
+    <message>
+        <source>COM Port</source>
+        <translation>COM 端口</translation>
+    </message>
+    <message>
+        <source>COM Port Change</source>
+        <translation>COM 端口变化</translation>
+    </message>
+    <message>
+        <source>The configuration has changes that are not saved.</source>
+        <translation>配置有未保存的更改。</translation>
+    </message>
+    <message>
+        <source>Save them to a file first?</source>
+        <translation>先保存到文件吗？</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>保存(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>放弃(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>The test tone could not be stopped: the tracker may still be sending it, and the radio may be transmitting.</source>
+        <translation>无法停止测试音：跟踪器可能仍在发送，电台可能正在发射。</translation>
+    </message>
+    <message>
+        <source>Check the cable and the COM port, then try again, or switch the radio off before you close.</source>
+        <translation>请检查电缆和 COM 端口后重试，或在关闭前关掉电台。</translation>
+    </message>
+    <message>
+        <source>&amp;Try Again</source>
+        <translation>重试(&amp;T)</translation>
+    </message>
+    <message>
+        <source>C&amp;lose Anyway</source>
+        <translation>仍然关闭(&amp;L)</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::PortComboBox</name>
+    <message>
+        <source>no device</source>
+        <translation>无设备</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::ProgressDialog</name>
+    <message>
+        <source>%v of %m bytes</source>
+        <translation>%v / %m 字节</translation>
+    </message>
+</context>
+</TS>
