@@ -6,12 +6,15 @@
 #include "support/simulated_tracker.h"
 #include "support/temp_dir.h"
 
+#include <array>
 #include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sstream>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -477,6 +480,93 @@ TEST(CliApp, SignalsEndWl3OutsideExchangesAndAHangUpReleasesThePort) {
               }),
               "");
     close(held);
+}
+
+// wl3 with arguments, with resource limited to limit, its stderr read through a pipe: a file
+// would fall under a file size limit itself.
+CliResult runLimited(int resource, rlim_t limit, std::vector<std::string> arguments) {
+    std::array<int, 2> pipeEnds{};
+    if (pipe(pipeEnds.data()) != 0) {
+        return {-1, {}, "no pipe"};
+    }
+    arguments.insert(arguments.begin(), WL3_BINARY_PATH);
+    std::vector<char*> argv;
+    for (auto& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        const rlimit limited{limit, limit};
+        dup2(pipeEnds[1], STDERR_FILENO);
+        const int nothing = open("/dev/null", O_WRONLY);
+        dup2(nothing, STDOUT_FILENO);
+        close(pipeEnds[0]);
+        close(pipeEnds[1]);
+        setrlimit(resource, &limited);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    close(pipeEnds[1]);
+    std::string err;
+    std::array<char, 4096> chunk{};
+    ssize_t got = 0;
+    while ((got = read(pipeEnds[0], chunk.data(), chunk.size())) > 0) {
+        err.append(chunk.data(), static_cast<std::size_t>(got));
+    }
+    close(pipeEnds[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), {}, err};
+}
+
+// The limits a user or a service sets end in a message, not in a crash: a file size limit
+// fails the save by the file's name and leaves no temporary; an address space too small
+// says so; too few descriptors make a fleet serve fewer trackers at once rather than fail
+// most of them.
+TEST(CliApp, LimitsEndInAMessageNotACrash) {
+    test::TempDir dir;
+    const auto wl3 = dir / "a.wl3";
+    test::writeAll(dir / "a.json", "{}");
+    ASSERT_EQ(
+        runBinary(dir, "import " + (dir / "a.json").string() + " -o " + wl3.string()).exitCode, 0);
+    const auto json = dir / "e.json";
+
+    const auto sized = runLimited(RLIMIT_FSIZE, 0, {"export", wl3.string(), "-o", json.string()});
+    EXPECT_EQ(sized.exitCode, 1);
+    EXPECT_EQ(sized.err,
+              "Save Failed: Failed to write data: " + json.string() + ": File too large\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              4) // a.json, a.wl3 and the two outputs of runBinary: no temporary
+        << "a temporary was left";
+
+#ifndef __SANITIZE_ADDRESS__ // the sanitizer's shadow memory needs far more address space
+    // Where the allocation that fails falls depends on the libraries: over a range of
+    // limits, wl3 either cannot start, does its work, or says it ran out, and never aborts.
+    bool ranOut = false;
+    for (rlim_t megabytes = 4; megabytes <= 16; ++megabytes) {
+        const auto starved =
+            runLimited(RLIMIT_AS, megabytes << 20,
+                       {"write", (dir / "a.json").string(), "--port", "/dev/wl3-no"});
+        SCOPED_TRACE(megabytes);
+        EXPECT_TRUE(starved.exitCode == 1 || starved.exitCode == 127) << starved.err;
+        ranOut = ranOut || starved.err == "out of memory\n";
+    }
+    EXPECT_TRUE(ranOut) << "no limit tried left wl3 short of memory";
+#endif
+
+    std::vector<std::unique_ptr<test::SimulatedTracker>> trackers;
+    std::vector<std::string> arguments{"version"};
+    for (int i = 0; i < 10; ++i) {
+        trackers.push_back(std::make_unique<test::SimulatedTracker>());
+        ASSERT_TRUE(trackers.back()->ok());
+        arguments.insert(arguments.end(), {"--port", trackers.back()->devicePath()});
+    }
+    const auto few = runLimited(RLIMIT_NOFILE, 12, arguments);
+    EXPECT_EQ(few.exitCode, 0) << few.err;
+    EXPECT_EQ(few.err.rfind("At most ", 0), 0u) << few.err;
+    EXPECT_EQ(few.err.find("Too many open files"), std::string::npos) << few.err;
 }
 
 TEST(CliApp, TheProgramTalksToTheSimulatedTracker) {

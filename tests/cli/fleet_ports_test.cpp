@@ -23,6 +23,7 @@ TEST(PortFileName, KeepsTheNameOfTheDeviceAndNothingAFileNameCannotHold) {
         {"/dev/pts/4", "pts_4.wl3"},
         {"..", "port...wl3"},
         {"/dev/..", "port...wl3"},
+        {"./dev_pts_0", "port._dev_pts_0.wl3"},
         {"my port:1*?<>|\"", "my_port_1______.wl3"},
         {"/dev/serial/by-id/usb-0403", "serial_by-id_usb-0403.wl3"},
     };

@@ -1,5 +1,8 @@
 #include "cli/fleet_ports.h"
+#include "cli/fleet_run.h"
 #include "cli/fleet_subcommands.h"
+#include "cli/interrupt_count.h"
+#include "cli/platform.h"
 #include "command_run.h"
 #include "config/config_image.h"
 #include "formats/config_file.h"
@@ -9,10 +12,12 @@
 
 #include <atomic>
 #include <chrono>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sstream>
+#include <sys/mount.h>
 #include <thread>
 
 namespace wl3 {
@@ -197,9 +202,38 @@ TEST_F(Fleet, AFleetLargerThanTheBoundIsServedInTurns) {
     }
 }
 
+// A disk with room for nothing, for as long as it lives; nothing where no file system can be
+// mounted (a user's run, a container).
+class FullDisk {
+public:
+    explicit FullDisk(const std::filesystem::path& at) : at_(at) {
+        std::filesystem::create_directory(at_);
+        mounted_ = mount("tmpfs", at_.c_str(), "tmpfs", 0, "size=8k") == 0;
+        if (mounted_) {
+            std::ofstream filler(at_ / "filler", std::ios::binary);
+            const std::string block(1024, 'x');
+            while (filler.write(block.data(), block.size())) {
+            }
+        }
+    }
+    ~FullDisk() {
+        if (mounted_) {
+            umount(at_.c_str());
+        }
+    }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+    bool mounted() const { return mounted_; }
+
+private:
+    std::filesystem::path at_;
+    bool mounted_ = false;
+};
+
 // Every file a run writes is worked out before anything is sent: a report that is one of the
-// run's own files, or that has no folder to go to, refuses the run with the tracker
-// untouched.
+// run's own files, that has no folder to go to, that may not be written or that a full disk
+// has no room for, refuses the run with the trackers untouched.
 TEST_F(Fleet, AReportThatCannotBeWrittenApartRefusesTheRunBeforeAnythingIsSent) {
     const SimulatedTracker first;
     const SimulatedTracker second;
@@ -208,6 +242,11 @@ TEST_F(Fleet, AReportThatCannotBeWrittenApartRefusesTheRunBeforeAnythingIsSent) 
     test::writeAll(units, "port,primary.callsign\n" + first.devicePath() + ",N0AAA\n\n" +
                               second.devicePath() + ",N0BBB\n");
     const std::string secondsBackup = portFileName(second.devicePath(), "-row4.wl3");
+    // Root could write it; its mode still says no.
+    test::writeAll(dir / "read-only.csv", "kept");
+    std::filesystem::permissions(dir / "read-only.csv", std::filesystem::perms::owner_read);
+    std::filesystem::create_directory(dir / "folder.csv");
+    const FullDisk full(dir / "full");
 
     struct Case {
         std::function<int(const CommandContext&, const FleetRequest&)> command;
@@ -234,9 +273,16 @@ TEST_F(Fleet, AReportThatCannotBeWrittenApartRefusesTheRunBeforeAnythingIsSent) 
          {},
          dir / "missing" / "report.csv",
          "is in a folder that does not exist"},
+        {runFleetRead, dir / "read/", {}, dir / "read-only.csv", "is read-only"},
+        {runFleetRead, dir / "read/", {}, dir / "folder.csv", "is a folder"},
+        {runFleetRead, dir / "read/", {}, dir / "full" / "report.csv", "No space left on device"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.report);
+        if (c.report.parent_path() == dir / "full" && !full.mounted()) {
+            continue; // no disk to fill here
+        }
+        const bool existed = std::filesystem::exists(c.report);
         test::CommandRun run;
         std::ostringstream err;
         const FleetRequest request{{first.devicePath(), second.devicePath()},
@@ -249,12 +295,42 @@ TEST_F(Fleet, AReportThatCannotBeWrittenApartRefusesTheRunBeforeAnythingIsSent) 
         const auto refused = outcomeOf(c.command(run.context, request), run, err);
 
         EXPECT_EQ(refused.exitCode, 1);
-        EXPECT_EQ(refused.err, "Save Failed: Failed to open file\n" + c.report.string() + ": " +
-                                   c.refusal + "\n");
-        EXPECT_FALSE(std::filesystem::exists(c.report));
+        const std::string step =
+            c.refusal == "No space left on device" ? "Failed to write data" : "Failed to open file";
+        EXPECT_EQ(refused.err,
+                  "Save Failed: " + step + "\n" + c.report.string() + ": " + c.refusal + "\n");
+        EXPECT_EQ(std::filesystem::exists(c.report), existed);
     }
+    EXPECT_EQ(test::readAll(dir / "read-only.csv"), "kept");
     EXPECT_EQ(first.log(), "");
     EXPECT_EQ(second.log(), "");
+}
+
+// A tracker still waiting for its turn when Ctrl-C comes is not begun, and its row keeps the
+// callsign it was to be given.
+TEST(FleetRun, ATrackerNotBegunKeepsTheCallsignOfItsRow) {
+    std::ostringstream err;
+    const auto interrupt = [](const CommandContext&, SerialLink&, std::size_t, std::string&) {
+        noteInterruptCaught(kExitInterrupted);
+        return Status::Ok;
+    };
+    const auto outcomes = runFleet({"first", "second"}, interrupt, err, false, 1, {"N0A", "N0B"});
+    forgetInterrupts();
+    ASSERT_EQ(outcomes.size(), 2u);
+    EXPECT_EQ(outcomes[1].exitStatus, kExitInterrupted);
+    EXPECT_EQ(outcomes[1].callsign, "N0B");
+}
+
+// A port's name comes from the command line or a units file: written before its tracker's
+// messages, it must neither drive the terminal nor break the line.
+TEST(FleetRun, APortsNameReachesTheTerminalEscaped) {
+    std::ostringstream err;
+    const auto fail = [](const CommandContext& unit, SerialLink&, std::size_t, std::string&) {
+        unit.reporter.report(PortNotOpen{});
+        return Status::Failed;
+    };
+    runFleet({"/nodev/\x1b[31mRED\x1b[0m\x07\nX"}, fail, err, false);
+    EXPECT_EQ(err.str(), "/nodev/?[31mRED?[0m??X: ComPort Invalid\n");
 }
 
 } // namespace

@@ -108,6 +108,12 @@ TEST_F(SaveTargetTest, RefusedTargetsAreLeftAsTheyWereWithTheReason) {
         EXPECT_EQ(save(c.target), Status::Failed);
         EXPECT_EQ(reporter.entries, (Entries{{"Save Failed", refusal(c.target, c.reason)}}));
     }
+    // /proc makes its own files and takes none: said so, not "does not exist".
+    reporter.entries.clear();
+    EXPECT_EQ(save("/proc/wl3.wl3"), Status::Failed);
+    EXPECT_EQ(reporter.texts(),
+              std::vector<std::string>{"Failed to open file\n/proc: no file can be made in this "
+                                       "folder: its files are the system's own"});
     EXPECT_EQ(readAll(folder / "folder.wl3" / "inside"), "kept");
     EXPECT_EQ(readAll(folder / "read-only.wl3"), "kept");
     EXPECT_EQ(statOf(folder / "read-only.wl3").st_mode & 07777, 0444u);
