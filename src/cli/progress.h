@@ -7,7 +7,7 @@
 
 namespace wl3 {
 
-// "Writing... 40/132 bytes": how far a phase has got, in the words a person sees.
+// "Writing... 40/128 bytes": how far a phase has got, in the words a person sees.
 std::string progressText(ExchangePhase phase, int bytesDone, int bytesExpected);
 
 // Shows a person at a terminal how far an exchange with the tracker has got, since one can

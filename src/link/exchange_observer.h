@@ -20,8 +20,8 @@ public:
 
     // bytesDone of bytesExpected: once with 0 as a phase begins, then as bytes move. The
     // version query and the tone count their command bytes sent, a read the image bytes
-    // received (a faulty tracker may send more than expected), a write the command and
-    // image bytes sent.
+    // received (a faulty tracker may send more than expected), a write the image bytes sent:
+    // both count the image's 128 bytes.
     virtual void progress(ExchangePhase /*phase*/, int /*bytesDone*/, int /*bytesExpected*/) {}
 
     // Asked before every byte sent and whenever a read wakes. True ends the exchange there:

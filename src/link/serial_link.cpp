@@ -135,6 +135,7 @@ Status SerialLink::writeBytes(std::span<const std::uint8_t> bytes, bool counted)
         }
         port_->pause(kPauseAfterByteMs);
         total += static_cast<std::size_t>(written);
+        bytesWritten_ += written;
         if (counted) {
             reportDone(bytesDone_ + written);
         }
@@ -194,12 +195,13 @@ void SerialLink::dropRestIfFull(std::size_t received, std::size_t capacity) {
 }
 
 bool SerialLink::imagePartlySent() const {
-    return phase_ == ExchangePhase::Writing && bytesDone_ > 0 && bytesDone_ < bytesExpected_;
+    return phase_ == ExchangePhase::Writing && bytesWritten_ > 0 && bytesDone_ < bytesExpected_;
 }
 
 void SerialLink::beginPhase(ExchangePhase phase, int bytesExpected) {
     phase_ = phase;
     bytesDone_ = 0;
+    bytesWritten_ = 0;
     bytesExpected_ = bytesExpected;
     observer_->progress(phase_, bytesDone_, bytesExpected_);
 }
@@ -305,14 +307,16 @@ int SerialLink::readImage(std::span<std::uint8_t> buffer) {
     return std::ranges::equal(buffer.first(count), std::span(second).first(count)) ? first : 0;
 }
 
+// The progress counts the image's bytes, as a read does; the header before them is no
+// part of the image, though the tracker takes what follows it as one.
 Status SerialLink::transmitImage(std::span<const std::uint8_t> image) {
-    beginPhase(ExchangePhase::Writing, sizeOf(kWriteHeader) + sizeOf(image));
+    beginPhase(ExchangePhase::Writing, sizeOf(image));
     if (openPort() != Status::Ok) {
         return Status::Failed;
     }
     std::array<std::uint8_t, kWriteDrainSize> drain{};
     readReply(drain);
-    if (const Status sent = writeBytes(kWriteHeader, true); sent != Status::Ok) {
+    if (const Status sent = writeBytes(kWriteHeader, false); sent != Status::Ok) {
         return abandonImage(sent);
     }
     if (const Status sent = writeBytes(image, true); sent != Status::Ok) {

@@ -92,6 +92,7 @@ private:
     ExchangePhase phase_ = ExchangePhase::CheckingTracker;
     int bytesDone_ = 0;
     int bytesExpected_ = 0;
+    int bytesWritten_ = 0; // in the phase, counted or not: a write header is on the line too
 };
 
 } // namespace wl3

@@ -160,7 +160,7 @@ TEST_F(DeviceCommands, WriteStoresTheConfigurationWithBackupOfTheOldOne) {
                                         "Reading the configuration... 128/128 bytes",
                                         "Reading it again, to verify... 128/128 bytes",
                                         "Asking the tracker for its version... 3/3 bytes",
-                                        "Writing the configuration... 132/132 bytes",
+                                        "Writing the configuration... 128/128 bytes",
                                         "Reading it back, to verify... 128/128 bytes"}));
 }
 
