@@ -26,6 +26,21 @@ inline constexpr int kImageBufferSize = 200;
 // taken from config. Warns once, after the image is built, when status text had to be cut.
 int encodeImage(const TrackerConfig& config, std::span<std::uint8_t> image, Reporter& reporter);
 
+// How the two status texts fit the room that both profiles' callsigns, paths and optional
+// blocks leave them, as encodeImage places them. left is how many characters each text could
+// still grow by before any character of either is cut; once some are cut, both hold the
+// same negative count, how many too many in all (a text both profiles share counted once).
+struct StatusTextRoom {
+    PerProfile<int> length{};
+    PerProfile<int> kept{}; // what the image holds of each
+    PerProfile<int> left{};
+
+    bool cut() const { return kept != length; }
+};
+
+// Nothing when the callsigns and paths themselves do not fit.
+std::optional<StatusTextRoom> statusTextRoom(const TrackerConfig& config);
+
 // Fills both profiles and the calibration from an image of exactly kImageSize bytes. Any
 // other size is reported and leaves config untouched. Reads
 // nothing outside image, however its offsets point.

@@ -142,28 +142,69 @@ bool writeProfiles(TrackerConfig& config, Image& image, VariableArea& area) {
     return true;
 }
 
-// Places both status texts after the blocks; returns whether any character was dropped.
-bool writeStatusTexts(const TrackerConfig& config, Image& image, int position) {
-    using namespace layout;
-    bool truncated = false;
+// Where each status text starts and how many of its characters fit, from position on: the
+// Primary's first, each with its terminator, the last byte shared by a terminator at most;
+// the Secondary's shares the Primary's when the two are the same.
+struct TextPlacement {
+    PerProfile<int> offset{};
+    PerProfile<int> kept{};
+};
+
+TextPlacement placeStatusTexts(const PerProfile<int>& lengths, bool shared, int position) {
+    using layout::kLastByte;
+    TextPlacement placed;
     for (int g = 0; g < kProfileCount; ++g) {
-        image[kStatusTextOffset + g] = static_cast<std::uint8_t>(position);
-        const std::string_view text = textOf(config.statusText[g]);
-        if (g == kSecondary && text == textOf(config.statusText[kPrimary])) {
-            image[kStatusTextOffset + kSecondary] = image[kStatusTextOffset + kPrimary];
+        if (g == kSecondary && shared) {
+            placed.offset[g] = placed.offset[kPrimary];
+            placed.kept[g] = placed.kept[kPrimary];
             break;
         }
-        const auto room = static_cast<std::size_t>(kLastByte - position);
-        const std::string_view kept = text.substr(0, room);
-        truncated = truncated || kept.size() < text.size();
-        std::copy(kept.begin(), kept.end(), image.begin() + position);
-        position += static_cast<int>(kept.size());
-        image[position] = 0x00;
+        placed.offset[g] = position;
+        placed.kept[g] = std::min(lengths[g], kLastByte - position);
+        position += placed.kept[g];
         if (position < kLastByte) {
             ++position;
         }
     }
-    return truncated;
+    return placed;
+}
+
+PerProfile<std::string_view> statusTexts(const TrackerConfig& config) {
+    return {textOf(config.statusText[kPrimary]), textOf(config.statusText[kSecondary])};
+}
+
+PerProfile<int> lengthsOf(const PerProfile<std::string_view>& texts) {
+    return {static_cast<int>(texts[kPrimary].size()), static_cast<int>(texts[kSecondary].size())};
+}
+
+// Places both status texts after the blocks; returns whether any character was dropped.
+bool writeStatusTexts(const TrackerConfig& config, Image& image, int position) {
+    const auto texts = statusTexts(config);
+    const PerProfile<int> lengths = lengthsOf(texts);
+    const TextPlacement placed =
+        placeStatusTexts(lengths, texts[kSecondary] == texts[kPrimary], position);
+    for (int g = 0; g < kProfileCount; ++g) {
+        const auto offset = static_cast<std::size_t>(placed.offset[g]);
+        const std::string_view kept = texts[g].substr(0, static_cast<std::size_t>(placed.kept[g]));
+        image[layout::kStatusTextOffset + g] = static_cast<std::uint8_t>(offset);
+        std::copy(kept.begin(), kept.end(), image.begin() + static_cast<std::ptrdiff_t>(offset));
+        image[offset + kept.size()] = 0x00;
+    }
+    return placed.kept != lengths;
+}
+
+// How far a text of lengths[p] characters could grow before a character of either text is
+// cut. A text that grows is no longer the other's, so it no longer shares its place.
+int roomToGrow(PerProfile<int> lengths, int p, int position) {
+    int grown = 0;
+    while (grown < kImageSize) {
+        ++lengths[p];
+        if (placeStatusTexts(lengths, false, position).kept != lengths) {
+            break;
+        }
+        ++grown;
+    }
+    return grown;
 }
 
 } // namespace
@@ -189,6 +230,29 @@ int encodeImage(const TrackerConfig& config, std::span<std::uint8_t> image, Repo
         reporter.report(TextTruncated{});
     }
     return kImageSize;
+}
+
+std::optional<StatusTextRoom> statusTextRoom(const TrackerConfig& config) {
+    TrackerConfig derived = config;
+    Image bytes{};
+    VariableArea area(bytes);
+    if (!writeProfiles(derived, bytes, area)) {
+        return std::nullopt;
+    }
+    const auto texts = statusTexts(config);
+    StatusTextRoom room;
+    room.length = lengthsOf(texts);
+    room.kept =
+        placeStatusTexts(room.length, texts[kSecondary] == texts[kPrimary], area.position()).kept;
+    // A shared text is one text, cut once.
+    const int cut =
+        room.length[kPrimary] - room.kept[kPrimary] +
+        (texts[kSecondary] == texts[kPrimary] ? 0
+                                              : room.length[kSecondary] - room.kept[kSecondary]);
+    for (int p = 0; p < kProfileCount; ++p) {
+        room.left[p] = cut > 0 ? -cut : roomToGrow(room.length, p, area.position());
+    }
+    return room;
 }
 
 } // namespace wl3

@@ -245,6 +245,28 @@ TEST(EncodeImage, SecondaryTextIsCutWhereTheImageEnds) {
     EXPECT_EQ(reporter.entries.size(), 1u);
 }
 
+// What the window shows under each text while the user types: the room both texts share.
+TEST(StatusTextRoom, SixtyAndFiveCharactersLeaveSixAndThirtyLoseNineteenOfTheSecondary) {
+    TrackerConfig config;
+    setText(config.statusText[kPrimary], std::string(60, 'P'));
+    setText(config.statusText[kSecondary], std::string(5, 'S'));
+    const auto room = statusTextRoom(config);
+    ASSERT_TRUE(room);
+    EXPECT_FALSE(room->cut());
+    EXPECT_EQ(room->left, (PerProfile<int>{6, 6}));
+
+    setText(config.statusText[kSecondary], std::string(30, 'S'));
+    const auto cut = statusTextRoom(config);
+    ASSERT_TRUE(cut);
+    EXPECT_EQ(cut->kept, (PerProfile<int>{60, 11})) << "as encodeImage places them";
+    EXPECT_EQ(cut->left, (PerProfile<int>{-19, -19}));
+
+    setText(config.statusText[kPrimary], std::string(30, 'P'));
+    setText(config.statusText[kSecondary], std::string(30, 'P'));
+    EXPECT_EQ(statusTextRoom(config)->left, (PerProfile<int>{11, 11}))
+        << "a shared text is stored once, but typing makes it two";
+}
+
 TEST(EncodeImage, SmallBufferIsRefusedUntouched) {
     TrackerConfig config;
     std::vector<std::uint8_t> buffer(kImageSize - 1, 0xEE);
