@@ -2,6 +2,7 @@
 
 #include "config/profile_fields.h"
 #include "formats/text_encoding.h"
+#include "wording/wording.h"
 
 #include <algorithm>
 #include <span>
@@ -40,8 +41,14 @@ std::string listItem(std::span<const std::string_view> items, int index) {
     return std::string(items[static_cast<std::size_t>(index)]);
 }
 
-// The field in profile p as the window shows it.
+// The field in profile p as the window shows it; the symbol followed by its name, which
+// the window shows beside it.
 std::string shownValue(const TrackerConfig& config, const ProfileField& field, int p) {
+    if (field.key == "symbol") {
+        const std::string shown = character(config.symbol[p]);
+        const std::string name = english(symbolWording(config.symbolTable[p], config.symbol[p]));
+        return shown.empty() ? name : shown + ' ' + name;
+    }
     return visitValue(
         config, field, p,
         Overloaded{

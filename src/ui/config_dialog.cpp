@@ -6,6 +6,7 @@
 #include "ui/dialog_builder.h"
 #include "ui/port_combo_box.h"
 #include "ui/speed_hint.h"
+#include "ui/symbol_button.h"
 #include "ui/text_needs.h"
 #include "ui/translated_wording.h"
 #include "ui/window_font.h"
@@ -77,6 +78,11 @@ void ConfigDialog::buildControls() {
     for (const SpeedHintRow& hint : layout.speedHints) {
         addSpeedHint(builder, hint);
     }
+    auto* symbolTable = static_cast<QLineEdit*>(control(ids::kSymbolTable));
+    auto* symbolPick =
+        new SymbolButton(*static_cast<QLineEdit*>(control(ids::kSymbol)), *symbolTable, this);
+    builder.place(*symbolPick, layout.symbolPick);
+    setTabOrder(symbolTable, symbolPick);
     // The four Enable boxes would all sound alike without their group.
     for (const ProfileField& field : kProfileFields) {
         if (field.group != nullptr && field.control.text == "Enable") {

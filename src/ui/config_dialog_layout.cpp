@@ -139,6 +139,7 @@ DialogLayout configDialogLayout(const TextNeeds& needs) {
     }
     const std::size_t portNotice = add({layout.portNotice});
     const std::size_t webAddress = add({layout.webAddress});
+    const std::size_t symbolPick = add({layout.symbolPick});
     const std::size_t client = add({layout.client, 0, Growth::Rightward, true});
 
     const std::vector<DuRect> fitted = fitLayout(boxes);
@@ -162,6 +163,7 @@ DialogLayout configDialogLayout(const TextNeeds& needs) {
     }
     layout.portNotice = fitted[portNotice];
     layout.webAddress = fitted[webAddress];
+    layout.symbolPick = fitted[symbolPick];
     layout.client = fitted[client];
     return layout;
 }

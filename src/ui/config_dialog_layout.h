@@ -37,6 +37,9 @@ inline constexpr Caption kWebAddress{"", {339, 226, 58, 13}};
 // The line about the device behind the chosen COM entry, when adapters come and go.
 inline constexpr DuRect kPortNoticeRect{10, 266, 387, 10};
 
+// The button with the symbol's picture, beside the Table / Overlay edit.
+inline constexpr DuRect kSymbolPickRect{147, 54, 13, 13};
+
 // Every control: the form's, then the window's own, in keyboard order.
 std::span<const ControlRow> configDialogRows();
 std::span<const GroupBoxRow> configDialogGroupBoxes();
@@ -69,6 +72,7 @@ struct DialogLayout {
     DuRect client = kClientSize;
     DuRect portNotice = kPortNoticeRect;
     DuRect webAddress = kWebAddress.rect;
+    DuRect symbolPick = kSymbolPickRect;
 };
 
 DialogLayout configDialogLayout(const TextNeeds& needs);

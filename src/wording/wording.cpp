@@ -1,5 +1,6 @@
 #include "wording/wording.h"
 
+#include "config/aprs_symbols.h"
 #include "config/config_image.h"
 #include "config/profile_fields.h"
 #include "formats/config_file_header.h"
@@ -649,6 +650,21 @@ Phrase phaseWording(ExchangePhase phase) {
         break;
     }
     return message(WL3_TR("Message", "Sending the tone command"));
+}
+
+Phrase symbolWording(char table, char symbol) {
+    const SymbolMeaning meaning = symbolMeaning(table, symbol);
+    if (meaning.symbol == nullptr) {
+        return Phrase{"Symbol", WL3_TR("Symbol", "unassigned"), {}};
+    }
+    Phrase name{"Symbol", std::string(meaning.symbol->name), {}};
+    if (meaning.overlay == '\0') {
+        return name;
+    }
+    //: A symbol drawn with a character over it: %1 the symbol's name, %2 the character.
+    return Phrase{"Symbol",
+                  WL3_TR("Symbol", "%1 with overlay %2"),
+                  {std::move(name), verbatim(std::string(1, meaning.overlay))}};
 }
 
 Phrase accessWording(const PortAccessCheck& check) {

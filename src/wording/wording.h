@@ -24,6 +24,10 @@ Phrase phaseWording(ExchangePhase phase);
 // denied." and, where the check found a cure, what to do.
 Phrase accessWording(const PortAccessCheck& check);
 
+// What a table (or overlay) character and a symbol character stand for together: "Car",
+// "Vehicle with overlay A", or "unassigned" for a pair the symbol set leaves free.
+Phrase symbolWording(char table, char symbol);
+
 // "COM1 to COM4", for texts that name every COM port.
 Phrase comPortRangeWording();
 

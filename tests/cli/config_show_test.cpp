@@ -34,7 +34,7 @@ TEST(ConfigShow, ShowsTheDefaultFileUnderTheWindowsLabels) {
         "                         Primary                     Seconday",
         "Callsign:                NOCALL                      NOCALL",
         "Digi Path:               WIDE2-2                     WIDE2-2",
-        "Symbol:                  >                           >",
+        "Symbol:                  > Car                       > Car",
         "Table / Overlay:         /                           /",
         "Send Altitude            [x]                         [x]",
         "Alternate Digi Paths     [ ]                         [ ]",
@@ -133,7 +133,7 @@ TEST(ConfigShow, WrapsLongTextsWithinTheirColumnAndKeepsEveryCharacter) {
     EXPECT_TRUE(has("  Path:                  West + WIDE                 Conventional"));
     EXPECT_TRUE(has("Timestamp DHM            [ ]                         [ ]"));
     EXPECT_TRUE(has("Timestamp HMS            [ ]                         [x]"));
-    EXPECT_TRUE(has("Symbol:                                              >"));
+    EXPECT_TRUE(has("Symbol:                  unassigned                  > Car"));
     EXPECT_TRUE(has("Table / Overlay:         \\x1B                        /"));
 }
 

@@ -1,4 +1,5 @@
 #include "dialog_driver.h"
+#include "modal_script.h"
 #include "ui/about_dialog.h"
 #include "ui/config_dialog_layout.h"
 #include "ui/dialog_units.h"
@@ -7,9 +8,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QStyleOptionButton>
 #include <QSysInfo>
 #include <QTimer>
+#include <QToolButton>
 #include <QWindow>
 #include <algorithm>
 #include <vector>
@@ -18,6 +21,7 @@ using namespace wl3;
 using namespace wl3::ids;
 using namespace wl3::ui;
 using wl3::test::DialogDriver;
+using wl3::test::ModalScript;
 
 namespace {
 
@@ -350,6 +354,46 @@ private slots:
         ports->showPopup();
         QCOMPARE(ports->itemData(0, Qt::ToolTipRole).toString(), QStringLiteral("/dev/pts/8"));
         ports->hidePopup();
+    }
+
+    // The picture and name follow the edits as the user types; the picker, searched by
+    // name, fills both edits, an overlay in the table's place.
+    void symbolButtonNamesThePairAndItsPickerFillsBothEdits() {
+        DialogDriver ui;
+        auto* pick = ui.dialog->findChild<QToolButton*>(QStringLiteral("symbolPick"));
+        QVERIFY(pick != nullptr);
+        QVERIFY(pick->accessibleDescription() == QStringLiteral("Car"));
+        QVERIFY(!pick->icon().pixmap(16, 16).isNull());
+        ui.edit(kSymbol)->selectAll();
+        QTest::keyClicks(ui.edit(kSymbol), QStringLiteral("-"));
+        QCOMPARE(pick->accessibleDescription(), QStringLiteral("House"));
+        QVERIFY(ui.edit(kSymbolTable)->toolTip().contains(QStringLiteral("House")));
+
+        const auto choose = [](const QString& name, int overlay) {
+            return [name, overlay](QWidget& modal) {
+                QCOMPARE(modal.objectName(), QStringLiteral("symbolPicker"));
+                QTest::keyClicks(modal.findChild<QLineEdit*>(QStringLiteral("symbolSearch")), name);
+                auto* grid = modal.findChild<QListWidget*>(QStringLiteral("symbolGrid"));
+                const auto found = grid->findItems(name, Qt::MatchExactly);
+                QCOMPARE(found.size(), 1);
+                QVERIFY(!found.front()->isHidden());
+                grid->setCurrentItem(found.front());
+                modal.findChild<QComboBox*>(QStringLiteral("symbolOverlay"))
+                    ->setCurrentIndex(overlay);
+                static_cast<QDialog&>(modal).accept();
+            };
+        };
+        ModalScript script({choose(QStringLiteral("Sailboat"), 0),
+                            choose(QStringLiteral("Vehicle"), 11)}); // None, 0 to 9, then A
+        pick->click();
+        QCOMPARE(ui.edit(kSymbol)->text(), QStringLiteral("Y"));
+        QCOMPARE(ui.edit(kSymbolTable)->text(), QStringLiteral("/"));
+        pick->click();
+        QVERIFY(script.finished());
+        QCOMPARE(ui.edit(kSymbolTable)->text(), QStringLiteral("A"));
+        QCOMPARE(ui.edit(kSymbol)->text(), QStringLiteral(">"));
+        QCOMPARE(pick->accessibleDescription(), QStringLiteral("Vehicle with overlay A"));
+        QCOMPARE(ui.edit(kCallsign)->text(), QStringLiteral("NOCALL")); // and nothing else
     }
 
     void aboutEntryOpensTheAboutBox() {

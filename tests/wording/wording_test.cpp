@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <set>
 #include <utility>
+#include <vector>
 
 namespace wl3 {
 namespace {
@@ -81,6 +82,34 @@ TEST(Wording, EveryOutcomeAndEveryKindOfItHasItsWords) {
     });
     forEachKind(Interrupted::Stage::ImageSent,
                 [](Interrupted::Stage stage) { expectWorded(Interrupted{stage}); });
+}
+
+// Every printable pair has words, never a failure; within a table no two symbols share a
+// name, which a row copied and not changed would.
+TEST(SymbolWording, EveryPrintablePairIsNamedOrUnassigned) {
+    const std::vector<std::pair<std::string, std::string>> rows{
+        {"/>", "Car"},
+        {"/-", "House"},
+        {"\\>", "Vehicle"},
+        {"A>", "Vehicle with overlay A"},
+        {"7\\", "GPS with overlay 7"},
+        {"A$", "unassigned"}, // a bank takes no overlay
+        {"/z", "unassigned"},
+        {"a>", "unassigned"}, // no table
+    };
+    for (const auto& [pair, name] : rows) {
+        EXPECT_EQ(english(symbolWording(pair[0], pair[1])), name) << pair;
+    }
+    for (char table = '!'; table <= '~'; ++table) {
+        std::set<std::string> names;
+        for (char symbol = '!'; symbol <= '~'; ++symbol) {
+            const Phrase phrase = symbolWording(table, symbol);
+            expectFilled(phrase);
+            const std::string name = english(phrase);
+            EXPECT_TRUE(name == "unassigned" || names.insert(name).second)
+                << table << symbol << " repeats " << name;
+        }
+    }
 }
 
 } // namespace
