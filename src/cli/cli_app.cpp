@@ -142,6 +142,7 @@ struct CommandLine {
     std::string tone{};
     bool watch = false;
     bool json = false;
+    bool allowCutText = false;
     int status = kExitOk;
 };
 
@@ -160,8 +161,16 @@ bool forSeveralTrackers(const CommandLine& line) {
 
 // -o is the folder of a read's files, --backup that of a write's backups.
 FleetRequest fleetRequest(const CommandLine& line) {
-    return {line.ports,  line.output, line.backupPath,   line.units,
-            line.report, line.err,    line.errIsTerminal};
+    FleetRequest request{line.ports,  line.output, line.backupPath,   line.units,
+                         line.report, line.err,    line.errIsTerminal};
+    request.allowCutText = line.allowCutText;
+    return request;
+}
+
+// Status text the image would cut is refused unless the user accepts the cut.
+void addAllowCutTextFlag(CLI::App& command, CommandLine& line) {
+    command.add_flag("--allow-cut-text", line.allowCutText,
+                     "Store status texts cut to fit, with a warning");
 }
 
 void addShowCommand(CLI::App& app, CommandLine& line) {
@@ -190,15 +199,18 @@ void addExportCommand(CLI::App& app, CommandLine& line) {
 void addImportCommand(CLI::App& app, CommandLine& line) {
     auto* importCommand = app.add_subcommand("import", "Convert JSON into a .wl3 file");
     importCommand->footer(footer(
-        "Keys left out keep their defaults. The image encoder runs as for the window's Save: "
-        "its warning about truncated status text goes to stderr, and when it refuses, no file "
-        "is written."));
+        "Keys left out keep their defaults. Status texts that the tracker's memory would cut "
+        "are refused, saying how many characters fit, unless --allow-cut-text is given; then "
+        "the image encoder's warning about truncated status text goes to stderr. When the "
+        "encoder refuses, no file is written."));
     addFileOption(*importCommand, "IN", line.file, "The JSON file")->required();
     addFileOption(*importCommand, "-o,--output", line.output,
                   "The .wl3 file to write (replaced whole, or left as it was on failure)")
         ->required();
-    importCommand->callback(
-        [&line] { line.status = runImport(line.context, line.file, line.output); });
+    addAllowCutTextFlag(*importCommand, line);
+    importCommand->callback([&line] {
+        line.status = runImport(line.context, line.file, line.output, line.allowCutText);
+    });
 }
 
 void addPortsCommand(CLI::App& app, CommandLine& line) {
@@ -268,6 +280,7 @@ void addWriteCommand(CLI::App& app, CommandLine& line) {
                   "form (primary.callsign, calibration), whose values go on top of FILE")
         ->excludes(write->get_option("--port"));
     addReportOption(*write, line.report);
+    addAllowCutTextFlag(*write, line);
     write->callback([&line] {
         const bool fleet = forSeveralTrackers(line);
         if (fleet && !line.backupPath.empty() && !namesFolder(line.backupPath)) {
@@ -275,7 +288,8 @@ void addWriteCommand(CLI::App& app, CommandLine& line) {
             return;
         }
         line.status = fleet ? runFleetWrite(line.context, fleetRequest(line), line.file)
-                            : runWrite(line.context, portChoice(line), line.file, line.backupPath);
+                            : runWrite(line.context, portChoice(line), line.file, line.backupPath,
+                                       line.allowCutText);
     });
 }
 

@@ -129,8 +129,9 @@ int runRead(const CommandContext& context, const PortChoice& port,
 // The same target and write as a fleet's, for one tracker, with its progress as the other
 // single commands show theirs.
 int runWrite(const CommandContext& context, const PortChoice& port,
-             const std::filesystem::path& input, const std::filesystem::path& backupPath) {
-    WriteTarget target{"--port", {}, {}, {}, backupPath};
+             const std::filesystem::path& input, const std::filesystem::path& backupPath,
+             bool allowCutText) {
+    WriteTarget target{"--port", {}, {}, {}, backupPath, allowCutText};
     ConfigImage base{};
     if (checkBinaryOutput(context, backupPath) != Status::Ok ||
         checkOutputIsNotInput(input, backupPath, context.reporter) != Status::Ok ||

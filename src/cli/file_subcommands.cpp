@@ -1,5 +1,6 @@
 #include "cli/config_show.h"
 #include "cli/subcommands.h"
+#include "commands/device_commands.h"
 #include "config/holdable_values.h"
 #include "files/output_check.h"
 #include "files/standard_streams.h"
@@ -74,12 +75,13 @@ int runExport(const CommandContext& context, const std::filesystem::path& file,
 }
 
 int runImport(const CommandContext& context, const std::filesystem::path& input,
-              const std::filesystem::path& output) {
+              const std::filesystem::path& output, bool allowCutText) {
     TrackerConfig config;
     if (checkBinaryOutput(context, output) != Status::Ok ||
         checkOutputIsNotInput(input, output, context.reporter) != Status::Ok ||
         loadJsonConfiguration(input, config, context.reporter) != Status::Ok ||
-        refuseUnholdableValues(context, config) != Status::Ok) {
+        refuseUnholdableValues(context, config) != Status::Ok ||
+        (!allowCutText && refuseCutTexts(config, context.reporter) != Status::Ok)) {
         return kExitFailed;
     }
     if (isStandardStream(output)) {

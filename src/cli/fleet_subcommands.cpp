@@ -128,7 +128,7 @@ std::optional<std::vector<WriteTarget>> writeTargets(const CommandContext& conte
     std::vector<std::string> backupNames; // each target's file in the backup folder
     if (request.units.empty()) {
         const auto ports = givenPorts(context, request);
-        WriteTarget prepared{"--port", {}, base, {}, {}};
+        WriteTarget prepared{"--port", {}, base, {}, {}, request.allowCutText};
         if (!ports || prepareTarget(context, prepared, baseImage) != Status::Ok) {
             return std::nullopt;
         }
@@ -142,7 +142,7 @@ std::optional<std::vector<WriteTarget>> writeTargets(const CommandContext& conte
         bool ok = loadUnits(request.units, base, context.reporter, units) == Status::Ok;
         for (const Unit& unit : units) {
             const std::string place = english(rowPlace(request.units.string(), unit.row));
-            WriteTarget target{place, unit.port, unit.config, {}, {}};
+            WriteTarget target{place, unit.port, unit.config, {}, {}, request.allowCutText};
             backupNames.push_back(
                 portFileName(unit.port, "-row" + std::to_string(unit.row) + ".wl3"));
             PlaceReporter reporter(context.reporter, place);

@@ -25,6 +25,7 @@ struct FleetRequest {
     std::ostream& err;                  // the trackers' progress
     bool errIsTerminal = false;
     std::size_t trackersAtOnce = kTrackersAtOnce; // served at once; the others wait their turn
+    bool allowCutText = false;                    // write: status texts may be stored cut
 };
 
 int runFleetVersion(const CommandContext& context, const FleetRequest& request);

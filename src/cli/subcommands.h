@@ -71,8 +71,9 @@ int runExport(const CommandContext& context, const std::filesystem::path& file,
               const std::filesystem::path& output);
 
 // A JSON file encoded into the .wl3 file output.
+// Status texts that the image would cut are refused unless allowCutText.
 int runImport(const CommandContext& context, const std::filesystem::path& input,
-              const std::filesystem::path& output);
+              const std::filesystem::path& output, bool allowCutText);
 
 // The devices the COM ports open on this machine, and every serial device found.
 int runPorts(const CommandContext& context);
@@ -91,7 +92,8 @@ int runRead(const CommandContext& context, const PortChoice& port,
 // Once the image has begun to go out, a first SIGINT or SIGTERM lets it finish and stops
 // before the read-back; a second stops at once.
 int runWrite(const CommandContext& context, const PortChoice& port,
-             const std::filesystem::path& input, const std::filesystem::path& backupPath);
+             const std::filesystem::path& input, const std::filesystem::path& backupPath,
+             bool allowCutText);
 
 // Sends the tone through link; a tone other than the stop is followed by ToneKeepsSending.
 Status sendToneAndWarn(const CommandContext& context, SerialLink& link, ToneCode code);

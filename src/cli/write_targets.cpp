@@ -17,6 +17,9 @@ Status loadWriteBase(const CommandContext& context, const std::filesystem::path&
 }
 
 Status prepareTarget(const CommandContext& context, WriteTarget& target, const ConfigImage& base) {
+    if (!target.allowCutText && refuseCutTexts(target.config, context.reporter) != Status::Ok) {
+        return Status::Failed;
+    }
     const PreparedImage prepared = prepareImage(target.config, base);
     if (reportPrepared(prepared, RefusedAction::Write, context.reporter) != Status::Ok) {
         return Status::Failed;

@@ -19,7 +19,8 @@ struct WriteTarget {
     TrackerConfig config;
     ConfigImage image{}; // what the write sends, once prepared
     std::filesystem::path
-        backupPath; // where the tracker's configuration goes first; empty for none
+        backupPath;            // where the tracker's configuration goes first; empty for none
+    bool allowCutText = false; // else a status text the image would cut is refused
 };
 
 // The configuration in input and the image it stands on: a .wl3 file's image as stored, so
@@ -28,7 +29,8 @@ Status loadWriteBase(const CommandContext& context, const std::filesystem::path&
                      TrackerConfig& config, ConfigImage& base);
 
 // Prepares target's image from its configuration written onto base; when the tracker could
-// not hold it, fails after saying why.
+// not hold it, or would cut a status text that target does not allow cut, fails after saying
+// why.
 Status prepareTarget(const CommandContext& context, WriteTarget& target, const ConfigImage& base);
 
 // Writes target's image to the tracker on link, after its backup when it has one. target.config

@@ -94,6 +94,15 @@ PreparedImage prepareImage(const TrackerConfig& config, const ConfigImage& base)
     return prepared;
 }
 
+Status refuseCutTexts(const TrackerConfig& config, Reporter& reporter) {
+    const auto room = statusTextRoom(config);
+    if (!room || !room->cut()) {
+        return Status::Ok; // callsigns and paths that do not fit are the encoder's to refuse
+    }
+    reporter.report(TextsWouldBeCut{room->length, room->kept});
+    return Status::Failed;
+}
+
 Status reportPrepared(const PreparedImage& prepared, RefusedAction action, Reporter& reporter) {
     if (!prepared.unholdable.empty()) {
         reporter.report(ValuesRefused{action, prepared.unholdable});

@@ -65,6 +65,10 @@ PreparedImage prepareImage(const TrackerConfig& config, const ConfigImage& base)
 // Ok when there is an image to send.
 Status reportPrepared(const PreparedImage& prepared, RefusedAction action, Reporter& reporter);
 
+// Fails, after reporting how many characters of each text fit, when the image would cut a
+// status text: wl3 stores no cut text unless told to.
+Status refuseCutTexts(const TrackerConfig& config, Reporter& reporter);
+
 // The steps of a write besides sending, each optional.
 struct WriteSteps {
     SaveBackup backup; // after the tracker's configuration is read, before anything is sent

@@ -101,7 +101,7 @@ inline constexpr std::string_view kMphUnit = WL3_TR("Form", "MPH");
 
 inline constexpr GroupBoxRow kTimingGroup{WL3_TR("Form", "Timing"), {10, 72, 150, 105}};
 inline constexpr GroupBoxRow kStatusBeaconGroup{WL3_TR("Form", "Status Beacon"),
-                                                {10, 178, 150, 40}};
+                                                {10, 178, 150, 52}};
 inline constexpr GroupBoxRow kMicEGroup{WL3_TR("Form", "MIC-E Settings"), {165, 53, 225, 40}};
 inline constexpr GroupBoxRow kTimeSlottingGroup{WL3_TR("Form", "Time Slotting"),
                                                 {165, 95, 225, 25}};
@@ -207,7 +207,7 @@ inline constexpr std::array<ProfileField, 38> kProfileFields{{
     {"quietTimeMs", &TrackerConfig::quietTimeMs, kHoldsQuietTime, numberEditRow(ids::kQuietTime, "quietTime", {90, 143, 25, 13}, {WL3_TR("Form", "Quiet Time:"), {48, 143, 37, 13}}, {WL3_TR("Form", "milliseconds"), {115, 143, 40, 13}}), &kTimingGroup},
     {"calibration", &TrackerConfig::calibration, kHoldsOneByte, numberEditRow(ids::kCalibration, "calibration", {90, 158, 25, 13}, {WL3_TR("Form", "Calibration:"), {48, 158, 37, 13}}), &kTimingGroup},
     {"statusText", &TrackerConfig::statusText, kHoldsAnything, editRow(ids::kStatusText, "statusText", {35, 188, 119, 13}, {WL3_TR("Form", "Text:"), {15, 188, 18, 13}}), &kStatusBeaconGroup},
-    {"statusEvery", &TrackerConfig::statusEvery, kHoldsOneByte, numberEditRow(ids::kStatusEvery, "statusEvery", {55, 203, 20, 13}, {WL3_TR("Form", "Send every:"), {15, 203, 38, 13}}, {WL3_TR("Form", "transmissions"), {80, 203, 55, 13}}), &kStatusBeaconGroup},
+    {"statusEvery", &TrackerConfig::statusEvery, kHoldsOneByte, numberEditRow(ids::kStatusEvery, "statusEvery", {55, 215, 20, 13}, {WL3_TR("Form", "Send every:"), {15, 215, 38, 13}}, {WL3_TR("Form", "transmissions"), {80, 215, 55, 13}}), &kStatusBeaconGroup},
     {"sendAltitude", &TrackerConfig::sendAltitude, kHoldsAnything, checkBoxRow(ids::kSendAltitude, "sendAltitude", WL3_TR("Form", "Send Altitude"), {170, 20, 58, 10})},
     {"altDigiPaths", &TrackerConfig::altDigiPaths, kHoldsAnything, checkBoxRow(ids::kAltDigiPaths, "altDigiPaths", WL3_TR("Form", "Alternate Digi Paths"), {240, 20, 75, 10})},
     {"onlySendValid", &TrackerConfig::onlySendValid, kHoldsAnything, checkBoxRow(ids::kOnlySendValid, "onlySendValid", WL3_TR("Form", "Only Send Valid"), {321, 20, 66, 10})},

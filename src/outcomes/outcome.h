@@ -4,6 +4,7 @@
 #include "outcomes/port_problem.h"
 #include "outcomes/value_problem.h"
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -60,6 +61,12 @@ struct ImageSizeWrong {
 };
 struct AddressesDoNotFit {};
 struct TextTruncated {};
+// wl3 refuses a record whose status texts the image would cut: each profile's text, and how
+// many of its characters fit.
+struct TextsWouldBeCut {
+    std::array<int, 2> length{}; // by profile
+    std::array<int, 2> fits{};
+};
 
 // Files.
 
@@ -134,8 +141,9 @@ using Outcome =
     std::variant<PortNumberInvalid, PortNotOpen, PortCallFailed, WriteMismatch, TrackerNotFound,
                  WriteNotVerified, VersionReply, ReadFailed, ReadSucceeded, WriteSucceeded,
                  CalibrationNotWritten, ValuesRefused, ImageSizeWrong, AddressesDoNotFit,
-                 TextTruncated, FileFailed, JsonRefused, UnitsRowFault, OutputFailed,
-                 ImageFinishing, Interrupted, ToneKeepsSending, NoUsbAdapter, PortNamedTwice,
-                 FileForSeveral, FileNamedTwice, BackupSaved, NoThread, OutOfMemory, FewerAtOnce>;
+                 TextTruncated, TextsWouldBeCut, FileFailed, JsonRefused, UnitsRowFault,
+                 OutputFailed, ImageFinishing, Interrupted, ToneKeepsSending, NoUsbAdapter,
+                 PortNamedTwice, FileForSeveral, FileNamedTwice, BackupSaved, NoThread, OutOfMemory,
+                 FewerAtOnce>;
 
 } // namespace wl3

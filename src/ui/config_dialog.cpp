@@ -78,6 +78,8 @@ void ConfigDialog::buildControls() {
     for (const SpeedHintRow& hint : layout.speedHints) {
         addSpeedHint(builder, hint);
     }
+    textRoom_ = builder.addStaticText({}, layout.textRoom, Qt::AlignLeft | Qt::AlignVCenter);
+    textRoom_->setObjectName(QStringLiteral("textRoom"));
     auto* symbolTable = static_cast<QLineEdit*>(control(ids::kSymbolTable));
     auto* symbolPick =
         new SymbolButton(*static_cast<QLineEdit*>(control(ids::kSymbol)), *symbolTable, this);
@@ -111,6 +113,28 @@ void ConfigDialog::nameForScreenReaders(QWidget& widget, const QString& name) {
     auto* label = new QLabel(name, this);
     label->setBuddy(&widget);
     label->hide();
+}
+
+// The count is the encoder's own, from both profiles as the form holds them now.
+void ConfigDialog::updateTextRoom() {
+    const auto room = statusTextRoom(form_.recordAsShown());
+    const int p = form_.shownProfile();
+    QString line;
+    if (room && !room->cut()) {
+        line = formText(kCharactersLeft).arg(room->left[p]);
+    } else if (room) {
+        const bool bothCut = room->kept[kPrimary] < room->length[kPrimary] &&
+                             room->kept[kSecondary] < room->length[kSecondary];
+        const int loser = room->kept[kPrimary] < room->length[kPrimary] ? kPrimary : kSecondary;
+        line = bothCut
+                   ? formText(kCharactersCutFromBoth).arg(-room->left[p])
+                   : formText(kCharactersCut)
+                         .arg(QString::number(-room->left[p]), formText(kProfileTabTexts[loser]));
+    }
+    textRoom_->setText(line);
+    QWidget* text = control(ids::kStatusText);
+    text->setToolTip(line);
+    text->setAccessibleDescription(line);
 }
 
 void ConfigDialog::initDialog() {

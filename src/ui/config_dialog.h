@@ -100,6 +100,8 @@ private:
 
     void buildControls();
     void addSpeedHint(const DialogBuilder& builder, const SpeedHintRow& row);
+    // The room the status texts have, under the text and in its tooltip, as the user types.
+    void updateTextRoom();
     void nameForScreenReaders(QWidget& widget, const QString& name);
     void initDialog();
     void connectHandlers();
@@ -145,6 +147,8 @@ private:
     // every value the tracker would store as something else and every entry that never
     // became a value, or the encoder's refusal. The encoder's warning is shown too.
     std::optional<ConfigImage> prepareImage(RefusedAction action);
+    // Whether the user goes on with status text cut, or goes back to the form.
+    bool acceptCutText();
 
     bool onLoad();
     bool onSave();
@@ -170,6 +174,7 @@ private:
     PortResolver portResolver_;
     PortWatcher portWatcher_;
     QLabel* portNotice_ = nullptr;
+    QLabel* textRoom_ = nullptr;
     DuRect portNoticeRect_ = kPortNoticeRect; // as the layout placed it
     RememberedChoices* choices_;
     QIcon appIcon_;

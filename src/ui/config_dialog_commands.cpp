@@ -10,12 +10,16 @@
 #include "ui/input_blocker.h"
 #include "ui/port_combo_box.h"
 #include "ui/progress_dialog.h"
+#include "ui/translated_wording.h"
 #include "ui/wait_cursor.h"
+#include "wording/wording.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEventLoop>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QScopedValueRollback>
 #include <QThread>
 #include <QTimer>
@@ -214,10 +218,27 @@ std::optional<ConfigImage> ConfigDialog::prepareImage(RefusedAction action) {
         prepared.image.reset();
         prepared.encoder.clear();
     }
-    if (reportPrepared(prepared, action, reporter_) != Status::Ok) {
+    const bool textCut = std::erase_if(prepared.encoder, [](const Outcome& outcome) {
+                             return std::holds_alternative<TextTruncated>(outcome);
+                         }) > 0;
+    if (reportPrepared(prepared, action, reporter_) != Status::Ok ||
+        (textCut && !acceptCutText())) {
         return std::nullopt;
     }
     return prepared.image;
+}
+
+// The encoder's warning, worded as ever, with a way back to the form before anything is
+// stored.
+bool ConfigDialog::acceptCutText() {
+    const Wording wording = wordingOf(TextTruncated{});
+    QMessageBox box(QMessageBox::Warning, translated(*wording.caption), translatedText(wording),
+                    QMessageBox::Ok | QMessageBox::Cancel, this);
+    box.setObjectName(QStringLiteral("textTruncated"));
+    box.button(QMessageBox::Ok)->setObjectName(QStringLiteral("ok"));
+    box.button(QMessageBox::Cancel)->setObjectName(QStringLiteral("cancel"));
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
 }
 
 // The record goes onto the image the form stands on, so that an unchanged form sends that

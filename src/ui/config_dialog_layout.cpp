@@ -15,24 +15,24 @@ namespace {
 // of its own words, no two buttons the same.
 // clang-format off
 constexpr std::array<ControlRow, 12> kWindowRows{{
-    tabsRow(ids::kProfileTabs, "profileTabs", {5, 5, 390, 216}, kProfileTabTexts),
-    listRow(ids::kComPort, "comPort", {15, 234, 65, 65}, {}, kComPortNames),
-    pushButtonRow(ids::kReadVersion, "readVersion", WL3_TR("Form", "Read &Version"), {15, 249, 65, 12}),
-    pushButtonRow(ids::kReadConfiguration, "readConfiguration", WL3_TR("Form", "&Read Configuration"), {90, 234, 65, 12}),
-    pushButtonRow(ids::kWriteConfiguration, "writeConfiguration", WL3_TR("Form", "&Write Configuration"), {90, 249, 65, 12}),
-    pushButtonRow(ids::kSend1200Hz, "send1200Hz", WL3_TR("Form", "Send &1200 Hz"), {169, 234, 54, 12}),
-    pushButtonRow(ids::kSend2200Hz, "send2200Hz", WL3_TR("Form", "Send &2200 Hz"), {169, 249, 54, 12}),
-    pushButtonRow(ids::kSendBoth, "sendBoth", WL3_TR("Form", "Send &Both"), {233, 234, 54, 12}),
-    pushButtonRow(ids::kStopSending, "stopSending", WL3_TR("Form", "S&top Sending"), {233, 249, 54, 12}),
-    pushButtonRow(ids::kExit, "exit", WL3_TR("Form", "E&xit"), {350, 252, 40, 12}),
-    pushButtonRow(ids::kSave, "save", WL3_TR("Form", "&Save"), {298, 234, 35, 12}),
-    pushButtonRow(ids::kLoad, "load", WL3_TR("Form", "&Load"), {298, 249, 35, 12}),
+    tabsRow(ids::kProfileTabs, "profileTabs", {5, 5, 390, 228}, kProfileTabTexts),
+    listRow(ids::kComPort, "comPort", {15, 246, 65, 65}, {}, kComPortNames),
+    pushButtonRow(ids::kReadVersion, "readVersion", WL3_TR("Form", "Read &Version"), {15, 261, 65, 12}),
+    pushButtonRow(ids::kReadConfiguration, "readConfiguration", WL3_TR("Form", "&Read Configuration"), {90, 246, 65, 12}),
+    pushButtonRow(ids::kWriteConfiguration, "writeConfiguration", WL3_TR("Form", "&Write Configuration"), {90, 261, 65, 12}),
+    pushButtonRow(ids::kSend1200Hz, "send1200Hz", WL3_TR("Form", "Send &1200 Hz"), {169, 246, 54, 12}),
+    pushButtonRow(ids::kSend2200Hz, "send2200Hz", WL3_TR("Form", "Send &2200 Hz"), {169, 261, 54, 12}),
+    pushButtonRow(ids::kSendBoth, "sendBoth", WL3_TR("Form", "Send &Both"), {233, 246, 54, 12}),
+    pushButtonRow(ids::kStopSending, "stopSending", WL3_TR("Form", "S&top Sending"), {233, 261, 54, 12}),
+    pushButtonRow(ids::kExit, "exit", WL3_TR("Form", "E&xit"), {350, 264, 40, 12}),
+    pushButtonRow(ids::kSave, "save", WL3_TR("Form", "&Save"), {298, 246, 35, 12}),
+    pushButtonRow(ids::kLoad, "load", WL3_TR("Form", "&Load"), {298, 261, 35, 12}),
 }};
 // clang-format on
 
 constexpr std::array<GroupBoxRow, 2> kWindowGroupBoxes{{
-    {WL3_TR("Form", "Configure"), {10, 224, 150, 40}},
-    {WL3_TR("Form", "Tone Test"), {163, 224, 130, 40}},
+    {WL3_TR("Form", "Configure"), {10, 236, 150, 40}},
+    {WL3_TR("Form", "Tone Test"), {163, 236, 130, 40}},
 }};
 
 } // namespace
@@ -140,6 +140,9 @@ DialogLayout configDialogLayout(const TextNeeds& needs) {
     const std::size_t portNotice = add({layout.portNotice});
     const std::size_t webAddress = add({layout.webAddress});
     const std::size_t symbolPick = add({layout.symbolPick});
+    const std::size_t textRoom = add(
+        {layout.textRoom, std::max({needs.caption(kCharactersLeft), needs.caption(kCharactersCut),
+                                    needs.caption(kCharactersCutFromBoth)})});
     const std::size_t client = add({layout.client, 0, Growth::Rightward, true});
 
     const std::vector<DuRect> fitted = fitLayout(boxes);
@@ -164,6 +167,7 @@ DialogLayout configDialogLayout(const TextNeeds& needs) {
     layout.portNotice = fitted[portNotice];
     layout.webAddress = fitted[webAddress];
     layout.symbolPick = fitted[symbolPick];
+    layout.textRoom = fitted[textRoom];
     layout.client = fitted[client];
     return layout;
 }

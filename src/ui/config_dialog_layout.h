@@ -32,13 +32,23 @@ inline constexpr int kLoad = 1043;
 namespace wl3::ui {
 
 inline constexpr std::string_view kWindowTitle = "Wrenlink3Config";
-inline constexpr DuRect kClientSize{0, 0, 402, 279};
-inline constexpr Caption kWebAddress{"", {339, 226, 58, 13}};
+inline constexpr DuRect kClientSize{0, 0, 402, 291};
+inline constexpr Caption kWebAddress{"", {339, 238, 58, 13}};
 // The line about the device behind the chosen COM entry, when adapters come and go.
-inline constexpr DuRect kPortNoticeRect{10, 266, 387, 10};
+inline constexpr DuRect kPortNoticeRect{10, 278, 387, 10};
 
 // The button with the symbol's picture, beside the Table / Overlay edit.
 inline constexpr DuRect kSymbolPickRect{147, 54, 13, 13};
+
+// Under the status text, how many characters the tracker's memory still has room for, which
+// both profiles' callsigns, paths and texts share; or how many too many, and whose text
+// loses them.
+inline constexpr DuRect kTextRoomRect{35, 202, 119, 10};
+inline constexpr std::string_view kCharactersLeft = WL3_TR("Form", "%1 characters left");
+//: %1 how many characters too many, %2 the tab name of the profile whose text is cut.
+inline constexpr std::string_view kCharactersCut = WL3_TR("Form", "%1 too many: %2 text cut");
+inline constexpr std::string_view kCharactersCutFromBoth =
+    WL3_TR("Form", "%1 too many: both texts cut");
 
 // Every control: the form's, then the window's own, in keyboard order.
 std::span<const ControlRow> configDialogRows();
@@ -73,6 +83,7 @@ struct DialogLayout {
     DuRect portNotice = kPortNoticeRect;
     DuRect webAddress = kWebAddress.rect;
     DuRect symbolPick = kSymbolPickRect;
+    DuRect textRoom = kTextRoomRect;
 };
 
 DialogLayout configDialogLayout(const TextNeeds& needs);

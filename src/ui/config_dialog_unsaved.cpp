@@ -49,9 +49,11 @@ void ConfigDialog::markSaved() {
     updateModifiedMark();
 }
 
+// Whatever changes in the form may change what is unsaved and the status texts' room.
 void ConfigDialog::updateModifiedMark() {
     if (!form_.refilling()) {
         setWindowModified(hasUnsavedEdits());
+        updateTextRoom();
     }
 }
 

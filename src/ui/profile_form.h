@@ -48,6 +48,12 @@ public:
     void formToRecord();
     // The record as it is: what was typed and never became a value goes.
     void recordToForm();
+    // The record as formToRecord would make it, left as it is.
+    TrackerConfig recordAsShown() const {
+        TrackerConfig record = record_;
+        formToRecord(record, shownProfile_);
+        return record;
+    }
     // The shown profile into the record, then profile shown, with what its edits held that
     // never became a value.
     void showProfile(int profile);

@@ -537,6 +537,23 @@ struct Words {
                             "digipeaters, and make the primary and secondary callsigns, "
                             "digipeaters, or status texts identical."))});
     }
+    Wording operator()(const TextsWouldBeCut& cut) const {
+        std::vector<Phrase> lines{message(
+            WL3_TR("Message", "The status texts do not fit the tracker's memory; nothing was "
+                              "written."))};
+        for (int p = 0; p < kProfileCount; ++p) {
+            if (cut.fits[p] < cut.length[p]) {
+                //: %1 a profile's tab name, %2 its status text's length, %3 how many fit.
+                lines.push_back(message(
+                    WL3_TR("Message", "%1 status text: %2 characters, of which %3 fit"),
+                    {formText(kProfileTabTexts[p]), number(cut.length[p]), number(cut.fits[p])}));
+            }
+        }
+        lines.push_back(message(WL3_TR("Message", "Shorten them, or give --allow-cut-text to "
+                                                  "write them cut.")));
+        return captioned(message(WL3_TR("Message", "Status Beacon Text Too Long")),
+                         std::move(lines));
+    }
     Wording operator()(const FileFailed& failed) const {
         return captioned(fileActionCaption(failed.action),
                          {fileStepWording(failed.step),

@@ -150,8 +150,8 @@ TEST(CliApp, AClosedStandardErrorTakesNoFile) {
     test::TempDir dir;
     test::writeAll(dir / "long.json",
                    R"({"primary": {"statusText": ")" + std::string(100, 'p') + R"("}})");
-    const std::string import =
-        std::string(WL3_BINARY_PATH) + " import " + (dir / "long.json").string() + " -o ";
+    const std::string import = std::string(WL3_BINARY_PATH) + " import --allow-cut-text " +
+                               (dir / "long.json").string() + " -o ";
     ASSERT_EQ(std::system((import + (dir / "open.wl3").string() + " 2>/dev/null").c_str()), 0);
     EXPECT_EQ(std::system((import + (dir / "closed.wl3").string() + " 2>&-").c_str()), 0);
     EXPECT_EQ(test::readAll(dir / "closed.wl3"), test::readAll(dir / "open.wl3"));

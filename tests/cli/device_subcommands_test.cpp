@@ -147,7 +147,8 @@ TEST_F(DeviceCommands, WriteStoresTheConfigurationWithBackupOfTheOldOne) {
     TrackerSimProcess sim(WL3_TRACKER_SIM, simOptions());
     writeJson(dir / "new.json", configNamed("NEWCAL"));
     CommandRun run(true);
-    ASSERT_EQ(runWrite(run.context, portOf(sim), dir / "new.json", dir / "old.wl3"), kExitOk);
+    ASSERT_EQ(runWrite(run.context, portOf(sim), dir / "new.json", dir / "old.wl3", false),
+              kExitOk);
 
     EXPECT_EQ(readAll(dir / "old.wl3"), readAll(initialImage));
     EXPECT_EQ(textOf(loaded(trackerState).callsign[kPrimary]), "NEWCAL");
@@ -170,7 +171,7 @@ TEST_F(DeviceCommands, AReadWl3FileWrittenBackLeavesTheTrackersImageAsItWas) {
     TrackerSimProcess sim(WL3_TRACKER_SIM, simOptions());
     CommandRun run;
     ASSERT_EQ(runRead(run.context, portOf(sim), dir / "backup.wl3"), kExitOk);
-    ASSERT_EQ(runWrite(run.context, portOf(sim), dir / "backup.wl3", {}), kExitOk);
+    ASSERT_EQ(runWrite(run.context, portOf(sim), dir / "backup.wl3", {}, false), kExitOk);
     EXPECT_EQ(readAll(trackerState), readAll(initialImage));
     EXPECT_NE(readAll(trackerState), savedBytes(expectedInitial));
     EXPECT_EQ(run.reporter.entries, (std::vector<Entry>{kReadSuccessful, kWriteSuccessful}));
@@ -200,7 +201,7 @@ TEST_F(DeviceCommands, RefusedWritesLeaveTheTrackerAndTheBackupAlone) {
         const std::string before = readAll(trackerState);
         CommandRun run;
         EXPECT_EQ(runWrite(run.context, portOf(sim), c.input,
-                           withBackup ? dir / "backup.wl3" : std::filesystem::path()),
+                           withBackup ? dir / "backup.wl3" : std::filesystem::path(), false),
                   kExitFailed);
         if (withBackup) {
             EXPECT_EQ(readAll(trackerState), before);
@@ -217,9 +218,9 @@ TEST_F(DeviceCommands, RefusedWritesLeaveTheTrackerAndTheBackupAlone) {
 
 TEST_F(DeviceCommands, WriteOfAnUnreadableFileTouchesNoPort) {
     CommandRun run;
-    EXPECT_EQ(
-        runWrite(run.context, *parsePortChoice("/dev/wl3-no-such-port"), dir / "none.wl3", {}),
-        kExitFailed);
+    EXPECT_EQ(runWrite(run.context, *parsePortChoice("/dev/wl3-no-such-port"), dir / "none.wl3", {},
+                       false),
+              kExitFailed);
     EXPECT_EQ(
         run.reporter.entries,
         (std::vector<Entry>{{"Load Failed", "Failed to open file\n" + (dir / "none.wl3").string() +

@@ -50,7 +50,7 @@ TEST_F(FileCommands, ImportThenExportGivesTheSameJsonUpToTheEncodersConversions)
     writeAll(dir / "in.json", configToJsonText(config));
 
     CommandRun run;
-    ASSERT_EQ(runImport(run.context, dir / "in.json", dir / "out.wl3"), kExitOk);
+    ASSERT_EQ(runImport(run.context, dir / "in.json", dir / "out.wl3", false), kExitOk);
     ASSERT_EQ(runExport(run.context, dir / "out.wl3", dir / "out.json"), kExitOk);
     EXPECT_TRUE(run.reporter.entries.empty());
 
@@ -117,7 +117,7 @@ TEST_F(FileCommands, ImportRefusesValuesTheTrackerCannotHoldAsGiven) {
         writeAll(dir / "in.json", json);
         std::filesystem::remove(dir / "out.wl3");
         CommandRun run;
-        EXPECT_EQ(runImport(run.context, dir / "in.json", dir / "out.wl3"),
+        EXPECT_EQ(runImport(run.context, dir / "in.json", dir / "out.wl3", false),
                   refusal.empty() ? kExitOk : kExitFailed);
         const std::vector<Entry> refused{{"Save Failed", refusal}};
         EXPECT_EQ(run.reporter.entries, refusal.empty() ? std::vector<Entry>{} : refused);
@@ -125,12 +125,24 @@ TEST_F(FileCommands, ImportRefusesValuesTheTrackerCannotHoldAsGiven) {
     }
 }
 
-TEST_F(FileCommands, ImportWarnsOfTruncatedStatusTextAndStillWrites) {
+// A text the image would cut is refused, with how much of it fits, unless the user accepts
+// the cut: then today's warning, and the file.
+TEST_F(FileCommands, ImportRefusesTextThatWouldBeCutUnlessAllowed) {
     writeAll(dir / "in.json", Json{{"primary", {{"statusText", std::string(100, 'p')}}},
                                    {"secondary", {{"statusText", "other"}}}}
                                   .dump());
+    CommandRun refused;
+    EXPECT_EQ(runImport(refused.context, dir / "in.json", dir / "out.wl3", false), kExitFailed);
+    ASSERT_EQ(refused.reporter.entries.size(), 1u);
+    EXPECT_EQ(refused.reporter.entries[0].caption, "Status Beacon Text Too Long");
+    EXPECT_NE(refused.reporter.entries[0].text.find(
+                  "Primary status text: 100 characters, of which 72 fit"),
+              std::string::npos)
+        << refused.reporter.entries[0].text;
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.wl3"));
+
     CommandRun run;
-    EXPECT_EQ(runImport(run.context, dir / "in.json", dir / "out.wl3"), kExitOk);
+    EXPECT_EQ(runImport(run.context, dir / "in.json", dir / "out.wl3", true), kExitOk);
     ASSERT_EQ(run.reporter.entries.size(), 1u);
     EXPECT_EQ(run.reporter.entries[0].caption, "Status Beacon Text Truncated");
     EXPECT_EQ(std::filesystem::file_size(dir / "out.wl3"), 136u);
@@ -161,7 +173,7 @@ TEST_F(FileCommands, FailedImportsLeaveTheOutputAsItWas) {
                 writeAll(output, "keep me");
             }
             CommandRun run;
-            EXPECT_EQ(runImport(run.context, dir / input, output), kExitFailed);
+            EXPECT_EQ(runImport(run.context, dir / input, output, false), kExitFailed);
             ASSERT_EQ(run.reporter.entries.size(), 1u);
             EXPECT_EQ(run.reporter.entries[0].text, message);
             EXPECT_EQ(std::filesystem::exists(output), outputExists);
@@ -171,7 +183,7 @@ TEST_F(FileCommands, FailedImportsLeaveTheOutputAsItWas) {
         }
     }
     CommandRun run;
-    EXPECT_EQ(runImport(run.context, dir / "broken.json", dir / "out.wl3"), kExitFailed);
+    EXPECT_EQ(runImport(run.context, dir / "broken.json", dir / "out.wl3", false), kExitFailed);
     ASSERT_EQ(run.reporter.entries.size(), 1u);
     EXPECT_EQ(run.reporter.entries[0].caption, "Load Failed");
     EXPECT_EQ(run.reporter.entries[0].text.rfind("not valid JSON: ", 0), 0u);
@@ -203,9 +215,9 @@ TEST_F(FileCommands, AnOutputThatIsTheInputIsRefusedAndTheInputKept) {
 
     CommandRun run;
     EXPECT_EQ(runExport(run.context, wl3, wl3), kExitFailed);
-    EXPECT_EQ(runImport(run.context, dir / "same.json", dir / "link.json"), kExitFailed);
+    EXPECT_EQ(runImport(run.context, dir / "same.json", dir / "link.json", false), kExitFailed);
     // A backup of the tracker would replace the configuration about to be written.
-    EXPECT_EQ(runWrite(run.context, *parsePortChoice("/dev/wl3-no-such-port"), wl3, wl3),
+    EXPECT_EQ(runWrite(run.context, *parsePortChoice("/dev/wl3-no-such-port"), wl3, wl3, false),
               kExitFailed);
     EXPECT_EQ(run.reporter.entries,
               (std::vector<Entry>{refusal(wl3), refusal(dir / "link.json"), refusal(wl3)}));
@@ -219,9 +231,9 @@ TEST_F(FileCommands, ABinaryFileIsNotPutOnATerminal) {
     const auto noPort = *parsePortChoice("/dev/wl3-no-such-port");
     CommandRun run;
     run.context.outIsTerminal = true;
-    EXPECT_EQ(runImport(run.context, dir / "in.json", "-"), kExitFailed);
+    EXPECT_EQ(runImport(run.context, dir / "in.json", "-", false), kExitFailed);
     EXPECT_EQ(runRead(run.context, noPort, "-"), kExitFailed);
-    EXPECT_EQ(runWrite(run.context, noPort, dir / "in.json", "-"), kExitFailed);
+    EXPECT_EQ(runWrite(run.context, noPort, dir / "in.json", "-", false), kExitFailed);
     // Each refused before the port was tried.
     const Entry refusal{"Save Failed", "Failed to open file\nstandard output is a terminal, and "
                                        "a .wl3 file is binary: redirect it or name a file"};

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <filesystem>
 
@@ -193,6 +194,34 @@ private slots:
         QCOMPARE(contentsOf(existing), QByteArray("old contents"));
         QCOMPARE(namesIn(folder), QStringList{"existing.wl3"});
         QCOMPARE(QString::fromStdString(std::string(textOf(ui.config().digiPath[kPrimary]))), path);
+    }
+
+    // The room the texts have is counted as the user types; a text the image would cut is
+    // saved only once the user accepts the cut, and Cancel goes back to the form.
+    void aTextThatWouldBeCutIsCountedAndCancelStoresNothing() {
+        test::TempDir folder;
+        DialogDriver ui;
+        auto* room = ui.dialog->findChild<QLabel*>(QStringLiteral("textRoom"));
+        ui.replaceText(kStatusText, QString(60, u'p'));
+        QCOMPARE(room->text(), QStringLiteral("2 characters left"));
+        ui.replaceText(kStatusText, QString(70, u'p'));
+        QCOMPARE(room->text(), QStringLiteral("8 too many: Seconday text cut"));
+        QCOMPARE(ui.edit(kStatusText)->toolTip(), room->text());
+
+        const auto answer = [](const char* button) {
+            return [button](QWidget& modal) {
+                QCOMPARE(modal.objectName(), QStringLiteral("textTruncated"));
+                modal.findChild<QPushButton*>(QLatin1String(button))->click();
+            };
+        };
+        ui.fileDialogs.answers = {folder / "cut.wl3"};
+        ModalScript script({answer("cancel"), answer("ok")});
+        ui.press(kSave);
+        QVERIFY(ui.fileDialogs.asked.empty());
+        ui.press(kSave);
+        QVERIFY(script.finished());
+        QCOMPARE(namesIn(folder), QStringList{"cut.wl3"});
+        QVERIFY(ui.takeReports().isEmpty());
     }
 
     void aSaveCopiesTheFormEvenWhenTheFileCannotBeOpened() {
