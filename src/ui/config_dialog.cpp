@@ -80,6 +80,14 @@ void ConfigDialog::buildControls() {
     }
     textRoom_ = builder.addStaticText({}, layout.textRoom, Qt::AlignLeft | Qt::AlignVCenter);
     textRoom_->setObjectName(QStringLiteral("textRoom"));
+    toneNotice_ = builder.addStaticText({}, layout.toneNotice, Qt::AlignCenter);
+    toneNotice_->setObjectName(QStringLiteral("toneNotice"));
+    toneNotice_->setWordWrap(true);
+    // The colours of a tooltip, which every style makes stand out from the window.
+    toneNotice_->setAutoFillBackground(true);
+    toneNotice_->setBackgroundRole(QPalette::ToolTipBase);
+    toneNotice_->setForegroundRole(QPalette::ToolTipText);
+    toneNotice_->hide();
     auto* symbolTable = static_cast<QLineEdit*>(control(ids::kSymbolTable));
     auto* symbolPick =
         new SymbolButton(*static_cast<QLineEdit*>(control(ids::kSymbol)), *symbolTable, this);
@@ -215,10 +223,13 @@ void ConfigDialog::keyPressEvent(QKeyEvent* event) {
         QDialog::keyPressEvent(event);
         return;
     }
-    // With no default button, Enter presses the button that has the focus, and anywhere else
-    // is the OK command.
+    // While a tone keys the radio, Enter stops it. Else, with no default button, Enter presses the
+    // button that has the focus, and anywhere else is the OK command.
+    auto* stop = static_cast<QPushButton*>(control(ids::kStopSending));
     if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
         button->click();
+    } else if (stop->isDefault()) {
+        stop->click();
     } else {
         accept();
     }

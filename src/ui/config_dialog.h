@@ -167,6 +167,8 @@ private:
     // The file that the form was last loaded from or saved to, in the title and proposed by
     // Save; its folder is where the file dialogs open next time. Empty for none.
     void showFileInTitle(const std::filesystem::path& file);
+    // The title, the notice and the default button say whether a tone keys the radio.
+    void showTone(std::optional<ToneCode> sounding);
 
     Reporter& shownReporter_; // on the GUI thread only
     GuiThreadReporter reporter_;
@@ -175,11 +177,13 @@ private:
     PortWatcher portWatcher_;
     QLabel* portNotice_ = nullptr;
     QLabel* textRoom_ = nullptr;
+    QLabel* toneNotice_ = nullptr;
     DuRect portNoticeRect_ = kPortNoticeRect; // as the layout placed it
     RememberedChoices* choices_;
     QIcon appIcon_;
     std::filesystem::path file_;
     std::optional<PortChoice> soundingTone_; // the port of a tone not stopped yet
+    bool transmitting_ = false;              // as the title and the notice show it
     std::map<int, QWidget*> controls_;
     ProfileForm form_;
     // The image last loaded, read or written: Write and Save keep its bytes wherever the

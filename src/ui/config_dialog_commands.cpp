@@ -17,6 +17,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEventLoop>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -291,9 +292,27 @@ void ConfigDialog::sendTestTone(ToneCode code) {
         });
     if (code != ToneCode::Stop) {
         soundingTone_ = port;
+        showTone(code);
     } else if (status == Status::Ok && soundingTone_ == port) {
         soundingTone_.reset();
+        showTone(std::nullopt);
     }
+}
+
+void ConfigDialog::showTone(std::optional<ToneCode> sounding) {
+    transmitting_ = sounding.has_value();
+    if (sounding) {
+        const QString tone = *sounding == ToneCode::Send1200Hz   ? tr("1200 Hz")
+                             : *sounding == ToneCode::Send2200Hz ? tr("2200 Hz")
+                                                                 : tr("1200 and 2200 Hz");
+        //: The notice while a test tone keys the radio: %1 the tone.
+        toneNotice_->setText(tr("Transmitting %1 \u2014 Stop Sending ends it").arg(tone));
+    }
+    // Shown, and its name changed, a notice is announced by screen readers.
+    toneNotice_->setAccessibleName(toneNotice_->text());
+    toneNotice_->setVisible(transmitting_);
+    static_cast<QPushButton*>(control(ids::kStopSending))->setDefault(transmitting_);
+    showFileInTitle(file_);
 }
 
 // On a radio the tone keys the transmitter: it must not outlive the window by accident. When
@@ -308,6 +327,7 @@ bool ConfigDialog::stopSoundingTone() {
                              });
         if (stopped == Status::Ok || sessionEnding_) {
             soundingTone_.reset();
+            showTone(std::nullopt);
             break;
         }
         switch (askAboutUnstoppedTone()) {
@@ -315,6 +335,7 @@ bool ConfigDialog::stopSoundingTone() {
             break;
         case UnstoppedTone::CloseAnyway:
             soundingTone_.reset();
+            showTone(std::nullopt);
             break;
         case UnstoppedTone::KeepWindow:
             return false;

@@ -32,7 +32,7 @@ constexpr std::array<ControlRow, 12> kWindowRows{{
 
 constexpr std::array<GroupBoxRow, 2> kWindowGroupBoxes{{
     {WL3_TR("Form", "Configure"), {10, 236, 150, 40}},
-    {WL3_TR("Form", "Tone Test"), {163, 236, 130, 40}},
+    {WL3_TR("Form", "Tone Test"), {163, 236, 130, 58}},
 }};
 
 } // namespace
@@ -140,6 +140,7 @@ DialogLayout configDialogLayout(const TextNeeds& needs) {
     const std::size_t portNotice = add({layout.portNotice});
     const std::size_t webAddress = add({layout.webAddress});
     const std::size_t symbolPick = add({layout.symbolPick});
+    const std::size_t toneNotice = add({layout.toneNotice});
     const std::size_t textRoom = add(
         {layout.textRoom, std::max({needs.caption(kCharactersLeft), needs.caption(kCharactersCut),
                                     needs.caption(kCharactersCutFromBoth)})});
@@ -168,6 +169,7 @@ DialogLayout configDialogLayout(const TextNeeds& needs) {
     layout.webAddress = fitted[webAddress];
     layout.symbolPick = fitted[symbolPick];
     layout.textRoom = fitted[textRoom];
+    layout.toneNotice = fitted[toneNotice];
     layout.client = fitted[client];
     return layout;
 }

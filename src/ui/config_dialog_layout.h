@@ -32,10 +32,10 @@ inline constexpr int kLoad = 1043;
 namespace wl3::ui {
 
 inline constexpr std::string_view kWindowTitle = "Wrenlink3Config";
-inline constexpr DuRect kClientSize{0, 0, 402, 291};
+inline constexpr DuRect kClientSize{0, 0, 402, 309};
 inline constexpr Caption kWebAddress{"", {339, 238, 58, 13}};
 // The line about the device behind the chosen COM entry, when adapters come and go.
-inline constexpr DuRect kPortNoticeRect{10, 278, 387, 10};
+inline constexpr DuRect kPortNoticeRect{10, 296, 387, 10};
 
 // The button with the symbol's picture, beside the Table / Overlay edit.
 inline constexpr DuRect kSymbolPickRect{147, 54, 13, 13};
@@ -49,6 +49,10 @@ inline constexpr std::string_view kCharactersLeft = WL3_TR("Form", "%1 character
 inline constexpr std::string_view kCharactersCut = WL3_TR("Form", "%1 too many: %2 text cut");
 inline constexpr std::string_view kCharactersCutFromBoth =
     WL3_TR("Form", "%1 too many: both texts cut");
+
+// In the Tone Test group, from the moment a tone starts until a stop ends it: the radio is
+// transmitting. Two lines, as long words wrap.
+inline constexpr DuRect kToneNoticeRect{168, 273, 120, 18};
 
 // Every control: the form's, then the window's own, in keyboard order.
 std::span<const ControlRow> configDialogRows();
@@ -84,6 +88,7 @@ struct DialogLayout {
     DuRect webAddress = kWebAddress.rect;
     DuRect symbolPick = kSymbolPickRect;
     DuRect textRoom = kTextRoomRect;
+    DuRect toneNotice = kToneNoticeRect;
 };
 
 DialogLayout configDialogLayout(const TextNeeds& needs);

@@ -116,6 +116,10 @@ void ConfigDialog::showFileInTitle(const std::filesystem::path& file) {
     file_ = file;
     // The mark follows the file's name, which a window manager cuts last.
     QString title = windowTitleText();
+    if (transmitting_) {
+        //: Before the window's title while a test tone keys the radio.
+        title.prepend(tr("Transmitting \u2014 "));
+    }
     if (file.empty()) {
         title += QStringLiteral("[*]");
     } else {

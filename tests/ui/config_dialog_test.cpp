@@ -145,7 +145,7 @@ private slots:
         DialogDriver ui;
         const BaseUnits units = baseUnitsOf(ui.dialog->font());
         QCOMPARE(units.y, QFontMetrics(ui.dialog->font()).height());
-        QCOMPARE(ui.dialog->size(), QSize(mulDiv(402, units.x, 4), mulDiv(291, units.y, 8)));
+        QCOMPARE(ui.dialog->size(), QSize(mulDiv(402, units.x, 4), mulDiv(309, units.y, 8)));
 
         for (const int id : {kCallsign, kManualRate, kPowerSwitchEnable, kFastRate, kExit}) {
             const DuRect du = rowOf(id).rect;

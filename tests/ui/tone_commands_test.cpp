@@ -2,6 +2,8 @@
 #include "support/temp_dir.h"
 #include "tracker_window.h"
 
+#include <QLabel>
+
 using namespace wl3;
 using namespace wl3::ids;
 using namespace wl3::ui;
@@ -44,6 +46,29 @@ private slots:
         QCOMPARE(window.ui.takeReports(), QStringList{});
         QCOMPARE(window.ui.edit(kCalibration)->text(), QStringLiteral("130"));
         QTRY_COMPARE(window.tonesHeard().size(), 12);
+    }
+
+    // A tone keys the radio: the window says so, to the eye and to a screen reader, and
+    // Enter stops it, until a stop has gone out.
+    void aSoundingToneIsShownUntilStopped() {
+        TrackerWindow window;
+        QVERIFY(window.tracker.ok());
+        auto* notice = window.ui.dialog->findChild<QLabel*>(QStringLiteral("toneNotice"));
+        auto* stop = window.ui.button(kStopSending);
+        QVERIFY(!notice->isVisible());
+        window.ui.press(kSend1200Hz);
+        QVERIFY(notice->isVisible());
+        QCOMPARE(notice->accessibleName(),
+                 QStringLiteral("Transmitting 1200 Hz \u2014 Stop Sending ends it"));
+        QVERIFY(window.ui.dialog->windowTitle().startsWith(QStringLiteral("Transmitting")));
+        QVERIFY(stop->isDefault());
+        window.ui.edit(kCallsign)->setFocus();
+        QTest::keyClick(window.ui.edit(kCallsign), Qt::Key_Return);
+        QTRY_COMPARE(window.tonesHeard(), (QStringList{"stop", "1200 Hz", "stop", "stop"}));
+        QVERIFY(window.ui.dialog->isVisible()); // Enter stopped the tone, not the window
+        QVERIFY(!notice->isVisible());
+        QVERIFY(!window.ui.dialog->windowTitle().startsWith(QStringLiteral("Transmitting")));
+        QVERIFY(!stop->isDefault());
     }
 
     void aCalibrationTypedBackBeforeAnyCopyGivesNoWarning() {
