@@ -134,6 +134,7 @@ struct CommandLine {
     std::ostream& err;
     bool errIsTerminal;
     std::string file{};
+    std::vector<std::string> files{};
     std::string output{};
     std::string backupPath{};
     std::vector<std::string> ports{};
@@ -171,6 +172,20 @@ FleetRequest fleetRequest(const CommandLine& line) {
 void addAllowCutTextFlag(CLI::App& command, CommandLine& line) {
     command.add_flag("--allow-cut-text", line.allowCutText,
                      "Store status texts cut to fit, with a warning");
+}
+
+void addCheckCommand(CLI::App& app, CommandLine& line) {
+    auto* check = app.add_subcommand("check", "Advise on configurations, never refusing them");
+    check->footer(
+        footer("Prints a line for each piece of advice: a missing or placeholder callsign, an "
+               "obsolete path element, more than two hops, a fast beacon rate, SmartBeaconing "
+               "speeds or rates the wrong way round, the Emergency message. Exit status 0 when "
+               "there is none, 1 when there is some."));
+    check->add_option("FILE", line.files, wrapped("Configurations: .wl3 files or their JSON form"))
+        ->required()
+        ->check(configFileName())
+        ->type_name("");
+    check->callback([&line] { line.status = runCheck(line.context, line.files); });
 }
 
 void addShowCommand(CLI::App& app, CommandLine& line) {
@@ -325,6 +340,7 @@ int runCommandLine(int argc, const char* const* argv, const CommandContext& cont
     // CLI11 would take /path/to/file.wl3 for an option on Windows.
     app.allow_windows_style_options(false);
     addShowCommand(app, line);
+    addCheckCommand(app, line);
     addExportCommand(app, line);
     addImportCommand(app, line);
     addPortsCommand(app, line);

@@ -9,6 +9,7 @@
 #include "formats/config_file.h"
 #include "formats/config_io.h"
 #include "formats/config_json.h"
+#include "wording/wording.h"
 
 namespace wl3 {
 
@@ -56,6 +57,24 @@ int runShow(const CommandContext& context, const std::filesystem::path& file) {
     }
     context.out << formatConfig(config);
     return finishOutput(context);
+}
+
+int runCheck(const CommandContext& context, const std::vector<std::string>& files) {
+    bool clean = true;
+    for (const std::string& file : files) {
+        TrackerConfig config;
+        if (loadConfiguration(file, config, context.reporter) != Status::Ok) {
+            clean = false;
+            continue;
+        }
+        for (const Advice& advice : adviceOn(config)) {
+            context.out << (files.size() > 1 ? file + ": " : std::string())
+                        << english(adviceWording(advice)) << '\n';
+            clean = false;
+        }
+    }
+    const int written = finishOutput(context);
+    return clean ? written : kExitFailed;
 }
 
 int runExport(const CommandContext& context, const std::filesystem::path& file,

@@ -66,6 +66,11 @@ Status readAndSave(const CommandContext& context, SerialLink& link,
 // A configuration, .wl3 or JSON, both profiles side by side.
 int runShow(const CommandContext& context, const std::filesystem::path& file);
 
+// The advice on each file's record, a line each with its profile and key (after the file's
+// name when there are several): kExitOk when there is none, kExitFailed when there is some
+// or a file does not load.
+int runCheck(const CommandContext& context, const std::vector<std::string>& files);
+
 // A .wl3 file as JSON, to output or, when output is empty or "-", to context.out.
 int runExport(const CommandContext& context, const std::filesystem::path& file,
               const std::filesystem::path& output);

@@ -669,6 +669,59 @@ Phrase phaseWording(ExchangePhase phase) {
     return message(WL3_TR("Message", "Sending the tone command"));
 }
 
+namespace {
+
+Phrase adviceReason(const Advice& advice) {
+    using Kind = Advice::Kind;
+    const Phrase element = verbatim(advice.element);
+    switch (advice.kind) {
+    case Kind::NoCallsign:
+        return message(WL3_TR("Message", "no callsign: every transmission must carry your own"));
+    case Kind::Placeholder:
+        return message(WL3_TR("Message", "%1 is a placeholder that may not be transmitted: "
+                                         "set your own callsign"),
+                       {element});
+    case Kind::ObsoleteElement:
+        return message(WL3_TR("Message", "%1 is obsolete and no longer served by the networks: "
+                                         "use WIDE1-1,WIDE2-1 or WIDE2-2"),
+                       {element});
+    case Kind::WideTooFar:
+        return message(WL3_TR("Message",
+                              "%1 asks for more than two hops and floods the network: use "
+                              "WIDE2-2 at most"),
+                       {element});
+    case Kind::TooManyHops:
+        return message(
+            WL3_TR("Message", "the path asks for %1 hops in all; more than two floods the network"),
+            {number(advice.number)});
+    case Kind::FastAutoRate:
+        return message(WL3_TR("Message", "a beacon every %1 seconds crowds the channel: once a "
+                                         "minute or less often is advised"),
+                       {number(advice.number)});
+    case Kind::SlowSpeedNotBelow:
+        return message(WL3_TR("Message", "the slow speed (%1 MPH) is not below the fast speed "
+                                         "(%2 MPH), so SmartBeaconing cannot tell them apart"),
+                       {number(advice.number), number(advice.other)});
+    case Kind::FastRateAboveSlow:
+        return message(WL3_TR("Message", "the fast rate (%1 seconds) is longer than the slow rate "
+                                         "(%2 seconds): moving, the tracker would beacon less "
+                                         "often"),
+                       {number(advice.number), number(advice.other)});
+    case Kind::EmergencyMessage:
+        break;
+    }
+    return message(WL3_TR("Message", "Emergency! makes every station that receives it raise an "
+                                     "alarm: choose it only in a real emergency"));
+}
+
+} // namespace
+
+Phrase adviceWording(const Advice& advice) {
+    //: A piece of advice: %1 the key of the field (primary.digiPath), %2 the reason.
+    return message(WL3_TR("Message", "%1: %2"),
+                   {verbatim(configKeyPath(*advice.field, advice.profile)), adviceReason(advice)});
+}
+
 Phrase symbolWording(char table, char symbol) {
     const SymbolMeaning meaning = symbolMeaning(table, symbol);
     if (meaning.symbol == nullptr) {

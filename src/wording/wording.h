@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/advice.h"
 #include "link/exchange_observer.h"
 #include "outcomes/outcome.h"
 #include "wording/phrase.h"
@@ -23,6 +24,10 @@ Phrase phaseWording(ExchangePhase phase);
 // Why the user was refused a serial device and what would let them in: "permission
 // denied." and, where the check found a cure, what to do.
 Phrase accessWording(const PortAccessCheck& check);
+
+// One piece of advice on a record, with the key of the field it is about and why:
+// "primary.digiPath: RELAY is obsolete; ...".
+Phrase adviceWording(const Advice& advice);
 
 // What a table (or overlay) character and a symbol character stand for together: "Car",
 // "Vehicle with overlay A", or "unassigned" for a pair the symbol set leaves free.

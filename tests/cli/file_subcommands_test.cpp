@@ -127,6 +127,34 @@ TEST_F(FileCommands, ImportRefusesValuesTheTrackerCannotHoldAsGiven) {
 
 // A text the image would cut is refused, with how much of it fits, unless the user accepts
 // the cut: then today's warning, and the file.
+// Advice never refuses: it is printed, with the profile and key, and the exit status tells
+// whether there was any.
+TEST_F(FileCommands, CheckAdvisesOnObsoletePathsAndPlaceholderCallsigns) {
+    writeAll(dir / "advised.json",
+             Json{{"primary", {{"callsign", "NOCALL"}, {"digiPath", "RELAY,WIDE5-5"}}},
+                  {"secondary", {{"callsign", "KD2ABC-7"}}}}
+                 .dump());
+    CommandRun advised;
+    EXPECT_EQ(runCheck(advised.context, {(dir / "advised.json").string()}), kExitFailed);
+    EXPECT_EQ(advised.out.str(),
+              "primary.callsign: NOCALL is a placeholder that may not be transmitted: set your "
+              "own callsign\n"
+              "primary.digiPath: RELAY is obsolete and no longer served by the networks: use "
+              "WIDE1-1,WIDE2-1 or WIDE2-2\n"
+              "primary.digiPath: WIDE5-5 asks for more than two hops and floods the network: use "
+              "WIDE2-2 at most\n"
+              "primary.digiPath: the path asks for 6 hops in all; more than two floods the "
+              "network\n");
+
+    writeAll(dir / "clean.json", Json{{"primary", {{"callsign", "KD2ABC-9"}}},
+                                      {"secondary", {{"callsign", "KD2ABC-7"}}}}
+                                     .dump());
+    CommandRun clean;
+    EXPECT_EQ(runCheck(clean.context, {(dir / "clean.json").string()}), kExitOk);
+    EXPECT_EQ(clean.out.str(), "");
+    EXPECT_TRUE(clean.reporter.entries.empty());
+}
+
 TEST_F(FileCommands, ImportRefusesTextThatWouldBeCutUnlessAllowed) {
     writeAll(dir / "in.json", Json{{"primary", {{"statusText", std::string(100, 'p')}}},
                                    {"secondary", {{"statusText", "other"}}}}
