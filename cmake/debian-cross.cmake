@@ -26,6 +26,9 @@ set(ENV{PKG_CONFIG_LIBDIR}
 # moc, uic and rcc are this machine's: Debian's Qt of the same version.
 set(QT_HOST_PATH /usr)
 set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+# So are lupdate and lrelease; named outright, since Qt's own search for a host tools
+# package roots this machine's path in the sysroot and does not find it.
+set(Qt6LinguistTools_DIR ${QT_HOST_PATH_CMAKE_DIR}/Qt6LinguistTools)
 
 # qemu runs the sysroot's dynamic loader, which takes the libraries from the sysroot, and
 # Qt's plugins are named by the environment. qemu's -L, which would look up every absolute
