@@ -1,6 +1,8 @@
 // The window's program as a user starts it from a terminal. It is started with posix_spawn:
 // QProcess starts it with a clone that qemu, which runs the tests built for the Raspberry
 // Pi, refuses.
+#include "support/argument_pointers.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,15 +29,6 @@ QString readText(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
 }
 
-std::vector<char*> pointersTo(std::vector<std::string>& texts) {
-    std::vector<char*> pointers;
-    for (std::string& text : texts) {
-        pointers.push_back(text.data());
-    }
-    pointers.push_back(nullptr);
-    return pointers;
-}
-
 // With no display at all: none named, and no platform chosen that needs none.
 Run runWithoutDisplay(const QStringList& arguments) {
     std::vector<std::string> environment;
@@ -51,8 +44,8 @@ Run runWithoutDisplay(const QStringList& arguments) {
     for (const QString& argument : arguments) {
         words.push_back(argument.toStdString());
     }
-    std::vector<char*> argv = pointersTo(words);
-    std::vector<char*> envp = pointersTo(environment);
+    std::vector<char*> argv = wl3::test::pointersTo(words);
+    std::vector<char*> envp = wl3::test::pointersTo(environment);
 
     const QTemporaryDir dir;
     const QByteArray out = dir.filePath(QStringLiteral("out")).toLocal8Bit();

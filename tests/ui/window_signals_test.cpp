@@ -5,6 +5,7 @@
 // window_program_test explains.
 #include "config/config_image.h"
 #include "config/profile_fields.h"
+#include "support/argument_pointers.h"
 #include "support/recording_reporter.h"
 #include "support/simulated_tracker.h"
 #include "support/temp_dir.h"
@@ -37,15 +38,6 @@ namespace {
 constexpr auto kBound = std::chrono::seconds(60);
 constexpr auto kPollStep = std::chrono::milliseconds(10);
 
-std::vector<char*> pointersTo(std::vector<std::string>& texts) {
-    std::vector<char*> pointers;
-    for (std::string& text : texts) {
-        pointers.push_back(text.data());
-    }
-    pointers.push_back(nullptr);
-    return pointers;
-}
-
 // The window program on the simulated tracker's port, pressing one button; killed if a test
 // leaves it running.
 class WindowProgram {
@@ -67,8 +59,8 @@ public:
         }
         environment.push_back(libraryPath);
         std::vector<std::string> words{WL3_WINDOW_PROGRAM, "--port", tracker.devicePath()};
-        std::vector<char*> argv = pointersTo(words);
-        std::vector<char*> envp = pointersTo(environment);
+        std::vector<char*> argv = test::pointersTo(words);
+        std::vector<char*> envp = test::pointersTo(environment);
 
         std::array<int, 2> out{-1, -1};
         if (pipe(out.data()) != 0) {
