@@ -16,9 +16,10 @@ Status loadWriteBase(const CommandContext& context, const std::filesystem::path&
     return Status::Ok;
 }
 
-Status prepareTarget(const CommandContext& context, WriteTarget& target, const ConfigImage& base) {
+Status prepareTarget(const CommandContext& context, WriteTarget& target, const ConfigImage& base,
+                     RefusedAction action) {
     const PreparedImage prepared = prepareImage(target.config, base);
-    if (reportPrepared(prepared, RefusedAction::Write, context.reporter) != Status::Ok) {
+    if (reportPrepared(prepared, action, context.reporter) != Status::Ok) {
         return Status::Failed;
     }
     target.image = *prepared.image;

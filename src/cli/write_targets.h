@@ -28,8 +28,9 @@ Status loadWriteBase(const CommandContext& context, const std::filesystem::path&
                      TrackerConfig& config, ConfigImage& base);
 
 // Prepares target's image from its configuration written onto base; when the tracker could
-// not hold it, fails after saying why.
-Status prepareTarget(const CommandContext& context, WriteTarget& target, const ConfigImage& base);
+// not hold it, fails after saying why, under action's caption.
+Status prepareTarget(const CommandContext& context, WriteTarget& target, const ConfigImage& base,
+                     RefusedAction action = RefusedAction::Write);
 
 // Writes target's image to the tracker on link, after its backup when it has one. target.config
 // then holds what the tracker keeps.

@@ -5,6 +5,7 @@
 #include "outcomes/value_problem.h"
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
@@ -14,6 +15,8 @@
 // the user must see, each with its arguments. The window and wl3 put them into words
 // (wording/wording.h), so that no layer below them words a message.
 namespace wl3 {
+
+struct ConfigComparison;
 
 // The serial link and the tracker.
 
@@ -47,7 +50,7 @@ struct ReadFailed {};
 struct ReadSucceeded {};
 struct WriteSucceeded {};
 struct CalibrationNotWritten {};
-enum class RefusedAction { Write, Save };
+enum class RefusedAction { Write, Save, Compare };
 struct ValuesRefused {
     RefusedAction action = RefusedAction::Write;
     std::vector<UnholdableValue> values{}; // in the order of the form
@@ -129,6 +132,11 @@ struct OutOfMemory {};
 struct FewerAtOnce {
     std::size_t count = 0;
 };
+// A tracker of a fleet checked against what its row would write: the row's configuration
+// first, the tracker's second.
+struct UnitCompared {
+    std::shared_ptr<const ConfigComparison> comparison{};
+};
 
 using Outcome =
     std::variant<PortNumberInvalid, PortNotOpen, PortCallFailed, WriteMismatch, TrackerNotFound,
@@ -136,6 +144,7 @@ using Outcome =
                  CalibrationNotWritten, ValuesRefused, ImageSizeWrong, AddressesDoNotFit,
                  TextTruncated, FileFailed, JsonRefused, UnitsRowFault, OutputFailed,
                  ImageFinishing, Interrupted, ToneKeepsSending, NoUsbAdapter, PortNamedTwice,
-                 FileForSeveral, FileNamedTwice, BackupSaved, NoThread, OutOfMemory, FewerAtOnce>;
+                 FileForSeveral, FileNamedTwice, BackupSaved, NoThread, OutOfMemory, FewerAtOnce,
+                 UnitCompared>;
 
 } // namespace wl3
