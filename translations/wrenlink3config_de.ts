@@ -908,6 +908,38 @@
         <source>%1 row %2</source>
         <translation>%1 Zeile %2</translation>
     </message>
+    <message>
+        <source>%1: is a pipe (FIFO): name a file, or &quot;-&quot; for standard output</source>
+        <translation>%1: ist eine Pipe (FIFO): Geben Sie eine Datei an oder „-“ für die Standardausgabe</translation>
+    </message>
+    <message>
+        <source>%1: is a device, not your terminal or /dev/null: name a file</source>
+        <translation>%1: ist ein Gerät, weder Ihr Terminal noch /dev/null: Geben Sie eine Datei an</translation>
+    </message>
+    <message>
+        <source>%1: is UTF-16 text, and a units file is read as UTF-8: save it as &quot;CSV UTF-8&quot;</source>
+        <translation>%1: ist UTF-16-Text, eine Gerätedatei wird aber als UTF-8 gelesen: Speichern Sie sie als „CSV UTF-8“</translation>
+    </message>
+    <message>
+        <source>%1: is not UTF-8 text (a spreadsheet&apos;s &quot;ANSI&quot; or Latin-1, perhaps): save it as &quot;CSV UTF-8&quot;</source>
+        <translation>%1: ist kein UTF-8-Text (vielleicht „ANSI“ oder Latin-1 einer Tabellenkalkulation): Speichern Sie sie als „CSV UTF-8“</translation>
+    </message>
+    <message>
+        <source>%1: no file can be made in this folder: its files are the system&apos;s own</source>
+        <translation>%1: in diesem Ordner kann keine Datei angelegt werden: seine Dateien gehören dem System</translation>
+    </message>
+    <message>
+        <source>%1: the columns are separated by semicolons, and a units file&apos;s by commas: save it as CSV with commas</source>
+        <translation>%1: die Spalten sind durch Semikolons getrennt, die einer Gerätedatei durch Kommas: Speichern Sie sie als CSV mit Kommas</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>Arbeitsspeicher erschöpft</translation>
+    </message>
+    <message>
+        <source>At most %1 trackers at once: the limit on open files allows no more</source>
+        <translation>Höchstens %1 Tracker gleichzeitig: die Grenze für offene Dateien lässt nicht mehr zu</translation>
+    </message>
 </context>
 <context>
     <name>PortNotice</name>

@@ -908,6 +908,38 @@
         <source>%1 row %2</source>
         <translation>%1 fila %2</translation>
     </message>
+    <message>
+        <source>%1: is a pipe (FIFO): name a file, or &quot;-&quot; for standard output</source>
+        <translation>%1: es una tubería (FIFO): indique un archivo, o «-» para la salida estándar</translation>
+    </message>
+    <message>
+        <source>%1: is a device, not your terminal or /dev/null: name a file</source>
+        <translation>%1: es un dispositivo, ni su terminal ni /dev/null: indique un archivo</translation>
+    </message>
+    <message>
+        <source>%1: is UTF-16 text, and a units file is read as UTF-8: save it as &quot;CSV UTF-8&quot;</source>
+        <translation>%1: es texto UTF-16, y el archivo de unidades se lee como UTF-8: guárdelo como «CSV UTF-8»</translation>
+    </message>
+    <message>
+        <source>%1: is not UTF-8 text (a spreadsheet&apos;s &quot;ANSI&quot; or Latin-1, perhaps): save it as &quot;CSV UTF-8&quot;</source>
+        <translation>%1: no es texto UTF-8 (quizá «ANSI» o Latin-1 de una hoja de cálculo): guárdelo como «CSV UTF-8»</translation>
+    </message>
+    <message>
+        <source>%1: no file can be made in this folder: its files are the system&apos;s own</source>
+        <translation>%1: no se puede crear ningún archivo en esta carpeta: sus archivos son del sistema</translation>
+    </message>
+    <message>
+        <source>%1: the columns are separated by semicolons, and a units file&apos;s by commas: save it as CSV with commas</source>
+        <translation>%1: las columnas están separadas por punto y coma, y las del archivo de unidades por comas: guárdelo como CSV con comas</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria agotada</translation>
+    </message>
+    <message>
+        <source>At most %1 trackers at once: the limit on open files allows no more</source>
+        <translation>Como máximo %1 trackers a la vez: el límite de archivos abiertos no permite más</translation>
+    </message>
 </context>
 <context>
     <name>PortNotice</name>

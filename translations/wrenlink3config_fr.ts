@@ -908,6 +908,38 @@
         <source>%1 row %2</source>
         <translation>%1 ligne %2</translation>
     </message>
+    <message>
+        <source>%1: is a pipe (FIFO): name a file, or &quot;-&quot; for standard output</source>
+        <translation>%1 : est un tube (FIFO) : nommez un fichier, ou « - » pour la sortie standard</translation>
+    </message>
+    <message>
+        <source>%1: is a device, not your terminal or /dev/null: name a file</source>
+        <translation>%1 : est un périphérique, ni votre terminal ni /dev/null : nommez un fichier</translation>
+    </message>
+    <message>
+        <source>%1: is UTF-16 text, and a units file is read as UTF-8: save it as &quot;CSV UTF-8&quot;</source>
+        <translation>%1 : est un texte UTF-16, et le fichier des unités est lu en UTF-8 : enregistrez-le en « CSV UTF-8 »</translation>
+    </message>
+    <message>
+        <source>%1: is not UTF-8 text (a spreadsheet&apos;s &quot;ANSI&quot; or Latin-1, perhaps): save it as &quot;CSV UTF-8&quot;</source>
+        <translation>%1 : n&apos;est pas un texte UTF-8 (l&apos;« ANSI » ou le Latin-1 d&apos;un tableur, peut-être) : enregistrez-le en « CSV UTF-8 »</translation>
+    </message>
+    <message>
+        <source>%1: no file can be made in this folder: its files are the system&apos;s own</source>
+        <translation>%1 : aucun fichier ne peut être créé dans ce dossier : ses fichiers appartiennent au système</translation>
+    </message>
+    <message>
+        <source>%1: the columns are separated by semicolons, and a units file&apos;s by commas: save it as CSV with commas</source>
+        <translation>%1 : les colonnes sont séparées par des points-virgules, celles du fichier des unités par des virgules : enregistrez-le en CSV avec des virgules</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>At most %1 trackers at once: the limit on open files allows no more</source>
+        <translation>Au plus %1 trackers à la fois : la limite de fichiers ouverts n&apos;en permet pas davantage</translation>
+    </message>
 </context>
 <context>
     <name>PortNotice</name>

@@ -908,6 +908,38 @@
         <source>%1 row %2</source>
         <translation>%1 riga %2</translation>
     </message>
+    <message>
+        <source>%1: is a pipe (FIFO): name a file, or &quot;-&quot; for standard output</source>
+        <translation>%1: è una pipe (FIFO): indica un file, o «-» per lo standard output</translation>
+    </message>
+    <message>
+        <source>%1: is a device, not your terminal or /dev/null: name a file</source>
+        <translation>%1: è un dispositivo, né il tuo terminale né /dev/null: indica un file</translation>
+    </message>
+    <message>
+        <source>%1: is UTF-16 text, and a units file is read as UTF-8: save it as &quot;CSV UTF-8&quot;</source>
+        <translation>%1: è testo UTF-16, e il file delle unità viene letto come UTF-8: salvalo come «CSV UTF-8»</translation>
+    </message>
+    <message>
+        <source>%1: is not UTF-8 text (a spreadsheet&apos;s &quot;ANSI&quot; or Latin-1, perhaps): save it as &quot;CSV UTF-8&quot;</source>
+        <translation>%1: non è testo UTF-8 (forse «ANSI» o Latin-1 di un foglio di calcolo): salvalo come «CSV UTF-8»</translation>
+    </message>
+    <message>
+        <source>%1: no file can be made in this folder: its files are the system&apos;s own</source>
+        <translation>%1: in questa cartella non si può creare alcun file: i suoi file sono del sistema</translation>
+    </message>
+    <message>
+        <source>%1: the columns are separated by semicolons, and a units file&apos;s by commas: save it as CSV with commas</source>
+        <translation>%1: le colonne sono separate da punti e virgola, quelle del file delle unità da virgole: salvalo come CSV con virgole</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria esaurita</translation>
+    </message>
+    <message>
+        <source>At most %1 trackers at once: the limit on open files allows no more</source>
+        <translation>Al massimo %1 tracker alla volta: il limite di file aperti non ne consente di più</translation>
+    </message>
 </context>
 <context>
     <name>PortNotice</name>

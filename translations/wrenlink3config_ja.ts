@@ -908,6 +908,38 @@
         <source>%1 row %2</source>
         <translation>%1 の %2 行目</translation>
     </message>
+    <message>
+        <source>%1: is a pipe (FIFO): name a file, or &quot;-&quot; for standard output</source>
+        <translation>%1: パイプ (FIFO) です: ファイル名を指定するか、標準出力には「-」を指定してください</translation>
+    </message>
+    <message>
+        <source>%1: is a device, not your terminal or /dev/null: name a file</source>
+        <translation>%1: 端末でも /dev/null でもないデバイスです: ファイル名を指定してください</translation>
+    </message>
+    <message>
+        <source>%1: is UTF-16 text, and a units file is read as UTF-8: save it as &quot;CSV UTF-8&quot;</source>
+        <translation>%1: UTF-16 のテキストですが、ユニットファイルは UTF-8 として読み込まれます: 「CSV UTF-8」で保存してください</translation>
+    </message>
+    <message>
+        <source>%1: is not UTF-8 text (a spreadsheet&apos;s &quot;ANSI&quot; or Latin-1, perhaps): save it as &quot;CSV UTF-8&quot;</source>
+        <translation>%1: UTF-8 のテキストではありません (表計算ソフトの「ANSI」や Latin-1 かもしれません): 「CSV UTF-8」で保存してください</translation>
+    </message>
+    <message>
+        <source>%1: no file can be made in this folder: its files are the system&apos;s own</source>
+        <translation>%1: このフォルダーにはファイルを作成できません: システムのファイルです</translation>
+    </message>
+    <message>
+        <source>%1: the columns are separated by semicolons, and a units file&apos;s by commas: save it as CSV with commas</source>
+        <translation>%1: 列がセミコロンで区切られていますが、ユニットファイルはカンマ区切りです: カンマ区切りの CSV で保存してください</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>メモリ不足</translation>
+    </message>
+    <message>
+        <source>At most %1 trackers at once: the limit on open files allows no more</source>
+        <translation>同時に扱えるトラッカーは最大 %1 台です: 開けるファイル数の上限でこれ以上は扱えません</translation>
+    </message>
 </context>
 <context>
     <name>PortNotice</name>

@@ -908,6 +908,38 @@
         <source>%1 row %2</source>
         <translation>%1 rij %2</translation>
     </message>
+    <message>
+        <source>%1: is a pipe (FIFO): name a file, or &quot;-&quot; for standard output</source>
+        <translation>%1: is een pipe (FIFO): noem een bestand, of &quot;-&quot; voor standaarduitvoer</translation>
+    </message>
+    <message>
+        <source>%1: is a device, not your terminal or /dev/null: name a file</source>
+        <translation>%1: is een apparaat, niet uw terminal of /dev/null: noem een bestand</translation>
+    </message>
+    <message>
+        <source>%1: is UTF-16 text, and a units file is read as UTF-8: save it as &quot;CSV UTF-8&quot;</source>
+        <translation>%1: is UTF-16-tekst, en een eenhedenbestand wordt als UTF-8 gelezen: sla het op als &quot;CSV UTF-8&quot;</translation>
+    </message>
+    <message>
+        <source>%1: is not UTF-8 text (a spreadsheet&apos;s &quot;ANSI&quot; or Latin-1, perhaps): save it as &quot;CSV UTF-8&quot;</source>
+        <translation>%1: is geen UTF-8-tekst (misschien &quot;ANSI&quot; of Latin-1 van een spreadsheet): sla het op als &quot;CSV UTF-8&quot;</translation>
+    </message>
+    <message>
+        <source>%1: no file can be made in this folder: its files are the system&apos;s own</source>
+        <translation>%1: in deze map kan geen bestand worden gemaakt: de bestanden zijn van het systeem</translation>
+    </message>
+    <message>
+        <source>%1: the columns are separated by semicolons, and a units file&apos;s by commas: save it as CSV with commas</source>
+        <translation>%1: de kolommen zijn gescheiden door puntkomma&apos;s, die van een eenhedenbestand door komma&apos;s: sla het op als CSV met komma&apos;s</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>onvoldoende geheugen</translation>
+    </message>
+    <message>
+        <source>At most %1 trackers at once: the limit on open files allows no more</source>
+        <translation>Hoogstens %1 trackers tegelijk: de limiet op open bestanden staat niet meer toe</translation>
+    </message>
 </context>
 <context>
     <name>PortNotice</name>

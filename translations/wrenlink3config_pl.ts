@@ -908,6 +908,38 @@
         <source>%1 row %2</source>
         <translation>%1 wiersz %2</translation>
     </message>
+    <message>
+        <source>%1: is a pipe (FIFO): name a file, or &quot;-&quot; for standard output</source>
+        <translation>%1: jest potokiem (FIFO): podaj plik lub „-” dla standardowego wyjścia</translation>
+    </message>
+    <message>
+        <source>%1: is a device, not your terminal or /dev/null: name a file</source>
+        <translation>%1: jest urządzeniem, ani twoim terminalem, ani /dev/null: podaj plik</translation>
+    </message>
+    <message>
+        <source>%1: is UTF-16 text, and a units file is read as UTF-8: save it as &quot;CSV UTF-8&quot;</source>
+        <translation>%1: jest tekstem UTF-16, a plik jednostek jest czytany jako UTF-8: zapisz go jako „CSV UTF-8”</translation>
+    </message>
+    <message>
+        <source>%1: is not UTF-8 text (a spreadsheet&apos;s &quot;ANSI&quot; or Latin-1, perhaps): save it as &quot;CSV UTF-8&quot;</source>
+        <translation>%1: nie jest tekstem UTF-8 (może „ANSI” lub Latin-1 z arkusza kalkulacyjnego): zapisz go jako „CSV UTF-8”</translation>
+    </message>
+    <message>
+        <source>%1: no file can be made in this folder: its files are the system&apos;s own</source>
+        <translation>%1: w tym folderze nie można utworzyć pliku: jego pliki należą do systemu</translation>
+    </message>
+    <message>
+        <source>%1: the columns are separated by semicolons, and a units file&apos;s by commas: save it as CSV with commas</source>
+        <translation>%1: kolumny są rozdzielone średnikami, a w pliku jednostek przecinkami: zapisz go jako CSV z przecinkami</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>brak pamięci</translation>
+    </message>
+    <message>
+        <source>At most %1 trackers at once: the limit on open files allows no more</source>
+        <translation>Najwyżej %1 trackerów naraz: limit otwartych plików nie pozwala na więcej</translation>
+    </message>
 </context>
 <context>
     <name>PortNotice</name>

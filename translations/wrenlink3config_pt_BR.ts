@@ -908,6 +908,38 @@
         <source>%1 row %2</source>
         <translation>%1 linha %2</translation>
     </message>
+    <message>
+        <source>%1: is a pipe (FIFO): name a file, or &quot;-&quot; for standard output</source>
+        <translation>%1: é um pipe (FIFO): indique um arquivo, ou &quot;-&quot; para a saída padrão</translation>
+    </message>
+    <message>
+        <source>%1: is a device, not your terminal or /dev/null: name a file</source>
+        <translation>%1: é um dispositivo, nem o seu terminal nem /dev/null: indique um arquivo</translation>
+    </message>
+    <message>
+        <source>%1: is UTF-16 text, and a units file is read as UTF-8: save it as &quot;CSV UTF-8&quot;</source>
+        <translation>%1: é texto UTF-16, e o arquivo de unidades é lido como UTF-8: salve-o como &quot;CSV UTF-8&quot;</translation>
+    </message>
+    <message>
+        <source>%1: is not UTF-8 text (a spreadsheet&apos;s &quot;ANSI&quot; or Latin-1, perhaps): save it as &quot;CSV UTF-8&quot;</source>
+        <translation>%1: não é texto UTF-8 (talvez &quot;ANSI&quot; ou Latin-1 de uma planilha): salve-o como &quot;CSV UTF-8&quot;</translation>
+    </message>
+    <message>
+        <source>%1: no file can be made in this folder: its files are the system&apos;s own</source>
+        <translation>%1: nenhum arquivo pode ser criado nesta pasta: os arquivos dela são do sistema</translation>
+    </message>
+    <message>
+        <source>%1: the columns are separated by semicolons, and a units file&apos;s by commas: save it as CSV with commas</source>
+        <translation>%1: as colunas estão separadas por ponto e vírgula, e as do arquivo de unidades por vírgulas: salve-o como CSV com vírgulas</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memória esgotada</translation>
+    </message>
+    <message>
+        <source>At most %1 trackers at once: the limit on open files allows no more</source>
+        <translation>No máximo %1 rastreadores de uma vez: o limite de arquivos abertos não permite mais</translation>
+    </message>
 </context>
 <context>
     <name>PortNotice</name>

@@ -908,6 +908,38 @@
         <source>%1 row %2</source>
         <translation>%1, строка %2</translation>
     </message>
+    <message>
+        <source>%1: is a pipe (FIFO): name a file, or &quot;-&quot; for standard output</source>
+        <translation>%1: это канал (FIFO): укажите файл или «-» для стандартного вывода</translation>
+    </message>
+    <message>
+        <source>%1: is a device, not your terminal or /dev/null: name a file</source>
+        <translation>%1: это устройство, не ваш терминал и не /dev/null: укажите файл</translation>
+    </message>
+    <message>
+        <source>%1: is UTF-16 text, and a units file is read as UTF-8: save it as &quot;CSV UTF-8&quot;</source>
+        <translation>%1: это текст UTF-16, а файл устройств читается как UTF-8: сохраните его как «CSV UTF-8»</translation>
+    </message>
+    <message>
+        <source>%1: is not UTF-8 text (a spreadsheet&apos;s &quot;ANSI&quot; or Latin-1, perhaps): save it as &quot;CSV UTF-8&quot;</source>
+        <translation>%1: это не текст UTF-8 (возможно, «ANSI» или Latin-1 из электронной таблицы): сохраните его как «CSV UTF-8»</translation>
+    </message>
+    <message>
+        <source>%1: no file can be made in this folder: its files are the system&apos;s own</source>
+        <translation>%1: в этой папке нельзя создать файл: её файлы принадлежат системе</translation>
+    </message>
+    <message>
+        <source>%1: the columns are separated by semicolons, and a units file&apos;s by commas: save it as CSV with commas</source>
+        <translation>%1: столбцы разделены точками с запятой, а в файле устройств — запятыми: сохраните его как CSV с запятыми</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>At most %1 trackers at once: the limit on open files allows no more</source>
+        <translation>Не более %1 трекеров одновременно: ограничение на открытые файлы не позволяет больше</translation>
+    </message>
 </context>
 <context>
     <name>PortNotice</name>

@@ -908,6 +908,38 @@
         <source>%1 row %2</source>
         <translation>%1 第 %2 行</translation>
     </message>
+    <message>
+        <source>%1: is a pipe (FIFO): name a file, or &quot;-&quot; for standard output</source>
+        <translation>%1：是管道 (FIFO)：请指定文件，或用“-”表示标准输出</translation>
+    </message>
+    <message>
+        <source>%1: is a device, not your terminal or /dev/null: name a file</source>
+        <translation>%1：是设备，既不是您的终端也不是 /dev/null：请指定文件</translation>
+    </message>
+    <message>
+        <source>%1: is UTF-16 text, and a units file is read as UTF-8: save it as &quot;CSV UTF-8&quot;</source>
+        <translation>%1：是 UTF-16 文本，而设备文件按 UTF-8 读取：请另存为“CSV UTF-8”</translation>
+    </message>
+    <message>
+        <source>%1: is not UTF-8 text (a spreadsheet&apos;s &quot;ANSI&quot; or Latin-1, perhaps): save it as &quot;CSV UTF-8&quot;</source>
+        <translation>%1：不是 UTF-8 文本（也许是电子表格的“ANSI”或 Latin-1）：请另存为“CSV UTF-8”</translation>
+    </message>
+    <message>
+        <source>%1: no file can be made in this folder: its files are the system&apos;s own</source>
+        <translation>%1：无法在此文件夹中创建文件：其中的文件属于系统</translation>
+    </message>
+    <message>
+        <source>%1: the columns are separated by semicolons, and a units file&apos;s by commas: save it as CSV with commas</source>
+        <translation>%1：各列以分号分隔，而设备文件应以逗号分隔：请另存为逗号分隔的 CSV</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>At most %1 trackers at once: the limit on open files allows no more</source>
+        <translation>最多同时处理 %1 台跟踪器：打开文件数的限制不允许更多</translation>
+    </message>
 </context>
 <context>
     <name>PortNotice</name>

@@ -374,7 +374,6 @@ namespace {
 
 int runCommandLine(int argc, const char* const* argv, const CommandContext& context,
                    std::ostream& err, bool errIsTerminal) {
-    std::ostream& out = context.out;
     CommandLine line{context, err, errIsTerminal};
 
     CLI::App app("wl3: reads, writes, shows and converts Wrenlink3 tracker configurations.", "wl3");
@@ -402,7 +401,7 @@ int runCommandLine(int argc, const char* const* argv, const CommandContext& cont
         }
     } catch (const CLI::ParseError& e) {
         // --help and --version print on out, which may fail like any other output.
-        return app.exit(e, out, err) == 0 ? finishOutput(context) : kExitUsage;
+        return app.exit(e, context.out, err) == 0 ? finishOutput(context) : kExitUsage;
     }
     return line.status;
 }

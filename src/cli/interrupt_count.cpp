@@ -18,10 +18,10 @@ static_assert(std::atomic<int>::is_always_lock_free, "a signal handler may only 
 // gone whatever was asked before. The status is noted first, so that whoever sees the count
 // sees it too.
 void noteInterruptCaught(int exitStatus) {
-    int none = 0;
     if (exitStatus == kExitHungUp) {
         endingStatus = exitStatus;
     } else {
+        int none = 0;
         endingStatus.compare_exchange_strong(none, exitStatus);
     }
     interrupts.fetch_add(1);

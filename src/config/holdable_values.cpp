@@ -114,7 +114,7 @@ std::optional<UnholdableValue> checked(const TrackerConfig& config, const Tracke
             },
             [&](const int& value) -> std::optional<UnholdableValue> {
                 if (auto allowed = refusedNumber(config, field, p, value)) {
-                    return UnholdableValue{&field, p, std::to_string(value), std::move(*allowed)};
+                    return UnholdableValue{&field, p, std::to_string(value), *allowed};
                 }
                 return std::nullopt;
             },

@@ -1,11 +1,14 @@
 #include "files/file_size_limit.h"
 
-#include <csignal>
+#include <signal.h>
 
 namespace wl3 {
 
 void failWritesPastTheSizeLimit() {
-    std::signal(SIGXFSZ, SIG_IGN);
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    sigaction(SIGXFSZ, &ignore, nullptr);
 }
 
 } // namespace wl3

@@ -195,18 +195,22 @@ public:
         const auto totalDeadline =
             Clock::now() + kReadTotalConstant + kReadTotalPerByte * static_cast<int>(buffer.size());
         auto deadline = totalDeadline;
-        while (count < buffer.size() && Clock::now() < deadline) {
+        while (count < buffer.size()) {
             // Woken now and then even on a silent line, so that a stop is not kept waiting.
+            // Past the deadline the line is still looked at once: bytes that came while this
+            // thread was not running came in time, and a busy machine must not cut a reply.
             const FdWait wait = waitForFd(fd_, false, std::min(waitTimeoutMs(deadline), kWakeMs));
             if (wait == FdWait::Failed) {
                 return openError(path_, errno);
             }
+            bool took = false;
             if (wait == FdWait::Ready) {
                 const ssize_t got = ::read(fd_, buffer.data() + count, buffer.size() - count);
                 if (got > 0) {
                     count += static_cast<std::size_t>(got);
                     received = static_cast<int>(count);
                     deadline = std::min(totalDeadline, Clock::now() + kReadIntervalTimeout);
+                    took = true;
                 } else if (got == 0) {
                     // Hung up: with VMIN 1 a live line never reads 0 bytes.
                     return PortError{PortFailure::Unplugged, path_, EIO};
@@ -214,7 +218,7 @@ public:
                     return openError(path_, errno);
                 }
             }
-            if (!watcher(received)) {
+            if ((!took && Clock::now() >= deadline) || !watcher(received)) {
                 break;
             }
         }

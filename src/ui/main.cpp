@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
     } catch (const std::bad_alloc&) {
         // No box can be shown without memory; the terminal, if any, hears of it.
         const std::string text = wl3::englishText(wl3::wordingOf(wl3::OutOfMemory{}));
-        std::fprintf(stderr, "wrenlink3config: %s\n", text.c_str());
+        (void)std::fprintf(stderr, "wrenlink3config: %s\n", text.c_str());
         return EXIT_FAILURE;
     }
 }

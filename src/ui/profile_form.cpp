@@ -139,7 +139,7 @@ void ProfileForm::formToRecord(TrackerConfig& record, int profile) const {
 
 // Setting the controls one by one says nothing about unsaved edits on the way.
 void ProfileForm::recordToForm(const TrackerConfig& record, int profile) {
-    const QScopedValueRollback refilling(refilling_, true);
+    const QScopedValueRollback refill(refilling_, true);
     for (const ProfileField& field : kProfileFields) {
         if (!field.isShown()) {
             continue;

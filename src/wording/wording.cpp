@@ -9,8 +9,10 @@
 #include "link/port_choice.h"
 #include "link/port_error.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <iterator>
 
 // Texts users know letter for letter keep their misspellings and their two spaces.
 namespace wl3 {
@@ -677,12 +679,13 @@ std::vector<Wording> commandLineWordings(const Outcome& outcome) {
         return {wordingOf(outcome)};
     }
     std::vector<Wording> wordings;
-    for (const UnholdableValue& value : refused->values) {
-        wordings.push_back(captioned(refusedCaption(refused->action),
-                                     {message(WL3_TR("Message", "%1 %2: the tracker holds %3"),
-                                              {verbatim(configKeyPath(*value.field, value.profile)),
-                                               verbatim(value.given), allowedWording(value)})}));
-    }
+    std::ranges::transform(
+        refused->values, std::back_inserter(wordings), [refused](const UnholdableValue& value) {
+            return captioned(refusedCaption(refused->action),
+                             {message(WL3_TR("Message", "%1 %2: the tracker holds %3"),
+                                      {verbatim(configKeyPath(*value.field, value.profile)),
+                                       verbatim(value.given), allowedWording(value)})});
+        });
     return wordings;
 }
 

@@ -134,22 +134,22 @@ TEST_F(SaveTargetTest, AnotherUsersFileOrPlantedLinkIsRefused) {
         GTEST_SKIP() << "needs root to make files for another user";
     }
     writeAll(folder / "theirs.wl3", "kept");
-    chown((folder / "theirs.wl3").c_str(), 0, 0);
+    ASSERT_EQ(chown((folder / "theirs.wl3").c_str(), 0, 0), 0);
     chmod((folder / "theirs.wl3").c_str(), 0666);
     // In a shared folder such as /tmp, a link another user planted there.
     fs::create_directory(folder / "shared");
     chmod((folder / "shared").c_str(), 01777);
     const fs::path planted = folder / "shared" / "a.wl3";
     fs::create_symlink(folder / "elsewhere" / "planted.wl3", planted);
-    lchown(planted.c_str(), kNobody, kNobody);
+    ASSERT_EQ(lchown(planted.c_str(), kNobody, kNobody), 0);
     // A planted link to a folder, in the middle of the path.
     const fs::path plantedFolder = folder / "shared" / "pdir";
     fs::create_symlink(folder / "elsewhere", plantedFolder);
-    lchown(plantedFolder.c_str(), kNobody, kNobody);
+    ASSERT_EQ(lchown(plantedFolder.c_str(), kNobody, kNobody), 0);
     // Another user's file there, which the system would not open for root either.
     const fs::path theirsShared = folder / "shared" / "theirs.wl3";
     writeAll(theirsShared, "kept");
-    chown(theirsShared.c_str(), kNobody, kNobody);
+    ASSERT_EQ(chown(theirsShared.c_str(), kNobody, kNobody), 0);
 
     EXPECT_EQ(savedAsUser(folder / "theirs.wl3"),
               refusal(folder / "theirs.wl3",
@@ -188,13 +188,13 @@ TEST_F(SaveTargetTest, RootFollowsNoOtherUsersLinkButTheSudoUsersOwn) {
     writeAll(folder / "secret.wl3", "root's");
     const fs::path box = folder / "box";
     fs::create_directory(box);
-    chown(box.c_str(), kUser, kUser);
+    ASSERT_EQ(chown(box.c_str(), kUser, kUser), 0);
     const fs::path last = box / "x.wl3";
     fs::create_symlink(folder / "secret.wl3", last);
-    lchown(last.c_str(), kUser, kUser);
+    ASSERT_EQ(lchown(last.c_str(), kUser, kUser), 0);
     const fs::path middle = box / "sub";
     fs::create_symlink(folder / "elsewhere", middle);
-    lchown(middle.c_str(), kUser, kUser);
+    ASSERT_EQ(lchown(middle.c_str(), kUser, kUser), 0);
     const std::string theirs = "another user's link (" + ownerOf(kUser) + ")";
 
     EXPECT_EQ(save(last), Status::Failed);
@@ -228,7 +228,7 @@ TEST_F(SaveTargetTest, AReplacedFileKeepsItsOwnerGroupAndMode) {
     chmod((folder / "a.wl3").c_str(), 0640);
     if (geteuid() == 0) {
         // A user's file saved by root stays the user's.
-        chown((folder / "a.wl3").c_str(), kNobody, kNobody);
+        ASSERT_EQ(chown((folder / "a.wl3").c_str(), kNobody, kNobody), 0);
         ASSERT_EQ(save(folder / "a.wl3"), Status::Ok);
     } else {
         ASSERT_EQ(savedAsUser(folder / "a.wl3"), "");
