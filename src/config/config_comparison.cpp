@@ -68,4 +68,15 @@ ConfigComparison compareConfigurations(const ConfigImage& first, const ConfigIma
     return comparison;
 }
 
+void takeValue(TrackerConfig& into, const TrackerConfig& from, const FieldDifference& difference) {
+    visitValue(into, *difference.field, difference.profile, [&](auto& mine) {
+        visitValue(from, *difference.field, difference.profile, [&](const auto& theirs) {
+            if constexpr (std::is_same_v<std::remove_cvref_t<decltype(mine)>,
+                                         std::remove_cvref_t<decltype(theirs)>>) {
+                mine = theirs;
+            }
+        });
+    });
+}
+
 } // namespace wl3

@@ -10,4 +10,7 @@ namespace wl3 {
 // what lies past a status text) and still hold the same record.
 ConfigComparison compareConfigurations(const ConfigImage& first, const ConfigImage& second);
 
+// into takes from's value of the field that difference names, in its profile.
+void takeValue(TrackerConfig& into, const TrackerConfig& from, const FieldDifference& difference);
+
 } // namespace wl3

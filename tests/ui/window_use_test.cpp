@@ -371,7 +371,7 @@ private slots:
             QVERIFY2(!name.isEmpty(), widget->metaObject()->className());
             ++named;
         }
-        QCOMPARE(named, 48);
+        QCOMPARE(named, 49);
         QAccessibleInterface* delay = QAccessible::queryAccessibleInterface(ui.edit(kAutoTxDelay));
         QCOMPARE(delay->text(QAccessible::Name), QStringLiteral("Auto TX Delay"));
         QCOMPARE(delay->text(QAccessible::Description), QStringLiteral("milliseconds"));
