@@ -119,8 +119,9 @@ void AppTheme::apply() {
     look_ = look;
     switch (look) {
     case Look::Native:
-        useStyle(nativeStyle_);
+        // The palette first: a style set over a palette set by hand keeps that palette.
         QApplication::setPalette(QPalette()); // the style's and the platform's again
+        useStyle(nativeStyle_);
         break;
     case Look::Light:
         useStyle(kFusion);
