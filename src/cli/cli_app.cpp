@@ -90,20 +90,29 @@ CLI::Validator configFileOrFolder() {
         "");
 }
 
-void addPortOption(CLI::App& command, std::vector<std::string>& ports) {
-    command
-        .add_option("-p,--port", ports,
-                    wrapped("The serial port: " + english(comPortRangeWording()) +
-                            ", mapped to this machine's devices as the window maps them (see "
-                            "\"wl3 ports\"), or a device path such as /dev/ttyUSB0. Given "
-                            "again, for several trackers at once; \"usb\" names every USB "
-                            "serial adapter plugged in"))
-        ->check(CLI::Validator(checkPortChoice, ""))
-        ->default_val(comPortName(1))
-        ->type_name("PORT")
-        ->expected(1)
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
-        ->allow_extra_args(false);
+// Without a --port, a command for one tracker talks to COM1; diff's ports are what it
+// compares, and a file alone has its own default.
+enum class PortDefault { Com1, None };
+
+CLI::Option* addPortOption(CLI::App& command, std::vector<std::string>& ports,
+                           PortDefault portDefault = PortDefault::Com1) {
+    auto* option =
+        command
+            .add_option("-p,--port", ports,
+                        wrapped("The serial port: " + english(comPortRangeWording()) +
+                                ", mapped to this machine's devices as the window maps them (see "
+                                "\"wl3 ports\"), or a device path such as /dev/ttyUSB0. Given "
+                                "again, for several trackers at once; \"usb\" names every USB "
+                                "serial adapter plugged in"))
+            ->check(CLI::Validator(checkPortChoice, ""))
+            ->type_name("PORT")
+            ->expected(1)
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+            ->allow_extra_args(false);
+    if (portDefault == PortDefault::Com1) {
+        option->default_val(comPortName(1));
+    }
+    return option;
 }
 
 void addReportOption(CLI::App& command, std::string& report) {
@@ -308,6 +317,69 @@ void addWriteCommand(CLI::App& app, CommandLine& line) {
     });
 }
 
+// Files first, then trackers; one file alone is compared with the tracker on COM1.
+std::vector<DiffSource> diffSources(const CommandLine& line) {
+    std::vector<DiffSource> sources;
+    for (const std::string& file : line.files) {
+        sources.push_back({file, std::nullopt});
+    }
+    for (const std::string& port : line.ports) {
+        sources.push_back({{}, checkedPortChoice(port)});
+    }
+    if (line.files.size() == 1 && line.ports.empty()) {
+        sources.push_back({{}, checkedPortChoice(comPortName(1))});
+    }
+    return sources;
+}
+
+void addDiffCommand(CLI::App& app, CommandLine& line) {
+    auto* diff = app.add_subcommand("diff", "Show what differs between two configurations");
+    diff->footer(footer(
+        "A and B are each a .wl3 file, a JSON file or a tracker (--port), files first: "
+        "\"wl3 diff A.wl3 B.json\", \"wl3 diff A.wl3 --port COM2\"; a file alone is compared "
+        "with the tracker on COM1. A JSON file counts as what writing it would store. Prints "
+        "each field that differs under the window's labels, A's value before the arrow, and "
+        "nothing when the two hold the same record; images that hold the same record in "
+        "different bytes are named as such. With --units, or several ports, every tracker is "
+        "read at once and compared with what \"wl3 write\" of A would send it. Exit status: "
+        "0 the same, 1 different, 2 trouble (a file or a tracker that could not be had, or a "
+        "usage error)."));
+    diff->add_option("FILE", line.files,
+                     wrapped("A, then B: .wl3 or JSON files, the configurations to compare"))
+        ->check(configFileName())
+        ->type_name("");
+    const CLI::Option* ports = addPortOption(*diff, line.ports, PortDefault::None);
+    diff->add_flag("--json", line.json, wrapped("Print the differences as one JSON object"));
+    addFileOption(*diff, "--units", line.units,
+                  "A CSV file with a row per tracker, as for \"wl3 write --units\": each tracker "
+                  "is compared with what its row on top of A would write")
+        ->excludes(diff->get_option("--port"));
+    addReportOption(*diff, line.report);
+    diff->callback([&line, ports] {
+        // The other commands' default is in place of a --port not given.
+        if (ports->count() == 0) {
+            line.ports.clear();
+        }
+        // Two trackers and no file are a pair, as two files are.
+        const bool fleet = !line.units.empty() || !line.report.empty() ||
+                           (namesSeveralPorts(line.ports) && !line.files.empty());
+        if (fleet && (line.files.size() != 1 || line.json)) {
+            throw CLI::ValidationError("diff",
+                                       "with several trackers, give one file A and no --json");
+        }
+        if (fleet) {
+            line.status = runFleetDiff(line.context, fleetRequest(line), line.files.front());
+            return;
+        }
+        const std::vector<DiffSource> sources = diffSources(line);
+        if (sources.size() != 2) {
+            throw CLI::ValidationError("diff", "give two configurations: files, or trackers "
+                                               "with --port");
+        }
+        line.status = runDiff(line.context, sources[0], sources[1], line.json);
+    });
+}
+
 void addToneCommand(CLI::App& app, CommandLine& line) {
     auto* toneCommand = app.add_subcommand("tone", "Send a test tone, or stop sending");
     toneCommand->footer(footer(englishText(wordingOf(ToneKeepsSending{}))));
@@ -348,6 +420,7 @@ int runCommandLine(int argc, const char* const* argv, const CommandContext& cont
     addReadCommand(app, line);
     addWriteCommand(app, line);
     addToneCommand(app, line);
+    addDiffCommand(app, line);
 
     try {
         // The chosen subcommand runs once its options have all been parsed and checked.

@@ -5,6 +5,7 @@
 #include "cli/fleet_run.h"
 #include "cli/write_targets.h"
 #include "commands/device_commands.h"
+#include "config/config_comparison.h"
 #include "files/output_check.h"
 #include "formats/config_file.h"
 #include "formats/config_io.h"
@@ -12,7 +13,9 @@
 #include "wording/wording.h"
 
 #include <algorithm>
+#include <functional>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <set>
 
@@ -67,14 +70,40 @@ filesInFolder(const CommandContext& context, const std::filesystem::path& folder
     return files;
 }
 
+// How a run ends, where it ends otherwise than a write's: which trackers the table shows,
+// and the exit status.
+struct FleetEnd {
+    std::function<bool(std::size_t unit, const UnitOutcome& outcome)> shown; // all when empty
+    std::function<int(const std::vector<UnitOutcome>& outcomes)> exitStatus = fleetExitStatus;
+    int outputFailed = kExitFailed; // when the table or the report could not be written
+};
+
+// The rows of the trackers that end shows, as a table; nothing when it shows none.
+std::string shownTable(const std::vector<std::string>& ports,
+                       const std::vector<UnitOutcome>& outcomes, const FleetEnd& end) {
+    if (!end.shown) {
+        return fleetTable(ports, outcomes);
+    }
+    std::vector<std::string> shownPorts;
+    std::vector<UnitOutcome> shownOutcomes;
+    for (std::size_t unit = 0; unit < outcomes.size(); ++unit) {
+        if (end.shown(unit, outcomes[unit])) {
+            shownPorts.push_back(ports[unit]);
+            shownOutcomes.push_back(outcomes[unit]);
+        }
+    }
+    return shownOutcomes.empty() ? std::string() : fleetTable(shownPorts, shownOutcomes);
+}
+
 // Runs work on every port, then the table and, when asked for, its CSV file. Nothing is
 // sent unless every file the run writes (outputs, the report, standard output for the
 // table) can be written, each apart from the others and from inputs. callsigns, when known
-// before the run, name the trackers in the table whatever becomes of them.
+// before the run, name the trackers in the table whatever becomes of them. The report
+// holds every tracker, whatever the table shows.
 int runOnEach(const CommandContext& context, const FleetRequest& request,
               const std::vector<std::string>& ports, const UnitWork& work,
               std::vector<RunFile> outputs = {}, const std::vector<RunFile>& inputs = {},
-              const std::vector<std::string>& callsigns = {}) {
+              const std::vector<std::string>& callsigns = {}, const FleetEnd& end = {}) {
     outputs.push_back({request.report, {RunFileKind::Report}});
     outputs.push_back({"-", {RunFileKind::Table}});
     if (checkOutputPlan(outputs, inputs, context.reporter) != Status::Ok) {
@@ -84,12 +113,12 @@ int runOnEach(const CommandContext& context, const FleetRequest& request,
         trackersAtOnce(request.trackersAtOnce, ports.size(), context.reporter);
     const std::vector<UnitOutcome> outcomes =
         runFleet(ports, work, request.err, request.errIsTerminal, atOnce, callsigns);
-    int status = fleetExitStatus(outcomes);
-    context.out << fleetTable(ports, outcomes);
+    int status = end.exitStatus(outcomes);
+    context.out << shownTable(ports, outcomes, end);
     const bool reported = request.report.empty() || saveFleetReport(request.report, ports, outcomes,
                                                                     context.reporter) == Status::Ok;
     if ((finishOutput(context) != kExitOk || !reported) && status == kExitOk) {
-        status = kExitFailed;
+        status = end.outputFailed;
     }
     return status;
 }
@@ -115,10 +144,12 @@ std::vector<RunFile> backupFiles(const std::vector<WriteTarget>& targets) {
     return outputs;
 }
 
-// Every tracker of a write, each checked before any is touched; nothing after saying why.
+// Every tracker of a write, each checked before any is touched; nothing after saying why,
+// under action's caption.
 std::optional<std::vector<WriteTarget>> writeTargets(const CommandContext& context,
                                                      const FleetRequest& request,
-                                                     const std::filesystem::path& input) {
+                                                     const std::filesystem::path& input,
+                                                     RefusedAction action = RefusedAction::Write) {
     TrackerConfig base;
     ConfigImage baseImage{};
     if (loadWriteBase(context, input, base, baseImage) != Status::Ok) {
@@ -129,7 +160,7 @@ std::optional<std::vector<WriteTarget>> writeTargets(const CommandContext& conte
     if (request.units.empty()) {
         const auto ports = givenPorts(context, request);
         WriteTarget prepared{"--port", {}, base, {}, {}, request.allowCutText};
-        if (!ports || prepareTarget(context, prepared, baseImage) != Status::Ok) {
+        if (!ports || prepareTarget(context, prepared, baseImage, action) != Status::Ok) {
             return std::nullopt;
         }
         for (const std::string& port : *ports) {
@@ -147,7 +178,7 @@ std::optional<std::vector<WriteTarget>> writeTargets(const CommandContext& conte
                 portFileName(unit.port, "-row" + std::to_string(unit.row) + ".wl3"));
             PlaceReporter reporter(context.reporter, place);
             ok = prepareTarget({context.out, reporter, context.progress, context.outIsTerminal},
-                               target, baseImage) == Status::Ok &&
+                               target, baseImage, action) == Status::Ok &&
                  ok;
             targets.push_back(std::move(target));
         }
@@ -237,6 +268,53 @@ int runFleetWrite(const CommandContext& context, const FleetRequest& request,
         },
         backupFiles(*targets),
         {{input, {RunFileKind::InputFile}}, {request.units, {RunFileKind::UnitsFile}}}, callsigns);
+}
+
+// Each tracker read as Read Configuration reads it and compared with the image its write
+// would send; the table names those that differ or could not be read.
+int runFleetDiff(const CommandContext& context, const FleetRequest& request,
+                 const std::filesystem::path& input) {
+    const auto targets = writeTargets(context, request, input, RefusedAction::Compare);
+    if (!targets) {
+        return kExitTrouble;
+    }
+    std::vector<std::string> ports;
+    std::vector<std::string> callsigns;
+    for (const WriteTarget& target : *targets) {
+        ports.push_back(target.port);
+        callsigns.emplace_back(textOf(target.config.callsign[kPrimary]));
+    }
+    // One slot a tracker, each written by its own thread alone.
+    std::vector<char> differs(targets->size(), 0);
+    const FleetEnd end{[&differs](std::size_t unit, const UnitOutcome& outcome) {
+                           return differs[unit] != 0 || outcome.exitStatus != kExitOk;
+                       },
+                       [&differs](const std::vector<UnitOutcome>& outcomes) {
+                           const int status = fleetExitStatus(outcomes);
+                           if (status != kExitOk) {
+                               return status == kExitFailed ? kExitTrouble : status;
+                           }
+                           return std::ranges::find(differs, 1) != differs.end() ? kExitDiffer
+                                                                                 : kExitOk;
+                       },
+                       kExitTrouble};
+    return runOnEach(
+        context, request, ports,
+        [&](const CommandContext& unit, SerialLink& link, std::size_t index, std::string&) {
+            TrackerConfig held;
+            ConfigImage image{};
+            const Status status = readTrackerImage(held, link, unit.reporter, image);
+            if (status != Status::Ok) {
+                return status;
+            }
+            auto comparison = std::make_shared<const ConfigComparison>(
+                compareConfigurations((*targets)[index].image, image));
+            differs[index] = comparison->sameRecord() ? 0 : 1;
+            unit.reporter.report(UnitCompared{std::move(comparison)});
+            return Status::Ok;
+        },
+        {}, {{input, {RunFileKind::InputFile}}, {request.units, {RunFileKind::UnitsFile}}},
+        callsigns, end);
 }
 
 int runFleetTone(const CommandContext& context, const FleetRequest& request, ToneCode code) {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-// version, read, write and tone for several trackers at once, each on its own port and
+// version, read, write, tone and diff for several trackers at once, each on its own port and
 // thread; at the end a table on context.out, a row per tracker (fleet_report.h). Each
 // returns kExitOk only when every tracker succeeded, the interrupted status after Ctrl-C,
 // and kExitFailed when any failed or the run was refused; a refusal comes before any
@@ -41,5 +41,13 @@ int runFleetWrite(const CommandContext& context, const FleetRequest& request,
                   const std::filesystem::path& input);
 
 int runFleetTone(const CommandContext& context, const FleetRequest& request, ToneCode code);
+
+// wl3 diff for several trackers: each compared with what the write of input would send it,
+// with a units file each its own row. The table shows the trackers that differ or could
+// not be read, the report every tracker. Exits as wl3 diff does: kExitOk when every
+// tracker holds what its write would send, kExitDiffer when one differs, kExitTrouble when
+// one could not be read or the run was refused.
+int runFleetDiff(const CommandContext& context, const FleetRequest& request,
+                 const std::filesystem::path& input);
 
 } // namespace wl3

@@ -10,6 +10,7 @@
 #include "link/serial_link.h"
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,9 @@ namespace wl3 {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
+// wl3 diff's, as diff(1)'s: the configurations differ, or could not be compared.
+inline constexpr int kExitDiffer = 1;
+inline constexpr int kExitTrouble = 2;
 
 // Where a command puts its result (out, standard output, which an output file "-" names
 // too), everything the window would show in a box, and the progress of its exchanges with
@@ -104,5 +108,17 @@ int runWrite(const CommandContext& context, const PortChoice& port,
 Status sendToneAndWarn(const CommandContext& context, SerialLink& link, ToneCode code);
 
 int runTone(const CommandContext& context, const PortChoice& port, ToneCode code);
+
+// A configuration that wl3 diff compares: a .wl3 or JSON file, or the tracker on a port.
+struct DiffSource {
+    std::filesystem::path file;
+    std::optional<PortChoice> port;
+};
+
+// What differs between first and second, field by field, on context.out (as JSON with
+// json); nothing when they hold the same record. kExitOk when they do, kExitDiffer when
+// not, kExitTrouble when either could not be had (or the interrupted status after Ctrl-C).
+int runDiff(const CommandContext& context, const DiffSource& first, const DiffSource& second,
+            bool json);
 
 } // namespace wl3

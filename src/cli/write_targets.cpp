@@ -16,12 +16,15 @@ Status loadWriteBase(const CommandContext& context, const std::filesystem::path&
     return Status::Ok;
 }
 
-Status prepareTarget(const CommandContext& context, WriteTarget& target, const ConfigImage& base) {
-    if (!target.allowCutText && refuseCutTexts(target.config, context.reporter) != Status::Ok) {
+Status prepareTarget(const CommandContext& context, WriteTarget& target, const ConfigImage& base,
+                     RefusedAction action) {
+    // A comparison shows what the write would store, cut texts and all.
+    if (action == RefusedAction::Write && !target.allowCutText &&
+        refuseCutTexts(target.config, context.reporter) != Status::Ok) {
         return Status::Failed;
     }
     const PreparedImage prepared = prepareImage(target.config, base);
-    if (reportPrepared(prepared, RefusedAction::Write, context.reporter) != Status::Ok) {
+    if (reportPrepared(prepared, action, context.reporter) != Status::Ok) {
         return Status::Failed;
     }
     target.image = *prepared.image;

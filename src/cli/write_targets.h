@@ -29,9 +29,10 @@ Status loadWriteBase(const CommandContext& context, const std::filesystem::path&
                      TrackerConfig& config, ConfigImage& base);
 
 // Prepares target's image from its configuration written onto base; when the tracker could
-// not hold it, or would cut a status text that target does not allow cut, fails after saying
-// why.
-Status prepareTarget(const CommandContext& context, WriteTarget& target, const ConfigImage& base);
+// not hold it, or a write would cut a status text that target does not allow cut, fails
+// after saying why, under action's caption.
+Status prepareTarget(const CommandContext& context, WriteTarget& target, const ConfigImage& base,
+                     RefusedAction action = RefusedAction::Write);
 
 // Writes target's image to the tracker on link, after its backup when it has one. target.config
 // then holds what the tracker keeps.

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
@@ -15,6 +16,8 @@
 // the user must see, each with its arguments. The window and wl3 put them into words
 // (wording/wording.h), so that no layer below them words a message.
 namespace wl3 {
+
+struct ConfigComparison;
 
 // The serial link and the tracker.
 
@@ -48,7 +51,7 @@ struct ReadFailed {};
 struct ReadSucceeded {};
 struct WriteSucceeded {};
 struct CalibrationNotWritten {};
-enum class RefusedAction { Write, Save };
+enum class RefusedAction { Write, Save, Compare };
 struct ValuesRefused {
     RefusedAction action = RefusedAction::Write;
     std::vector<UnholdableValue> values{}; // in the order of the form
@@ -136,6 +139,11 @@ struct OutOfMemory {};
 struct FewerAtOnce {
     std::size_t count = 0;
 };
+// A tracker of a fleet checked against what its row would write: the row's configuration
+// first, the tracker's second.
+struct UnitCompared {
+    std::shared_ptr<const ConfigComparison> comparison{};
+};
 
 using Outcome =
     std::variant<PortNumberInvalid, PortNotOpen, PortCallFailed, WriteMismatch, TrackerNotFound,
@@ -144,6 +152,6 @@ using Outcome =
                  TextTruncated, TextsWouldBeCut, FileFailed, JsonRefused, UnitsRowFault,
                  OutputFailed, ImageFinishing, Interrupted, ToneKeepsSending, NoUsbAdapter,
                  PortNamedTwice, FileForSeveral, FileNamedTwice, BackupSaved, NoThread, OutOfMemory,
-                 FewerAtOnce>;
+                 FewerAtOnce, UnitCompared>;
 
 } // namespace wl3

@@ -1,12 +1,14 @@
 #include "ui/config_app.h"
 
 #include "link/port_mapping.h"
+#include "ui/app_theme.h"
 #include "ui/config_dialog.h"
 #include "ui/end_requests.h"
 #include "ui/file_dialogs.h"
 #include "ui/message_box_reporter.h"
 #include "ui/remembered_choices.h"
 #include "ui/start_options.h"
+#include "ui/theme_entries.h"
 #include "ui/ui_language.h"
 
 #include <QSessionManager>
@@ -32,9 +34,15 @@ int ConfigApp::start(const QStringList& arguments) {
     const StartOptions options = parseStartOptions(arguments);
     const UiLanguage language(options.language);
     RememberedChoices choices;
+    // Before the window, which is then drawn in its colours from the start.
+    AppTheme theme(options.theme.value_or(choices.theme()));
     MessageBoxReporter reporter;
     QtFileDialogs fileDialogs(&choices);
     ConfigDialog dialog({reporter, fileDialogs, portDevicePath, &choices});
+    addThemeEntries(dialog, theme.choice(), [&theme, &choices](ThemeChoice chosen) {
+        theme.setChoice(chosen);
+        choices.setTheme(chosen);
+    });
     reporter.setOwner(&dialog);
     applyStartOptions(dialog, options);
     int exitStatus = EXIT_SUCCESS;

@@ -181,6 +181,7 @@ void ConfigDialog::connectHandlers() {
     onClick(ids::kStopSending, &ConfigDialog::onStopSending);
     onClick(ids::kLoad, &ConfigDialog::onLoad);
     onClick(ids::kSave, &ConfigDialog::onSave);
+    onClick(ids::kCompare, &ConfigDialog::onCompare);
     onClick(ids::kExit, &QDialog::accept);
     // Whatever changes in the form may change whether something is unsaved.
     for (const ProfileField& field : kProfileFields) {

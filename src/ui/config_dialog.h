@@ -152,6 +152,8 @@ private:
 
     bool onLoad();
     bool onSave();
+    void onCompare();
+    std::optional<ConfigImage> imageToCompare(QString& otherName);
     void onReadVersion();
     void onReadConfiguration();
     void onWriteConfiguration();

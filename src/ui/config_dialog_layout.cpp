@@ -14,7 +14,7 @@ namespace {
 // Each button's text marks the letter that presses it with Alt; a translation marks a letter
 // of its own words, no two buttons the same.
 // clang-format off
-constexpr std::array<ControlRow, 12> kWindowRows{{
+constexpr std::array<ControlRow, 13> kWindowRows{{
     tabsRow(ids::kProfileTabs, "profileTabs", {5, 5, 390, 228}, kProfileTabTexts),
     listRow(ids::kComPort, "comPort", {15, 246, 65, 65}, {}, kComPortNames),
     pushButtonRow(ids::kReadVersion, "readVersion", WL3_TR("Form", "Read &Version"), {15, 261, 65, 12}),
@@ -27,6 +27,7 @@ constexpr std::array<ControlRow, 12> kWindowRows{{
     pushButtonRow(ids::kExit, "exit", WL3_TR("Form", "E&xit"), {350, 264, 40, 12}),
     pushButtonRow(ids::kSave, "save", WL3_TR("Form", "&Save"), {298, 246, 35, 12}),
     pushButtonRow(ids::kLoad, "load", WL3_TR("Form", "&Load"), {298, 261, 35, 12}),
+    pushButtonRow(ids::kCompare, "compare", WL3_TR("Form", "&Compare…"), {350, 246, 40, 12}),
 }};
 // clang-format on
 

@@ -26,6 +26,7 @@ inline constexpr int kSendBoth = 1007;
 inline constexpr int kSave = 1013;
 inline constexpr int kProfileTabs = 1034;
 inline constexpr int kLoad = 1043;
+inline constexpr int kCompare = 1047;
 
 } // namespace wl3::ids
 
@@ -33,7 +34,8 @@ namespace wl3::ui {
 
 inline constexpr std::string_view kWindowTitle = "Wrenlink3Config";
 inline constexpr DuRect kClientSize{0, 0, 402, 309};
-inline constexpr Caption kWebAddress{"", {339, 238, 58, 13}};
+// Above Compare, which the window's own table left no room for beside Save and Load.
+inline constexpr Caption kWebAddress{"", {339, 238, 58, 8}};
 // The line about the device behind the chosen COM entry, when adapters come and go.
 inline constexpr DuRect kPortNoticeRect{10, 296, 387, 10};
 

@@ -9,6 +9,7 @@ namespace {
 // Plain texts, which cannot fail as a QString built before main could.
 constexpr QLatin1StringView kFolderKey("files/lastFolder");
 constexpr QLatin1StringView kPortKey("port/lastEntry");
+constexpr QLatin1StringView kThemeKey("window/theme");
 
 } // namespace
 
@@ -26,6 +27,14 @@ QString RememberedChoices::portEntry() const {
 
 void RememberedChoices::setPortEntry(const QString& entry) {
     QSettings().setValue(kPortKey, entry);
+}
+
+ThemeChoice RememberedChoices::theme() const {
+    return themeNamed(QSettings().value(kThemeKey).toString()).value_or(ThemeChoice::System);
+}
+
+void RememberedChoices::setTheme(ThemeChoice theme) {
+    QSettings().setValue(kThemeKey, themeName(theme));
 }
 
 } // namespace wl3::ui

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "ui/theme_choice.h"
+
 #include <QString>
 
 namespace wl3::ui {
 
 // What the window keeps between runs in the user's settings: the folder of the last file
-// loaded or saved and the COM entry chosen last. Empty where nothing is kept.
+// loaded or saved, the COM entry and the theme chosen last. Empty (System for the theme)
+// where nothing is kept.
 class RememberedChoices {
 public:
     QString folder() const;
@@ -13,6 +16,9 @@ public:
 
     QString portEntry() const;
     void setPortEntry(const QString& entry);
+
+    ThemeChoice theme() const;
+    void setTheme(ThemeChoice theme);
 };
 
 } // namespace wl3::ui

@@ -84,6 +84,12 @@ StartOptions parseStartOptions(const QStringList& arguments) {
                        "it, the system's."),
         QStringLiteral("CODE"));
     parser.addOption(language);
+    const QCommandLineOption theme(
+        QStringLiteral("theme"),
+        QStringLiteral("system, light or dark: the window's look for this run. Without it, the "
+                       "one last chosen in the window's menu, at first the system's."),
+        QStringLiteral("THEME"));
+    parser.addOption(theme);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("A .wl3 file to load at start."),
                                  QStringLiteral("[FILE]"));
@@ -102,6 +108,13 @@ StartOptions parseStartOptions(const QStringList& arguments) {
         }
     }
     options.language = parser.value(language);
+    if (parser.isSet(theme)) {
+        options.theme = themeNamed(parser.value(theme));
+        if (!options.theme) {
+            fail("--theme: \"" + parser.value(theme).toStdString() +
+                 "\" is not system, light or dark");
+        }
+    }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
         fail("one FILE at most");

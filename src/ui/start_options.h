@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/port_choice.h"
+#include "ui/theme_choice.h"
 
 #include <QStringList>
 #include <filesystem>
@@ -10,11 +11,12 @@ namespace wl3::ui {
 
 class ConfigDialog;
 
-// wrenlink3config [--port DEVICE] [--language CODE] [FILE]
+// wrenlink3config [--port DEVICE] [--language CODE] [--theme THEME] [FILE]
 struct StartOptions {
     std::optional<PortChoice> port;
     std::optional<std::filesystem::path> file;
-    QString language; // empty: the system's
+    QString language;                 // empty: the system's
+    std::optional<ThemeChoice> theme; // none: the one chosen last
 };
 
 // The command line, program name first. --help, --version and a command line that makes no

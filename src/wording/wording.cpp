@@ -1,6 +1,7 @@
 #include "wording/wording.h"
 
 #include "config/aprs_symbols.h"
+#include "config/config_differences.h"
 #include "config/config_image.h"
 #include "config/profile_fields.h"
 #include "formats/config_file_header.h"
@@ -336,9 +337,48 @@ Phrase allowedWording(const UnholdableValue& value) {
     return message(WL3_TR("Message", "characters from U+0001 to U+00FF"));
 }
 
+// A check box that only says "Enable" is named with its group's title.
+Phrase checkBoxName(const ProfileField& field) {
+    if (field.group != nullptr && field.control.text == "Enable") {
+        return message(WL3_TR("Message", "%1 %2"),
+                       {formText(field.group->title), formText(field.control.text)});
+    }
+    return formText(field.control.text);
+}
+
+Phrase listItemWording(const ProfileField& field, int index) {
+    const auto& items = field.control.items;
+    if (index < 0 || static_cast<std::size_t>(index) >= items.size()) {
+        return message(WL3_TR("Message", "(none: index %1)"), {number(index)});
+    }
+    return formText(items[static_cast<std::size_t>(index)]);
+}
+
+// A tracker of a fleet beside its row: "Primary Callsign: N0CALL-9, not N0CALL-1", the
+// tracker's value first. The label's own colon, where it has one, parts name and value.
+Phrase unitDifferenceWording(const ConfigComparison& comparison,
+                             const FieldDifference& difference) {
+    const Phrase held = fieldValueWording(comparison.second, difference);
+    const Phrase written = fieldValueWording(comparison.first, difference);
+    if (difference.field->isShared()) {
+        return message(WL3_TR("Message", "%1 %2, not %3"),
+                       {fieldNameWording(difference), held, written});
+    }
+    return message(WL3_TR("Message", "%1 %2 %3, not %4"),
+                   {formText(kProfileTabTexts[static_cast<std::size_t>(difference.profile)]),
+                    fieldNameWording(difference), held, written});
+}
+
 Phrase refusedCaption(RefusedAction action) {
-    return action == RefusedAction::Write ? message(WL3_TR("Message", "Wrenlink3 Write"))
-                                          : fileActionCaption(FileAction::Save);
+    switch (action) {
+    case RefusedAction::Write:
+        return message(WL3_TR("Message", "Wrenlink3 Write"));
+    case RefusedAction::Compare:
+        return message(WL3_TR("Message", "Compare"));
+    case RefusedAction::Save:
+        break;
+    }
+    return fileActionCaption(FileAction::Save);
 }
 
 // The window's account: a heading, then one line for each value, by profile tab and label.
@@ -627,6 +667,22 @@ struct Words {
         return box({message(WL3_TR("Message", "Not begun: no thread could be started (%1)"),
                             {verbatim(none.reason)})});
     }
+    Wording operator()(const UnitCompared& compared) const {
+        const ConfigComparison* comparison = compared.comparison.get();
+        if (comparison == nullptr ||
+            (comparison->sameRecord() && comparison->storedBytesDiffering == 0)) {
+            return box({message(WL3_TR("Message", "Holds what its row writes"))});
+        }
+        if (comparison->sameRecord()) {
+            return box({sameRecordWording(comparison->storedBytesDiffering)});
+        }
+        std::optional<Phrase> fields;
+        for (const FieldDifference& difference : comparison->differences) {
+            const Phrase field = unitDifferenceWording(*comparison, difference);
+            fields = fields ? message(WL3_TR("Message", "%1; %2"), {*fields, field}) : field;
+        }
+        return box({message(WL3_TR("Message", "Differs from its row: %1"), {*fields})});
+    }
 };
 
 } // namespace
@@ -779,6 +835,53 @@ Phrase fileNameRefusal(std::string_view given) {
 
 Phrase rowPlace(const std::string& file, int row) {
     return message(WL3_TR("Message", "%1 row %2"), {fileName(file, FileAction::Load), number(row)});
+}
+
+Phrase fieldNameWording(const FieldDifference& difference) {
+    const ProfileField& field = *difference.field;
+    if (difference.shownAlike) {
+        return verbatim(std::string(field.key));
+    }
+    return field.control.label.text.empty() ? checkBoxName(field)
+                                            : formText(field.control.label.text);
+}
+
+Phrase fieldValueWording(const TrackerConfig& config, const FieldDifference& difference) {
+    const ProfileField& field = *difference.field;
+    return visitValue(config, field, difference.profile,
+                      Overloaded{
+                          []<std::size_t N>(const TextField<N>& text) {
+                              return textOf(text).empty() ? message(WL3_TR("Message", "(empty)"))
+                                                          : verbatim(std::string(textOf(text)));
+                          },
+                          [](const char& c) {
+                              return c == '\0' ? message(WL3_TR("Message", "(none)"))
+                                               : verbatim(std::string(1, c));
+                          },
+                          [&field](const int& value) {
+                              return field.isListIndex() ? listItemWording(field, value)
+                                                         : withUnit(number(value), field);
+                          },
+                          [&](const bool& flag) {
+                              const bool shown = field.view != nullptr && !difference.shownAlike
+                                                     ? field.view->shown(config, difference.profile)
+                                                     : flag;
+                              //: A check box's state, as a comparison of two configurations shows
+                              //: it.
+                              return shown ? message(WL3_TR("Message", "on"))
+                                           : message(WL3_TR("Message", "off"));
+                          },
+                      });
+}
+
+Phrase sameRecordWording(int storedBytesDiffering) {
+    if (storedBytesDiffering == 1) {
+        return message(WL3_TR("Message", "same record, 1 stored byte differs"));
+    }
+    //: Two configurations whose fields are all alike, though their images are not byte for
+    //: byte: %1 is how many of the 128 bytes differ.
+    return message(WL3_TR("Message", "same record, %1 stored bytes differ"),
+                   {number(storedBytesDiffering)});
 }
 
 } // namespace wl3

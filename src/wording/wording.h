@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/advice.h"
+#include "config/config_differences.h"
 #include "link/exchange_observer.h"
 #include "outcomes/outcome.h"
 #include "wording/phrase.h"
@@ -44,5 +45,17 @@ Phrase fileNameRefusal(std::string_view given);
 
 // Where in a units file a fault or a tracker is: "units.csv row 2".
 Phrase rowPlace(const std::string& file, int row);
+
+// A field that differs between two configurations, as the window names it: its label,
+// colon and all ("Callsign:"), a check box's text ("SmartBeaconing Enable" for a group's
+// Enable box), or its JSON key where the window shows the two alike.
+Phrase fieldNameWording(const FieldDifference& difference);
+
+// Its value in config as the window shows it: a text as it stands, a number with its unit,
+// a list's item, "on" or "off".
+Phrase fieldValueWording(const TrackerConfig& config, const FieldDifference& difference);
+
+// "same record, 4 stored bytes differ": two images that hold one record.
+Phrase sameRecordWording(int storedBytesDiffering);
 
 } // namespace wl3

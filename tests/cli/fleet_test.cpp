@@ -163,6 +163,42 @@ TEST_F(Fleet, AWl3BaseKeepsItsBytesWhereARowChangesNothing) {
     EXPECT_EQ(textOf(heldBy(tracker).callsign[kPrimary]), "N0AAA-1");
 }
 
+// Three trackers programmed from their rows, then one written again by hand: diff names that
+// one alone in its table, the report keeps all three, and the run exits 1.
+TEST_F(Fleet, DiffNamesTheTrackerChangedSinceItsWrite) {
+    std::vector<std::unique_ptr<SimulatedTracker>> trackers;
+    for (int i = 0; i < 3; ++i) {
+        trackers.push_back(std::make_unique<SimulatedTracker>());
+    }
+    ASSERT_TRUE(trackers[0]->ok() && trackers[1]->ok() && trackers[2]->ok());
+    test::writeAll(units, "port,primary.callsign\n" + trackers[0]->devicePath() + ",N0AAA-1\n" +
+                              trackers[1]->devicePath() + ",N0BBB-2\n" + trackers[2]->devicePath() +
+                              ",N0CCC-3\n");
+    ASSERT_EQ(writeUnits(base, units).exitCode, 0);
+    TrackerConfig byHand = heldBy(*trackers[1]);
+    setText(byHand.callsign[kPrimary], "N0XXX-7");
+    test::RecordingReporter reporter;
+    ASSERT_EQ(saveConfigFile(dir / "by-hand.wl3", byHand, reporter), Status::Ok);
+    test::CommandRun write;
+    ASSERT_EQ(runWrite(write.context, *parsePortChoice(trackers[1]->devicePath()),
+                       dir / "by-hand.wl3", {}),
+              kExitOk);
+
+    test::CommandRun run;
+    std::ostringstream err;
+    const int exitCode = runFleetDiff(
+        run.context, {{}, {}, {}, units, dir / "report.csv", err, false, kTrackersAtOnce}, base);
+
+    EXPECT_EQ(exitCode, 1) << err.str();
+    const std::string table = run.out.str();
+    EXPECT_NE(table.find(trackers[1]->devicePath()), std::string::npos) << table;
+    EXPECT_NE(table.find("Callsign: N0XXX-7, not N0BBB-2"), std::string::npos) << table;
+    EXPECT_EQ(table.find(trackers[0]->devicePath()), std::string::npos) << table;
+    EXPECT_EQ(table.find(trackers[2]->devicePath()), std::string::npos) << table;
+    const std::string report = test::readAll(dir / "report.csv");
+    EXPECT_NE(report.find("Holds what its row writes"), std::string::npos) << report;
+}
+
 // More trackers than are served at once: they take turns, never more at a time than the
 // bound, and every one gets its row.
 TEST_F(Fleet, AFleetLargerThanTheBoundIsServedInTurns) {

@@ -371,7 +371,7 @@ private slots:
             QVERIFY2(!name.isEmpty(), widget->metaObject()->className());
             ++named;
         }
-        QCOMPARE(named, 49); // the form's and the window's controls, and the symbol button
+        QCOMPARE(named, 50); // the form's and the window's controls, the symbol button and Compare
         QAccessibleInterface* delay = QAccessible::queryAccessibleInterface(ui.edit(kAutoTxDelay));
         QCOMPARE(delay->text(QAccessible::Name), QStringLiteral("Auto TX Delay"));
         QCOMPARE(delay->text(QAccessible::Description), QStringLiteral("milliseconds"));
