@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CompareDialog</name>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A field of the compared configurations: %1 is the profile&apos;s tab, %2 the field&apos;s label.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Wrenlink3 Config files (%1)</source>
@@ -331,6 +339,23 @@
         <source>Power Switch Time:</source>
         <translation>Schaltzeit:</translation>
     </message>
+    <message>
+        <source>&amp;Compare…</source>
+        <translation>Ver&amp;gleichen…</translation>
+    </message>
+    <message>
+        <source>%1 characters left</source>
+        <translation>%1 Zeichen frei</translation>
+    </message>
+    <message>
+        <source>%1 too many: %2 text cut</source>
+        <extracomment>%1 how many characters too many, %2 the tab name of the profile whose text is cut.</extracomment>
+        <translation>%1 zu viel: Text %2 gekürzt</translation>
+    </message>
+    <message>
+        <source>%1 too many: both texts cut</source>
+        <translation>%1 zu viel: beide Texte gekürzt</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -408,6 +433,7 @@
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A piece of advice: %1 the key of the field (primary.digiPath), %2 the reason.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -940,6 +966,113 @@
         <source>At most %1 trackers at once: the limit on open files allows no more</source>
         <translation>Höchstens %1 Tracker gleichzeitig: die Grenze für offene Dateien lässt nicht mehr zu</translation>
     </message>
+    <message>
+        <source>(none: index %1)</source>
+        <translation>(keins: Index %1)</translation>
+    </message>
+    <message>
+        <source>%1 %2, not %3</source>
+        <translation>%1 %2, nicht %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, not %4</source>
+        <translation>%1 %2 %3, nicht %4</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>The status texts do not fit the tracker&apos;s memory; nothing was written.</source>
+        <translation>Die Statustexte passen nicht in den Speicher des Trackers; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 status text: %2 characters, of which %3 fit</source>
+        <extracomment>%1 a profile&apos;s tab name, %2 its status text&apos;s length, %3 how many fit.</extracomment>
+        <translation>Statustext %1: %2 Zeichen, davon passen %3</translation>
+    </message>
+    <message>
+        <source>Shorten them, or give --allow-cut-text to write them cut.</source>
+        <translation>Kürzen Sie sie, oder geben Sie --allow-cut-text an, um sie gekürzt zu schreiben.</translation>
+    </message>
+    <message>
+        <source>Status Beacon Text Too Long</source>
+        <translation>Text der Statusbake zu lang</translation>
+    </message>
+    <message>
+        <source>Holds what its row writes</source>
+        <translation>Enthält, was seine Zeile schreibt</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Differs from its row: %1</source>
+        <translation>Weicht von seiner Zeile ab: %1</translation>
+    </message>
+    <message>
+        <source>no callsign: every transmission must carry your own</source>
+        <translation>kein Rufzeichen: jede Aussendung muss Ihr eigenes tragen</translation>
+    </message>
+    <message>
+        <source>%1 is a placeholder that may not be transmitted: set your own callsign</source>
+        <translation>%1 ist ein Platzhalter, der nicht gesendet werden darf: tragen Sie Ihr eigenes Rufzeichen ein</translation>
+    </message>
+    <message>
+        <source>%1 is obsolete and no longer served by the networks: use WIDE1-1,WIDE2-1 or WIDE2-2</source>
+        <translation>%1 ist veraltet und wird von den Netzen nicht mehr bedient: verwenden Sie WIDE1-1,WIDE2-1 oder WIDE2-2</translation>
+    </message>
+    <message>
+        <source>%1 asks for more than two hops and floods the network: use WIDE2-2 at most</source>
+        <translation>%1 verlangt mehr als zwei Hops und überflutet das Netz: verwenden Sie höchstens WIDE2-2</translation>
+    </message>
+    <message>
+        <source>the path asks for %1 hops in all; more than two floods the network</source>
+        <translation>der Pfad verlangt insgesamt %1 Hops; mehr als zwei überfluten das Netz</translation>
+    </message>
+    <message>
+        <source>a beacon every %1 seconds crowds the channel: once a minute or less often is advised</source>
+        <translation>eine Bake alle %1 Sekunden überlastet den Kanal: empfohlen ist einmal pro Minute oder seltener</translation>
+    </message>
+    <message>
+        <source>the slow speed (%1 MPH) is not below the fast speed (%2 MPH), so SmartBeaconing cannot tell them apart</source>
+        <translation>die langsame Geschwindigkeit (%1 MPH) liegt nicht unter der schnellen (%2 MPH), daher kann SmartBeaconing sie nicht unterscheiden</translation>
+    </message>
+    <message>
+        <source>the fast rate (%1 seconds) is longer than the slow rate (%2 seconds): moving, the tracker would beacon less often</source>
+        <translation>das schnelle Intervall (%1 Sekunden) ist länger als das langsame (%2 Sekunden): in Fahrt würde der Tracker seltener senden</translation>
+    </message>
+    <message>
+        <source>Emergency! makes every station that receives it raise an alarm: choose it only in a real emergency</source>
+        <translation>Notfall! löst bei jeder Station, die es empfängt, Alarm aus: wählen Sie es nur in einem echten Notfall</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keins)</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <extracomment>A check box&apos;s state, as a comparison of two configurations shows it.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>same record, 1 stored byte differs</source>
+        <translation>gleicher Datensatz, 1 gespeichertes Byte weicht ab</translation>
+    </message>
+    <message>
+        <source>same record, %1 stored bytes differ</source>
+        <extracomment>Two configurations whose fields are all alike, though their images are not byte for byte: %1 is how many of the 128 bytes differ.</extracomment>
+        <translation>ein</translation>
+    </message>
 </context>
 <context>
     <name>PortNotice</name>
@@ -969,6 +1102,647 @@
     </message>
 </context>
 <context>
+    <name>Symbol</name>
+    <message>
+        <source>Police station</source>
+        <translation>Polizeiwache</translation>
+    </message>
+    <message>
+        <source>Digipeater</source>
+        <translation>Digipeater</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>DX cluster</source>
+        <translation>DX-Cluster</translation>
+    </message>
+    <message>
+        <source>HF gateway</source>
+        <translation>KW-Gateway</translation>
+    </message>
+    <message>
+        <source>Small aircraft</source>
+        <translation>Kleinflugzeug</translation>
+    </message>
+    <message>
+        <source>Mobile satellite station</source>
+        <translation>Mobile Satellitenstation</translation>
+    </message>
+    <message>
+        <source>Wheelchair</source>
+        <translation>Rollstuhl</translation>
+    </message>
+    <message>
+        <source>Snowmobile</source>
+        <translation>Schneemobil</translation>
+    </message>
+    <message>
+        <source>Red Cross</source>
+        <translation>Rotes Kreuz</translation>
+    </message>
+    <message>
+        <source>Boy Scouts</source>
+        <translation>Pfadfinder</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Haus</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Red dot</source>
+        <translation>Roter Punkt</translation>
+    </message>
+    <message>
+        <source>Circle 0</source>
+        <translation>Kreis 0</translation>
+    </message>
+    <message>
+        <source>Circle 1</source>
+        <translation>Kreis 1</translation>
+    </message>
+    <message>
+        <source>Circle 2</source>
+        <translation>Kreis 2</translation>
+    </message>
+    <message>
+        <source>Circle 3</source>
+        <translation>Kreis 3</translation>
+    </message>
+    <message>
+        <source>Circle 4</source>
+        <translation>Kreis 4</translation>
+    </message>
+    <message>
+        <source>Circle 5</source>
+        <translation>Kreis 5</translation>
+    </message>
+    <message>
+        <source>Circle 6</source>
+        <translation>Kreis 6</translation>
+    </message>
+    <message>
+        <source>Circle 7</source>
+        <translation>Kreis 7</translation>
+    </message>
+    <message>
+        <source>Circle 8</source>
+        <translation>Kreis 8</translation>
+    </message>
+    <message>
+        <source>Circle 9</source>
+        <translation>Kreis 9</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Feuer</translation>
+    </message>
+    <message>
+        <source>Campground</source>
+        <translation>Campingplatz</translation>
+    </message>
+    <message>
+        <source>Motorcycle</source>
+        <translation>Motorrad</translation>
+    </message>
+    <message>
+        <source>Railway engine</source>
+        <translation>Lokomotive</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>File server</source>
+        <translation>Dateiserver</translation>
+    </message>
+    <message>
+        <source>Hurricane forecast</source>
+        <translation>Hurrikanvorhersage</translation>
+    </message>
+    <message>
+        <source>Aid station</source>
+        <translation>Sanitätsstation</translation>
+    </message>
+    <message>
+        <source>BBS</source>
+        <translation>Mailbox</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>Kanu</translation>
+    </message>
+    <message>
+        <source>Eyeball (event)</source>
+        <translation>Eyeball (Treffen)</translation>
+    </message>
+    <message>
+        <source>Farm vehicle</source>
+        <translation>Traktor</translation>
+    </message>
+    <message>
+        <source>Grid square</source>
+        <translation>Locatorfeld</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Hotel</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Schule</translation>
+    </message>
+    <message>
+        <source>PC user</source>
+        <translation>PC-Nutzer</translation>
+    </message>
+    <message>
+        <source>MacAPRS</source>
+        <translation>MacAPRS</translation>
+    </message>
+    <message>
+        <source>NTS station</source>
+        <translation>NTS-Station</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Ballon</translation>
+    </message>
+    <message>
+        <source>Police</source>
+        <translation>Polizei</translation>
+    </message>
+    <message>
+        <source>Recreational vehicle</source>
+        <translation>Wohnmobil</translation>
+    </message>
+    <message>
+        <source>Space shuttle</source>
+        <translation>Raumfähre</translation>
+    </message>
+    <message>
+        <source>SSTV</source>
+        <translation>SSTV</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Bus</translation>
+    </message>
+    <message>
+        <source>ATV</source>
+        <translation>ATV</translation>
+    </message>
+    <message>
+        <source>Weather service site</source>
+        <translation>Wetterdienst</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Hubschrauber</translation>
+    </message>
+    <message>
+        <source>Sailboat</source>
+        <translation>Segelboot</translation>
+    </message>
+    <message>
+        <source>WinAPRS</source>
+        <translation>WinAPRS</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Person</translation>
+    </message>
+    <message>
+        <source>Direction finding</source>
+        <translation>Peilung</translation>
+    </message>
+    <message>
+        <source>Post office</source>
+        <translation>Postamt</translation>
+    </message>
+    <message>
+        <source>Large aircraft</source>
+        <translation>Großflugzeug</translation>
+    </message>
+    <message>
+        <source>Weather station</source>
+        <translation>Wetterstation</translation>
+    </message>
+    <message>
+        <source>Dish antenna</source>
+        <translation>Parabolantenne</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>Rettungswagen</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>Fahrrad</translation>
+    </message>
+    <message>
+        <source>Incident command post</source>
+        <translation>Einsatzleitung</translation>
+    </message>
+    <message>
+        <source>Fire station</source>
+        <translation>Feuerwache</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Pferd</translation>
+    </message>
+    <message>
+        <source>Fire engine</source>
+        <translation>Löschfahrzeug</translation>
+    </message>
+    <message>
+        <source>Glider</source>
+        <translation>Segelflugzeug</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Krankenhaus</translation>
+    </message>
+    <message>
+        <source>Island (IOTA)</source>
+        <translation>Insel (IOTA)</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>Jeep</translation>
+    </message>
+    <message>
+        <source>Truck</source>
+        <translation>Lastwagen</translation>
+    </message>
+    <message>
+        <source>Laptop</source>
+        <translation>Laptop</translation>
+    </message>
+    <message>
+        <source>MIC-E repeater</source>
+        <translation>MIC-E-Relais</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>Knoten</translation>
+    </message>
+    <message>
+        <source>Emergency operations centre</source>
+        <translation>Einsatzzentrale</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Hund</translation>
+    </message>
+    <message>
+        <source>Grid square above 128 m</source>
+        <translation>Locatorfeld über 128 m</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Relais</translation>
+    </message>
+    <message>
+        <source>Power boat</source>
+        <translation>Motorboot</translation>
+    </message>
+    <message>
+        <source>Truck stop</source>
+        <translation>Autohof</translation>
+    </message>
+    <message>
+        <source>Semi-trailer truck</source>
+        <translation>Sattelzug</translation>
+    </message>
+    <message>
+        <source>Van</source>
+        <translation>Transporter</translation>
+    </message>
+    <message>
+        <source>Water station</source>
+        <translation>Wasserstelle</translation>
+    </message>
+    <message>
+        <source>xAPRS</source>
+        <translation>xAPRS</translation>
+    </message>
+    <message>
+        <source>Yagi antenna</source>
+        <translation>Yagi-Antenne</translation>
+    </message>
+    <message>
+        <source>Emergency</source>
+        <translation>Notfall</translation>
+    </message>
+    <message>
+        <source>Digipeater, green star</source>
+        <translation>Digipeater, grüner Stern</translation>
+    </message>
+    <message>
+        <source>Bank or cash machine</source>
+        <translation>Bank oder Geldautomat</translation>
+    </message>
+    <message>
+        <source>Power plant</source>
+        <translation>Kraftwerk</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Crash site</source>
+        <translation>Absturzstelle</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Bewölkt</translation>
+    </message>
+    <message>
+        <source>Firenet</source>
+        <translation>Firenet</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>Kirche</translation>
+    </message>
+    <message>
+        <source>Girl Scouts</source>
+        <translation>Pfadfinderinnen</translation>
+    </message>
+    <message>
+        <source>House, HF</source>
+        <translation>Haus, KW</translation>
+    </message>
+    <message>
+        <source>Ambiguous position</source>
+        <translation>Ungenaue Position</translation>
+    </message>
+    <message>
+        <source>Waypoint destination</source>
+        <translation>Wegpunkt (Ziel)</translation>
+    </message>
+    <message>
+        <source>Circle (IRLP, EchoLink, WIRES)</source>
+        <translation>Kreis (IRLP, EchoLink, WIRES)</translation>
+    </message>
+    <message>
+        <source>Network node (802.11)</source>
+        <translation>Netzknoten (802.11)</translation>
+    </message>
+    <message>
+        <source>Petrol station</source>
+        <translation>Tankstelle</translation>
+    </message>
+    <message>
+        <source>Park or picnic area</source>
+        <translation>Park oder Picknickplatz</translation>
+    </message>
+    <message>
+        <source>Weather advisory</source>
+        <translation>Wetterhinweis</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Fahrzeug</translation>
+    </message>
+    <message>
+        <source>Information kiosk</source>
+        <translation>Infostand</translation>
+    </message>
+    <message>
+        <source>Hurricane or tropical storm</source>
+        <translation>Hurrikan oder Tropensturm</translation>
+    </message>
+    <message>
+        <source>Box (DTMF, RFID)</source>
+        <translation>Box (DTMF, RFID)</translation>
+    </message>
+    <message>
+        <source>Coast Guard</source>
+        <translation>Küstenwache</translation>
+    </message>
+    <message>
+        <source>Depot</source>
+        <translation>Depot</translation>
+    </message>
+    <message>
+        <source>Smoke</source>
+        <translation>Rauch</translation>
+    </message>
+    <message>
+        <source>Haze</source>
+        <translation>Dunst</translation>
+    </message>
+    <message>
+        <source>Rain shower</source>
+        <translation>Regenschauer</translation>
+    </message>
+    <message>
+        <source>Kenwood radio</source>
+        <translation>Kenwood-Funkgerät</translation>
+    </message>
+    <message>
+        <source>Lighthouse</source>
+        <translation>Leuchtturm</translation>
+    </message>
+    <message>
+        <source>MARS</source>
+        <translation>MARS</translation>
+    </message>
+    <message>
+        <source>Navigation buoy</source>
+        <translation>Fahrwassertonne</translation>
+    </message>
+    <message>
+        <source>Rocket or balloon</source>
+        <translation>Rakete oder Ballon</translation>
+    </message>
+    <message>
+        <source>Parking</source>
+        <translation>Parkplatz</translation>
+    </message>
+    <message>
+        <source>Earthquake</source>
+        <translation>Erdbeben</translation>
+    </message>
+    <message>
+        <source>Restaurant</source>
+        <translation>Restaurant</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>Gewitter</translation>
+    </message>
+    <message>
+        <source>Sunny</source>
+        <translation>Sonnig</translation>
+    </message>
+    <message>
+        <source>VORTAC navigation aid</source>
+        <translation>VORTAC-Funkfeuer</translation>
+    </message>
+    <message>
+        <source>Pharmacy</source>
+        <translation>Apotheke</translation>
+    </message>
+    <message>
+        <source>Radio or device</source>
+        <translation>Funkgerät oder Gerät</translation>
+    </message>
+    <message>
+        <source>Wall cloud</source>
+        <translation>Mauerwolke</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>Aircraft</source>
+        <translation>Flugzeug</translation>
+    </message>
+    <message>
+        <source>Weather site</source>
+        <translation>Wetterpunkt</translation>
+    </message>
+    <message>
+        <source>Rain</source>
+        <translation>Regen</translation>
+    </message>
+    <message>
+        <source>ARRL, ARES, Winlink</source>
+        <translation>ARRL, ARES, Winlink</translation>
+    </message>
+    <message>
+        <source>Civil defence (RACES)</source>
+        <translation>Zivilschutz (RACES)</translation>
+    </message>
+    <message>
+        <source>DX spot</source>
+        <translation>DX-Spot</translation>
+    </message>
+    <message>
+        <source>Sleet</source>
+        <translation>Schneeregen</translation>
+    </message>
+    <message>
+        <source>Funnel cloud</source>
+        <translation>Trichterwolke</translation>
+    </message>
+    <message>
+        <source>Gale flags</source>
+        <translation>Sturmflaggen</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Geschäft</translation>
+    </message>
+    <message>
+        <source>Point of interest</source>
+        <translation>Interessanter Ort</translation>
+    </message>
+    <message>
+        <source>Work zone</source>
+        <translation>Baustelle</translation>
+    </message>
+    <message>
+        <source>Special vehicle (SUV, ATV)</source>
+        <translation>Sonderfahrzeug (SUV, Quad)</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Gebiet</translation>
+    </message>
+    <message>
+        <source>Value sign</source>
+        <translation>Wertschild</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Dreieck</translation>
+    </message>
+    <message>
+        <source>Small circle</source>
+        <translation>Kleiner Kreis</translation>
+    </message>
+    <message>
+        <source>Restrooms</source>
+        <translation>Toiletten</translation>
+    </message>
+    <message>
+        <source>Ship or boat</source>
+        <translation>Schiff oder Boot</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>Tornado</translation>
+    </message>
+    <message>
+        <source>Flooding</source>
+        <translation>Überschwemmung</translation>
+    </message>
+    <message>
+        <source>Wreck or obstruction</source>
+        <translation>Wrack oder Hindernis</translation>
+    </message>
+    <message>
+        <source>Skywarn</source>
+        <translation>Skywarn</translation>
+    </message>
+    <message>
+        <source>Shelter</source>
+        <translation>Notunterkunft</translation>
+    </message>
+    <message>
+        <source>unassigned</source>
+        <translation>nicht belegt</translation>
+    </message>
+    <message>
+        <source>%1 with overlay %2</source>
+        <extracomment>A symbol drawn with a character over it: %1 the symbol&apos;s name, %2 the character.</extracomment>
+        <translation>%1 mit Overlay %2</translation>
+    </message>
+</context>
+<context>
+    <name>Theme</name>
+    <message>
+        <source>&amp;Theme</source>
+        <extracomment>The window&apos;s menu of looks; each platform&apos;s own menu holds it (the system menu on Windows, the context menu elsewhere).</extracomment>
+        <translation>gleicher Datensatz, %1 gespeicherte Bytes weichen ab</translation>
+    </message>
+    <message>
+        <source>&amp;Light</source>
+        <translation>&amp;Hell</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>&amp;Dunkel</translation>
+    </message>
+    <message>
+        <source>As the &amp;System</source>
+        <extracomment>The theme that follows the desktop&apos;s light or dark setting.</extracomment>
+        <translation>&amp;Design</translation>
+    </message>
+</context>
+<context>
     <name>wl3::ui::AboutDialog</name>
     <message>
         <source>About WrenlinkIIConfig</source>
@@ -991,6 +1765,44 @@
         <source>&amp;About WrenlinkIIConfig...</source>
         <extracomment>The menu item that opens the About box; &quot;WrenlinkIIConfig&quot; is kept on purpose.</extracomment>
         <translation>Ü&amp;ber WrenlinkIIConfig...</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::CompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>This Form</source>
+        <translation>Dieses Formular</translation>
+    </message>
+    <message>
+        <source>&amp;Take Theirs</source>
+        <translation>&amp;Übernehmen</translation>
+    </message>
+    <message>
+        <source>Take &amp;All Theirs</source>
+        <translation>&amp;Alle übernehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) differ.</source>
+        <translation>
+            <numerusform>%n Feld weicht ab.</numerusform>
+            <numerusform>%n Felder weichen ab.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing differs.</source>
+        <translation>Nichts weicht ab.</translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1860,44 @@
         <source>C&amp;lose Anyway</source>
         <translation>Trotzdem sch&amp;ließen</translation>
     </message>
+    <message>
+        <source>1200 Hz</source>
+        <translation>1200 Hz</translation>
+    </message>
+    <message>
+        <source>2200 Hz</source>
+        <translation>2200 Hz</translation>
+    </message>
+    <message>
+        <source>1200 and 2200 Hz</source>
+        <translation>1200 und 2200 Hz</translation>
+    </message>
+    <message>
+        <source>Transmitting %1 — Stop Sending ends it</source>
+        <extracomment>The notice while a test tone keys the radio: %1 the tone.</extracomment>
+        <translation>Sendet %1 — Ende mit „Senden stoppen“</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>Compare the form with a file, or with the tracker on %1?</source>
+        <translation>Das Formular mit einer Datei vergleichen oder mit dem Tracker an %1?</translation>
+    </message>
+    <message>
+        <source>&amp;File…</source>
+        <translation>&amp;Datei…</translation>
+    </message>
+    <message>
+        <source>&amp;Tracker</source>
+        <translation>&amp;Tracker</translation>
+    </message>
+    <message>
+        <source>Transmitting — </source>
+        <extracomment>Before the window&apos;s title while a test tone keys the radio.</extracomment>
+        <translation>Sendet — </translation>
+    </message>
 </context>
 <context>
     <name>wl3::ui::PortComboBox</name>
@@ -1061,6 +1911,55 @@
     <message>
         <source>%v of %m bytes</source>
         <translation>%v von %m Bytes</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::SymbolButton</name>
+    <message>
+        <source>Choose Symbol</source>
+        <translation>Symbol wählen</translation>
+    </message>
+    <message>
+        <source>%1. Opens a list of every symbol with its picture.</source>
+        <extracomment>The symbol button&apos;s tooltip: %1 is the name of the symbol the two edits give.</extracomment>
+        <translation>%1. Öffnet eine Liste aller Symbole mit Bild.</translation>
+    </message>
+    <message>
+        <source>Symbol shown: %1</source>
+        <extracomment>The Symbol and Table / Overlay edits&apos; tooltip: %1 is the name of what they give.</extracomment>
+        <translation>Angezeigtes Symbol: %1</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::SymbolPicker</name>
+    <message>
+        <source>Choose a Symbol</source>
+        <translation>Symbol auswählen</translation>
+    </message>
+    <message>
+        <source>A name, or the two characters</source>
+        <translation>Ein Name oder die zwei Zeichen</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Symbole</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>&amp;Overlay:</source>
+        <translation>&amp;Overlay:</translation>
+    </message>
+    <message>
+        <source>%1: table %2, symbol %3</source>
+        <extracomment>A symbol&apos;s tip in the picker: %1 its name, %2 and %3 its table and symbol characters.</extracomment>
+        <translation>%1: Tabelle %2, Symbol %3</translation>
     </message>
 </context>
 </TS>

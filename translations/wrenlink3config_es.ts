@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>CompareDialog</name>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A field of the compared configurations: %1 is the profile&apos;s tab, %2 the field&apos;s label.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Wrenlink3 Config files (%1)</source>
@@ -331,6 +339,23 @@
         <source>Power Switch Time:</source>
         <translation>Tiempo del interruptor:</translation>
     </message>
+    <message>
+        <source>&amp;Compare…</source>
+        <translation>Com&amp;parar…</translation>
+    </message>
+    <message>
+        <source>%1 characters left</source>
+        <translation>%1 caracteres restantes</translation>
+    </message>
+    <message>
+        <source>%1 too many: %2 text cut</source>
+        <extracomment>%1 how many characters too many, %2 the tab name of the profile whose text is cut.</extracomment>
+        <translation>%1 de más: texto %2 truncado</translation>
+    </message>
+    <message>
+        <source>%1 too many: both texts cut</source>
+        <translation>%1 de más: ambos textos truncados</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -408,6 +433,7 @@
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A piece of advice: %1 the key of the field (primary.digiPath), %2 the reason.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -940,6 +966,113 @@
         <source>At most %1 trackers at once: the limit on open files allows no more</source>
         <translation>Como máximo %1 trackers a la vez: el límite de archivos abiertos no permite más</translation>
     </message>
+    <message>
+        <source>(none: index %1)</source>
+        <translation>(ninguno: índice %1)</translation>
+    </message>
+    <message>
+        <source>%1 %2, not %3</source>
+        <translation>%1 %2, no %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, not %4</source>
+        <translation>%1 %2 %3, no %4</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>The status texts do not fit the tracker&apos;s memory; nothing was written.</source>
+        <translation>Los textos de estado no caben en la memoria del tracker; no se escribió nada.</translation>
+    </message>
+    <message>
+        <source>%1 status text: %2 characters, of which %3 fit</source>
+        <extracomment>%1 a profile&apos;s tab name, %2 its status text&apos;s length, %3 how many fit.</extracomment>
+        <translation>Texto de estado %1: %2 caracteres, de los que caben %3</translation>
+    </message>
+    <message>
+        <source>Shorten them, or give --allow-cut-text to write them cut.</source>
+        <translation>Acórtelos, o indique --allow-cut-text para escribirlos truncados.</translation>
+    </message>
+    <message>
+        <source>Status Beacon Text Too Long</source>
+        <translation>Texto de la baliza de estado demasiado largo</translation>
+    </message>
+    <message>
+        <source>Holds what its row writes</source>
+        <translation>Contiene lo que escribe su fila</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Differs from its row: %1</source>
+        <translation>Difiere de su fila: %1</translation>
+    </message>
+    <message>
+        <source>no callsign: every transmission must carry your own</source>
+        <translation>sin indicativo: toda transmisión debe llevar el suyo</translation>
+    </message>
+    <message>
+        <source>%1 is a placeholder that may not be transmitted: set your own callsign</source>
+        <translation>%1 es un indicativo de ejemplo que no se puede transmitir: ponga su propio indicativo</translation>
+    </message>
+    <message>
+        <source>%1 is obsolete and no longer served by the networks: use WIDE1-1,WIDE2-1 or WIDE2-2</source>
+        <translation>%1 está obsoleto y las redes ya no lo atienden: use WIDE1-1,WIDE2-1 o WIDE2-2</translation>
+    </message>
+    <message>
+        <source>%1 asks for more than two hops and floods the network: use WIDE2-2 at most</source>
+        <translation>%1 pide más de dos saltos y satura la red: use como máximo WIDE2-2</translation>
+    </message>
+    <message>
+        <source>the path asks for %1 hops in all; more than two floods the network</source>
+        <translation>la ruta pide %1 saltos en total; más de dos saturan la red</translation>
+    </message>
+    <message>
+        <source>a beacon every %1 seconds crowds the channel: once a minute or less often is advised</source>
+        <translation>una baliza cada %1 segundos satura el canal: se aconseja una vez por minuto o menos a menudo</translation>
+    </message>
+    <message>
+        <source>the slow speed (%1 MPH) is not below the fast speed (%2 MPH), so SmartBeaconing cannot tell them apart</source>
+        <translation>la velocidad lenta (%1 MPH) no es menor que la rápida (%2 MPH), así que SmartBeaconing no puede distinguirlas</translation>
+    </message>
+    <message>
+        <source>the fast rate (%1 seconds) is longer than the slow rate (%2 seconds): moving, the tracker would beacon less often</source>
+        <translation>el intervalo rápido (%1 segundos) es más largo que el lento (%2 segundos): en movimiento, el tracker transmitiría con menos frecuencia</translation>
+    </message>
+    <message>
+        <source>Emergency! makes every station that receives it raise an alarm: choose it only in a real emergency</source>
+        <translation>¡Emergencia! hace que toda estación que lo reciba dé la alarma: elíjalo solo en una emergencia real</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(vacío)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <extracomment>A check box&apos;s state, as a comparison of two configurations shows it.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>same record, 1 stored byte differs</source>
+        <translation>misma configuración, 1 byte almacenado difiere</translation>
+    </message>
+    <message>
+        <source>same record, %1 stored bytes differ</source>
+        <extracomment>Two configurations whose fields are all alike, though their images are not byte for byte: %1 is how many of the 128 bytes differ.</extracomment>
+        <translation>sí</translation>
+    </message>
 </context>
 <context>
     <name>PortNotice</name>
@@ -969,6 +1102,647 @@
     </message>
 </context>
 <context>
+    <name>Symbol</name>
+    <message>
+        <source>Police station</source>
+        <translation>Comisaría</translation>
+    </message>
+    <message>
+        <source>Digipeater</source>
+        <translation>Digipeater</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>DX cluster</source>
+        <translation>Clúster DX</translation>
+    </message>
+    <message>
+        <source>HF gateway</source>
+        <translation>Pasarela HF</translation>
+    </message>
+    <message>
+        <source>Small aircraft</source>
+        <translation>Avioneta</translation>
+    </message>
+    <message>
+        <source>Mobile satellite station</source>
+        <translation>Estación de satélite móvil</translation>
+    </message>
+    <message>
+        <source>Wheelchair</source>
+        <translation>Silla de ruedas</translation>
+    </message>
+    <message>
+        <source>Snowmobile</source>
+        <translation>Moto de nieve</translation>
+    </message>
+    <message>
+        <source>Red Cross</source>
+        <translation>Cruz Roja</translation>
+    </message>
+    <message>
+        <source>Boy Scouts</source>
+        <translation>Scouts</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Casa</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Red dot</source>
+        <translation>Punto rojo</translation>
+    </message>
+    <message>
+        <source>Circle 0</source>
+        <translation>Círculo 0</translation>
+    </message>
+    <message>
+        <source>Circle 1</source>
+        <translation>Círculo 1</translation>
+    </message>
+    <message>
+        <source>Circle 2</source>
+        <translation>Círculo 2</translation>
+    </message>
+    <message>
+        <source>Circle 3</source>
+        <translation>Círculo 3</translation>
+    </message>
+    <message>
+        <source>Circle 4</source>
+        <translation>Círculo 4</translation>
+    </message>
+    <message>
+        <source>Circle 5</source>
+        <translation>Círculo 5</translation>
+    </message>
+    <message>
+        <source>Circle 6</source>
+        <translation>Círculo 6</translation>
+    </message>
+    <message>
+        <source>Circle 7</source>
+        <translation>Círculo 7</translation>
+    </message>
+    <message>
+        <source>Circle 8</source>
+        <translation>Círculo 8</translation>
+    </message>
+    <message>
+        <source>Circle 9</source>
+        <translation>Círculo 9</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Incendio</translation>
+    </message>
+    <message>
+        <source>Campground</source>
+        <translation>Camping</translation>
+    </message>
+    <message>
+        <source>Motorcycle</source>
+        <translation>Moto</translation>
+    </message>
+    <message>
+        <source>Railway engine</source>
+        <translation>Locomotora</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Automóvil</translation>
+    </message>
+    <message>
+        <source>File server</source>
+        <translation>Servidor de archivos</translation>
+    </message>
+    <message>
+        <source>Hurricane forecast</source>
+        <translation>Pronóstico de huracán</translation>
+    </message>
+    <message>
+        <source>Aid station</source>
+        <translation>Puesto de socorro</translation>
+    </message>
+    <message>
+        <source>BBS</source>
+        <translation>BBS</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>Canoa</translation>
+    </message>
+    <message>
+        <source>Eyeball (event)</source>
+        <translation>Encuentro (evento)</translation>
+    </message>
+    <message>
+        <source>Farm vehicle</source>
+        <translation>Vehículo agrícola</translation>
+    </message>
+    <message>
+        <source>Grid square</source>
+        <translation>Cuadrícula locator</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Hotel</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Escuela</translation>
+    </message>
+    <message>
+        <source>PC user</source>
+        <translation>Usuario de PC</translation>
+    </message>
+    <message>
+        <source>MacAPRS</source>
+        <translation>MacAPRS</translation>
+    </message>
+    <message>
+        <source>NTS station</source>
+        <translation>Estación NTS</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Globo</translation>
+    </message>
+    <message>
+        <source>Police</source>
+        <translation>Policía</translation>
+    </message>
+    <message>
+        <source>Recreational vehicle</source>
+        <translation>Autocaravana</translation>
+    </message>
+    <message>
+        <source>Space shuttle</source>
+        <translation>Transbordador espacial</translation>
+    </message>
+    <message>
+        <source>SSTV</source>
+        <translation>SSTV</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Autobús</translation>
+    </message>
+    <message>
+        <source>ATV</source>
+        <translation>ATV</translation>
+    </message>
+    <message>
+        <source>Weather service site</source>
+        <translation>Servicio meteorológico</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Helicóptero</translation>
+    </message>
+    <message>
+        <source>Sailboat</source>
+        <translation>Velero</translation>
+    </message>
+    <message>
+        <source>WinAPRS</source>
+        <translation>WinAPRS</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>Direction finding</source>
+        <translation>Radiogoniometría</translation>
+    </message>
+    <message>
+        <source>Post office</source>
+        <translation>Oficina de correos</translation>
+    </message>
+    <message>
+        <source>Large aircraft</source>
+        <translation>Avión grande</translation>
+    </message>
+    <message>
+        <source>Weather station</source>
+        <translation>Estación meteorológica</translation>
+    </message>
+    <message>
+        <source>Dish antenna</source>
+        <translation>Antena parabólica</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>Ambulancia</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>Bicicleta</translation>
+    </message>
+    <message>
+        <source>Incident command post</source>
+        <translation>Puesto de mando</translation>
+    </message>
+    <message>
+        <source>Fire station</source>
+        <translation>Estación de bomberos</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Caballo</translation>
+    </message>
+    <message>
+        <source>Fire engine</source>
+        <translation>Camión de bomberos</translation>
+    </message>
+    <message>
+        <source>Glider</source>
+        <translation>Planeador</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Hospital</translation>
+    </message>
+    <message>
+        <source>Island (IOTA)</source>
+        <translation>Isla (IOTA)</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>Jeep</translation>
+    </message>
+    <message>
+        <source>Truck</source>
+        <translation>Camión</translation>
+    </message>
+    <message>
+        <source>Laptop</source>
+        <translation>Portátil</translation>
+    </message>
+    <message>
+        <source>MIC-E repeater</source>
+        <translation>Repetidor MIC-E</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>Nodo</translation>
+    </message>
+    <message>
+        <source>Emergency operations centre</source>
+        <translation>Centro de emergencias</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Perro</translation>
+    </message>
+    <message>
+        <source>Grid square above 128 m</source>
+        <translation>Cuadrícula locator sobre 128 m</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Repetidor</translation>
+    </message>
+    <message>
+        <source>Power boat</source>
+        <translation>Lancha motora</translation>
+    </message>
+    <message>
+        <source>Truck stop</source>
+        <translation>Área para camiones</translation>
+    </message>
+    <message>
+        <source>Semi-trailer truck</source>
+        <translation>Camión articulado</translation>
+    </message>
+    <message>
+        <source>Van</source>
+        <translation>Furgoneta</translation>
+    </message>
+    <message>
+        <source>Water station</source>
+        <translation>Punto de agua</translation>
+    </message>
+    <message>
+        <source>xAPRS</source>
+        <translation>xAPRS</translation>
+    </message>
+    <message>
+        <source>Yagi antenna</source>
+        <translation>Antena Yagi</translation>
+    </message>
+    <message>
+        <source>Emergency</source>
+        <translation>Emergencia</translation>
+    </message>
+    <message>
+        <source>Digipeater, green star</source>
+        <translation>Digipeater, estrella verde</translation>
+    </message>
+    <message>
+        <source>Bank or cash machine</source>
+        <translation>Banco o cajero automático</translation>
+    </message>
+    <message>
+        <source>Power plant</source>
+        <translation>Central eléctrica</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Pasarela</translation>
+    </message>
+    <message>
+        <source>Crash site</source>
+        <translation>Lugar del accidente</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Nublado</translation>
+    </message>
+    <message>
+        <source>Firenet</source>
+        <translation>Firenet</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>Iglesia</translation>
+    </message>
+    <message>
+        <source>Girl Scouts</source>
+        <translation>Guías scout</translation>
+    </message>
+    <message>
+        <source>House, HF</source>
+        <translation>Casa, HF</translation>
+    </message>
+    <message>
+        <source>Ambiguous position</source>
+        <translation>Posición imprecisa</translation>
+    </message>
+    <message>
+        <source>Waypoint destination</source>
+        <translation>Waypoint de destino</translation>
+    </message>
+    <message>
+        <source>Circle (IRLP, EchoLink, WIRES)</source>
+        <translation>Círculo (IRLP, EchoLink, WIRES)</translation>
+    </message>
+    <message>
+        <source>Network node (802.11)</source>
+        <translation>Nodo de red (802.11)</translation>
+    </message>
+    <message>
+        <source>Petrol station</source>
+        <translation>Gasolinera</translation>
+    </message>
+    <message>
+        <source>Park or picnic area</source>
+        <translation>Parque o merendero</translation>
+    </message>
+    <message>
+        <source>Weather advisory</source>
+        <translation>Aviso meteorológico</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Vehículo</translation>
+    </message>
+    <message>
+        <source>Information kiosk</source>
+        <translation>Punto de información</translation>
+    </message>
+    <message>
+        <source>Hurricane or tropical storm</source>
+        <translation>Huracán o tormenta tropical</translation>
+    </message>
+    <message>
+        <source>Box (DTMF, RFID)</source>
+        <translation>Caja (DTMF, RFID)</translation>
+    </message>
+    <message>
+        <source>Coast Guard</source>
+        <translation>Guardacostas</translation>
+    </message>
+    <message>
+        <source>Depot</source>
+        <translation>Depósito</translation>
+    </message>
+    <message>
+        <source>Smoke</source>
+        <translation>Humo</translation>
+    </message>
+    <message>
+        <source>Haze</source>
+        <translation>Calima</translation>
+    </message>
+    <message>
+        <source>Rain shower</source>
+        <translation>Chubasco</translation>
+    </message>
+    <message>
+        <source>Kenwood radio</source>
+        <translation>Radio Kenwood</translation>
+    </message>
+    <message>
+        <source>Lighthouse</source>
+        <translation>Faro</translation>
+    </message>
+    <message>
+        <source>MARS</source>
+        <translation>MARS</translation>
+    </message>
+    <message>
+        <source>Navigation buoy</source>
+        <translation>Boya de navegación</translation>
+    </message>
+    <message>
+        <source>Rocket or balloon</source>
+        <translation>Cohete o globo</translation>
+    </message>
+    <message>
+        <source>Parking</source>
+        <translation>Estacionamiento</translation>
+    </message>
+    <message>
+        <source>Earthquake</source>
+        <translation>Terremoto</translation>
+    </message>
+    <message>
+        <source>Restaurant</source>
+        <translation>Restaurante</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>Tormenta</translation>
+    </message>
+    <message>
+        <source>Sunny</source>
+        <translation>Soleado</translation>
+    </message>
+    <message>
+        <source>VORTAC navigation aid</source>
+        <translation>Radioayuda VORTAC</translation>
+    </message>
+    <message>
+        <source>Pharmacy</source>
+        <translation>Farmacia</translation>
+    </message>
+    <message>
+        <source>Radio or device</source>
+        <translation>Radio o dispositivo</translation>
+    </message>
+    <message>
+        <source>Wall cloud</source>
+        <translation>Nube muro</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>Aircraft</source>
+        <translation>Avión</translation>
+    </message>
+    <message>
+        <source>Weather site</source>
+        <translation>Punto meteorológico</translation>
+    </message>
+    <message>
+        <source>Rain</source>
+        <translation>Lluvia</translation>
+    </message>
+    <message>
+        <source>ARRL, ARES, Winlink</source>
+        <translation>ARRL, ARES, Winlink</translation>
+    </message>
+    <message>
+        <source>Civil defence (RACES)</source>
+        <translation>Protección civil (RACES)</translation>
+    </message>
+    <message>
+        <source>DX spot</source>
+        <translation>Spot DX</translation>
+    </message>
+    <message>
+        <source>Sleet</source>
+        <translation>Aguanieve</translation>
+    </message>
+    <message>
+        <source>Funnel cloud</source>
+        <translation>Nube embudo</translation>
+    </message>
+    <message>
+        <source>Gale flags</source>
+        <translation>Banderas de temporal</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Tienda</translation>
+    </message>
+    <message>
+        <source>Point of interest</source>
+        <translation>Punto de interés</translation>
+    </message>
+    <message>
+        <source>Work zone</source>
+        <translation>Zona de obras</translation>
+    </message>
+    <message>
+        <source>Special vehicle (SUV, ATV)</source>
+        <translation>Vehículo especial (SUV, quad)</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Área</translation>
+    </message>
+    <message>
+        <source>Value sign</source>
+        <translation>Señal con valor</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Triángulo</translation>
+    </message>
+    <message>
+        <source>Small circle</source>
+        <translation>Círculo pequeño</translation>
+    </message>
+    <message>
+        <source>Restrooms</source>
+        <translation>Baños</translation>
+    </message>
+    <message>
+        <source>Ship or boat</source>
+        <translation>Buque o barco</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>Tornado</translation>
+    </message>
+    <message>
+        <source>Flooding</source>
+        <translation>Inundación</translation>
+    </message>
+    <message>
+        <source>Wreck or obstruction</source>
+        <translation>Accidente u obstáculo</translation>
+    </message>
+    <message>
+        <source>Skywarn</source>
+        <translation>Skywarn</translation>
+    </message>
+    <message>
+        <source>Shelter</source>
+        <translation>Refugio</translation>
+    </message>
+    <message>
+        <source>unassigned</source>
+        <translation>sin asignar</translation>
+    </message>
+    <message>
+        <source>%1 with overlay %2</source>
+        <extracomment>A symbol drawn with a character over it: %1 the symbol&apos;s name, %2 the character.</extracomment>
+        <translation>%1 con superposición %2</translation>
+    </message>
+</context>
+<context>
+    <name>Theme</name>
+    <message>
+        <source>&amp;Theme</source>
+        <extracomment>The window&apos;s menu of looks; each platform&apos;s own menu holds it (the system menu on Windows, the context menu elsewhere).</extracomment>
+        <translation>misma configuración, %1 bytes almacenados difieren</translation>
+    </message>
+    <message>
+        <source>&amp;Light</source>
+        <translation>&amp;Claro</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>&amp;Oscuro</translation>
+    </message>
+    <message>
+        <source>As the &amp;System</source>
+        <extracomment>The theme that follows the desktop&apos;s light or dark setting.</extracomment>
+        <translation>&amp;Tema</translation>
+    </message>
+</context>
+<context>
     <name>wl3::ui::AboutDialog</name>
     <message>
         <source>About WrenlinkIIConfig</source>
@@ -991,6 +1765,44 @@
         <source>&amp;About WrenlinkIIConfig...</source>
         <extracomment>The menu item that opens the About box; &quot;WrenlinkIIConfig&quot; is kept on purpose.</extracomment>
         <translation>&amp;Acerca de WrenlinkIIConfig...</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::CompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>This Form</source>
+        <translation>Este formulario</translation>
+    </message>
+    <message>
+        <source>&amp;Take Theirs</source>
+        <translation>&amp;Tomar el suyo</translation>
+    </message>
+    <message>
+        <source>Take &amp;All Theirs</source>
+        <translation>Tomar &amp;todos los suyos</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) differ.</source>
+        <translation>
+            <numerusform>%n campo difiere.</numerusform>
+            <numerusform>%n campos difieren.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing differs.</source>
+        <translation>No hay diferencias.</translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1860,44 @@
         <source>C&amp;lose Anyway</source>
         <translation>Cerrar de &amp;todos modos</translation>
     </message>
+    <message>
+        <source>1200 Hz</source>
+        <translation>1200 Hz</translation>
+    </message>
+    <message>
+        <source>2200 Hz</source>
+        <translation>2200 Hz</translation>
+    </message>
+    <message>
+        <source>1200 and 2200 Hz</source>
+        <translation>1200 y 2200 Hz</translation>
+    </message>
+    <message>
+        <source>Transmitting %1 — Stop Sending ends it</source>
+        <extracomment>The notice while a test tone keys the radio: %1 the tone.</extracomment>
+        <translation>Transmitiendo %1 — «Detener envío» lo termina</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>Compare the form with a file, or with the tracker on %1?</source>
+        <translation>¿Comparar el formulario con un archivo, o con el tracker en %1?</translation>
+    </message>
+    <message>
+        <source>&amp;File…</source>
+        <translation>&amp;Archivo…</translation>
+    </message>
+    <message>
+        <source>&amp;Tracker</source>
+        <translation>&amp;Tracker</translation>
+    </message>
+    <message>
+        <source>Transmitting — </source>
+        <extracomment>Before the window&apos;s title while a test tone keys the radio.</extracomment>
+        <translation>Transmitiendo — </translation>
+    </message>
 </context>
 <context>
     <name>wl3::ui::PortComboBox</name>
@@ -1061,6 +1911,55 @@
     <message>
         <source>%v of %m bytes</source>
         <translation>%v de %m bytes</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::SymbolButton</name>
+    <message>
+        <source>Choose Symbol</source>
+        <translation>Elegir símbolo</translation>
+    </message>
+    <message>
+        <source>%1. Opens a list of every symbol with its picture.</source>
+        <extracomment>The symbol button&apos;s tooltip: %1 is the name of the symbol the two edits give.</extracomment>
+        <translation>%1. Abre una lista de todos los símbolos con su imagen.</translation>
+    </message>
+    <message>
+        <source>Symbol shown: %1</source>
+        <extracomment>The Symbol and Table / Overlay edits&apos; tooltip: %1 is the name of what they give.</extracomment>
+        <translation>Símbolo mostrado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::SymbolPicker</name>
+    <message>
+        <source>Choose a Symbol</source>
+        <translation>Elegir un símbolo</translation>
+    </message>
+    <message>
+        <source>A name, or the two characters</source>
+        <translation>Un nombre, o los dos caracteres</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Símbolos</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>&amp;Overlay:</source>
+        <translation>&amp;Superposición:</translation>
+    </message>
+    <message>
+        <source>%1: table %2, symbol %3</source>
+        <extracomment>A symbol&apos;s tip in the picker: %1 its name, %2 and %3 its table and symbol characters.</extracomment>
+        <translation>%1: tabla %2, símbolo %3</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CompareDialog</name>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A field of the compared configurations: %1 is the profile&apos;s tab, %2 the field&apos;s label.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Wrenlink3 Config files (%1)</source>
@@ -331,6 +339,23 @@
         <source>Power Switch Time:</source>
         <translation>Délai de l&apos;interrupteur :</translation>
     </message>
+    <message>
+        <source>&amp;Compare…</source>
+        <translation>Com&amp;parer…</translation>
+    </message>
+    <message>
+        <source>%1 characters left</source>
+        <translation>%1 caractères restants</translation>
+    </message>
+    <message>
+        <source>%1 too many: %2 text cut</source>
+        <extracomment>%1 how many characters too many, %2 the tab name of the profile whose text is cut.</extracomment>
+        <translation>%1 de trop : texte %2 tronqué</translation>
+    </message>
+    <message>
+        <source>%1 too many: both texts cut</source>
+        <translation>%1 de trop : les deux textes tronqués</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -408,6 +433,7 @@
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A piece of advice: %1 the key of the field (primary.digiPath), %2 the reason.</extracomment>
         <translation>%1 : %2</translation>
     </message>
     <message>
@@ -940,6 +966,113 @@
         <source>At most %1 trackers at once: the limit on open files allows no more</source>
         <translation>Au plus %1 trackers à la fois : la limite de fichiers ouverts n&apos;en permet pas davantage</translation>
     </message>
+    <message>
+        <source>(none: index %1)</source>
+        <translation>(aucun : index %1)</translation>
+    </message>
+    <message>
+        <source>%1 %2, not %3</source>
+        <translation>%1 %2, et non %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, not %4</source>
+        <translation>%1 %2 %3, et non %4</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>The status texts do not fit the tracker&apos;s memory; nothing was written.</source>
+        <translation>Les textes d&apos;état ne tiennent pas dans la mémoire du tracker ; rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 status text: %2 characters, of which %3 fit</source>
+        <extracomment>%1 a profile&apos;s tab name, %2 its status text&apos;s length, %3 how many fit.</extracomment>
+        <translation>Texte d&apos;état %1 : %2 caractères, dont %3 tiennent</translation>
+    </message>
+    <message>
+        <source>Shorten them, or give --allow-cut-text to write them cut.</source>
+        <translation>Raccourcissez-les, ou indiquez --allow-cut-text pour les écrire tronqués.</translation>
+    </message>
+    <message>
+        <source>Status Beacon Text Too Long</source>
+        <translation>Texte de la balise d&apos;état trop long</translation>
+    </message>
+    <message>
+        <source>Holds what its row writes</source>
+        <translation>Contient ce que sa ligne écrit</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1 ; %2</translation>
+    </message>
+    <message>
+        <source>Differs from its row: %1</source>
+        <translation>Diffère de sa ligne : %1</translation>
+    </message>
+    <message>
+        <source>no callsign: every transmission must carry your own</source>
+        <translation>pas d&apos;indicatif : chaque émission doit porter le vôtre</translation>
+    </message>
+    <message>
+        <source>%1 is a placeholder that may not be transmitted: set your own callsign</source>
+        <translation>%1 est un indicatif factice qui ne doit pas être émis : saisissez votre propre indicatif</translation>
+    </message>
+    <message>
+        <source>%1 is obsolete and no longer served by the networks: use WIDE1-1,WIDE2-1 or WIDE2-2</source>
+        <translation>%1 est obsolète et n&apos;est plus pris en charge par les réseaux : utilisez WIDE1-1,WIDE2-1 ou WIDE2-2</translation>
+    </message>
+    <message>
+        <source>%1 asks for more than two hops and floods the network: use WIDE2-2 at most</source>
+        <translation>%1 demande plus de deux sauts et inonde le réseau : utilisez au plus WIDE2-2</translation>
+    </message>
+    <message>
+        <source>the path asks for %1 hops in all; more than two floods the network</source>
+        <translation>le chemin demande %1 sauts au total ; plus de deux inondent le réseau</translation>
+    </message>
+    <message>
+        <source>a beacon every %1 seconds crowds the channel: once a minute or less often is advised</source>
+        <translation>une balise toutes les %1 secondes encombre le canal : une fois par minute ou moins souvent est conseillé</translation>
+    </message>
+    <message>
+        <source>the slow speed (%1 MPH) is not below the fast speed (%2 MPH), so SmartBeaconing cannot tell them apart</source>
+        <translation>la vitesse lente (%1 MPH) n&apos;est pas inférieure à la vitesse rapide (%2 MPH), donc SmartBeaconing ne peut pas les distinguer</translation>
+    </message>
+    <message>
+        <source>the fast rate (%1 seconds) is longer than the slow rate (%2 seconds): moving, the tracker would beacon less often</source>
+        <translation>l&apos;intervalle rapide (%1 secondes) est plus long que l&apos;intervalle lent (%2 secondes) : en mouvement, le tracker émettrait moins souvent</translation>
+    </message>
+    <message>
+        <source>Emergency! makes every station that receives it raise an alarm: choose it only in a real emergency</source>
+        <translation>Urgence ! déclenche une alarme dans chaque station qui le reçoit : ne le choisissez qu&apos;en cas de réelle urgence</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(vide)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <extracomment>A check box&apos;s state, as a comparison of two configurations shows it.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivé</translation>
+    </message>
+    <message>
+        <source>same record, 1 stored byte differs</source>
+        <translation>même configuration, 1 octet stocké diffère</translation>
+    </message>
+    <message>
+        <source>same record, %1 stored bytes differ</source>
+        <extracomment>Two configurations whose fields are all alike, though their images are not byte for byte: %1 is how many of the 128 bytes differ.</extracomment>
+        <translation>activé</translation>
+    </message>
 </context>
 <context>
     <name>PortNotice</name>
@@ -969,6 +1102,647 @@
     </message>
 </context>
 <context>
+    <name>Symbol</name>
+    <message>
+        <source>Police station</source>
+        <translation>Poste de police</translation>
+    </message>
+    <message>
+        <source>Digipeater</source>
+        <translation>Digipeater</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message>
+        <source>DX cluster</source>
+        <translation>Cluster DX</translation>
+    </message>
+    <message>
+        <source>HF gateway</source>
+        <translation>Passerelle HF</translation>
+    </message>
+    <message>
+        <source>Small aircraft</source>
+        <translation>Petit avion</translation>
+    </message>
+    <message>
+        <source>Mobile satellite station</source>
+        <translation>Station satellite mobile</translation>
+    </message>
+    <message>
+        <source>Wheelchair</source>
+        <translation>Fauteuil roulant</translation>
+    </message>
+    <message>
+        <source>Snowmobile</source>
+        <translation>Motoneige</translation>
+    </message>
+    <message>
+        <source>Red Cross</source>
+        <translation>Croix-Rouge</translation>
+    </message>
+    <message>
+        <source>Boy Scouts</source>
+        <translation>Scouts</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Maison</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Red dot</source>
+        <translation>Point rouge</translation>
+    </message>
+    <message>
+        <source>Circle 0</source>
+        <translation>Cercle 0</translation>
+    </message>
+    <message>
+        <source>Circle 1</source>
+        <translation>Cercle 1</translation>
+    </message>
+    <message>
+        <source>Circle 2</source>
+        <translation>Cercle 2</translation>
+    </message>
+    <message>
+        <source>Circle 3</source>
+        <translation>Cercle 3</translation>
+    </message>
+    <message>
+        <source>Circle 4</source>
+        <translation>Cercle 4</translation>
+    </message>
+    <message>
+        <source>Circle 5</source>
+        <translation>Cercle 5</translation>
+    </message>
+    <message>
+        <source>Circle 6</source>
+        <translation>Cercle 6</translation>
+    </message>
+    <message>
+        <source>Circle 7</source>
+        <translation>Cercle 7</translation>
+    </message>
+    <message>
+        <source>Circle 8</source>
+        <translation>Cercle 8</translation>
+    </message>
+    <message>
+        <source>Circle 9</source>
+        <translation>Cercle 9</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Incendie</translation>
+    </message>
+    <message>
+        <source>Campground</source>
+        <translation>Camping</translation>
+    </message>
+    <message>
+        <source>Motorcycle</source>
+        <translation>Moto</translation>
+    </message>
+    <message>
+        <source>Railway engine</source>
+        <translation>Locomotive</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Voiture</translation>
+    </message>
+    <message>
+        <source>File server</source>
+        <translation>Serveur de fichiers</translation>
+    </message>
+    <message>
+        <source>Hurricane forecast</source>
+        <translation>Prévision d&apos;ouragan</translation>
+    </message>
+    <message>
+        <source>Aid station</source>
+        <translation>Poste de secours</translation>
+    </message>
+    <message>
+        <source>BBS</source>
+        <translation>BBS</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>Canoë</translation>
+    </message>
+    <message>
+        <source>Eyeball (event)</source>
+        <translation>Rencontre (événement)</translation>
+    </message>
+    <message>
+        <source>Farm vehicle</source>
+        <translation>Engin agricole</translation>
+    </message>
+    <message>
+        <source>Grid square</source>
+        <translation>Carré locator</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Hôtel</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>École</translation>
+    </message>
+    <message>
+        <source>PC user</source>
+        <translation>Utilisateur PC</translation>
+    </message>
+    <message>
+        <source>MacAPRS</source>
+        <translation>MacAPRS</translation>
+    </message>
+    <message>
+        <source>NTS station</source>
+        <translation>Station NTS</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Ballon</translation>
+    </message>
+    <message>
+        <source>Police</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Recreational vehicle</source>
+        <translation>Camping-car</translation>
+    </message>
+    <message>
+        <source>Space shuttle</source>
+        <translation>Navette spatiale</translation>
+    </message>
+    <message>
+        <source>SSTV</source>
+        <translation>SSTV</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Bus</translation>
+    </message>
+    <message>
+        <source>ATV</source>
+        <translation>ATV</translation>
+    </message>
+    <message>
+        <source>Weather service site</source>
+        <translation>Service météo</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Hélicoptère</translation>
+    </message>
+    <message>
+        <source>Sailboat</source>
+        <translation>Voilier</translation>
+    </message>
+    <message>
+        <source>WinAPRS</source>
+        <translation>WinAPRS</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Personne</translation>
+    </message>
+    <message>
+        <source>Direction finding</source>
+        <translation>Radiogoniométrie</translation>
+    </message>
+    <message>
+        <source>Post office</source>
+        <translation>Bureau de poste</translation>
+    </message>
+    <message>
+        <source>Large aircraft</source>
+        <translation>Avion de ligne</translation>
+    </message>
+    <message>
+        <source>Weather station</source>
+        <translation>Station météo</translation>
+    </message>
+    <message>
+        <source>Dish antenna</source>
+        <translation>Antenne parabolique</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>Ambulance</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>Vélo</translation>
+    </message>
+    <message>
+        <source>Incident command post</source>
+        <translation>Poste de commandement</translation>
+    </message>
+    <message>
+        <source>Fire station</source>
+        <translation>Caserne de pompiers</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Cheval</translation>
+    </message>
+    <message>
+        <source>Fire engine</source>
+        <translation>Camion de pompiers</translation>
+    </message>
+    <message>
+        <source>Glider</source>
+        <translation>Planeur</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Hôpital</translation>
+    </message>
+    <message>
+        <source>Island (IOTA)</source>
+        <translation>Île (IOTA)</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>Jeep</translation>
+    </message>
+    <message>
+        <source>Truck</source>
+        <translation>Camion</translation>
+    </message>
+    <message>
+        <source>Laptop</source>
+        <translation>Ordinateur portable</translation>
+    </message>
+    <message>
+        <source>MIC-E repeater</source>
+        <translation>Relais MIC-E</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>Nœud</translation>
+    </message>
+    <message>
+        <source>Emergency operations centre</source>
+        <translation>Centre de crise</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Chien</translation>
+    </message>
+    <message>
+        <source>Grid square above 128 m</source>
+        <translation>Carré locator au-dessus de 128 m</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Relais</translation>
+    </message>
+    <message>
+        <source>Power boat</source>
+        <translation>Bateau à moteur</translation>
+    </message>
+    <message>
+        <source>Truck stop</source>
+        <translation>Relais routier</translation>
+    </message>
+    <message>
+        <source>Semi-trailer truck</source>
+        <translation>Semi-remorque</translation>
+    </message>
+    <message>
+        <source>Van</source>
+        <translation>Camionnette</translation>
+    </message>
+    <message>
+        <source>Water station</source>
+        <translation>Point d&apos;eau</translation>
+    </message>
+    <message>
+        <source>xAPRS</source>
+        <translation>xAPRS</translation>
+    </message>
+    <message>
+        <source>Yagi antenna</source>
+        <translation>Antenne Yagi</translation>
+    </message>
+    <message>
+        <source>Emergency</source>
+        <translation>Urgence</translation>
+    </message>
+    <message>
+        <source>Digipeater, green star</source>
+        <translation>Digipeater, étoile verte</translation>
+    </message>
+    <message>
+        <source>Bank or cash machine</source>
+        <translation>Banque ou distributeur</translation>
+    </message>
+    <message>
+        <source>Power plant</source>
+        <translation>Centrale électrique</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Passerelle</translation>
+    </message>
+    <message>
+        <source>Crash site</source>
+        <translation>Lieu d&apos;un crash</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Nuageux</translation>
+    </message>
+    <message>
+        <source>Firenet</source>
+        <translation>Firenet</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>Église</translation>
+    </message>
+    <message>
+        <source>Girl Scouts</source>
+        <translation>Guides</translation>
+    </message>
+    <message>
+        <source>House, HF</source>
+        <translation>Maison, HF</translation>
+    </message>
+    <message>
+        <source>Ambiguous position</source>
+        <translation>Position imprécise</translation>
+    </message>
+    <message>
+        <source>Waypoint destination</source>
+        <translation>Waypoint de destination</translation>
+    </message>
+    <message>
+        <source>Circle (IRLP, EchoLink, WIRES)</source>
+        <translation>Cercle (IRLP, EchoLink, WIRES)</translation>
+    </message>
+    <message>
+        <source>Network node (802.11)</source>
+        <translation>Nœud réseau (802.11)</translation>
+    </message>
+    <message>
+        <source>Petrol station</source>
+        <translation>Station-service</translation>
+    </message>
+    <message>
+        <source>Park or picnic area</source>
+        <translation>Parc ou aire de pique-nique</translation>
+    </message>
+    <message>
+        <source>Weather advisory</source>
+        <translation>Avis météo</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Véhicule</translation>
+    </message>
+    <message>
+        <source>Information kiosk</source>
+        <translation>Point d&apos;information</translation>
+    </message>
+    <message>
+        <source>Hurricane or tropical storm</source>
+        <translation>Ouragan ou tempête tropicale</translation>
+    </message>
+    <message>
+        <source>Box (DTMF, RFID)</source>
+        <translation>Boîtier (DTMF, RFID)</translation>
+    </message>
+    <message>
+        <source>Coast Guard</source>
+        <translation>Garde-côtes</translation>
+    </message>
+    <message>
+        <source>Depot</source>
+        <translation>Dépôt</translation>
+    </message>
+    <message>
+        <source>Smoke</source>
+        <translation>Fumée</translation>
+    </message>
+    <message>
+        <source>Haze</source>
+        <translation>Brume sèche</translation>
+    </message>
+    <message>
+        <source>Rain shower</source>
+        <translation>Averse</translation>
+    </message>
+    <message>
+        <source>Kenwood radio</source>
+        <translation>Radio Kenwood</translation>
+    </message>
+    <message>
+        <source>Lighthouse</source>
+        <translation>Phare</translation>
+    </message>
+    <message>
+        <source>MARS</source>
+        <translation>MARS</translation>
+    </message>
+    <message>
+        <source>Navigation buoy</source>
+        <translation>Bouée de navigation</translation>
+    </message>
+    <message>
+        <source>Rocket or balloon</source>
+        <translation>Fusée ou ballon</translation>
+    </message>
+    <message>
+        <source>Parking</source>
+        <translation>Parking</translation>
+    </message>
+    <message>
+        <source>Earthquake</source>
+        <translation>Séisme</translation>
+    </message>
+    <message>
+        <source>Restaurant</source>
+        <translation>Restaurant</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>Orage</translation>
+    </message>
+    <message>
+        <source>Sunny</source>
+        <translation>Ensoleillé</translation>
+    </message>
+    <message>
+        <source>VORTAC navigation aid</source>
+        <translation>Balise VORTAC</translation>
+    </message>
+    <message>
+        <source>Pharmacy</source>
+        <translation>Pharmacie</translation>
+    </message>
+    <message>
+        <source>Radio or device</source>
+        <translation>Radio ou appareil</translation>
+    </message>
+    <message>
+        <source>Wall cloud</source>
+        <translation>Nuage-mur</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>Aircraft</source>
+        <translation>Avion</translation>
+    </message>
+    <message>
+        <source>Weather site</source>
+        <translation>Site météo</translation>
+    </message>
+    <message>
+        <source>Rain</source>
+        <translation>Pluie</translation>
+    </message>
+    <message>
+        <source>ARRL, ARES, Winlink</source>
+        <translation>ARRL, ARES, Winlink</translation>
+    </message>
+    <message>
+        <source>Civil defence (RACES)</source>
+        <translation>Protection civile (RACES)</translation>
+    </message>
+    <message>
+        <source>DX spot</source>
+        <translation>Spot DX</translation>
+    </message>
+    <message>
+        <source>Sleet</source>
+        <translation>Grésil</translation>
+    </message>
+    <message>
+        <source>Funnel cloud</source>
+        <translation>Nuage en entonnoir</translation>
+    </message>
+    <message>
+        <source>Gale flags</source>
+        <translation>Drapeaux de coup de vent</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Magasin</translation>
+    </message>
+    <message>
+        <source>Point of interest</source>
+        <translation>Point d&apos;intérêt</translation>
+    </message>
+    <message>
+        <source>Work zone</source>
+        <translation>Zone de travaux</translation>
+    </message>
+    <message>
+        <source>Special vehicle (SUV, ATV)</source>
+        <translation>Véhicule spécial (SUV, quad)</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Value sign</source>
+        <translation>Panneau indicateur</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Triangle</translation>
+    </message>
+    <message>
+        <source>Small circle</source>
+        <translation>Petit cercle</translation>
+    </message>
+    <message>
+        <source>Restrooms</source>
+        <translation>Toilettes</translation>
+    </message>
+    <message>
+        <source>Ship or boat</source>
+        <translation>Navire ou bateau</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>Tornade</translation>
+    </message>
+    <message>
+        <source>Flooding</source>
+        <translation>Inondation</translation>
+    </message>
+    <message>
+        <source>Wreck or obstruction</source>
+        <translation>Épave ou obstacle</translation>
+    </message>
+    <message>
+        <source>Skywarn</source>
+        <translation>Skywarn</translation>
+    </message>
+    <message>
+        <source>Shelter</source>
+        <translation>Abri</translation>
+    </message>
+    <message>
+        <source>unassigned</source>
+        <translation>non attribué</translation>
+    </message>
+    <message>
+        <source>%1 with overlay %2</source>
+        <extracomment>A symbol drawn with a character over it: %1 the symbol&apos;s name, %2 the character.</extracomment>
+        <translation>%1 avec overlay %2</translation>
+    </message>
+</context>
+<context>
+    <name>Theme</name>
+    <message>
+        <source>&amp;Theme</source>
+        <extracomment>The window&apos;s menu of looks; each platform&apos;s own menu holds it (the system menu on Windows, the context menu elsewhere).</extracomment>
+        <translation>même configuration, %1 octets stockés diffèrent</translation>
+    </message>
+    <message>
+        <source>&amp;Light</source>
+        <translation>&amp;Clair</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>&amp;Sombre</translation>
+    </message>
+    <message>
+        <source>As the &amp;System</source>
+        <extracomment>The theme that follows the desktop&apos;s light or dark setting.</extracomment>
+        <translation>&amp;Thème</translation>
+    </message>
+</context>
+<context>
     <name>wl3::ui::AboutDialog</name>
     <message>
         <source>About WrenlinkIIConfig</source>
@@ -991,6 +1765,44 @@
         <source>&amp;About WrenlinkIIConfig...</source>
         <extracomment>The menu item that opens the About box; &quot;WrenlinkIIConfig&quot; is kept on purpose.</extracomment>
         <translation>À &amp;propos de WrenlinkIIConfig...</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::CompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
+    <message>
+        <source>This Form</source>
+        <translation>Ce formulaire</translation>
+    </message>
+    <message>
+        <source>&amp;Take Theirs</source>
+        <translation>&amp;Prendre la leur</translation>
+    </message>
+    <message>
+        <source>Take &amp;All Theirs</source>
+        <translation>Prendre &amp;toutes les leurs</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) differ.</source>
+        <translation>
+            <numerusform>%n champ diffère.</numerusform>
+            <numerusform>%n champs diffèrent.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing differs.</source>
+        <translation>Rien ne diffère.</translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1860,44 @@
         <source>C&amp;lose Anyway</source>
         <translation>&amp;Fermer quand même</translation>
     </message>
+    <message>
+        <source>1200 Hz</source>
+        <translation>1200 Hz</translation>
+    </message>
+    <message>
+        <source>2200 Hz</source>
+        <translation>2200 Hz</translation>
+    </message>
+    <message>
+        <source>1200 and 2200 Hz</source>
+        <translation>1200 et 2200 Hz</translation>
+    </message>
+    <message>
+        <source>Transmitting %1 — Stop Sending ends it</source>
+        <extracomment>The notice while a test tone keys the radio: %1 the tone.</extracomment>
+        <translation>Émission %1 — « Arrêter l&apos;envoi » y met fin</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>Compare the form with a file, or with the tracker on %1?</source>
+        <translation>Comparer le formulaire avec un fichier, ou avec le tracker sur %1 ?</translation>
+    </message>
+    <message>
+        <source>&amp;File…</source>
+        <translation>&amp;Fichier…</translation>
+    </message>
+    <message>
+        <source>&amp;Tracker</source>
+        <translation>&amp;Tracker</translation>
+    </message>
+    <message>
+        <source>Transmitting — </source>
+        <extracomment>Before the window&apos;s title while a test tone keys the radio.</extracomment>
+        <translation>Émission — </translation>
+    </message>
 </context>
 <context>
     <name>wl3::ui::PortComboBox</name>
@@ -1061,6 +1911,55 @@
     <message>
         <source>%v of %m bytes</source>
         <translation>%v sur %m octets</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::SymbolButton</name>
+    <message>
+        <source>Choose Symbol</source>
+        <translation>Choisir le symbole</translation>
+    </message>
+    <message>
+        <source>%1. Opens a list of every symbol with its picture.</source>
+        <extracomment>The symbol button&apos;s tooltip: %1 is the name of the symbol the two edits give.</extracomment>
+        <translation>%1. Ouvre la liste de tous les symboles avec leur image.</translation>
+    </message>
+    <message>
+        <source>Symbol shown: %1</source>
+        <extracomment>The Symbol and Table / Overlay edits&apos; tooltip: %1 is the name of what they give.</extracomment>
+        <translation>Symbole affiché : %1</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::SymbolPicker</name>
+    <message>
+        <source>Choose a Symbol</source>
+        <translation>Choisir un symbole</translation>
+    </message>
+    <message>
+        <source>A name, or the two characters</source>
+        <translation>Un nom, ou les deux caractères</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Symboles</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Rechercher :</translation>
+    </message>
+    <message>
+        <source>&amp;Overlay:</source>
+        <translation>&amp;Overlay :</translation>
+    </message>
+    <message>
+        <source>%1: table %2, symbol %3</source>
+        <extracomment>A symbol&apos;s tip in the picker: %1 its name, %2 and %3 its table and symbol characters.</extracomment>
+        <translation>%1 : table %2, symbole %3</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>CompareDialog</name>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A field of the compared configurations: %1 is the profile&apos;s tab, %2 the field&apos;s label.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Wrenlink3 Config files (%1)</source>
@@ -331,6 +339,23 @@
         <source>Power Switch Time:</source>
         <translation>Tempo interruttore:</translation>
     </message>
+    <message>
+        <source>&amp;Compare…</source>
+        <translation>C&amp;onfronta…</translation>
+    </message>
+    <message>
+        <source>%1 characters left</source>
+        <translation>%1 caratteri rimasti</translation>
+    </message>
+    <message>
+        <source>%1 too many: %2 text cut</source>
+        <extracomment>%1 how many characters too many, %2 the tab name of the profile whose text is cut.</extracomment>
+        <translation>%1 di troppo: testo %2 troncato</translation>
+    </message>
+    <message>
+        <source>%1 too many: both texts cut</source>
+        <translation>%1 di troppo: entrambi i testi troncati</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -408,6 +433,7 @@
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A piece of advice: %1 the key of the field (primary.digiPath), %2 the reason.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -940,6 +966,113 @@
         <source>At most %1 trackers at once: the limit on open files allows no more</source>
         <translation>Al massimo %1 tracker alla volta: il limite di file aperti non ne consente di più</translation>
     </message>
+    <message>
+        <source>(none: index %1)</source>
+        <translation>(nessuno: indice %1)</translation>
+    </message>
+    <message>
+        <source>%1 %2, not %3</source>
+        <translation>%1 %2, non %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, not %4</source>
+        <translation>%1 %2 %3, non %4</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Confronta</translation>
+    </message>
+    <message>
+        <source>The status texts do not fit the tracker&apos;s memory; nothing was written.</source>
+        <translation>I testi di stato non entrano nella memoria del tracker; non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>%1 status text: %2 characters, of which %3 fit</source>
+        <extracomment>%1 a profile&apos;s tab name, %2 its status text&apos;s length, %3 how many fit.</extracomment>
+        <translation>Testo di stato %1: %2 caratteri, di cui ne entrano %3</translation>
+    </message>
+    <message>
+        <source>Shorten them, or give --allow-cut-text to write them cut.</source>
+        <translation>Accorciali, oppure usa --allow-cut-text per scriverli troncati.</translation>
+    </message>
+    <message>
+        <source>Status Beacon Text Too Long</source>
+        <translation>Testo del beacon di stato troppo lungo</translation>
+    </message>
+    <message>
+        <source>Holds what its row writes</source>
+        <translation>Contiene ciò che scrive la sua riga</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Differs from its row: %1</source>
+        <translation>Diverso dalla sua riga: %1</translation>
+    </message>
+    <message>
+        <source>no callsign: every transmission must carry your own</source>
+        <translation>nessun nominativo: ogni trasmissione deve portare il tuo</translation>
+    </message>
+    <message>
+        <source>%1 is a placeholder that may not be transmitted: set your own callsign</source>
+        <translation>%1 è un segnaposto che non può essere trasmesso: imposta il tuo nominativo</translation>
+    </message>
+    <message>
+        <source>%1 is obsolete and no longer served by the networks: use WIDE1-1,WIDE2-1 or WIDE2-2</source>
+        <translation>%1 è obsoleto e le reti non lo gestiscono più: usa WIDE1-1,WIDE2-1 o WIDE2-2</translation>
+    </message>
+    <message>
+        <source>%1 asks for more than two hops and floods the network: use WIDE2-2 at most</source>
+        <translation>%1 chiede più di due salti e intasa la rete: usa al massimo WIDE2-2</translation>
+    </message>
+    <message>
+        <source>the path asks for %1 hops in all; more than two floods the network</source>
+        <translation>il percorso chiede %1 salti in tutto; più di due intasano la rete</translation>
+    </message>
+    <message>
+        <source>a beacon every %1 seconds crowds the channel: once a minute or less often is advised</source>
+        <translation>un beacon ogni %1 secondi affolla il canale: si consiglia una volta al minuto o meno spesso</translation>
+    </message>
+    <message>
+        <source>the slow speed (%1 MPH) is not below the fast speed (%2 MPH), so SmartBeaconing cannot tell them apart</source>
+        <translation>la velocità bassa (%1 MPH) non è inferiore a quella alta (%2 MPH), quindi SmartBeaconing non può distinguerle</translation>
+    </message>
+    <message>
+        <source>the fast rate (%1 seconds) is longer than the slow rate (%2 seconds): moving, the tracker would beacon less often</source>
+        <translation>l&apos;intervallo veloce (%1 secondi) è più lungo di quello lento (%2 secondi): in movimento il tracker trasmetterebbe meno spesso</translation>
+    </message>
+    <message>
+        <source>Emergency! makes every station that receives it raise an alarm: choose it only in a real emergency</source>
+        <translation>Emergenza! fa scattare un allarme in ogni stazione che lo riceve: sceglilo solo in una vera emergenza</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(vuoto)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuno)</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <extracomment>A check box&apos;s state, as a comparison of two configurations shows it.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>same record, 1 stored byte differs</source>
+        <translation>stessa configurazione, 1 byte memorizzato è diverso</translation>
+    </message>
+    <message>
+        <source>same record, %1 stored bytes differ</source>
+        <extracomment>Two configurations whose fields are all alike, though their images are not byte for byte: %1 is how many of the 128 bytes differ.</extracomment>
+        <translation>sì</translation>
+    </message>
 </context>
 <context>
     <name>PortNotice</name>
@@ -969,6 +1102,647 @@
     </message>
 </context>
 <context>
+    <name>Symbol</name>
+    <message>
+        <source>Police station</source>
+        <translation>Commissariato</translation>
+    </message>
+    <message>
+        <source>Digipeater</source>
+        <translation>Digipeater</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefono</translation>
+    </message>
+    <message>
+        <source>DX cluster</source>
+        <translation>DX cluster</translation>
+    </message>
+    <message>
+        <source>HF gateway</source>
+        <translation>Gateway HF</translation>
+    </message>
+    <message>
+        <source>Small aircraft</source>
+        <translation>Aereo leggero</translation>
+    </message>
+    <message>
+        <source>Mobile satellite station</source>
+        <translation>Stazione satellitare mobile</translation>
+    </message>
+    <message>
+        <source>Wheelchair</source>
+        <translation>Sedia a rotelle</translation>
+    </message>
+    <message>
+        <source>Snowmobile</source>
+        <translation>Motoslitta</translation>
+    </message>
+    <message>
+        <source>Red Cross</source>
+        <translation>Croce Rossa</translation>
+    </message>
+    <message>
+        <source>Boy Scouts</source>
+        <translation>Scout</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Casa</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Red dot</source>
+        <translation>Punto rosso</translation>
+    </message>
+    <message>
+        <source>Circle 0</source>
+        <translation>Cerchio 0</translation>
+    </message>
+    <message>
+        <source>Circle 1</source>
+        <translation>Cerchio 1</translation>
+    </message>
+    <message>
+        <source>Circle 2</source>
+        <translation>Cerchio 2</translation>
+    </message>
+    <message>
+        <source>Circle 3</source>
+        <translation>Cerchio 3</translation>
+    </message>
+    <message>
+        <source>Circle 4</source>
+        <translation>Cerchio 4</translation>
+    </message>
+    <message>
+        <source>Circle 5</source>
+        <translation>Cerchio 5</translation>
+    </message>
+    <message>
+        <source>Circle 6</source>
+        <translation>Cerchio 6</translation>
+    </message>
+    <message>
+        <source>Circle 7</source>
+        <translation>Cerchio 7</translation>
+    </message>
+    <message>
+        <source>Circle 8</source>
+        <translation>Cerchio 8</translation>
+    </message>
+    <message>
+        <source>Circle 9</source>
+        <translation>Cerchio 9</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Incendio</translation>
+    </message>
+    <message>
+        <source>Campground</source>
+        <translation>Campeggio</translation>
+    </message>
+    <message>
+        <source>Motorcycle</source>
+        <translation>Moto</translation>
+    </message>
+    <message>
+        <source>Railway engine</source>
+        <translation>Locomotiva</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>File server</source>
+        <translation>File server</translation>
+    </message>
+    <message>
+        <source>Hurricane forecast</source>
+        <translation>Previsione uragano</translation>
+    </message>
+    <message>
+        <source>Aid station</source>
+        <translation>Posto di soccorso</translation>
+    </message>
+    <message>
+        <source>BBS</source>
+        <translation>BBS</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>Canoa</translation>
+    </message>
+    <message>
+        <source>Eyeball (event)</source>
+        <translation>Incontro (evento)</translation>
+    </message>
+    <message>
+        <source>Farm vehicle</source>
+        <translation>Mezzo agricolo</translation>
+    </message>
+    <message>
+        <source>Grid square</source>
+        <translation>Quadrato locator</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Hotel</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Scuola</translation>
+    </message>
+    <message>
+        <source>PC user</source>
+        <translation>Utente PC</translation>
+    </message>
+    <message>
+        <source>MacAPRS</source>
+        <translation>MacAPRS</translation>
+    </message>
+    <message>
+        <source>NTS station</source>
+        <translation>Stazione NTS</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Pallone</translation>
+    </message>
+    <message>
+        <source>Police</source>
+        <translation>Polizia</translation>
+    </message>
+    <message>
+        <source>Recreational vehicle</source>
+        <translation>Camper</translation>
+    </message>
+    <message>
+        <source>Space shuttle</source>
+        <translation>Navetta spaziale</translation>
+    </message>
+    <message>
+        <source>SSTV</source>
+        <translation>SSTV</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Autobus</translation>
+    </message>
+    <message>
+        <source>ATV</source>
+        <translation>ATV</translation>
+    </message>
+    <message>
+        <source>Weather service site</source>
+        <translation>Servizio meteo</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Elicottero</translation>
+    </message>
+    <message>
+        <source>Sailboat</source>
+        <translation>Barca a vela</translation>
+    </message>
+    <message>
+        <source>WinAPRS</source>
+        <translation>WinAPRS</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>Direction finding</source>
+        <translation>Radiogoniometria</translation>
+    </message>
+    <message>
+        <source>Post office</source>
+        <translation>Ufficio postale</translation>
+    </message>
+    <message>
+        <source>Large aircraft</source>
+        <translation>Aereo di linea</translation>
+    </message>
+    <message>
+        <source>Weather station</source>
+        <translation>Stazione meteo</translation>
+    </message>
+    <message>
+        <source>Dish antenna</source>
+        <translation>Parabola</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>Ambulanza</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>Bicicletta</translation>
+    </message>
+    <message>
+        <source>Incident command post</source>
+        <translation>Posto di comando</translation>
+    </message>
+    <message>
+        <source>Fire station</source>
+        <translation>Caserma dei pompieri</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Cavallo</translation>
+    </message>
+    <message>
+        <source>Fire engine</source>
+        <translation>Autopompa</translation>
+    </message>
+    <message>
+        <source>Glider</source>
+        <translation>Aliante</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Ospedale</translation>
+    </message>
+    <message>
+        <source>Island (IOTA)</source>
+        <translation>Isola (IOTA)</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>Jeep</translation>
+    </message>
+    <message>
+        <source>Truck</source>
+        <translation>Camion</translation>
+    </message>
+    <message>
+        <source>Laptop</source>
+        <translation>Portatile</translation>
+    </message>
+    <message>
+        <source>MIC-E repeater</source>
+        <translation>Ripetitore MIC-E</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>Nodo</translation>
+    </message>
+    <message>
+        <source>Emergency operations centre</source>
+        <translation>Centro operativo emergenze</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Cane</translation>
+    </message>
+    <message>
+        <source>Grid square above 128 m</source>
+        <translation>Quadrato locator sopra 128 m</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Ripetitore</translation>
+    </message>
+    <message>
+        <source>Power boat</source>
+        <translation>Motoscafo</translation>
+    </message>
+    <message>
+        <source>Truck stop</source>
+        <translation>Area di sosta camion</translation>
+    </message>
+    <message>
+        <source>Semi-trailer truck</source>
+        <translation>Autoarticolato</translation>
+    </message>
+    <message>
+        <source>Van</source>
+        <translation>Furgone</translation>
+    </message>
+    <message>
+        <source>Water station</source>
+        <translation>Punto acqua</translation>
+    </message>
+    <message>
+        <source>xAPRS</source>
+        <translation>xAPRS</translation>
+    </message>
+    <message>
+        <source>Yagi antenna</source>
+        <translation>Antenna Yagi</translation>
+    </message>
+    <message>
+        <source>Emergency</source>
+        <translation>Emergenza</translation>
+    </message>
+    <message>
+        <source>Digipeater, green star</source>
+        <translation>Digipeater, stella verde</translation>
+    </message>
+    <message>
+        <source>Bank or cash machine</source>
+        <translation>Banca o bancomat</translation>
+    </message>
+    <message>
+        <source>Power plant</source>
+        <translation>Centrale elettrica</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Crash site</source>
+        <translation>Luogo dell&apos;incidente</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Nuvoloso</translation>
+    </message>
+    <message>
+        <source>Firenet</source>
+        <translation>Firenet</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>Chiesa</translation>
+    </message>
+    <message>
+        <source>Girl Scouts</source>
+        <translation>Guide scout</translation>
+    </message>
+    <message>
+        <source>House, HF</source>
+        <translation>Casa, HF</translation>
+    </message>
+    <message>
+        <source>Ambiguous position</source>
+        <translation>Posizione approssimata</translation>
+    </message>
+    <message>
+        <source>Waypoint destination</source>
+        <translation>Waypoint di destinazione</translation>
+    </message>
+    <message>
+        <source>Circle (IRLP, EchoLink, WIRES)</source>
+        <translation>Cerchio (IRLP, EchoLink, WIRES)</translation>
+    </message>
+    <message>
+        <source>Network node (802.11)</source>
+        <translation>Nodo di rete (802.11)</translation>
+    </message>
+    <message>
+        <source>Petrol station</source>
+        <translation>Distributore di benzina</translation>
+    </message>
+    <message>
+        <source>Park or picnic area</source>
+        <translation>Parco o area picnic</translation>
+    </message>
+    <message>
+        <source>Weather advisory</source>
+        <translation>Avviso meteo</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Veicolo</translation>
+    </message>
+    <message>
+        <source>Information kiosk</source>
+        <translation>Punto informazioni</translation>
+    </message>
+    <message>
+        <source>Hurricane or tropical storm</source>
+        <translation>Uragano o tempesta tropicale</translation>
+    </message>
+    <message>
+        <source>Box (DTMF, RFID)</source>
+        <translation>Box (DTMF, RFID)</translation>
+    </message>
+    <message>
+        <source>Coast Guard</source>
+        <translation>Guardia costiera</translation>
+    </message>
+    <message>
+        <source>Depot</source>
+        <translation>Deposito</translation>
+    </message>
+    <message>
+        <source>Smoke</source>
+        <translation>Fumo</translation>
+    </message>
+    <message>
+        <source>Haze</source>
+        <translation>Foschia</translation>
+    </message>
+    <message>
+        <source>Rain shower</source>
+        <translation>Rovescio</translation>
+    </message>
+    <message>
+        <source>Kenwood radio</source>
+        <translation>Radio Kenwood</translation>
+    </message>
+    <message>
+        <source>Lighthouse</source>
+        <translation>Faro</translation>
+    </message>
+    <message>
+        <source>MARS</source>
+        <translation>MARS</translation>
+    </message>
+    <message>
+        <source>Navigation buoy</source>
+        <translation>Boa di navigazione</translation>
+    </message>
+    <message>
+        <source>Rocket or balloon</source>
+        <translation>Razzo o pallone</translation>
+    </message>
+    <message>
+        <source>Parking</source>
+        <translation>Parcheggio</translation>
+    </message>
+    <message>
+        <source>Earthquake</source>
+        <translation>Terremoto</translation>
+    </message>
+    <message>
+        <source>Restaurant</source>
+        <translation>Ristorante</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>Temporale</translation>
+    </message>
+    <message>
+        <source>Sunny</source>
+        <translation>Soleggiato</translation>
+    </message>
+    <message>
+        <source>VORTAC navigation aid</source>
+        <translation>Radioassistenza VORTAC</translation>
+    </message>
+    <message>
+        <source>Pharmacy</source>
+        <translation>Farmacia</translation>
+    </message>
+    <message>
+        <source>Radio or device</source>
+        <translation>Radio o dispositivo</translation>
+    </message>
+    <message>
+        <source>Wall cloud</source>
+        <translation>Nube a muro</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>Aircraft</source>
+        <translation>Aereo</translation>
+    </message>
+    <message>
+        <source>Weather site</source>
+        <translation>Sito meteo</translation>
+    </message>
+    <message>
+        <source>Rain</source>
+        <translation>Pioggia</translation>
+    </message>
+    <message>
+        <source>ARRL, ARES, Winlink</source>
+        <translation>ARRL, ARES, Winlink</translation>
+    </message>
+    <message>
+        <source>Civil defence (RACES)</source>
+        <translation>Protezione civile (RACES)</translation>
+    </message>
+    <message>
+        <source>DX spot</source>
+        <translation>Spot DX</translation>
+    </message>
+    <message>
+        <source>Sleet</source>
+        <translation>Nevischio</translation>
+    </message>
+    <message>
+        <source>Funnel cloud</source>
+        <translation>Nube a imbuto</translation>
+    </message>
+    <message>
+        <source>Gale flags</source>
+        <translation>Bandiere di burrasca</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Negozio</translation>
+    </message>
+    <message>
+        <source>Point of interest</source>
+        <translation>Punto di interesse</translation>
+    </message>
+    <message>
+        <source>Work zone</source>
+        <translation>Zona lavori</translation>
+    </message>
+    <message>
+        <source>Special vehicle (SUV, ATV)</source>
+        <translation>Veicolo speciale (SUV, quad)</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>Value sign</source>
+        <translation>Cartello con valore</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Triangolo</translation>
+    </message>
+    <message>
+        <source>Small circle</source>
+        <translation>Cerchio piccolo</translation>
+    </message>
+    <message>
+        <source>Restrooms</source>
+        <translation>Servizi igienici</translation>
+    </message>
+    <message>
+        <source>Ship or boat</source>
+        <translation>Nave o barca</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>Tornado</translation>
+    </message>
+    <message>
+        <source>Flooding</source>
+        <translation>Allagamento</translation>
+    </message>
+    <message>
+        <source>Wreck or obstruction</source>
+        <translation>Relitto o ostacolo</translation>
+    </message>
+    <message>
+        <source>Skywarn</source>
+        <translation>Skywarn</translation>
+    </message>
+    <message>
+        <source>Shelter</source>
+        <translation>Rifugio</translation>
+    </message>
+    <message>
+        <source>unassigned</source>
+        <translation>non assegnato</translation>
+    </message>
+    <message>
+        <source>%1 with overlay %2</source>
+        <extracomment>A symbol drawn with a character over it: %1 the symbol&apos;s name, %2 the character.</extracomment>
+        <translation>%1 con overlay %2</translation>
+    </message>
+</context>
+<context>
+    <name>Theme</name>
+    <message>
+        <source>&amp;Theme</source>
+        <extracomment>The window&apos;s menu of looks; each platform&apos;s own menu holds it (the system menu on Windows, the context menu elsewhere).</extracomment>
+        <translation>stessa configurazione, %1 byte memorizzati sono diversi</translation>
+    </message>
+    <message>
+        <source>&amp;Light</source>
+        <translation>&amp;Chiaro</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>&amp;Scuro</translation>
+    </message>
+    <message>
+        <source>As the &amp;System</source>
+        <extracomment>The theme that follows the desktop&apos;s light or dark setting.</extracomment>
+        <translation>&amp;Tema</translation>
+    </message>
+</context>
+<context>
     <name>wl3::ui::AboutDialog</name>
     <message>
         <source>About WrenlinkIIConfig</source>
@@ -991,6 +1765,44 @@
         <source>&amp;About WrenlinkIIConfig...</source>
         <extracomment>The menu item that opens the About box; &quot;WrenlinkIIConfig&quot; is kept on purpose.</extracomment>
         <translation>&amp;Informazioni su WrenlinkIIConfig...</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::CompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Confronta</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>This Form</source>
+        <translation>Questo modulo</translation>
+    </message>
+    <message>
+        <source>&amp;Take Theirs</source>
+        <translation>&amp;Prendi il loro</translation>
+    </message>
+    <message>
+        <source>Take &amp;All Theirs</source>
+        <translation>Prendi &amp;tutti i loro</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) differ.</source>
+        <translation>
+            <numerusform>%n campo è diverso.</numerusform>
+            <numerusform>%n campi sono diversi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing differs.</source>
+        <translation>Nessuna differenza.</translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1860,44 @@
         <source>C&amp;lose Anyway</source>
         <translation>&amp;Chiudi comunque</translation>
     </message>
+    <message>
+        <source>1200 Hz</source>
+        <translation>1200 Hz</translation>
+    </message>
+    <message>
+        <source>2200 Hz</source>
+        <translation>2200 Hz</translation>
+    </message>
+    <message>
+        <source>1200 and 2200 Hz</source>
+        <translation>1200 e 2200 Hz</translation>
+    </message>
+    <message>
+        <source>Transmitting %1 — Stop Sending ends it</source>
+        <extracomment>The notice while a test tone keys the radio: %1 the tone.</extracomment>
+        <translation>In trasmissione %1 — «Ferma invio» la termina</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Confronta</translation>
+    </message>
+    <message>
+        <source>Compare the form with a file, or with the tracker on %1?</source>
+        <translation>Confrontare il modulo con un file, o con il tracker su %1?</translation>
+    </message>
+    <message>
+        <source>&amp;File…</source>
+        <translation>&amp;File…</translation>
+    </message>
+    <message>
+        <source>&amp;Tracker</source>
+        <translation>&amp;Tracker</translation>
+    </message>
+    <message>
+        <source>Transmitting — </source>
+        <extracomment>Before the window&apos;s title while a test tone keys the radio.</extracomment>
+        <translation>In trasmissione — </translation>
+    </message>
 </context>
 <context>
     <name>wl3::ui::PortComboBox</name>
@@ -1061,6 +1911,55 @@
     <message>
         <source>%v of %m bytes</source>
         <translation>%v di %m byte</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::SymbolButton</name>
+    <message>
+        <source>Choose Symbol</source>
+        <translation>Scegli simbolo</translation>
+    </message>
+    <message>
+        <source>%1. Opens a list of every symbol with its picture.</source>
+        <extracomment>The symbol button&apos;s tooltip: %1 is the name of the symbol the two edits give.</extracomment>
+        <translation>%1. Apre l&apos;elenco di tutti i simboli con la loro immagine.</translation>
+    </message>
+    <message>
+        <source>Symbol shown: %1</source>
+        <extracomment>The Symbol and Table / Overlay edits&apos; tooltip: %1 is the name of what they give.</extracomment>
+        <translation>Simbolo mostrato: %1</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::SymbolPicker</name>
+    <message>
+        <source>Choose a Symbol</source>
+        <translation>Scegli un simbolo</translation>
+    </message>
+    <message>
+        <source>A name, or the two characters</source>
+        <translation>Un nome, o i due caratteri</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Simboli</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Cerca:</translation>
+    </message>
+    <message>
+        <source>&amp;Overlay:</source>
+        <translation>&amp;Overlay:</translation>
+    </message>
+    <message>
+        <source>%1: table %2, symbol %3</source>
+        <extracomment>A symbol&apos;s tip in the picker: %1 its name, %2 and %3 its table and symbol characters.</extracomment>
+        <translation>%1: tabella %2, simbolo %3</translation>
     </message>
 </context>
 </TS>

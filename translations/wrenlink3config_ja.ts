@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>CompareDialog</name>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A field of the compared configurations: %1 is the profile&apos;s tab, %2 the field&apos;s label.</extracomment>
+        <translation>%1、%2</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Wrenlink3 Config files (%1)</source>
@@ -331,6 +339,23 @@
         <source>Power Switch Time:</source>
         <translation>電源スイッチ時間:</translation>
     </message>
+    <message>
+        <source>&amp;Compare…</source>
+        <translation>比較(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>%1 characters left</source>
+        <translation>残り %1 文字</translation>
+    </message>
+    <message>
+        <source>%1 too many: %2 text cut</source>
+        <extracomment>%1 how many characters too many, %2 the tab name of the profile whose text is cut.</extracomment>
+        <translation>%1 文字超過: %2 のテキストを切り詰め</translation>
+    </message>
+    <message>
+        <source>%1 too many: both texts cut</source>
+        <translation>%1 文字超過: 両方のテキストを切り詰め</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -408,6 +433,7 @@
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A piece of advice: %1 the key of the field (primary.digiPath), %2 the reason.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -940,6 +966,113 @@
         <source>At most %1 trackers at once: the limit on open files allows no more</source>
         <translation>同時に扱えるトラッカーは最大 %1 台です: 開けるファイル数の上限でこれ以上は扱えません</translation>
     </message>
+    <message>
+        <source>(none: index %1)</source>
+        <translation>(なし: インデックス %1)</translation>
+    </message>
+    <message>
+        <source>%1 %2, not %3</source>
+        <translation>%1 %2 (%3 ではない)</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, not %4</source>
+        <translation>%1 %2 %3 (%4 ではない)</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <source>The status texts do not fit the tracker&apos;s memory; nothing was written.</source>
+        <translation>ステータステキストがトラッカーのメモリに収まりません。何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>%1 status text: %2 characters, of which %3 fit</source>
+        <extracomment>%1 a profile&apos;s tab name, %2 its status text&apos;s length, %3 how many fit.</extracomment>
+        <translation>%1 のステータステキスト: %2 文字、うち %3 文字が収まります</translation>
+    </message>
+    <message>
+        <source>Shorten them, or give --allow-cut-text to write them cut.</source>
+        <translation>短くするか、--allow-cut-text を指定して切り詰めたまま書き込んでください。</translation>
+    </message>
+    <message>
+        <source>Status Beacon Text Too Long</source>
+        <translation>ステータスビーコンのテキストが長すぎます</translation>
+    </message>
+    <message>
+        <source>Holds what its row writes</source>
+        <translation>その行が書き込む内容と同じ</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Differs from its row: %1</source>
+        <translation>その行と異なる: %1</translation>
+    </message>
+    <message>
+        <source>no callsign: every transmission must carry your own</source>
+        <translation>コールサインがありません: すべての送信に自局のコールサインが必要です</translation>
+    </message>
+    <message>
+        <source>%1 is a placeholder that may not be transmitted: set your own callsign</source>
+        <translation>%1 は送信してはならない仮の値です: 自局のコールサインを設定してください</translation>
+    </message>
+    <message>
+        <source>%1 is obsolete and no longer served by the networks: use WIDE1-1,WIDE2-1 or WIDE2-2</source>
+        <translation>%1 は廃止されており、ネットワークで中継されません: WIDE1-1,WIDE2-1 または WIDE2-2 を使ってください</translation>
+    </message>
+    <message>
+        <source>%1 asks for more than two hops and floods the network: use WIDE2-2 at most</source>
+        <translation>%1 は 2 ホップを超える中継を要求し、ネットワークを混雑させます: WIDE2-2 までにしてください</translation>
+    </message>
+    <message>
+        <source>the path asks for %1 hops in all; more than two floods the network</source>
+        <translation>パス全体で %1 ホップを要求しています。2 ホップを超えるとネットワークを混雑させます</translation>
+    </message>
+    <message>
+        <source>a beacon every %1 seconds crowds the channel: once a minute or less often is advised</source>
+        <translation>%1 秒ごとのビーコンはチャンネルを混雑させます: 1 分に 1 回以下を推奨します</translation>
+    </message>
+    <message>
+        <source>the slow speed (%1 MPH) is not below the fast speed (%2 MPH), so SmartBeaconing cannot tell them apart</source>
+        <translation>低速 (%1 MPH) が高速 (%2 MPH) より低くないため、SmartBeaconing は両者を区別できません</translation>
+    </message>
+    <message>
+        <source>the fast rate (%1 seconds) is longer than the slow rate (%2 seconds): moving, the tracker would beacon less often</source>
+        <translation>高速時間隔 (%1 秒) が低速時間隔 (%2 秒) より長いため、移動中のほうがビーコン送信が少なくなります</translation>
+    </message>
+    <message>
+        <source>Emergency! makes every station that receives it raise an alarm: choose it only in a real emergency</source>
+        <translation>緊急! は受信したすべての局で警報を鳴らします: 本当の緊急時にだけ選んでください</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(空)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(なし)</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <extracomment>A check box&apos;s state, as a comparison of two configurations shows it.</extracomment>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>same record, 1 stored byte differs</source>
+        <translation>同じ設定、保存バイトが 1 個異なる</translation>
+    </message>
+    <message>
+        <source>same record, %1 stored bytes differ</source>
+        <extracomment>Two configurations whose fields are all alike, though their images are not byte for byte: %1 is how many of the 128 bytes differ.</extracomment>
+        <translation>オン</translation>
+    </message>
 </context>
 <context>
     <name>PortNotice</name>
@@ -969,6 +1102,647 @@
     </message>
 </context>
 <context>
+    <name>Symbol</name>
+    <message>
+        <source>Police station</source>
+        <translation>警察署</translation>
+    </message>
+    <message>
+        <source>Digipeater</source>
+        <translation>デジピーター</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>電話</translation>
+    </message>
+    <message>
+        <source>DX cluster</source>
+        <translation>DX クラスタ</translation>
+    </message>
+    <message>
+        <source>HF gateway</source>
+        <translation>HF ゲートウェイ</translation>
+    </message>
+    <message>
+        <source>Small aircraft</source>
+        <translation>小型機</translation>
+    </message>
+    <message>
+        <source>Mobile satellite station</source>
+        <translation>移動衛星局</translation>
+    </message>
+    <message>
+        <source>Wheelchair</source>
+        <translation>車椅子</translation>
+    </message>
+    <message>
+        <source>Snowmobile</source>
+        <translation>スノーモービル</translation>
+    </message>
+    <message>
+        <source>Red Cross</source>
+        <translation>赤十字</translation>
+    </message>
+    <message>
+        <source>Boy Scouts</source>
+        <translation>ボーイスカウト</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>家</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Red dot</source>
+        <translation>赤い点</translation>
+    </message>
+    <message>
+        <source>Circle 0</source>
+        <translation>丸 0</translation>
+    </message>
+    <message>
+        <source>Circle 1</source>
+        <translation>丸 1</translation>
+    </message>
+    <message>
+        <source>Circle 2</source>
+        <translation>丸 2</translation>
+    </message>
+    <message>
+        <source>Circle 3</source>
+        <translation>丸 3</translation>
+    </message>
+    <message>
+        <source>Circle 4</source>
+        <translation>丸 4</translation>
+    </message>
+    <message>
+        <source>Circle 5</source>
+        <translation>丸 5</translation>
+    </message>
+    <message>
+        <source>Circle 6</source>
+        <translation>丸 6</translation>
+    </message>
+    <message>
+        <source>Circle 7</source>
+        <translation>丸 7</translation>
+    </message>
+    <message>
+        <source>Circle 8</source>
+        <translation>丸 8</translation>
+    </message>
+    <message>
+        <source>Circle 9</source>
+        <translation>丸 9</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>火災</translation>
+    </message>
+    <message>
+        <source>Campground</source>
+        <translation>キャンプ場</translation>
+    </message>
+    <message>
+        <source>Motorcycle</source>
+        <translation>オートバイ</translation>
+    </message>
+    <message>
+        <source>Railway engine</source>
+        <translation>機関車</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>自動車</translation>
+    </message>
+    <message>
+        <source>File server</source>
+        <translation>ファイルサーバー</translation>
+    </message>
+    <message>
+        <source>Hurricane forecast</source>
+        <translation>ハリケーン予報</translation>
+    </message>
+    <message>
+        <source>Aid station</source>
+        <translation>救護所</translation>
+    </message>
+    <message>
+        <source>BBS</source>
+        <translation>BBS</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>カヌー</translation>
+    </message>
+    <message>
+        <source>Eyeball (event)</source>
+        <translation>目 (イベント)</translation>
+    </message>
+    <message>
+        <source>Farm vehicle</source>
+        <translation>農業車両</translation>
+    </message>
+    <message>
+        <source>Grid square</source>
+        <translation>グリッドロケーター</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>ホテル</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>学校</translation>
+    </message>
+    <message>
+        <source>PC user</source>
+        <translation>PC ユーザー</translation>
+    </message>
+    <message>
+        <source>MacAPRS</source>
+        <translation>MacAPRS</translation>
+    </message>
+    <message>
+        <source>NTS station</source>
+        <translation>NTS 局</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>気球</translation>
+    </message>
+    <message>
+        <source>Police</source>
+        <translation>警察</translation>
+    </message>
+    <message>
+        <source>Recreational vehicle</source>
+        <translation>キャンピングカー</translation>
+    </message>
+    <message>
+        <source>Space shuttle</source>
+        <translation>スペースシャトル</translation>
+    </message>
+    <message>
+        <source>SSTV</source>
+        <translation>SSTV</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>バス</translation>
+    </message>
+    <message>
+        <source>ATV</source>
+        <translation>ATV</translation>
+    </message>
+    <message>
+        <source>Weather service site</source>
+        <translation>気象台</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>ヘリコプター</translation>
+    </message>
+    <message>
+        <source>Sailboat</source>
+        <translation>ヨット</translation>
+    </message>
+    <message>
+        <source>WinAPRS</source>
+        <translation>WinAPRS</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>人</translation>
+    </message>
+    <message>
+        <source>Direction finding</source>
+        <translation>方向探知</translation>
+    </message>
+    <message>
+        <source>Post office</source>
+        <translation>郵便局</translation>
+    </message>
+    <message>
+        <source>Large aircraft</source>
+        <translation>大型機</translation>
+    </message>
+    <message>
+        <source>Weather station</source>
+        <translation>気象観測局</translation>
+    </message>
+    <message>
+        <source>Dish antenna</source>
+        <translation>パラボラアンテナ</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>救急車</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>自転車</translation>
+    </message>
+    <message>
+        <source>Incident command post</source>
+        <translation>現地指揮所</translation>
+    </message>
+    <message>
+        <source>Fire station</source>
+        <translation>消防署</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>馬</translation>
+    </message>
+    <message>
+        <source>Fire engine</source>
+        <translation>消防車</translation>
+    </message>
+    <message>
+        <source>Glider</source>
+        <translation>グライダー</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>病院</translation>
+    </message>
+    <message>
+        <source>Island (IOTA)</source>
+        <translation>島 (IOTA)</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>ジープ</translation>
+    </message>
+    <message>
+        <source>Truck</source>
+        <translation>トラック</translation>
+    </message>
+    <message>
+        <source>Laptop</source>
+        <translation>ノート PC</translation>
+    </message>
+    <message>
+        <source>MIC-E repeater</source>
+        <translation>MIC-E レピーター</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>ノード</translation>
+    </message>
+    <message>
+        <source>Emergency operations centre</source>
+        <translation>災害対策本部</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>犬</translation>
+    </message>
+    <message>
+        <source>Grid square above 128 m</source>
+        <translation>グリッドロケーター (128 m 超)</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>レピーター</translation>
+    </message>
+    <message>
+        <source>Power boat</source>
+        <translation>モーターボート</translation>
+    </message>
+    <message>
+        <source>Truck stop</source>
+        <translation>トラックステーション</translation>
+    </message>
+    <message>
+        <source>Semi-trailer truck</source>
+        <translation>トレーラー</translation>
+    </message>
+    <message>
+        <source>Van</source>
+        <translation>バン</translation>
+    </message>
+    <message>
+        <source>Water station</source>
+        <translation>給水所</translation>
+    </message>
+    <message>
+        <source>xAPRS</source>
+        <translation>xAPRS</translation>
+    </message>
+    <message>
+        <source>Yagi antenna</source>
+        <translation>八木アンテナ</translation>
+    </message>
+    <message>
+        <source>Emergency</source>
+        <translation>緊急</translation>
+    </message>
+    <message>
+        <source>Digipeater, green star</source>
+        <translation>デジピーター (緑の星)</translation>
+    </message>
+    <message>
+        <source>Bank or cash machine</source>
+        <translation>銀行・ATM</translation>
+    </message>
+    <message>
+        <source>Power plant</source>
+        <translation>発電所</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>ゲートウェイ</translation>
+    </message>
+    <message>
+        <source>Crash site</source>
+        <translation>事故現場</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>曇り</translation>
+    </message>
+    <message>
+        <source>Firenet</source>
+        <translation>Firenet</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>教会</translation>
+    </message>
+    <message>
+        <source>Girl Scouts</source>
+        <translation>ガールスカウト</translation>
+    </message>
+    <message>
+        <source>House, HF</source>
+        <translation>家 (HF)</translation>
+    </message>
+    <message>
+        <source>Ambiguous position</source>
+        <translation>あいまいな位置</translation>
+    </message>
+    <message>
+        <source>Waypoint destination</source>
+        <translation>目的地</translation>
+    </message>
+    <message>
+        <source>Circle (IRLP, EchoLink, WIRES)</source>
+        <translation>丸 (IRLP, EchoLink, WIRES)</translation>
+    </message>
+    <message>
+        <source>Network node (802.11)</source>
+        <translation>ネットワークノード (802.11)</translation>
+    </message>
+    <message>
+        <source>Petrol station</source>
+        <translation>ガソリンスタンド</translation>
+    </message>
+    <message>
+        <source>Park or picnic area</source>
+        <translation>公園・ピクニック場</translation>
+    </message>
+    <message>
+        <source>Weather advisory</source>
+        <translation>気象注意報</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>車両</translation>
+    </message>
+    <message>
+        <source>Information kiosk</source>
+        <translation>案内所</translation>
+    </message>
+    <message>
+        <source>Hurricane or tropical storm</source>
+        <translation>ハリケーン・熱帯低気圧</translation>
+    </message>
+    <message>
+        <source>Box (DTMF, RFID)</source>
+        <translation>ボックス (DTMF, RFID)</translation>
+    </message>
+    <message>
+        <source>Coast Guard</source>
+        <translation>沿岸警備隊</translation>
+    </message>
+    <message>
+        <source>Depot</source>
+        <translation>車庫</translation>
+    </message>
+    <message>
+        <source>Smoke</source>
+        <translation>煙</translation>
+    </message>
+    <message>
+        <source>Haze</source>
+        <translation>もや</translation>
+    </message>
+    <message>
+        <source>Rain shower</source>
+        <translation>にわか雨</translation>
+    </message>
+    <message>
+        <source>Kenwood radio</source>
+        <translation>Kenwood 無線機</translation>
+    </message>
+    <message>
+        <source>Lighthouse</source>
+        <translation>灯台</translation>
+    </message>
+    <message>
+        <source>MARS</source>
+        <translation>MARS</translation>
+    </message>
+    <message>
+        <source>Navigation buoy</source>
+        <translation>航路標識ブイ</translation>
+    </message>
+    <message>
+        <source>Rocket or balloon</source>
+        <translation>ロケット・気球</translation>
+    </message>
+    <message>
+        <source>Parking</source>
+        <translation>駐車場</translation>
+    </message>
+    <message>
+        <source>Earthquake</source>
+        <translation>地震</translation>
+    </message>
+    <message>
+        <source>Restaurant</source>
+        <translation>レストラン</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>衛星</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>雷雨</translation>
+    </message>
+    <message>
+        <source>Sunny</source>
+        <translation>晴れ</translation>
+    </message>
+    <message>
+        <source>VORTAC navigation aid</source>
+        <translation>VORTAC 航法施設</translation>
+    </message>
+    <message>
+        <source>Pharmacy</source>
+        <translation>薬局</translation>
+    </message>
+    <message>
+        <source>Radio or device</source>
+        <translation>無線機・機器</translation>
+    </message>
+    <message>
+        <source>Wall cloud</source>
+        <translation>壁雲</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>Aircraft</source>
+        <translation>航空機</translation>
+    </message>
+    <message>
+        <source>Weather site</source>
+        <translation>気象観測点</translation>
+    </message>
+    <message>
+        <source>Rain</source>
+        <translation>雨</translation>
+    </message>
+    <message>
+        <source>ARRL, ARES, Winlink</source>
+        <translation>ARRL, ARES, Winlink</translation>
+    </message>
+    <message>
+        <source>Civil defence (RACES)</source>
+        <translation>民間防衛 (RACES)</translation>
+    </message>
+    <message>
+        <source>DX spot</source>
+        <translation>DX スポット</translation>
+    </message>
+    <message>
+        <source>Sleet</source>
+        <translation>みぞれ</translation>
+    </message>
+    <message>
+        <source>Funnel cloud</source>
+        <translation>ろうと雲</translation>
+    </message>
+    <message>
+        <source>Gale flags</source>
+        <translation>強風旗</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>店舗</translation>
+    </message>
+    <message>
+        <source>Point of interest</source>
+        <translation>注目地点</translation>
+    </message>
+    <message>
+        <source>Work zone</source>
+        <translation>工事区間</translation>
+    </message>
+    <message>
+        <source>Special vehicle (SUV, ATV)</source>
+        <translation>特殊車両 (SUV, バギー)</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>エリア</translation>
+    </message>
+    <message>
+        <source>Value sign</source>
+        <translation>数値標識</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>三角</translation>
+    </message>
+    <message>
+        <source>Small circle</source>
+        <translation>小さい丸</translation>
+    </message>
+    <message>
+        <source>Restrooms</source>
+        <translation>トイレ</translation>
+    </message>
+    <message>
+        <source>Ship or boat</source>
+        <translation>船舶</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>竜巻</translation>
+    </message>
+    <message>
+        <source>Flooding</source>
+        <translation>洪水</translation>
+    </message>
+    <message>
+        <source>Wreck or obstruction</source>
+        <translation>難破船・障害物</translation>
+    </message>
+    <message>
+        <source>Skywarn</source>
+        <translation>Skywarn</translation>
+    </message>
+    <message>
+        <source>Shelter</source>
+        <translation>避難所</translation>
+    </message>
+    <message>
+        <source>unassigned</source>
+        <translation>未割り当て</translation>
+    </message>
+    <message>
+        <source>%1 with overlay %2</source>
+        <extracomment>A symbol drawn with a character over it: %1 the symbol&apos;s name, %2 the character.</extracomment>
+        <translation>%1 (オーバーレイ %2)</translation>
+    </message>
+</context>
+<context>
+    <name>Theme</name>
+    <message>
+        <source>&amp;Theme</source>
+        <extracomment>The window&apos;s menu of looks; each platform&apos;s own menu holds it (the system menu on Windows, the context menu elsewhere).</extracomment>
+        <translation>同じ設定、保存バイトが %1 個異なる</translation>
+    </message>
+    <message>
+        <source>&amp;Light</source>
+        <translation>ライト(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>ダーク(&amp;D)</translation>
+    </message>
+    <message>
+        <source>As the &amp;System</source>
+        <extracomment>The theme that follows the desktop&apos;s light or dark setting.</extracomment>
+        <translation>テーマ(&amp;T)</translation>
+    </message>
+</context>
+<context>
     <name>wl3::ui::AboutDialog</name>
     <message>
         <source>About WrenlinkIIConfig</source>
@@ -991,6 +1765,43 @@
         <source>&amp;About WrenlinkIIConfig...</source>
         <extracomment>The menu item that opens the About box; &quot;WrenlinkIIConfig&quot; is kept on purpose.</extracomment>
         <translation>WrenlinkIIConfig について(&amp;A)...</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::CompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <source>This Form</source>
+        <translation>このフォーム</translation>
+    </message>
+    <message>
+        <source>&amp;Take Theirs</source>
+        <translation>相手の値を採用(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Take &amp;All Theirs</source>
+        <translation>相手の値をすべて採用(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) differ.</source>
+        <translation>
+            <numerusform>%n 個の項目が異なります。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing differs.</source>
+        <translation>違いはありません。</translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1859,44 @@
         <source>C&amp;lose Anyway</source>
         <translation>それでも閉じる(&amp;L)</translation>
     </message>
+    <message>
+        <source>1200 Hz</source>
+        <translation>1200 Hz</translation>
+    </message>
+    <message>
+        <source>2200 Hz</source>
+        <translation>2200 Hz</translation>
+    </message>
+    <message>
+        <source>1200 and 2200 Hz</source>
+        <translation>1200 Hz と 2200 Hz</translation>
+    </message>
+    <message>
+        <source>Transmitting %1 — Stop Sending ends it</source>
+        <extracomment>The notice while a test tone keys the radio: %1 the tone.</extracomment>
+        <translation>%1 を送信中 — 「送信停止」で終了</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <source>Compare the form with a file, or with the tracker on %1?</source>
+        <translation>フォームをファイルと比較しますか、それとも %1 のトラッカーと比較しますか?</translation>
+    </message>
+    <message>
+        <source>&amp;File…</source>
+        <translation>ファイル(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>&amp;Tracker</source>
+        <translation>トラッカー(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Transmitting — </source>
+        <extracomment>Before the window&apos;s title while a test tone keys the radio.</extracomment>
+        <translation>送信中 — </translation>
+    </message>
 </context>
 <context>
     <name>wl3::ui::PortComboBox</name>
@@ -1061,6 +1910,55 @@
     <message>
         <source>%v of %m bytes</source>
         <translation>%v / %m バイト</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::SymbolButton</name>
+    <message>
+        <source>Choose Symbol</source>
+        <translation>シンボルを選択</translation>
+    </message>
+    <message>
+        <source>%1. Opens a list of every symbol with its picture.</source>
+        <extracomment>The symbol button&apos;s tooltip: %1 is the name of the symbol the two edits give.</extracomment>
+        <translation>%1。すべてのシンボルを画像付きで一覧表示します。</translation>
+    </message>
+    <message>
+        <source>Symbol shown: %1</source>
+        <extracomment>The Symbol and Table / Overlay edits&apos; tooltip: %1 is the name of what they give.</extracomment>
+        <translation>表示中のシンボル: %1</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::SymbolPicker</name>
+    <message>
+        <source>Choose a Symbol</source>
+        <translation>シンボルの選択</translation>
+    </message>
+    <message>
+        <source>A name, or the two characters</source>
+        <translation>名前、または 2 文字</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>シンボル</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>検索(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;Overlay:</source>
+        <translation>オーバーレイ(&amp;O):</translation>
+    </message>
+    <message>
+        <source>%1: table %2, symbol %3</source>
+        <extracomment>A symbol&apos;s tip in the picker: %1 its name, %2 and %3 its table and symbol characters.</extracomment>
+        <translation>%1: テーブル %2、シンボル %3</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>CompareDialog</name>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A field of the compared configurations: %1 is the profile&apos;s tab, %2 the field&apos;s label.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Wrenlink3 Config files (%1)</source>
@@ -331,6 +339,23 @@
         <source>Power Switch Time:</source>
         <translation>Schakeltijd:</translation>
     </message>
+    <message>
+        <source>&amp;Compare…</source>
+        <translation>Ver&amp;gelijken…</translation>
+    </message>
+    <message>
+        <source>%1 characters left</source>
+        <translation>%1 tekens over</translation>
+    </message>
+    <message>
+        <source>%1 too many: %2 text cut</source>
+        <extracomment>%1 how many characters too many, %2 the tab name of the profile whose text is cut.</extracomment>
+        <translation>%1 te veel: tekst %2 ingekort</translation>
+    </message>
+    <message>
+        <source>%1 too many: both texts cut</source>
+        <translation>%1 te veel: beide teksten ingekort</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -408,6 +433,7 @@
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A piece of advice: %1 the key of the field (primary.digiPath), %2 the reason.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -940,6 +966,113 @@
         <source>At most %1 trackers at once: the limit on open files allows no more</source>
         <translation>Hoogstens %1 trackers tegelijk: de limiet op open bestanden staat niet meer toe</translation>
     </message>
+    <message>
+        <source>(none: index %1)</source>
+        <translation>(geen: index %1)</translation>
+    </message>
+    <message>
+        <source>%1 %2, not %3</source>
+        <translation>%1 %2, niet %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, not %4</source>
+        <translation>%1 %2 %3, niet %4</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergelijken</translation>
+    </message>
+    <message>
+        <source>The status texts do not fit the tracker&apos;s memory; nothing was written.</source>
+        <translation>De statusteksten passen niet in het geheugen van de tracker; er is niets geschreven.</translation>
+    </message>
+    <message>
+        <source>%1 status text: %2 characters, of which %3 fit</source>
+        <extracomment>%1 a profile&apos;s tab name, %2 its status text&apos;s length, %3 how many fit.</extracomment>
+        <translation>Statustekst %1: %2 tekens, waarvan %3 passen</translation>
+    </message>
+    <message>
+        <source>Shorten them, or give --allow-cut-text to write them cut.</source>
+        <translation>Kort ze in, of geef --allow-cut-text op om ze ingekort te schrijven.</translation>
+    </message>
+    <message>
+        <source>Status Beacon Text Too Long</source>
+        <translation>Tekst van statusbaken te lang</translation>
+    </message>
+    <message>
+        <source>Holds what its row writes</source>
+        <translation>Bevat wat zijn rij schrijft</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Differs from its row: %1</source>
+        <translation>Wijkt af van zijn rij: %1</translation>
+    </message>
+    <message>
+        <source>no callsign: every transmission must carry your own</source>
+        <translation>geen roepnaam: elke uitzending moet uw eigen roepnaam bevatten</translation>
+    </message>
+    <message>
+        <source>%1 is a placeholder that may not be transmitted: set your own callsign</source>
+        <translation>%1 is een plaatshouder die niet mag worden uitgezonden: stel uw eigen roepnaam in</translation>
+    </message>
+    <message>
+        <source>%1 is obsolete and no longer served by the networks: use WIDE1-1,WIDE2-1 or WIDE2-2</source>
+        <translation>%1 is verouderd en wordt door de netwerken niet meer bediend: gebruik WIDE1-1,WIDE2-1 of WIDE2-2</translation>
+    </message>
+    <message>
+        <source>%1 asks for more than two hops and floods the network: use WIDE2-2 at most</source>
+        <translation>%1 vraagt meer dan twee hops en overspoelt het netwerk: gebruik hoogstens WIDE2-2</translation>
+    </message>
+    <message>
+        <source>the path asks for %1 hops in all; more than two floods the network</source>
+        <translation>het pad vraagt in totaal %1 hops; meer dan twee overspoelt het netwerk</translation>
+    </message>
+    <message>
+        <source>a beacon every %1 seconds crowds the channel: once a minute or less often is advised</source>
+        <translation>een baken elke %1 seconden belast het kanaal te zwaar: eens per minuut of minder vaak wordt aangeraden</translation>
+    </message>
+    <message>
+        <source>the slow speed (%1 MPH) is not below the fast speed (%2 MPH), so SmartBeaconing cannot tell them apart</source>
+        <translation>de lage snelheid (%1 MPH) ligt niet onder de hoge snelheid (%2 MPH), dus SmartBeaconing kan ze niet onderscheiden</translation>
+    </message>
+    <message>
+        <source>the fast rate (%1 seconds) is longer than the slow rate (%2 seconds): moving, the tracker would beacon less often</source>
+        <translation>het snelle interval (%1 seconden) is langer dan het langzame (%2 seconden): onderweg zou de tracker minder vaak zenden</translation>
+    </message>
+    <message>
+        <source>Emergency! makes every station that receives it raise an alarm: choose it only in a real emergency</source>
+        <translation>Noodgeval! laat elk station dat het ontvangt alarm slaan: kies het alleen bij een echt noodgeval</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(leeg)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(geen)</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <extracomment>A check box&apos;s state, as a comparison of two configurations shows it.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>uit</translation>
+    </message>
+    <message>
+        <source>same record, 1 stored byte differs</source>
+        <translation>zelfde configuratie, 1 opgeslagen byte verschilt</translation>
+    </message>
+    <message>
+        <source>same record, %1 stored bytes differ</source>
+        <extracomment>Two configurations whose fields are all alike, though their images are not byte for byte: %1 is how many of the 128 bytes differ.</extracomment>
+        <translation>aan</translation>
+    </message>
 </context>
 <context>
     <name>PortNotice</name>
@@ -969,6 +1102,647 @@
     </message>
 </context>
 <context>
+    <name>Symbol</name>
+    <message>
+        <source>Police station</source>
+        <translation>Politiebureau</translation>
+    </message>
+    <message>
+        <source>Digipeater</source>
+        <translation>Digipeater</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefoon</translation>
+    </message>
+    <message>
+        <source>DX cluster</source>
+        <translation>DX-cluster</translation>
+    </message>
+    <message>
+        <source>HF gateway</source>
+        <translation>HF-gateway</translation>
+    </message>
+    <message>
+        <source>Small aircraft</source>
+        <translation>Klein vliegtuig</translation>
+    </message>
+    <message>
+        <source>Mobile satellite station</source>
+        <translation>Mobiel satellietstation</translation>
+    </message>
+    <message>
+        <source>Wheelchair</source>
+        <translation>Rolstoel</translation>
+    </message>
+    <message>
+        <source>Snowmobile</source>
+        <translation>Sneeuwscooter</translation>
+    </message>
+    <message>
+        <source>Red Cross</source>
+        <translation>Rode Kruis</translation>
+    </message>
+    <message>
+        <source>Boy Scouts</source>
+        <translation>Padvinders</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Huis</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Red dot</source>
+        <translation>Rode stip</translation>
+    </message>
+    <message>
+        <source>Circle 0</source>
+        <translation>Cirkel 0</translation>
+    </message>
+    <message>
+        <source>Circle 1</source>
+        <translation>Cirkel 1</translation>
+    </message>
+    <message>
+        <source>Circle 2</source>
+        <translation>Cirkel 2</translation>
+    </message>
+    <message>
+        <source>Circle 3</source>
+        <translation>Cirkel 3</translation>
+    </message>
+    <message>
+        <source>Circle 4</source>
+        <translation>Cirkel 4</translation>
+    </message>
+    <message>
+        <source>Circle 5</source>
+        <translation>Cirkel 5</translation>
+    </message>
+    <message>
+        <source>Circle 6</source>
+        <translation>Cirkel 6</translation>
+    </message>
+    <message>
+        <source>Circle 7</source>
+        <translation>Cirkel 7</translation>
+    </message>
+    <message>
+        <source>Circle 8</source>
+        <translation>Cirkel 8</translation>
+    </message>
+    <message>
+        <source>Circle 9</source>
+        <translation>Cirkel 9</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Brand</translation>
+    </message>
+    <message>
+        <source>Campground</source>
+        <translation>Camping</translation>
+    </message>
+    <message>
+        <source>Motorcycle</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Railway engine</source>
+        <translation>Locomotief</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>File server</source>
+        <translation>Bestandsserver</translation>
+    </message>
+    <message>
+        <source>Hurricane forecast</source>
+        <translation>Orkaanverwachting</translation>
+    </message>
+    <message>
+        <source>Aid station</source>
+        <translation>EHBO-post</translation>
+    </message>
+    <message>
+        <source>BBS</source>
+        <translation>BBS</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>Kano</translation>
+    </message>
+    <message>
+        <source>Eyeball (event)</source>
+        <translation>Eyeball (evenement)</translation>
+    </message>
+    <message>
+        <source>Farm vehicle</source>
+        <translation>Landbouwvoertuig</translation>
+    </message>
+    <message>
+        <source>Grid square</source>
+        <translation>Locatorvak</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Hotel</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>School</translation>
+    </message>
+    <message>
+        <source>PC user</source>
+        <translation>PC-gebruiker</translation>
+    </message>
+    <message>
+        <source>MacAPRS</source>
+        <translation>MacAPRS</translation>
+    </message>
+    <message>
+        <source>NTS station</source>
+        <translation>NTS-station</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Ballon</translation>
+    </message>
+    <message>
+        <source>Police</source>
+        <translation>Politie</translation>
+    </message>
+    <message>
+        <source>Recreational vehicle</source>
+        <translation>Camper</translation>
+    </message>
+    <message>
+        <source>Space shuttle</source>
+        <translation>Spaceshuttle</translation>
+    </message>
+    <message>
+        <source>SSTV</source>
+        <translation>SSTV</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Bus</translation>
+    </message>
+    <message>
+        <source>ATV</source>
+        <translation>ATV</translation>
+    </message>
+    <message>
+        <source>Weather service site</source>
+        <translation>Weerdienst</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Helikopter</translation>
+    </message>
+    <message>
+        <source>Sailboat</source>
+        <translation>Zeilboot</translation>
+    </message>
+    <message>
+        <source>WinAPRS</source>
+        <translation>WinAPRS</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Persoon</translation>
+    </message>
+    <message>
+        <source>Direction finding</source>
+        <translation>Peiling</translation>
+    </message>
+    <message>
+        <source>Post office</source>
+        <translation>Postkantoor</translation>
+    </message>
+    <message>
+        <source>Large aircraft</source>
+        <translation>Groot vliegtuig</translation>
+    </message>
+    <message>
+        <source>Weather station</source>
+        <translation>Weerstation</translation>
+    </message>
+    <message>
+        <source>Dish antenna</source>
+        <translation>Schotelantenne</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>Ambulance</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>Fiets</translation>
+    </message>
+    <message>
+        <source>Incident command post</source>
+        <translation>Commandopost</translation>
+    </message>
+    <message>
+        <source>Fire station</source>
+        <translation>Brandweerkazerne</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Paard</translation>
+    </message>
+    <message>
+        <source>Fire engine</source>
+        <translation>Brandweerwagen</translation>
+    </message>
+    <message>
+        <source>Glider</source>
+        <translation>Zweefvliegtuig</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Ziekenhuis</translation>
+    </message>
+    <message>
+        <source>Island (IOTA)</source>
+        <translation>Eiland (IOTA)</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>Jeep</translation>
+    </message>
+    <message>
+        <source>Truck</source>
+        <translation>Vrachtwagen</translation>
+    </message>
+    <message>
+        <source>Laptop</source>
+        <translation>Laptop</translation>
+    </message>
+    <message>
+        <source>MIC-E repeater</source>
+        <translation>MIC-E-repeater</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>Node</translation>
+    </message>
+    <message>
+        <source>Emergency operations centre</source>
+        <translation>Crisiscentrum</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Hond</translation>
+    </message>
+    <message>
+        <source>Grid square above 128 m</source>
+        <translation>Locatorvak boven 128 m</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Repeater</translation>
+    </message>
+    <message>
+        <source>Power boat</source>
+        <translation>Motorboot</translation>
+    </message>
+    <message>
+        <source>Truck stop</source>
+        <translation>Truckstop</translation>
+    </message>
+    <message>
+        <source>Semi-trailer truck</source>
+        <translation>Trekker met oplegger</translation>
+    </message>
+    <message>
+        <source>Van</source>
+        <translation>Bestelbus</translation>
+    </message>
+    <message>
+        <source>Water station</source>
+        <translation>Waterpost</translation>
+    </message>
+    <message>
+        <source>xAPRS</source>
+        <translation>xAPRS</translation>
+    </message>
+    <message>
+        <source>Yagi antenna</source>
+        <translation>Yagi-antenne</translation>
+    </message>
+    <message>
+        <source>Emergency</source>
+        <translation>Noodgeval</translation>
+    </message>
+    <message>
+        <source>Digipeater, green star</source>
+        <translation>Digipeater, groene ster</translation>
+    </message>
+    <message>
+        <source>Bank or cash machine</source>
+        <translation>Bank of geldautomaat</translation>
+    </message>
+    <message>
+        <source>Power plant</source>
+        <translation>Energiecentrale</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Crash site</source>
+        <translation>Crashlocatie</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Bewolkt</translation>
+    </message>
+    <message>
+        <source>Firenet</source>
+        <translation>Firenet</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>Kerk</translation>
+    </message>
+    <message>
+        <source>Girl Scouts</source>
+        <translation>Padvindsters</translation>
+    </message>
+    <message>
+        <source>House, HF</source>
+        <translation>Huis, HF</translation>
+    </message>
+    <message>
+        <source>Ambiguous position</source>
+        <translation>Onnauwkeurige positie</translation>
+    </message>
+    <message>
+        <source>Waypoint destination</source>
+        <translation>Waypoint (bestemming)</translation>
+    </message>
+    <message>
+        <source>Circle (IRLP, EchoLink, WIRES)</source>
+        <translation>Cirkel (IRLP, EchoLink, WIRES)</translation>
+    </message>
+    <message>
+        <source>Network node (802.11)</source>
+        <translation>Netwerknode (802.11)</translation>
+    </message>
+    <message>
+        <source>Petrol station</source>
+        <translation>Tankstation</translation>
+    </message>
+    <message>
+        <source>Park or picnic area</source>
+        <translation>Park of picknickplaats</translation>
+    </message>
+    <message>
+        <source>Weather advisory</source>
+        <translation>Weerwaarschuwing</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Voertuig</translation>
+    </message>
+    <message>
+        <source>Information kiosk</source>
+        <translation>Informatiepunt</translation>
+    </message>
+    <message>
+        <source>Hurricane or tropical storm</source>
+        <translation>Orkaan of tropische storm</translation>
+    </message>
+    <message>
+        <source>Box (DTMF, RFID)</source>
+        <translation>Box (DTMF, RFID)</translation>
+    </message>
+    <message>
+        <source>Coast Guard</source>
+        <translation>Kustwacht</translation>
+    </message>
+    <message>
+        <source>Depot</source>
+        <translation>Depot</translation>
+    </message>
+    <message>
+        <source>Smoke</source>
+        <translation>Rook</translation>
+    </message>
+    <message>
+        <source>Haze</source>
+        <translation>Nevel</translation>
+    </message>
+    <message>
+        <source>Rain shower</source>
+        <translation>Regenbui</translation>
+    </message>
+    <message>
+        <source>Kenwood radio</source>
+        <translation>Kenwood-radio</translation>
+    </message>
+    <message>
+        <source>Lighthouse</source>
+        <translation>Vuurtoren</translation>
+    </message>
+    <message>
+        <source>MARS</source>
+        <translation>MARS</translation>
+    </message>
+    <message>
+        <source>Navigation buoy</source>
+        <translation>Vaarwaterboei</translation>
+    </message>
+    <message>
+        <source>Rocket or balloon</source>
+        <translation>Raket of ballon</translation>
+    </message>
+    <message>
+        <source>Parking</source>
+        <translation>Parkeerplaats</translation>
+    </message>
+    <message>
+        <source>Earthquake</source>
+        <translation>Aardbeving</translation>
+    </message>
+    <message>
+        <source>Restaurant</source>
+        <translation>Restaurant</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelliet</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>Onweer</translation>
+    </message>
+    <message>
+        <source>Sunny</source>
+        <translation>Zonnig</translation>
+    </message>
+    <message>
+        <source>VORTAC navigation aid</source>
+        <translation>VORTAC-baken</translation>
+    </message>
+    <message>
+        <source>Pharmacy</source>
+        <translation>Apotheek</translation>
+    </message>
+    <message>
+        <source>Radio or device</source>
+        <translation>Radio of apparaat</translation>
+    </message>
+    <message>
+        <source>Wall cloud</source>
+        <translation>Muurwolk</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>Aircraft</source>
+        <translation>Vliegtuig</translation>
+    </message>
+    <message>
+        <source>Weather site</source>
+        <translation>Weerlocatie</translation>
+    </message>
+    <message>
+        <source>Rain</source>
+        <translation>Regen</translation>
+    </message>
+    <message>
+        <source>ARRL, ARES, Winlink</source>
+        <translation>ARRL, ARES, Winlink</translation>
+    </message>
+    <message>
+        <source>Civil defence (RACES)</source>
+        <translation>Civiele bescherming (RACES)</translation>
+    </message>
+    <message>
+        <source>DX spot</source>
+        <translation>DX-spot</translation>
+    </message>
+    <message>
+        <source>Sleet</source>
+        <translation>Natte sneeuw</translation>
+    </message>
+    <message>
+        <source>Funnel cloud</source>
+        <translation>Trechterwolk</translation>
+    </message>
+    <message>
+        <source>Gale flags</source>
+        <translation>Stormvlaggen</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>Point of interest</source>
+        <translation>Interessant punt</translation>
+    </message>
+    <message>
+        <source>Work zone</source>
+        <translation>Werkzone</translation>
+    </message>
+    <message>
+        <source>Special vehicle (SUV, ATV)</source>
+        <translation>Speciaal voertuig (SUV, quad)</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Gebied</translation>
+    </message>
+    <message>
+        <source>Value sign</source>
+        <translation>Waardebord</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Driehoek</translation>
+    </message>
+    <message>
+        <source>Small circle</source>
+        <translation>Kleine cirkel</translation>
+    </message>
+    <message>
+        <source>Restrooms</source>
+        <translation>Toiletten</translation>
+    </message>
+    <message>
+        <source>Ship or boat</source>
+        <translation>Schip of boot</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>Tornado</translation>
+    </message>
+    <message>
+        <source>Flooding</source>
+        <translation>Overstroming</translation>
+    </message>
+    <message>
+        <source>Wreck or obstruction</source>
+        <translation>Wrak of obstakel</translation>
+    </message>
+    <message>
+        <source>Skywarn</source>
+        <translation>Skywarn</translation>
+    </message>
+    <message>
+        <source>Shelter</source>
+        <translation>Noodopvang</translation>
+    </message>
+    <message>
+        <source>unassigned</source>
+        <translation>niet toegewezen</translation>
+    </message>
+    <message>
+        <source>%1 with overlay %2</source>
+        <extracomment>A symbol drawn with a character over it: %1 the symbol&apos;s name, %2 the character.</extracomment>
+        <translation>%1 met overlay %2</translation>
+    </message>
+</context>
+<context>
+    <name>Theme</name>
+    <message>
+        <source>&amp;Theme</source>
+        <extracomment>The window&apos;s menu of looks; each platform&apos;s own menu holds it (the system menu on Windows, the context menu elsewhere).</extracomment>
+        <translation>zelfde configuratie, %1 opgeslagen bytes verschillen</translation>
+    </message>
+    <message>
+        <source>&amp;Light</source>
+        <translation>&amp;Licht</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>&amp;Donker</translation>
+    </message>
+    <message>
+        <source>As the &amp;System</source>
+        <extracomment>The theme that follows the desktop&apos;s light or dark setting.</extracomment>
+        <translation>&amp;Thema</translation>
+    </message>
+</context>
+<context>
     <name>wl3::ui::AboutDialog</name>
     <message>
         <source>About WrenlinkIIConfig</source>
@@ -991,6 +1765,44 @@
         <source>&amp;About WrenlinkIIConfig...</source>
         <extracomment>The menu item that opens the About box; &quot;WrenlinkIIConfig&quot; is kept on purpose.</extracomment>
         <translation>&amp;Over WrenlinkIIConfig...</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::CompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Vergelijken</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Veld</translation>
+    </message>
+    <message>
+        <source>This Form</source>
+        <translation>Dit formulier</translation>
+    </message>
+    <message>
+        <source>&amp;Take Theirs</source>
+        <translation>&amp;Overnemen</translation>
+    </message>
+    <message>
+        <source>Take &amp;All Theirs</source>
+        <translation>&amp;Alles overnemen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) differ.</source>
+        <translation>
+            <numerusform>%n veld verschilt.</numerusform>
+            <numerusform>%n velden verschillen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing differs.</source>
+        <translation>Niets verschilt.</translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1860,44 @@
         <source>C&amp;lose Anyway</source>
         <translation>Toch &amp;sluiten</translation>
     </message>
+    <message>
+        <source>1200 Hz</source>
+        <translation>1200 Hz</translation>
+    </message>
+    <message>
+        <source>2200 Hz</source>
+        <translation>2200 Hz</translation>
+    </message>
+    <message>
+        <source>1200 and 2200 Hz</source>
+        <translation>1200 en 2200 Hz</translation>
+    </message>
+    <message>
+        <source>Transmitting %1 — Stop Sending ends it</source>
+        <extracomment>The notice while a test tone keys the radio: %1 the tone.</extracomment>
+        <translation>Zendt %1 — „Zenden stoppen” beëindigt dit</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergelijken</translation>
+    </message>
+    <message>
+        <source>Compare the form with a file, or with the tracker on %1?</source>
+        <translation>Het formulier vergelijken met een bestand, of met de tracker op %1?</translation>
+    </message>
+    <message>
+        <source>&amp;File…</source>
+        <translation>&amp;Bestand…</translation>
+    </message>
+    <message>
+        <source>&amp;Tracker</source>
+        <translation>&amp;Tracker</translation>
+    </message>
+    <message>
+        <source>Transmitting — </source>
+        <extracomment>Before the window&apos;s title while a test tone keys the radio.</extracomment>
+        <translation>Zendt — </translation>
+    </message>
 </context>
 <context>
     <name>wl3::ui::PortComboBox</name>
@@ -1061,6 +1911,55 @@
     <message>
         <source>%v of %m bytes</source>
         <translation>%v van %m bytes</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::SymbolButton</name>
+    <message>
+        <source>Choose Symbol</source>
+        <translation>Symbool kiezen</translation>
+    </message>
+    <message>
+        <source>%1. Opens a list of every symbol with its picture.</source>
+        <extracomment>The symbol button&apos;s tooltip: %1 is the name of the symbol the two edits give.</extracomment>
+        <translation>%1. Opent een lijst van alle symbolen met hun afbeelding.</translation>
+    </message>
+    <message>
+        <source>Symbol shown: %1</source>
+        <extracomment>The Symbol and Table / Overlay edits&apos; tooltip: %1 is the name of what they give.</extracomment>
+        <translation>Getoond symbool: %1</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::SymbolPicker</name>
+    <message>
+        <source>Choose a Symbol</source>
+        <translation>Kies een symbool</translation>
+    </message>
+    <message>
+        <source>A name, or the two characters</source>
+        <translation>Een naam, of de twee tekens</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Symbolen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Zoeken:</translation>
+    </message>
+    <message>
+        <source>&amp;Overlay:</source>
+        <translation>&amp;Overlay:</translation>
+    </message>
+    <message>
+        <source>%1: table %2, symbol %3</source>
+        <extracomment>A symbol&apos;s tip in the picker: %1 its name, %2 and %3 its table and symbol characters.</extracomment>
+        <translation>%1: tabel %2, symbool %3</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>CompareDialog</name>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A field of the compared configurations: %1 is the profile&apos;s tab, %2 the field&apos;s label.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Wrenlink3 Config files (%1)</source>
@@ -331,6 +339,23 @@
         <source>Power Switch Time:</source>
         <translation>Czas wyłącznika:</translation>
     </message>
+    <message>
+        <source>&amp;Compare…</source>
+        <translation>&amp;Porównaj…</translation>
+    </message>
+    <message>
+        <source>%1 characters left</source>
+        <translation>Pozostało znaków: %1</translation>
+    </message>
+    <message>
+        <source>%1 too many: %2 text cut</source>
+        <extracomment>%1 how many characters too many, %2 the tab name of the profile whose text is cut.</extracomment>
+        <translation>%1 za dużo: skrócono tekst %2</translation>
+    </message>
+    <message>
+        <source>%1 too many: both texts cut</source>
+        <translation>%1 za dużo: skrócono oba teksty</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -408,6 +433,7 @@
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A piece of advice: %1 the key of the field (primary.digiPath), %2 the reason.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -940,6 +966,113 @@
         <source>At most %1 trackers at once: the limit on open files allows no more</source>
         <translation>Najwyżej %1 trackerów naraz: limit otwartych plików nie pozwala na więcej</translation>
     </message>
+    <message>
+        <source>(none: index %1)</source>
+        <translation>(brak: indeks %1)</translation>
+    </message>
+    <message>
+        <source>%1 %2, not %3</source>
+        <translation>%1 %2, nie %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, not %4</source>
+        <translation>%1 %2 %3, nie %4</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Porównaj</translation>
+    </message>
+    <message>
+        <source>The status texts do not fit the tracker&apos;s memory; nothing was written.</source>
+        <translation>Teksty statusu nie mieszczą się w pamięci trackera; nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>%1 status text: %2 characters, of which %3 fit</source>
+        <extracomment>%1 a profile&apos;s tab name, %2 its status text&apos;s length, %3 how many fit.</extracomment>
+        <translation>%1 – tekst statusu: %2 znaków, z czego mieści się %3</translation>
+    </message>
+    <message>
+        <source>Shorten them, or give --allow-cut-text to write them cut.</source>
+        <translation>Skróć je albo podaj --allow-cut-text, aby zapisać je skrócone.</translation>
+    </message>
+    <message>
+        <source>Status Beacon Text Too Long</source>
+        <translation>Tekst beaconu statusu za długi</translation>
+    </message>
+    <message>
+        <source>Holds what its row writes</source>
+        <translation>Zawiera to, co zapisuje jego wiersz</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Differs from its row: %1</source>
+        <translation>Różni się od swojego wiersza: %1</translation>
+    </message>
+    <message>
+        <source>no callsign: every transmission must carry your own</source>
+        <translation>brak znaku wywoławczego: każde nadanie musi zawierać twój własny</translation>
+    </message>
+    <message>
+        <source>%1 is a placeholder that may not be transmitted: set your own callsign</source>
+        <translation>%1 to znak zastępczy, którego nie wolno nadawać: ustaw własny znak wywoławczy</translation>
+    </message>
+    <message>
+        <source>%1 is obsolete and no longer served by the networks: use WIDE1-1,WIDE2-1 or WIDE2-2</source>
+        <translation>%1 jest przestarzały i sieci już go nie obsługują: użyj WIDE1-1,WIDE2-1 lub WIDE2-2</translation>
+    </message>
+    <message>
+        <source>%1 asks for more than two hops and floods the network: use WIDE2-2 at most</source>
+        <translation>%1 żąda więcej niż dwóch skoków i zalewa sieć: użyj najwyżej WIDE2-2</translation>
+    </message>
+    <message>
+        <source>the path asks for %1 hops in all; more than two floods the network</source>
+        <translation>ścieżka żąda łącznie %1 skoków; więcej niż dwa zalewają sieć</translation>
+    </message>
+    <message>
+        <source>a beacon every %1 seconds crowds the channel: once a minute or less often is advised</source>
+        <translation>beacon co %1 sekund zapycha kanał: zalecany raz na minutę lub rzadziej</translation>
+    </message>
+    <message>
+        <source>the slow speed (%1 MPH) is not below the fast speed (%2 MPH), so SmartBeaconing cannot tell them apart</source>
+        <translation>prędkość niska (%1 MPH) nie jest mniejsza od wysokiej (%2 MPH), więc SmartBeaconing nie może ich rozróżnić</translation>
+    </message>
+    <message>
+        <source>the fast rate (%1 seconds) is longer than the slow rate (%2 seconds): moving, the tracker would beacon less often</source>
+        <translation>interwał szybki (%1 sekund) jest dłuższy niż wolny (%2 sekund): w ruchu tracker nadawałby rzadziej</translation>
+    </message>
+    <message>
+        <source>Emergency! makes every station that receives it raise an alarm: choose it only in a real emergency</source>
+        <translation>Alarm! sprawia, że każda stacja, która go odbierze, podnosi alarm: wybieraj go tylko w prawdziwym zagrożeniu</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(puste)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(brak)</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <extracomment>A check box&apos;s state, as a comparison of two configurations shows it.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>wył.</translation>
+    </message>
+    <message>
+        <source>same record, 1 stored byte differs</source>
+        <translation>ta sama konfiguracja, różni się 1 zapisany bajt</translation>
+    </message>
+    <message>
+        <source>same record, %1 stored bytes differ</source>
+        <extracomment>Two configurations whose fields are all alike, though their images are not byte for byte: %1 is how many of the 128 bytes differ.</extracomment>
+        <translation>wł.</translation>
+    </message>
 </context>
 <context>
     <name>PortNotice</name>
@@ -969,6 +1102,647 @@
     </message>
 </context>
 <context>
+    <name>Symbol</name>
+    <message>
+        <source>Police station</source>
+        <translation>Posterunek policji</translation>
+    </message>
+    <message>
+        <source>Digipeater</source>
+        <translation>Digipeater</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>DX cluster</source>
+        <translation>DX cluster</translation>
+    </message>
+    <message>
+        <source>HF gateway</source>
+        <translation>Bramka KF</translation>
+    </message>
+    <message>
+        <source>Small aircraft</source>
+        <translation>Mały samolot</translation>
+    </message>
+    <message>
+        <source>Mobile satellite station</source>
+        <translation>Mobilna stacja satelitarna</translation>
+    </message>
+    <message>
+        <source>Wheelchair</source>
+        <translation>Wózek inwalidzki</translation>
+    </message>
+    <message>
+        <source>Snowmobile</source>
+        <translation>Skuter śnieżny</translation>
+    </message>
+    <message>
+        <source>Red Cross</source>
+        <translation>Czerwony Krzyż</translation>
+    </message>
+    <message>
+        <source>Boy Scouts</source>
+        <translation>Harcerze</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Dom</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Red dot</source>
+        <translation>Czerwona kropka</translation>
+    </message>
+    <message>
+        <source>Circle 0</source>
+        <translation>Kółko 0</translation>
+    </message>
+    <message>
+        <source>Circle 1</source>
+        <translation>Kółko 1</translation>
+    </message>
+    <message>
+        <source>Circle 2</source>
+        <translation>Kółko 2</translation>
+    </message>
+    <message>
+        <source>Circle 3</source>
+        <translation>Kółko 3</translation>
+    </message>
+    <message>
+        <source>Circle 4</source>
+        <translation>Kółko 4</translation>
+    </message>
+    <message>
+        <source>Circle 5</source>
+        <translation>Kółko 5</translation>
+    </message>
+    <message>
+        <source>Circle 6</source>
+        <translation>Kółko 6</translation>
+    </message>
+    <message>
+        <source>Circle 7</source>
+        <translation>Kółko 7</translation>
+    </message>
+    <message>
+        <source>Circle 8</source>
+        <translation>Kółko 8</translation>
+    </message>
+    <message>
+        <source>Circle 9</source>
+        <translation>Kółko 9</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Pożar</translation>
+    </message>
+    <message>
+        <source>Campground</source>
+        <translation>Kemping</translation>
+    </message>
+    <message>
+        <source>Motorcycle</source>
+        <translation>Motocykl</translation>
+    </message>
+    <message>
+        <source>Railway engine</source>
+        <translation>Lokomotywa</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Samochód</translation>
+    </message>
+    <message>
+        <source>File server</source>
+        <translation>Serwer plików</translation>
+    </message>
+    <message>
+        <source>Hurricane forecast</source>
+        <translation>Prognoza huraganu</translation>
+    </message>
+    <message>
+        <source>Aid station</source>
+        <translation>Punkt pomocy</translation>
+    </message>
+    <message>
+        <source>BBS</source>
+        <translation>BBS</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>Kajak</translation>
+    </message>
+    <message>
+        <source>Eyeball (event)</source>
+        <translation>Oko (wydarzenie)</translation>
+    </message>
+    <message>
+        <source>Farm vehicle</source>
+        <translation>Pojazd rolniczy</translation>
+    </message>
+    <message>
+        <source>Grid square</source>
+        <translation>Kwadrat lokatora</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Hotel</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Szkoła</translation>
+    </message>
+    <message>
+        <source>PC user</source>
+        <translation>Użytkownik PC</translation>
+    </message>
+    <message>
+        <source>MacAPRS</source>
+        <translation>MacAPRS</translation>
+    </message>
+    <message>
+        <source>NTS station</source>
+        <translation>Stacja NTS</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Balon</translation>
+    </message>
+    <message>
+        <source>Police</source>
+        <translation>Policja</translation>
+    </message>
+    <message>
+        <source>Recreational vehicle</source>
+        <translation>Kamper</translation>
+    </message>
+    <message>
+        <source>Space shuttle</source>
+        <translation>Prom kosmiczny</translation>
+    </message>
+    <message>
+        <source>SSTV</source>
+        <translation>SSTV</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Autobus</translation>
+    </message>
+    <message>
+        <source>ATV</source>
+        <translation>ATV</translation>
+    </message>
+    <message>
+        <source>Weather service site</source>
+        <translation>Służba meteorologiczna</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Śmigłowiec</translation>
+    </message>
+    <message>
+        <source>Sailboat</source>
+        <translation>Żaglówka</translation>
+    </message>
+    <message>
+        <source>WinAPRS</source>
+        <translation>WinAPRS</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Osoba</translation>
+    </message>
+    <message>
+        <source>Direction finding</source>
+        <translation>Radionamierzanie</translation>
+    </message>
+    <message>
+        <source>Post office</source>
+        <translation>Poczta</translation>
+    </message>
+    <message>
+        <source>Large aircraft</source>
+        <translation>Duży samolot</translation>
+    </message>
+    <message>
+        <source>Weather station</source>
+        <translation>Stacja pogodowa</translation>
+    </message>
+    <message>
+        <source>Dish antenna</source>
+        <translation>Antena paraboliczna</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>Karetka</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>Rower</translation>
+    </message>
+    <message>
+        <source>Incident command post</source>
+        <translation>Stanowisko dowodzenia</translation>
+    </message>
+    <message>
+        <source>Fire station</source>
+        <translation>Remiza strażacka</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Koń</translation>
+    </message>
+    <message>
+        <source>Fire engine</source>
+        <translation>Wóz strażacki</translation>
+    </message>
+    <message>
+        <source>Glider</source>
+        <translation>Szybowiec</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Szpital</translation>
+    </message>
+    <message>
+        <source>Island (IOTA)</source>
+        <translation>Wyspa (IOTA)</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>Jeep</translation>
+    </message>
+    <message>
+        <source>Truck</source>
+        <translation>Ciężarówka</translation>
+    </message>
+    <message>
+        <source>Laptop</source>
+        <translation>Laptop</translation>
+    </message>
+    <message>
+        <source>MIC-E repeater</source>
+        <translation>Przemiennik MIC-E</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>Węzeł</translation>
+    </message>
+    <message>
+        <source>Emergency operations centre</source>
+        <translation>Centrum zarządzania kryzysowego</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Pies</translation>
+    </message>
+    <message>
+        <source>Grid square above 128 m</source>
+        <translation>Kwadrat lokatora powyżej 128 m</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Przemiennik</translation>
+    </message>
+    <message>
+        <source>Power boat</source>
+        <translation>Motorówka</translation>
+    </message>
+    <message>
+        <source>Truck stop</source>
+        <translation>Parking dla TIR-ów</translation>
+    </message>
+    <message>
+        <source>Semi-trailer truck</source>
+        <translation>Ciągnik z naczepą</translation>
+    </message>
+    <message>
+        <source>Van</source>
+        <translation>Furgonetka</translation>
+    </message>
+    <message>
+        <source>Water station</source>
+        <translation>Punkt z wodą</translation>
+    </message>
+    <message>
+        <source>xAPRS</source>
+        <translation>xAPRS</translation>
+    </message>
+    <message>
+        <source>Yagi antenna</source>
+        <translation>Antena Yagi</translation>
+    </message>
+    <message>
+        <source>Emergency</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Digipeater, green star</source>
+        <translation>Digipeater, zielona gwiazda</translation>
+    </message>
+    <message>
+        <source>Bank or cash machine</source>
+        <translation>Bank lub bankomat</translation>
+    </message>
+    <message>
+        <source>Power plant</source>
+        <translation>Elektrownia</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Bramka</translation>
+    </message>
+    <message>
+        <source>Crash site</source>
+        <translation>Miejsce katastrofy</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Pochmurno</translation>
+    </message>
+    <message>
+        <source>Firenet</source>
+        <translation>Firenet</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>Kościół</translation>
+    </message>
+    <message>
+        <source>Girl Scouts</source>
+        <translation>Harcerki</translation>
+    </message>
+    <message>
+        <source>House, HF</source>
+        <translation>Dom, KF</translation>
+    </message>
+    <message>
+        <source>Ambiguous position</source>
+        <translation>Pozycja przybliżona</translation>
+    </message>
+    <message>
+        <source>Waypoint destination</source>
+        <translation>Punkt docelowy</translation>
+    </message>
+    <message>
+        <source>Circle (IRLP, EchoLink, WIRES)</source>
+        <translation>Kółko (IRLP, EchoLink, WIRES)</translation>
+    </message>
+    <message>
+        <source>Network node (802.11)</source>
+        <translation>Węzeł sieci (802.11)</translation>
+    </message>
+    <message>
+        <source>Petrol station</source>
+        <translation>Stacja paliw</translation>
+    </message>
+    <message>
+        <source>Park or picnic area</source>
+        <translation>Park lub miejsce piknikowe</translation>
+    </message>
+    <message>
+        <source>Weather advisory</source>
+        <translation>Ostrzeżenie pogodowe</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Pojazd</translation>
+    </message>
+    <message>
+        <source>Information kiosk</source>
+        <translation>Punkt informacyjny</translation>
+    </message>
+    <message>
+        <source>Hurricane or tropical storm</source>
+        <translation>Huragan lub burza tropikalna</translation>
+    </message>
+    <message>
+        <source>Box (DTMF, RFID)</source>
+        <translation>Skrzynka (DTMF, RFID)</translation>
+    </message>
+    <message>
+        <source>Coast Guard</source>
+        <translation>Straż przybrzeżna</translation>
+    </message>
+    <message>
+        <source>Depot</source>
+        <translation>Zajezdnia</translation>
+    </message>
+    <message>
+        <source>Smoke</source>
+        <translation>Dym</translation>
+    </message>
+    <message>
+        <source>Haze</source>
+        <translation>Zamglenie</translation>
+    </message>
+    <message>
+        <source>Rain shower</source>
+        <translation>Przelotny deszcz</translation>
+    </message>
+    <message>
+        <source>Kenwood radio</source>
+        <translation>Radio Kenwood</translation>
+    </message>
+    <message>
+        <source>Lighthouse</source>
+        <translation>Latarnia morska</translation>
+    </message>
+    <message>
+        <source>MARS</source>
+        <translation>MARS</translation>
+    </message>
+    <message>
+        <source>Navigation buoy</source>
+        <translation>Boja nawigacyjna</translation>
+    </message>
+    <message>
+        <source>Rocket or balloon</source>
+        <translation>Rakieta lub balon</translation>
+    </message>
+    <message>
+        <source>Parking</source>
+        <translation>Parking</translation>
+    </message>
+    <message>
+        <source>Earthquake</source>
+        <translation>Trzęsienie ziemi</translation>
+    </message>
+    <message>
+        <source>Restaurant</source>
+        <translation>Restauracja</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelita</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>Burza</translation>
+    </message>
+    <message>
+        <source>Sunny</source>
+        <translation>Słonecznie</translation>
+    </message>
+    <message>
+        <source>VORTAC navigation aid</source>
+        <translation>Radiolatarnia VORTAC</translation>
+    </message>
+    <message>
+        <source>Pharmacy</source>
+        <translation>Apteka</translation>
+    </message>
+    <message>
+        <source>Radio or device</source>
+        <translation>Radio lub urządzenie</translation>
+    </message>
+    <message>
+        <source>Wall cloud</source>
+        <translation>Chmura ściana</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>Aircraft</source>
+        <translation>Statek powietrzny</translation>
+    </message>
+    <message>
+        <source>Weather site</source>
+        <translation>Punkt pogodowy</translation>
+    </message>
+    <message>
+        <source>Rain</source>
+        <translation>Deszcz</translation>
+    </message>
+    <message>
+        <source>ARRL, ARES, Winlink</source>
+        <translation>ARRL, ARES, Winlink</translation>
+    </message>
+    <message>
+        <source>Civil defence (RACES)</source>
+        <translation>Obrona cywilna (RACES)</translation>
+    </message>
+    <message>
+        <source>DX spot</source>
+        <translation>Spot DX</translation>
+    </message>
+    <message>
+        <source>Sleet</source>
+        <translation>Deszcz ze śniegiem</translation>
+    </message>
+    <message>
+        <source>Funnel cloud</source>
+        <translation>Chmura lejkowata</translation>
+    </message>
+    <message>
+        <source>Gale flags</source>
+        <translation>Flagi sztormowe</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Sklep</translation>
+    </message>
+    <message>
+        <source>Point of interest</source>
+        <translation>Ciekawe miejsce</translation>
+    </message>
+    <message>
+        <source>Work zone</source>
+        <translation>Roboty drogowe</translation>
+    </message>
+    <message>
+        <source>Special vehicle (SUV, ATV)</source>
+        <translation>Pojazd specjalny (SUV, quad)</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Obszar</translation>
+    </message>
+    <message>
+        <source>Value sign</source>
+        <translation>Znak z wartością</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Trójkąt</translation>
+    </message>
+    <message>
+        <source>Small circle</source>
+        <translation>Małe kółko</translation>
+    </message>
+    <message>
+        <source>Restrooms</source>
+        <translation>Toalety</translation>
+    </message>
+    <message>
+        <source>Ship or boat</source>
+        <translation>Statek lub łódź</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>Tornado</translation>
+    </message>
+    <message>
+        <source>Flooding</source>
+        <translation>Powódź</translation>
+    </message>
+    <message>
+        <source>Wreck or obstruction</source>
+        <translation>Wrak lub przeszkoda</translation>
+    </message>
+    <message>
+        <source>Skywarn</source>
+        <translation>Skywarn</translation>
+    </message>
+    <message>
+        <source>Shelter</source>
+        <translation>Schronienie</translation>
+    </message>
+    <message>
+        <source>unassigned</source>
+        <translation>nieprzypisany</translation>
+    </message>
+    <message>
+        <source>%1 with overlay %2</source>
+        <extracomment>A symbol drawn with a character over it: %1 the symbol&apos;s name, %2 the character.</extracomment>
+        <translation>%1 z nakładką %2</translation>
+    </message>
+</context>
+<context>
+    <name>Theme</name>
+    <message>
+        <source>&amp;Theme</source>
+        <extracomment>The window&apos;s menu of looks; each platform&apos;s own menu holds it (the system menu on Windows, the context menu elsewhere).</extracomment>
+        <translation>ta sama konfiguracja, różni się zapisanych bajtów: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Light</source>
+        <translation>&amp;Jasny</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>&amp;Ciemny</translation>
+    </message>
+    <message>
+        <source>As the &amp;System</source>
+        <extracomment>The theme that follows the desktop&apos;s light or dark setting.</extracomment>
+        <translation>&amp;Motyw</translation>
+    </message>
+</context>
+<context>
     <name>wl3::ui::AboutDialog</name>
     <message>
         <source>About WrenlinkIIConfig</source>
@@ -991,6 +1765,45 @@
         <source>&amp;About WrenlinkIIConfig...</source>
         <extracomment>The menu item that opens the About box; &quot;WrenlinkIIConfig&quot; is kept on purpose.</extracomment>
         <translation>&amp;O programie WrenlinkIIConfig...</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::CompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Porównaj</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>This Form</source>
+        <translation>Ten formularz</translation>
+    </message>
+    <message>
+        <source>&amp;Take Theirs</source>
+        <translation>&amp;Weź ich wartość</translation>
+    </message>
+    <message>
+        <source>Take &amp;All Theirs</source>
+        <translation>Weź &amp;wszystkie ich wartości</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) differ.</source>
+        <translation>
+            <numerusform>%n pole się różni.</numerusform>
+            <numerusform>%n pola się różnią.</numerusform>
+            <numerusform>%n pól się różni.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing differs.</source>
+        <translation>Nic się nie różni.</translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1861,44 @@
         <source>C&amp;lose Anyway</source>
         <translation>Zamknij &amp;mimo to</translation>
     </message>
+    <message>
+        <source>1200 Hz</source>
+        <translation>1200 Hz</translation>
+    </message>
+    <message>
+        <source>2200 Hz</source>
+        <translation>2200 Hz</translation>
+    </message>
+    <message>
+        <source>1200 and 2200 Hz</source>
+        <translation>1200 i 2200 Hz</translation>
+    </message>
+    <message>
+        <source>Transmitting %1 — Stop Sending ends it</source>
+        <extracomment>The notice while a test tone keys the radio: %1 the tone.</extracomment>
+        <translation>Nadawanie %1 — „Zatrzymaj nadawanie” je kończy</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Porównaj</translation>
+    </message>
+    <message>
+        <source>Compare the form with a file, or with the tracker on %1?</source>
+        <translation>Porównać formularz z plikiem czy z trackerem na %1?</translation>
+    </message>
+    <message>
+        <source>&amp;File…</source>
+        <translation>&amp;Plik…</translation>
+    </message>
+    <message>
+        <source>&amp;Tracker</source>
+        <translation>&amp;Tracker</translation>
+    </message>
+    <message>
+        <source>Transmitting — </source>
+        <extracomment>Before the window&apos;s title while a test tone keys the radio.</extracomment>
+        <translation>Nadawanie — </translation>
+    </message>
 </context>
 <context>
     <name>wl3::ui::PortComboBox</name>
@@ -1061,6 +1912,55 @@
     <message>
         <source>%v of %m bytes</source>
         <translation>%v z %m bajtów</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::SymbolButton</name>
+    <message>
+        <source>Choose Symbol</source>
+        <translation>Wybierz symbol</translation>
+    </message>
+    <message>
+        <source>%1. Opens a list of every symbol with its picture.</source>
+        <extracomment>The symbol button&apos;s tooltip: %1 is the name of the symbol the two edits give.</extracomment>
+        <translation>%1. Otwiera listę wszystkich symboli z ich obrazkami.</translation>
+    </message>
+    <message>
+        <source>Symbol shown: %1</source>
+        <extracomment>The Symbol and Table / Overlay edits&apos; tooltip: %1 is the name of what they give.</extracomment>
+        <translation>Pokazany symbol: %1</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::SymbolPicker</name>
+    <message>
+        <source>Choose a Symbol</source>
+        <translation>Wybierz symbol</translation>
+    </message>
+    <message>
+        <source>A name, or the two characters</source>
+        <translation>Nazwa lub dwa znaki</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Symbole</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Szukaj:</translation>
+    </message>
+    <message>
+        <source>&amp;Overlay:</source>
+        <translation>&amp;Nakładka:</translation>
+    </message>
+    <message>
+        <source>%1: table %2, symbol %3</source>
+        <extracomment>A symbol&apos;s tip in the picker: %1 its name, %2 and %3 its table and symbol characters.</extracomment>
+        <translation>%1: tabela %2, symbol %3</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>CompareDialog</name>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A field of the compared configurations: %1 is the profile&apos;s tab, %2 the field&apos;s label.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Wrenlink3 Config files (%1)</source>
@@ -331,6 +339,23 @@
         <source>Power Switch Time:</source>
         <translation>Tempo da chave:</translation>
     </message>
+    <message>
+        <source>&amp;Compare…</source>
+        <translation>Co&amp;mparar…</translation>
+    </message>
+    <message>
+        <source>%1 characters left</source>
+        <translation>Restam %1 caracteres</translation>
+    </message>
+    <message>
+        <source>%1 too many: %2 text cut</source>
+        <extracomment>%1 how many characters too many, %2 the tab name of the profile whose text is cut.</extracomment>
+        <translation>%1 a mais: texto %2 cortado</translation>
+    </message>
+    <message>
+        <source>%1 too many: both texts cut</source>
+        <translation>%1 a mais: ambos os textos cortados</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -408,6 +433,7 @@
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A piece of advice: %1 the key of the field (primary.digiPath), %2 the reason.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -940,6 +966,113 @@
         <source>At most %1 trackers at once: the limit on open files allows no more</source>
         <translation>No máximo %1 rastreadores de uma vez: o limite de arquivos abertos não permite mais</translation>
     </message>
+    <message>
+        <source>(none: index %1)</source>
+        <translation>(nenhum: índice %1)</translation>
+    </message>
+    <message>
+        <source>%1 %2, not %3</source>
+        <translation>%1 %2, não %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, not %4</source>
+        <translation>%1 %2 %3, não %4</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>The status texts do not fit the tracker&apos;s memory; nothing was written.</source>
+        <translation>Os textos de status não cabem na memória do rastreador; nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>%1 status text: %2 characters, of which %3 fit</source>
+        <extracomment>%1 a profile&apos;s tab name, %2 its status text&apos;s length, %3 how many fit.</extracomment>
+        <translation>Texto de status %1: %2 caracteres, dos quais cabem %3</translation>
+    </message>
+    <message>
+        <source>Shorten them, or give --allow-cut-text to write them cut.</source>
+        <translation>Encurte-os, ou use --allow-cut-text para gravá-los cortados.</translation>
+    </message>
+    <message>
+        <source>Status Beacon Text Too Long</source>
+        <translation>Texto do beacon de status longo demais</translation>
+    </message>
+    <message>
+        <source>Holds what its row writes</source>
+        <translation>Contém o que sua linha grava</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Differs from its row: %1</source>
+        <translation>Difere de sua linha: %1</translation>
+    </message>
+    <message>
+        <source>no callsign: every transmission must carry your own</source>
+        <translation>sem indicativo: toda transmissão deve levar o seu próprio</translation>
+    </message>
+    <message>
+        <source>%1 is a placeholder that may not be transmitted: set your own callsign</source>
+        <translation>%1 é um marcador que não pode ser transmitido: defina seu próprio indicativo</translation>
+    </message>
+    <message>
+        <source>%1 is obsolete and no longer served by the networks: use WIDE1-1,WIDE2-1 or WIDE2-2</source>
+        <translation>%1 está obsoleto e não é mais atendido pelas redes: use WIDE1-1,WIDE2-1 ou WIDE2-2</translation>
+    </message>
+    <message>
+        <source>%1 asks for more than two hops and floods the network: use WIDE2-2 at most</source>
+        <translation>%1 pede mais de dois saltos e congestiona a rede: use no máximo WIDE2-2</translation>
+    </message>
+    <message>
+        <source>the path asks for %1 hops in all; more than two floods the network</source>
+        <translation>a rota pede %1 saltos no total; mais de dois congestionam a rede</translation>
+    </message>
+    <message>
+        <source>a beacon every %1 seconds crowds the channel: once a minute or less often is advised</source>
+        <translation>um beacon a cada %1 segundos congestiona o canal: recomenda-se uma vez por minuto ou menos</translation>
+    </message>
+    <message>
+        <source>the slow speed (%1 MPH) is not below the fast speed (%2 MPH), so SmartBeaconing cannot tell them apart</source>
+        <translation>a velocidade baixa (%1 MPH) não é menor que a alta (%2 MPH), então o SmartBeaconing não consegue distingui-las</translation>
+    </message>
+    <message>
+        <source>the fast rate (%1 seconds) is longer than the slow rate (%2 seconds): moving, the tracker would beacon less often</source>
+        <translation>o intervalo rápido (%1 segundos) é maior que o lento (%2 segundos): em movimento, o rastreador transmitiria com menos frequência</translation>
+    </message>
+    <message>
+        <source>Emergency! makes every station that receives it raise an alarm: choose it only in a real emergency</source>
+        <translation>Emergência! faz toda estação que a receber disparar um alarme: escolha-a somente em uma emergência real</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(vazio)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nenhum)</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <extracomment>A check box&apos;s state, as a comparison of two configurations shows it.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desligado</translation>
+    </message>
+    <message>
+        <source>same record, 1 stored byte differs</source>
+        <translation>mesma configuração, 1 byte armazenado difere</translation>
+    </message>
+    <message>
+        <source>same record, %1 stored bytes differ</source>
+        <extracomment>Two configurations whose fields are all alike, though their images are not byte for byte: %1 is how many of the 128 bytes differ.</extracomment>
+        <translation>ligado</translation>
+    </message>
 </context>
 <context>
     <name>PortNotice</name>
@@ -969,6 +1102,647 @@
     </message>
 </context>
 <context>
+    <name>Symbol</name>
+    <message>
+        <source>Police station</source>
+        <translation>Delegacia de polícia</translation>
+    </message>
+    <message>
+        <source>Digipeater</source>
+        <translation>Digipeater</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefone</translation>
+    </message>
+    <message>
+        <source>DX cluster</source>
+        <translation>DX cluster</translation>
+    </message>
+    <message>
+        <source>HF gateway</source>
+        <translation>Gateway HF</translation>
+    </message>
+    <message>
+        <source>Small aircraft</source>
+        <translation>Avião pequeno</translation>
+    </message>
+    <message>
+        <source>Mobile satellite station</source>
+        <translation>Estação móvel de satélite</translation>
+    </message>
+    <message>
+        <source>Wheelchair</source>
+        <translation>Cadeira de rodas</translation>
+    </message>
+    <message>
+        <source>Snowmobile</source>
+        <translation>Moto de neve</translation>
+    </message>
+    <message>
+        <source>Red Cross</source>
+        <translation>Cruz Vermelha</translation>
+    </message>
+    <message>
+        <source>Boy Scouts</source>
+        <translation>Escoteiros</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Casa</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Red dot</source>
+        <translation>Ponto vermelho</translation>
+    </message>
+    <message>
+        <source>Circle 0</source>
+        <translation>Círculo 0</translation>
+    </message>
+    <message>
+        <source>Circle 1</source>
+        <translation>Círculo 1</translation>
+    </message>
+    <message>
+        <source>Circle 2</source>
+        <translation>Círculo 2</translation>
+    </message>
+    <message>
+        <source>Circle 3</source>
+        <translation>Círculo 3</translation>
+    </message>
+    <message>
+        <source>Circle 4</source>
+        <translation>Círculo 4</translation>
+    </message>
+    <message>
+        <source>Circle 5</source>
+        <translation>Círculo 5</translation>
+    </message>
+    <message>
+        <source>Circle 6</source>
+        <translation>Círculo 6</translation>
+    </message>
+    <message>
+        <source>Circle 7</source>
+        <translation>Círculo 7</translation>
+    </message>
+    <message>
+        <source>Circle 8</source>
+        <translation>Círculo 8</translation>
+    </message>
+    <message>
+        <source>Circle 9</source>
+        <translation>Círculo 9</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Incêndio</translation>
+    </message>
+    <message>
+        <source>Campground</source>
+        <translation>Camping</translation>
+    </message>
+    <message>
+        <source>Motorcycle</source>
+        <translation>Motocicleta</translation>
+    </message>
+    <message>
+        <source>Railway engine</source>
+        <translation>Locomotiva</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Carro</translation>
+    </message>
+    <message>
+        <source>File server</source>
+        <translation>Servidor de arquivos</translation>
+    </message>
+    <message>
+        <source>Hurricane forecast</source>
+        <translation>Previsão de furacão</translation>
+    </message>
+    <message>
+        <source>Aid station</source>
+        <translation>Posto de socorro</translation>
+    </message>
+    <message>
+        <source>BBS</source>
+        <translation>BBS</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>Canoa</translation>
+    </message>
+    <message>
+        <source>Eyeball (event)</source>
+        <translation>Olho (evento)</translation>
+    </message>
+    <message>
+        <source>Farm vehicle</source>
+        <translation>Veículo agrícola</translation>
+    </message>
+    <message>
+        <source>Grid square</source>
+        <translation>Quadrícula</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Hotel</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Escola</translation>
+    </message>
+    <message>
+        <source>PC user</source>
+        <translation>Usuário de PC</translation>
+    </message>
+    <message>
+        <source>MacAPRS</source>
+        <translation>MacAPRS</translation>
+    </message>
+    <message>
+        <source>NTS station</source>
+        <translation>Estação NTS</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Balão</translation>
+    </message>
+    <message>
+        <source>Police</source>
+        <translation>Polícia</translation>
+    </message>
+    <message>
+        <source>Recreational vehicle</source>
+        <translation>Motorhome</translation>
+    </message>
+    <message>
+        <source>Space shuttle</source>
+        <translation>Ônibus espacial</translation>
+    </message>
+    <message>
+        <source>SSTV</source>
+        <translation>SSTV</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Ônibus</translation>
+    </message>
+    <message>
+        <source>ATV</source>
+        <translation>ATV</translation>
+    </message>
+    <message>
+        <source>Weather service site</source>
+        <translation>Serviço meteorológico</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Helicóptero</translation>
+    </message>
+    <message>
+        <source>Sailboat</source>
+        <translation>Veleiro</translation>
+    </message>
+    <message>
+        <source>WinAPRS</source>
+        <translation>WinAPRS</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Pessoa</translation>
+    </message>
+    <message>
+        <source>Direction finding</source>
+        <translation>Radiogoniometria</translation>
+    </message>
+    <message>
+        <source>Post office</source>
+        <translation>Correios</translation>
+    </message>
+    <message>
+        <source>Large aircraft</source>
+        <translation>Avião grande</translation>
+    </message>
+    <message>
+        <source>Weather station</source>
+        <translation>Estação meteorológica</translation>
+    </message>
+    <message>
+        <source>Dish antenna</source>
+        <translation>Antena parabólica</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>Ambulância</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>Bicicleta</translation>
+    </message>
+    <message>
+        <source>Incident command post</source>
+        <translation>Posto de comando de incidente</translation>
+    </message>
+    <message>
+        <source>Fire station</source>
+        <translation>Quartel de bombeiros</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Cavalo</translation>
+    </message>
+    <message>
+        <source>Fire engine</source>
+        <translation>Caminhão de bombeiros</translation>
+    </message>
+    <message>
+        <source>Glider</source>
+        <translation>Planador</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Hospital</translation>
+    </message>
+    <message>
+        <source>Island (IOTA)</source>
+        <translation>Ilha (IOTA)</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>Jipe</translation>
+    </message>
+    <message>
+        <source>Truck</source>
+        <translation>Caminhão</translation>
+    </message>
+    <message>
+        <source>Laptop</source>
+        <translation>Notebook</translation>
+    </message>
+    <message>
+        <source>MIC-E repeater</source>
+        <translation>Repetidora MIC-E</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>Nó</translation>
+    </message>
+    <message>
+        <source>Emergency operations centre</source>
+        <translation>Centro de operações de emergência</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Cachorro</translation>
+    </message>
+    <message>
+        <source>Grid square above 128 m</source>
+        <translation>Quadrícula acima de 128 m</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Repetidora</translation>
+    </message>
+    <message>
+        <source>Power boat</source>
+        <translation>Lancha</translation>
+    </message>
+    <message>
+        <source>Truck stop</source>
+        <translation>Parada de caminhoneiros</translation>
+    </message>
+    <message>
+        <source>Semi-trailer truck</source>
+        <translation>Carreta</translation>
+    </message>
+    <message>
+        <source>Van</source>
+        <translation>Van</translation>
+    </message>
+    <message>
+        <source>Water station</source>
+        <translation>Ponto de água</translation>
+    </message>
+    <message>
+        <source>xAPRS</source>
+        <translation>xAPRS</translation>
+    </message>
+    <message>
+        <source>Yagi antenna</source>
+        <translation>Antena Yagi</translation>
+    </message>
+    <message>
+        <source>Emergency</source>
+        <translation>Emergência</translation>
+    </message>
+    <message>
+        <source>Digipeater, green star</source>
+        <translation>Digipeater, estrela verde</translation>
+    </message>
+    <message>
+        <source>Bank or cash machine</source>
+        <translation>Banco ou caixa eletrônico</translation>
+    </message>
+    <message>
+        <source>Power plant</source>
+        <translation>Usina elétrica</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Crash site</source>
+        <translation>Local de acidente</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Nublado</translation>
+    </message>
+    <message>
+        <source>Firenet</source>
+        <translation>Firenet</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>Igreja</translation>
+    </message>
+    <message>
+        <source>Girl Scouts</source>
+        <translation>Bandeirantes</translation>
+    </message>
+    <message>
+        <source>House, HF</source>
+        <translation>Casa, HF</translation>
+    </message>
+    <message>
+        <source>Ambiguous position</source>
+        <translation>Posição ambígua</translation>
+    </message>
+    <message>
+        <source>Waypoint destination</source>
+        <translation>Destino (waypoint)</translation>
+    </message>
+    <message>
+        <source>Circle (IRLP, EchoLink, WIRES)</source>
+        <translation>Círculo (IRLP, EchoLink, WIRES)</translation>
+    </message>
+    <message>
+        <source>Network node (802.11)</source>
+        <translation>Nó de rede (802.11)</translation>
+    </message>
+    <message>
+        <source>Petrol station</source>
+        <translation>Posto de gasolina</translation>
+    </message>
+    <message>
+        <source>Park or picnic area</source>
+        <translation>Parque ou área de piquenique</translation>
+    </message>
+    <message>
+        <source>Weather advisory</source>
+        <translation>Alerta meteorológico</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Veículo</translation>
+    </message>
+    <message>
+        <source>Information kiosk</source>
+        <translation>Quiosque de informações</translation>
+    </message>
+    <message>
+        <source>Hurricane or tropical storm</source>
+        <translation>Furacão ou tempestade tropical</translation>
+    </message>
+    <message>
+        <source>Box (DTMF, RFID)</source>
+        <translation>Caixa (DTMF, RFID)</translation>
+    </message>
+    <message>
+        <source>Coast Guard</source>
+        <translation>Guarda Costeira</translation>
+    </message>
+    <message>
+        <source>Depot</source>
+        <translation>Garagem</translation>
+    </message>
+    <message>
+        <source>Smoke</source>
+        <translation>Fumaça</translation>
+    </message>
+    <message>
+        <source>Haze</source>
+        <translation>Névoa seca</translation>
+    </message>
+    <message>
+        <source>Rain shower</source>
+        <translation>Pancada de chuva</translation>
+    </message>
+    <message>
+        <source>Kenwood radio</source>
+        <translation>Rádio Kenwood</translation>
+    </message>
+    <message>
+        <source>Lighthouse</source>
+        <translation>Farol</translation>
+    </message>
+    <message>
+        <source>MARS</source>
+        <translation>MARS</translation>
+    </message>
+    <message>
+        <source>Navigation buoy</source>
+        <translation>Boia de navegação</translation>
+    </message>
+    <message>
+        <source>Rocket or balloon</source>
+        <translation>Foguete ou balão</translation>
+    </message>
+    <message>
+        <source>Parking</source>
+        <translation>Estacionamento</translation>
+    </message>
+    <message>
+        <source>Earthquake</source>
+        <translation>Terremoto</translation>
+    </message>
+    <message>
+        <source>Restaurant</source>
+        <translation>Restaurante</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>Trovoada</translation>
+    </message>
+    <message>
+        <source>Sunny</source>
+        <translation>Ensolarado</translation>
+    </message>
+    <message>
+        <source>VORTAC navigation aid</source>
+        <translation>Auxílio à navegação VORTAC</translation>
+    </message>
+    <message>
+        <source>Pharmacy</source>
+        <translation>Farmácia</translation>
+    </message>
+    <message>
+        <source>Radio or device</source>
+        <translation>Rádio ou dispositivo</translation>
+    </message>
+    <message>
+        <source>Wall cloud</source>
+        <translation>Nuvem-muro</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>Aircraft</source>
+        <translation>Aeronave</translation>
+    </message>
+    <message>
+        <source>Weather site</source>
+        <translation>Ponto meteorológico</translation>
+    </message>
+    <message>
+        <source>Rain</source>
+        <translation>Chuva</translation>
+    </message>
+    <message>
+        <source>ARRL, ARES, Winlink</source>
+        <translation>ARRL, ARES, Winlink</translation>
+    </message>
+    <message>
+        <source>Civil defence (RACES)</source>
+        <translation>Defesa Civil (RACES)</translation>
+    </message>
+    <message>
+        <source>DX spot</source>
+        <translation>Spot DX</translation>
+    </message>
+    <message>
+        <source>Sleet</source>
+        <translation>Chuva congelada</translation>
+    </message>
+    <message>
+        <source>Funnel cloud</source>
+        <translation>Nuvem funil</translation>
+    </message>
+    <message>
+        <source>Gale flags</source>
+        <translation>Bandeiras de vendaval</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Loja</translation>
+    </message>
+    <message>
+        <source>Point of interest</source>
+        <translation>Ponto de interesse</translation>
+    </message>
+    <message>
+        <source>Work zone</source>
+        <translation>Obras na via</translation>
+    </message>
+    <message>
+        <source>Special vehicle (SUV, ATV)</source>
+        <translation>Veículo especial (SUV, quadriciclo)</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Área</translation>
+    </message>
+    <message>
+        <source>Value sign</source>
+        <translation>Placa com valor</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Triângulo</translation>
+    </message>
+    <message>
+        <source>Small circle</source>
+        <translation>Círculo pequeno</translation>
+    </message>
+    <message>
+        <source>Restrooms</source>
+        <translation>Banheiros</translation>
+    </message>
+    <message>
+        <source>Ship or boat</source>
+        <translation>Navio ou barco</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>Tornado</translation>
+    </message>
+    <message>
+        <source>Flooding</source>
+        <translation>Inundação</translation>
+    </message>
+    <message>
+        <source>Wreck or obstruction</source>
+        <translation>Naufrágio ou obstáculo</translation>
+    </message>
+    <message>
+        <source>Skywarn</source>
+        <translation>Skywarn</translation>
+    </message>
+    <message>
+        <source>Shelter</source>
+        <translation>Abrigo</translation>
+    </message>
+    <message>
+        <source>unassigned</source>
+        <translation>não atribuído</translation>
+    </message>
+    <message>
+        <source>%1 with overlay %2</source>
+        <extracomment>A symbol drawn with a character over it: %1 the symbol&apos;s name, %2 the character.</extracomment>
+        <translation>%1 com sobreposição %2</translation>
+    </message>
+</context>
+<context>
+    <name>Theme</name>
+    <message>
+        <source>&amp;Theme</source>
+        <extracomment>The window&apos;s menu of looks; each platform&apos;s own menu holds it (the system menu on Windows, the context menu elsewhere).</extracomment>
+        <translation>mesma configuração, %1 bytes armazenados diferem</translation>
+    </message>
+    <message>
+        <source>&amp;Light</source>
+        <translation>&amp;Claro</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>&amp;Escuro</translation>
+    </message>
+    <message>
+        <source>As the &amp;System</source>
+        <extracomment>The theme that follows the desktop&apos;s light or dark setting.</extracomment>
+        <translation>&amp;Tema</translation>
+    </message>
+</context>
+<context>
     <name>wl3::ui::AboutDialog</name>
     <message>
         <source>About WrenlinkIIConfig</source>
@@ -991,6 +1765,44 @@
         <source>&amp;About WrenlinkIIConfig...</source>
         <extracomment>The menu item that opens the About box; &quot;WrenlinkIIConfig&quot; is kept on purpose.</extracomment>
         <translation>&amp;Sobre o WrenlinkIIConfig...</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::CompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>This Form</source>
+        <translation>Este formulário</translation>
+    </message>
+    <message>
+        <source>&amp;Take Theirs</source>
+        <translation>&amp;Usar o deles</translation>
+    </message>
+    <message>
+        <source>Take &amp;All Theirs</source>
+        <translation>Usar &amp;todos os deles</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) differ.</source>
+        <translation>
+            <numerusform>%n campo difere.</numerusform>
+            <numerusform>%n campos diferem.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing differs.</source>
+        <translation>Nada difere.</translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1860,44 @@
         <source>C&amp;lose Anyway</source>
         <translation>&amp;Fechar assim mesmo</translation>
     </message>
+    <message>
+        <source>1200 Hz</source>
+        <translation>1200 Hz</translation>
+    </message>
+    <message>
+        <source>2200 Hz</source>
+        <translation>2200 Hz</translation>
+    </message>
+    <message>
+        <source>1200 and 2200 Hz</source>
+        <translation>1200 e 2200 Hz</translation>
+    </message>
+    <message>
+        <source>Transmitting %1 — Stop Sending ends it</source>
+        <extracomment>The notice while a test tone keys the radio: %1 the tone.</extracomment>
+        <translation>Transmitindo %1 — &quot;Parar envio&quot; encerra</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>Compare the form with a file, or with the tracker on %1?</source>
+        <translation>Comparar o formulário com um arquivo, ou com o rastreador em %1?</translation>
+    </message>
+    <message>
+        <source>&amp;File…</source>
+        <translation>&amp;Arquivo…</translation>
+    </message>
+    <message>
+        <source>&amp;Tracker</source>
+        <translation>&amp;Rastreador</translation>
+    </message>
+    <message>
+        <source>Transmitting — </source>
+        <extracomment>Before the window&apos;s title while a test tone keys the radio.</extracomment>
+        <translation>Transmitindo — </translation>
+    </message>
 </context>
 <context>
     <name>wl3::ui::PortComboBox</name>
@@ -1061,6 +1911,55 @@
     <message>
         <source>%v of %m bytes</source>
         <translation>%v de %m bytes</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::SymbolButton</name>
+    <message>
+        <source>Choose Symbol</source>
+        <translation>Escolher símbolo</translation>
+    </message>
+    <message>
+        <source>%1. Opens a list of every symbol with its picture.</source>
+        <extracomment>The symbol button&apos;s tooltip: %1 is the name of the symbol the two edits give.</extracomment>
+        <translation>%1. Abre uma lista de todos os símbolos com suas imagens.</translation>
+    </message>
+    <message>
+        <source>Symbol shown: %1</source>
+        <extracomment>The Symbol and Table / Overlay edits&apos; tooltip: %1 is the name of what they give.</extracomment>
+        <translation>Símbolo exibido: %1</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::SymbolPicker</name>
+    <message>
+        <source>Choose a Symbol</source>
+        <translation>Escolha um símbolo</translation>
+    </message>
+    <message>
+        <source>A name, or the two characters</source>
+        <translation>Um nome, ou os dois caracteres</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Símbolos</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>&amp;Overlay:</source>
+        <translation>&amp;Sobreposição:</translation>
+    </message>
+    <message>
+        <source>%1: table %2, symbol %3</source>
+        <extracomment>A symbol&apos;s tip in the picker: %1 its name, %2 and %3 its table and symbol characters.</extracomment>
+        <translation>%1: tabela %2, símbolo %3</translation>
     </message>
 </context>
 </TS>

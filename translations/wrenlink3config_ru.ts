@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>CompareDialog</name>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A field of the compared configurations: %1 is the profile&apos;s tab, %2 the field&apos;s label.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Wrenlink3 Config files (%1)</source>
@@ -331,6 +339,23 @@
         <source>Power Switch Time:</source>
         <translation>Время выключателя:</translation>
     </message>
+    <message>
+        <source>&amp;Compare…</source>
+        <translation>С&amp;равнить…</translation>
+    </message>
+    <message>
+        <source>%1 characters left</source>
+        <translation>Осталось символов: %1</translation>
+    </message>
+    <message>
+        <source>%1 too many: %2 text cut</source>
+        <extracomment>%1 how many characters too many, %2 the tab name of the profile whose text is cut.</extracomment>
+        <translation>%1 лишних: %2 текст обрезан</translation>
+    </message>
+    <message>
+        <source>%1 too many: both texts cut</source>
+        <translation>%1 лишних: оба текста обрезаны</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -408,6 +433,7 @@
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A piece of advice: %1 the key of the field (primary.digiPath), %2 the reason.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -940,6 +966,113 @@
         <source>At most %1 trackers at once: the limit on open files allows no more</source>
         <translation>Не более %1 трекеров одновременно: ограничение на открытые файлы не позволяет больше</translation>
     </message>
+    <message>
+        <source>(none: index %1)</source>
+        <translation>(нет: индекс %1)</translation>
+    </message>
+    <message>
+        <source>%1 %2, not %3</source>
+        <translation>%1 %2, а не %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, not %4</source>
+        <translation>%1 %2 %3, а не %4</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Сравнить</translation>
+    </message>
+    <message>
+        <source>The status texts do not fit the tracker&apos;s memory; nothing was written.</source>
+        <translation>Тексты статуса не помещаются в память трекера; ничего не записано.</translation>
+    </message>
+    <message>
+        <source>%1 status text: %2 characters, of which %3 fit</source>
+        <extracomment>%1 a profile&apos;s tab name, %2 its status text&apos;s length, %3 how many fit.</extracomment>
+        <translation>%1 текст статуса: %2 символов, из них помещается %3</translation>
+    </message>
+    <message>
+        <source>Shorten them, or give --allow-cut-text to write them cut.</source>
+        <translation>Сократите их или укажите --allow-cut-text, чтобы записать их обрезанными.</translation>
+    </message>
+    <message>
+        <source>Status Beacon Text Too Long</source>
+        <translation>Текст маяка статуса слишком длинный</translation>
+    </message>
+    <message>
+        <source>Holds what its row writes</source>
+        <translation>Содержит то, что записывает его строка</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Differs from its row: %1</source>
+        <translation>Отличается от своей строки: %1</translation>
+    </message>
+    <message>
+        <source>no callsign: every transmission must carry your own</source>
+        <translation>нет позывного: каждая передача должна содержать ваш собственный</translation>
+    </message>
+    <message>
+        <source>%1 is a placeholder that may not be transmitted: set your own callsign</source>
+        <translation>%1 — заглушка, которую нельзя передавать в эфир: укажите свой позывной</translation>
+    </message>
+    <message>
+        <source>%1 is obsolete and no longer served by the networks: use WIDE1-1,WIDE2-1 or WIDE2-2</source>
+        <translation>%1 устарел и больше не обслуживается сетями: используйте WIDE1-1,WIDE2-1 или WIDE2-2</translation>
+    </message>
+    <message>
+        <source>%1 asks for more than two hops and floods the network: use WIDE2-2 at most</source>
+        <translation>%1 запрашивает больше двух хопов и засоряет сеть: используйте не более WIDE2-2</translation>
+    </message>
+    <message>
+        <source>the path asks for %1 hops in all; more than two floods the network</source>
+        <translation>путь запрашивает всего %1 хопов; больше двух засоряют сеть</translation>
+    </message>
+    <message>
+        <source>a beacon every %1 seconds crowds the channel: once a minute or less often is advised</source>
+        <translation>маяк каждые %1 секунд перегружает канал: рекомендуется раз в минуту или реже</translation>
+    </message>
+    <message>
+        <source>the slow speed (%1 MPH) is not below the fast speed (%2 MPH), so SmartBeaconing cannot tell them apart</source>
+        <translation>низкая скорость (%1 MPH) не ниже высокой (%2 MPH), поэтому SmartBeaconing не может их различить</translation>
+    </message>
+    <message>
+        <source>the fast rate (%1 seconds) is longer than the slow rate (%2 seconds): moving, the tracker would beacon less often</source>
+        <translation>быстрый интервал (%1 секунд) длиннее медленного (%2 секунд): в движении трекер передавал бы маяк реже</translation>
+    </message>
+    <message>
+        <source>Emergency! makes every station that receives it raise an alarm: choose it only in a real emergency</source>
+        <translation>Бедствие! поднимает тревогу на каждой станции, которая его примет: выбирайте его только при настоящем бедствии</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(пусто)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(нет)</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <extracomment>A check box&apos;s state, as a comparison of two configurations shows it.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>выкл.</translation>
+    </message>
+    <message>
+        <source>same record, 1 stored byte differs</source>
+        <translation>та же конфигурация, отличается 1 сохранённый байт</translation>
+    </message>
+    <message>
+        <source>same record, %1 stored bytes differ</source>
+        <extracomment>Two configurations whose fields are all alike, though their images are not byte for byte: %1 is how many of the 128 bytes differ.</extracomment>
+        <translation>вкл.</translation>
+    </message>
 </context>
 <context>
     <name>PortNotice</name>
@@ -969,6 +1102,647 @@
     </message>
 </context>
 <context>
+    <name>Symbol</name>
+    <message>
+        <source>Police station</source>
+        <translation>Отделение полиции</translation>
+    </message>
+    <message>
+        <source>Digipeater</source>
+        <translation>Дигипитер</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Телефон</translation>
+    </message>
+    <message>
+        <source>DX cluster</source>
+        <translation>DX-кластер</translation>
+    </message>
+    <message>
+        <source>HF gateway</source>
+        <translation>КВ-шлюз</translation>
+    </message>
+    <message>
+        <source>Small aircraft</source>
+        <translation>Лёгкий самолёт</translation>
+    </message>
+    <message>
+        <source>Mobile satellite station</source>
+        <translation>Мобильная спутниковая станция</translation>
+    </message>
+    <message>
+        <source>Wheelchair</source>
+        <translation>Инвалидная коляска</translation>
+    </message>
+    <message>
+        <source>Snowmobile</source>
+        <translation>Снегоход</translation>
+    </message>
+    <message>
+        <source>Red Cross</source>
+        <translation>Красный Крест</translation>
+    </message>
+    <message>
+        <source>Boy Scouts</source>
+        <translation>Бойскауты</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Дом</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Red dot</source>
+        <translation>Красная точка</translation>
+    </message>
+    <message>
+        <source>Circle 0</source>
+        <translation>Круг 0</translation>
+    </message>
+    <message>
+        <source>Circle 1</source>
+        <translation>Круг 1</translation>
+    </message>
+    <message>
+        <source>Circle 2</source>
+        <translation>Круг 2</translation>
+    </message>
+    <message>
+        <source>Circle 3</source>
+        <translation>Круг 3</translation>
+    </message>
+    <message>
+        <source>Circle 4</source>
+        <translation>Круг 4</translation>
+    </message>
+    <message>
+        <source>Circle 5</source>
+        <translation>Круг 5</translation>
+    </message>
+    <message>
+        <source>Circle 6</source>
+        <translation>Круг 6</translation>
+    </message>
+    <message>
+        <source>Circle 7</source>
+        <translation>Круг 7</translation>
+    </message>
+    <message>
+        <source>Circle 8</source>
+        <translation>Круг 8</translation>
+    </message>
+    <message>
+        <source>Circle 9</source>
+        <translation>Круг 9</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Пожар</translation>
+    </message>
+    <message>
+        <source>Campground</source>
+        <translation>Кемпинг</translation>
+    </message>
+    <message>
+        <source>Motorcycle</source>
+        <translation>Мотоцикл</translation>
+    </message>
+    <message>
+        <source>Railway engine</source>
+        <translation>Локомотив</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Автомобиль</translation>
+    </message>
+    <message>
+        <source>File server</source>
+        <translation>Файловый сервер</translation>
+    </message>
+    <message>
+        <source>Hurricane forecast</source>
+        <translation>Прогноз урагана</translation>
+    </message>
+    <message>
+        <source>Aid station</source>
+        <translation>Пункт помощи</translation>
+    </message>
+    <message>
+        <source>BBS</source>
+        <translation>BBS</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>Каноэ</translation>
+    </message>
+    <message>
+        <source>Eyeball (event)</source>
+        <translation>Глаз (событие)</translation>
+    </message>
+    <message>
+        <source>Farm vehicle</source>
+        <translation>Сельхозтехника</translation>
+    </message>
+    <message>
+        <source>Grid square</source>
+        <translation>Квадрат локатора</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Гостиница</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Школа</translation>
+    </message>
+    <message>
+        <source>PC user</source>
+        <translation>Пользователь ПК</translation>
+    </message>
+    <message>
+        <source>MacAPRS</source>
+        <translation>MacAPRS</translation>
+    </message>
+    <message>
+        <source>NTS station</source>
+        <translation>Станция NTS</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Воздушный шар</translation>
+    </message>
+    <message>
+        <source>Police</source>
+        <translation>Полиция</translation>
+    </message>
+    <message>
+        <source>Recreational vehicle</source>
+        <translation>Автодом</translation>
+    </message>
+    <message>
+        <source>Space shuttle</source>
+        <translation>Космический челнок</translation>
+    </message>
+    <message>
+        <source>SSTV</source>
+        <translation>SSTV</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Автобус</translation>
+    </message>
+    <message>
+        <source>ATV</source>
+        <translation>ATV</translation>
+    </message>
+    <message>
+        <source>Weather service site</source>
+        <translation>Метеослужба</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Вертолёт</translation>
+    </message>
+    <message>
+        <source>Sailboat</source>
+        <translation>Парусник</translation>
+    </message>
+    <message>
+        <source>WinAPRS</source>
+        <translation>WinAPRS</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Человек</translation>
+    </message>
+    <message>
+        <source>Direction finding</source>
+        <translation>Пеленгация</translation>
+    </message>
+    <message>
+        <source>Post office</source>
+        <translation>Почта</translation>
+    </message>
+    <message>
+        <source>Large aircraft</source>
+        <translation>Большой самолёт</translation>
+    </message>
+    <message>
+        <source>Weather station</source>
+        <translation>Метеостанция</translation>
+    </message>
+    <message>
+        <source>Dish antenna</source>
+        <translation>Параболическая антенна</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>Скорая помощь</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>Велосипед</translation>
+    </message>
+    <message>
+        <source>Incident command post</source>
+        <translation>Командный пункт</translation>
+    </message>
+    <message>
+        <source>Fire station</source>
+        <translation>Пожарная часть</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Лошадь</translation>
+    </message>
+    <message>
+        <source>Fire engine</source>
+        <translation>Пожарная машина</translation>
+    </message>
+    <message>
+        <source>Glider</source>
+        <translation>Планер</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Больница</translation>
+    </message>
+    <message>
+        <source>Island (IOTA)</source>
+        <translation>Остров (IOTA)</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>Джип</translation>
+    </message>
+    <message>
+        <source>Truck</source>
+        <translation>Грузовик</translation>
+    </message>
+    <message>
+        <source>Laptop</source>
+        <translation>Ноутбук</translation>
+    </message>
+    <message>
+        <source>MIC-E repeater</source>
+        <translation>Репитер MIC-E</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>Узел</translation>
+    </message>
+    <message>
+        <source>Emergency operations centre</source>
+        <translation>Центр управления в ЧС</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Собака</translation>
+    </message>
+    <message>
+        <source>Grid square above 128 m</source>
+        <translation>Квадрат локатора выше 128 м</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Репитер</translation>
+    </message>
+    <message>
+        <source>Power boat</source>
+        <translation>Моторная лодка</translation>
+    </message>
+    <message>
+        <source>Truck stop</source>
+        <translation>Стоянка грузовиков</translation>
+    </message>
+    <message>
+        <source>Semi-trailer truck</source>
+        <translation>Седельный тягач</translation>
+    </message>
+    <message>
+        <source>Van</source>
+        <translation>Фургон</translation>
+    </message>
+    <message>
+        <source>Water station</source>
+        <translation>Пункт воды</translation>
+    </message>
+    <message>
+        <source>xAPRS</source>
+        <translation>xAPRS</translation>
+    </message>
+    <message>
+        <source>Yagi antenna</source>
+        <translation>Антенна Яги</translation>
+    </message>
+    <message>
+        <source>Emergency</source>
+        <translation>Бедствие</translation>
+    </message>
+    <message>
+        <source>Digipeater, green star</source>
+        <translation>Дигипитер, зелёная звезда</translation>
+    </message>
+    <message>
+        <source>Bank or cash machine</source>
+        <translation>Банк или банкомат</translation>
+    </message>
+    <message>
+        <source>Power plant</source>
+        <translation>Электростанция</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Шлюз</translation>
+    </message>
+    <message>
+        <source>Crash site</source>
+        <translation>Место аварии</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Облачно</translation>
+    </message>
+    <message>
+        <source>Firenet</source>
+        <translation>Firenet</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>Церковь</translation>
+    </message>
+    <message>
+        <source>Girl Scouts</source>
+        <translation>Гёрлскауты</translation>
+    </message>
+    <message>
+        <source>House, HF</source>
+        <translation>Дом, КВ</translation>
+    </message>
+    <message>
+        <source>Ambiguous position</source>
+        <translation>Неточная позиция</translation>
+    </message>
+    <message>
+        <source>Waypoint destination</source>
+        <translation>Точка назначения</translation>
+    </message>
+    <message>
+        <source>Circle (IRLP, EchoLink, WIRES)</source>
+        <translation>Круг (IRLP, EchoLink, WIRES)</translation>
+    </message>
+    <message>
+        <source>Network node (802.11)</source>
+        <translation>Сетевой узел (802.11)</translation>
+    </message>
+    <message>
+        <source>Petrol station</source>
+        <translation>АЗС</translation>
+    </message>
+    <message>
+        <source>Park or picnic area</source>
+        <translation>Парк или место для пикника</translation>
+    </message>
+    <message>
+        <source>Weather advisory</source>
+        <translation>Метеопредупреждение</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Транспорт</translation>
+    </message>
+    <message>
+        <source>Information kiosk</source>
+        <translation>Информационный киоск</translation>
+    </message>
+    <message>
+        <source>Hurricane or tropical storm</source>
+        <translation>Ураган или тропический шторм</translation>
+    </message>
+    <message>
+        <source>Box (DTMF, RFID)</source>
+        <translation>Ящик (DTMF, RFID)</translation>
+    </message>
+    <message>
+        <source>Coast Guard</source>
+        <translation>Береговая охрана</translation>
+    </message>
+    <message>
+        <source>Depot</source>
+        <translation>Депо</translation>
+    </message>
+    <message>
+        <source>Smoke</source>
+        <translation>Дым</translation>
+    </message>
+    <message>
+        <source>Haze</source>
+        <translation>Дымка</translation>
+    </message>
+    <message>
+        <source>Rain shower</source>
+        <translation>Ливень</translation>
+    </message>
+    <message>
+        <source>Kenwood radio</source>
+        <translation>Радиостанция Kenwood</translation>
+    </message>
+    <message>
+        <source>Lighthouse</source>
+        <translation>Морской маяк</translation>
+    </message>
+    <message>
+        <source>MARS</source>
+        <translation>MARS</translation>
+    </message>
+    <message>
+        <source>Navigation buoy</source>
+        <translation>Навигационный буй</translation>
+    </message>
+    <message>
+        <source>Rocket or balloon</source>
+        <translation>Ракета или аэростат</translation>
+    </message>
+    <message>
+        <source>Parking</source>
+        <translation>Парковка</translation>
+    </message>
+    <message>
+        <source>Earthquake</source>
+        <translation>Землетрясение</translation>
+    </message>
+    <message>
+        <source>Restaurant</source>
+        <translation>Ресторан</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>Гроза</translation>
+    </message>
+    <message>
+        <source>Sunny</source>
+        <translation>Солнечно</translation>
+    </message>
+    <message>
+        <source>VORTAC navigation aid</source>
+        <translation>Радиомаяк VORTAC</translation>
+    </message>
+    <message>
+        <source>Pharmacy</source>
+        <translation>Аптека</translation>
+    </message>
+    <message>
+        <source>Radio or device</source>
+        <translation>Радиостанция или устройство</translation>
+    </message>
+    <message>
+        <source>Wall cloud</source>
+        <translation>Стеновое облако</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>Aircraft</source>
+        <translation>Воздушное судно</translation>
+    </message>
+    <message>
+        <source>Weather site</source>
+        <translation>Метеопункт</translation>
+    </message>
+    <message>
+        <source>Rain</source>
+        <translation>Дождь</translation>
+    </message>
+    <message>
+        <source>ARRL, ARES, Winlink</source>
+        <translation>ARRL, ARES, Winlink</translation>
+    </message>
+    <message>
+        <source>Civil defence (RACES)</source>
+        <translation>Гражданская оборона (RACES)</translation>
+    </message>
+    <message>
+        <source>DX spot</source>
+        <translation>DX-спот</translation>
+    </message>
+    <message>
+        <source>Sleet</source>
+        <translation>Мокрый снег</translation>
+    </message>
+    <message>
+        <source>Funnel cloud</source>
+        <translation>Воронкообразное облако</translation>
+    </message>
+    <message>
+        <source>Gale flags</source>
+        <translation>Штормовые флаги</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Магазин</translation>
+    </message>
+    <message>
+        <source>Point of interest</source>
+        <translation>Интересное место</translation>
+    </message>
+    <message>
+        <source>Work zone</source>
+        <translation>Дорожные работы</translation>
+    </message>
+    <message>
+        <source>Special vehicle (SUV, ATV)</source>
+        <translation>Спецтранспорт (внедорожник, квадроцикл)</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Область</translation>
+    </message>
+    <message>
+        <source>Value sign</source>
+        <translation>Знак со значением</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Треугольник</translation>
+    </message>
+    <message>
+        <source>Small circle</source>
+        <translation>Маленький круг</translation>
+    </message>
+    <message>
+        <source>Restrooms</source>
+        <translation>Туалеты</translation>
+    </message>
+    <message>
+        <source>Ship or boat</source>
+        <translation>Судно или лодка</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>Торнадо</translation>
+    </message>
+    <message>
+        <source>Flooding</source>
+        <translation>Наводнение</translation>
+    </message>
+    <message>
+        <source>Wreck or obstruction</source>
+        <translation>Обломки или препятствие</translation>
+    </message>
+    <message>
+        <source>Skywarn</source>
+        <translation>Skywarn</translation>
+    </message>
+    <message>
+        <source>Shelter</source>
+        <translation>Укрытие</translation>
+    </message>
+    <message>
+        <source>unassigned</source>
+        <translation>не назначен</translation>
+    </message>
+    <message>
+        <source>%1 with overlay %2</source>
+        <extracomment>A symbol drawn with a character over it: %1 the symbol&apos;s name, %2 the character.</extracomment>
+        <translation>%1 с оверлеем %2</translation>
+    </message>
+</context>
+<context>
+    <name>Theme</name>
+    <message>
+        <source>&amp;Theme</source>
+        <extracomment>The window&apos;s menu of looks; each platform&apos;s own menu holds it (the system menu on Windows, the context menu elsewhere).</extracomment>
+        <translation>та же конфигурация, отличается сохранённых байтов: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Light</source>
+        <translation>&amp;Светлая</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>&amp;Тёмная</translation>
+    </message>
+    <message>
+        <source>As the &amp;System</source>
+        <extracomment>The theme that follows the desktop&apos;s light or dark setting.</extracomment>
+        <translation>&amp;Тема</translation>
+    </message>
+</context>
+<context>
     <name>wl3::ui::AboutDialog</name>
     <message>
         <source>About WrenlinkIIConfig</source>
@@ -991,6 +1765,45 @@
         <source>&amp;About WrenlinkIIConfig...</source>
         <extracomment>The menu item that opens the About box; &quot;WrenlinkIIConfig&quot; is kept on purpose.</extracomment>
         <translation>&amp;О программе WrenlinkIIConfig...</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::CompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Сравнить</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>This Form</source>
+        <translation>Эта форма</translation>
+    </message>
+    <message>
+        <source>&amp;Take Theirs</source>
+        <translation>&amp;Взять их значение</translation>
+    </message>
+    <message>
+        <source>Take &amp;All Theirs</source>
+        <translation>Взять &amp;все их значения</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) differ.</source>
+        <translation>
+            <numerusform>%n поле отличается.</numerusform>
+            <numerusform>%n поля отличаются.</numerusform>
+            <numerusform>%n полей отличаются.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing differs.</source>
+        <translation>Различий нет.</translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1861,44 @@
         <source>C&amp;lose Anyway</source>
         <translation>&amp;Закрыть всё равно</translation>
     </message>
+    <message>
+        <source>1200 Hz</source>
+        <translation>1200 Гц</translation>
+    </message>
+    <message>
+        <source>2200 Hz</source>
+        <translation>2200 Гц</translation>
+    </message>
+    <message>
+        <source>1200 and 2200 Hz</source>
+        <translation>1200 и 2200 Гц</translation>
+    </message>
+    <message>
+        <source>Transmitting %1 — Stop Sending ends it</source>
+        <extracomment>The notice while a test tone keys the radio: %1 the tone.</extracomment>
+        <translation>Передача %1 — «Остановить передачу» прекращает её</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Сравнить</translation>
+    </message>
+    <message>
+        <source>Compare the form with a file, or with the tracker on %1?</source>
+        <translation>Сравнить форму с файлом или с трекером на %1?</translation>
+    </message>
+    <message>
+        <source>&amp;File…</source>
+        <translation>&amp;Файл…</translation>
+    </message>
+    <message>
+        <source>&amp;Tracker</source>
+        <translation>&amp;Трекер</translation>
+    </message>
+    <message>
+        <source>Transmitting — </source>
+        <extracomment>Before the window&apos;s title while a test tone keys the radio.</extracomment>
+        <translation>Передача — </translation>
+    </message>
 </context>
 <context>
     <name>wl3::ui::PortComboBox</name>
@@ -1061,6 +1912,55 @@
     <message>
         <source>%v of %m bytes</source>
         <translation>%v из %m байт</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::SymbolButton</name>
+    <message>
+        <source>Choose Symbol</source>
+        <translation>Выбрать символ</translation>
+    </message>
+    <message>
+        <source>%1. Opens a list of every symbol with its picture.</source>
+        <extracomment>The symbol button&apos;s tooltip: %1 is the name of the symbol the two edits give.</extracomment>
+        <translation>%1. Открывает список всех символов с их изображениями.</translation>
+    </message>
+    <message>
+        <source>Symbol shown: %1</source>
+        <extracomment>The Symbol and Table / Overlay edits&apos; tooltip: %1 is the name of what they give.</extracomment>
+        <translation>Показан символ: %1</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::SymbolPicker</name>
+    <message>
+        <source>Choose a Symbol</source>
+        <translation>Выберите символ</translation>
+    </message>
+    <message>
+        <source>A name, or the two characters</source>
+        <translation>Название или два знака</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Символы</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Поиск:</translation>
+    </message>
+    <message>
+        <source>&amp;Overlay:</source>
+        <translation>&amp;Оверлей:</translation>
+    </message>
+    <message>
+        <source>%1: table %2, symbol %3</source>
+        <extracomment>A symbol&apos;s tip in the picker: %1 its name, %2 and %3 its table and symbol characters.</extracomment>
+        <translation>%1: таблица %2, символ %3</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>CompareDialog</name>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A field of the compared configurations: %1 is the profile&apos;s tab, %2 the field&apos;s label.</extracomment>
+        <translation>%1，%2</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Wrenlink3 Config files (%1)</source>
@@ -331,6 +339,23 @@
         <source>Power Switch Time:</source>
         <translation>电源开关时间：</translation>
     </message>
+    <message>
+        <source>&amp;Compare…</source>
+        <translation>比较(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>%1 characters left</source>
+        <translation>还剩 %1 个字符</translation>
+    </message>
+    <message>
+        <source>%1 too many: %2 text cut</source>
+        <extracomment>%1 how many characters too many, %2 the tab name of the profile whose text is cut.</extracomment>
+        <translation>超出 %1 个字符：%2文本已截断</translation>
+    </message>
+    <message>
+        <source>%1 too many: both texts cut</source>
+        <translation>超出 %1 个字符：两个文本均已截断</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -408,6 +433,7 @@
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A piece of advice: %1 the key of the field (primary.digiPath), %2 the reason.</extracomment>
         <translation>%1：%2</translation>
     </message>
     <message>
@@ -940,6 +966,113 @@
         <source>At most %1 trackers at once: the limit on open files allows no more</source>
         <translation>最多同时处理 %1 台跟踪器：打开文件数的限制不允许更多</translation>
     </message>
+    <message>
+        <source>(none: index %1)</source>
+        <translation>（无：索引 %1）</translation>
+    </message>
+    <message>
+        <source>%1 %2, not %3</source>
+        <translation>%1 %2，而不是 %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, not %4</source>
+        <translation>%1 %2 %3，而不是 %4</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>The status texts do not fit the tracker&apos;s memory; nothing was written.</source>
+        <translation>状态文本放不进跟踪器的存储器；未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>%1 status text: %2 characters, of which %3 fit</source>
+        <extracomment>%1 a profile&apos;s tab name, %2 its status text&apos;s length, %3 how many fit.</extracomment>
+        <translation>%1状态文本：%2 个字符，可放下 %3 个</translation>
+    </message>
+    <message>
+        <source>Shorten them, or give --allow-cut-text to write them cut.</source>
+        <translation>请缩短，或使用 --allow-cut-text 截断后写入。</translation>
+    </message>
+    <message>
+        <source>Status Beacon Text Too Long</source>
+        <translation>状态信标文本过长</translation>
+    </message>
+    <message>
+        <source>Holds what its row writes</source>
+        <translation>与其行写入的内容相同</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1；%2</translation>
+    </message>
+    <message>
+        <source>Differs from its row: %1</source>
+        <translation>与其行不同：%1</translation>
+    </message>
+    <message>
+        <source>no callsign: every transmission must carry your own</source>
+        <translation>没有呼号：每次发射都必须带有您自己的呼号</translation>
+    </message>
+    <message>
+        <source>%1 is a placeholder that may not be transmitted: set your own callsign</source>
+        <translation>%1 是不可发射的占位呼号：请设置您自己的呼号</translation>
+    </message>
+    <message>
+        <source>%1 is obsolete and no longer served by the networks: use WIDE1-1,WIDE2-1 or WIDE2-2</source>
+        <translation>%1 已过时，网络不再支持：请使用 WIDE1-1,WIDE2-1 或 WIDE2-2</translation>
+    </message>
+    <message>
+        <source>%1 asks for more than two hops and floods the network: use WIDE2-2 at most</source>
+        <translation>%1 要求超过两跳，会造成网络拥塞：最多使用 WIDE2-2</translation>
+    </message>
+    <message>
+        <source>the path asks for %1 hops in all; more than two floods the network</source>
+        <translation>路径总共要求 %1 跳；超过两跳会造成网络拥塞</translation>
+    </message>
+    <message>
+        <source>a beacon every %1 seconds crowds the channel: once a minute or less often is advised</source>
+        <translation>每 %1 秒发一次信标会挤占信道：建议每分钟一次或更少</translation>
+    </message>
+    <message>
+        <source>the slow speed (%1 MPH) is not below the fast speed (%2 MPH), so SmartBeaconing cannot tell them apart</source>
+        <translation>低速（%1 MPH）不低于高速（%2 MPH），SmartBeaconing 无法区分两者</translation>
+    </message>
+    <message>
+        <source>the fast rate (%1 seconds) is longer than the slow rate (%2 seconds): moving, the tracker would beacon less often</source>
+        <translation>高速间隔（%1 秒）比低速间隔（%2 秒）长：移动时跟踪器发信标反而更少</translation>
+    </message>
+    <message>
+        <source>Emergency! makes every station that receives it raise an alarm: choose it only in a real emergency</source>
+        <translation>紧急！会让每个收到的电台发出警报：仅在真正紧急时选择</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>（空）</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（无）</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <extracomment>A check box&apos;s state, as a comparison of two configurations shows it.</extracomment>
+        <translation>%1，%2</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>same record, 1 stored byte differs</source>
+        <translation>配置相同，有 1 个存储字节不同</translation>
+    </message>
+    <message>
+        <source>same record, %1 stored bytes differ</source>
+        <extracomment>Two configurations whose fields are all alike, though their images are not byte for byte: %1 is how many of the 128 bytes differ.</extracomment>
+        <translation>开</translation>
+    </message>
 </context>
 <context>
     <name>PortNotice</name>
@@ -969,6 +1102,647 @@
     </message>
 </context>
 <context>
+    <name>Symbol</name>
+    <message>
+        <source>Police station</source>
+        <translation>警察局</translation>
+    </message>
+    <message>
+        <source>Digipeater</source>
+        <translation>数字中继</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>电话</translation>
+    </message>
+    <message>
+        <source>DX cluster</source>
+        <translation>DX 集群</translation>
+    </message>
+    <message>
+        <source>HF gateway</source>
+        <translation>短波网关</translation>
+    </message>
+    <message>
+        <source>Small aircraft</source>
+        <translation>小型飞机</translation>
+    </message>
+    <message>
+        <source>Mobile satellite station</source>
+        <translation>移动卫星站</translation>
+    </message>
+    <message>
+        <source>Wheelchair</source>
+        <translation>轮椅</translation>
+    </message>
+    <message>
+        <source>Snowmobile</source>
+        <translation>雪地摩托</translation>
+    </message>
+    <message>
+        <source>Red Cross</source>
+        <translation>红十字会</translation>
+    </message>
+    <message>
+        <source>Boy Scouts</source>
+        <translation>男童子军</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>房屋</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Red dot</source>
+        <translation>红点</translation>
+    </message>
+    <message>
+        <source>Circle 0</source>
+        <translation>圆圈 0</translation>
+    </message>
+    <message>
+        <source>Circle 1</source>
+        <translation>圆圈 1</translation>
+    </message>
+    <message>
+        <source>Circle 2</source>
+        <translation>圆圈 2</translation>
+    </message>
+    <message>
+        <source>Circle 3</source>
+        <translation>圆圈 3</translation>
+    </message>
+    <message>
+        <source>Circle 4</source>
+        <translation>圆圈 4</translation>
+    </message>
+    <message>
+        <source>Circle 5</source>
+        <translation>圆圈 5</translation>
+    </message>
+    <message>
+        <source>Circle 6</source>
+        <translation>圆圈 6</translation>
+    </message>
+    <message>
+        <source>Circle 7</source>
+        <translation>圆圈 7</translation>
+    </message>
+    <message>
+        <source>Circle 8</source>
+        <translation>圆圈 8</translation>
+    </message>
+    <message>
+        <source>Circle 9</source>
+        <translation>圆圈 9</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>火灾</translation>
+    </message>
+    <message>
+        <source>Campground</source>
+        <translation>露营地</translation>
+    </message>
+    <message>
+        <source>Motorcycle</source>
+        <translation>摩托车</translation>
+    </message>
+    <message>
+        <source>Railway engine</source>
+        <translation>机车</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>汽车</translation>
+    </message>
+    <message>
+        <source>File server</source>
+        <translation>文件服务器</translation>
+    </message>
+    <message>
+        <source>Hurricane forecast</source>
+        <translation>飓风预报</translation>
+    </message>
+    <message>
+        <source>Aid station</source>
+        <translation>救护站</translation>
+    </message>
+    <message>
+        <source>BBS</source>
+        <translation>BBS</translation>
+    </message>
+    <message>
+        <source>Canoe</source>
+        <translation>独木舟</translation>
+    </message>
+    <message>
+        <source>Eyeball (event)</source>
+        <translation>眼睛（活动）</translation>
+    </message>
+    <message>
+        <source>Farm vehicle</source>
+        <translation>农用车</translation>
+    </message>
+    <message>
+        <source>Grid square</source>
+        <translation>网格</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>酒店</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>学校</translation>
+    </message>
+    <message>
+        <source>PC user</source>
+        <translation>PC 用户</translation>
+    </message>
+    <message>
+        <source>MacAPRS</source>
+        <translation>MacAPRS</translation>
+    </message>
+    <message>
+        <source>NTS station</source>
+        <translation>NTS 电台</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>气球</translation>
+    </message>
+    <message>
+        <source>Police</source>
+        <translation>警察</translation>
+    </message>
+    <message>
+        <source>Recreational vehicle</source>
+        <translation>房车</translation>
+    </message>
+    <message>
+        <source>Space shuttle</source>
+        <translation>航天飞机</translation>
+    </message>
+    <message>
+        <source>SSTV</source>
+        <translation>SSTV</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>公交车</translation>
+    </message>
+    <message>
+        <source>ATV</source>
+        <translation>ATV</translation>
+    </message>
+    <message>
+        <source>Weather service site</source>
+        <translation>气象台</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>直升机</translation>
+    </message>
+    <message>
+        <source>Sailboat</source>
+        <translation>帆船</translation>
+    </message>
+    <message>
+        <source>WinAPRS</source>
+        <translation>WinAPRS</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>人</translation>
+    </message>
+    <message>
+        <source>Direction finding</source>
+        <translation>测向</translation>
+    </message>
+    <message>
+        <source>Post office</source>
+        <translation>邮局</translation>
+    </message>
+    <message>
+        <source>Large aircraft</source>
+        <translation>大型飞机</translation>
+    </message>
+    <message>
+        <source>Weather station</source>
+        <translation>气象站</translation>
+    </message>
+    <message>
+        <source>Dish antenna</source>
+        <translation>抛物面天线</translation>
+    </message>
+    <message>
+        <source>Ambulance</source>
+        <translation>救护车</translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation>自行车</translation>
+    </message>
+    <message>
+        <source>Incident command post</source>
+        <translation>现场指挥所</translation>
+    </message>
+    <message>
+        <source>Fire station</source>
+        <translation>消防站</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>马</translation>
+    </message>
+    <message>
+        <source>Fire engine</source>
+        <translation>消防车</translation>
+    </message>
+    <message>
+        <source>Glider</source>
+        <translation>滑翔机</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>医院</translation>
+    </message>
+    <message>
+        <source>Island (IOTA)</source>
+        <translation>岛屿（IOTA）</translation>
+    </message>
+    <message>
+        <source>Jeep</source>
+        <translation>吉普车</translation>
+    </message>
+    <message>
+        <source>Truck</source>
+        <translation>卡车</translation>
+    </message>
+    <message>
+        <source>Laptop</source>
+        <translation>笔记本电脑</translation>
+    </message>
+    <message>
+        <source>MIC-E repeater</source>
+        <translation>MIC-E 中继台</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>节点</translation>
+    </message>
+    <message>
+        <source>Emergency operations centre</source>
+        <translation>应急指挥中心</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>狗</translation>
+    </message>
+    <message>
+        <source>Grid square above 128 m</source>
+        <translation>网格（128 m 以上）</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>中继台</translation>
+    </message>
+    <message>
+        <source>Power boat</source>
+        <translation>摩托艇</translation>
+    </message>
+    <message>
+        <source>Truck stop</source>
+        <translation>货车服务区</translation>
+    </message>
+    <message>
+        <source>Semi-trailer truck</source>
+        <translation>半挂车</translation>
+    </message>
+    <message>
+        <source>Van</source>
+        <translation>面包车</translation>
+    </message>
+    <message>
+        <source>Water station</source>
+        <translation>供水站</translation>
+    </message>
+    <message>
+        <source>xAPRS</source>
+        <translation>xAPRS</translation>
+    </message>
+    <message>
+        <source>Yagi antenna</source>
+        <translation>八木天线</translation>
+    </message>
+    <message>
+        <source>Emergency</source>
+        <translation>紧急</translation>
+    </message>
+    <message>
+        <source>Digipeater, green star</source>
+        <translation>数字中继（绿星）</translation>
+    </message>
+    <message>
+        <source>Bank or cash machine</source>
+        <translation>银行或取款机</translation>
+    </message>
+    <message>
+        <source>Power plant</source>
+        <translation>发电厂</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>网关</translation>
+    </message>
+    <message>
+        <source>Crash site</source>
+        <translation>事故现场</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>多云</translation>
+    </message>
+    <message>
+        <source>Firenet</source>
+        <translation>Firenet</translation>
+    </message>
+    <message>
+        <source>Church</source>
+        <translation>教堂</translation>
+    </message>
+    <message>
+        <source>Girl Scouts</source>
+        <translation>女童子军</translation>
+    </message>
+    <message>
+        <source>House, HF</source>
+        <translation>房屋（短波）</translation>
+    </message>
+    <message>
+        <source>Ambiguous position</source>
+        <translation>模糊位置</translation>
+    </message>
+    <message>
+        <source>Waypoint destination</source>
+        <translation>目的地航点</translation>
+    </message>
+    <message>
+        <source>Circle (IRLP, EchoLink, WIRES)</source>
+        <translation>圆圈（IRLP、EchoLink、WIRES）</translation>
+    </message>
+    <message>
+        <source>Network node (802.11)</source>
+        <translation>网络节点（802.11）</translation>
+    </message>
+    <message>
+        <source>Petrol station</source>
+        <translation>加油站</translation>
+    </message>
+    <message>
+        <source>Park or picnic area</source>
+        <translation>公园或野餐区</translation>
+    </message>
+    <message>
+        <source>Weather advisory</source>
+        <translation>天气警示</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>车辆</translation>
+    </message>
+    <message>
+        <source>Information kiosk</source>
+        <translation>信息亭</translation>
+    </message>
+    <message>
+        <source>Hurricane or tropical storm</source>
+        <translation>飓风或热带风暴</translation>
+    </message>
+    <message>
+        <source>Box (DTMF, RFID)</source>
+        <translation>盒子（DTMF、RFID）</translation>
+    </message>
+    <message>
+        <source>Coast Guard</source>
+        <translation>海岸警卫队</translation>
+    </message>
+    <message>
+        <source>Depot</source>
+        <translation>车场</translation>
+    </message>
+    <message>
+        <source>Smoke</source>
+        <translation>烟雾</translation>
+    </message>
+    <message>
+        <source>Haze</source>
+        <translation>霾</translation>
+    </message>
+    <message>
+        <source>Rain shower</source>
+        <translation>阵雨</translation>
+    </message>
+    <message>
+        <source>Kenwood radio</source>
+        <translation>建伍电台</translation>
+    </message>
+    <message>
+        <source>Lighthouse</source>
+        <translation>灯塔</translation>
+    </message>
+    <message>
+        <source>MARS</source>
+        <translation>MARS</translation>
+    </message>
+    <message>
+        <source>Navigation buoy</source>
+        <translation>导航浮标</translation>
+    </message>
+    <message>
+        <source>Rocket or balloon</source>
+        <translation>火箭或气球</translation>
+    </message>
+    <message>
+        <source>Parking</source>
+        <translation>停车场</translation>
+    </message>
+    <message>
+        <source>Earthquake</source>
+        <translation>地震</translation>
+    </message>
+    <message>
+        <source>Restaurant</source>
+        <translation>餐厅</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>卫星</translation>
+    </message>
+    <message>
+        <source>Thunderstorm</source>
+        <translation>雷暴</translation>
+    </message>
+    <message>
+        <source>Sunny</source>
+        <translation>晴</translation>
+    </message>
+    <message>
+        <source>VORTAC navigation aid</source>
+        <translation>VORTAC 导航台</translation>
+    </message>
+    <message>
+        <source>Pharmacy</source>
+        <translation>药店</translation>
+    </message>
+    <message>
+        <source>Radio or device</source>
+        <translation>电台或设备</translation>
+    </message>
+    <message>
+        <source>Wall cloud</source>
+        <translation>墙云</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>Aircraft</source>
+        <translation>飞机</translation>
+    </message>
+    <message>
+        <source>Weather site</source>
+        <translation>气象点</translation>
+    </message>
+    <message>
+        <source>Rain</source>
+        <translation>雨</translation>
+    </message>
+    <message>
+        <source>ARRL, ARES, Winlink</source>
+        <translation>ARRL、ARES、Winlink</translation>
+    </message>
+    <message>
+        <source>Civil defence (RACES)</source>
+        <translation>民防（RACES）</translation>
+    </message>
+    <message>
+        <source>DX spot</source>
+        <translation>DX 报告</translation>
+    </message>
+    <message>
+        <source>Sleet</source>
+        <translation>雨夹雪</translation>
+    </message>
+    <message>
+        <source>Funnel cloud</source>
+        <translation>漏斗云</translation>
+    </message>
+    <message>
+        <source>Gale flags</source>
+        <translation>大风旗</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>商店</translation>
+    </message>
+    <message>
+        <source>Point of interest</source>
+        <translation>兴趣点</translation>
+    </message>
+    <message>
+        <source>Work zone</source>
+        <translation>施工区</translation>
+    </message>
+    <message>
+        <source>Special vehicle (SUV, ATV)</source>
+        <translation>特种车辆（SUV、全地形车）</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>区域</translation>
+    </message>
+    <message>
+        <source>Value sign</source>
+        <translation>数值标志</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>三角形</translation>
+    </message>
+    <message>
+        <source>Small circle</source>
+        <translation>小圆圈</translation>
+    </message>
+    <message>
+        <source>Restrooms</source>
+        <translation>洗手间</translation>
+    </message>
+    <message>
+        <source>Ship or boat</source>
+        <translation>船只</translation>
+    </message>
+    <message>
+        <source>Tornado</source>
+        <translation>龙卷风</translation>
+    </message>
+    <message>
+        <source>Flooding</source>
+        <translation>洪水</translation>
+    </message>
+    <message>
+        <source>Wreck or obstruction</source>
+        <translation>沉船或障碍物</translation>
+    </message>
+    <message>
+        <source>Skywarn</source>
+        <translation>Skywarn</translation>
+    </message>
+    <message>
+        <source>Shelter</source>
+        <translation>避难所</translation>
+    </message>
+    <message>
+        <source>unassigned</source>
+        <translation>未分配</translation>
+    </message>
+    <message>
+        <source>%1 with overlay %2</source>
+        <extracomment>A symbol drawn with a character over it: %1 the symbol&apos;s name, %2 the character.</extracomment>
+        <translation>%1（叠加 %2）</translation>
+    </message>
+</context>
+<context>
+    <name>Theme</name>
+    <message>
+        <source>&amp;Theme</source>
+        <extracomment>The window&apos;s menu of looks; each platform&apos;s own menu holds it (the system menu on Windows, the context menu elsewhere).</extracomment>
+        <translation>配置相同，有 %1 个存储字节不同</translation>
+    </message>
+    <message>
+        <source>&amp;Light</source>
+        <translation>浅色(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>深色(&amp;D)</translation>
+    </message>
+    <message>
+        <source>As the &amp;System</source>
+        <extracomment>The theme that follows the desktop&apos;s light or dark setting.</extracomment>
+        <translation>主题(&amp;T)</translation>
+    </message>
+</context>
+<context>
     <name>wl3::ui::AboutDialog</name>
     <message>
         <source>About WrenlinkIIConfig</source>
@@ -991,6 +1765,43 @@
         <source>&amp;About WrenlinkIIConfig...</source>
         <extracomment>The menu item that opens the About box; &quot;WrenlinkIIConfig&quot; is kept on purpose.</extracomment>
         <translation>关于 WrenlinkIIConfig(&amp;A)...</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::CompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>字段</translation>
+    </message>
+    <message>
+        <source>This Form</source>
+        <translation>本表单</translation>
+    </message>
+    <message>
+        <source>&amp;Take Theirs</source>
+        <translation>采用对方的值(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Take &amp;All Theirs</source>
+        <translation>全部采用对方的值(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) differ.</source>
+        <translation>
+            <numerusform>有 %n 个字段不同。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing differs.</source>
+        <translation>没有差异。</translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1859,44 @@
         <source>C&amp;lose Anyway</source>
         <translation>仍然关闭(&amp;L)</translation>
     </message>
+    <message>
+        <source>1200 Hz</source>
+        <translation>1200 Hz</translation>
+    </message>
+    <message>
+        <source>2200 Hz</source>
+        <translation>2200 Hz</translation>
+    </message>
+    <message>
+        <source>1200 and 2200 Hz</source>
+        <translation>1200 和 2200 Hz</translation>
+    </message>
+    <message>
+        <source>Transmitting %1 — Stop Sending ends it</source>
+        <extracomment>The notice while a test tone keys the radio: %1 the tone.</extracomment>
+        <translation>正在发射 %1 — 按“停止发送”结束</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>Compare the form with a file, or with the tracker on %1?</source>
+        <translation>将表单与文件比较，还是与 %1 上的跟踪器比较？</translation>
+    </message>
+    <message>
+        <source>&amp;File…</source>
+        <translation>文件(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>&amp;Tracker</source>
+        <translation>跟踪器(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Transmitting — </source>
+        <extracomment>Before the window&apos;s title while a test tone keys the radio.</extracomment>
+        <translation>正在发射 — </translation>
+    </message>
 </context>
 <context>
     <name>wl3::ui::PortComboBox</name>
@@ -1061,6 +1910,55 @@
     <message>
         <source>%v of %m bytes</source>
         <translation>%v / %m 字节</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::SymbolButton</name>
+    <message>
+        <source>Choose Symbol</source>
+        <translation>选择图标</translation>
+    </message>
+    <message>
+        <source>%1. Opens a list of every symbol with its picture.</source>
+        <extracomment>The symbol button&apos;s tooltip: %1 is the name of the symbol the two edits give.</extracomment>
+        <translation>%1。打开带图片的全部图标列表。</translation>
+    </message>
+    <message>
+        <source>Symbol shown: %1</source>
+        <extracomment>The Symbol and Table / Overlay edits&apos; tooltip: %1 is the name of what they give.</extracomment>
+        <translation>显示的图标：%1</translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::SymbolPicker</name>
+    <message>
+        <source>Choose a Symbol</source>
+        <translation>选择图标</translation>
+    </message>
+    <message>
+        <source>A name, or the two characters</source>
+        <translation>名称，或两个字符</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>图标</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>搜索(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Overlay:</source>
+        <translation>叠加(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>%1: table %2, symbol %3</source>
+        <extracomment>A symbol&apos;s tip in the picker: %1 its name, %2 and %3 its table and symbol characters.</extracomment>
+        <translation>%1：图标表 %2，图标 %3</translation>
     </message>
 </context>
 </TS>

@@ -173,24 +173,10 @@ QMap<QString, int> grouping(const QWidget& window) {
     return groups;
 }
 
-// A button the language has not translated yet keeps English's letter, which its translator
-// will choose again: only the translated buttons are held to each other.
-bool untranslated(const QPushButton& button) {
-    const auto rows = configDialogRows();
-    const auto row = std::ranges::find_if(rows, [&button](const ControlRow& control) {
-        return button.objectName() == QLatin1String(control.name.data(), control.name.size());
-    });
-    return row != rows.end() &&
-           button.text() == QString::fromUtf8(row->text.data(), qsizetype(row->text.size()));
-}
-
 QStringList sharedMnemonics(const QWidget& window) {
     QStringList letters;
     QStringList shared;
     for (const QPushButton* button : window.findChildren<QPushButton*>()) {
-        if (untranslated(*button)) {
-            continue;
-        }
         const QString letter = QKeySequence::mnemonic(button->text()).toString();
         if (letter.isEmpty() || letters.contains(letter)) {
             shared << button->text();
