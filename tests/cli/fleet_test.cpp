@@ -181,7 +181,7 @@ TEST_F(Fleet, DiffNamesTheTrackerChangedSinceItsWrite) {
     ASSERT_EQ(saveConfigFile(dir / "by-hand.wl3", byHand, reporter), Status::Ok);
     test::CommandRun write;
     ASSERT_EQ(runWrite(write.context, *parsePortChoice(trackers[1]->devicePath()),
-                       dir / "by-hand.wl3", {}),
+                       dir / "by-hand.wl3", {}, false),
               kExitOk);
 
     test::CommandRun run;
