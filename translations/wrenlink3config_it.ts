@@ -1058,7 +1058,7 @@
     <message>
         <source>on</source>
         <extracomment>A check box&apos;s state, as a comparison of two configurations shows it.</extracomment>
-        <translation>%1, %2</translation>
+        <translation>sì</translation>
     </message>
     <message>
         <source>off</source>
@@ -1071,7 +1071,7 @@
     <message>
         <source>same record, %1 stored bytes differ</source>
         <extracomment>Two configurations whose fields are all alike, though their images are not byte for byte: %1 is how many of the 128 bytes differ.</extracomment>
-        <translation>sì</translation>
+        <translation>stessa configurazione, %1 byte memorizzati sono diversi</translation>
     </message>
 </context>
 <context>
@@ -1726,7 +1726,7 @@
     <message>
         <source>&amp;Theme</source>
         <extracomment>The window&apos;s menu of looks; each platform&apos;s own menu holds it (the system menu on Windows, the context menu elsewhere).</extracomment>
-        <translation>stessa configurazione, %1 byte memorizzati sono diversi</translation>
+        <translation>&amp;Tema</translation>
     </message>
     <message>
         <source>&amp;Light</source>
@@ -1739,7 +1739,7 @@
     <message>
         <source>As the &amp;System</source>
         <extracomment>The theme that follows the desktop&apos;s light or dark setting.</extracomment>
-        <translation>&amp;Tema</translation>
+        <translation>Come il &amp;sistema</translation>
     </message>
 </context>
 <context>
