@@ -19,7 +19,8 @@ namespace wl3 {
 // bytes. These are the Load and Save of the window, and of wl3 for .wl3 files.
 
 // Replaces config with the file's configuration. Every failure is reported as a failed
-// load, with the file and the reason on a second line, and leaves config as it was. Ok only when config was replaced.
+// load, with the file and the reason on a second line, and leaves config as it was. Ok only
+// when config was replaced.
 Status loadConfigFile(const std::filesystem::path& path, TrackerConfig& config, Reporter& reporter);
 
 // The same for a file's bytes already read, such as standard input's; source names them in
