@@ -11,6 +11,7 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <new>
 
@@ -320,12 +321,12 @@ void addWriteCommand(CLI::App& app, CommandLine& line) {
 // Files first, then trackers; one file alone is compared with the tracker on COM1.
 std::vector<DiffSource> diffSources(const CommandLine& line) {
     std::vector<DiffSource> sources;
-    for (const std::string& file : line.files) {
-        sources.push_back({file, std::nullopt});
-    }
-    for (const std::string& port : line.ports) {
-        sources.push_back({{}, checkedPortChoice(port)});
-    }
+    std::ranges::transform(line.files, std::back_inserter(sources), [](const std::string& file) {
+        return DiffSource{file, std::nullopt};
+    });
+    std::ranges::transform(line.ports, std::back_inserter(sources), [](const std::string& port) {
+        return DiffSource{{}, checkedPortChoice(port)};
+    });
     if (line.files.size() == 1 && line.ports.empty()) {
         sources.push_back({{}, checkedPortChoice(comPortName(1))});
     }

@@ -13,6 +13,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <iterator>
 
 namespace wl3::ui {
 
@@ -30,7 +31,7 @@ QString withoutColon(QString label) {
 } // namespace
 
 QString differenceName(const FieldDifference& difference) {
-    const QString label = withoutColon(translated(fieldNameWording(difference)));
+    QString label = withoutColon(translated(fieldNameWording(difference)));
     if (difference.field->isShared()) {
         return label;
     }
@@ -76,10 +77,10 @@ CompareDialog::CompareDialog(ConfigComparison comparison, const QString& otherNa
     addAction(copyKeys);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(takeRow_, &QPushButton::clicked, this, [this] {
+        const QModelIndexList selected = table_->selectionModel()->selectedRows();
         std::vector<int> rows;
-        for (const QModelIndex& index : table_->selectionModel()->selectedRows()) {
-            rows.push_back(index.row());
-        }
+        std::ranges::transform(selected, std::back_inserter(rows),
+                               [](const QModelIndex& index) { return index.row(); });
         take(std::move(rows));
     });
     connect(takeAll_, &QPushButton::clicked, this, [this] {
@@ -114,14 +115,14 @@ void CompareDialog::take(std::vector<int> rows) {
         return;
     }
     std::ranges::sort(rows, std::greater<>());
-    std::vector<FieldDifference> taken;
+    std::vector<FieldDifference> chosen;
     for (const int row : rows) {
         const auto at = comparison_.differences.begin() + row;
-        taken.insert(taken.begin(), *at);
+        chosen.insert(chosen.begin(), *at);
         comparison_.differences.erase(at);
         table_->removeRow(row);
     }
-    emit this->taken(taken);
+    emit taken(chosen);
     updateSummary();
 }
 

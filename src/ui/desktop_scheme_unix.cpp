@@ -8,9 +8,10 @@
 #include <optional>
 
 #ifdef WL3_HAVE_DBUS
+#include "ui/portal_settings.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDBusVariant>
 #endif
 
 namespace wl3::ui {
@@ -97,33 +98,18 @@ bool sessionBusNamed() {
 
 } // namespace
 
-// The portal's settings as it last told them; lives on the window's thread.
-class PortalSettings : public QObject {
-    Q_OBJECT
-
-public:
-    explicit PortalSettings(QObject* parent) : QObject(parent) {}
-
-    // 1 prefers dark, 2 light, 0 nothing.
-    std::optional<uint> colorScheme;
-    QString gtkTheme;
-
-signals:
-    void changed();
-
-public slots:
-    void settingChanged(const QString& group, const QString& key, const QDBusVariant& value) {
-        const QVariant plain = unwrapped(value.variant());
-        if (group == kAppearance && key == kColorScheme) {
-            colorScheme = plain.toUInt();
-        } else if (group == kGnomeInterface && key == kGtkTheme) {
-            gtkTheme = plain.toString();
-        } else {
-            return;
-        }
-        emit changed();
+void PortalSettings::settingChanged(const QString& group, const QString& key,
+                                    const QDBusVariant& value) {
+    const QVariant plain = unwrapped(value.variant());
+    if (group == kAppearance && key == kColorScheme) {
+        colorScheme = plain.toUInt();
+    } else if (group == kGnomeInterface && key == kGtkTheme) {
+        gtkTheme = plain.toString();
+    } else {
+        return;
     }
-};
+    emit changed();
+}
 
 struct DesktopScheme::Watch {
     Preference files = fromFiles();
@@ -222,7 +208,3 @@ bool DesktopScheme::highContrast() const {
 }
 
 } // namespace wl3::ui
-
-#ifdef WL3_HAVE_DBUS
-#include "desktop_scheme_unix.moc"
-#endif

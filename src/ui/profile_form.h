@@ -50,9 +50,9 @@ public:
     void recordToForm();
     // The record as formToRecord would make it, left as it is.
     TrackerConfig recordAsShown() const {
-        TrackerConfig record = record_;
-        formToRecord(record, shownProfile_);
-        return record;
+        TrackerConfig shown = record_;
+        formToRecord(shown, shownProfile_);
+        return shown;
     }
     // The shown profile into the record, then profile shown, with what its edits held that
     // never became a value.

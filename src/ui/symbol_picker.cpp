@@ -91,15 +91,16 @@ void SymbolPicker::addSymbols(char table) {
         if (symbols[i].name.empty()) {
             continue;
         }
-        const char symbol = static_cast<char>(kFirstSymbol + static_cast<int>(i));
-        const QString name = translated(symbolWording(table, symbol));
-        auto* item = new QListWidgetItem(symbolIcon(table, symbol), name, grid_);
+        const char character = static_cast<char>(kFirstSymbol + static_cast<int>(i));
+        const QString name = translated(symbolWording(table, character));
+        auto* item = new QListWidgetItem(symbolIcon(table, character), name, grid_);
         item->setData(kTableRole, int(table));
-        item->setData(kSymbolRole, int(symbol));
+        item->setData(kSymbolRole, int(character));
         item->setData(kOverlayRole, symbols[i].takesOverlay);
         //: A symbol's tip in the picker: %1 its name, %2 and %3 its table and symbol characters.
-        item->setToolTip(tr("%1: table %2, symbol %3")
-                             .arg(name, QString(QLatin1Char(table)), QString(QLatin1Char(symbol))));
+        item->setToolTip(
+            tr("%1: table %2, symbol %3")
+                .arg(name, QString(QLatin1Char(table)), QString(QLatin1Char(character))));
     }
 }
 
