@@ -1,4 +1,5 @@
 #include "cli/cli_app.h"
+#include "cli_run.h"
 #include "link/serial_link.h"
 #include "sim_process.h"
 #include "support/messages_without_root.h"
@@ -23,23 +24,8 @@
 namespace wl3 {
 namespace {
 
-struct CliResult {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-CliResult runInProcess(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), "wl3");
-    std::vector<const char*> argv;
-    for (const auto& argument : arguments) {
-        argv.push_back(argument.c_str());
-    }
-    std::ostringstream out;
-    std::ostringstream err;
-    const int exitCode = runCli(static_cast<int>(argv.size()), argv.data(), out, err, false, false);
-    return {exitCode, out.str(), err.str()};
-}
+using test::CliResult;
+using test::runInProcess;
 
 // The installed program as a user runs it, with stdout and stderr in files and stdin from
 // input; launcher, when given, runs it (such as "timeout 10").

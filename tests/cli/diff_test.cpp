@@ -1,4 +1,4 @@
-#include "cli/cli_app.h"
+#include "cli_run.h"
 #include "config/config_image.h"
 #include "formats/config_file.h"
 #include "support/example_records.h"
@@ -9,26 +9,15 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <utility>
 
 namespace wl3 {
 namespace {
 
-struct DiffResult {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-DiffResult diff(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), {"wl3", "diff"});
-    std::vector<const char*> argv;
-    for (const auto& argument : arguments) {
-        argv.push_back(argument.c_str());
-    }
-    std::ostringstream out;
-    std::ostringstream err;
-    const int exitCode = runCli(static_cast<int>(argv.size()), argv.data(), out, err, false, false);
-    return {exitCode, out.str(), err.str()};
+// wl3 diff with arguments.
+test::CliResult diff(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), "diff");
+    return test::runInProcess(std::move(arguments));
 }
 
 class Diff : public testing::Test {
