@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -22,6 +23,8 @@ struct UnitOutcome {
     std::string callsign;         // the tracker's, where the command learnt it
     std::string result;           // its messages, as wl3 writes them on stderr, one after another
     double seconds = 0.0;
+    // How much advice its record draws (see wl3 check), where the command has a record.
+    std::optional<std::size_t> advice{};
 };
 
 // One tracker's share of a command, on a thread of its own: context holds the tracker's own

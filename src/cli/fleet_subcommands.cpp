@@ -5,6 +5,7 @@
 #include "cli/fleet_run.h"
 #include "cli/write_targets.h"
 #include "commands/device_commands.h"
+#include "config/advice.h"
 #include "config/config_comparison.h"
 #include "files/output_check.h"
 #include "formats/config_file.h"
@@ -98,12 +99,14 @@ std::string shownTable(const std::vector<std::string>& ports,
 // Runs work on every port, then the table and, when asked for, its CSV file. Nothing is
 // sent unless every file the run writes (outputs, the report, standard output for the
 // table) can be written, each apart from the others and from inputs. callsigns, when known
-// before the run, name the trackers in the table whatever becomes of them. The report
+// before the run, name the trackers in the table whatever becomes of them. records, where
+// the command has them (by the run's end), give each tracker's count of advice. The report
 // holds every tracker, whatever the table shows.
 int runOnEach(const CommandContext& context, const FleetRequest& request,
               const std::vector<std::string>& ports, const UnitWork& work,
               std::vector<RunFile> outputs = {}, const std::vector<RunFile>& inputs = {},
-              const std::vector<std::string>& callsigns = {}, const FleetEnd& end = {}) {
+              const std::vector<std::string>& callsigns = {}, const FleetEnd& end = {},
+              const std::vector<std::optional<TrackerConfig>>* records = nullptr) {
     outputs.push_back({request.report, {RunFileKind::Report}});
     outputs.push_back({"-", {RunFileKind::Table}});
     if (checkOutputPlan(outputs, inputs, context.reporter) != Status::Ok) {
@@ -111,8 +114,13 @@ int runOnEach(const CommandContext& context, const FleetRequest& request,
     }
     const std::size_t atOnce =
         trackersAtOnce(request.trackersAtOnce, ports.size(), context.reporter);
-    const std::vector<UnitOutcome> outcomes =
+    std::vector<UnitOutcome> outcomes =
         runFleet(ports, work, request.err, request.errIsTerminal, atOnce, callsigns);
+    for (std::size_t unit = 0; records != nullptr && unit < records->size(); ++unit) {
+        if (const auto& record = (*records)[unit]) {
+            outcomes[unit].advice = adviceOn(*record).size();
+        }
+    }
     int status = end.exitStatus(outcomes);
     context.out << shownTable(ports, outcomes, end);
     const bool reported = request.report.empty() || saveFleetReport(request.report, ports, outcomes,
@@ -233,6 +241,8 @@ int runFleetRead(const CommandContext& context, const FleetRequest& request) {
     if (!files) {
         return kExitFailed;
     }
+    // One slot a tracker, each written by its own thread alone.
+    std::vector<std::optional<TrackerConfig>> records(ports->size());
     return runOnEach(
         context, request, *ports,
         [&](const CommandContext& unit, SerialLink& link, std::size_t index,
@@ -240,9 +250,12 @@ int runFleetRead(const CommandContext& context, const FleetRequest& request) {
             TrackerConfig config;
             const Status status = readAndSave(unit, link, (*files)[index], config);
             callsign = textOf(config.callsign[kPrimary]);
+            if (status == Status::Ok) {
+                records[index] = config;
+            }
             return status;
         },
-        runFiles(*files, *ports));
+        runFiles(*files, *ports), {}, {}, {}, &records);
 }
 
 int runFleetWrite(const CommandContext& context, const FleetRequest& request,
@@ -253,9 +266,11 @@ int runFleetWrite(const CommandContext& context, const FleetRequest& request,
     }
     std::vector<std::string> ports;
     std::vector<std::string> callsigns;
+    std::vector<std::optional<TrackerConfig>> records;
     for (const WriteTarget& target : *targets) {
         ports.push_back(target.port);
         callsigns.emplace_back(textOf(target.config.callsign[kPrimary]));
+        records.emplace_back(target.config);
     }
     return runOnEach(
         context, request, ports,
@@ -267,7 +282,8 @@ int runFleetWrite(const CommandContext& context, const FleetRequest& request,
             return status;
         },
         backupFiles(*targets),
-        {{input, {RunFileKind::InputFile}}, {request.units, {RunFileKind::UnitsFile}}}, callsigns);
+        {{input, {RunFileKind::InputFile}}, {request.units, {RunFileKind::UnitsFile}}}, callsigns,
+        {}, &records);
 }
 
 // Each tracker read as Read Configuration reads it and compared with the image its write
@@ -280,9 +296,11 @@ int runFleetDiff(const CommandContext& context, const FleetRequest& request,
     }
     std::vector<std::string> ports;
     std::vector<std::string> callsigns;
+    std::vector<std::optional<TrackerConfig>> records;
     for (const WriteTarget& target : *targets) {
         ports.push_back(target.port);
         callsigns.emplace_back(textOf(target.config.callsign[kPrimary]));
+        records.emplace_back(target.config);
     }
     // One slot a tracker, each written by its own thread alone.
     std::vector<char> differs(targets->size(), 0);
@@ -314,7 +332,7 @@ int runFleetDiff(const CommandContext& context, const FleetRequest& request,
             return Status::Ok;
         },
         {}, {{input, {RunFileKind::InputFile}}, {request.units, {RunFileKind::UnitsFile}}},
-        callsigns, end);
+        callsigns, end, &records);
 }
 
 int runFleetTone(const CommandContext& context, const FleetRequest& request, ToneCode code) {

@@ -195,6 +195,8 @@ void ConfigDialog::connectHandlers() {
                     &ConfigDialog::updateModifiedMark);
         }
     }
+    connect(static_cast<QComboBox*>(control(ids::kMicEMessage)), &QComboBox::currentIndexChanged,
+            this, &ConfigDialog::onMicEMessageChanged);
     // Ctrl+Tab and Ctrl+PageDown go to the next profile, Ctrl+Shift+Tab and Ctrl+PageUp back,
     // as between the pages of other tabbed windows.
     const auto stepProfile = [this](int step) {

@@ -8,6 +8,7 @@
 #include "link/port_watcher.h"
 #include "link/serial_link.h"
 #include "outcomes/reporter.h"
+#include "ui/advice_marks.h"
 #include "ui/config_dialog_layout.h"
 #include "ui/file_dialogs.h"
 #include "ui/gui_thread_reporter.h"
@@ -102,6 +103,11 @@ private:
     void addSpeedHint(const DialogBuilder& builder, const SpeedHintRow& row);
     // The room the status texts have, under the text and in its tooltip, as the user types.
     void updateTextRoom();
+    // The marks of what the networks advise against, as the form holds it now.
+    void updateAdvice();
+    void onMicEMessageChanged();
+    // Whether the user keeps Emergency! as the message, told what it does.
+    bool confirmEmergency();
     void nameForScreenReaders(QWidget& widget, const QString& name);
     void initDialog();
     void connectHandlers();
@@ -188,6 +194,8 @@ private:
     bool transmitting_ = false;              // as the title and the notice show it
     std::map<int, QWidget*> controls_;
     ProfileForm form_;
+    AdviceMarks adviceMarks_{[this](int id) { return control(id); }};
+    int micEMessageBefore_ = 0; // the message chosen before the latest change
     // The image last loaded, read or written: Write and Save keep its bytes wherever the
     // record leaves a value as it was.
     ConfigImage base_ = defaultImage();

@@ -54,6 +54,7 @@ void ConfigDialog::updateModifiedMark() {
     if (!form_.refilling()) {
         setWindowModified(hasUnsavedEdits());
         updateTextRoom();
+        updateAdvice();
     }
 }
 

@@ -725,8 +725,6 @@ Phrase phaseWording(ExchangePhase phase) {
     return message(WL3_TR("Message", "Sending the tone command"));
 }
 
-namespace {
-
 Phrase adviceReason(const Advice& advice) {
     using Kind = Advice::Kind;
     const Phrase element = verbatim(advice.element);
@@ -769,8 +767,6 @@ Phrase adviceReason(const Advice& advice) {
     return message(WL3_TR("Message", "Emergency! makes every station that receives it raise an "
                                      "alarm: choose it only in a real emergency"));
 }
-
-} // namespace
 
 Phrase adviceWording(const Advice& advice) {
     //: A piece of advice: %1 the key of the field (primary.digiPath), %2 the reason.

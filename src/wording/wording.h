@@ -29,6 +29,8 @@ Phrase accessWording(const PortAccessCheck& check);
 // One piece of advice on a record, with the key of the field it is about and why:
 // "primary.digiPath: RELAY is obsolete; ...".
 Phrase adviceWording(const Advice& advice);
+// The same advice without the key, for a mark beside its field.
+Phrase adviceReason(const Advice& advice);
 
 // What a table (or overlay) character and a symbol character stand for together: "Car",
 // "Vehicle with overlay A", or "unassigned" for a pair the symbol set leaves free.

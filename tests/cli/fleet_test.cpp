@@ -62,7 +62,8 @@ TrackerConfig heldBy(const SimulatedTracker& tracker) {
 class Fleet : public testing::Test {
 protected:
     void SetUp() override {
-        test::writeAll(base, R"({"primary": {"callsign": "BASE", "statusText": "club net"}})");
+        test::writeAll(base, R"({"primary": {"callsign": "BASE", "statusText": "club net"},
+                              "secondary": {"callsign": "BASE-2"}})");
     }
 
     test::TempDir dir;
@@ -82,8 +83,9 @@ TEST_F(Fleet, EachTrackerGetsItsRowAndASilentOneFailsAlone) {
     ASSERT_TRUE(trackers[0]->ok() && trackers[1]->ok() && trackers[2]->ok() && silent.ok());
     test::writeAll(units, "\xEF\xBB\xBFport,primary.callsign,primary.digiPath,calibration\n" +
                               trackers[0]->devicePath() + ",N0AAA-1,\"WIDE1-1,WIDE2-1\",10\n" +
-                              trackers[1]->devicePath() + ",N0BBB-2,,20\n" + silent.devicePath() +
-                              ",N0SSS,,30\n" + trackers[2]->devicePath() + ",N0CCC-3,WIDE2-2,\n");
+                              trackers[1]->devicePath() + ",N0BBB-2,RELAY,20\n" +
+                              silent.devicePath() + ",N0SSS,,30\n" + trackers[2]->devicePath() +
+                              ",N0CCC-3,WIDE2-2,\n");
 
     const auto run = writeUnits(base, units, dir / "before/", dir / "report.csv");
 
@@ -109,6 +111,16 @@ TEST_F(Fleet, EachTrackerGetsItsRowAndASilentOneFailsAlone) {
                           "; Wrenlink3 Write: Write Successful\""),
               std::string::npos)
         << report;
+    // Each row's advice counted at the end of its line: the obsolete RELAY only.
+    EXPECT_NE(run.out.find("Advice\n"), std::string::npos) << run.out;
+    std::istringstream lines(report);
+    for (std::string line; std::getline(lines, line);) {
+        const bool relayed = line.find("N0BBB-2") != std::string::npos;
+        EXPECT_TRUE(line.ends_with(relayed                        ? ",\"1\""
+                                   : line.starts_with("\"Port\"") ? ",\"Advice\""
+                                                                  : ",\"0\""))
+            << line;
+    }
     // Each answering tracker's old image, named after its port and row; none for the silent.
     const auto backups = std::distance(std::filesystem::directory_iterator(dir / "before"),
                                        std::filesystem::directory_iterator());

@@ -1,3 +1,4 @@
+#include "config/advice.h"
 #include "dialog_driver.h"
 #include "modal_script.h"
 #include "ui/about_dialog.h"
@@ -394,6 +395,40 @@ private slots:
         QCOMPARE(ui.edit(kSymbol)->text(), QStringLiteral(">"));
         QCOMPARE(pick->accessibleDescription(), QStringLiteral("Vehicle with overlay A"));
         QCOMPARE(ui.edit(kCallsign)->text(), QStringLiteral("NOCALL")); // and nothing else
+    }
+
+    // Marks follow the typing and the profile shown; Emergency! is kept only when confirmed.
+    void adviceIsMarkedBesideItsFieldAndEmergencyIsConfirmed() {
+        DialogDriver ui;
+        const auto mark = [&ui](const char* name) {
+            return ui.dialog->findChild<QLabel*>(QLatin1String(name));
+        };
+        QVERIFY(mark("callsignAdvice")->isVisible());
+        QVERIFY(mark("callsignAdvice")->accessibleDescription().contains(QStringLiteral("NOCALL")));
+        ui.typeInto(kCallsign, "KD2ABC-7");
+        QVERIFY(!mark("callsignAdvice")->isVisible());
+        ui.typeInto(kDigiPath, "RELAY,WIDE5-5");
+        const QString why = mark("digiPathAdvice")->toolTip();
+        QVERIFY(why.contains(QStringLiteral("RELAY")) && why.contains(QStringLiteral("WIDE5-5")));
+        ui.clickTab(1); // the Secondary's callsign is still NOCALL, its path as it was
+        QVERIFY(mark("callsignAdvice")->isVisible());
+        QVERIFY(!mark("digiPathAdvice")->isVisible());
+
+        const auto answer = [](const char* button) {
+            return [button](QWidget& modal) {
+                QCOMPARE(modal.objectName(), QStringLiteral("emergencyMessage"));
+                modal.findChild<QPushButton*>(QLatin1String(button))->click();
+            };
+        };
+        auto* message = ui.list(kMicEMessage);
+        message->setCurrentIndex(2);
+        ModalScript script({answer("cancel"), answer("choose")});
+        message->setCurrentIndex(kEmergencyMessage);
+        QCOMPARE(message->currentIndex(), 2);
+        message->setCurrentIndex(kEmergencyMessage);
+        QVERIFY(script.finished());
+        QCOMPARE(message->currentIndex(), kEmergencyMessage);
+        QVERIFY(mark("micEMessageAdvice")->isVisible());
     }
 
     void aboutEntryOpensTheAboutBox() {

@@ -1,8 +1,10 @@
 #include "config/record_printer.h"
 #include "dialog_driver.h"
+#include "modal_script.h"
 #include "support/every_field.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <sstream>
 #include <vector>
 
@@ -158,7 +160,11 @@ private slots:
         ui.typeInto(kAutoTxDelay, "450");
         ui.replaceText(kSymbol, "kx");
         ui.replaceText(kSymbolTable, "");
+        test::ModalScript confirm({[](QWidget& box) {
+            box.findChild<QPushButton*>(QStringLiteral("choose"))->click();
+        }});
         ui.list(kMicEMessage)->setCurrentIndex(7);
+        QVERIFY(confirm.finished());
         ui.click(kSmartBeaconingEnable);
         ui.click(kAltDigiPaths);
 
