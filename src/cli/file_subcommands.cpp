@@ -103,11 +103,17 @@ int runImport(const CommandContext& context, const std::filesystem::path& input,
         (!allowCutText && refuseCutTexts(config, context.reporter) != Status::Ok)) {
         return kExitFailed;
     }
+    bool stored = false;
     if (isStandardStream(output)) {
         const auto bytes = encodeConfigFile(config, context.reporter);
-        return bytes && writeToOutput(context, *bytes) == Status::Ok ? kExitOk : kExitFailed;
+        stored = bytes && writeToOutput(context, *bytes) == Status::Ok;
+    } else {
+        stored = saveConfigFile(output, config, context.reporter) == Status::Ok;
     }
-    return saveConfigFile(output, config, context.reporter) == Status::Ok ? kExitOk : kExitFailed;
+    if (stored && allowCutText) {
+        reportCutTexts(config, context.reporter);
+    }
+    return stored ? kExitOk : kExitFailed;
 }
 
 } // namespace wl3

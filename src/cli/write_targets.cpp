@@ -42,7 +42,13 @@ Status writeTarget(const CommandContext& context, SerialLink& link, WriteTarget&
             return saved;
         };
     }
-    return writeConfiguration(target.config, target.image, link, context.reporter, steps);
+    const TrackerConfig given = target.config; // the write replaces it with what was stored
+    const Status status =
+        writeConfiguration(target.config, target.image, link, context.reporter, steps);
+    if (status == Status::Ok && target.allowCutText) {
+        reportCutTexts(given, context.reporter);
+    }
+    return status;
 }
 
 } // namespace wl3

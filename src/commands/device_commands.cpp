@@ -103,6 +103,19 @@ Status refuseCutTexts(const TrackerConfig& config, Reporter& reporter) {
     return Status::Failed;
 }
 
+void reportCutTexts(const TrackerConfig& config, Reporter& reporter) {
+    const auto room = statusTextRoom(config);
+    if (!room || !room->cut()) {
+        return;
+    }
+    for (int p = 0; p < kProfileCount; ++p) {
+        if (room->kept[p] < room->length[p]) {
+            reporter.report(TextStoredCut{
+                p, std::string(textOf(config.statusText[p]).substr(std::size_t(room->kept[p])))});
+        }
+    }
+}
+
 Status reportPrepared(const PreparedImage& prepared, RefusedAction action, Reporter& reporter) {
     if (!prepared.unholdable.empty()) {
         reporter.report(ValuesRefused{action, prepared.unholdable});

@@ -68,6 +68,9 @@ Status reportPrepared(const PreparedImage& prepared, RefusedAction action, Repor
 // Fails, after reporting how many characters of each text fit, when the image would cut a
 // status text: wl3 stores no cut text unless told to.
 Status refuseCutTexts(const TrackerConfig& config, Reporter& reporter);
+// Once a record was stored with leave to cut its status texts: what each text lost, a
+// message a text.
+void reportCutTexts(const TrackerConfig& config, Reporter& reporter);
 
 // The steps of a write besides sending, each optional.
 struct WriteSteps {

@@ -70,6 +70,11 @@ struct TextsWouldBeCut {
     std::array<int, 2> length{}; // by profile
     std::array<int, 2> fits{};
 };
+// Given leave to cut them, what a profile's status text lost.
+struct TextStoredCut {
+    int profile = 0;
+    std::string lost{};
+};
 
 // Files.
 
@@ -149,9 +154,9 @@ using Outcome =
     std::variant<PortNumberInvalid, PortNotOpen, PortCallFailed, WriteMismatch, TrackerNotFound,
                  WriteNotVerified, VersionReply, ReadFailed, ReadSucceeded, WriteSucceeded,
                  CalibrationNotWritten, ValuesRefused, ImageSizeWrong, AddressesDoNotFit,
-                 TextTruncated, TextsWouldBeCut, FileFailed, JsonRefused, UnitsRowFault,
-                 OutputFailed, ImageFinishing, Interrupted, ToneKeepsSending, NoUsbAdapter,
-                 PortNamedTwice, FileForSeveral, FileNamedTwice, BackupSaved, NoThread, OutOfMemory,
-                 FewerAtOnce, UnitCompared>;
+                 TextTruncated, TextsWouldBeCut, TextStoredCut, FileFailed, JsonRefused,
+                 UnitsRowFault, OutputFailed, ImageFinishing, Interrupted, ToneKeepsSending,
+                 NoUsbAdapter, PortNamedTwice, FileForSeveral, FileNamedTwice, BackupSaved,
+                 NoThread, OutOfMemory, FewerAtOnce, UnitCompared>;
 
 } // namespace wl3

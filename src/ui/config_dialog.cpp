@@ -8,6 +8,7 @@
 #include "ui/speed_hint.h"
 #include "ui/symbol_button.h"
 #include "ui/text_needs.h"
+#include "ui/tone_notice.h"
 #include "ui/translated_wording.h"
 #include "ui/window_font.h"
 
@@ -80,14 +81,9 @@ void ConfigDialog::buildControls() {
     }
     textRoom_ = builder.addStaticText({}, layout.textRoom, Qt::AlignLeft | Qt::AlignVCenter);
     textRoom_->setObjectName(QStringLiteral("textRoom"));
-    toneNotice_ = builder.addStaticText({}, layout.toneNotice, Qt::AlignCenter);
+    toneNotice_ = new ToneNotice(this);
     toneNotice_->setObjectName(QStringLiteral("toneNotice"));
-    toneNotice_->setWordWrap(true);
-    // The colours of a tooltip, which every style makes stand out from the window.
-    toneNotice_->setAutoFillBackground(true);
-    toneNotice_->setBackgroundRole(QPalette::ToolTipBase);
-    toneNotice_->setForegroundRole(QPalette::ToolTipText);
-    toneNotice_->hide();
+    builder.place(*toneNotice_, layout.toneNotice);
     auto* symbolTable = static_cast<QLineEdit*>(control(ids::kSymbolTable));
     auto* symbolPick =
         new SymbolButton(*static_cast<QLineEdit*>(control(ids::kSymbol)), *symbolTable, this);

@@ -31,6 +31,7 @@ namespace wl3::ui {
 class DialogBuilder;
 class PortComboBox;
 class ProgressDialog;
+class ToneNotice;
 
 // What the window works with beyond its own controls. The program passes message boxes,
 // the toolkit's file dialogs and this machine's serial ports; the tests pass fakes.
@@ -153,8 +154,9 @@ private:
     // every value the tracker would store as something else and every entry that never
     // became a value, or the encoder's refusal. The encoder's warning is shown too.
     std::optional<ConfigImage> prepareImage(RefusedAction action);
-    // Whether the user goes on with status text cut, or goes back to the form.
-    bool acceptCutText();
+    // Whether the user goes on after warning, or goes back to the form; name is the box's
+    // object name.
+    bool goOnAfter(const Outcome& warning, const QString& name);
 
     bool onLoad();
     bool onSave();
@@ -185,7 +187,7 @@ private:
     PortWatcher portWatcher_;
     QLabel* portNotice_ = nullptr;
     QLabel* textRoom_ = nullptr;
-    QLabel* toneNotice_ = nullptr;
+    ToneNotice* toneNotice_ = nullptr;
     DuRect portNoticeRect_ = kPortNoticeRect; // as the layout placed it
     RememberedChoices* choices_;
     QIcon appIcon_;

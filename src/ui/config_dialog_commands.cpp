@@ -10,6 +10,7 @@
 #include "ui/input_blocker.h"
 #include "ui/port_combo_box.h"
 #include "ui/progress_dialog.h"
+#include "ui/tone_notice.h"
 #include "ui/translated_wording.h"
 #include "ui/wait_cursor.h"
 #include "wording/wording.h"
@@ -223,19 +224,18 @@ std::optional<ConfigImage> ConfigDialog::prepareImage(RefusedAction action) {
                              return std::holds_alternative<TextTruncated>(outcome);
                          }) > 0;
     if (reportPrepared(prepared, action, reporter_) != Status::Ok ||
-        (textCut && !acceptCutText())) {
+        (textCut && !goOnAfter(TextTruncated{}, QStringLiteral("textTruncated")))) {
         return std::nullopt;
     }
     return prepared.image;
 }
 
-// The encoder's warning, worded as ever, with a way back to the form before anything is
-// stored.
-bool ConfigDialog::acceptCutText() {
-    const Wording wording = wordingOf(TextTruncated{});
+// A warning worded as ever, with a way back to the form before anything is sent or stored.
+bool ConfigDialog::goOnAfter(const Outcome& warning, const QString& name) {
+    const Wording wording = wordingOf(warning);
     QMessageBox box(QMessageBox::Warning, translated(*wording.caption), translatedText(wording),
                     QMessageBox::Ok | QMessageBox::Cancel, this);
-    box.setObjectName(QStringLiteral("textTruncated"));
+    box.setObjectName(name);
     box.button(QMessageBox::Ok)->setObjectName(QStringLiteral("ok"));
     box.button(QMessageBox::Cancel)->setObjectName(QStringLiteral("cancel"));
     box.setDefaultButton(QMessageBox::Ok);
@@ -282,8 +282,15 @@ void ConfigDialog::onStopSending() {
 // on its port succeeds.
 void ConfigDialog::sendTestTone(ToneCode code) {
     formToRecord();
-    const Calibration calibration =
+    Calibration calibration =
         form_.calibrationChanged() ? Calibration::NotWritten : Calibration::Written;
+    // Before a tone the user may go back and write the calibration first; a stop always goes.
+    if (calibration == Calibration::NotWritten && code != ToneCode::Stop) {
+        if (!goOnAfter(CalibrationNotWritten{}, QStringLiteral("calibrationNotWritten"))) {
+            return;
+        }
+        calibration = Calibration::Written; // warned already
+    }
     const PortChoice port = ports()->choice();
     const Status status = runDeviceCommand(
         port, Stopping::Refused,
@@ -301,16 +308,15 @@ void ConfigDialog::sendTestTone(ToneCode code) {
 
 void ConfigDialog::showTone(std::optional<ToneCode> sounding) {
     transmitting_ = sounding.has_value();
+    QString notice;
     if (sounding) {
         const QString tone = *sounding == ToneCode::Send1200Hz   ? tr("1200 Hz")
                              : *sounding == ToneCode::Send2200Hz ? tr("2200 Hz")
                                                                  : tr("1200 and 2200 Hz");
         //: The notice while a test tone keys the radio: %1 the tone.
-        toneNotice_->setText(tr("Transmitting %1 \u2014 Stop Sending ends it").arg(tone));
+        notice = tr("Transmitting %1 \u2014 Stop Sending ends it").arg(tone);
     }
-    // Shown, and its name changed, a notice is announced by screen readers.
-    toneNotice_->setAccessibleName(toneNotice_->text());
-    toneNotice_->setVisible(transmitting_);
+    toneNotice_->showNotice(notice);
     static_cast<QPushButton*>(control(ids::kStopSending))->setDefault(transmitting_);
     showFileInTitle(file_);
 }

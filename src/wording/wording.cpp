@@ -650,6 +650,11 @@ struct Words {
                                               "ports apart"),
                             {verbatim(twice.path)})});
     }
+    Wording operator()(const TextStoredCut& cut) const {
+        //: %1 a profile's tab name, %2 the end of its status text that was not stored.
+        return box({message(WL3_TR("Message", "%1 status text stored without \"%2\""),
+                            {formText(kProfileTabTexts[cut.profile]), verbatim(cut.lost)})});
+    }
     Wording operator()(const BackupSaved& saved) const {
         return box({message(WL3_TR("Message", "Backup saved: %1"),
                             {fileName(saved.path, FileAction::Save)})});

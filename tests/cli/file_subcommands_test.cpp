@@ -171,8 +171,13 @@ TEST_F(FileCommands, ImportRefusesTextThatWouldBeCutUnlessAllowed) {
 
     CommandRun run;
     EXPECT_EQ(runImport(run.context, dir / "in.json", dir / "out.wl3", true), kExitOk);
-    ASSERT_EQ(run.reporter.entries.size(), 1u);
+    ASSERT_EQ(run.reporter.entries.size(), 3u);
     EXPECT_EQ(run.reporter.entries[0].caption, "Status Beacon Text Truncated");
+    // The closing lines name what was lost: the 28 characters that did not fit, and the
+    // Secondary's whole text, whose room the Primary's took.
+    EXPECT_EQ(run.reporter.entries[1].text,
+              "Primary status text stored without \"" + std::string(28, 'p') + "\"");
+    EXPECT_EQ(run.reporter.entries[2].text, "Seconday status text stored without \"other\"");
     EXPECT_EQ(std::filesystem::file_size(dir / "out.wl3"), 136u);
 }
 
