@@ -308,6 +308,26 @@ private slots:
         QCOMPARE(window.ui.edit(kCallsign)->text(), QStringLiteral("EDITED"));
     }
 
+    // The question says what would become of the edits: gone with the window, or replaced.
+    void theQuestionSaysWhenTheWindowWouldClose() {
+        DialogDriver ui;
+        ui.typeInto(kCallsign, "EDITED");
+        QStringList asked;
+        const auto noteAndCancel = [&asked](QWidget& modal) {
+            asked << static_cast<QMessageBox&>(modal).text();
+            modal.findChild<QPushButton*>(QStringLiteral("cancel"))->click();
+        };
+        const ModalScript cancel({noteAndCancel, noteAndCancel});
+        QTest::keyClick(ui.edit(kCallsign), Qt::Key_Return);
+        ui.press(kLoad);
+        QCOMPARE(asked, (QStringList{QStringLiteral("The window is about to close, and the "
+                                                    "configuration has changes that are not "
+                                                    "saved."),
+                                     QStringLiteral("The configuration has changes that are not "
+                                                    "saved.")}));
+        QVERIFY(ui.dialog->isVisible());
+    }
+
     // No COM entry opens anything here: only the path given reaches the tracker.
     void portAndFileFromTheCommandLine() {
         test::TempDir folder;
