@@ -175,6 +175,15 @@ private slots:
         QVERIFY2(room >= needed, qPrintable(QStringLiteral("%1 < %2").arg(room).arg(needed)));
     }
 
+    // A refusal stops the command: it has the warning icon, where outcomes have none.
+    void theRefusalOfValuesHasTheWarningIcon() {
+        MessageBoxReporter reporter;
+        const auto seen = answerNextBox();
+        reporter.report(wl3::ValuesRefused{wl3::RefusedAction::Save, {}});
+        QCOMPARE(seen->title, QStringLiteral("Save Failed"));
+        QCOMPARE(seen->icon, QMessageBox::Warning);
+    }
+
     // A command shows its boxes while its wait cursor is up; the box waits for the user.
     void aBoxShownDuringACommandHasTheArrowAndTheWaitComesBack() {
         MessageBoxReporter reporter;
