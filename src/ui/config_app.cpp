@@ -2,6 +2,7 @@
 
 #include "link/port_mapping.h"
 #include "ui/app_theme.h"
+#include "ui/caption_room.h"
 #include "ui/config_dialog.h"
 #include "ui/end_requests.h"
 #include "ui/file_dialogs.h"
@@ -20,6 +21,7 @@ namespace wl3::ui {
 // would otherwise show the program's file name, and it names the settings.
 ConfigApp::ConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
     nameApplication();
+    installEventFilter(new CaptionRoom(this));
 }
 
 void ConfigApp::nameApplication() {

@@ -135,8 +135,9 @@ private:
     void markSaved();
     void updateModifiedMark();
     // True when nothing unsaved is in the way: there was none, the user discarded it, or
-    // saved it.
-    bool editsMayBeDropped();
+    // saved it. The question says what would drop the edits.
+    enum class EditsGo { Replaced, WithTheWindow };
+    bool editsMayBeDropped(EditsGo edits = EditsGo::Replaced);
 
     // Runs command on a worker thread, with a link of its own to the port chosen now and a
     // copy of the record, which becomes the record when it ends; a progress display over

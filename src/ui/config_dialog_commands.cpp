@@ -4,6 +4,7 @@
 #include "formats/config_file.h"
 #include "formats/config_io.h"
 #include "link/make_link.h"
+#include "ui/callsign_file_name.h"
 #include "ui/config_dialog.h"
 #include "ui/config_dialog_layout.h"
 #include "ui/edit_text.h"
@@ -72,7 +73,8 @@ bool ConfigDialog::onSave() {
     if (!image) {
         return false;
     }
-    const auto path = fileDialogs_.pathToSave(*this, file_);
+    const auto path =
+        fileDialogs_.pathToSave(*this, file_.empty() ? callsignFileName(config()) : file_);
     return path && saveImage(*path, *image) == Status::Ok;
 }
 

@@ -58,13 +58,16 @@ void ConfigDialog::updateModifiedMark() {
     }
 }
 
-bool ConfigDialog::editsMayBeDropped() {
+bool ConfigDialog::editsMayBeDropped(EditsGo edits) {
     if (!hasUnsavedEdits()) {
         return true;
     }
     QMessageBox box(QMessageBox::Warning, windowTitleText(),
-                    tr("The configuration has changes that are not saved."), QMessageBox::NoButton,
-                    this);
+                    edits == EditsGo::WithTheWindow
+                        ? tr("The window is about to close, and the configuration has changes "
+                             "that are not saved.")
+                        : tr("The configuration has changes that are not saved."),
+                    QMessageBox::NoButton, this);
     box.setObjectName(QStringLiteral("unsavedEdits"));
     box.setInformativeText(tr("Save them to a file first?"));
     QPushButton* save =
@@ -87,7 +90,7 @@ void ConfigDialog::done(int result) {
         progress_->requestStop();
         return;
     }
-    if ((sessionEnding_ || editsMayBeDropped()) && stopSoundingTone()) {
+    if ((sessionEnding_ || editsMayBeDropped(EditsGo::WithTheWindow)) && stopSoundingTone()) {
         QDialog::done(result);
     }
 }

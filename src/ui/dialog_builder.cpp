@@ -81,7 +81,7 @@ QWidget* DialogBuilder::makeControl(const ControlRow& row) {
         if (row.input == InputRule::UpperCase) {
             edit->setValidator(new UpperCaseValidator(edit));
         } else if (row.input == InputRule::DigitsOnly) {
-            edit->setValidator(new DigitsValidator(edit));
+            edit->setValidator(new DigitsValidator(*edit));
         }
         place(*edit, row.rect);
         return edit;

@@ -75,17 +75,17 @@ std::optional<std::filesystem::path> QtFileDialogs::pathToLoad(QWidget& owner) {
     }
 }
 
+// A bare name is proposed in the folder that Load would open.
 std::optional<std::filesystem::path>
 QtFileDialogs::pathToSave(QWidget& owner, const std::filesystem::path& current) {
     const QString title = QCoreApplication::translate("FileDialogs", "Save Config File");
     const QFileInfo proposed(current);
-    const QString chosen =
-        current.empty()
-            ? askForFile(owner, QFileDialog::AcceptSave, title, rememberedFolder(),
-                         //: The name Save proposes for a new file, before .wl3.
-                         QCoreApplication::translate("FileDialogs", "config1") + extension())
-            : askForFile(owner, QFileDialog::AcceptSave, title, proposed.absolutePath(),
-                         proposed.fileName());
+    const QString folder = current.has_parent_path() ? proposed.absolutePath() : rememberedFolder();
+    const QString name = current.empty()
+                             //: The name Save proposes for a new file, before .wl3.
+                             ? QCoreApplication::translate("FileDialogs", "config1") + extension()
+                             : proposed.fileName();
+    const QString chosen = askForFile(owner, QFileDialog::AcceptSave, title, folder, name);
     if (chosen.isEmpty()) {
         return std::nullopt;
     }

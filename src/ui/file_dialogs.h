@@ -16,7 +16,8 @@ public:
     virtual ~FileDialogs() = default;
 
     virtual std::optional<std::filesystem::path> pathToLoad(QWidget& owner) = 0;
-    // Proposes current, the file the form was last loaded from or saved to, when there is one.
+    // Proposes current: the file the form was last loaded from or saved to, or a name alone
+    // for a new file, or nothing for the usual name.
     virtual std::optional<std::filesystem::path>
     pathToSave(QWidget& owner, const std::filesystem::path& current) = 0;
 };

@@ -6,7 +6,8 @@ class QWidget;
 
 namespace wl3::ui {
 
-// Reports with message boxes that have a single OK button and no icon. They block the whole
+// Reports with message boxes that have a single OK button and no icon, but for the refusal of
+// values the tracker cannot hold, which has the warning icon. They block the whole
 // application, so that no second command can start while a box of the first is open. Each
 // opens over its owner, on the owner's screen, and belongs to it among other windows.
 class MessageBoxReporter : public Reporter {

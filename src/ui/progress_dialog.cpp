@@ -3,6 +3,7 @@
 #include "ui/translated_wording.h"
 #include "wording/wording.h"
 
+#include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -44,6 +45,13 @@ void ProgressDialog::showProgress(ExchangePhase phase, int bytesDone, int bytesE
 void ProgressDialog::reject() {
     if (cancel_ != nullptr) {
         requestStop();
+    }
+}
+
+void ProgressDialog::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (QWidget* window = parentWidget()) {
+        window->close();
     }
 }
 

@@ -14,9 +14,10 @@ namespace wl3::ui {
 
 // Stands over the window while a device command talks to the tracker: the phase, and a bar
 // that moves with the bytes. Only the command's end closes it, and a box hides it. Where
-// stopping is allowed, Cancel, Escape and its close box ask the exchange to stop at its
-// next byte; a write offers none of them, since a half-written tracker is worse than a slow
-// one.
+// stopping is allowed, Cancel and Escape ask the exchange to stop at its next byte; a write
+// offers neither, since a half-written tracker is worse than a slow one. Its close box
+// (Alt+F4 too) is the window's: the window closes as by its own, whichever of the two had
+// the focus.
 class ProgressDialog : public QDialog {
     Q_OBJECT
 
@@ -32,6 +33,9 @@ public:
     void reject() override;
     // The window is closing: a read stops at its next byte, a write once its image is out.
     void requestStop();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QLabel* phase_;

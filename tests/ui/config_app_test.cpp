@@ -5,8 +5,11 @@
 #include "ui/wait_cursor.h"
 
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -44,6 +47,17 @@ std::shared_ptr<SeenBox> answerNextBox() {
     });
     return seen;
 }
+
+class WideTitleBarStyle : public QProxyStyle {
+public:
+    WideTitleBarStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int size = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TitleBarHeight ? 3 * size : size;
+    }
+};
 
 } // namespace
 
@@ -125,6 +139,49 @@ private slots:
         reporter.report(wl3::VersionReply{"<b>Wrenlink3 v1.00</b>"});
         QCOMPARE(seen->title, QStringLiteral("Wrenlink3 Version"));
         QCOMPARE(seen->text, QStringLiteral("<b>Wrenlink3 v1.00</b>"));
+    }
+
+    // In a title bar as wide as the box, as the style lays one out, the caption's text fits:
+    // the platform would otherwise cut it short. The title bar's buttons are as wide as some
+    // platforms draw them, wider than the toolkit's own allowance for them.
+    void aBoxIsWideEnoughForItsCaption() {
+        QApplication::setStyle(new WideTitleBarStyle);
+        const auto fusionAgain =
+            qScopeGuard([] { QApplication::setStyle(QStringLiteral("Fusion")); });
+        MessageBoxReporter reporter;
+        QString caption;
+        int room = 0;
+        int needed = 0;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            caption = box->windowTitle();
+            QStyleOptionTitleBar bar;
+            bar.initFrom(box);
+            bar.titleBarFlags = box->windowFlags() | Qt::WindowTitleHint |
+                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+            bar.rect = QRect(0, 0, box->width(),
+                             box->style()->pixelMetric(QStyle::PM_TitleBarHeight, &bar, box));
+            room = box->style()
+                       ->subControlRect(QStyle::CC_TitleBar, &bar, QStyle::SC_TitleBarLabel, box)
+                       .width();
+            needed = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar"))
+                         .horizontalAdvance(caption);
+            box->button(QMessageBox::Ok)->click();
+        });
+        // A narrow text under a caption of its own.
+        reporter.report(wl3::VersionReply{"x"});
+        QVERIFY(!caption.isEmpty());
+        QVERIFY2(room >= needed, qPrintable(QStringLiteral("%1 < %2").arg(room).arg(needed)));
+    }
+
+    // A refusal stops the command: it has the warning icon, where outcomes have none.
+    void theRefusalOfValuesHasTheWarningIcon() {
+        MessageBoxReporter reporter;
+        const auto seen = answerNextBox();
+        reporter.report(wl3::ValuesRefused{wl3::RefusedAction::Save, {}});
+        QCOMPARE(seen->title, QStringLiteral("Save Failed"));
+        QCOMPARE(seen->icon, QMessageBox::Warning);
     }
 
     // A command shows its boxes while its wait cursor is up; the box waits for the user.

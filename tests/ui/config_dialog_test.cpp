@@ -251,11 +251,38 @@ private slots:
         QTest::keyClick(ui.edit(kCalibration), '@', Qt::ControlModifier | Qt::AltModifier);
         QTest::keyClick(ui.edit(kCalibration), 'q', Qt::ControlModifier | Qt::AltModifier);
         QCOMPARE(ui.edit(kCalibration)->text(), QStringLiteral("12"));
-        // Pasted text is refused whole unless it is digits only.
+        // Pasted text keeps its digits.
         ui.replaceText(kQuietTime, "  -40ms");
-        QCOMPARE(ui.edit(kQuietTime)->text(), QStringLiteral("12"));
-        ui.replaceText(kQuietTime, "40");
         QCOMPARE(ui.edit(kQuietTime)->text(), QStringLiteral("40"));
+    }
+
+    // Nothing is dropped unseen: a balloon beneath the edit says so, until the next key, and
+    // says nothing when nothing was dropped. A number the program shows stays as it is.
+    void aDroppedCharacterIsSaidInABalloon() {
+        DialogDriver ui;
+        QLineEdit* edit = ui.edit(kCalibration);
+        const auto saying = [edit] {
+            const auto* balloon = edit->findChild<QLabel*>(QStringLiteral("inputBalloon"));
+            return balloon != nullptr && balloon->isVisible() ? balloon->text() : QString();
+        };
+        const QString dropped = QStringLiteral("Only digits 0\u20139 can be typed here");
+        ui.replaceText(kCalibration, "150");
+        QCOMPARE(saying(), QString());
+        ui.replaceText(kCalibration, "150 ");
+        QCOMPARE(edit->text(), QStringLiteral("150"));
+        QCOMPARE(saying(), dropped);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QCOMPARE(saying(), QString());
+        QTest::keyClick(edit, Qt::Key_A);
+        QCOMPARE(edit->text(), QStringLiteral("15"));
+        QCOMPARE(saying(), dropped);
+        ui.replaceText(kCalibration, "12a");
+        QCOMPARE(edit->text(), QStringLiteral("12"));
+        QCOMPARE(edit->cursorPosition(), 2);
+
+        ui.config().calibration = -5;
+        ui.dialog->recordToForm();
+        QCOMPARE(edit->text(), QStringLiteral("-5"));
     }
 
     void enterInAnEditAndExitAcceptEscapeAndCloseReject_data() {

@@ -270,7 +270,7 @@ private slots:
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("save")), Qt::LeftButton);
         QVERIFY(script.finished());
         QCOMPARE(shown.title, QStringLiteral("Save Config File"));
-        QCOMPARE(shown.initialName, QStringLiteral("config1.wl3"));
+        QCOMPARE(shown.initialName, QStringLiteral("KE5MNO.wl3"));
         QCOMPARE(shown.filters, QStringList{"Wrenlink3 Config files (*.wl3)"});
         QCOMPARE(shown.suffix, QStringLiteral("wl3"));
         QCOMPARE(shown.mode, QFileDialog::AcceptSave);

@@ -1,3 +1,4 @@
+#include "ui/callsign_file_name.h"
 #include "ui/dialog_units.h"
 #include "ui/edit_text.h"
 
@@ -41,6 +42,29 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(int, value);
         QCOMPARE(wl3::ui::parseEditNumber(std::string_view(text.constData(), text.size())), value);
+    }
+
+    // Whatever the record holds, Save never proposes a name that Windows or Linux refuses.
+    void callsignFileName_data() {
+        QTest::addColumn<QByteArray>("callsign");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("callsign and SSID") << QByteArray("KD2ABC-7") << "KD2ABC-7.wl3";
+        QTest::newRow("none") << QByteArray("") << "";
+        QTest::newRow("refused characters") << QByteArray("K<>:\"/\\|?*1") << "K1.wl3";
+        QTest::newRow("control characters") << QByteArray("K\t1\x7F\x85") << "K1.wl3";
+        QTest::newRow("dots and blanks at the ends") << QByteArray(". K1 .") << "K1.wl3";
+        QTest::newRow("nothing left") << QByteArray("?*. ") << "";
+        QTest::newRow("a device on Windows") << QByteArray("com1") << "";
+        QTest::newRow("Latin-1 letter") << QByteArray("\xC9K1") << "\u00C9K1.wl3";
+    }
+
+    void callsignFileName() {
+        QFETCH(QByteArray, callsign);
+        QFETCH(QString, name);
+        TrackerConfig record;
+        setText(record.callsign[kPrimary], callsign.toStdString());
+        setText(record.callsign[kSecondary], "KS9XYZ");
+        QCOMPARE(QString::fromStdU16String(wl3::ui::callsignFileName(record).u16string()), name);
     }
 
     void latin1RoundTripKeepsEveryByte() {

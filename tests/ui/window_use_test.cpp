@@ -20,6 +20,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
+#include <QWindow>
 #include <functional>
 #include <set>
 
@@ -36,11 +37,13 @@ namespace {
 
 // What the progress panels show, heard from their bars as each value is set: a poll could
 // miss the image's bytes, which come whole and show only until the read ends. onImage runs
-// once, with the panel, as the first read's bytes show in it.
+// once, with the panel, as the image's first bytes show in it in imagePhase.
 class PanelWatch : public QObject {
 public:
-    explicit PanelWatch(std::function<void(QWidget&)> onImage = [](QWidget&) {})
-        : onImage_(std::move(onImage)) {
+    explicit PanelWatch(
+        std::function<void(QWidget&)> onImage = [](QWidget&) {},
+        QString imagePhase = QStringLiteral("Reading the configuration"))
+        : onImage_(std::move(onImage)), imagePhase_(std::move(imagePhase)) {
         QApplication::instance()->installEventFilter(this);
     }
 
@@ -64,13 +67,14 @@ private:
         const QString phase = panel.findChild<QLabel*>(QStringLiteral("phase"))->text();
         phases.insert(phase);
         mostBytes = std::max(mostBytes, bytes);
-        if (!imageShown && bytes > 0 && phase == QStringLiteral("Reading the configuration")) {
+        if (!imageShown && bytes > 0 && phase == imagePhase_) {
             imageShown = true;
             onImage_(panel);
         }
     }
 
     std::function<void(QWidget&)> onImage_;
+    QString imagePhase_;
 };
 
 std::filesystem::path savedFile(const test::TempDir& folder, const char* callsign) {
@@ -306,6 +310,52 @@ private slots:
         QTRY_VERIFY(!window.ui.dialog->isVisible());
         QCOMPARE(window.ui.takeReports(), QStringList{});
         QCOMPARE(window.ui.edit(kCallsign)->text(), QStringLiteral("EDITED"));
+    }
+
+    // Alt+F4 on the progress panel is the window's close box, whichever has the focus: a read
+    // stops, a write sends its whole image first, and the window closes.
+    void closingTheProgressPanelClosesTheWindow_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("phase");
+        QTest::addColumn<bool>("imageWritten");
+        QTest::newRow("read") << kReadConfiguration << QStringLiteral("Reading the configuration")
+                              << false;
+        QTest::newRow("write") << kWriteConfiguration << QStringLiteral("Writing the configuration")
+                               << true;
+    }
+
+    void closingTheProgressPanelClosesTheWindow() {
+        QFETCH(int, command);
+        QFETCH(QString, phase);
+        QFETCH(bool, imageWritten);
+        TrackerWindow window;
+        QVERIFY(window.tracker.ok());
+        const PanelWatch close([](QWidget& panel) { panel.windowHandle()->close(); }, phase);
+        window.ui.press(command);
+        QVERIFY(close.imageShown);
+        QTRY_VERIFY(!window.ui.dialog->isVisible());
+        QCOMPARE(window.ui.takeReports(), QStringList{});
+        QTRY_COMPARE(window.tracker.log().find("image written") != std::string::npos, imageWritten);
+    }
+
+    // The question says what would become of the edits: gone with the window, or replaced.
+    void theQuestionSaysWhenTheWindowWouldClose() {
+        DialogDriver ui;
+        ui.typeInto(kCallsign, "EDITED");
+        QStringList asked;
+        const auto noteAndCancel = [&asked](QWidget& modal) {
+            asked << static_cast<QMessageBox&>(modal).text();
+            modal.findChild<QPushButton*>(QStringLiteral("cancel"))->click();
+        };
+        const ModalScript cancel({noteAndCancel, noteAndCancel});
+        QTest::keyClick(ui.edit(kCallsign), Qt::Key_Return);
+        ui.press(kLoad);
+        QCOMPARE(asked, (QStringList{QStringLiteral("The window is about to close, and the "
+                                                    "configuration has changes that are not "
+                                                    "saved."),
+                                     QStringLiteral("The configuration has changes that are not "
+                                                    "saved.")}));
+        QVERIFY(ui.dialog->isVisible());
     }
 
     // No COM entry opens anything here: only the path given reaches the tracker.

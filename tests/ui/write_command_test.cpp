@@ -139,14 +139,12 @@ private slots:
         }
     }
 
-    // What never became a value (a paste with a letter, an empty number, two characters for a
-    // symbol, a character beyond Latin-1) is named, and nothing is sent or asked for.
+    // What never became a value (an empty number, two characters for a symbol, a character
+    // beyond Latin-1) is named, and nothing is sent or asked for.
     void entriesThatAreNoValueAreRefusedBeforeAnythingIsSent() {
         TrackerWindow window;
         QVERIFY(window.tracker.ok());
         window.ui.replaceText(kAutoTxDelay, "");
-        window.ui.replaceText(kAutoTxDelay, "12a");
-        QCOMPARE(window.ui.edit(kAutoTxDelay)->text(), QString());
         window.ui.replaceText(kSymbol, "ab");
         window.ui.clickTab(kSecondary);
         window.ui.replaceText(kStatusEvery, "");
