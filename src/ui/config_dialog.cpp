@@ -3,6 +3,7 @@
 #include "ui/about_entry.h"
 #include "ui/app_icon.h"
 #include "ui/config_dialog_layout.h"
+#include "ui/control_help.h"
 #include "ui/dialog_builder.h"
 #include "ui/port_combo_box.h"
 #include "ui/speed_hint.h"
@@ -136,9 +137,7 @@ void ConfigDialog::updateTextRoom() {
                          .arg(QString::number(-room->left[p]), formText(kProfileTabTexts[loser]));
     }
     textRoom_->setText(line);
-    QWidget* text = control(ids::kStatusText);
-    text->setToolTip(line);
-    text->setAccessibleDescription(line);
+    showLiveLine(*control(ids::kStatusText), line);
 }
 
 void ConfigDialog::initDialog() {

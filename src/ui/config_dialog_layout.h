@@ -27,6 +27,8 @@ inline constexpr int kSave = 1013;
 inline constexpr int kProfileTabs = 1034;
 inline constexpr int kLoad = 1043;
 inline constexpr int kCompare = 1047;
+// The button with the symbol's picture, which opens the symbol picker.
+inline constexpr int kSymbolPick = 1048;
 
 } // namespace wl3::ids
 

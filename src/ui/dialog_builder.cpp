@@ -1,5 +1,6 @@
 #include "ui/dialog_builder.h"
 
+#include "ui/control_help.h"
 #include "ui/fixed_item_list.h"
 #include "ui/group_frame.h"
 #include "ui/input_rules.h"
@@ -138,7 +139,7 @@ QWidget* DialogBuilder::addTabs(const ControlRow& row) const {
     return tabs;
 }
 
-// A screen reader names the control by its label, without the colon, and tells its unit.
+// A screen reader names the control by its label, without the colon.
 void DialogBuilder::finish(QWidget& control, const ControlRow& row) const {
     control.setObjectName(nameOf(row.name));
     control.setProperty("controlId", row.id);
@@ -157,8 +158,9 @@ void DialogBuilder::finish(QWidget& control, const ControlRow& row) const {
         const QString text = formText(row.unit.text);
         QLabel* unit = addStaticText(text, row.unit.rect, Qt::AlignLeft | Qt::AlignVCenter);
         unit->setObjectName(nameOf(row.name) + QStringLiteral("Unit"));
-        control.setAccessibleDescription(text);
     }
+    // What it does and what it holds, its unit with it.
+    giveHelp(control, row.id);
 }
 
 } // namespace wl3::ui

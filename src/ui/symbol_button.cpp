@@ -1,5 +1,7 @@
 #include "ui/symbol_button.h"
 
+#include "ui/config_dialog_layout.h"
+#include "ui/control_help.h"
 #include "ui/symbol_picker.h"
 #include "ui/symbol_pictures.h"
 #include "ui/translated_wording.h"
@@ -29,6 +31,7 @@ SymbolButton::SymbolButton(QLineEdit& symbol, QLineEdit& table, QWidget* parent)
     setToolButtonStyle(Qt::ToolButtonIconOnly);
     setIconSize(QSize(kPictureSize, kPictureSize));
     setAccessibleName(tr("Choose Symbol"));
+    giveHelp(*this, ids::kSymbolPick);
     connect(&symbol_, &QLineEdit::textChanged, this, &SymbolButton::follow);
     connect(&table_, &QLineEdit::textChanged, this, &SymbolButton::follow);
     connect(this, &QToolButton::clicked, this, &SymbolButton::pick);
@@ -40,14 +43,11 @@ void SymbolButton::follow() {
     const char symbol = characterOf(symbol_);
     const QString name = translated(symbolWording(table, symbol));
     setIcon(symbolIcon(table, symbol));
-    //: The symbol button's tooltip: %1 is the name of the symbol the two edits give.
-    setToolTip(tr("%1. Opens a list of every symbol with its picture.").arg(name));
-    setAccessibleDescription(name);
-    //: The Symbol and Table / Overlay edits' tooltip: %1 is the name of what they give.
+    showLiveLine(*this, name);
+    //: Beneath the Symbol and Table / Overlay edits' help: %1 is the name of what they give.
     const QString meaning = tr("Symbol shown: %1").arg(name);
     for (QLineEdit* edit : {&symbol_, &table_}) {
-        edit->setToolTip(meaning);
-        edit->setAccessibleDescription(meaning);
+        showLiveLine(*edit, meaning);
     }
 }
 

@@ -712,6 +712,47 @@ std::vector<Wording> commandLineWordings(const Outcome& outcome) {
     return wordings;
 }
 
+std::optional<Phrase> holdableWording(const ProfileField& field) {
+    using Kind = Holdable::Kind;
+    const Holdable& holdable = field.holdable;
+    std::optional<Allowed> allowed;
+    switch (holdable.kind) {
+    case Kind::Number:
+        if (!field.isListIndex()) {
+            allowed = Allowed{Allowed::Kind::Range, holdable.low, holdable.high};
+        }
+        break;
+    case Kind::Address:
+        allowed = Allowed{Allowed::Kind::Address};
+        break;
+    case Kind::AddressList:
+        allowed = Allowed{Allowed::Kind::AddressList};
+        break;
+    case Kind::SlotOffset:
+        allowed = Allowed{Allowed::Kind::SlotOffsetAny};
+        break;
+    case Kind::Character:
+        allowed = Allowed{Allowed::Kind::Character};
+        break;
+    case Kind::Anything: {
+        // A text is held up to its array's size; a flag holds anything.
+        const TrackerConfig any;
+        allowed = visitValue(any, field, kPrimary,
+                             Overloaded{
+                                 []<std::size_t N>(const TextField<N>&) -> std::optional<Allowed> {
+                                     return Allowed{Allowed::Kind::TextLength, 0, int(N - 1)};
+                                 },
+                                 [](const auto&) -> std::optional<Allowed> { return std::nullopt; },
+                             });
+        break;
+    }
+    }
+    if (!field.isShown() || !allowed) {
+        return std::nullopt;
+    }
+    return allowedWording(UnholdableValue{&field, kPrimary, {}, *allowed});
+}
+
 Phrase phaseWording(ExchangePhase phase) {
     switch (phase) {
     case ExchangePhase::CheckingTracker:

@@ -6,6 +6,7 @@
 #include "outcomes/outcome.h"
 #include "wording/phrase.h"
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -31,6 +32,11 @@ Phrase accessWording(const PortAccessCheck& check);
 Phrase adviceWording(const Advice& advice);
 // The same advice without the key, for a mark beside its field.
 Phrase adviceReason(const Advice& advice);
+
+// What the tracker holds of a field that the window shows, with its unit: "0 to 1700
+// milliseconds", "at most 199 characters", the rule for a callsign. Nothing for a check box
+// or a list, whose choices say it themselves.
+std::optional<Phrase> holdableWording(const ProfileField& field);
 
 // What a table (or overlay) character and a symbol character stand for together: "Car",
 // "Vehicle with overlay A", or "unassigned" for a pair the symbol set leaves free.

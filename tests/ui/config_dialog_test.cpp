@@ -10,10 +10,12 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMap>
 #include <QStyleOptionButton>
 #include <QSysInfo>
 #include <QTimer>
 #include <QToolButton>
+#include <QWhatsThis>
 #include <QWindow>
 #include <algorithm>
 #include <vector>
@@ -40,6 +42,27 @@ QStringList clippedLabels(const QWidget& window) {
         }
     }
     return clipped;
+}
+
+// The line that a control shows beneath its help.
+QString liveLine(const QWidget& control) {
+    return control.accessibleDescription().split(QStringLiteral("\n\n")).last();
+}
+
+// What a user can press, tick, type into or choose from, as shown.
+QList<QWidget*> shownControls(const QWidget& window) {
+    QList<QWidget*> controls;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        const bool inList = qobject_cast<QComboBox*>(widget->parentWidget()) != nullptr;
+        const bool control = qobject_cast<QAbstractButton*>(widget) != nullptr ||
+                             qobject_cast<QComboBox*>(widget) != nullptr ||
+                             qobject_cast<QTabBar*>(widget) != nullptr ||
+                             (qobject_cast<QLineEdit*>(widget) != nullptr && !inList);
+        if (control && widget->isVisibleTo(&window)) {
+            controls << widget;
+        }
+    }
+    return controls;
 }
 
 // Closes whatever modal window opens next, after handing it to inspect.
@@ -390,11 +413,11 @@ private slots:
         DialogDriver ui;
         auto* pick = ui.dialog->findChild<QToolButton*>(QStringLiteral("symbolPick"));
         QVERIFY(pick != nullptr);
-        QVERIFY(pick->accessibleDescription() == QStringLiteral("Car"));
+        QCOMPARE(liveLine(*pick), QStringLiteral("Car"));
         QVERIFY(!pick->icon().pixmap(16, 16).isNull());
         ui.edit(kSymbol)->selectAll();
         QTest::keyClicks(ui.edit(kSymbol), QStringLiteral("-"));
-        QCOMPARE(pick->accessibleDescription(), QStringLiteral("House"));
+        QCOMPARE(liveLine(*pick), QStringLiteral("House"));
         QVERIFY(ui.edit(kSymbolTable)->toolTip().contains(QStringLiteral("House")));
 
         const auto choose = [](const QString& name, int overlay) {
@@ -420,7 +443,7 @@ private slots:
         QVERIFY(script.finished());
         QCOMPARE(ui.edit(kSymbolTable)->text(), QStringLiteral("A"));
         QCOMPARE(ui.edit(kSymbol)->text(), QStringLiteral(">"));
-        QCOMPARE(pick->accessibleDescription(), QStringLiteral("Vehicle with overlay A"));
+        QCOMPARE(liveLine(*pick), QStringLiteral("Vehicle with overlay A"));
         QCOMPARE(ui.edit(kCallsign)->text(), QStringLiteral("NOCALL")); // and nothing else
     }
 
@@ -456,6 +479,73 @@ private slots:
         QVERIFY(script.finished());
         QCOMPARE(message->currentIndex(), kEmergencyMessage);
         QVERIFY(mark("micEMessageAdvice")->isVisible());
+    }
+
+    // Every control says what it does to the mouse, to a screen reader and to Shift+F1, and one
+    // greyed by an Enable box says why for as long as it is greyed.
+    void everyControlExplainsItselfAndWhyItIsGreyed() {
+        DialogDriver ui;
+        const QList<QWidget*> controls = shownControls(*ui.dialog);
+        QVERIFY(controls.size() > 40);
+        QStringList silent;
+        for (const QWidget* control : controls) {
+            if (control->toolTip().isEmpty() || control->whatsThis().isEmpty() ||
+                control->accessibleDescription().isEmpty()) {
+                silent << control->objectName();
+            }
+        }
+        for (int tab = 0; tab < ui.tabs()->count(); ++tab) {
+            if (ui.tabs()->tabToolTip(tab).isEmpty()) {
+                silent << ui.tabs()->tabText(tab);
+            }
+        }
+        QCOMPARE(silent, QStringList());
+
+        // Through every state of the Enable boxes: each control is seen enabled and greyed.
+        QMap<QString, QString> enabledTips;
+        QMap<QString, QString> greyedTips;
+        const auto note = [&] {
+            for (const QWidget* control : controls) {
+                (control->isEnabled() ? enabledTips : greyedTips)[control->objectName()] =
+                    control->toolTip();
+            }
+        };
+        note();
+        ui.click(kSmartBeaconingEnable);
+        note();
+        QVERIFY(ui.control(kAutoRate)->toolTip().contains(QStringLiteral("SmartBeaconing is on")));
+        for (const int enable : {kTimeSlottingEnable, kMicEEnable, kPowerSwitchEnable}) {
+            ui.click(enable);
+            note();
+        }
+        QVERIFY(greyedTips.size() >= 12);
+        QStringList unexplained;
+        for (const auto& [name, greyed] : greyedTips.asKeyValueRange()) {
+            const QString enabled = enabledTips.value(name);
+            if (enabled.isEmpty() || greyed == enabled || !greyed.contains(enabled)) {
+                unexplained << name;
+            }
+        }
+        QCOMPARE(unexplained, QStringList());
+    }
+
+    // Shift+F1 shows the focused control's help, whatever kind of control has the focus.
+    void shiftF1ShowsTheHelpOfTheFocusedControl() {
+        DialogDriver ui;
+        QVERIFY(QTest::qWaitForWindowActive(ui.dialog.get()));
+        const auto helpShown = [] {
+            const QWidgetList shown = QApplication::topLevelWidgets();
+            return std::ranges::any_of(shown, [](const QWidget* widget) {
+                return widget->inherits("QWhatsThat") && widget->isVisible();
+            });
+        };
+        for (const int id : {kCallsign, kSendAltitude, kMicEPath, kProfileTabs, kReadVersion}) {
+            ui.control(id)->setFocus();
+            QTest::keyClick(ui.dialog->focusWidget(), Qt::Key_F1, Qt::ShiftModifier);
+            QVERIFY2(helpShown(), qPrintable(ui.control(id)->objectName()));
+            QWhatsThis::hideText();
+            QTRY_VERIFY(!helpShown());
+        }
     }
 
     void aboutEntryOpensTheAboutBox() {

@@ -1,6 +1,6 @@
 """The real window as a screen reader finds it on Linux's accessibility bus: every control
-has a name, or a label that names it, and the three lists are named by what they are, not
-by the item they show.
+has a name, or a label that names it, and a description that says what it does; the three
+lists are named by what they are, not by the item they show.
 
 Starts a virtual display and a session bus of its own; needs Debian's python3-pyatspi, for
 the system's python3.
@@ -113,6 +113,16 @@ def faults_in(window):
         f"'{control.parent.name}' has neither a name nor a label"
         for control in controls
         if not control.name and not labelled(control)
+    ]
+    # Qt gives a tab bar no description of its own: a screen reader reads the chosen tab's.
+    # The bar's scroll buttons are hidden while every tab fits.
+    faults += [
+        f"{control.getRoleName()} '{control.name}' under {control.parent.getRoleName()} "
+        f"'{control.parent.name}' has no description"
+        for control in controls
+        if not control.description
+        and control.getRole() != pyatspi.ROLE_PAGE_TAB_LIST
+        and control.getState().contains(pyatspi.STATE_SHOWING)
     ]
     lists = [control.name for control in controls if control.getRole() == pyatspi.ROLE_COMBO_BOX]
     if lists != LIST_NAMES:

@@ -424,7 +424,8 @@ private slots:
         QCOMPARE(named, 50); // the form's and the window's controls, the symbol button and Compare
         QAccessibleInterface* delay = QAccessible::queryAccessibleInterface(ui.edit(kAutoTxDelay));
         QCOMPARE(delay->text(QAccessible::Name), QStringLiteral("Auto TX Delay"));
-        QCOMPARE(delay->text(QAccessible::Description), QStringLiteral("milliseconds"));
+        // Its unit is told with its help.
+        QVERIFY(delay->text(QAccessible::Description).contains(QStringLiteral("milliseconds")));
         QCOMPARE(QAccessible::queryAccessibleInterface(ui.box(kSmartBeaconingEnable))
                      ->text(QAccessible::Name),
                  QStringLiteral("SmartBeaconing Enable"));
