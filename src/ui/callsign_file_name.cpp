@@ -1,10 +1,13 @@
 #include "ui/callsign_file_name.h"
 
+#include "config/advice.h"
 #include "formats/config_file_header.h"
 #include "ui/edit_text.h"
 
 #include <QRegularExpression>
 #include <QString>
+#include <algorithm>
+#include <vector>
 
 namespace wl3::ui {
 
@@ -26,6 +29,13 @@ bool namesADevice(const QString& name) {
 } // namespace
 
 std::filesystem::path callsignFileName(const TrackerConfig& record) {
+    // A placeholder names no station, so it names no file either.
+    const std::vector<Advice> advice = adviceOn(record);
+    if (std::ranges::any_of(advice, [](const Advice& piece) {
+            return piece.profile == kPrimary && piece.kind == Advice::Kind::Placeholder;
+        })) {
+        return {};
+    }
     QString name = fromLatin1Bytes(textOf(record.callsign[kPrimary]));
     name.removeIf(unfit);
     // Windows drops dots and blanks at a name's end; a leading dot hides a file on Linux.

@@ -50,6 +50,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("callsign and SSID") << QByteArray("KD2ABC-7") << "KD2ABC-7.wl3";
         QTest::newRow("none") << QByteArray("") << "";
+        QTest::newRow("the placeholder") << QByteArray("NOCALL-9") << "";
         QTest::newRow("refused characters") << QByteArray("K<>:\"/\\|?*1") << "K1.wl3";
         QTest::newRow("control characters") << QByteArray("K\t1\x7F\x85") << "K1.wl3";
         QTest::newRow("dots and blanks at the ends") << QByteArray(". K1 .") << "K1.wl3";
