@@ -2,11 +2,265 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AdviceMarks</name>
+    <message>
+        <source>Advice</source>
+        <extracomment>A screen reader&apos;s name for the warning mark beside a field.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CompareDialog</name>
     <message>
         <source>%1, %2</source>
         <extracomment>A field of the compared configurations: %1 is the profile&apos;s tab, %2 the field&apos;s label.</extracomment>
         <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>ControlHelp</name>
+    <message>
+        <source>Greyed while SmartBeaconing is off: the tracker then beacons at the Auto Transmit Rate, and SmartBeaconing&apos;s settings are not stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greyed while SmartBeaconing is on: the tracker then times its beacons by speed and turning, with SmartBeaconing&apos;s rates in place of this one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greyed while Time Slotting is off: the tracker then transmits whenever its rate comes round, and the offset is not stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greyed while MIC-E is off: the tracker then sends plain position reports, to which this setting does not apply.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greyed while Power Switch is off: the tracker then does not use this time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tracker uses the calibration it holds: write a new calibration before testing it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your station&apos;s callsign, sent in every packet. An SSID tells what kind of station it is: -9 is usual for a car, -7 for a handheld. NOCALL, the default, may not be transmitted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The digipeaters asked to repeat each packet, separated by commas; empty sends direct only. WIDE1-1,WIDE2-1 suits most areas. More than %1 hops floods the network, and RELAY, TRACE and WIDE alone are obsolete.</source>
+        <extracomment>%1 the most hops a path should ask for.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The symbol that maps draw for this station, from the table or with the overlay beside it. The button beside them shows it and lists every symbol.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 chooses the primary symbol table, %2 the alternate one. A digit or a capital letter chooses the alternate table and is drawn over the symbol, where the symbol takes an overlay.</source>
+        <extracomment>%1 the primary table&apos;s character, %2 the alternate table&apos;s.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How long the tracker keys the radio before the data of a timed beacon begins, so that the transmitter and the receivers are ready: too short loses the start of the packet, too long holds the channel. It is kept in steps of about %1 ms.</source>
+        <extracomment>%1 the tracker&apos;s step in milliseconds, such as 6.7.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The time between beacons while SmartBeaconing is off; with Time Slotting, the length of the cycle that holds the slot. Once every %1 seconds or less often is advised.</source>
+        <extracomment>%1 the shortest rate that networks advise, in seconds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As Auto TX Delay, for a manual transmission rather than a timed beacon. It is kept in steps of about %1 ms.</source>
+        <extracomment>%1 the tracker&apos;s step in milliseconds, such as 6.7.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As Auto Transmit Rate, for manual transmissions: the time between them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How long the channel must have been clear, with CD IN inactive, before the tracker transmits, so that it does not key over another station. It is kept in steps of about %1 ms.</source>
+        <extracomment>%1 the tracker&apos;s step in milliseconds, such as 26.3.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tracker&apos;s tone calibration, one value for both profiles. The Tone Test buttons sound the tones with the value the tracker holds: write a new value before testing it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The status beacon&apos;s text, sent every few transmissions (Send every). Both profiles&apos; callsigns, paths and texts share the tracker&apos;s memory: the line below says how many characters still fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many transmissions pass from one status beacon to the next: 3 sends the status text with every third.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds the GPS altitude to each position report.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the tracker alternate its digipeater paths from one transmission to the next, rather than send every packet with the Digi Path.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sends a position only while the GPS reports a valid fix, so that no stale or empty position goes out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lets the tracker take serial data at TTL logic levels, as many GPS modules send it, besides RS-232 levels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inverts the carrier-detect input from the radio&apos;s squelch: check it when the tracker takes a quiet channel for a busy one and holds its beacons back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds a timestamp to each position: day, hour and minute in UTC (the APRS DHM form, DDHHMMz). Checking it unchecks Timestamp HMS; with neither, positions carry no time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Holds the tracker&apos;s transmissions back while its PTT In line is active, while you talk through the radio, so that a beacon never cuts into your voice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds a timestamp to each position: hour, minute and second in UTC (the APRS HMS form, HHMMSSh). Checking it unchecks Timestamp DHM; with neither, positions carry no time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sends positions in MIC-E form: compact, partly carried in the destination address, with a status message and a path code. Unchecked, the tracker sends plain position reports.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The MIC-E status sent with every position. Emergency! makes every station that receives it raise an alarm: choose it only in a real emergency.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeps every character of the MIC-E packet printable, for digipeaters and programs that drop packets holding others.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The path code that MIC-E carries in its destination address: Conventional sends the Digi Path; WIDE-1 to WIDE-7 ask for that many hops; North, South, East and West ask for directional digipeating, + WIDE for a wide hop too. More than %1 hops floods the network.</source>
+        <extracomment>%1 the most hops a path should ask for.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmits at a fixed offset in each cycle of the Auto Transmit Rate, timed by the GPS clock, so that trackers sharing a frequency each keep a slot of their own and never collide. Checking it unchecks SmartBeaconing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where in each cycle of the Auto Transmit Rate the tracker transmits: give each tracker on the frequency an offset of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times beacons by speed and turning: often when fast, seldom when slow, and at once after a turn, so that a map traces the route with few packets. The Auto Transmit Rate is then unused; checking it unchecks Time Slotting.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The smallest change of heading that sends a beacon at once at high speed; at lower speeds Turn Slope adds to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Raises the turn needed at low speed: a beacon goes out when the heading changes by more than Min Turn Angle + Turn Slope ÷ speed in MPH, so that slow corners in town do not each send one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The least time between two beacons sent for turns, so that a winding road does not send one every few seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At or below this speed the tracker beacons every Slow Rate. It must be below Fast Speed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The time between beacons at or below Slow Speed, parked or walking.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At or above this speed the tracker beacons every Fast Rate; between the two speeds the time between beacons follows the speed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The time between beacons at or above Fast Speed. It should be shorter than Slow Rate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turns on the tracker&apos;s power switching, timed by Power Switch Time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The time of the tracker&apos;s power switching.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tracker keeps two complete profiles, each with its own callsign, path, symbol, text, timing and options; only the calibration is shared. The form shows the chosen tab&apos;s profile (Ctrl+Tab for the other); Read, Write, Save and Load always take both. A callsign and path, or a status text, equal to the Primary&apos;s are stored once, which leaves the status texts more room.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The serial port that the tracker is connected to, at 4800 baud: %1, each the device on this machine that its entry&apos;s tooltip names, or a device given by its path.</source>
+        <extracomment>%1 the COM ports&apos; names, such as COM1 to COM4.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asks the tracker on the chosen COM port for its version: a quick check that the cable, the port and the tracker answer. Changes nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reads both profiles and the calibration from the tracker into the form, twice, to be sure that both reads agree. Asks first when the form has edits that are not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes both profiles and the calibration into the tracker, then reads them back to verify every byte. The form then shows the values as the tracker keeps them, delays in its steps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys the radio and sends a steady 1200 Hz tone, the mark tone, until Stop Sending: to set the deviation or check the calibration. %1</source>
+        <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys the radio and sends a steady 2200 Hz tone, the space tone, until Stop Sending: to set the deviation or check the calibration. %1</source>
+        <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys the radio and sends both tones, 1200 and 2200 Hz, until Stop Sending: to compare their levels at a receiver. %1</source>
+        <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tells the tracker to stop the test tone and unkey the radio. Closing the window stops a tone too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes the window; asks first when the form has edits that are not saved, and stops a test tone that is still sounding.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saves both profiles and the calibration in a .wl3 file, as the tracker would hold them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loads both profiles and the calibration from a .wl3 file, or from wl3&apos;s JSON form. Asks first when the form has edits that are not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the form beside a file or the tracker, field by field, and takes the values you choose from the other side. Nothing is written or saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture of the symbol that Symbol and Table / Overlay give. Opens a list of every symbol with its picture and name; the one chosen fills both edits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Primary profile: the first of the tracker&apos;s two complete sets of settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Secondary profile: a second complete set of settings, for another callsign, path or timing.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1327,11 @@
         <extracomment>Two configurations whose fields are all alike, though their images are not byte for byte: %1 is how many of the 128 bytes differ.</extracomment>
         <translation>gleicher Datensatz, %1 gespeicherte Bytes weichen ab</translation>
     </message>
+    <message>
+        <source>%1 status text stored without &quot;%2&quot;</source>
+        <extracomment>%1 a profile&apos;s tab name, %2 the end of its status text that was not stored.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PortNotice</name>
@@ -1898,6 +2157,26 @@
         <extracomment>Before the window&apos;s title while a test tone keys the radio.</extracomment>
         <translation>Sendet — </translation>
     </message>
+    <message>
+        <source>Choose Emergency! as the MIC-E message all the same?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;hoose Emergency!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window is about to close, and the configuration has changes that are not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>wl3::ui::DigitsValidator</name>
+    <message>
+        <source>Only digits 0–9 can be typed here</source>
+        <extracomment>Beneath a number edit when a typed or pasted character other than a digit was dropped.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>wl3::ui::PortComboBox</name>
@@ -1920,13 +2199,8 @@
         <translation>Symbol wählen</translation>
     </message>
     <message>
-        <source>%1. Opens a list of every symbol with its picture.</source>
-        <extracomment>The symbol button&apos;s tooltip: %1 is the name of the symbol the two edits give.</extracomment>
-        <translation>%1. Öffnet eine Liste aller Symbole mit Bild.</translation>
-    </message>
-    <message>
         <source>Symbol shown: %1</source>
-        <extracomment>The Symbol and Table / Overlay edits&apos; tooltip: %1 is the name of what they give.</extracomment>
+        <extracomment>Beneath the Symbol and Table / Overlay edits&apos; help: %1 is the name of what they give.</extracomment>
         <translation>Angezeigtes Symbol: %1</translation>
     </message>
 </context>

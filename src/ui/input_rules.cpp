@@ -41,7 +41,7 @@ QValidator::State DigitsValidator::validate(QString& input, int& pos) const {
         std::ranges::count_if(input.first(std::clamp<qsizetype>(pos, 0, input.size())), other));
     input.removeIf(other);
     //: Beneath a number edit when a typed or pasted character other than a digit was dropped.
-    InputBalloon::showBeneath(edit_, tr("Only digits 0\u20139 can be typed here"));
+    InputBalloon::showBeneath(edit_, tr("Only digits 0–9 can be typed here"));
     return Acceptable;
 }
 
