@@ -6,7 +6,7 @@
     <message>
         <source>Advice</source>
         <extracomment>A screen reader&apos;s name for the warning mark beside a field.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
 </context>
 <context>
@@ -21,246 +21,246 @@
     <name>ControlHelp</name>
     <message>
         <source>Greyed while SmartBeaconing is off: the tracker then beacons at the Auto Transmit Rate, and SmartBeaconing&apos;s settings are not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgegraut, solange SmartBeaconing ausgeschaltet ist: der Tracker sendet seine Baken dann im Abstand von „Auto-Sendeintervall“, und die Einstellungen von SmartBeaconing werden nicht gespeichert.</translation>
     </message>
     <message>
         <source>Greyed while SmartBeaconing is on: the tracker then times its beacons by speed and turning, with SmartBeaconing&apos;s rates in place of this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgegraut, solange SmartBeaconing eingeschaltet ist: der Tracker richtet seine Baken dann nach Geschwindigkeit und Kurven, mit den Intervallen von SmartBeaconing an Stelle dieses Intervalls.</translation>
     </message>
     <message>
         <source>Greyed while Time Slotting is off: the tracker then transmits whenever its rate comes round, and the offset is not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgegraut, solange „Zeitschlitze“ ausgeschaltet ist: der Tracker sendet dann, sobald sein Intervall abgelaufen ist, und der Versatz wird nicht gespeichert.</translation>
     </message>
     <message>
         <source>Greyed while MIC-E is off: the tracker then sends plain position reports, to which this setting does not apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgegraut, solange MIC-E ausgeschaltet ist: der Tracker sendet dann einfache Positionsmeldungen, für die diese Einstellung nicht gilt.</translation>
     </message>
     <message>
         <source>Greyed while Power Switch is off: the tracker then does not use this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgegraut, solange „Ein/Aus-Schalter“ ausgeschaltet ist: der Tracker verwendet diese Zeit dann nicht.</translation>
     </message>
     <message>
         <source>The tracker uses the calibration it holds: write a new calibration before testing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Tracker verwendet die Kalibrierung, die er gespeichert hat: schreiben Sie eine neue Kalibrierung, bevor Sie sie testen.</translation>
     </message>
     <message>
         <source>Your station&apos;s callsign, sent in every packet. An SSID tells what kind of station it is: -9 is usual for a car, -7 for a handheld. NOCALL, the default, may not be transmitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Rufzeichen Ihrer Station, das in jedem Paket gesendet wird. Eine SSID gibt an, welche Art von Station es ist: -9 ist üblich für ein Auto, -7 für ein Handfunkgerät. NOCALL, die Voreinstellung, darf nicht gesendet werden.</translation>
     </message>
     <message>
         <source>The digipeaters asked to repeat each packet, separated by commas; empty sends direct only. WIDE1-1,WIDE2-1 suits most areas. More than %1 hops floods the network, and RELAY, TRACE and WIDE alone are obsolete.</source>
         <extracomment>%1 the most hops a path should ask for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Digipeater, die jedes Paket wiederholen sollen, durch Kommas getrennt; ist das Feld leer, wird nur direkt gesendet. WIDE1-1,WIDE2-1 passt für die meisten Gebiete. Mehr als %1 Hops überfluten das Netz, und RELAY, TRACE und WIDE allein sind veraltet.</translation>
     </message>
     <message>
         <source>The symbol that maps draw for this station, from the table or with the overlay beside it. The button beside them shows it and lists every symbol.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Symbol, mit dem Karten diese Station darstellen, aus der Tabelle oder mit dem Overlay daneben. Die Schaltfläche neben beiden zeigt es und listet alle Symbole auf.</translation>
     </message>
     <message>
         <source>%1 chooses the primary symbol table, %2 the alternate one. A digit or a capital letter chooses the alternate table and is drawn over the symbol, where the symbol takes an overlay.</source>
         <extracomment>%1 the primary table&apos;s character, %2 the alternate table&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wählt die primäre Symboltabelle, %2 die alternative. Eine Ziffer oder ein Großbuchstabe wählt die alternative Tabelle und wird über das Symbol gezeichnet, wo das Symbol ein Overlay zulässt.</translation>
     </message>
     <message>
         <source>How long the tracker keys the radio before the data of a timed beacon begins, so that the transmitter and the receivers are ready: too short loses the start of the packet, too long holds the channel. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 6.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange der Tracker das Funkgerät auf Senden schaltet, bevor die Daten einer zeitgesteuerten Bake beginnen, damit Sender und Empfänger bereit sind: zu kurz kostet den Anfang des Pakets, zu lang belegt den Kanal. Der Wert wird in Schritten von etwa %1 ms gespeichert.</translation>
     </message>
     <message>
         <source>The time between beacons while SmartBeaconing is off; with Time Slotting, the length of the cycle that holds the slot. Once every %1 seconds or less often is advised.</source>
         <extracomment>%1 the shortest rate that networks advise, in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeit zwischen den Baken, solange SmartBeaconing ausgeschaltet ist; mit „Zeitschlitze“ die Länge des Zyklus, der den Zeitschlitz enthält. Empfohlen ist einmal alle %1 Sekunden oder seltener.</translation>
     </message>
     <message>
         <source>As Auto TX Delay, for a manual transmission rather than a timed beacon. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 6.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wie „Auto-TX-Verzögerung“, für eine manuelle Aussendung statt einer zeitgesteuerten Bake. Der Wert wird in Schritten von etwa %1 ms gespeichert.</translation>
     </message>
     <message>
         <source>As Auto Transmit Rate, for manual transmissions: the time between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie „Auto-Sendeintervall“, für manuelle Aussendungen: die Zeit zwischen ihnen.</translation>
     </message>
     <message>
         <source>How long the channel must have been clear, with CD IN inactive, before the tracker transmits, so that it does not key over another station. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 26.3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange der Kanal frei gewesen sein muss, bei inaktivem CD-Eingang, bevor der Tracker sendet, damit er nicht in eine andere Station hineinsendet. Der Wert wird in Schritten von etwa %1 ms gespeichert.</translation>
     </message>
     <message>
         <source>The tracker&apos;s tone calibration, one value for both profiles. The Tone Test buttons sound the tones with the value the tracker holds: write a new value before testing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tonkalibrierung des Trackers, ein Wert für beide Profile. Die Schaltflächen unter „Tontest“ senden die Töne mit dem Wert, den der Tracker gespeichert hat: schreiben Sie einen neuen Wert, bevor Sie ihn testen.</translation>
     </message>
     <message>
         <source>The status beacon&apos;s text, sent every few transmissions (Send every). Both profiles&apos; callsigns, paths and texts share the tracker&apos;s memory: the line below says how many characters still fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text der Statusbake, der alle paar Aussendungen gesendet wird (Senden alle). Rufzeichen, Pfade und Texte beider Profile teilen sich den Speicher des Trackers: die Zeile darunter zeigt, wie viele Zeichen noch passen.</translation>
     </message>
     <message>
         <source>How many transmissions pass from one status beacon to the next: 3 sends the status text with every third.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele Aussendungen von einer Statusbake zur nächsten vergehen: 3 sendet den Statustext mit jeder dritten.</translation>
     </message>
     <message>
         <source>Adds the GPS altitude to each position report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt jeder Positionsmeldung die GPS-Höhe hinzu.</translation>
     </message>
     <message>
         <source>Makes the tracker alternate its digipeater paths from one transmission to the next, rather than send every packet with the Digi Path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lässt den Tracker von einer Aussendung zur nächsten zwischen seinen Digipeater-Pfaden wechseln, statt jedes Paket mit dem „Digipeater-Pfad“ zu senden.</translation>
     </message>
     <message>
         <source>Sends a position only while the GPS reports a valid fix, so that no stale or empty position goes out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendet eine Position nur, solange das GPS einen gültigen Fix meldet, damit keine veraltete oder leere Position hinausgeht.</translation>
     </message>
     <message>
         <source>Lets the tracker take serial data at TTL logic levels, as many GPS modules send it, besides RS-232 levels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lässt den Tracker serielle Daten mit TTL-Logikpegeln annehmen, wie viele GPS-Module sie senden, zusätzlich zu RS-232-Pegeln.</translation>
     </message>
     <message>
         <source>Inverts the carrier-detect input from the radio&apos;s squelch: check it when the tracker takes a quiet channel for a busy one and holds its beacons back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invertiert den Trägererkennungs-Eingang vom Squelch des Funkgeräts: kreuzen Sie diese Option an, wenn der Tracker einen freien Kanal für belegt hält und seine Baken zurückhält.</translation>
     </message>
     <message>
         <source>Adds a timestamp to each position: day, hour and minute in UTC (the APRS DHM form, DDHHMMz). Checking it unchecks Timestamp HMS; with neither, positions carry no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt jeder Position einen Zeitstempel hinzu: Tag, Stunde und Minute in UTC (die APRS-Form DHM, DDHHMMz). Das Ankreuzen entfernt das Häkchen bei „Zeitstempel HMS“; ist keins angekreuzt, tragen Positionen keine Zeit.</translation>
     </message>
     <message>
         <source>Holds the tracker&apos;s transmissions back while its PTT In line is active, while you talk through the radio, so that a beacon never cuts into your voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hält die Aussendungen des Trackers zurück, solange sein PTT-Eingang aktiv ist, also während Sie über das Funkgerät sprechen, damit nie eine Bake Ihre Durchsage unterbricht.</translation>
     </message>
     <message>
         <source>Adds a timestamp to each position: hour, minute and second in UTC (the APRS HMS form, HHMMSSh). Checking it unchecks Timestamp DHM; with neither, positions carry no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt jeder Position einen Zeitstempel hinzu: Stunde, Minute und Sekunde in UTC (die APRS-Form HMS, HHMMSSh). Das Ankreuzen entfernt das Häkchen bei „Zeitstempel DHM“; ist keins angekreuzt, tragen Positionen keine Zeit.</translation>
     </message>
     <message>
         <source>Sends positions in MIC-E form: compact, partly carried in the destination address, with a status message and a path code. Unchecked, the tracker sends plain position reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendet Positionen in MIC-E-Form: kompakt, teils in der Zieladresse übertragen, mit einer Statusmeldung und einem Pfadcode. Nicht angekreuzt sendet der Tracker einfache Positionsmeldungen.</translation>
     </message>
     <message>
         <source>The MIC-E status sent with every position. Emergency! makes every station that receives it raise an alarm: choose it only in a real emergency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der MIC-E-Status, der mit jeder Position gesendet wird. Notfall! löst bei jeder Station, die es empfängt, Alarm aus: wählen Sie es nur in einem echten Notfall.</translation>
     </message>
     <message>
         <source>Keeps every character of the MIC-E packet printable, for digipeaters and programs that drop packets holding others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hält jedes Zeichen des MIC-E-Pakets druckbar, für Digipeater und Programme, die Pakete mit anderen Zeichen verwerfen.</translation>
     </message>
     <message>
         <source>The path code that MIC-E carries in its destination address: Conventional sends the Digi Path; WIDE-1 to WIDE-7 ask for that many hops; North, South, East and West ask for directional digipeating, + WIDE for a wide hop too. More than %1 hops floods the network.</source>
         <extracomment>%1 the most hops a path should ask for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Pfadcode, den MIC-E in seiner Zieladresse trägt: „Konventionell“ sendet den „Digipeater-Pfad“; WIDE-1 bis WIDE-7 verlangen entsprechend viele Hops; „Nord“, „Süd“, „Ost“ und „West“ verlangen richtungsabhängiges Digipeating, „+ WIDE“ zusätzlich einen WIDE-Hop. Mehr als %1 Hops überfluten das Netz.</translation>
     </message>
     <message>
         <source>Transmits at a fixed offset in each cycle of the Auto Transmit Rate, timed by the GPS clock, so that trackers sharing a frequency each keep a slot of their own and never collide. Checking it unchecks SmartBeaconing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendet mit festem Versatz in jedem Zyklus, den „Auto-Sendeintervall“ vorgibt, nach der GPS-Uhr getaktet, damit Tracker auf derselben Frequenz jeweils einen eigenen Zeitschlitz haben und nie kollidieren. Das Ankreuzen entfernt das Häkchen bei SmartBeaconing.</translation>
     </message>
     <message>
         <source>Where in each cycle of the Auto Transmit Rate the tracker transmits: give each tracker on the frequency an offset of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo in jedem Zyklus, den „Auto-Sendeintervall“ vorgibt, der Tracker sendet: geben Sie jedem Tracker auf der Frequenz einen eigenen Versatz.</translation>
     </message>
     <message>
         <source>Times beacons by speed and turning: often when fast, seldom when slow, and at once after a turn, so that a map traces the route with few packets. The Auto Transmit Rate is then unused; checking it unchecks Time Slotting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtet die Baken nach Geschwindigkeit und Kurven: oft bei schneller Fahrt, selten bei langsamer und sofort nach einer Kurve, damit eine Karte die Route mit wenigen Paketen nachzeichnet. „Auto-Sendeintervall“ bleibt dann unbenutzt; das Ankreuzen entfernt das Häkchen bei „Zeitschlitze“.</translation>
     </message>
     <message>
         <source>The smallest change of heading that sends a beacon at once at high speed; at lower speeds Turn Slope adds to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die kleinste Kursänderung, die bei hoher Geschwindigkeit sofort eine Bake auslöst; bei geringerer Geschwindigkeit kommt „Kurvensteigung“ hinzu.</translation>
     </message>
     <message>
         <source>Raises the turn needed at low speed: a beacon goes out when the heading changes by more than Min Turn Angle + Turn Slope ÷ speed in MPH, so that slow corners in town do not each send one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erhöht die nötige Kursänderung bei geringer Geschwindigkeit: eine Bake geht hinaus, wenn sich der Kurs um mehr als „Min. Kurvenwinkel“ + „Kurvensteigung“ ÷ Geschwindigkeit in MPH ändert, damit nicht jede langsame Kurve in der Stadt eine auslöst.</translation>
     </message>
     <message>
         <source>The least time between two beacons sent for turns, so that a winding road does not send one every few seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die kürzeste Zeit zwischen zwei Baken, die wegen Kurven gesendet werden, damit eine kurvige Straße nicht alle paar Sekunden eine auslöst.</translation>
     </message>
     <message>
         <source>At or below this speed the tracker beacons every Slow Rate. It must be below Fast Speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei dieser Geschwindigkeit oder darunter sendet der Tracker eine Bake im Abstand von „Intervall langsam“. Sie muss unter „Geschw. schnell“ liegen.</translation>
     </message>
     <message>
         <source>The time between beacons at or below Slow Speed, parked or walking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeit zwischen den Baken bei „Geschw. langsam“ oder darunter, geparkt oder zu Fuß.</translation>
     </message>
     <message>
         <source>At or above this speed the tracker beacons every Fast Rate; between the two speeds the time between beacons follows the speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei dieser Geschwindigkeit oder darüber sendet der Tracker eine Bake im Abstand von „Intervall schnell“; zwischen den beiden Geschwindigkeiten richtet sich die Zeit zwischen den Baken nach der Geschwindigkeit.</translation>
     </message>
     <message>
         <source>The time between beacons at or above Fast Speed. It should be shorter than Slow Rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeit zwischen den Baken bei „Geschw. schnell“ oder darüber. Sie sollte kürzer sein als „Intervall langsam“.</translation>
     </message>
     <message>
         <source>Turns on the tracker&apos;s power switching, timed by Power Switch Time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltet das Ein- und Ausschalten der Stromversorgung durch den Tracker ein, zeitlich gesteuert durch „Schaltzeit“.</translation>
     </message>
     <message>
         <source>The time of the tracker&apos;s power switching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeit für das Ein- und Ausschalten der Stromversorgung durch den Tracker.</translation>
     </message>
     <message>
         <source>The tracker keeps two complete profiles, each with its own callsign, path, symbol, text, timing and options; only the calibration is shared. The form shows the chosen tab&apos;s profile (Ctrl+Tab for the other); Read, Write, Save and Load always take both. A callsign and path, or a status text, equal to the Primary&apos;s are stored once, which leaves the status texts more room.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Tracker speichert zwei vollständige Profile, jedes mit eigenem Rufzeichen, Pfad, Symbol, Text, eigener Zeitsteuerung und eigenen Optionen; nur die Kalibrierung teilen sie sich. Das Formular zeigt das Profil der gewählten Registerkarte (Strg+Tab für das andere); Lesen, Schreiben, Speichern und Laden betreffen immer beide. Ein Rufzeichen und Pfad oder ein Statustext, die denen von „Primär“ gleichen, werden nur einmal gespeichert, was den Statustexten mehr Platz lässt.</translation>
     </message>
     <message>
         <source>The serial port that the tracker is connected to, at 4800 baud: %1, each the device on this machine that its entry&apos;s tooltip names, or a device given by its path.</source>
         <extracomment>%1 the COM ports&apos; names, such as COM1 to COM4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die serielle Schnittstelle, an die der Tracker angeschlossen ist, mit 4800 Baud: %1, jeweils das Gerät auf diesem Rechner, das der Tooltip des Eintrags nennt, oder ein Gerät, das durch seinen Pfad angegeben wird.</translation>
     </message>
     <message>
         <source>Asks the tracker on the chosen COM port for its version: a quick check that the cable, the port and the tracker answer. Changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragt den Tracker am gewählten COM-Port nach seiner Version: eine schnelle Prüfung, ob Kabel, Port und Tracker antworten. Ändert nichts.</translation>
     </message>
     <message>
         <source>Reads both profiles and the calibration from the tracker into the form, twice, to be sure that both reads agree. Asks first when the form has edits that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest beide Profile und die Kalibrierung aus dem Tracker ins Formular, zweimal, um sicherzugehen, dass beide Lesevorgänge übereinstimmen. Fragt zuerst nach, wenn das Formular Änderungen hat, die nicht gespeichert sind.</translation>
     </message>
     <message>
         <source>Writes both profiles and the calibration into the tracker, then reads them back to verify every byte. The form then shows the values as the tracker keeps them, delays in its steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt beide Profile und die Kalibrierung in den Tracker und liest sie dann zurück, um jedes Byte zu prüfen. Das Formular zeigt danach die Werte so, wie der Tracker sie speichert, Verzögerungen in seinen Schritten.</translation>
     </message>
     <message>
         <source>Keys the radio and sends a steady 1200 Hz tone, the mark tone, until Stop Sending: to set the deviation or check the calibration. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schaltet das Funkgerät auf Senden und sendet einen Dauerton von 1200 Hz, den Mark-Ton, bis „Senden stoppen“: zum Einstellen des Hubs oder zum Prüfen der Kalibrierung. %1</translation>
     </message>
     <message>
         <source>Keys the radio and sends a steady 2200 Hz tone, the space tone, until Stop Sending: to set the deviation or check the calibration. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schaltet das Funkgerät auf Senden und sendet einen Dauerton von 2200 Hz, den Space-Ton, bis „Senden stoppen“: zum Einstellen des Hubs oder zum Prüfen der Kalibrierung. %1</translation>
     </message>
     <message>
         <source>Keys the radio and sends both tones, 1200 and 2200 Hz, until Stop Sending: to compare their levels at a receiver. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schaltet das Funkgerät auf Senden und sendet beide Töne, 1200 und 2200 Hz, bis „Senden stoppen“: um ihre Pegel an einem Empfänger zu vergleichen. %1</translation>
     </message>
     <message>
         <source>Tells the tracker to stop the test tone and unkey the radio. Closing the window stops a tone too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weist den Tracker an, den Testton zu beenden und das Funkgerät wieder auf Empfang zu schalten. Auch das Schließen des Fensters beendet einen Ton.</translation>
     </message>
     <message>
         <source>Closes the window; asks first when the form has edits that are not saved, and stops a test tone that is still sounding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt das Fenster; fragt zuerst nach, wenn das Formular Änderungen hat, die nicht gespeichert sind, und beendet einen Testton, der noch erklingt.</translation>
     </message>
     <message>
         <source>Saves both profiles and the calibration in a .wl3 file, as the tracker would hold them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert beide Profile und die Kalibrierung in einer .wl3-Datei, so wie der Tracker sie speichern würde.</translation>
     </message>
     <message>
         <source>Loads both profiles and the calibration from a .wl3 file, or from wl3&apos;s JSON form. Asks first when the form has edits that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lädt beide Profile und die Kalibrierung aus einer .wl3-Datei oder aus der JSON-Form von wl3. Fragt zuerst nach, wenn das Formular Änderungen hat, die nicht gespeichert sind.</translation>
     </message>
     <message>
         <source>Shows the form beside a file or the tracker, field by field, and takes the values you choose from the other side. Nothing is written or saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt das Formular neben einer Datei oder dem Tracker, Feld für Feld, und übernimmt die Werte, die Sie wählen, von der anderen Seite. Nichts wird geschrieben oder gespeichert.</translation>
     </message>
     <message>
         <source>The picture of the symbol that Symbol and Table / Overlay give. Opens a list of every symbol with its picture and name; the one chosen fills both edits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild des Symbols, das „Symbol“ und „Tabelle / Overlay“ ergeben. Öffnet eine Liste aller Symbole mit Bild und Name; das gewählte füllt beide Felder.</translation>
     </message>
     <message>
         <source>The Primary profile: the first of the tracker&apos;s two complete sets of settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil „Primär“: der erste der beiden vollständigen Einstellungssätze des Trackers.</translation>
     </message>
     <message>
         <source>The Secondary profile: a second complete set of settings, for another callsign, path or timing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil „Sekundär“: ein zweiter vollständiger Einstellungssatz, für ein anderes Rufzeichen, einen anderen Pfad oder eine andere Zeitsteuerung.</translation>
     </message>
 </context>
 <context>
@@ -1330,7 +1330,7 @@
     <message>
         <source>%1 status text stored without &quot;%2&quot;</source>
         <extracomment>%1 a profile&apos;s tab name, %2 the end of its status text that was not stored.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Statustext %1 ohne „%2“ gespeichert</translation>
     </message>
 </context>
 <context>
@@ -2159,15 +2159,15 @@
     </message>
     <message>
         <source>Choose Emergency! as the MIC-E message all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>Notfall! trotzdem als MIC-E-Meldung wählen?</translation>
     </message>
     <message>
         <source>C&amp;hoose Emergency!</source>
-        <translation type="unfinished"></translation>
+        <translation>Notfall! &amp;wählen</translation>
     </message>
     <message>
         <source>The window is about to close, and the configuration has changes that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster wird gleich geschlossen, und die Konfiguration hat Änderungen, die nicht gespeichert sind.</translation>
     </message>
 </context>
 <context>
@@ -2175,7 +2175,7 @@
     <message>
         <source>Only digits 0–9 can be typed here</source>
         <extracomment>Beneath a number edit when a typed or pasted character other than a digit was dropped.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hier können nur Ziffern 0–9 eingegeben werden</translation>
     </message>
 </context>
 <context>

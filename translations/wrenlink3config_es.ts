@@ -6,7 +6,7 @@
     <message>
         <source>Advice</source>
         <extracomment>A screen reader&apos;s name for the warning mark beside a field.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Consejo</translation>
     </message>
 </context>
 <context>
@@ -21,246 +21,246 @@
     <name>ControlHelp</name>
     <message>
         <source>Greyed while SmartBeaconing is off: the tracker then beacons at the Auto Transmit Rate, and SmartBeaconing&apos;s settings are not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atenuado mientras SmartBeaconing está desactivado: el tracker envía entonces sus balizas según el «Intervalo TX auto», y los ajustes de SmartBeaconing no se guardan.</translation>
     </message>
     <message>
         <source>Greyed while SmartBeaconing is on: the tracker then times its beacons by speed and turning, with SmartBeaconing&apos;s rates in place of this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atenuado mientras SmartBeaconing está activado: el tracker ajusta entonces sus balizas a la velocidad y los giros, con los intervalos de SmartBeaconing en lugar de este.</translation>
     </message>
     <message>
         <source>Greyed while Time Slotting is off: the tracker then transmits whenever its rate comes round, and the offset is not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atenuado mientras «Ranuras de tiempo» está desactivado: el tracker transmite entonces cada vez que se cumple su intervalo, y el desfase no se guarda.</translation>
     </message>
     <message>
         <source>Greyed while MIC-E is off: the tracker then sends plain position reports, to which this setting does not apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atenuado mientras MIC-E está desactivado: el tracker envía entonces informes de posición normales, a los que este ajuste no se aplica.</translation>
     </message>
     <message>
         <source>Greyed while Power Switch is off: the tracker then does not use this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atenuado mientras «Interruptor de alimentación» está desactivado: el tracker no usa entonces este tiempo.</translation>
     </message>
     <message>
         <source>The tracker uses the calibration it holds: write a new calibration before testing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tracker usa la calibración que tiene guardada: escriba una nueva calibración antes de probarla.</translation>
     </message>
     <message>
         <source>Your station&apos;s callsign, sent in every packet. An SSID tells what kind of station it is: -9 is usual for a car, -7 for a handheld. NOCALL, the default, may not be transmitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>El indicativo de su estación, enviado en cada paquete. Un SSID indica qué tipo de estación es: -9 es lo habitual para un coche, -7 para un equipo portátil. NOCALL, el valor predeterminado, no se puede transmitir.</translation>
     </message>
     <message>
         <source>The digipeaters asked to repeat each packet, separated by commas; empty sends direct only. WIDE1-1,WIDE2-1 suits most areas. More than %1 hops floods the network, and RELAY, TRACE and WIDE alone are obsolete.</source>
         <extracomment>%1 the most hops a path should ask for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Los digipeaters a los que se pide repetir cada paquete, separados por comas; vacío, solo se envía en directo. WIDE1-1,WIDE2-1 sirve para la mayoría de las zonas. Más de %1 saltos saturan la red, y RELAY, TRACE y WIDE a secas están obsoletos.</translation>
     </message>
     <message>
         <source>The symbol that maps draw for this station, from the table or with the overlay beside it. The button beside them shows it and lists every symbol.</source>
-        <translation type="unfinished"></translation>
+        <translation>El símbolo con el que los mapas dibujan esta estación, de la tabla o con la superposición de al lado. El botón junto a ellos lo muestra y enumera todos los símbolos.</translation>
     </message>
     <message>
         <source>%1 chooses the primary symbol table, %2 the alternate one. A digit or a capital letter chooses the alternate table and is drawn over the symbol, where the symbol takes an overlay.</source>
         <extracomment>%1 the primary table&apos;s character, %2 the alternate table&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 elige la tabla de símbolos primaria, %2 la alternativa. Un dígito o una letra mayúscula elige la tabla alternativa y se dibuja sobre el símbolo, si el símbolo admite superposición.</translation>
     </message>
     <message>
         <source>How long the tracker keys the radio before the data of a timed beacon begins, so that the transmitter and the receivers are ready: too short loses the start of the packet, too long holds the channel. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 6.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cuánto tiempo pone el tracker la radio en transmisión antes de que empiecen los datos de una baliza programada, para que el transmisor y los receptores estén listos: si es demasiado corto, se pierde el inicio del paquete; si es demasiado largo, ocupa el canal. Se guarda en pasos de unos %1 ms.</translation>
     </message>
     <message>
         <source>The time between beacons while SmartBeaconing is off; with Time Slotting, the length of the cycle that holds the slot. Once every %1 seconds or less often is advised.</source>
         <extracomment>%1 the shortest rate that networks advise, in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo entre balizas mientras SmartBeaconing está desactivado; con «Ranuras de tiempo», la duración del ciclo que contiene la ranura. Se aconseja una vez cada %1 segundos o con menos frecuencia.</translation>
     </message>
     <message>
         <source>As Auto TX Delay, for a manual transmission rather than a timed beacon. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 6.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Como «Retardo TX auto», para una transmisión manual en lugar de una baliza programada. Se guarda en pasos de unos %1 ms.</translation>
     </message>
     <message>
         <source>As Auto Transmit Rate, for manual transmissions: the time between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Como «Intervalo TX auto», para transmisiones manuales: el tiempo entre ellas.</translation>
     </message>
     <message>
         <source>How long the channel must have been clear, with CD IN inactive, before the tracker transmits, so that it does not key over another station. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 26.3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cuánto tiempo debe haber estado libre el canal, con la entrada CD inactiva, antes de que el tracker transmita, para que no transmita encima de otra estación. Se guarda en pasos de unos %1 ms.</translation>
     </message>
     <message>
         <source>The tracker&apos;s tone calibration, one value for both profiles. The Tone Test buttons sound the tones with the value the tracker holds: write a new value before testing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La calibración de tonos del tracker, un solo valor para ambos perfiles. Los botones de «Prueba de tonos» emiten los tonos con el valor que tiene guardado el tracker: escriba un valor nuevo antes de probarlo.</translation>
     </message>
     <message>
         <source>The status beacon&apos;s text, sent every few transmissions (Send every). Both profiles&apos; callsigns, paths and texts share the tracker&apos;s memory: the line below says how many characters still fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto de la baliza de estado, enviado cada pocas transmisiones (Enviar cada). Los indicativos, rutas y textos de ambos perfiles comparten la memoria del tracker: la línea de abajo indica cuántos caracteres caben todavía.</translation>
     </message>
     <message>
         <source>How many transmissions pass from one status beacon to the next: 3 sends the status text with every third.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas transmisiones pasan de una baliza de estado a la siguiente: 3 envía el texto de estado con una de cada tres.</translation>
     </message>
     <message>
         <source>Adds the GPS altitude to each position report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade la altitud GPS a cada informe de posición.</translation>
     </message>
     <message>
         <source>Makes the tracker alternate its digipeater paths from one transmission to the next, rather than send every packet with the Digi Path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hace que el tracker alterne sus rutas digi de una transmisión a la siguiente, en lugar de enviar cada paquete con la «Ruta digi».</translation>
     </message>
     <message>
         <source>Sends a position only while the GPS reports a valid fix, so that no stale or empty position goes out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envía una posición solo mientras el GPS informe de un fix válido, para que no salga ninguna posición caducada o vacía.</translation>
     </message>
     <message>
         <source>Lets the tracker take serial data at TTL logic levels, as many GPS modules send it, besides RS-232 levels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permite al tracker aceptar datos serie con niveles lógicos TTL, como los envían muchos módulos GPS, además de niveles RS-232.</translation>
     </message>
     <message>
         <source>Inverts the carrier-detect input from the radio&apos;s squelch: check it when the tracker takes a quiet channel for a busy one and holds its beacons back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invierte la entrada de detección de portadora procedente del squelch de la radio: marque esta casilla si el tracker toma un canal libre por uno ocupado y retiene sus balizas.</translation>
     </message>
     <message>
         <source>Adds a timestamp to each position: day, hour and minute in UTC (the APRS DHM form, DDHHMMz). Checking it unchecks Timestamp HMS; with neither, positions carry no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade una marca de tiempo a cada posición: día, hora y minuto en UTC (la forma DHM de APRS, DDHHMMz). Al marcar esta casilla se desmarca «Marca de tiempo HMS»; sin ninguna de las dos, las posiciones no llevan hora.</translation>
     </message>
     <message>
         <source>Holds the tracker&apos;s transmissions back while its PTT In line is active, while you talk through the radio, so that a beacon never cuts into your voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retiene las transmisiones del tracker mientras su línea de entrada PTT está activa, mientras usted habla por la radio, para que una baliza nunca corte su voz.</translation>
     </message>
     <message>
         <source>Adds a timestamp to each position: hour, minute and second in UTC (the APRS HMS form, HHMMSSh). Checking it unchecks Timestamp DHM; with neither, positions carry no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade una marca de tiempo a cada posición: hora, minuto y segundo en UTC (la forma HMS de APRS, HHMMSSh). Al marcar esta casilla se desmarca «Marca de tiempo DHM»; sin ninguna de las dos, las posiciones no llevan hora.</translation>
     </message>
     <message>
         <source>Sends positions in MIC-E form: compact, partly carried in the destination address, with a status message and a path code. Unchecked, the tracker sends plain position reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envía las posiciones en formato MIC-E: compacto, en parte dentro de la dirección de destino, con un mensaje de estado y un código de ruta. Sin marcar, el tracker envía informes de posición normales.</translation>
     </message>
     <message>
         <source>The MIC-E status sent with every position. Emergency! makes every station that receives it raise an alarm: choose it only in a real emergency.</source>
-        <translation type="unfinished"></translation>
+        <translation>El estado MIC-E enviado con cada posición. ¡Emergencia! hace que toda estación que lo reciba dé la alarma: elíjalo solo en una emergencia real.</translation>
     </message>
     <message>
         <source>Keeps every character of the MIC-E packet printable, for digipeaters and programs that drop packets holding others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantiene imprimibles todos los caracteres del paquete MIC-E, para los digipeaters y programas que descartan los paquetes que contienen otros.</translation>
     </message>
     <message>
         <source>The path code that MIC-E carries in its destination address: Conventional sends the Digi Path; WIDE-1 to WIDE-7 ask for that many hops; North, South, East and West ask for directional digipeating, + WIDE for a wide hop too. More than %1 hops floods the network.</source>
         <extracomment>%1 the most hops a path should ask for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El código de ruta que MIC-E lleva en su dirección de destino: «Convencional» envía la «Ruta digi»; WIDE-1 a WIDE-7 piden ese número de saltos; «Norte», «Sur», «Este» y «Oeste» piden digipeating direccional, «+ WIDE» además un salto WIDE. Más de %1 saltos saturan la red.</translation>
     </message>
     <message>
         <source>Transmits at a fixed offset in each cycle of the Auto Transmit Rate, timed by the GPS clock, so that trackers sharing a frequency each keep a slot of their own and never collide. Checking it unchecks SmartBeaconing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmite con un desfase fijo en cada ciclo del «Intervalo TX auto», marcado por el reloj del GPS, para que los trackers que comparten una frecuencia tengan cada uno su propia ranura y nunca colisionen. Al marcar esta casilla se desmarca SmartBeaconing.</translation>
     </message>
     <message>
         <source>Where in each cycle of the Auto Transmit Rate the tracker transmits: give each tracker on the frequency an offset of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>En qué punto de cada ciclo del «Intervalo TX auto» transmite el tracker: dé a cada tracker de la frecuencia su propio desfase.</translation>
     </message>
     <message>
         <source>Times beacons by speed and turning: often when fast, seldom when slow, and at once after a turn, so that a map traces the route with few packets. The Auto Transmit Rate is then unused; checking it unchecks Time Slotting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajusta las balizas a la velocidad y los giros: a menudo cuando se va rápido, rara vez cuando se va despacio, y en el acto tras un giro, para que un mapa trace la ruta con pocos paquetes. El «Intervalo TX auto» no se usa entonces; al marcar esta casilla se desmarca «Ranuras de tiempo».</translation>
     </message>
     <message>
         <source>The smallest change of heading that sends a beacon at once at high speed; at lower speeds Turn Slope adds to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El menor cambio de rumbo que envía una baliza en el acto a alta velocidad; a velocidades más bajas se le suma la «Pendiente de giro».</translation>
     </message>
     <message>
         <source>Raises the turn needed at low speed: a beacon goes out when the heading changes by more than Min Turn Angle + Turn Slope ÷ speed in MPH, so that slow corners in town do not each send one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumenta el giro necesario a baja velocidad: sale una baliza cuando el rumbo cambia más de «Ángulo de giro mín.» + «Pendiente de giro» ÷ velocidad en MPH, para que las curvas lentas en la ciudad no envíen una cada una.</translation>
     </message>
     <message>
         <source>The least time between two beacons sent for turns, so that a winding road does not send one every few seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo mínimo entre dos balizas enviadas por giros, para que una carretera sinuosa no envíe una cada pocos segundos.</translation>
     </message>
     <message>
         <source>At or below this speed the tracker beacons every Slow Rate. It must be below Fast Speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>A esta velocidad o por debajo, el tracker envía una baliza cada «Intervalo lento». Debe ser menor que la «Velocidad rápida».</translation>
     </message>
     <message>
         <source>The time between beacons at or below Slow Speed, parked or walking.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo entre balizas a la «Velocidad lenta» o por debajo, aparcado o a pie.</translation>
     </message>
     <message>
         <source>At or above this speed the tracker beacons every Fast Rate; between the two speeds the time between beacons follows the speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>A esta velocidad o por encima, el tracker envía una baliza cada «Intervalo rápido»; entre las dos velocidades, el tiempo entre balizas sigue a la velocidad.</translation>
     </message>
     <message>
         <source>The time between beacons at or above Fast Speed. It should be shorter than Slow Rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo entre balizas a la «Velocidad rápida» o por encima. Debería ser más corto que el «Intervalo lento».</translation>
     </message>
     <message>
         <source>Turns on the tracker&apos;s power switching, timed by Power Switch Time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa la conmutación de alimentación del tracker, temporizada por «Tiempo del interruptor».</translation>
     </message>
     <message>
         <source>The time of the tracker&apos;s power switching.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo de la conmutación de alimentación del tracker.</translation>
     </message>
     <message>
         <source>The tracker keeps two complete profiles, each with its own callsign, path, symbol, text, timing and options; only the calibration is shared. The form shows the chosen tab&apos;s profile (Ctrl+Tab for the other); Read, Write, Save and Load always take both. A callsign and path, or a status text, equal to the Primary&apos;s are stored once, which leaves the status texts more room.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tracker guarda dos perfiles completos, cada uno con su propio indicativo, ruta, símbolo, texto, tiempos y opciones; solo la calibración es compartida. El formulario muestra el perfil de la pestaña elegida (Ctrl+Tab para el otro); Leer, Escribir, Guardar y Cargar siempre abarcan ambos. Un indicativo y una ruta, o un texto de estado, iguales a los de «Primario» se guardan una sola vez, lo que deja más espacio a los textos de estado.</translation>
     </message>
     <message>
         <source>The serial port that the tracker is connected to, at 4800 baud: %1, each the device on this machine that its entry&apos;s tooltip names, or a device given by its path.</source>
         <extracomment>%1 the COM ports&apos; names, such as COM1 to COM4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El puerto serie al que está conectado el tracker, a 4800 baudios: %1, cada uno el dispositivo de esta máquina que nombra la descripción emergente de su entrada, o un dispositivo indicado por su ruta.</translation>
     </message>
     <message>
         <source>Asks the tracker on the chosen COM port for its version: a quick check that the cable, the port and the tracker answer. Changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pide su versión al tracker en el puerto COM elegido: una comprobación rápida de que el cable, el puerto y el tracker responden. No cambia nada.</translation>
     </message>
     <message>
         <source>Reads both profiles and the calibration from the tracker into the form, twice, to be sure that both reads agree. Asks first when the form has edits that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee los dos perfiles y la calibración del tracker al formulario, dos veces, para asegurarse de que ambas lecturas coinciden. Pregunta antes si el formulario tiene cambios sin guardar.</translation>
     </message>
     <message>
         <source>Writes both profiles and the calibration into the tracker, then reads them back to verify every byte. The form then shows the values as the tracker keeps them, delays in its steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe los dos perfiles y la calibración en el tracker y luego los relee para verificar cada byte. El formulario muestra después los valores tal como los guarda el tracker, los retardos en sus pasos.</translation>
     </message>
     <message>
         <source>Keys the radio and sends a steady 1200 Hz tone, the mark tone, until Stop Sending: to set the deviation or check the calibration. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pone la radio en transmisión y envía un tono continuo de 1200 Hz, el tono mark, hasta «Detener envío»: para ajustar la desviación o comprobar la calibración. %1</translation>
     </message>
     <message>
         <source>Keys the radio and sends a steady 2200 Hz tone, the space tone, until Stop Sending: to set the deviation or check the calibration. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pone la radio en transmisión y envía un tono continuo de 2200 Hz, el tono space, hasta «Detener envío»: para ajustar la desviación o comprobar la calibración. %1</translation>
     </message>
     <message>
         <source>Keys the radio and sends both tones, 1200 and 2200 Hz, until Stop Sending: to compare their levels at a receiver. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pone la radio en transmisión y envía los dos tonos, 1200 y 2200 Hz, hasta «Detener envío»: para comparar sus niveles en un receptor. %1</translation>
     </message>
     <message>
         <source>Tells the tracker to stop the test tone and unkey the radio. Closing the window stops a tone too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica al tracker que detenga el tono de prueba y devuelva la radio a recepción. Cerrar la ventana también detiene un tono.</translation>
     </message>
     <message>
         <source>Closes the window; asks first when the form has edits that are not saved, and stops a test tone that is still sounding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la ventana; pregunta antes si el formulario tiene cambios sin guardar, y detiene un tono de prueba que siga sonando.</translation>
     </message>
     <message>
         <source>Saves both profiles and the calibration in a .wl3 file, as the tracker would hold them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda los dos perfiles y la calibración en un archivo .wl3, tal como los guardaría el tracker.</translation>
     </message>
     <message>
         <source>Loads both profiles and the calibration from a .wl3 file, or from wl3&apos;s JSON form. Asks first when the form has edits that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga los dos perfiles y la calibración desde un archivo .wl3, o desde el formato JSON de wl3. Pregunta antes si el formulario tiene cambios sin guardar.</translation>
     </message>
     <message>
         <source>Shows the form beside a file or the tracker, field by field, and takes the values you choose from the other side. Nothing is written or saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el formulario junto a un archivo o al tracker, campo por campo, y toma del otro lado los valores que usted elija. No se escribe ni se guarda nada.</translation>
     </message>
     <message>
         <source>The picture of the symbol that Symbol and Table / Overlay give. Opens a list of every symbol with its picture and name; the one chosen fills both edits.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen del símbolo que dan «Símbolo» y «Tabla / Superposición». Abre una lista de todos los símbolos con su imagen y nombre; el elegido rellena ambos campos.</translation>
     </message>
     <message>
         <source>The Primary profile: the first of the tracker&apos;s two complete sets of settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>El perfil «Primario»: el primero de los dos conjuntos completos de ajustes del tracker.</translation>
     </message>
     <message>
         <source>The Secondary profile: a second complete set of settings, for another callsign, path or timing.</source>
-        <translation type="unfinished"></translation>
+        <translation>El perfil «Secundario»: un segundo conjunto completo de ajustes, para otro indicativo, otra ruta u otros tiempos.</translation>
     </message>
 </context>
 <context>
@@ -1330,7 +1330,7 @@
     <message>
         <source>%1 status text stored without &quot;%2&quot;</source>
         <extracomment>%1 a profile&apos;s tab name, %2 the end of its status text that was not stored.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Texto de estado %1 almacenado sin «%2»</translation>
     </message>
 </context>
 <context>
@@ -2159,15 +2159,15 @@
     </message>
     <message>
         <source>Choose Emergency! as the MIC-E message all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Elegir de todos modos ¡Emergencia! como mensaje MIC-E?</translation>
     </message>
     <message>
         <source>C&amp;hoose Emergency!</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elegir ¡Emergencia!</translation>
     </message>
     <message>
         <source>The window is about to close, and the configuration has changes that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana está a punto de cerrarse y la configuración tiene cambios sin guardar.</translation>
     </message>
 </context>
 <context>
@@ -2175,7 +2175,7 @@
     <message>
         <source>Only digits 0–9 can be typed here</source>
         <extracomment>Beneath a number edit when a typed or pasted character other than a digit was dropped.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aquí solo se pueden escribir dígitos 0–9</translation>
     </message>
 </context>
 <context>

@@ -6,7 +6,7 @@
     <message>
         <source>Advice</source>
         <extracomment>A screen reader&apos;s name for the warning mark beside a field.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Conseil</translation>
     </message>
 </context>
 <context>
@@ -21,246 +21,246 @@
     <name>ControlHelp</name>
     <message>
         <source>Greyed while SmartBeaconing is off: the tracker then beacons at the Auto Transmit Rate, and SmartBeaconing&apos;s settings are not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grisé tant que SmartBeaconing est désactivé : le tracker émet alors ses balises selon le réglage « Intervalle d&apos;émission auto », et les réglages de SmartBeaconing ne sont pas stockés.</translation>
     </message>
     <message>
         <source>Greyed while SmartBeaconing is on: the tracker then times its beacons by speed and turning, with SmartBeaconing&apos;s rates in place of this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grisé tant que SmartBeaconing est activé : le tracker règle alors ses balises sur la vitesse et les virages, avec les intervalles de SmartBeaconing à la place de celui-ci.</translation>
     </message>
     <message>
         <source>Greyed while Time Slotting is off: the tracker then transmits whenever its rate comes round, and the offset is not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grisé tant que « Créneaux temporels » est désactivé : le tracker émet alors chaque fois que son intervalle est écoulé, et le décalage n&apos;est pas stocké.</translation>
     </message>
     <message>
         <source>Greyed while MIC-E is off: the tracker then sends plain position reports, to which this setting does not apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grisé tant que MIC-E est désactivé : le tracker envoie alors des rapports de position ordinaires, auxquels ce réglage ne s&apos;applique pas.</translation>
     </message>
     <message>
         <source>Greyed while Power Switch is off: the tracker then does not use this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grisé tant que « Interrupteur d&apos;alimentation » est désactivé : le tracker n&apos;utilise alors pas ce délai.</translation>
     </message>
     <message>
         <source>The tracker uses the calibration it holds: write a new calibration before testing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tracker utilise l&apos;étalonnage qu&apos;il conserve : écrivez un nouvel étalonnage avant de le tester.</translation>
     </message>
     <message>
         <source>Your station&apos;s callsign, sent in every packet. An SSID tells what kind of station it is: -9 is usual for a car, -7 for a handheld. NOCALL, the default, may not be transmitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indicatif de votre station, envoyé dans chaque paquet. Un SSID indique le type de station : -9 est usuel pour une voiture, -7 pour un portatif. NOCALL, la valeur par défaut, ne doit pas être émis.</translation>
     </message>
     <message>
         <source>The digipeaters asked to repeat each packet, separated by commas; empty sends direct only. WIDE1-1,WIDE2-1 suits most areas. More than %1 hops floods the network, and RELAY, TRACE and WIDE alone are obsolete.</source>
         <extracomment>%1 the most hops a path should ask for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les digipeaters à qui l&apos;on demande de répéter chaque paquet, séparés par des virgules ; vide, l&apos;envoi est direct uniquement. WIDE1-1,WIDE2-1 convient à la plupart des régions. Plus de %1 sauts inondent le réseau, et RELAY, TRACE et WIDE seul sont obsolètes.</translation>
     </message>
     <message>
         <source>The symbol that maps draw for this station, from the table or with the overlay beside it. The button beside them shows it and lists every symbol.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le symbole que les cartes affichent pour cette station, pris dans la table ou avec l&apos;overlay à côté. Le bouton à côté d&apos;eux l&apos;affiche et liste tous les symboles.</translation>
     </message>
     <message>
         <source>%1 chooses the primary symbol table, %2 the alternate one. A digit or a capital letter chooses the alternate table and is drawn over the symbol, where the symbol takes an overlay.</source>
         <extracomment>%1 the primary table&apos;s character, %2 the alternate table&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 choisit la table de symboles primaire, %2 la table alternative. Un chiffre ou une lettre majuscule choisit la table alternative et s&apos;affiche sur le symbole, si celui-ci accepte un overlay.</translation>
     </message>
     <message>
         <source>How long the tracker keys the radio before the data of a timed beacon begins, so that the transmitter and the receivers are ready: too short loses the start of the packet, too long holds the channel. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 6.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Durée pendant laquelle le tracker passe la radio en émission avant le début des données d&apos;une balise programmée, pour que l&apos;émetteur et les récepteurs soient prêts : trop court, le début du paquet est perdu ; trop long, le canal reste occupé. La valeur est conservée par pas d&apos;environ %1 ms.</translation>
     </message>
     <message>
         <source>The time between beacons while SmartBeaconing is off; with Time Slotting, the length of the cycle that holds the slot. Once every %1 seconds or less often is advised.</source>
         <extracomment>%1 the shortest rate that networks advise, in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le temps entre les balises tant que SmartBeaconing est désactivé ; avec « Créneaux temporels », la durée du cycle qui contient le créneau. Une fois toutes les %1 secondes ou moins souvent est conseillé.</translation>
     </message>
     <message>
         <source>As Auto TX Delay, for a manual transmission rather than a timed beacon. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 6.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Comme « Délai TX auto », pour une émission manuelle plutôt qu&apos;une balise programmée. La valeur est conservée par pas d&apos;environ %1 ms.</translation>
     </message>
     <message>
         <source>As Auto Transmit Rate, for manual transmissions: the time between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comme « Intervalle d&apos;émission auto », pour les émissions manuelles : le temps entre elles.</translation>
     </message>
     <message>
         <source>How long the channel must have been clear, with CD IN inactive, before the tracker transmits, so that it does not key over another station. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 26.3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Durée pendant laquelle le canal doit avoir été libre, entrée CD inactive, avant que le tracker n&apos;émette, pour qu&apos;il n&apos;émette pas par-dessus une autre station. La valeur est conservée par pas d&apos;environ %1 ms.</translation>
     </message>
     <message>
         <source>The tracker&apos;s tone calibration, one value for both profiles. The Tone Test buttons sound the tones with the value the tracker holds: write a new value before testing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;étalonnage des tonalités du tracker, une seule valeur pour les deux profils. Les boutons de « Test de tonalité » émettent les tonalités avec la valeur que conserve le tracker : écrivez une nouvelle valeur avant de la tester.</translation>
     </message>
     <message>
         <source>The status beacon&apos;s text, sent every few transmissions (Send every). Both profiles&apos; callsigns, paths and texts share the tracker&apos;s memory: the line below says how many characters still fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte de la balise d&apos;état, envoyé après un certain nombre d&apos;émissions (Envoyer toutes les). Les indicatifs, chemins et textes des deux profils se partagent la mémoire du tracker : la ligne en dessous indique combien de caractères tiennent encore.</translation>
     </message>
     <message>
         <source>How many transmissions pass from one status beacon to the next: 3 sends the status text with every third.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d&apos;émissions d&apos;une balise d&apos;état à la suivante : 3 envoie le texte d&apos;état avec une émission sur trois.</translation>
     </message>
     <message>
         <source>Adds the GPS altitude to each position report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute l&apos;altitude GPS à chaque rapport de position.</translation>
     </message>
     <message>
         <source>Makes the tracker alternate its digipeater paths from one transmission to the next, rather than send every packet with the Digi Path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait alterner les chemins digi du tracker d&apos;une émission à l&apos;autre, au lieu d&apos;envoyer chaque paquet avec le « Chemin digi ».</translation>
     </message>
     <message>
         <source>Sends a position only while the GPS reports a valid fix, so that no stale or empty position goes out.</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;envoie une position que lorsque le GPS signale un fix valide, pour qu&apos;aucune position périmée ou vide ne parte.</translation>
     </message>
     <message>
         <source>Lets the tracker take serial data at TTL logic levels, as many GPS modules send it, besides RS-232 levels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permet au tracker d&apos;accepter des données série aux niveaux logiques TTL, comme les envoient de nombreux modules GPS, en plus des niveaux RS-232.</translation>
     </message>
     <message>
         <source>Inverts the carrier-detect input from the radio&apos;s squelch: check it when the tracker takes a quiet channel for a busy one and holds its beacons back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverse l&apos;entrée de détection de porteuse venant du squelch de la radio : cochez cette case si le tracker prend un canal libre pour un canal occupé et retient ses balises.</translation>
     </message>
     <message>
         <source>Adds a timestamp to each position: day, hour and minute in UTC (the APRS DHM form, DDHHMMz). Checking it unchecks Timestamp HMS; with neither, positions carry no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute un horodatage à chaque position : jour, heure et minute en UTC (la forme DHM d&apos;APRS, DDHHMMz). Cocher cette case décoche « Horodatage HMS » ; sans l&apos;une ni l&apos;autre, les positions ne portent pas d&apos;heure.</translation>
     </message>
     <message>
         <source>Holds the tracker&apos;s transmissions back while its PTT In line is active, while you talk through the radio, so that a beacon never cuts into your voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retient les émissions du tracker tant que sa ligne d&apos;entrée PTT est active, pendant que vous parlez par la radio, pour qu&apos;une balise ne coupe jamais votre voix.</translation>
     </message>
     <message>
         <source>Adds a timestamp to each position: hour, minute and second in UTC (the APRS HMS form, HHMMSSh). Checking it unchecks Timestamp DHM; with neither, positions carry no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute un horodatage à chaque position : heure, minute et seconde en UTC (la forme HMS d&apos;APRS, HHMMSSh). Cocher cette case décoche « Horodatage DHM » ; sans l&apos;une ni l&apos;autre, les positions ne portent pas d&apos;heure.</translation>
     </message>
     <message>
         <source>Sends positions in MIC-E form: compact, partly carried in the destination address, with a status message and a path code. Unchecked, the tracker sends plain position reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoie les positions au format MIC-E : compact, en partie porté par l&apos;adresse de destination, avec un message d&apos;état et un code de chemin. Si la case est décochée, le tracker envoie des rapports de position ordinaires.</translation>
     </message>
     <message>
         <source>The MIC-E status sent with every position. Emergency! makes every station that receives it raise an alarm: choose it only in a real emergency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le statut MIC-E envoyé avec chaque position. Urgence ! déclenche une alarme dans chaque station qui le reçoit : ne le choisissez qu&apos;en cas de réelle urgence.</translation>
     </message>
     <message>
         <source>Keeps every character of the MIC-E packet printable, for digipeaters and programs that drop packets holding others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Garde imprimables tous les caractères du paquet MIC-E, pour les digipeaters et les programmes qui rejettent les paquets contenant d&apos;autres caractères.</translation>
     </message>
     <message>
         <source>The path code that MIC-E carries in its destination address: Conventional sends the Digi Path; WIDE-1 to WIDE-7 ask for that many hops; North, South, East and West ask for directional digipeating, + WIDE for a wide hop too. More than %1 hops floods the network.</source>
         <extracomment>%1 the most hops a path should ask for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le code de chemin que MIC-E porte dans son adresse de destination : « Conventionnel » envoie le « Chemin digi » ; WIDE-1 à WIDE-7 demandent autant de sauts ; « Nord », « Sud », « Est » et « Ouest » demandent un digipeating directionnel, « + WIDE » en plus un saut WIDE. Plus de %1 sauts inondent le réseau.</translation>
     </message>
     <message>
         <source>Transmits at a fixed offset in each cycle of the Auto Transmit Rate, timed by the GPS clock, so that trackers sharing a frequency each keep a slot of their own and never collide. Checking it unchecks SmartBeaconing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Émet à un décalage fixe dans chaque cycle du réglage « Intervalle d&apos;émission auto », cadencé par l&apos;horloge GPS, pour que les trackers partageant une fréquence gardent chacun leur propre créneau et n&apos;entrent jamais en collision. Cocher cette case décoche SmartBeaconing.</translation>
     </message>
     <message>
         <source>Where in each cycle of the Auto Transmit Rate the tracker transmits: give each tracker on the frequency an offset of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le moment, dans chaque cycle du réglage « Intervalle d&apos;émission auto », où le tracker émet : donnez à chaque tracker de la fréquence son propre décalage.</translation>
     </message>
     <message>
         <source>Times beacons by speed and turning: often when fast, seldom when slow, and at once after a turn, so that a map traces the route with few packets. The Auto Transmit Rate is then unused; checking it unchecks Time Slotting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle les balises sur la vitesse et les virages : souvent quand on va vite, rarement quand on va lentement, et aussitôt après un virage, pour qu&apos;une carte trace l&apos;itinéraire avec peu de paquets. Le réglage « Intervalle d&apos;émission auto » n&apos;est alors pas utilisé ; cocher cette case décoche « Créneaux temporels ».</translation>
     </message>
     <message>
         <source>The smallest change of heading that sends a beacon at once at high speed; at lower speeds Turn Slope adds to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plus petit changement de cap qui envoie aussitôt une balise à vitesse élevée ; aux vitesses plus basses, « Pente de virage » s&apos;y ajoute.</translation>
     </message>
     <message>
         <source>Raises the turn needed at low speed: a beacon goes out when the heading changes by more than Min Turn Angle + Turn Slope ÷ speed in MPH, so that slow corners in town do not each send one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Augmente le virage nécessaire à faible vitesse : une balise part quand le cap change de plus de « Angle de virage min. » + « Pente de virage » ÷ vitesse en MPH, pour que les virages lents en ville n&apos;en envoient pas chacun une.</translation>
     </message>
     <message>
         <source>The least time between two beacons sent for turns, so that a winding road does not send one every few seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le temps minimal entre deux balises envoyées pour des virages, pour qu&apos;une route sinueuse n&apos;en envoie pas une toutes les quelques secondes.</translation>
     </message>
     <message>
         <source>At or below this speed the tracker beacons every Slow Rate. It must be below Fast Speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>À cette vitesse ou en dessous, le tracker émet une balise à chaque « Intervalle lent ». Elle doit être inférieure à « Vitesse rapide ».</translation>
     </message>
     <message>
         <source>The time between beacons at or below Slow Speed, parked or walking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le temps entre les balises à « Vitesse lente » ou en dessous, à l&apos;arrêt ou à pied.</translation>
     </message>
     <message>
         <source>At or above this speed the tracker beacons every Fast Rate; between the two speeds the time between beacons follows the speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>À cette vitesse ou au-dessus, le tracker émet une balise à chaque « Intervalle rapide » ; entre les deux vitesses, le temps entre les balises suit la vitesse.</translation>
     </message>
     <message>
         <source>The time between beacons at or above Fast Speed. It should be shorter than Slow Rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le temps entre les balises à « Vitesse rapide » ou au-dessus. Il devrait être plus court que « Intervalle lent ».</translation>
     </message>
     <message>
         <source>Turns on the tracker&apos;s power switching, timed by Power Switch Time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Active la commutation d&apos;alimentation du tracker, temporisée par « Délai de l&apos;interrupteur ».</translation>
     </message>
     <message>
         <source>The time of the tracker&apos;s power switching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le délai de la commutation d&apos;alimentation du tracker.</translation>
     </message>
     <message>
         <source>The tracker keeps two complete profiles, each with its own callsign, path, symbol, text, timing and options; only the calibration is shared. The form shows the chosen tab&apos;s profile (Ctrl+Tab for the other); Read, Write, Save and Load always take both. A callsign and path, or a status text, equal to the Primary&apos;s are stored once, which leaves the status texts more room.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tracker conserve deux profils complets, chacun avec son indicatif, son chemin, son symbole, son texte, sa temporisation et ses options ; seul l&apos;étalonnage est partagé. Le formulaire montre le profil de l&apos;onglet choisi (Ctrl+Tab pour l&apos;autre) ; Lire, Écrire, Enregistrer et Charger portent toujours sur les deux. Un indicatif et un chemin, ou un texte d&apos;état, identiques à ceux de « Principal » ne sont stockés qu&apos;une fois, ce qui laisse plus de place aux textes d&apos;état.</translation>
     </message>
     <message>
         <source>The serial port that the tracker is connected to, at 4800 baud: %1, each the device on this machine that its entry&apos;s tooltip names, or a device given by its path.</source>
         <extracomment>%1 the COM ports&apos; names, such as COM1 to COM4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le port série auquel le tracker est connecté, à 4800 bauds : %1, chacun étant le périphérique de cette machine que nomme l&apos;infobulle de son entrée, ou un périphérique désigné par son chemin.</translation>
     </message>
     <message>
         <source>Asks the tracker on the chosen COM port for its version: a quick check that the cable, the port and the tracker answer. Changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande sa version au tracker sur le port COM choisi : une vérification rapide que le câble, le port et le tracker répondent. Ne modifie rien.</translation>
     </message>
     <message>
         <source>Reads both profiles and the calibration from the tracker into the form, twice, to be sure that both reads agree. Asks first when the form has edits that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lit les deux profils et l&apos;étalonnage du tracker dans le formulaire, deux fois, pour s&apos;assurer que les deux lectures concordent. Demande d&apos;abord confirmation si le formulaire contient des modifications non enregistrées.</translation>
     </message>
     <message>
         <source>Writes both profiles and the calibration into the tracker, then reads them back to verify every byte. The form then shows the values as the tracker keeps them, delays in its steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit les deux profils et l&apos;étalonnage dans le tracker, puis les relit pour vérifier chaque octet. Le formulaire montre ensuite les valeurs telles que le tracker les conserve, les délais selon ses pas.</translation>
     </message>
     <message>
         <source>Keys the radio and sends a steady 1200 Hz tone, the mark tone, until Stop Sending: to set the deviation or check the calibration. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Passe la radio en émission et envoie une tonalité continue de 1200 Hz, la tonalité mark, jusqu&apos;à « Arrêter l&apos;envoi » : pour régler l&apos;excursion ou vérifier l&apos;étalonnage. %1</translation>
     </message>
     <message>
         <source>Keys the radio and sends a steady 2200 Hz tone, the space tone, until Stop Sending: to set the deviation or check the calibration. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Passe la radio en émission et envoie une tonalité continue de 2200 Hz, la tonalité space, jusqu&apos;à « Arrêter l&apos;envoi » : pour régler l&apos;excursion ou vérifier l&apos;étalonnage. %1</translation>
     </message>
     <message>
         <source>Keys the radio and sends both tones, 1200 and 2200 Hz, until Stop Sending: to compare their levels at a receiver. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Passe la radio en émission et envoie les deux tonalités, 1200 et 2200 Hz, jusqu&apos;à « Arrêter l&apos;envoi » : pour comparer leurs niveaux sur un récepteur. %1</translation>
     </message>
     <message>
         <source>Tells the tracker to stop the test tone and unkey the radio. Closing the window stops a tone too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande au tracker d&apos;arrêter la tonalité de test et de repasser la radio en réception. Fermer la fenêtre arrête aussi une tonalité.</translation>
     </message>
     <message>
         <source>Closes the window; asks first when the form has edits that are not saved, and stops a test tone that is still sounding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferme la fenêtre ; demande d&apos;abord confirmation si le formulaire contient des modifications non enregistrées, et arrête une tonalité de test encore en cours.</translation>
     </message>
     <message>
         <source>Saves both profiles and the calibration in a .wl3 file, as the tracker would hold them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre les deux profils et l&apos;étalonnage dans un fichier .wl3, tels que le tracker les conserverait.</translation>
     </message>
     <message>
         <source>Loads both profiles and the calibration from a .wl3 file, or from wl3&apos;s JSON form. Asks first when the form has edits that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge les deux profils et l&apos;étalonnage depuis un fichier .wl3, ou depuis le format JSON de wl3. Demande d&apos;abord confirmation si le formulaire contient des modifications non enregistrées.</translation>
     </message>
     <message>
         <source>Shows the form beside a file or the tracker, field by field, and takes the values you choose from the other side. Nothing is written or saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche le formulaire à côté d&apos;un fichier ou du tracker, champ par champ, et reprend de l&apos;autre côté les valeurs que vous choisissez. Rien n&apos;est écrit ni enregistré.</translation>
     </message>
     <message>
         <source>The picture of the symbol that Symbol and Table / Overlay give. Opens a list of every symbol with its picture and name; the one chosen fills both edits.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image du symbole que donnent « Symbole » et « Table / Overlay ». Ouvre la liste de tous les symboles avec leur image et leur nom ; celui choisi remplit les deux champs.</translation>
     </message>
     <message>
         <source>The Primary profile: the first of the tracker&apos;s two complete sets of settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le profil « Principal » : le premier des deux jeux complets de réglages du tracker.</translation>
     </message>
     <message>
         <source>The Secondary profile: a second complete set of settings, for another callsign, path or timing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le profil « Secondaire » : un second jeu complet de réglages, pour un autre indicatif, un autre chemin ou une autre temporisation.</translation>
     </message>
 </context>
 <context>
@@ -1330,7 +1330,7 @@
     <message>
         <source>%1 status text stored without &quot;%2&quot;</source>
         <extracomment>%1 a profile&apos;s tab name, %2 the end of its status text that was not stored.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Texte d&apos;état %1 stocké sans « %2 »</translation>
     </message>
 </context>
 <context>
@@ -2159,15 +2159,15 @@
     </message>
     <message>
         <source>Choose Emergency! as the MIC-E message all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir quand même Urgence ! comme message MIC-E ?</translation>
     </message>
     <message>
         <source>C&amp;hoose Emergency!</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Choisir Urgence !</translation>
     </message>
     <message>
         <source>The window is about to close, and the configuration has changes that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre va se fermer, et la configuration contient des modifications non enregistrées.</translation>
     </message>
 </context>
 <context>
@@ -2175,7 +2175,7 @@
     <message>
         <source>Only digits 0–9 can be typed here</source>
         <extracomment>Beneath a number edit when a typed or pasted character other than a digit was dropped.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seuls les chiffres 0–9 peuvent être saisis ici</translation>
     </message>
 </context>
 <context>

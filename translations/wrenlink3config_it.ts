@@ -6,7 +6,7 @@
     <message>
         <source>Advice</source>
         <extracomment>A screen reader&apos;s name for the warning mark beside a field.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Consiglio</translation>
     </message>
 </context>
 <context>
@@ -21,246 +21,246 @@
     <name>ControlHelp</name>
     <message>
         <source>Greyed while SmartBeaconing is off: the tracker then beacons at the Auto Transmit Rate, and SmartBeaconing&apos;s settings are not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>In grigio finché SmartBeaconing è disattivato: il tracker invia allora i beacon secondo l&apos;«Intervallo TX auto», e le impostazioni di SmartBeaconing non vengono memorizzate.</translation>
     </message>
     <message>
         <source>Greyed while SmartBeaconing is on: the tracker then times its beacons by speed and turning, with SmartBeaconing&apos;s rates in place of this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>In grigio finché SmartBeaconing è attivato: il tracker regola allora i beacon su velocità e svolte, con gli intervalli di SmartBeaconing al posto di questo.</translation>
     </message>
     <message>
         <source>Greyed while Time Slotting is off: the tracker then transmits whenever its rate comes round, and the offset is not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>In grigio finché «Slot temporali» è disattivato: il tracker trasmette allora ogni volta che scade il suo intervallo, e lo scostamento non viene memorizzato.</translation>
     </message>
     <message>
         <source>Greyed while MIC-E is off: the tracker then sends plain position reports, to which this setting does not apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>In grigio finché MIC-E è disattivato: il tracker invia allora normali rapporti di posizione, ai quali questa impostazione non si applica.</translation>
     </message>
     <message>
         <source>Greyed while Power Switch is off: the tracker then does not use this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>In grigio finché «Interruttore di alimentazione» è disattivato: il tracker allora non usa questo tempo.</translation>
     </message>
     <message>
         <source>The tracker uses the calibration it holds: write a new calibration before testing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tracker usa la calibrazione che ha memorizzato: scrivi una nuova calibrazione prima di provarla.</translation>
     </message>
     <message>
         <source>Your station&apos;s callsign, sent in every packet. An SSID tells what kind of station it is: -9 is usual for a car, -7 for a handheld. NOCALL, the default, may not be transmitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nominativo della tua stazione, inviato in ogni pacchetto. Un SSID indica che tipo di stazione è: -9 è abituale per un&apos;auto, -7 per un palmare. NOCALL, il valore predefinito, non può essere trasmesso.</translation>
     </message>
     <message>
         <source>The digipeaters asked to repeat each packet, separated by commas; empty sends direct only. WIDE1-1,WIDE2-1 suits most areas. More than %1 hops floods the network, and RELAY, TRACE and WIDE alone are obsolete.</source>
         <extracomment>%1 the most hops a path should ask for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>I digipeater a cui si chiede di ripetere ogni pacchetto, separati da virgole; se vuoto, si trasmette solo in diretta. WIDE1-1,WIDE2-1 va bene per la maggior parte delle zone. Più di %1 salti intasano la rete, e RELAY, TRACE e WIDE da solo sono obsoleti.</translation>
     </message>
     <message>
         <source>The symbol that maps draw for this station, from the table or with the overlay beside it. The button beside them shows it and lists every symbol.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il simbolo con cui le mappe disegnano questa stazione, dalla tabella o con l&apos;overlay accanto. Il pulsante accanto a essi lo mostra ed elenca tutti i simboli.</translation>
     </message>
     <message>
         <source>%1 chooses the primary symbol table, %2 the alternate one. A digit or a capital letter chooses the alternate table and is drawn over the symbol, where the symbol takes an overlay.</source>
         <extracomment>%1 the primary table&apos;s character, %2 the alternate table&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sceglie la tabella dei simboli primaria, %2 quella alternativa. Una cifra o una lettera maiuscola sceglie la tabella alternativa e viene disegnata sul simbolo, se il simbolo ammette un overlay.</translation>
     </message>
     <message>
         <source>How long the tracker keys the radio before the data of a timed beacon begins, so that the transmitter and the receivers are ready: too short loses the start of the packet, too long holds the channel. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 6.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Per quanto tempo il tracker mette la radio in trasmissione prima che inizino i dati di un beacon temporizzato, perché trasmettitore e ricevitori siano pronti: troppo breve perde l&apos;inizio del pacchetto, troppo lungo occupa il canale. Viene memorizzato a passi di circa %1 ms.</translation>
     </message>
     <message>
         <source>The time between beacons while SmartBeaconing is off; with Time Slotting, the length of the cycle that holds the slot. Once every %1 seconds or less often is advised.</source>
         <extracomment>%1 the shortest rate that networks advise, in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il tempo tra i beacon finché SmartBeaconing è disattivato; con «Slot temporali», la durata del ciclo che contiene lo slot. Si consiglia una volta ogni %1 secondi o meno spesso.</translation>
     </message>
     <message>
         <source>As Auto TX Delay, for a manual transmission rather than a timed beacon. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 6.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Come «Ritardo TX auto», per una trasmissione manuale invece che per un beacon temporizzato. Viene memorizzato a passi di circa %1 ms.</translation>
     </message>
     <message>
         <source>As Auto Transmit Rate, for manual transmissions: the time between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Come «Intervallo TX auto», per le trasmissioni manuali: il tempo tra l&apos;una e l&apos;altra.</translation>
     </message>
     <message>
         <source>How long the channel must have been clear, with CD IN inactive, before the tracker transmits, so that it does not key over another station. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 26.3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Per quanto tempo il canale deve essere stato libero, con l&apos;ingresso CD inattivo, prima che il tracker trasmetta, perché non trasmetta sopra un&apos;altra stazione. Viene memorizzato a passi di circa %1 ms.</translation>
     </message>
     <message>
         <source>The tracker&apos;s tone calibration, one value for both profiles. The Tone Test buttons sound the tones with the value the tracker holds: write a new value before testing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La calibrazione dei toni del tracker, un solo valore per entrambi i profili. I pulsanti di «Test toni» emettono i toni con il valore memorizzato nel tracker: scrivi un nuovo valore prima di provarlo.</translation>
     </message>
     <message>
         <source>The status beacon&apos;s text, sent every few transmissions (Send every). Both profiles&apos; callsigns, paths and texts share the tracker&apos;s memory: the line below says how many characters still fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo del beacon di stato, inviato ogni certo numero di trasmissioni (Invia ogni). Nominativi, percorsi e testi di entrambi i profili condividono la memoria del tracker: la riga sotto indica quanti caratteri entrano ancora.</translation>
     </message>
     <message>
         <source>How many transmissions pass from one status beacon to the next: 3 sends the status text with every third.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quante trasmissioni passano da un beacon di stato al successivo: 3 invia il testo di stato con una trasmissione su tre.</translation>
     </message>
     <message>
         <source>Adds the GPS altitude to each position report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge l&apos;altitudine GPS a ogni rapporto di posizione.</translation>
     </message>
     <message>
         <source>Makes the tracker alternate its digipeater paths from one transmission to the next, rather than send every packet with the Digi Path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa alternare al tracker i suoi percorsi digi da una trasmissione all&apos;altra, invece di inviare ogni pacchetto con il «Percorso digi».</translation>
     </message>
     <message>
         <source>Sends a position only while the GPS reports a valid fix, so that no stale or empty position goes out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia una posizione solo mentre il GPS riporta un fix valido, perché non parta nessuna posizione vecchia o vuota.</translation>
     </message>
     <message>
         <source>Lets the tracker take serial data at TTL logic levels, as many GPS modules send it, besides RS-232 levels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consente al tracker di accettare dati seriali a livelli logici TTL, come li inviano molti moduli GPS, oltre ai livelli RS-232.</translation>
     </message>
     <message>
         <source>Inverts the carrier-detect input from the radio&apos;s squelch: check it when the tracker takes a quiet channel for a busy one and holds its beacons back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverte l&apos;ingresso di rilevamento della portante dallo squelch della radio: spunta questa casella quando il tracker scambia un canale libero per uno occupato e trattiene i beacon.</translation>
     </message>
     <message>
         <source>Adds a timestamp to each position: day, hour and minute in UTC (the APRS DHM form, DDHHMMz). Checking it unchecks Timestamp HMS; with neither, positions carry no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge un orario a ogni posizione: giorno, ora e minuto in UTC (la forma DHM di APRS, DDHHMMz). Selezionare questa casella deseleziona «Orario HMS»; senza nessuna delle due, le posizioni non riportano l&apos;ora.</translation>
     </message>
     <message>
         <source>Holds the tracker&apos;s transmissions back while its PTT In line is active, while you talk through the radio, so that a beacon never cuts into your voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trattiene le trasmissioni del tracker mentre la sua linea di ingresso PTT è attiva, mentre parli alla radio, perché un beacon non interrompa mai la tua voce.</translation>
     </message>
     <message>
         <source>Adds a timestamp to each position: hour, minute and second in UTC (the APRS HMS form, HHMMSSh). Checking it unchecks Timestamp DHM; with neither, positions carry no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge un orario a ogni posizione: ora, minuto e secondo in UTC (la forma HMS di APRS, HHMMSSh). Selezionare questa casella deseleziona «Orario DHM»; senza nessuna delle due, le posizioni non riportano l&apos;ora.</translation>
     </message>
     <message>
         <source>Sends positions in MIC-E form: compact, partly carried in the destination address, with a status message and a path code. Unchecked, the tracker sends plain position reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia le posizioni in formato MIC-E: compatto, in parte contenuto nell&apos;indirizzo di destinazione, con un messaggio di stato e un codice di percorso. Se non selezionato, il tracker invia normali rapporti di posizione.</translation>
     </message>
     <message>
         <source>The MIC-E status sent with every position. Emergency! makes every station that receives it raise an alarm: choose it only in a real emergency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo stato MIC-E inviato con ogni posizione. Emergenza! fa scattare un allarme in ogni stazione che lo riceve: sceglilo solo in una vera emergenza.</translation>
     </message>
     <message>
         <source>Keeps every character of the MIC-E packet printable, for digipeaters and programs that drop packets holding others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantiene stampabili tutti i caratteri del pacchetto MIC-E, per i digipeater e i programmi che scartano i pacchetti che ne contengono altri.</translation>
     </message>
     <message>
         <source>The path code that MIC-E carries in its destination address: Conventional sends the Digi Path; WIDE-1 to WIDE-7 ask for that many hops; North, South, East and West ask for directional digipeating, + WIDE for a wide hop too. More than %1 hops floods the network.</source>
         <extracomment>%1 the most hops a path should ask for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il codice di percorso che MIC-E porta nel suo indirizzo di destinazione: «Convenzionale» invia il «Percorso digi»; da WIDE-1 a WIDE-7 chiedono altrettanti salti; «Nord», «Sud», «Est» e «Ovest» chiedono il digipeating direzionale, «+ WIDE» anche un salto WIDE. Più di %1 salti intasano la rete.</translation>
     </message>
     <message>
         <source>Transmits at a fixed offset in each cycle of the Auto Transmit Rate, timed by the GPS clock, so that trackers sharing a frequency each keep a slot of their own and never collide. Checking it unchecks SmartBeaconing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasmette con uno scostamento fisso in ogni ciclo dell&apos;«Intervallo TX auto», scandito dall&apos;orologio GPS, perché i tracker che condividono una frequenza abbiano ciascuno il proprio slot e non collidano mai. Selezionare questa casella deseleziona SmartBeaconing.</translation>
     </message>
     <message>
         <source>Where in each cycle of the Auto Transmit Rate the tracker transmits: give each tracker on the frequency an offset of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>In quale punto di ogni ciclo dell&apos;«Intervallo TX auto» il tracker trasmette: dai a ogni tracker sulla frequenza il proprio scostamento.</translation>
     </message>
     <message>
         <source>Times beacons by speed and turning: often when fast, seldom when slow, and at once after a turn, so that a map traces the route with few packets. The Auto Transmit Rate is then unused; checking it unchecks Time Slotting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola i beacon su velocità e svolte: spesso quando si va veloci, di rado quando si va piano, e subito dopo una svolta, perché una mappa tracci il percorso con pochi pacchetti. L&apos;«Intervallo TX auto» resta allora inutilizzato; selezionare questa casella deseleziona «Slot temporali».</translation>
     </message>
     <message>
         <source>The smallest change of heading that sends a beacon at once at high speed; at lower speeds Turn Slope adds to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il più piccolo cambio di direzione che invia subito un beacon ad alta velocità; a velocità più basse vi si aggiunge la «Pendenza di svolta».</translation>
     </message>
     <message>
         <source>Raises the turn needed at low speed: a beacon goes out when the heading changes by more than Min Turn Angle + Turn Slope ÷ speed in MPH, so that slow corners in town do not each send one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumenta la svolta necessaria a bassa velocità: un beacon parte quando la direzione cambia di più di «Angolo di svolta min.» + «Pendenza di svolta» ÷ velocità in MPH, perché le curve lente in città non ne inviino uno ciascuna.</translation>
     </message>
     <message>
         <source>The least time between two beacons sent for turns, so that a winding road does not send one every few seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tempo minimo tra due beacon inviati per svolte, perché una strada tortuosa non ne invii uno ogni pochi secondi.</translation>
     </message>
     <message>
         <source>At or below this speed the tracker beacons every Slow Rate. It must be below Fast Speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>A questa velocità o sotto, il tracker invia un beacon ogni «Intervallo lento». Deve essere inferiore a «Velocità alta».</translation>
     </message>
     <message>
         <source>The time between beacons at or below Slow Speed, parked or walking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tempo tra i beacon a «Velocità bassa» o sotto, da fermi o a piedi.</translation>
     </message>
     <message>
         <source>At or above this speed the tracker beacons every Fast Rate; between the two speeds the time between beacons follows the speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>A questa velocità o sopra, il tracker invia un beacon ogni «Intervallo veloce»; tra le due velocità il tempo tra i beacon segue la velocità.</translation>
     </message>
     <message>
         <source>The time between beacons at or above Fast Speed. It should be shorter than Slow Rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tempo tra i beacon a «Velocità alta» o sopra. Dovrebbe essere più breve dell&apos;«Intervallo lento».</translation>
     </message>
     <message>
         <source>Turns on the tracker&apos;s power switching, timed by Power Switch Time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva la commutazione dell&apos;alimentazione del tracker, temporizzata da «Tempo interruttore».</translation>
     </message>
     <message>
         <source>The time of the tracker&apos;s power switching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tempo della commutazione dell&apos;alimentazione del tracker.</translation>
     </message>
     <message>
         <source>The tracker keeps two complete profiles, each with its own callsign, path, symbol, text, timing and options; only the calibration is shared. The form shows the chosen tab&apos;s profile (Ctrl+Tab for the other); Read, Write, Save and Load always take both. A callsign and path, or a status text, equal to the Primary&apos;s are stored once, which leaves the status texts more room.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tracker conserva due profili completi, ciascuno con nominativo, percorso, simbolo, testo, temporizzazione e opzioni propri; solo la calibrazione è condivisa. Il modulo mostra il profilo della scheda scelta (Ctrl+Tab per l&apos;altro); Leggi, Scrivi, Salva e Carica riguardano sempre entrambi. Un nominativo e un percorso, o un testo di stato, uguali a quelli di «Primario» vengono memorizzati una sola volta, il che lascia più spazio ai testi di stato.</translation>
     </message>
     <message>
         <source>The serial port that the tracker is connected to, at 4800 baud: %1, each the device on this machine that its entry&apos;s tooltip names, or a device given by its path.</source>
         <extracomment>%1 the COM ports&apos; names, such as COM1 to COM4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La porta seriale a cui è collegato il tracker, a 4800 baud: %1, ciascuna il dispositivo di questa macchina indicato dal suggerimento della sua voce, oppure un dispositivo dato dal suo percorso.</translation>
     </message>
     <message>
         <source>Asks the tracker on the chosen COM port for its version: a quick check that the cable, the port and the tracker answer. Changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiede la versione al tracker sulla porta COM scelta: una verifica rapida che cavo, porta e tracker rispondano. Non modifica nulla.</translation>
     </message>
     <message>
         <source>Reads both profiles and the calibration from the tracker into the form, twice, to be sure that both reads agree. Asks first when the form has edits that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legge entrambi i profili e la calibrazione dal tracker nel modulo, due volte, per essere certo che le due letture coincidano. Chiede prima conferma se il modulo ha modifiche non salvate.</translation>
     </message>
     <message>
         <source>Writes both profiles and the calibration into the tracker, then reads them back to verify every byte. The form then shows the values as the tracker keeps them, delays in its steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive entrambi i profili e la calibrazione nel tracker, poi li rilegge per verificare ogni byte. Il modulo mostra quindi i valori così come il tracker li memorizza, i ritardi secondo i suoi passi.</translation>
     </message>
     <message>
         <source>Keys the radio and sends a steady 1200 Hz tone, the mark tone, until Stop Sending: to set the deviation or check the calibration. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mette la radio in trasmissione e invia un tono continuo a 1200 Hz, il tono mark, fino a «Ferma invio»: per regolare la deviazione o verificare la calibrazione. %1</translation>
     </message>
     <message>
         <source>Keys the radio and sends a steady 2200 Hz tone, the space tone, until Stop Sending: to set the deviation or check the calibration. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mette la radio in trasmissione e invia un tono continuo a 2200 Hz, il tono space, fino a «Ferma invio»: per regolare la deviazione o verificare la calibrazione. %1</translation>
     </message>
     <message>
         <source>Keys the radio and sends both tones, 1200 and 2200 Hz, until Stop Sending: to compare their levels at a receiver. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mette la radio in trasmissione e invia entrambi i toni, 1200 e 2200 Hz, fino a «Ferma invio»: per confrontarne i livelli su un ricevitore. %1</translation>
     </message>
     <message>
         <source>Tells the tracker to stop the test tone and unkey the radio. Closing the window stops a tone too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiede al tracker di fermare il tono di prova e di riportare la radio in ricezione. Anche chiudere la finestra ferma un tono.</translation>
     </message>
     <message>
         <source>Closes the window; asks first when the form has edits that are not saved, and stops a test tone that is still sounding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiude la finestra; chiede prima conferma se il modulo ha modifiche non salvate, e ferma un tono di prova ancora in corso.</translation>
     </message>
     <message>
         <source>Saves both profiles and the calibration in a .wl3 file, as the tracker would hold them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva entrambi i profili e la calibrazione in un file .wl3, così come il tracker li memorizzerebbe.</translation>
     </message>
     <message>
         <source>Loads both profiles and the calibration from a .wl3 file, or from wl3&apos;s JSON form. Asks first when the form has edits that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica entrambi i profili e la calibrazione da un file .wl3, o dal formato JSON di wl3. Chiede prima conferma se il modulo ha modifiche non salvate.</translation>
     </message>
     <message>
         <source>Shows the form beside a file or the tracker, field by field, and takes the values you choose from the other side. Nothing is written or saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra il modulo accanto a un file o al tracker, campo per campo, e prende dall&apos;altro lato i valori che scegli. Nulla viene scritto o salvato.</translation>
     </message>
     <message>
         <source>The picture of the symbol that Symbol and Table / Overlay give. Opens a list of every symbol with its picture and name; the one chosen fills both edits.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;immagine del simbolo dato da «Simbolo» e «Tabella / Overlay». Apre un elenco di tutti i simboli con immagine e nome; quello scelto compila entrambi i campi.</translation>
     </message>
     <message>
         <source>The Primary profile: the first of the tracker&apos;s two complete sets of settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il profilo «Primario»: il primo dei due set completi di impostazioni del tracker.</translation>
     </message>
     <message>
         <source>The Secondary profile: a second complete set of settings, for another callsign, path or timing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il profilo «Secondario»: un secondo set completo di impostazioni, per un altro nominativo, un altro percorso o un&apos;altra temporizzazione.</translation>
     </message>
 </context>
 <context>
@@ -1330,7 +1330,7 @@
     <message>
         <source>%1 status text stored without &quot;%2&quot;</source>
         <extracomment>%1 a profile&apos;s tab name, %2 the end of its status text that was not stored.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Testo di stato %1 memorizzato senza «%2»</translation>
     </message>
 </context>
 <context>
@@ -2159,15 +2159,15 @@
     </message>
     <message>
         <source>Choose Emergency! as the MIC-E message all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere comunque Emergenza! come messaggio MIC-E?</translation>
     </message>
     <message>
         <source>C&amp;hoose Emergency!</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scegli Emergenza!</translation>
     </message>
     <message>
         <source>The window is about to close, and the configuration has changes that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La finestra sta per chiudersi, e la configurazione ha modifiche non salvate.</translation>
     </message>
 </context>
 <context>
@@ -2175,7 +2175,7 @@
     <message>
         <source>Only digits 0–9 can be typed here</source>
         <extracomment>Beneath a number edit when a typed or pasted character other than a digit was dropped.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Qui si possono digitare solo le cifre 0–9</translation>
     </message>
 </context>
 <context>

@@ -6,7 +6,7 @@
     <message>
         <source>Advice</source>
         <extracomment>A screen reader&apos;s name for the warning mark beside a field.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>アドバイス</translation>
     </message>
 </context>
 <context>
@@ -21,246 +21,246 @@
     <name>ControlHelp</name>
     <message>
         <source>Greyed while SmartBeaconing is off: the tracker then beacons at the Auto Transmit Rate, and SmartBeaconing&apos;s settings are not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>SmartBeaconing がオフの間はグレー表示になります: トラッカーは「自動送信間隔」でビーコンを送信し、SmartBeaconing の設定は保存されません。</translation>
     </message>
     <message>
         <source>Greyed while SmartBeaconing is on: the tracker then times its beacons by speed and turning, with SmartBeaconing&apos;s rates in place of this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>SmartBeaconing がオンの間はグレー表示になります: トラッカーは速度と旋回に応じてビーコンの送信タイミングを決め、この間隔の代わりに SmartBeaconing の間隔を使います。</translation>
     </message>
     <message>
         <source>Greyed while Time Slotting is off: the tracker then transmits whenever its rate comes round, and the offset is not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>「タイムスロット」がオフの間はグレー表示になります: トラッカーは間隔が来るたびに送信し、オフセットは保存されません。</translation>
     </message>
     <message>
         <source>Greyed while MIC-E is off: the tracker then sends plain position reports, to which this setting does not apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>MIC-E がオフの間はグレー表示になります: トラッカーは通常の位置レポートを送信し、この設定は適用されません。</translation>
     </message>
     <message>
         <source>Greyed while Power Switch is off: the tracker then does not use this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>「電源スイッチ」がオフの間はグレー表示になります: トラッカーはこの時間を使いません。</translation>
     </message>
     <message>
         <source>The tracker uses the calibration it holds: write a new calibration before testing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>トラッカーは保持している校正値を使います: 新しい校正値はテストする前に書き込んでください。</translation>
     </message>
     <message>
         <source>Your station&apos;s callsign, sent in every packet. An SSID tells what kind of station it is: -9 is usual for a car, -7 for a handheld. NOCALL, the default, may not be transmitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>自局のコールサインで、すべてのパケットで送信されます。SSID は局の種類を表します: 車載は -9、ハンディ機は -7 が一般的です。既定値の NOCALL は送信してはなりません。</translation>
     </message>
     <message>
         <source>The digipeaters asked to repeat each packet, separated by commas; empty sends direct only. WIDE1-1,WIDE2-1 suits most areas. More than %1 hops floods the network, and RELAY, TRACE and WIDE alone are obsolete.</source>
         <extracomment>%1 the most hops a path should ask for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>各パケットの中継を依頼するデジピーターをカンマ区切りで指定します。空欄なら直接送信のみです。ほとんどの地域では WIDE1-1,WIDE2-1 が適しています。%1 ホップを超えるとネットワークを混雑させます。また RELAY、TRACE、単独の WIDE は廃止されています。</translation>
     </message>
     <message>
         <source>The symbol that maps draw for this station, from the table or with the overlay beside it. The button beside them shows it and lists every symbol.</source>
-        <translation type="unfinished"></translation>
+        <translation>地図上でこの局を表すシンボルです。隣で指定したテーブルから、または隣で指定したオーバーレイ付きで表示されます。その横のボタンはこのシンボルを表示し、全シンボルを一覧表示します。</translation>
     </message>
     <message>
         <source>%1 chooses the primary symbol table, %2 the alternate one. A digit or a capital letter chooses the alternate table and is drawn over the symbol, where the symbol takes an overlay.</source>
         <extracomment>%1 the primary table&apos;s character, %2 the alternate table&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 はプライマリシンボルテーブル、%2 はオルタネートテーブルを選びます。数字または英大文字はオルタネートテーブルを選び、シンボルがオーバーレイに対応していればシンボルに重ねて表示されます。</translation>
     </message>
     <message>
         <source>How long the tracker keys the radio before the data of a timed beacon begins, so that the transmitter and the receivers are ready: too short loses the start of the packet, too long holds the channel. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 6.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>定時ビーコンのデータが始まる前に、トラッカーが無線機を送信状態にしておく時間です。送信機と受信機の準備が整うようにします: 短すぎるとパケットの先頭が失われ、長すぎるとチャンネルを占有します。約 %1 ms 単位で保持されます。</translation>
     </message>
     <message>
         <source>The time between beacons while SmartBeaconing is off; with Time Slotting, the length of the cycle that holds the slot. Once every %1 seconds or less often is advised.</source>
         <extracomment>%1 the shortest rate that networks advise, in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SmartBeaconing がオフのときのビーコン間隔です。「タイムスロット」使用時は、スロットを含むサイクルの長さになります。%1 秒に 1 回以下を推奨します。</translation>
     </message>
     <message>
         <source>As Auto TX Delay, for a manual transmission rather than a timed beacon. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 6.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「自動TX遅延」と同様ですが、定時ビーコンではなく手動送信に使います。約 %1 ms 単位で保持されます。</translation>
     </message>
     <message>
         <source>As Auto Transmit Rate, for manual transmissions: the time between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>「自動送信間隔」と同様で、手動送信の間隔です。</translation>
     </message>
     <message>
         <source>How long the channel must have been clear, with CD IN inactive, before the tracker transmits, so that it does not key over another station. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 26.3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>トラッカーが送信する前に、CD IN が非アクティブでチャンネルが空いている必要がある時間です。他局に重ねて送信しないようにします。約 %1 ms 単位で保持されます。</translation>
     </message>
     <message>
         <source>The tracker&apos;s tone calibration, one value for both profiles. The Tone Test buttons sound the tones with the value the tracker holds: write a new value before testing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>トラッカーのトーン校正値で、両方のプロファイルで共通です。「トーンテスト」のボタンはトラッカーが保持している値でトーンを鳴らします: 新しい値はテストする前に書き込んでください。</translation>
     </message>
     <message>
         <source>The status beacon&apos;s text, sent every few transmissions (Send every). Both profiles&apos; callsigns, paths and texts share the tracker&apos;s memory: the line below says how many characters still fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>ステータスビーコンのテキストで、数回の送信ごとに送信されます (「送信間隔」)。両方のプロファイルのコールサイン、パス、テキストはトラッカーのメモリを共有します: 下の行にあと何文字入るかが表示されます。</translation>
     </message>
     <message>
         <source>How many transmissions pass from one status beacon to the next: 3 sends the status text with every third.</source>
-        <translation type="unfinished"></translation>
+        <translation>ステータスビーコンから次のステータスビーコンまでの送信回数です: 3 なら 3 回に 1 回ステータステキストを送信します。</translation>
     </message>
     <message>
         <source>Adds the GPS altitude to each position report.</source>
-        <translation type="unfinished"></translation>
+        <translation>各位置レポートに GPS の高度を付加します。</translation>
     </message>
     <message>
         <source>Makes the tracker alternate its digipeater paths from one transmission to the next, rather than send every packet with the Digi Path.</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのパケットを「デジパス」で送信する代わりに、送信ごとにデジパスを切り替えます。</translation>
     </message>
     <message>
         <source>Sends a position only while the GPS reports a valid fix, so that no stale or empty position goes out.</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS が有効な測位を報告している間だけ位置を送信し、古い位置や空の位置が送信されないようにします。</translation>
     </message>
     <message>
         <source>Lets the tracker take serial data at TTL logic levels, as many GPS modules send it, besides RS-232 levels.</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-232 レベルに加えて、多くの GPS モジュールが出力する TTL ロジックレベルのシリアルデータもトラッカーが受け付けるようにします。</translation>
     </message>
     <message>
         <source>Inverts the carrier-detect input from the radio&apos;s squelch: check it when the tracker takes a quiet channel for a busy one and holds its beacons back.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機のスケルチからのキャリア検出入力を反転します: トラッカーが空いているチャンネルを使用中と判断してビーコンを送信しないときにチェックしてください。</translation>
     </message>
     <message>
         <source>Adds a timestamp to each position: day, hour and minute in UTC (the APRS DHM form, DDHHMMz). Checking it unchecks Timestamp HMS; with neither, positions carry no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>各位置にタイムスタンプを付加します: UTC の日・時・分 (APRS の DHM 形式、DDHHMMz)。チェックすると「タイムスタンプ HMS」のチェックが外れます。どちらもオフなら位置に時刻は付きません。</translation>
     </message>
     <message>
         <source>Holds the tracker&apos;s transmissions back while its PTT In line is active, while you talk through the radio, so that a beacon never cuts into your voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>トラッカーの PTT 入力ラインがアクティブな間、つまり無線機で通話している間はトラッカーの送信を控え、ビーコンが音声に割り込まないようにします。</translation>
     </message>
     <message>
         <source>Adds a timestamp to each position: hour, minute and second in UTC (the APRS HMS form, HHMMSSh). Checking it unchecks Timestamp DHM; with neither, positions carry no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>各位置にタイムスタンプを付加します: UTC の時・分・秒 (APRS の HMS 形式、HHMMSSh)。チェックすると「タイムスタンプ DHM」のチェックが外れます。どちらもオフなら位置に時刻は付きません。</translation>
     </message>
     <message>
         <source>Sends positions in MIC-E form: compact, partly carried in the destination address, with a status message and a path code. Unchecked, the tracker sends plain position reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>位置を MIC-E 形式で送信します: 一部を宛先アドレスに入れたコンパクトな形式で、ステータスメッセージとパスコードを含みます。オフのときは通常の位置レポートを送信します。</translation>
     </message>
     <message>
         <source>The MIC-E status sent with every position. Emergency! makes every station that receives it raise an alarm: choose it only in a real emergency.</source>
-        <translation type="unfinished"></translation>
+        <translation>各位置とともに送信する MIC-E ステータスです。緊急! は受信したすべての局で警報を鳴らします: 本当の緊急時にだけ選んでください。</translation>
     </message>
     <message>
         <source>Keeps every character of the MIC-E packet printable, for digipeaters and programs that drop packets holding others.</source>
-        <translation type="unfinished"></translation>
+        <translation>MIC-E パケットのすべての文字を印字可能文字にします。それ以外の文字を含むパケットを破棄するデジピーターやプログラムのためです。</translation>
     </message>
     <message>
         <source>The path code that MIC-E carries in its destination address: Conventional sends the Digi Path; WIDE-1 to WIDE-7 ask for that many hops; North, South, East and West ask for directional digipeating, + WIDE for a wide hop too. More than %1 hops floods the network.</source>
         <extracomment>%1 the most hops a path should ask for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MIC-E が宛先アドレスに入れるパスコードです: 「従来型」は「デジパス」を送信します。WIDE-1 から WIDE-7 はその数のホップを要求します。「北」「南」「東」「西」は方向指定のデジピートを要求し、「+ WIDE」を付けると WIDE のホップも要求します。%1 ホップを超えるとネットワークを混雑させます。</translation>
     </message>
     <message>
         <source>Transmits at a fixed offset in each cycle of the Auto Transmit Rate, timed by the GPS clock, so that trackers sharing a frequency each keep a slot of their own and never collide. Checking it unchecks SmartBeaconing.</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS の時計に合わせ、「自動送信間隔」の各サイクル内の決まったオフセットで送信します。同じ周波数を使うトラッカーがそれぞれ専用のスロットを持ち、衝突しないようにします。チェックすると SmartBeaconing のチェックが外れます。</translation>
     </message>
     <message>
         <source>Where in each cycle of the Auto Transmit Rate the tracker transmits: give each tracker on the frequency an offset of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>「自動送信間隔」の各サイクル内でトラッカーが送信する位置です: 同じ周波数の各トラッカーに別々のオフセットを設定してください。</translation>
     </message>
     <message>
         <source>Times beacons by speed and turning: often when fast, seldom when slow, and at once after a turn, so that a map traces the route with few packets. The Auto Transmit Rate is then unused; checking it unchecks Time Slotting.</source>
-        <translation type="unfinished"></translation>
+        <translation>速度と旋回に応じてビーコンの送信タイミングを決めます: 速いときは頻繁に、遅いときはまれに、旋回後はすぐに送信し、少ないパケットで地図に経路を描けるようにします。このとき「自動送信間隔」は使われません。チェックすると「タイムスロット」のチェックが外れます。</translation>
     </message>
     <message>
         <source>The smallest change of heading that sends a beacon at once at high speed; at lower speeds Turn Slope adds to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>高速時にすぐビーコンを送信する最小の進行方向の変化です。それより低い速度では「旋回勾配」による値が加わります。</translation>
     </message>
     <message>
         <source>Raises the turn needed at low speed: a beacon goes out when the heading changes by more than Min Turn Angle + Turn Slope ÷ speed in MPH, so that slow corners in town do not each send one.</source>
-        <translation type="unfinished"></translation>
+        <translation>低速時に必要な旋回を大きくします: 進行方向の変化が「最小旋回角」+「旋回勾配」÷ 速度 (MPH) を超えるとビーコンを送信します。市街地のゆっくりした曲がり角ごとに送信しないようにするためです。</translation>
     </message>
     <message>
         <source>The least time between two beacons sent for turns, so that a winding road does not send one every few seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>旋回によって送信される 2 つのビーコンの最小間隔です。曲がりくねった道で数秒ごとに送信しないようにします。</translation>
     </message>
     <message>
         <source>At or below this speed the tracker beacons every Slow Rate. It must be below Fast Speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>この速度以下では、トラッカーは「低速時間隔」ごとにビーコンを送信します。「高速」より低くする必要があります。</translation>
     </message>
     <message>
         <source>The time between beacons at or below Slow Speed, parked or walking.</source>
-        <translation type="unfinished"></translation>
+        <translation>「低速」以下 (駐車中や徒歩) のときのビーコン間隔です。</translation>
     </message>
     <message>
         <source>At or above this speed the tracker beacons every Fast Rate; between the two speeds the time between beacons follows the speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>この速度以上では、トラッカーは「高速時間隔」ごとにビーコンを送信します。2 つの速度の間では、ビーコン間隔は速度に応じて変わります。</translation>
     </message>
     <message>
         <source>The time between beacons at or above Fast Speed. It should be shorter than Slow Rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>「高速」以上のときのビーコン間隔です。「低速時間隔」より短くしてください。</translation>
     </message>
     <message>
         <source>Turns on the tracker&apos;s power switching, timed by Power Switch Time.</source>
-        <translation type="unfinished"></translation>
+        <translation>トラッカーの電源切り替えを有効にします。タイミングは「電源スイッチ時間」で決まります。</translation>
     </message>
     <message>
         <source>The time of the tracker&apos;s power switching.</source>
-        <translation type="unfinished"></translation>
+        <translation>トラッカーの電源切り替えの時間です。</translation>
     </message>
     <message>
         <source>The tracker keeps two complete profiles, each with its own callsign, path, symbol, text, timing and options; only the calibration is shared. The form shows the chosen tab&apos;s profile (Ctrl+Tab for the other); Read, Write, Save and Load always take both. A callsign and path, or a status text, equal to the Primary&apos;s are stored once, which leaves the status texts more room.</source>
-        <translation type="unfinished"></translation>
+        <translation>トラッカーは 2 つの完全なプロファイルを保持し、それぞれに独自のコールサイン、パス、シンボル、テキスト、タイミング、オプションがあります。共通なのは校正値だけです。フォームには選択中のタブのプロファイルが表示されます (もう一方は Ctrl+Tab)。「設定読み出し」「設定書き込み」「保存」「読み込み」は常に両方を対象とします。「プライマリ」と同じコールサインとパス、またはステータステキストは 1 回だけ保存されるので、ステータステキストに使える領域が増えます。</translation>
     </message>
     <message>
         <source>The serial port that the tracker is connected to, at 4800 baud: %1, each the device on this machine that its entry&apos;s tooltip names, or a device given by its path.</source>
         <extracomment>%1 the COM ports&apos; names, such as COM1 to COM4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>トラッカーを接続するシリアルポートです (4800 ボー): %1。それぞれ、項目のツールチップに示されたこのマシン上のデバイスを指します。パスでデバイスを指定することもできます。</translation>
     </message>
     <message>
         <source>Asks the tracker on the chosen COM port for its version: a quick check that the cable, the port and the tracker answer. Changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した COM ポートのトラッカーにバージョンを問い合わせます。ケーブル、ポート、トラッカーが応答するかを手早く確認できます。何も変更しません。</translation>
     </message>
     <message>
         <source>Reads both profiles and the calibration from the tracker into the form, twice, to be sure that both reads agree. Asks first when the form has edits that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>両方のプロファイルと校正値をトラッカーからフォームに 2 回読み出し、2 回の結果が一致することを確かめます。フォームに保存されていない変更があるときは先に確認します。</translation>
     </message>
     <message>
         <source>Writes both profiles and the calibration into the tracker, then reads them back to verify every byte. The form then shows the values as the tracker keeps them, delays in its steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>両方のプロファイルと校正値をトラッカーに書き込み、読み返してすべてのバイトを検証します。その後フォームには、トラッカーが保持しているとおりの値 (遅延はトラッカーの刻みの値) が表示されます。</translation>
     </message>
     <message>
         <source>Keys the radio and sends a steady 1200 Hz tone, the mark tone, until Stop Sending: to set the deviation or check the calibration. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>無線機を送信状態にし、「送信停止」まで 1200 Hz の連続トーン (マークトーン) を送信します。デビエーションの調整や校正値の確認に使います。%1</translation>
     </message>
     <message>
         <source>Keys the radio and sends a steady 2200 Hz tone, the space tone, until Stop Sending: to set the deviation or check the calibration. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>無線機を送信状態にし、「送信停止」まで 2200 Hz の連続トーン (スペーストーン) を送信します。デビエーションの調整や校正値の確認に使います。%1</translation>
     </message>
     <message>
         <source>Keys the radio and sends both tones, 1200 and 2200 Hz, until Stop Sending: to compare their levels at a receiver. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>無線機を送信状態にし、「送信停止」まで 1200 Hz と 2200 Hz の両方のトーンを送信します。受信機で両者のレベルを比較するのに使います。%1</translation>
     </message>
     <message>
         <source>Tells the tracker to stop the test tone and unkey the radio. Closing the window stops a tone too.</source>
-        <translation type="unfinished"></translation>
+        <translation>トラッカーにテストトーンを止めさせ、無線機の送信を解除します。ウィンドウを閉じてもトーンは止まります。</translation>
     </message>
     <message>
         <source>Closes the window; asks first when the form has edits that are not saved, and stops a test tone that is still sounding.</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウを閉じます。フォームに保存されていない変更があるときは先に確認し、鳴っているテストトーンは止めます。</translation>
     </message>
     <message>
         <source>Saves both profiles and the calibration in a .wl3 file, as the tracker would hold them.</source>
-        <translation type="unfinished"></translation>
+        <translation>両方のプロファイルと校正値を、トラッカーが保持するのと同じ形で .wl3 ファイルに保存します。</translation>
     </message>
     <message>
         <source>Loads both profiles and the calibration from a .wl3 file, or from wl3&apos;s JSON form. Asks first when the form has edits that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>両方のプロファイルと校正値を .wl3 ファイル、または wl3 の JSON 形式から読み込みます。フォームに保存されていない変更があるときは先に確認します。</translation>
     </message>
     <message>
         <source>Shows the form beside a file or the tracker, field by field, and takes the values you choose from the other side. Nothing is written or saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォームをファイルまたはトラッカーと項目ごとに並べて表示し、選んだ値を相手側から取り込みます。書き込みや保存は行いません。</translation>
     </message>
     <message>
         <source>The picture of the symbol that Symbol and Table / Overlay give. Opens a list of every symbol with its picture and name; the one chosen fills both edits.</source>
-        <translation type="unfinished"></translation>
+        <translation>「シンボル」と「テーブル / オーバーレイ」で指定されるシンボルの画像です。画像と名前付きの全シンボルの一覧を開き、選んだシンボルで両方の欄を埋めます。</translation>
     </message>
     <message>
         <source>The Primary profile: the first of the tracker&apos;s two complete sets of settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>「プライマリ」プロファイル: トラッカーが持つ 2 つの完全な設定セットの 1 つ目です。</translation>
     </message>
     <message>
         <source>The Secondary profile: a second complete set of settings, for another callsign, path or timing.</source>
-        <translation type="unfinished"></translation>
+        <translation>「セカンダリ」プロファイル: 別のコールサイン、パス、タイミング用の 2 つ目の完全な設定セットです。</translation>
     </message>
 </context>
 <context>
@@ -1330,7 +1330,7 @@
     <message>
         <source>%1 status text stored without &quot;%2&quot;</source>
         <extracomment>%1 a profile&apos;s tab name, %2 the end of its status text that was not stored.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 のステータステキストは「%2」を除いて保存されました</translation>
     </message>
 </context>
 <context>
@@ -2158,15 +2158,15 @@
     </message>
     <message>
         <source>Choose Emergency! as the MIC-E message all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>それでも「緊急!」を MIC-E メッセージとして選びますか?</translation>
     </message>
     <message>
         <source>C&amp;hoose Emergency!</source>
-        <translation type="unfinished"></translation>
+        <translation>緊急! を選択(&amp;H)</translation>
     </message>
     <message>
         <source>The window is about to close, and the configuration has changes that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウを閉じようとしていますが、設定に保存されていない変更があります。</translation>
     </message>
 </context>
 <context>
@@ -2174,7 +2174,7 @@
     <message>
         <source>Only digits 0–9 can be typed here</source>
         <extracomment>Beneath a number edit when a typed or pasted character other than a digit was dropped.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ここには数字 0–9 しか入力できません</translation>
     </message>
 </context>
 <context>

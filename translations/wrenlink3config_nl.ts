@@ -6,7 +6,7 @@
     <message>
         <source>Advice</source>
         <extracomment>A screen reader&apos;s name for the warning mark beside a field.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Advies</translation>
     </message>
 </context>
 <context>
@@ -21,246 +21,246 @@
     <name>ControlHelp</name>
     <message>
         <source>Greyed while SmartBeaconing is off: the tracker then beacons at the Auto Transmit Rate, and SmartBeaconing&apos;s settings are not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgegrijsd zolang SmartBeaconing uit staat: de tracker zendt zijn bakens dan volgens het „Auto zendinterval”, en de instellingen van SmartBeaconing worden niet opgeslagen.</translation>
     </message>
     <message>
         <source>Greyed while SmartBeaconing is on: the tracker then times its beacons by speed and turning, with SmartBeaconing&apos;s rates in place of this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgegrijsd zolang SmartBeaconing aan staat: de tracker stemt zijn bakens dan af op snelheid en bochten, met de intervallen van SmartBeaconing in plaats van dit interval.</translation>
     </message>
     <message>
         <source>Greyed while Time Slotting is off: the tracker then transmits whenever its rate comes round, and the offset is not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgegrijsd zolang „Tijdslots” uit staat: de tracker zendt dan telkens als zijn interval om is, en de verschuiving wordt niet opgeslagen.</translation>
     </message>
     <message>
         <source>Greyed while MIC-E is off: the tracker then sends plain position reports, to which this setting does not apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgegrijsd zolang MIC-E uit staat: de tracker zendt dan gewone positierapporten, waarvoor deze instelling niet geldt.</translation>
     </message>
     <message>
         <source>Greyed while Power Switch is off: the tracker then does not use this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgegrijsd zolang „Voedingsschakelaar” uit staat: de tracker gebruikt deze tijd dan niet.</translation>
     </message>
     <message>
         <source>The tracker uses the calibration it holds: write a new calibration before testing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tracker gebruikt de kalibratie die hij bewaart: schrijf een nieuwe kalibratie voordat u die test.</translation>
     </message>
     <message>
         <source>Your station&apos;s callsign, sent in every packet. An SSID tells what kind of station it is: -9 is usual for a car, -7 for a handheld. NOCALL, the default, may not be transmitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>De roepnaam van uw station, die in elk pakket wordt meegezonden. Een SSID geeft aan wat voor station het is: -9 is gebruikelijk voor een auto, -7 voor een portofoon. NOCALL, de standaardwaarde, mag niet worden uitgezonden.</translation>
     </message>
     <message>
         <source>The digipeaters asked to repeat each packet, separated by commas; empty sends direct only. WIDE1-1,WIDE2-1 suits most areas. More than %1 hops floods the network, and RELAY, TRACE and WIDE alone are obsolete.</source>
         <extracomment>%1 the most hops a path should ask for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De digipeaters die elk pakket moeten herhalen, gescheiden door komma&apos;s; bij een leeg veld wordt alleen direct gezonden. WIDE1-1,WIDE2-1 past in de meeste gebieden. Meer dan %1 hops overspoelt het netwerk, en RELAY, TRACE en WIDE alleen zijn verouderd.</translation>
     </message>
     <message>
         <source>The symbol that maps draw for this station, from the table or with the overlay beside it. The button beside them shows it and lists every symbol.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het symbool waarmee kaarten dit station tekenen, uit de tabel of met de overlay ernaast. De knop ernaast toont het en somt alle symbolen op.</translation>
     </message>
     <message>
         <source>%1 chooses the primary symbol table, %2 the alternate one. A digit or a capital letter chooses the alternate table and is drawn over the symbol, where the symbol takes an overlay.</source>
         <extracomment>%1 the primary table&apos;s character, %2 the alternate table&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kiest de primaire symbooltabel, %2 de alternatieve. Een cijfer of hoofdletter kiest de alternatieve tabel en wordt over het symbool getekend, als het symbool een overlay toelaat.</translation>
     </message>
     <message>
         <source>How long the tracker keys the radio before the data of a timed beacon begins, so that the transmitter and the receivers are ready: too short loses the start of the packet, too long holds the channel. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 6.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hoe lang de tracker de zender in de lucht heeft voordat de gegevens van een getimed baken beginnen, zodat zender en ontvangers gereed zijn: te kort kost het begin van het pakket, te lang houdt het kanaal bezet. De waarde wordt bewaard in stappen van ongeveer %1 ms.</translation>
     </message>
     <message>
         <source>The time between beacons while SmartBeaconing is off; with Time Slotting, the length of the cycle that holds the slot. Once every %1 seconds or less often is advised.</source>
         <extracomment>%1 the shortest rate that networks advise, in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De tijd tussen bakens zolang SmartBeaconing uit staat; met „Tijdslots” de lengte van de cyclus waarin het slot valt. Eens per %1 seconden of minder vaak wordt aangeraden.</translation>
     </message>
     <message>
         <source>As Auto TX Delay, for a manual transmission rather than a timed beacon. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 6.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zoals „Auto TX-vertraging”, voor een handmatige uitzending in plaats van een getimed baken. De waarde wordt bewaard in stappen van ongeveer %1 ms.</translation>
     </message>
     <message>
         <source>As Auto Transmit Rate, for manual transmissions: the time between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoals „Auto zendinterval”, voor handmatige uitzendingen: de tijd ertussen.</translation>
     </message>
     <message>
         <source>How long the channel must have been clear, with CD IN inactive, before the tracker transmits, so that it does not key over another station. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 26.3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hoe lang het kanaal vrij moet zijn geweest, met de CD-ingang inactief, voordat de tracker zendt, zodat hij niet over een ander station heen zendt. De waarde wordt bewaard in stappen van ongeveer %1 ms.</translation>
     </message>
     <message>
         <source>The tracker&apos;s tone calibration, one value for both profiles. The Tone Test buttons sound the tones with the value the tracker holds: write a new value before testing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>De toonkalibratie van de tracker, één waarde voor beide profielen. De knoppen onder „Toontest” laten de tonen horen met de waarde die de tracker bewaart: schrijf een nieuwe waarde voordat u die test.</translation>
     </message>
     <message>
         <source>The status beacon&apos;s text, sent every few transmissions (Send every). Both profiles&apos; callsigns, paths and texts share the tracker&apos;s memory: the line below says how many characters still fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tekst van het statusbaken, die om de paar uitzendingen wordt meegezonden (Zend elke). Roepnamen, paden en teksten van beide profielen delen het geheugen van de tracker: de regel eronder zegt hoeveel tekens er nog in passen.</translation>
     </message>
     <message>
         <source>How many transmissions pass from one status beacon to the next: 3 sends the status text with every third.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoeveel uitzendingen er van het ene statusbaken tot het volgende verlopen: 3 zendt de statustekst met elke derde mee.</translation>
     </message>
     <message>
         <source>Adds the GPS altitude to each position report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voegt de GPS-hoogte toe aan elk positierapport.</translation>
     </message>
     <message>
         <source>Makes the tracker alternate its digipeater paths from one transmission to the next, rather than send every packet with the Digi Path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laat de tracker zijn digipaden van de ene uitzending op de volgende afwisselen, in plaats van elk pakket met het „Digipad” te zenden.</translation>
     </message>
     <message>
         <source>Sends a position only while the GPS reports a valid fix, so that no stale or empty position goes out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zendt een positie alleen zolang de GPS een geldige fix meldt, zodat er geen verouderde of lege positie uitgaat.</translation>
     </message>
     <message>
         <source>Lets the tracker take serial data at TTL logic levels, as many GPS modules send it, besides RS-232 levels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laat de tracker seriële gegevens op TTL-logicaniveaus aannemen, zoals veel GPS-modules die zenden, naast RS-232-niveaus.</translation>
     </message>
     <message>
         <source>Inverts the carrier-detect input from the radio&apos;s squelch: check it when the tracker takes a quiet channel for a busy one and holds its beacons back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keert de draaggolfdetectie-ingang van de squelch van de zender om: vink dit aan als de tracker een vrij kanaal voor een bezet kanaal aanziet en zijn bakens inhoudt.</translation>
     </message>
     <message>
         <source>Adds a timestamp to each position: day, hour and minute in UTC (the APRS DHM form, DDHHMMz). Checking it unchecks Timestamp HMS; with neither, positions carry no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voegt aan elke positie een tijdstempel toe: dag, uur en minuut in UTC (de APRS-vorm DHM, DDHHMMz). Aanvinken vinkt „Tijdstempel HMS” uit; zonder een van beide dragen posities geen tijd.</translation>
     </message>
     <message>
         <source>Holds the tracker&apos;s transmissions back while its PTT In line is active, while you talk through the radio, so that a beacon never cuts into your voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Houdt de uitzendingen van de tracker in zolang zijn PTT-in-lijn actief is, terwijl u via de zender spreekt, zodat een baken nooit door uw stem heen komt.</translation>
     </message>
     <message>
         <source>Adds a timestamp to each position: hour, minute and second in UTC (the APRS HMS form, HHMMSSh). Checking it unchecks Timestamp DHM; with neither, positions carry no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voegt aan elke positie een tijdstempel toe: uur, minuut en seconde in UTC (de APRS-vorm HMS, HHMMSSh). Aanvinken vinkt „Tijdstempel DHM” uit; zonder een van beide dragen posities geen tijd.</translation>
     </message>
     <message>
         <source>Sends positions in MIC-E form: compact, partly carried in the destination address, with a status message and a path code. Unchecked, the tracker sends plain position reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zendt posities in MIC-E-vorm: compact, deels in het bestemmingsadres meegestuurd, met een statusbericht en een padcode. Niet aangevinkt zendt de tracker gewone positierapporten.</translation>
     </message>
     <message>
         <source>The MIC-E status sent with every position. Emergency! makes every station that receives it raise an alarm: choose it only in a real emergency.</source>
-        <translation type="unfinished"></translation>
+        <translation>De MIC-E-status die met elke positie wordt meegezonden. Noodgeval! laat elk station dat het ontvangt alarm slaan: kies het alleen bij een echt noodgeval.</translation>
     </message>
     <message>
         <source>Keeps every character of the MIC-E packet printable, for digipeaters and programs that drop packets holding others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Houdt elk teken van het MIC-E-pakket afdrukbaar, voor digipeaters en programma&apos;s die pakketten met andere tekens weggooien.</translation>
     </message>
     <message>
         <source>The path code that MIC-E carries in its destination address: Conventional sends the Digi Path; WIDE-1 to WIDE-7 ask for that many hops; North, South, East and West ask for directional digipeating, + WIDE for a wide hop too. More than %1 hops floods the network.</source>
         <extracomment>%1 the most hops a path should ask for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De padcode die MIC-E in zijn bestemmingsadres meestuurt: „Conventioneel” zendt het „Digipad”; WIDE-1 tot WIDE-7 vragen om evenveel hops; „Noord”, „Zuid”, „Oost” en „West” vragen om richtinggebonden digipeating, „+ WIDE” ook om een WIDE-hop. Meer dan %1 hops overspoelt het netwerk.</translation>
     </message>
     <message>
         <source>Transmits at a fixed offset in each cycle of the Auto Transmit Rate, timed by the GPS clock, so that trackers sharing a frequency each keep a slot of their own and never collide. Checking it unchecks SmartBeaconing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zendt op een vaste verschuiving in elke cyclus van het „Auto zendinterval”, getimed door de GPS-klok, zodat trackers op dezelfde frequentie elk een eigen slot houden en nooit botsen. Aanvinken vinkt SmartBeaconing uit.</translation>
     </message>
     <message>
         <source>Where in each cycle of the Auto Transmit Rate the tracker transmits: give each tracker on the frequency an offset of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Waar in elke cyclus van het „Auto zendinterval” de tracker zendt: geef elke tracker op de frequentie een eigen verschuiving.</translation>
     </message>
     <message>
         <source>Times beacons by speed and turning: often when fast, seldom when slow, and at once after a turn, so that a map traces the route with few packets. The Auto Transmit Rate is then unused; checking it unchecks Time Slotting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stemt de bakens af op snelheid en bochten: vaak bij hoge snelheid, zelden bij lage, en meteen na een bocht, zodat een kaart de route met weinig pakketten tekent. Het „Auto zendinterval” wordt dan niet gebruikt; aanvinken vinkt „Tijdslots” uit.</translation>
     </message>
     <message>
         <source>The smallest change of heading that sends a beacon at once at high speed; at lower speeds Turn Slope adds to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>De kleinste koerswijziging die bij hoge snelheid meteen een baken zendt; bij lagere snelheden komt „Bochthelling” erbij.</translation>
     </message>
     <message>
         <source>Raises the turn needed at low speed: a beacon goes out when the heading changes by more than Min Turn Angle + Turn Slope ÷ speed in MPH, so that slow corners in town do not each send one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verhoogt de benodigde bocht bij lage snelheid: er gaat een baken uit als de koers meer verandert dan „Min. bochthoek” + „Bochthelling” ÷ snelheid in MPH, zodat langzame bochten in de stad niet elk een baken zenden.</translation>
     </message>
     <message>
         <source>The least time between two beacons sent for turns, so that a winding road does not send one every few seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>De kortste tijd tussen twee bakens die voor bochten worden gezonden, zodat een bochtige weg er niet om de paar seconden een zendt.</translation>
     </message>
     <message>
         <source>At or below this speed the tracker beacons every Slow Rate. It must be below Fast Speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bij deze snelheid of lager zendt de tracker een baken elk „Interval langzaam”. De waarde moet onder „Hoge snelheid” liggen.</translation>
     </message>
     <message>
         <source>The time between beacons at or below Slow Speed, parked or walking.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tijd tussen bakens bij „Lage snelheid” of lager, geparkeerd of lopend.</translation>
     </message>
     <message>
         <source>At or above this speed the tracker beacons every Fast Rate; between the two speeds the time between beacons follows the speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bij deze snelheid of hoger zendt de tracker een baken elk „Interval snel”; tussen de twee snelheden volgt de tijd tussen bakens de snelheid.</translation>
     </message>
     <message>
         <source>The time between beacons at or above Fast Speed. It should be shorter than Slow Rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tijd tussen bakens bij „Hoge snelheid” of hoger. Die hoort korter te zijn dan „Interval langzaam”.</translation>
     </message>
     <message>
         <source>Turns on the tracker&apos;s power switching, timed by Power Switch Time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schakelt de voedingsschakeling van de tracker in, getimed door „Schakeltijd”.</translation>
     </message>
     <message>
         <source>The time of the tracker&apos;s power switching.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tijd van de voedingsschakeling van de tracker.</translation>
     </message>
     <message>
         <source>The tracker keeps two complete profiles, each with its own callsign, path, symbol, text, timing and options; only the calibration is shared. The form shows the chosen tab&apos;s profile (Ctrl+Tab for the other); Read, Write, Save and Load always take both. A callsign and path, or a status text, equal to the Primary&apos;s are stored once, which leaves the status texts more room.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tracker bewaart twee volledige profielen, elk met een eigen roepnaam, pad, symbool, tekst, timing en opties; alleen de kalibratie wordt gedeeld. Het formulier toont het profiel van het gekozen tabblad (Ctrl+Tab voor het andere); Lezen, Schrijven, Opslaan en Laden nemen altijd beide mee. Een roepnaam en pad, of een statustekst, gelijk aan die van „Primair” worden maar één keer opgeslagen, wat de statusteksten meer ruimte laat.</translation>
     </message>
     <message>
         <source>The serial port that the tracker is connected to, at 4800 baud: %1, each the device on this machine that its entry&apos;s tooltip names, or a device given by its path.</source>
         <extracomment>%1 the COM ports&apos; names, such as COM1 to COM4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De seriële poort waarop de tracker is aangesloten, op 4800 baud: %1, elk het apparaat op deze machine dat de tooltip van de vermelding noemt, of een apparaat opgegeven met zijn pad.</translation>
     </message>
     <message>
         <source>Asks the tracker on the chosen COM port for its version: a quick check that the cable, the port and the tracker answer. Changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vraagt de tracker op de gekozen COM-poort naar zijn versie: een snelle controle of kabel, poort en tracker antwoorden. Wijzigt niets.</translation>
     </message>
     <message>
         <source>Reads both profiles and the calibration from the tracker into the form, twice, to be sure that both reads agree. Asks first when the form has edits that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leest beide profielen en de kalibratie van de tracker in het formulier, twee keer, om zeker te zijn dat beide lezingen overeenkomen. Vraagt eerst als het formulier wijzigingen heeft die niet zijn opgeslagen.</translation>
     </message>
     <message>
         <source>Writes both profiles and the calibration into the tracker, then reads them back to verify every byte. The form then shows the values as the tracker keeps them, delays in its steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrijft beide profielen en de kalibratie naar de tracker en leest ze daarna terug om elke byte te controleren. Het formulier toont dan de waarden zoals de tracker ze bewaart, vertragingen in zijn stappen.</translation>
     </message>
     <message>
         <source>Keys the radio and sends a steady 1200 Hz tone, the mark tone, until Stop Sending: to set the deviation or check the calibration. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zet de zender in de lucht en zendt een constante toon van 1200 Hz, de mark-toon, tot „Zenden stoppen”: om de zwaai in te stellen of de kalibratie te controleren. %1</translation>
     </message>
     <message>
         <source>Keys the radio and sends a steady 2200 Hz tone, the space tone, until Stop Sending: to set the deviation or check the calibration. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zet de zender in de lucht en zendt een constante toon van 2200 Hz, de space-toon, tot „Zenden stoppen”: om de zwaai in te stellen of de kalibratie te controleren. %1</translation>
     </message>
     <message>
         <source>Keys the radio and sends both tones, 1200 and 2200 Hz, until Stop Sending: to compare their levels at a receiver. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zet de zender in de lucht en zendt beide tonen, 1200 en 2200 Hz, tot „Zenden stoppen”: om hun niveaus op een ontvanger te vergelijken. %1</translation>
     </message>
     <message>
         <source>Tells the tracker to stop the test tone and unkey the radio. Closing the window stops a tone too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vraagt de tracker de testtoon te stoppen en de zender uit de lucht te halen. Het venster sluiten stopt een toon ook.</translation>
     </message>
     <message>
         <source>Closes the window; asks first when the form has edits that are not saved, and stops a test tone that is still sounding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluit het venster; vraagt eerst als het formulier wijzigingen heeft die niet zijn opgeslagen, en stopt een testtoon die nog klinkt.</translation>
     </message>
     <message>
         <source>Saves both profiles and the calibration in a .wl3 file, as the tracker would hold them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Slaat beide profielen en de kalibratie op in een .wl3-bestand, zoals de tracker ze zou bewaren.</translation>
     </message>
     <message>
         <source>Loads both profiles and the calibration from a .wl3 file, or from wl3&apos;s JSON form. Asks first when the form has edits that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laadt beide profielen en de kalibratie uit een .wl3-bestand, of uit de JSON-vorm van wl3. Vraagt eerst als het formulier wijzigingen heeft die niet zijn opgeslagen.</translation>
     </message>
     <message>
         <source>Shows the form beside a file or the tracker, field by field, and takes the values you choose from the other side. Nothing is written or saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toont het formulier naast een bestand of de tracker, veld voor veld, en neemt de waarden die u kiest van de andere kant over. Er wordt niets geschreven of opgeslagen.</translation>
     </message>
     <message>
         <source>The picture of the symbol that Symbol and Table / Overlay give. Opens a list of every symbol with its picture and name; the one chosen fills both edits.</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding van het symbool dat „Symbool” en „Tabel / Overlay” opgeven. Opent een lijst van alle symbolen met afbeelding en naam; het gekozen symbool vult beide velden.</translation>
     </message>
     <message>
         <source>The Primary profile: the first of the tracker&apos;s two complete sets of settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het profiel „Primair”: de eerste van de twee volledige sets instellingen van de tracker.</translation>
     </message>
     <message>
         <source>The Secondary profile: a second complete set of settings, for another callsign, path or timing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het profiel „Secundair”: een tweede volledige set instellingen, voor een andere roepnaam, een ander pad of een andere timing.</translation>
     </message>
 </context>
 <context>
@@ -1330,7 +1330,7 @@
     <message>
         <source>%1 status text stored without &quot;%2&quot;</source>
         <extracomment>%1 a profile&apos;s tab name, %2 the end of its status text that was not stored.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Statustekst %1 opgeslagen zonder „%2”</translation>
     </message>
 </context>
 <context>
@@ -2159,15 +2159,15 @@
     </message>
     <message>
         <source>Choose Emergency! as the MIC-E message all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>Toch Noodgeval! als MIC-E-bericht kiezen?</translation>
     </message>
     <message>
         <source>C&amp;hoose Emergency!</source>
-        <translation type="unfinished"></translation>
+        <translation>Noodgeval! &amp;kiezen</translation>
     </message>
     <message>
         <source>The window is about to close, and the configuration has changes that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het venster wordt zo gesloten, en de configuratie heeft wijzigingen die niet zijn opgeslagen.</translation>
     </message>
 </context>
 <context>
@@ -2175,7 +2175,7 @@
     <message>
         <source>Only digits 0–9 can be typed here</source>
         <extracomment>Beneath a number edit when a typed or pasted character other than a digit was dropped.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hier kunnen alleen cijfers 0–9 worden getypt</translation>
     </message>
 </context>
 <context>

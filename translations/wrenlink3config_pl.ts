@@ -6,7 +6,7 @@
     <message>
         <source>Advice</source>
         <extracomment>A screen reader&apos;s name for the warning mark beside a field.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wskazówka</translation>
     </message>
 </context>
 <context>
@@ -21,246 +21,246 @@
     <name>ControlHelp</name>
     <message>
         <source>Greyed while SmartBeaconing is off: the tracker then beacons at the Auto Transmit Rate, and SmartBeaconing&apos;s settings are not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieaktywne, gdy SmartBeaconing jest wyłączone: tracker nadaje wtedy beacony w odstępach z pola „Interwał nadawania auto”, a ustawienia SmartBeaconing nie są zapisywane.</translation>
     </message>
     <message>
         <source>Greyed while SmartBeaconing is on: the tracker then times its beacons by speed and turning, with SmartBeaconing&apos;s rates in place of this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieaktywne, gdy SmartBeaconing jest włączone: tracker ustala wtedy czas beaconów według prędkości i skrętów, a zamiast tego interwału używa interwałów SmartBeaconing.</translation>
     </message>
     <message>
         <source>Greyed while Time Slotting is off: the tracker then transmits whenever its rate comes round, and the offset is not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieaktywne, gdy „Szczeliny czasowe” są wyłączone: tracker nadaje wtedy za każdym razem, gdy upłynie jego interwał, a przesunięcie nie jest zapisywane.</translation>
     </message>
     <message>
         <source>Greyed while MIC-E is off: the tracker then sends plain position reports, to which this setting does not apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieaktywne, gdy MIC-E jest wyłączone: tracker wysyła wtedy zwykłe raporty pozycji, których to ustawienie nie dotyczy.</translation>
     </message>
     <message>
         <source>Greyed while Power Switch is off: the tracker then does not use this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieaktywne, gdy „Wyłącznik zasilania” jest wyłączony: tracker nie używa wtedy tego czasu.</translation>
     </message>
     <message>
         <source>The tracker uses the calibration it holds: write a new calibration before testing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracker używa kalibracji, którą przechowuje: wgraj nową kalibrację przed jej testem.</translation>
     </message>
     <message>
         <source>Your station&apos;s callsign, sent in every packet. An SSID tells what kind of station it is: -9 is usual for a car, -7 for a handheld. NOCALL, the default, may not be transmitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Znak wywoławczy twojej stacji, wysyłany w każdym pakiecie. SSID mówi, jakiego rodzaju jest to stacja: -9 jest typowy dla samochodu, -7 dla radiotelefonu ręcznego. Domyślnego NOCALL nie wolno nadawać.</translation>
     </message>
     <message>
         <source>The digipeaters asked to repeat each packet, separated by commas; empty sends direct only. WIDE1-1,WIDE2-1 suits most areas. More than %1 hops floods the network, and RELAY, TRACE and WIDE alone are obsolete.</source>
         <extracomment>%1 the most hops a path should ask for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Digipeatery proszone o powtórzenie każdego pakietu, rozdzielone przecinkami; puste pole oznacza nadawanie tylko bezpośrednio. WIDE1-1,WIDE2-1 pasuje do większości obszarów. Więcej skoków niż %1 zalewa sieć, a RELAY, TRACE i samo WIDE są przestarzałe.</translation>
     </message>
     <message>
         <source>The symbol that maps draw for this station, from the table or with the overlay beside it. The button beside them shows it and lists every symbol.</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol, którym mapy rysują tę stację, z tabeli lub z nakładką podaną obok. Przycisk obok nich pokazuje go i wyświetla listę wszystkich symboli.</translation>
     </message>
     <message>
         <source>%1 chooses the primary symbol table, %2 the alternate one. A digit or a capital letter chooses the alternate table and is drawn over the symbol, where the symbol takes an overlay.</source>
         <extracomment>%1 the primary table&apos;s character, %2 the alternate table&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wybiera główną tabelę symboli, %2 alternatywną. Cyfra lub wielka litera wybiera tabelę alternatywną i jest rysowana na symbolu, jeśli symbol przyjmuje nakładkę.</translation>
     </message>
     <message>
         <source>How long the tracker keys the radio before the data of a timed beacon begins, so that the transmitter and the receivers are ready: too short loses the start of the packet, too long holds the channel. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 6.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jak długo tracker włącza nadawanie radia przed początkiem danych beaconu cyklicznego, aby nadajnik i odbiorniki były gotowe: za krótko gubi początek pakietu, za długo blokuje kanał. Przechowywane w krokach około %1 ms.</translation>
     </message>
     <message>
         <source>The time between beacons while SmartBeaconing is off; with Time Slotting, the length of the cycle that holds the slot. Once every %1 seconds or less often is advised.</source>
         <extracomment>%1 the shortest rate that networks advise, in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Czas między beaconami, gdy SmartBeaconing jest wyłączone; gdy włączone są „Szczeliny czasowe”, długość cyklu, w którym leży szczelina. Zalecane jest raz na %1 sekund lub rzadziej.</translation>
     </message>
     <message>
         <source>As Auto TX Delay, for a manual transmission rather than a timed beacon. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 6.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jak „Opóźnienie TX auto”, ale dla nadania ręcznego zamiast beaconu cyklicznego. Przechowywane w krokach około %1 ms.</translation>
     </message>
     <message>
         <source>As Auto Transmit Rate, for manual transmissions: the time between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak „Interwał nadawania auto”, ale dla nadań ręcznych: czas między nimi.</translation>
     </message>
     <message>
         <source>How long the channel must have been clear, with CD IN inactive, before the tracker transmits, so that it does not key over another station. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 26.3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jak długo kanał musi być wolny, przy nieaktywnym CD IN, zanim tracker zacznie nadawać, aby nie nadawał na inną stację. Przechowywane w krokach około %1 ms.</translation>
     </message>
     <message>
         <source>The tracker&apos;s tone calibration, one value for both profiles. The Tone Test buttons sound the tones with the value the tracker holds: write a new value before testing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibracja tonów trackera, jedna wartość dla obu profili. Przyciski w grupie „Test tonów” wysyłają tony z wartością przechowywaną w trackerze: wgraj nową wartość przed jej testem.</translation>
     </message>
     <message>
         <source>The status beacon&apos;s text, sent every few transmissions (Send every). Both profiles&apos; callsigns, paths and texts share the tracker&apos;s memory: the line below says how many characters still fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst beaconu statusu, wysyłany co kilka nadań („Wysyłaj co”). Znaki wywoławcze, ścieżki i teksty obu profili dzielą pamięć trackera: wiersz poniżej pokazuje, ile znaków jeszcze się zmieści.</translation>
     </message>
     <message>
         <source>How many transmissions pass from one status beacon to the next: 3 sends the status text with every third.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ile nadań mija od jednego beaconu statusu do następnego: 3 wysyła tekst statusu z co trzecim.</translation>
     </message>
     <message>
         <source>Adds the GPS altitude to each position report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaje wysokość z GPS do każdego raportu pozycji.</translation>
     </message>
     <message>
         <source>Makes the tracker alternate its digipeater paths from one transmission to the next, rather than send every packet with the Digi Path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawia, że tracker zmienia ścieżki digi z nadania na nadanie, zamiast wysyłać każdy pakiet ze ścieżką z pola „Ścieżka digi”.</translation>
     </message>
     <message>
         <source>Sends a position only while the GPS reports a valid fix, so that no stale or empty position goes out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysyła pozycję tylko wtedy, gdy GPS zgłasza poprawny fix, aby nie wyszła żadna nieaktualna ani pusta pozycja.</translation>
     </message>
     <message>
         <source>Lets the tracker take serial data at TTL logic levels, as many GPS modules send it, besides RS-232 levels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozwala trackerowi przyjmować dane szeregowe na poziomach logicznych TTL, jak wysyła je wiele modułów GPS, oprócz poziomów RS-232.</translation>
     </message>
     <message>
         <source>Inverts the carrier-detect input from the radio&apos;s squelch: check it when the tracker takes a quiet channel for a busy one and holds its beacons back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odwraca wejście wykrywania nośnej z blokady szumów radia: zaznacz, gdy tracker bierze wolny kanał za zajęty i wstrzymuje beacony.</translation>
     </message>
     <message>
         <source>Adds a timestamp to each position: day, hour and minute in UTC (the APRS DHM form, DDHHMMz). Checking it unchecks Timestamp HMS; with neither, positions carry no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaje znacznik czasu do każdej pozycji: dzień, godzinę i minutę w UTC (format APRS DHM, DDHHMMz). Zaznaczenie go odznacza „Znacznik czasu HMS”; bez żadnego z nich pozycje nie niosą czasu.</translation>
     </message>
     <message>
         <source>Holds the tracker&apos;s transmissions back while its PTT In line is active, while you talk through the radio, so that a beacon never cuts into your voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wstrzymuje nadawanie trackera, gdy jego linia wejścia PTT jest aktywna, czyli gdy mówisz przez radio, aby beacon nigdy nie wszedł w twoją rozmowę.</translation>
     </message>
     <message>
         <source>Adds a timestamp to each position: hour, minute and second in UTC (the APRS HMS form, HHMMSSh). Checking it unchecks Timestamp DHM; with neither, positions carry no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaje znacznik czasu do każdej pozycji: godzinę, minutę i sekundę w UTC (format APRS HMS, HHMMSSh). Zaznaczenie go odznacza „Znacznik czasu DHM”; bez żadnego z nich pozycje nie niosą czasu.</translation>
     </message>
     <message>
         <source>Sends positions in MIC-E form: compact, partly carried in the destination address, with a status message and a path code. Unchecked, the tracker sends plain position reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysyła pozycje w formacie MIC-E: zwięzłym, częściowo przenoszonym w adresie docelowym, z komunikatem statusu i kodem ścieżki. Gdy niezaznaczone, tracker wysyła zwykłe raporty pozycji.</translation>
     </message>
     <message>
         <source>The MIC-E status sent with every position. Emergency! makes every station that receives it raise an alarm: choose it only in a real emergency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Status MIC-E wysyłany z każdą pozycją. Alarm! sprawia, że każda stacja, która go odbierze, podnosi alarm: wybieraj go tylko w prawdziwym zagrożeniu.</translation>
     </message>
     <message>
         <source>Keeps every character of the MIC-E packet printable, for digipeaters and programs that drop packets holding others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utrzymuje wszystkie znaki pakietu MIC-E jako drukowalne, ze względu na digipeatery i programy, które odrzucają pakiety zawierające inne znaki.</translation>
     </message>
     <message>
         <source>The path code that MIC-E carries in its destination address: Conventional sends the Digi Path; WIDE-1 to WIDE-7 ask for that many hops; North, South, East and West ask for directional digipeating, + WIDE for a wide hop too. More than %1 hops floods the network.</source>
         <extracomment>%1 the most hops a path should ask for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kod ścieżki, który MIC-E przenosi w adresie docelowym: „Konwencjonalna” wysyła ścieżkę z pola „Ścieżka digi”; WIDE-1 do WIDE-7 żądają tylu skoków; „Północ”, „Południe”, „Wschód” i „Zachód” żądają digipeatingu kierunkowego, a z „+ WIDE” także skoku WIDE. Więcej skoków niż %1 zalewa sieć.</translation>
     </message>
     <message>
         <source>Transmits at a fixed offset in each cycle of the Auto Transmit Rate, timed by the GPS clock, so that trackers sharing a frequency each keep a slot of their own and never collide. Checking it unchecks SmartBeaconing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadaje z ustalonym przesunięciem w każdym cyklu z pola „Interwał nadawania auto”, według zegara GPS, aby trackery na wspólnej częstotliwości miały każdy własną szczelinę i nigdy nie kolidowały. Zaznaczenie odznacza SmartBeaconing.</translation>
     </message>
     <message>
         <source>Where in each cycle of the Auto Transmit Rate the tracker transmits: give each tracker on the frequency an offset of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>W którym miejscu każdego cyklu z pola „Interwał nadawania auto” tracker nadaje: daj każdemu trackerowi na tej częstotliwości własne przesunięcie.</translation>
     </message>
     <message>
         <source>Times beacons by speed and turning: often when fast, seldom when slow, and at once after a turn, so that a map traces the route with few packets. The Auto Transmit Rate is then unused; checking it unchecks Time Slotting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustala czas beaconów według prędkości i skrętów: często przy szybkiej jeździe, rzadko przy powolnej i od razu po skręcie, aby mapa odwzorowała trasę przy niewielu pakietach. „Interwał nadawania auto” nie jest wtedy używany; zaznaczenie odznacza „Szczeliny czasowe”.</translation>
     </message>
     <message>
         <source>The smallest change of heading that sends a beacon at once at high speed; at lower speeds Turn Slope adds to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Najmniejsza zmiana kursu, która przy dużej prędkości od razu wysyła beacon; przy mniejszych prędkościach dodaje się do niej „Nachylenie skrętu”.</translation>
     </message>
     <message>
         <source>Raises the turn needed at low speed: a beacon goes out when the heading changes by more than Min Turn Angle + Turn Slope ÷ speed in MPH, so that slow corners in town do not each send one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwiększa skręt wymagany przy małej prędkości: beacon wychodzi, gdy kurs zmieni się o więcej niż „Min. kąt skrętu” + „Nachylenie skrętu” ÷ prędkość w MPH, aby nie każdy powolny zakręt w mieście wysyłał beacon.</translation>
     </message>
     <message>
         <source>The least time between two beacons sent for turns, so that a winding road does not send one every few seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Najkrótszy czas między dwoma beaconami wysłanymi z powodu skrętów, aby kręta droga nie wysyłała beaconu co kilka sekund.</translation>
     </message>
     <message>
         <source>At or below this speed the tracker beacons every Slow Rate. It must be below Fast Speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przy tej prędkości lub mniejszej tracker nadaje beacony co „Interwał wolny”. Musi być mniejsza niż „Prędkość wysoka”.</translation>
     </message>
     <message>
         <source>The time between beacons at or below Slow Speed, parked or walking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas między beaconami przy prędkości nie większej niż „Prędkość niska”, na postoju lub pieszo.</translation>
     </message>
     <message>
         <source>At or above this speed the tracker beacons every Fast Rate; between the two speeds the time between beacons follows the speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przy tej prędkości lub większej tracker nadaje beacony co „Interwał szybki”; między tymi dwiema prędkościami czas między beaconami zależy od prędkości.</translation>
     </message>
     <message>
         <source>The time between beacons at or above Fast Speed. It should be shorter than Slow Rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas między beaconami przy prędkości nie mniejszej niż „Prędkość wysoka”. Powinien być krótszy niż „Interwał wolny”.</translation>
     </message>
     <message>
         <source>Turns on the tracker&apos;s power switching, timed by Power Switch Time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Włącza przełączanie zasilania w trackerze, według czasu z pola „Czas wyłącznika”.</translation>
     </message>
     <message>
         <source>The time of the tracker&apos;s power switching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas przełączania zasilania w trackerze.</translation>
     </message>
     <message>
         <source>The tracker keeps two complete profiles, each with its own callsign, path, symbol, text, timing and options; only the calibration is shared. The form shows the chosen tab&apos;s profile (Ctrl+Tab for the other); Read, Write, Save and Load always take both. A callsign and path, or a status text, equal to the Primary&apos;s are stored once, which leaves the status texts more room.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracker przechowuje dwa pełne profile, każdy z własnym znakiem wywoławczym, ścieżką, symbolem, tekstem, czasami i opcjami; wspólna jest tylko kalibracja. Formularz pokazuje profil wybranej karty (Ctrl+Tab przełącza na drugi); „Odczytaj konfigurację”, „Wgraj konfigurację”, „Zapisz” i „Wczytaj” zawsze obejmują oba. Znak wywoławczy i ścieżka albo tekst statusu równe tym z profilu „Główny” są przechowywane raz, co zostawia tekstom statusu więcej miejsca.</translation>
     </message>
     <message>
         <source>The serial port that the tracker is connected to, at 4800 baud: %1, each the device on this machine that its entry&apos;s tooltip names, or a device given by its path.</source>
         <extracomment>%1 the COM ports&apos; names, such as COM1 to COM4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Port szeregowy, do którego podłączony jest tracker (4800 bodów): %1, każdy to urządzenie na tym komputerze wskazane w podpowiedzi jego pozycji na liście, albo urządzenie podane ścieżką.</translation>
     </message>
     <message>
         <source>Asks the tracker on the chosen COM port for its version: a quick check that the cable, the port and the tracker answer. Changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pyta tracker na wybranym porcie COM o wersję: szybkie sprawdzenie, czy kabel, port i tracker odpowiadają. Niczego nie zmienia.</translation>
     </message>
     <message>
         <source>Reads both profiles and the calibration from the tracker into the form, twice, to be sure that both reads agree. Asks first when the form has edits that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytuje oba profile i kalibrację z trackera do formularza, dwukrotnie, aby upewnić się, że oba odczyty są zgodne. Najpierw pyta, gdy formularz ma niezapisane zmiany.</translation>
     </message>
     <message>
         <source>Writes both profiles and the calibration into the tracker, then reads them back to verify every byte. The form then shows the values as the tracker keeps them, delays in its steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wgrywa oba profile i kalibrację do trackera, a potem odczytuje je zwrotnie, aby sprawdzić każdy bajt. Formularz pokazuje potem wartości tak, jak przechowuje je tracker, opóźnienia w jego krokach.</translation>
     </message>
     <message>
         <source>Keys the radio and sends a steady 1200 Hz tone, the mark tone, until Stop Sending: to set the deviation or check the calibration. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Włącza nadawanie radia i wysyła stały ton 1200 Hz (ton mark) aż do „Zatrzymaj nadawanie”: do ustawienia dewiacji lub sprawdzenia kalibracji. %1</translation>
     </message>
     <message>
         <source>Keys the radio and sends a steady 2200 Hz tone, the space tone, until Stop Sending: to set the deviation or check the calibration. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Włącza nadawanie radia i wysyła stały ton 2200 Hz (ton space) aż do „Zatrzymaj nadawanie”: do ustawienia dewiacji lub sprawdzenia kalibracji. %1</translation>
     </message>
     <message>
         <source>Keys the radio and sends both tones, 1200 and 2200 Hz, until Stop Sending: to compare their levels at a receiver. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Włącza nadawanie radia i wysyła oba tony, 1200 i 2200 Hz, aż do „Zatrzymaj nadawanie”: do porównania ich poziomów w odbiorniku. %1</translation>
     </message>
     <message>
         <source>Tells the tracker to stop the test tone and unkey the radio. Closing the window stops a tone too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Każe trackerowi zatrzymać ton testowy i wyłączyć nadawanie radia. Zamknięcie okna także zatrzymuje ton.</translation>
     </message>
     <message>
         <source>Closes the window; asks first when the form has edits that are not saved, and stops a test tone that is still sounding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamyka okno; najpierw pyta, gdy formularz ma niezapisane zmiany, i zatrzymuje ton testowy, który jeszcze brzmi.</translation>
     </message>
     <message>
         <source>Saves both profiles and the calibration in a .wl3 file, as the tracker would hold them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje oba profile i kalibrację w pliku .wl3, tak jak przechowywałby je tracker.</translation>
     </message>
     <message>
         <source>Loads both profiles and the calibration from a .wl3 file, or from wl3&apos;s JSON form. Asks first when the form has edits that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytuje oba profile i kalibrację z pliku .wl3 albo z postaci JSON narzędzia wl3. Najpierw pyta, gdy formularz ma niezapisane zmiany.</translation>
     </message>
     <message>
         <source>Shows the form beside a file or the tracker, field by field, and takes the values you choose from the other side. Nothing is written or saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuje formularz obok pliku lub trackera, pole po polu, i przejmuje wybrane przez ciebie wartości z drugiej strony. Nic nie jest wgrywane ani zapisywane.</translation>
     </message>
     <message>
         <source>The picture of the symbol that Symbol and Table / Overlay give. Opens a list of every symbol with its picture and name; the one chosen fills both edits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrazek symbolu wyznaczonego przez „Symbol” i „Tabela / Nakładka”. Otwiera listę wszystkich symboli z obrazkami i nazwami; wybrany wypełnia oba pola.</translation>
     </message>
     <message>
         <source>The Primary profile: the first of the tracker&apos;s two complete sets of settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil „Główny”: pierwszy z dwóch pełnych zestawów ustawień trackera.</translation>
     </message>
     <message>
         <source>The Secondary profile: a second complete set of settings, for another callsign, path or timing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil „Drugi”: drugi pełny zestaw ustawień, dla innego znaku wywoławczego, ścieżki lub czasów.</translation>
     </message>
 </context>
 <context>
@@ -1330,7 +1330,7 @@
     <message>
         <source>%1 status text stored without &quot;%2&quot;</source>
         <extracomment>%1 a profile&apos;s tab name, %2 the end of its status text that was not stored.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – tekst statusu zapisano bez „%2”</translation>
     </message>
 </context>
 <context>
@@ -2160,15 +2160,15 @@
     </message>
     <message>
         <source>Choose Emergency! as the MIC-E message all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mimo to wybrać „Alarm!” jako komunikat MIC-E?</translation>
     </message>
     <message>
         <source>C&amp;hoose Emergency!</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wybierz Alarm!</translation>
     </message>
     <message>
         <source>The window is about to close, and the configuration has changes that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Okno zostanie zamknięte, a konfiguracja ma niezapisane zmiany.</translation>
     </message>
 </context>
 <context>
@@ -2176,7 +2176,7 @@
     <message>
         <source>Only digits 0–9 can be typed here</source>
         <extracomment>Beneath a number edit when a typed or pasted character other than a digit was dropped.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tu można wpisywać tylko cyfry 0–9</translation>
     </message>
 </context>
 <context>

@@ -6,7 +6,7 @@
     <message>
         <source>Advice</source>
         <extracomment>A screen reader&apos;s name for the warning mark beside a field.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Recomendação</translation>
     </message>
 </context>
 <context>
@@ -21,246 +21,246 @@
     <name>ControlHelp</name>
     <message>
         <source>Greyed while SmartBeaconing is off: the tracker then beacons at the Auto Transmit Rate, and SmartBeaconing&apos;s settings are not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indisponível enquanto o SmartBeaconing estiver desligado: o rastreador então transmite beacons no &quot;Intervalo TX auto&quot;, e os ajustes do SmartBeaconing não são armazenados.</translation>
     </message>
     <message>
         <source>Greyed while SmartBeaconing is on: the tracker then times its beacons by speed and turning, with SmartBeaconing&apos;s rates in place of this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indisponível enquanto o SmartBeaconing estiver ligado: o rastreador então programa seus beacons pela velocidade e pelas curvas, com os intervalos do SmartBeaconing no lugar deste.</translation>
     </message>
     <message>
         <source>Greyed while Time Slotting is off: the tracker then transmits whenever its rate comes round, and the offset is not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indisponível enquanto a opção &quot;Janelas de tempo&quot; estiver desligada: o rastreador então transmite sempre que seu intervalo se completa, e o deslocamento não é armazenado.</translation>
     </message>
     <message>
         <source>Greyed while MIC-E is off: the tracker then sends plain position reports, to which this setting does not apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indisponível enquanto o MIC-E estiver desligado: o rastreador então envia relatórios de posição comuns, aos quais este ajuste não se aplica.</translation>
     </message>
     <message>
         <source>Greyed while Power Switch is off: the tracker then does not use this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indisponível enquanto a &quot;Chave de alimentação&quot; estiver desligada: o rastreador então não usa este tempo.</translation>
     </message>
     <message>
         <source>The tracker uses the calibration it holds: write a new calibration before testing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>O rastreador usa a calibração que tem guardada: grave uma nova calibração antes de testá-la.</translation>
     </message>
     <message>
         <source>Your station&apos;s callsign, sent in every packet. An SSID tells what kind of station it is: -9 is usual for a car, -7 for a handheld. NOCALL, the default, may not be transmitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>O indicativo da sua estação, enviado em todo pacote. O SSID indica o tipo de estação: -9 é o usual para um carro, -7 para um rádio portátil (HT). NOCALL, o padrão, não pode ser transmitido.</translation>
     </message>
     <message>
         <source>The digipeaters asked to repeat each packet, separated by commas; empty sends direct only. WIDE1-1,WIDE2-1 suits most areas. More than %1 hops floods the network, and RELAY, TRACE and WIDE alone are obsolete.</source>
         <extracomment>%1 the most hops a path should ask for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Os digipeaters solicitados a repetir cada pacote, separados por vírgulas; vazio envia somente direto. WIDE1-1,WIDE2-1 serve para a maioria das regiões. Mais de %1 saltos congestiona a rede, e RELAY, TRACE e WIDE sozinho estão obsoletos.</translation>
     </message>
     <message>
         <source>The symbol that maps draw for this station, from the table or with the overlay beside it. The button beside them shows it and lists every symbol.</source>
-        <translation type="unfinished"></translation>
+        <translation>O símbolo com que os mapas desenham esta estação, da tabela ou com a sobreposição indicada ao lado. O botão ao lado deles mostra o símbolo e lista todos os símbolos.</translation>
     </message>
     <message>
         <source>%1 chooses the primary symbol table, %2 the alternate one. A digit or a capital letter chooses the alternate table and is drawn over the symbol, where the symbol takes an overlay.</source>
         <extracomment>%1 the primary table&apos;s character, %2 the alternate table&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 escolhe a tabela de símbolos primária, %2 a alternativa. Um dígito ou uma letra maiúscula escolhe a tabela alternativa e é desenhado sobre o símbolo, quando o símbolo aceita sobreposição.</translation>
     </message>
     <message>
         <source>How long the tracker keys the radio before the data of a timed beacon begins, so that the transmitter and the receivers are ready: too short loses the start of the packet, too long holds the channel. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 6.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quanto tempo o rastreador aciona o PTT do rádio antes de começarem os dados de um beacon periódico, para que o transmissor e os receptores estejam prontos: curto demais perde o início do pacote, longo demais ocupa o canal. É guardado em passos de cerca de %1 ms.</translation>
     </message>
     <message>
         <source>The time between beacons while SmartBeaconing is off; with Time Slotting, the length of the cycle that holds the slot. Once every %1 seconds or less often is advised.</source>
         <extracomment>%1 the shortest rate that networks advise, in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O tempo entre beacons enquanto o SmartBeaconing estiver desligado; com &quot;Janelas de tempo&quot;, a duração do ciclo que contém a janela. Recomenda-se uma vez a cada %1 segundos ou menos.</translation>
     </message>
     <message>
         <source>As Auto TX Delay, for a manual transmission rather than a timed beacon. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 6.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Como o &quot;Atraso TX auto&quot;, para uma transmissão manual em vez de um beacon periódico. É guardado em passos de cerca de %1 ms.</translation>
     </message>
     <message>
         <source>As Auto Transmit Rate, for manual transmissions: the time between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Como o &quot;Intervalo TX auto&quot;, para transmissões manuais: o tempo entre elas.</translation>
     </message>
     <message>
         <source>How long the channel must have been clear, with CD IN inactive, before the tracker transmits, so that it does not key over another station. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 26.3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quanto tempo o canal deve ter ficado livre, com CD IN inativo, antes que o rastreador transmita, para não transmitir por cima de outra estação. É guardado em passos de cerca de %1 ms.</translation>
     </message>
     <message>
         <source>The tracker&apos;s tone calibration, one value for both profiles. The Tone Test buttons sound the tones with the value the tracker holds: write a new value before testing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>A calibração de tons do rastreador, um valor para os dois perfis. Os botões de &quot;Teste de tons&quot; emitem os tons com o valor guardado no rastreador: grave um valor novo antes de testá-lo.</translation>
     </message>
     <message>
         <source>The status beacon&apos;s text, sent every few transmissions (Send every). Both profiles&apos; callsigns, paths and texts share the tracker&apos;s memory: the line below says how many characters still fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>O texto do beacon de status, enviado a cada poucas transmissões (&quot;Enviar a cada&quot;). Os indicativos, rotas e textos dos dois perfis dividem a memória do rastreador: a linha abaixo diz quantos caracteres ainda cabem.</translation>
     </message>
     <message>
         <source>How many transmissions pass from one status beacon to the next: 3 sends the status text with every third.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantas transmissões passam de um beacon de status ao seguinte: 3 envia o texto de status a cada terceira transmissão.</translation>
     </message>
     <message>
         <source>Adds the GPS altitude to each position report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Acrescenta a altitude do GPS a cada relatório de posição.</translation>
     </message>
     <message>
         <source>Makes the tracker alternate its digipeater paths from one transmission to the next, rather than send every packet with the Digi Path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faz o rastreador alternar suas rotas digi de uma transmissão para a outra, em vez de enviar todo pacote com a &quot;Rota digi&quot;.</translation>
     </message>
     <message>
         <source>Sends a position only while the GPS reports a valid fix, so that no stale or empty position goes out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envia a posição somente enquanto o GPS informa um fix válido, para que nenhuma posição desatualizada ou vazia seja enviada.</translation>
     </message>
     <message>
         <source>Lets the tracker take serial data at TTL logic levels, as many GPS modules send it, besides RS-232 levels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permite que o rastreador receba dados seriais em níveis lógicos TTL, como muitos módulos GPS os enviam, além dos níveis RS-232.</translation>
     </message>
     <message>
         <source>Inverts the carrier-detect input from the radio&apos;s squelch: check it when the tracker takes a quiet channel for a busy one and holds its beacons back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverte a entrada de detecção de portadora vinda do squelch do rádio: marque quando o rastreador toma um canal livre por ocupado e retém seus beacons.</translation>
     </message>
     <message>
         <source>Adds a timestamp to each position: day, hour and minute in UTC (the APRS DHM form, DDHHMMz). Checking it unchecks Timestamp HMS; with neither, positions carry no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Acrescenta um carimbo de tempo a cada posição: dia, hora e minuto em UTC (a forma DHM do APRS, DDHHMMz). Marcá-lo desmarca &quot;Carimbo de tempo HMS&quot;; sem nenhum dos dois, as posições não levam horário.</translation>
     </message>
     <message>
         <source>Holds the tracker&apos;s transmissions back while its PTT In line is active, while you talk through the radio, so that a beacon never cuts into your voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retém as transmissões do rastreador enquanto a linha de entrada PTT dele estiver ativa, ou seja, enquanto você fala pelo rádio, para que um beacon nunca corte sua voz.</translation>
     </message>
     <message>
         <source>Adds a timestamp to each position: hour, minute and second in UTC (the APRS HMS form, HHMMSSh). Checking it unchecks Timestamp DHM; with neither, positions carry no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Acrescenta um carimbo de tempo a cada posição: hora, minuto e segundo em UTC (a forma HMS do APRS, HHMMSSh). Marcá-lo desmarca &quot;Carimbo de tempo DHM&quot;; sem nenhum dos dois, as posições não levam horário.</translation>
     </message>
     <message>
         <source>Sends positions in MIC-E form: compact, partly carried in the destination address, with a status message and a path code. Unchecked, the tracker sends plain position reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envia as posições na forma MIC-E: compacta, em parte levada no endereço de destino, com uma mensagem de status e um código de rota. Desmarcado, o rastreador envia relatórios de posição comuns.</translation>
     </message>
     <message>
         <source>The MIC-E status sent with every position. Emergency! makes every station that receives it raise an alarm: choose it only in a real emergency.</source>
-        <translation type="unfinished"></translation>
+        <translation>O status MIC-E enviado com cada posição. Emergência! faz toda estação que a receber disparar um alarme: escolha-a somente em uma emergência real.</translation>
     </message>
     <message>
         <source>Keeps every character of the MIC-E packet printable, for digipeaters and programs that drop packets holding others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantém imprimíveis todos os caracteres do pacote MIC-E, por causa de digipeaters e programas que descartam pacotes com outros caracteres.</translation>
     </message>
     <message>
         <source>The path code that MIC-E carries in its destination address: Conventional sends the Digi Path; WIDE-1 to WIDE-7 ask for that many hops; North, South, East and West ask for directional digipeating, + WIDE for a wide hop too. More than %1 hops floods the network.</source>
         <extracomment>%1 the most hops a path should ask for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O código de rota que o MIC-E leva no endereço de destino: &quot;Convencional&quot; envia a &quot;Rota digi&quot;; WIDE-1 a WIDE-7 pedem esse número de saltos; &quot;Norte&quot;, &quot;Sul&quot;, &quot;Leste&quot; e &quot;Oeste&quot; pedem digipeating direcional, e com &quot;+ WIDE&quot; também um salto WIDE. Mais de %1 saltos congestiona a rede.</translation>
     </message>
     <message>
         <source>Transmits at a fixed offset in each cycle of the Auto Transmit Rate, timed by the GPS clock, so that trackers sharing a frequency each keep a slot of their own and never collide. Checking it unchecks SmartBeaconing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmite com um deslocamento fixo em cada ciclo do &quot;Intervalo TX auto&quot;, marcado pelo relógio do GPS, para que os rastreadores que dividem uma frequência tenham cada um sua própria janela e nunca colidam. Marcá-lo desmarca o SmartBeaconing.</translation>
     </message>
     <message>
         <source>Where in each cycle of the Auto Transmit Rate the tracker transmits: give each tracker on the frequency an offset of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Em que ponto de cada ciclo do &quot;Intervalo TX auto&quot; o rastreador transmite: dê a cada rastreador da frequência um deslocamento próprio.</translation>
     </message>
     <message>
         <source>Times beacons by speed and turning: often when fast, seldom when slow, and at once after a turn, so that a map traces the route with few packets. The Auto Transmit Rate is then unused; checking it unchecks Time Slotting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa os beacons pela velocidade e pelas curvas: com frequência quando rápido, raramente quando devagar e logo após uma curva, para que um mapa trace a rota com poucos pacotes. O &quot;Intervalo TX auto&quot; fica então sem uso; marcá-lo desmarca &quot;Janelas de tempo&quot;.</translation>
     </message>
     <message>
         <source>The smallest change of heading that sends a beacon at once at high speed; at lower speeds Turn Slope adds to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>A menor mudança de rumo que envia um beacon imediatamente em alta velocidade; em velocidades menores, a &quot;Inclinação de curva&quot; se soma a ela.</translation>
     </message>
     <message>
         <source>Raises the turn needed at low speed: a beacon goes out when the heading changes by more than Min Turn Angle + Turn Slope ÷ speed in MPH, so that slow corners in town do not each send one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumenta a curva necessária em baixa velocidade: um beacon sai quando o rumo muda mais que &quot;Ângulo de curva mín.&quot; + &quot;Inclinação de curva&quot; ÷ velocidade em MPH, para que cada esquina lenta na cidade não envie um.</translation>
     </message>
     <message>
         <source>The least time between two beacons sent for turns, so that a winding road does not send one every few seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>O menor tempo entre dois beacons enviados por curvas, para que uma estrada sinuosa não envie um a cada poucos segundos.</translation>
     </message>
     <message>
         <source>At or below this speed the tracker beacons every Slow Rate. It must be below Fast Speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nesta velocidade ou abaixo dela, o rastreador transmite um beacon a cada &quot;Intervalo lento&quot;. Deve ser menor que a &quot;Velocidade alta&quot;.</translation>
     </message>
     <message>
         <source>The time between beacons at or below Slow Speed, parked or walking.</source>
-        <translation type="unfinished"></translation>
+        <translation>O tempo entre beacons na &quot;Velocidade baixa&quot; ou abaixo dela, estacionado ou a pé.</translation>
     </message>
     <message>
         <source>At or above this speed the tracker beacons every Fast Rate; between the two speeds the time between beacons follows the speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nesta velocidade ou acima dela, o rastreador transmite um beacon a cada &quot;Intervalo rápido&quot;; entre as duas velocidades, o tempo entre beacons acompanha a velocidade.</translation>
     </message>
     <message>
         <source>The time between beacons at or above Fast Speed. It should be shorter than Slow Rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>O tempo entre beacons na &quot;Velocidade alta&quot; ou acima dela. Convém que seja menor que o &quot;Intervalo lento&quot;.</translation>
     </message>
     <message>
         <source>Turns on the tracker&apos;s power switching, timed by Power Switch Time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativa a comutação de alimentação do rastreador, temporizada pelo &quot;Tempo da chave&quot;.</translation>
     </message>
     <message>
         <source>The time of the tracker&apos;s power switching.</source>
-        <translation type="unfinished"></translation>
+        <translation>O tempo da comutação de alimentação do rastreador.</translation>
     </message>
     <message>
         <source>The tracker keeps two complete profiles, each with its own callsign, path, symbol, text, timing and options; only the calibration is shared. The form shows the chosen tab&apos;s profile (Ctrl+Tab for the other); Read, Write, Save and Load always take both. A callsign and path, or a status text, equal to the Primary&apos;s are stored once, which leaves the status texts more room.</source>
-        <translation type="unfinished"></translation>
+        <translation>O rastreador guarda dois perfis completos, cada um com seu próprio indicativo, rota, símbolo, texto, temporização e opções; só a calibração é compartilhada. O formulário mostra o perfil da aba escolhida (Ctrl+Tab para o outro); &quot;Ler configuração&quot;, &quot;Gravar configuração&quot;, &quot;Salvar&quot; e &quot;Carregar&quot; sempre abrangem os dois. Um indicativo e uma rota, ou um texto de status, iguais aos do &quot;Primário&quot; são armazenados uma só vez, o que deixa mais espaço para os textos de status.</translation>
     </message>
     <message>
         <source>The serial port that the tracker is connected to, at 4800 baud: %1, each the device on this machine that its entry&apos;s tooltip names, or a device given by its path.</source>
         <extracomment>%1 the COM ports&apos; names, such as COM1 to COM4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A porta serial à qual o rastreador está conectado, a 4800 baud: %1, cada uma sendo o dispositivo desta máquina indicado na dica do seu item, ou um dispositivo dado pelo caminho.</translation>
     </message>
     <message>
         <source>Asks the tracker on the chosen COM port for its version: a quick check that the cable, the port and the tracker answer. Changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pergunta a versão ao rastreador na porta COM escolhida: uma verificação rápida de que o cabo, a porta e o rastreador respondem. Não altera nada.</translation>
     </message>
     <message>
         <source>Reads both profiles and the calibration from the tracker into the form, twice, to be sure that both reads agree. Asks first when the form has edits that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lê os dois perfis e a calibração do rastreador para o formulário, duas vezes, para garantir que as duas leituras coincidem. Pergunta antes quando o formulário tem alterações não salvas.</translation>
     </message>
     <message>
         <source>Writes both profiles and the calibration into the tracker, then reads them back to verify every byte. The form then shows the values as the tracker keeps them, delays in its steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grava os dois perfis e a calibração no rastreador e depois os relê para verificar cada byte. O formulário passa então a mostrar os valores como o rastreador os guarda, os atrasos em seus passos.</translation>
     </message>
     <message>
         <source>Keys the radio and sends a steady 1200 Hz tone, the mark tone, until Stop Sending: to set the deviation or check the calibration. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aciona o PTT do rádio e envia um tom contínuo de 1200 Hz, o tom de marca (mark), até &quot;Parar envio&quot;: para ajustar o desvio ou verificar a calibração. %1</translation>
     </message>
     <message>
         <source>Keys the radio and sends a steady 2200 Hz tone, the space tone, until Stop Sending: to set the deviation or check the calibration. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aciona o PTT do rádio e envia um tom contínuo de 2200 Hz, o tom de espaço (space), até &quot;Parar envio&quot;: para ajustar o desvio ou verificar a calibração. %1</translation>
     </message>
     <message>
         <source>Keys the radio and sends both tones, 1200 and 2200 Hz, until Stop Sending: to compare their levels at a receiver. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aciona o PTT do rádio e envia os dois tons, 1200 e 2200 Hz, até &quot;Parar envio&quot;: para comparar seus níveis em um receptor. %1</translation>
     </message>
     <message>
         <source>Tells the tracker to stop the test tone and unkey the radio. Closing the window stops a tone too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manda o rastreador parar o tom de teste e liberar o PTT do rádio. Fechar a janela também para o tom.</translation>
     </message>
     <message>
         <source>Closes the window; asks first when the form has edits that are not saved, and stops a test tone that is still sounding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha a janela; pergunta antes quando o formulário tem alterações não salvas e para um tom de teste que ainda esteja soando.</translation>
     </message>
     <message>
         <source>Saves both profiles and the calibration in a .wl3 file, as the tracker would hold them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva os dois perfis e a calibração em um arquivo .wl3, como o rastreador os guardaria.</translation>
     </message>
     <message>
         <source>Loads both profiles and the calibration from a .wl3 file, or from wl3&apos;s JSON form. Asks first when the form has edits that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carrega os dois perfis e a calibração de um arquivo .wl3, ou do formato JSON do wl3. Pergunta antes quando o formulário tem alterações não salvas.</translation>
     </message>
     <message>
         <source>Shows the form beside a file or the tracker, field by field, and takes the values you choose from the other side. Nothing is written or saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o formulário ao lado de um arquivo ou do rastreador, campo a campo, e traz do outro lado os valores que você escolher. Nada é gravado nem salvo.</translation>
     </message>
     <message>
         <source>The picture of the symbol that Symbol and Table / Overlay give. Opens a list of every symbol with its picture and name; the one chosen fills both edits.</source>
-        <translation type="unfinished"></translation>
+        <translation>A imagem do símbolo dado por &quot;Símbolo&quot; e &quot;Tabela / Sobreposição&quot;. Abre uma lista de todos os símbolos com imagem e nome; o escolhido preenche os dois campos.</translation>
     </message>
     <message>
         <source>The Primary profile: the first of the tracker&apos;s two complete sets of settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>O perfil &quot;Primário&quot;: o primeiro dos dois conjuntos completos de ajustes do rastreador.</translation>
     </message>
     <message>
         <source>The Secondary profile: a second complete set of settings, for another callsign, path or timing.</source>
-        <translation type="unfinished"></translation>
+        <translation>O perfil &quot;Secundário&quot;: um segundo conjunto completo de ajustes, para outro indicativo, rota ou temporização.</translation>
     </message>
 </context>
 <context>
@@ -1330,7 +1330,7 @@
     <message>
         <source>%1 status text stored without &quot;%2&quot;</source>
         <extracomment>%1 a profile&apos;s tab name, %2 the end of its status text that was not stored.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Texto de status %1 armazenado sem &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
@@ -2159,15 +2159,15 @@
     </message>
     <message>
         <source>Choose Emergency! as the MIC-E message all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher &quot;Emergência!&quot; como mensagem MIC-E mesmo assim?</translation>
     </message>
     <message>
         <source>C&amp;hoose Emergency!</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escolher Emergência!</translation>
     </message>
     <message>
         <source>The window is about to close, and the configuration has changes that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>A janela está prestes a ser fechada, e a configuração tem alterações não salvas.</translation>
     </message>
 </context>
 <context>
@@ -2175,7 +2175,7 @@
     <message>
         <source>Only digits 0–9 can be typed here</source>
         <extracomment>Beneath a number edit when a typed or pasted character other than a digit was dropped.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aqui só podem ser digitados os dígitos 0–9</translation>
     </message>
 </context>
 <context>

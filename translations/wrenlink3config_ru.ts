@@ -6,7 +6,7 @@
     <message>
         <source>Advice</source>
         <extracomment>A screen reader&apos;s name for the warning mark beside a field.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Рекомендация</translation>
     </message>
 </context>
 <context>
@@ -21,246 +21,246 @@
     <name>ControlHelp</name>
     <message>
         <source>Greyed while SmartBeaconing is off: the tracker then beacons at the Auto Transmit Rate, and SmartBeaconing&apos;s settings are not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неактивно, пока SmartBeaconing выключен: трекер тогда передаёт маяки с интервалом из поля «Интервал передачи авто», а настройки SmartBeaconing не сохраняются.</translation>
     </message>
     <message>
         <source>Greyed while SmartBeaconing is on: the tracker then times its beacons by speed and turning, with SmartBeaconing&apos;s rates in place of this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неактивно, пока SmartBeaconing включён: трекер тогда выбирает время маяков по скорости и поворотам, используя вместо этого интервала интервалы SmartBeaconing.</translation>
     </message>
     <message>
         <source>Greyed while Time Slotting is off: the tracker then transmits whenever its rate comes round, and the offset is not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неактивно, пока «Временные слоты» выключены: трекер тогда передаёт всякий раз, когда истекает его интервал, а сдвиг не сохраняется.</translation>
     </message>
     <message>
         <source>Greyed while MIC-E is off: the tracker then sends plain position reports, to which this setting does not apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неактивно, пока MIC-E выключен: трекер тогда передаёт обычные сообщения о местоположении, к которым эта настройка не относится.</translation>
     </message>
     <message>
         <source>Greyed while Power Switch is off: the tracker then does not use this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неактивно, пока «Выключатель питания» выключен: трекер тогда не использует это время.</translation>
     </message>
     <message>
         <source>The tracker uses the calibration it holds: write a new calibration before testing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Трекер использует хранящуюся в нём калибровку: запишите новую калибровку, прежде чем проверять её.</translation>
     </message>
     <message>
         <source>Your station&apos;s callsign, sent in every packet. An SSID tells what kind of station it is: -9 is usual for a car, -7 for a handheld. NOCALL, the default, may not be transmitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Позывной вашей станции, передаётся в каждом пакете. SSID указывает тип станции: -9 обычно для автомобиля, -7 для носимой радиостанции. NOCALL, значение по умолчанию, передавать в эфир нельзя.</translation>
     </message>
     <message>
         <source>The digipeaters asked to repeat each packet, separated by commas; empty sends direct only. WIDE1-1,WIDE2-1 suits most areas. More than %1 hops floods the network, and RELAY, TRACE and WIDE alone are obsolete.</source>
         <extracomment>%1 the most hops a path should ask for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Дигипитеры, которых просят повторить каждый пакет, через запятую; пустое поле — только прямая передача. WIDE1-1,WIDE2-1 подходит для большинства районов. Больше %1 хопов засоряет сеть, а RELAY, TRACE и просто WIDE устарели.</translation>
     </message>
     <message>
         <source>The symbol that maps draw for this station, from the table or with the overlay beside it. The button beside them shows it and lists every symbol.</source>
-        <translation type="unfinished"></translation>
+        <translation>Символ, которым карты отображают эту станцию, — из таблицы или с оверлеем, указанными рядом. Кнопка рядом с ними показывает его и выводит список всех символов.</translation>
     </message>
     <message>
         <source>%1 chooses the primary symbol table, %2 the alternate one. A digit or a capital letter chooses the alternate table and is drawn over the symbol, where the symbol takes an overlay.</source>
         <extracomment>%1 the primary table&apos;s character, %2 the alternate table&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 выбирает основную таблицу символов, %2 — альтернативную. Цифра или заглавная буква выбирает альтернативную таблицу и рисуется поверх символа, если символ допускает оверлей.</translation>
     </message>
     <message>
         <source>How long the tracker keys the radio before the data of a timed beacon begins, so that the transmitter and the receivers are ready: too short loses the start of the packet, too long holds the channel. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 6.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Сколько времени трекер держит радиостанцию на передаче до начала данных автоматического маяка, чтобы передатчик и приёмники успели подготовиться: слишком мало — теряется начало пакета, слишком много — канал занят зря. Хранится с шагом около %1 мс.</translation>
     </message>
     <message>
         <source>The time between beacons while SmartBeaconing is off; with Time Slotting, the length of the cycle that holds the slot. Once every %1 seconds or less often is advised.</source>
         <extracomment>%1 the shortest rate that networks advise, in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Время между маяками, пока SmartBeaconing выключен; при включённых «Временных слотах» — длина цикла, в котором находится слот. Рекомендуется раз в %1 секунд или реже.</translation>
     </message>
     <message>
         <source>As Auto TX Delay, for a manual transmission rather than a timed beacon. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 6.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Как «Задержка TX авто», но для ручной передачи, а не автоматического маяка. Хранится с шагом около %1 мс.</translation>
     </message>
     <message>
         <source>As Auto Transmit Rate, for manual transmissions: the time between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Как «Интервал передачи авто», но для ручных передач: время между ними.</translation>
     </message>
     <message>
         <source>How long the channel must have been clear, with CD IN inactive, before the tracker transmits, so that it does not key over another station. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 26.3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Сколько времени канал должен быть свободен, при неактивном CD IN, прежде чем трекер начнёт передачу, чтобы не перекрыть другую станцию. Хранится с шагом около %1 мс.</translation>
     </message>
     <message>
         <source>The tracker&apos;s tone calibration, one value for both profiles. The Tone Test buttons sound the tones with the value the tracker holds: write a new value before testing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Калибровка тонов трекера, одно значение для обоих профилей. Кнопки в группе «Проверка тонов» передают тоны со значением, хранящимся в трекере: запишите новое значение, прежде чем проверять его.</translation>
     </message>
     <message>
         <source>The status beacon&apos;s text, sent every few transmissions (Send every). Both profiles&apos; callsigns, paths and texts share the tracker&apos;s memory: the line below says how many characters still fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст маяка статуса, передаётся раз в несколько передач («Передавать каждые»). Позывные, пути и тексты обоих профилей делят память трекера: строка ниже показывает, сколько символов ещё помещается.</translation>
     </message>
     <message>
         <source>How many transmissions pass from one status beacon to the next: 3 sends the status text with every third.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сколько передач проходит от одного маяка статуса до следующего: при 3 текст статуса передаётся с каждой третьей.</translation>
     </message>
     <message>
         <source>Adds the GPS altitude to each position report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавляет высоту по GPS в каждое сообщение о местоположении.</translation>
     </message>
     <message>
         <source>Makes the tracker alternate its digipeater paths from one transmission to the next, rather than send every packet with the Digi Path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Трекер чередует пути дигипитеров от передачи к передаче, вместо того чтобы передавать каждый пакет по пути из поля «Путь дигипитеров».</translation>
     </message>
     <message>
         <source>Sends a position only while the GPS reports a valid fix, so that no stale or empty position goes out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Передаёт местоположение, только пока GPS сообщает о достоверном определении координат, чтобы не ушло устаревшее или пустое местоположение.</translation>
     </message>
     <message>
         <source>Lets the tracker take serial data at TTL logic levels, as many GPS modules send it, besides RS-232 levels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Позволяет трекеру принимать последовательные данные с логическими уровнями TTL, как их выдают многие модули GPS, помимо уровней RS-232.</translation>
     </message>
     <message>
         <source>Inverts the carrier-detect input from the radio&apos;s squelch: check it when the tracker takes a quiet channel for a busy one and holds its beacons back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Инвертирует вход обнаружения несущей от шумоподавителя радиостанции: включите, если трекер принимает свободный канал за занятый и задерживает маяки.</translation>
     </message>
     <message>
         <source>Adds a timestamp to each position: day, hour and minute in UTC (the APRS DHM form, DDHHMMz). Checking it unchecks Timestamp HMS; with neither, positions carry no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавляет к каждому местоположению метку времени: день, час и минуту в UTC (формат APRS DHM, DDHHMMz). Включение снимает флажок «Метка времени HMS»; без обеих меток местоположение передаётся без времени.</translation>
     </message>
     <message>
         <source>Holds the tracker&apos;s transmissions back while its PTT In line is active, while you talk through the radio, so that a beacon never cuts into your voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Задерживает передачи трекера, пока активна его линия входа PTT, то есть пока вы говорите через радиостанцию, чтобы маяк никогда не перебивал ваш голос.</translation>
     </message>
     <message>
         <source>Adds a timestamp to each position: hour, minute and second in UTC (the APRS HMS form, HHMMSSh). Checking it unchecks Timestamp DHM; with neither, positions carry no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавляет к каждому местоположению метку времени: час, минуту и секунду в UTC (формат APRS HMS, HHMMSSh). Включение снимает флажок «Метка времени DHM»; без обеих меток местоположение передаётся без времени.</translation>
     </message>
     <message>
         <source>Sends positions in MIC-E form: compact, partly carried in the destination address, with a status message and a path code. Unchecked, the tracker sends plain position reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Передаёт местоположение в формате MIC-E: компактно, частично в адресе назначения, с сообщением статуса и кодом пути. Если флажок снят, трекер передаёт обычные сообщения о местоположении.</translation>
     </message>
     <message>
         <source>The MIC-E status sent with every position. Emergency! makes every station that receives it raise an alarm: choose it only in a real emergency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Статус MIC-E, передаваемый с каждым местоположением. Бедствие! поднимает тревогу на каждой станции, которая его примет: выбирайте его только при настоящем бедствии.</translation>
     </message>
     <message>
         <source>Keeps every character of the MIC-E packet printable, for digipeaters and programs that drop packets holding others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Оставляет в пакете MIC-E только печатные символы — для дигипитеров и программ, которые отбрасывают пакеты с другими символами.</translation>
     </message>
     <message>
         <source>The path code that MIC-E carries in its destination address: Conventional sends the Digi Path; WIDE-1 to WIDE-7 ask for that many hops; North, South, East and West ask for directional digipeating, + WIDE for a wide hop too. More than %1 hops floods the network.</source>
         <extracomment>%1 the most hops a path should ask for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Код пути, который MIC-E передаёт в адресе назначения: «Обычный» передаёт путь из поля «Путь дигипитеров»; от WIDE-1 до WIDE-7 запрашивают столько же хопов; «Север», «Юг», «Восток» и «Запад» запрашивают направленную ретрансляцию, а с «+ WIDE» — ещё и хоп WIDE. Больше %1 хопов засоряет сеть.</translation>
     </message>
     <message>
         <source>Transmits at a fixed offset in each cycle of the Auto Transmit Rate, timed by the GPS clock, so that trackers sharing a frequency each keep a slot of their own and never collide. Checking it unchecks SmartBeaconing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Передаёт с постоянным сдвигом в каждом цикле, заданном полем «Интервал передачи авто», по часам GPS, чтобы у каждого трекера на общей частоте был свой слот и они никогда не сталкивались. Включение снимает флажок SmartBeaconing.</translation>
     </message>
     <message>
         <source>Where in each cycle of the Auto Transmit Rate the tracker transmits: give each tracker on the frequency an offset of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>В какой момент каждого цикла, заданного полем «Интервал передачи авто», трекер передаёт: дайте каждому трекеру на частоте свой сдвиг.</translation>
     </message>
     <message>
         <source>Times beacons by speed and turning: often when fast, seldom when slow, and at once after a turn, so that a map traces the route with few packets. The Auto Transmit Rate is then unused; checking it unchecks Time Slotting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбирает время маяков по скорости и поворотам: часто на большой скорости, редко на малой и сразу после поворота, чтобы карта прорисовывала маршрут малым числом пакетов. «Интервал передачи авто» тогда не используется; включение снимает флажок «Временные слоты».</translation>
     </message>
     <message>
         <source>The smallest change of heading that sends a beacon at once at high speed; at lower speeds Turn Slope adds to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Наименьшее изменение курса, при котором на большой скорости маяк передаётся сразу; на меньших скоростях к нему добавляется «Крутизна поворота».</translation>
     </message>
     <message>
         <source>Raises the turn needed at low speed: a beacon goes out when the heading changes by more than Min Turn Angle + Turn Slope ÷ speed in MPH, so that slow corners in town do not each send one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Увеличивает поворот, нужный на малой скорости: маяк уходит, когда курс меняется больше чем на «Мин. угол поворота» + «Крутизна поворота» ÷ скорость в MPH, чтобы не каждый медленный поворот в городе вызывал маяк.</translation>
     </message>
     <message>
         <source>The least time between two beacons sent for turns, so that a winding road does not send one every few seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Наименьшее время между двумя маяками, переданными из-за поворотов, чтобы извилистая дорога не вызывала маяк каждые несколько секунд.</translation>
     </message>
     <message>
         <source>At or below this speed the tracker beacons every Slow Rate. It must be below Fast Speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>На этой скорости и ниже трекер передаёт маяк с интервалом из поля «Интервал медленно». Она должна быть ниже, чем «Высокая скорость».</translation>
     </message>
     <message>
         <source>The time between beacons at or below Slow Speed, parked or walking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Время между маяками на скорости не выше «Низкая скорость» — на стоянке или пешком.</translation>
     </message>
     <message>
         <source>At or above this speed the tracker beacons every Fast Rate; between the two speeds the time between beacons follows the speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>На этой скорости и выше трекер передаёт маяк с интервалом из поля «Интервал быстро»; между двумя скоростями время между маяками зависит от скорости.</translation>
     </message>
     <message>
         <source>The time between beacons at or above Fast Speed. It should be shorter than Slow Rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Время между маяками на скорости не ниже «Высокая скорость». Его следует задавать короче, чем «Интервал медленно».</translation>
     </message>
     <message>
         <source>Turns on the tracker&apos;s power switching, timed by Power Switch Time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Включает переключение питания трекера по времени из поля «Время выключателя».</translation>
     </message>
     <message>
         <source>The time of the tracker&apos;s power switching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Время переключения питания трекера.</translation>
     </message>
     <message>
         <source>The tracker keeps two complete profiles, each with its own callsign, path, symbol, text, timing and options; only the calibration is shared. The form shows the chosen tab&apos;s profile (Ctrl+Tab for the other); Read, Write, Save and Load always take both. A callsign and path, or a status text, equal to the Primary&apos;s are stored once, which leaves the status texts more room.</source>
-        <translation type="unfinished"></translation>
+        <translation>Трекер хранит два полных профиля, у каждого свой позывной, путь, символ, текст, время и параметры; общая только калибровка. Форма показывает профиль выбранной вкладки (Ctrl+Tab — другой); «Прочитать конфигурацию», «Записать конфигурацию», «Сохранить» и «Загрузить» всегда охватывают оба. Позывной и путь или текст статуса, совпадающие с профилем «Основной», хранятся один раз, что оставляет текстам статуса больше места.</translation>
     </message>
     <message>
         <source>The serial port that the tracker is connected to, at 4800 baud: %1, each the device on this machine that its entry&apos;s tooltip names, or a device given by its path.</source>
         <extracomment>%1 the COM ports&apos; names, such as COM1 to COM4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Последовательный порт, к которому подключён трекер, на скорости 4800 бод: %1, каждый из них — устройство на этом компьютере, указанное в подсказке его пункта, либо устройство, заданное своим путём.</translation>
     </message>
     <message>
         <source>Asks the tracker on the chosen COM port for its version: a quick check that the cable, the port and the tracker answer. Changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Запрашивает версию у трекера на выбранном COM-порту: быстрая проверка того, что кабель, порт и трекер отвечают. Ничего не изменяет.</translation>
     </message>
     <message>
         <source>Reads both profiles and the calibration from the tracker into the form, twice, to be sure that both reads agree. Asks first when the form has edits that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Читает оба профиля и калибровку из трекера в форму дважды, чтобы убедиться, что оба чтения совпадают. Сначала спрашивает, если в форме есть несохранённые изменения.</translation>
     </message>
     <message>
         <source>Writes both profiles and the calibration into the tracker, then reads them back to verify every byte. The form then shows the values as the tracker keeps them, delays in its steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Записывает оба профиля и калибровку в трекер, затем читает их обратно, чтобы проверить каждый байт. После этого форма показывает значения так, как их хранит трекер, задержки — с его шагом.</translation>
     </message>
     <message>
         <source>Keys the radio and sends a steady 1200 Hz tone, the mark tone, until Stop Sending: to set the deviation or check the calibration. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Включает передачу радиостанции и передаёт непрерывный тон 1200 Гц (тон «mark») до нажатия «Остановить передачу»: для настройки девиации или проверки калибровки. %1</translation>
     </message>
     <message>
         <source>Keys the radio and sends a steady 2200 Hz tone, the space tone, until Stop Sending: to set the deviation or check the calibration. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Включает передачу радиостанции и передаёт непрерывный тон 2200 Гц (тон «space») до нажатия «Остановить передачу»: для настройки девиации или проверки калибровки. %1</translation>
     </message>
     <message>
         <source>Keys the radio and sends both tones, 1200 and 2200 Hz, until Stop Sending: to compare their levels at a receiver. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Включает передачу радиостанции и передаёт оба тона, 1200 и 2200 Гц, до нажатия «Остановить передачу»: чтобы сравнить их уровни на приёмнике. %1</translation>
     </message>
     <message>
         <source>Tells the tracker to stop the test tone and unkey the radio. Closing the window stops a tone too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Велит трекеру остановить тестовый тон и снять радиостанцию с передачи. Закрытие окна тоже останавливает тон.</translation>
     </message>
     <message>
         <source>Closes the window; asks first when the form has edits that are not saved, and stops a test tone that is still sounding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрывает окно; сначала спрашивает, если в форме есть несохранённые изменения, и останавливает тестовый тон, если он ещё звучит.</translation>
     </message>
     <message>
         <source>Saves both profiles and the calibration in a .wl3 file, as the tracker would hold them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохраняет оба профиля и калибровку в файл .wl3 в том виде, в каком их хранил бы трекер.</translation>
     </message>
     <message>
         <source>Loads both profiles and the calibration from a .wl3 file, or from wl3&apos;s JSON form. Asks first when the form has edits that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Загружает оба профиля и калибровку из файла .wl3 или из формата JSON утилиты wl3. Сначала спрашивает, если в форме есть несохранённые изменения.</translation>
     </message>
     <message>
         <source>Shows the form beside a file or the tracker, field by field, and takes the values you choose from the other side. Nothing is written or saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает форму рядом с файлом или трекером, поле за полем, и переносит выбранные вами значения с другой стороны. Ничего не записывается и не сохраняется.</translation>
     </message>
     <message>
         <source>The picture of the symbol that Symbol and Table / Overlay give. Opens a list of every symbol with its picture and name; the one chosen fills both edits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Изображение символа, заданного полями «Символ» и «Таблица / оверлей». Открывает список всех символов с изображениями и названиями; выбранный заполняет оба поля.</translation>
     </message>
     <message>
         <source>The Primary profile: the first of the tracker&apos;s two complete sets of settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Профиль «Основной»: первый из двух полных наборов настроек трекера.</translation>
     </message>
     <message>
         <source>The Secondary profile: a second complete set of settings, for another callsign, path or timing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Профиль «Второй»: второй полный набор настроек, для другого позывного, пути или времени.</translation>
     </message>
 </context>
 <context>
@@ -1330,7 +1330,7 @@
     <message>
         <source>%1 status text stored without &quot;%2&quot;</source>
         <extracomment>%1 a profile&apos;s tab name, %2 the end of its status text that was not stored.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 текст статуса сохранён без «%2»</translation>
     </message>
 </context>
 <context>
@@ -2160,15 +2160,15 @@
     </message>
     <message>
         <source>Choose Emergency! as the MIC-E message all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>Всё равно выбрать «Бедствие!» как сообщение MIC-E?</translation>
     </message>
     <message>
         <source>C&amp;hoose Emergency!</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Выбрать Бедствие!</translation>
     </message>
     <message>
         <source>The window is about to close, and the configuration has changes that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Окно сейчас закроется, а в конфигурации есть несохранённые изменения.</translation>
     </message>
 </context>
 <context>
@@ -2176,7 +2176,7 @@
     <message>
         <source>Only digits 0–9 can be typed here</source>
         <extracomment>Beneath a number edit when a typed or pasted character other than a digit was dropped.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Здесь можно вводить только цифры 0–9</translation>
     </message>
 </context>
 <context>

@@ -6,7 +6,7 @@
     <message>
         <source>Advice</source>
         <extracomment>A screen reader&apos;s name for the warning mark beside a field.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>建议</translation>
     </message>
 </context>
 <context>
@@ -21,246 +21,246 @@
     <name>ControlHelp</name>
     <message>
         <source>Greyed while SmartBeaconing is off: the tracker then beacons at the Auto Transmit Rate, and SmartBeaconing&apos;s settings are not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>SmartBeaconing 关闭时此项变灰：跟踪器按“自动发射间隔”发送信标，且不保存 SmartBeaconing 的设置。</translation>
     </message>
     <message>
         <source>Greyed while SmartBeaconing is on: the tracker then times its beacons by speed and turning, with SmartBeaconing&apos;s rates in place of this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>SmartBeaconing 开启时此项变灰：跟踪器按速度和转弯安排信标时机，并以 SmartBeaconing 的间隔代替此间隔。</translation>
     </message>
     <message>
         <source>Greyed while Time Slotting is off: the tracker then transmits whenever its rate comes round, and the offset is not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>“时隙”关闭时此项变灰：跟踪器每到间隔即发射，且不保存偏移。</translation>
     </message>
     <message>
         <source>Greyed while MIC-E is off: the tracker then sends plain position reports, to which this setting does not apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>MIC-E 关闭时此项变灰：跟踪器发送普通位置报告，此设置不适用。</translation>
     </message>
     <message>
         <source>Greyed while Power Switch is off: the tracker then does not use this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>“电源开关”关闭时此项变灰：跟踪器不使用此时间。</translation>
     </message>
     <message>
         <source>The tracker uses the calibration it holds: write a new calibration before testing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>跟踪器使用其已保存的校准值：测试新的校准值前请先写入。</translation>
     </message>
     <message>
         <source>Your station&apos;s callsign, sent in every packet. An SSID tells what kind of station it is: -9 is usual for a car, -7 for a handheld. NOCALL, the default, may not be transmitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>您电台的呼号，每个数据包都会发送。SSID 表示电台类型：车载通常用 -9，手持台用 -7。默认的 NOCALL 不可发射。</translation>
     </message>
     <message>
         <source>The digipeaters asked to repeat each packet, separated by commas; empty sends direct only. WIDE1-1,WIDE2-1 suits most areas. More than %1 hops floods the network, and RELAY, TRACE and WIDE alone are obsolete.</source>
         <extracomment>%1 the most hops a path should ask for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>请求转发每个数据包的中继，以逗号分隔；留空则只直接发送。WIDE1-1,WIDE2-1 适合大多数地区。超过 %1 跳会造成网络拥塞，RELAY、TRACE 和单独的 WIDE 已过时。</translation>
     </message>
     <message>
         <source>The symbol that maps draw for this station, from the table or with the overlay beside it. The button beside them shows it and lists every symbol.</source>
-        <translation type="unfinished"></translation>
+        <translation>地图上代表此电台的图标，取自旁边所选的图标表，或带旁边所选的叠加字符。旁边的按钮显示该图标，并列出所有图标。</translation>
     </message>
     <message>
         <source>%1 chooses the primary symbol table, %2 the alternate one. A digit or a capital letter chooses the alternate table and is drawn over the symbol, where the symbol takes an overlay.</source>
         <extracomment>%1 the primary table&apos;s character, %2 the alternate table&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 选择主图标表，%2 选择备用图标表。数字或大写字母选择备用图标表，若该图标支持叠加，还会叠加显示在图标上。</translation>
     </message>
     <message>
         <source>How long the tracker keys the radio before the data of a timed beacon begins, so that the transmitter and the receivers are ready: too short loses the start of the packet, too long holds the channel. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 6.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>定时信标的数据开始前，跟踪器让电台处于发射状态的时长，使发射机和接收机准备就绪：太短会丢失数据包开头，太长会占用信道。以约 %1 ms 为步长保存。</translation>
     </message>
     <message>
         <source>The time between beacons while SmartBeaconing is off; with Time Slotting, the length of the cycle that holds the slot. Once every %1 seconds or less often is advised.</source>
         <extracomment>%1 the shortest rate that networks advise, in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SmartBeaconing 关闭时信标之间的时间；启用“时隙”时，为包含时隙的周期长度。建议每 %1 秒一次或更少。</translation>
     </message>
     <message>
         <source>As Auto TX Delay, for a manual transmission rather than a timed beacon. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 6.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>同“自动发射延迟”，但用于手动发射，而非定时信标。以约 %1 ms 为步长保存。</translation>
     </message>
     <message>
         <source>As Auto Transmit Rate, for manual transmissions: the time between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>同“自动发射间隔”，用于手动发射：两次发射之间的时间。</translation>
     </message>
     <message>
         <source>How long the channel must have been clear, with CD IN inactive, before the tracker transmits, so that it does not key over another station. It is kept in steps of about %1 ms.</source>
         <extracomment>%1 the tracker&apos;s step in milliseconds, such as 26.3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>跟踪器发射前，信道须保持空闲（CD IN 无效）的时长，以免压住其他电台。以约 %1 ms 为步长保存。</translation>
     </message>
     <message>
         <source>The tracker&apos;s tone calibration, one value for both profiles. The Tone Test buttons sound the tones with the value the tracker holds: write a new value before testing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>跟踪器的音频校准值，两个配置方案共用一个值。“音频测试”中的按钮按跟踪器已保存的值发出音频：测试新值前请先写入。</translation>
     </message>
     <message>
         <source>The status beacon&apos;s text, sent every few transmissions (Send every). Both profiles&apos; callsigns, paths and texts share the tracker&apos;s memory: the line below says how many characters still fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>状态信标的文本，每隔几次发射发送一次（“每隔”）。两个配置方案的呼号、路径和文本共用跟踪器的存储器：下方一行显示还能放下多少个字符。</translation>
     </message>
     <message>
         <source>How many transmissions pass from one status beacon to the next: 3 sends the status text with every third.</source>
-        <translation type="unfinished"></translation>
+        <translation>从一次状态信标到下一次之间的发射次数：3 表示每三次发射发送一次状态文本。</translation>
     </message>
     <message>
         <source>Adds the GPS altitude to each position report.</source>
-        <translation type="unfinished"></translation>
+        <translation>在每个位置报告中加入 GPS 海拔。</translation>
     </message>
     <message>
         <source>Makes the tracker alternate its digipeater paths from one transmission to the next, rather than send every packet with the Digi Path.</source>
-        <translation type="unfinished"></translation>
+        <translation>让跟踪器每次发射轮换使用中继路径，而不是每个数据包都使用“中继路径”。</translation>
     </message>
     <message>
         <source>Sends a position only while the GPS reports a valid fix, so that no stale or empty position goes out.</source>
-        <translation type="unfinished"></translation>
+        <translation>仅在 GPS 报告有效定位时发送位置，以免发出过时或空的位置。</translation>
     </message>
     <message>
         <source>Lets the tracker take serial data at TTL logic levels, as many GPS modules send it, besides RS-232 levels.</source>
-        <translation type="unfinished"></translation>
+        <translation>除 RS-232 电平外，还允许跟踪器接收 TTL 逻辑电平的串口数据（许多 GPS 模块以此发送）。</translation>
     </message>
     <message>
         <source>Inverts the carrier-detect input from the radio&apos;s squelch: check it when the tracker takes a quiet channel for a busy one and holds its beacons back.</source>
-        <translation type="unfinished"></translation>
+        <translation>反转来自电台静噪的载波检测输入：当跟踪器把空闲信道当成占用而压住信标时勾选此项。</translation>
     </message>
     <message>
         <source>Adds a timestamp to each position: day, hour and minute in UTC (the APRS DHM form, DDHHMMz). Checking it unchecks Timestamp HMS; with neither, positions carry no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>为每个位置加上时间戳：UTC 的日、时、分（APRS DHM 格式，DDHHMMz）。勾选此项会取消勾选“时间戳 HMS”；两者都不勾选时，位置不带时间。</translation>
     </message>
     <message>
         <source>Holds the tracker&apos;s transmissions back while its PTT In line is active, while you talk through the radio, so that a beacon never cuts into your voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>跟踪器的 PTT 输入线有效时（即您正在用电台通话时）暂停跟踪器的发射，使信标不会打断您的语音。</translation>
     </message>
     <message>
         <source>Adds a timestamp to each position: hour, minute and second in UTC (the APRS HMS form, HHMMSSh). Checking it unchecks Timestamp DHM; with neither, positions carry no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>为每个位置加上时间戳：UTC 的时、分、秒（APRS HMS 格式，HHMMSSh）。勾选此项会取消勾选“时间戳 DHM”；两者都不勾选时，位置不带时间。</translation>
     </message>
     <message>
         <source>Sends positions in MIC-E form: compact, partly carried in the destination address, with a status message and a path code. Unchecked, the tracker sends plain position reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>以 MIC-E 格式发送位置：紧凑，部分内容放在目的地址中，并带有状态消息和路径代码。不勾选时，跟踪器发送普通位置报告。</translation>
     </message>
     <message>
         <source>The MIC-E status sent with every position. Emergency! makes every station that receives it raise an alarm: choose it only in a real emergency.</source>
-        <translation type="unfinished"></translation>
+        <translation>随每个位置发送的 MIC-E 状态。紧急！会让每个收到的电台发出警报：仅在真正紧急时选择。</translation>
     </message>
     <message>
         <source>Keeps every character of the MIC-E packet printable, for digipeaters and programs that drop packets holding others.</source>
-        <translation type="unfinished"></translation>
+        <translation>使 MIC-E 数据包的每个字符都可打印，以适应会丢弃含其他字符的数据包的中继和程序。</translation>
     </message>
     <message>
         <source>The path code that MIC-E carries in its destination address: Conventional sends the Digi Path; WIDE-1 to WIDE-7 ask for that many hops; North, South, East and West ask for directional digipeating, + WIDE for a wide hop too. More than %1 hops floods the network.</source>
         <extracomment>%1 the most hops a path should ask for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MIC-E 在目的地址中携带的路径代码：“常规”发送“中继路径”；WIDE-1 至 WIDE-7 请求相应跳数；“北”“南”“东”“西”请求定向中继，带“+ WIDE”时还请求一个 WIDE 跳。超过 %1 跳会造成网络拥塞。</translation>
     </message>
     <message>
         <source>Transmits at a fixed offset in each cycle of the Auto Transmit Rate, timed by the GPS clock, so that trackers sharing a frequency each keep a slot of their own and never collide. Checking it unchecks SmartBeaconing.</source>
-        <translation type="unfinished"></translation>
+        <translation>按 GPS 时钟，在“自动发射间隔”的每个周期中以固定偏移发射，使共用同一频率的跟踪器各有自己的时隙，互不冲突。勾选此项会取消勾选 SmartBeaconing。</translation>
     </message>
     <message>
         <source>Where in each cycle of the Auto Transmit Rate the tracker transmits: give each tracker on the frequency an offset of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>跟踪器在“自动发射间隔”每个周期中的发射位置：请给该频率上的每台跟踪器设置各自的偏移。</translation>
     </message>
     <message>
         <source>Times beacons by speed and turning: often when fast, seldom when slow, and at once after a turn, so that a map traces the route with few packets. The Auto Transmit Rate is then unused; checking it unchecks Time Slotting.</source>
-        <translation type="unfinished"></translation>
+        <translation>按速度和转弯安排信标：快时频繁，慢时稀少，转弯后立即发送，使地图用较少的数据包描出路线。此时不使用“自动发射间隔”；勾选此项会取消勾选“时隙”。</translation>
     </message>
     <message>
         <source>The smallest change of heading that sends a beacon at once at high speed; at lower speeds Turn Slope adds to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>高速时立即发送信标所需的最小航向变化；速度较低时再加上“转弯斜率”。</translation>
     </message>
     <message>
         <source>Raises the turn needed at low speed: a beacon goes out when the heading changes by more than Min Turn Angle + Turn Slope ÷ speed in MPH, so that slow corners in town do not each send one.</source>
-        <translation type="unfinished"></translation>
+        <translation>提高低速时所需的转弯角度：航向变化超过“最小转弯角”+“转弯斜率”÷ 速度（MPH）时发送信标，以免市区里每个缓慢的转角都发送一次。</translation>
     </message>
     <message>
         <source>The least time between two beacons sent for turns, so that a winding road does not send one every few seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>因转弯而发送的两次信标之间的最短时间，以免蜿蜒的道路每隔几秒就发送一次。</translation>
     </message>
     <message>
         <source>At or below this speed the tracker beacons every Slow Rate. It must be below Fast Speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>等于或低于此速度时，跟踪器按“低速间隔”发送信标。必须低于“高速”。</translation>
     </message>
     <message>
         <source>The time between beacons at or below Slow Speed, parked or walking.</source>
-        <translation type="unfinished"></translation>
+        <translation>速度等于或低于“低速”时（停车或步行）信标之间的时间。</translation>
     </message>
     <message>
         <source>At or above this speed the tracker beacons every Fast Rate; between the two speeds the time between beacons follows the speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>等于或高于此速度时，跟踪器按“高速间隔”发送信标；在两个速度之间，信标间隔随速度变化。</translation>
     </message>
     <message>
         <source>The time between beacons at or above Fast Speed. It should be shorter than Slow Rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>速度等于或高于“高速”时信标之间的时间。应短于“低速间隔”。</translation>
     </message>
     <message>
         <source>Turns on the tracker&apos;s power switching, timed by Power Switch Time.</source>
-        <translation type="unfinished"></translation>
+        <translation>开启跟踪器的电源切换，按“电源开关时间”定时。</translation>
     </message>
     <message>
         <source>The time of the tracker&apos;s power switching.</source>
-        <translation type="unfinished"></translation>
+        <translation>跟踪器电源切换的时间。</translation>
     </message>
     <message>
         <source>The tracker keeps two complete profiles, each with its own callsign, path, symbol, text, timing and options; only the calibration is shared. The form shows the chosen tab&apos;s profile (Ctrl+Tab for the other); Read, Write, Save and Load always take both. A callsign and path, or a status text, equal to the Primary&apos;s are stored once, which leaves the status texts more room.</source>
-        <translation type="unfinished"></translation>
+        <translation>跟踪器保存两个完整的配置方案，各有自己的呼号、路径、图标、文本、定时和选项；只有校准值是共用的。表单显示所选标签页的配置方案（按 Ctrl+Tab 切换到另一个）；“读取配置”“写入配置”“保存”和“加载”总是同时处理两者。与“主配置”相同的呼号和路径或状态文本只保存一次，为状态文本留出更多空间。</translation>
     </message>
     <message>
         <source>The serial port that the tracker is connected to, at 4800 baud: %1, each the device on this machine that its entry&apos;s tooltip names, or a device given by its path.</source>
         <extracomment>%1 the COM ports&apos; names, such as COM1 to COM4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>连接跟踪器的串口，波特率 4800：%1，每个都是本机上其列表项提示中所指的设备；也可以是用路径指定的设备。</translation>
     </message>
     <message>
         <source>Asks the tracker on the chosen COM port for its version: a quick check that the cable, the port and the tracker answer. Changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>向所选 COM 端口上的跟踪器查询版本：快速检查电缆、端口和跟踪器是否有应答。不做任何更改。</translation>
     </message>
     <message>
         <source>Reads both profiles and the calibration from the tracker into the form, twice, to be sure that both reads agree. Asks first when the form has edits that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>从跟踪器将两个配置方案和校准值读入表单，读两次以确认两次结果一致。表单有未保存的更改时会先询问。</translation>
     </message>
     <message>
         <source>Writes both profiles and the calibration into the tracker, then reads them back to verify every byte. The form then shows the values as the tracker keeps them, delays in its steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>将两个配置方案和校准值写入跟踪器，然后回读以校验每个字节。之后表单显示跟踪器所保存的值，延迟按其步长显示。</translation>
     </message>
     <message>
         <source>Keys the radio and sends a steady 1200 Hz tone, the mark tone, until Stop Sending: to set the deviation or check the calibration. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>让电台进入发射状态并持续发送 1200 Hz 音频（传号音），直到按“停止发送”：用于调整频偏或检查校准值。%1</translation>
     </message>
     <message>
         <source>Keys the radio and sends a steady 2200 Hz tone, the space tone, until Stop Sending: to set the deviation or check the calibration. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>让电台进入发射状态并持续发送 2200 Hz 音频（空号音），直到按“停止发送”：用于调整频偏或检查校准值。%1</translation>
     </message>
     <message>
         <source>Keys the radio and sends both tones, 1200 and 2200 Hz, until Stop Sending: to compare their levels at a receiver. %1</source>
         <extracomment>%1 why the form&apos;s calibration does not count yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>让电台进入发射状态并发送 1200 和 2200 Hz 两种音频，直到按“停止发送”：用于在接收机上比较两者的电平。%1</translation>
     </message>
     <message>
         <source>Tells the tracker to stop the test tone and unkey the radio. Closing the window stops a tone too.</source>
-        <translation type="unfinished"></translation>
+        <translation>让跟踪器停止测试音并使电台退出发射。关闭窗口也会停止音频。</translation>
     </message>
     <message>
         <source>Closes the window; asks first when the form has edits that are not saved, and stops a test tone that is still sounding.</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭窗口；表单有未保存的更改时会先询问，并停止仍在发出的测试音。</translation>
     </message>
     <message>
         <source>Saves both profiles and the calibration in a .wl3 file, as the tracker would hold them.</source>
-        <translation type="unfinished"></translation>
+        <translation>将两个配置方案和校准值按跟踪器保存的形式存入 .wl3 文件。</translation>
     </message>
     <message>
         <source>Loads both profiles and the calibration from a .wl3 file, or from wl3&apos;s JSON form. Asks first when the form has edits that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>从 .wl3 文件或 wl3 的 JSON 形式加载两个配置方案和校准值。表单有未保存的更改时会先询问。</translation>
     </message>
     <message>
         <source>Shows the form beside a file or the tracker, field by field, and takes the values you choose from the other side. Nothing is written or saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>将表单与文件或跟踪器逐字段并列显示，并从另一方采用您选择的值。不会写入或保存任何内容。</translation>
     </message>
     <message>
         <source>The picture of the symbol that Symbol and Table / Overlay give. Opens a list of every symbol with its picture and name; the one chosen fills both edits.</source>
-        <translation type="unfinished"></translation>
+        <translation>由“图标”和“图标表 / 叠加”确定的图标的图片。打开带图片和名称的全部图标列表；所选图标会填入这两个编辑框。</translation>
     </message>
     <message>
         <source>The Primary profile: the first of the tracker&apos;s two complete sets of settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>“主配置”：跟踪器两套完整设置中的第一套。</translation>
     </message>
     <message>
         <source>The Secondary profile: a second complete set of settings, for another callsign, path or timing.</source>
-        <translation type="unfinished"></translation>
+        <translation>“副配置”：第二套完整设置，用于另一个呼号、路径或定时。</translation>
     </message>
 </context>
 <context>
@@ -1330,7 +1330,7 @@
     <message>
         <source>%1 status text stored without &quot;%2&quot;</source>
         <extracomment>%1 a profile&apos;s tab name, %2 the end of its status text that was not stored.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1状态文本已保存，但不含“%2”</translation>
     </message>
 </context>
 <context>
@@ -2158,15 +2158,15 @@
     </message>
     <message>
         <source>Choose Emergency! as the MIC-E message all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>仍要选择“紧急！”作为 MIC-E 消息吗？</translation>
     </message>
     <message>
         <source>C&amp;hoose Emergency!</source>
-        <translation type="unfinished"></translation>
+        <translation>选择紧急！(&amp;H)</translation>
     </message>
     <message>
         <source>The window is about to close, and the configuration has changes that are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>窗口即将关闭，而配置有未保存的更改。</translation>
     </message>
 </context>
 <context>
@@ -2174,7 +2174,7 @@
     <message>
         <source>Only digits 0–9 can be typed here</source>
         <extracomment>Beneath a number edit when a typed or pasted character other than a digit was dropped.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>此处只能输入数字 0–9</translation>
     </message>
 </context>
 <context>

@@ -99,7 +99,7 @@ inline constexpr std::array<std::string_view, 16> kMicEPathItems{
 // metric the window shows each in km/h beside it too.
 inline constexpr std::string_view kMphUnit = WL3_TR("Form", "MPH");
 
-inline constexpr GroupBoxRow kTimingGroup{WL3_TR("Form", "Timing"), {10, 72, 150, 105}};
+inline constexpr GroupBoxRow kTimingGroup{WL3_TR("Form", "Timing"), {10, 74, 150, 103}};
 inline constexpr GroupBoxRow kStatusBeaconGroup{WL3_TR("Form", "Status Beacon"),
                                                 {10, 178, 150, 52}};
 inline constexpr GroupBoxRow kMicEGroup{WL3_TR("Form", "MIC-E Settings"), {165, 53, 225, 40}};

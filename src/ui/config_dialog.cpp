@@ -86,8 +86,14 @@ void ConfigDialog::buildControls() {
     toneNotice_->setObjectName(QStringLiteral("toneNotice"));
     builder.place(*toneNotice_, layout.toneNotice);
     auto* symbolTable = static_cast<QLineEdit*>(control(ids::kSymbolTable));
-    auto* symbolPick =
-        new SymbolButton(*static_cast<QLineEdit*>(control(ids::kSymbol)), *symbolTable, this);
+    QLabel* symbolName = builder.addStaticText({}, layout.symbolName, Qt::AlignLeft | Qt::AlignTop);
+    symbolName->setObjectName(QStringLiteral("symbolName"));
+    // Smaller than the labels, so that it reads as a note on the edits above it.
+    QFont small = symbolName->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    symbolName->setFont(small);
+    auto* symbolPick = new SymbolButton(*static_cast<QLineEdit*>(control(ids::kSymbol)),
+                                        *symbolTable, *symbolName, this);
     builder.place(*symbolPick, layout.symbolPick);
     setTabOrder(symbolTable, symbolPick);
     // The four Enable boxes would all sound alike without their group.

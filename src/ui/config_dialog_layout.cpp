@@ -141,6 +141,7 @@ DialogLayout configDialogLayout(const TextNeeds& needs) {
     const std::size_t portNotice = add({layout.portNotice});
     const std::size_t webAddress = add({layout.webAddress});
     const std::size_t symbolPick = add({layout.symbolPick});
+    const std::size_t symbolName = add({layout.symbolName});
     const std::size_t toneNotice = add({layout.toneNotice});
     const std::size_t textRoom = add(
         {layout.textRoom, std::max({needs.caption(kCharactersLeft), needs.caption(kCharactersCut),
@@ -169,6 +170,7 @@ DialogLayout configDialogLayout(const TextNeeds& needs) {
     layout.portNotice = fitted[portNotice];
     layout.webAddress = fitted[webAddress];
     layout.symbolPick = fitted[symbolPick];
+    layout.symbolName = fitted[symbolName];
     layout.textRoom = fitted[textRoom];
     layout.toneNotice = fitted[toneNotice];
     layout.client = fitted[client];

@@ -43,6 +43,9 @@ inline constexpr DuRect kPortNoticeRect{10, 296, 387, 10};
 
 // The button with the symbol's picture, beside the Table / Overlay edit.
 inline constexpr DuRect kSymbolPickRect{147, 54, 13, 13};
+// Beneath the symbol's edits, in a smaller type, the name of what they give, in the room
+// above the Timing group's frame.
+inline constexpr DuRect kSymbolNameRect{50, 67, 110, 7};
 
 // Under the status text, how many characters the tracker's memory still has room for, which
 // both profiles' callsigns, paths and texts share; or how many too many, and whose text
@@ -91,6 +94,7 @@ struct DialogLayout {
     DuRect portNotice = kPortNoticeRect;
     DuRect webAddress = kWebAddress.rect;
     DuRect symbolPick = kSymbolPickRect;
+    DuRect symbolName = kSymbolNameRect;
     DuRect textRoom = kTextRoomRect;
     DuRect toneNotice = kToneNoticeRect;
 };

@@ -7,6 +7,7 @@
 #include "ui/translated_wording.h"
 #include "wording/wording.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 namespace wl3::ui {
@@ -23,8 +24,8 @@ char characterOf(const QLineEdit& edit) {
 
 } // namespace
 
-SymbolButton::SymbolButton(QLineEdit& symbol, QLineEdit& table, QWidget* parent)
-    : QToolButton(parent), symbol_(symbol), table_(table) {
+SymbolButton::SymbolButton(QLineEdit& symbol, QLineEdit& table, QLabel& nameLine, QWidget* parent)
+    : QToolButton(parent), symbol_(symbol), table_(table), nameLine_(nameLine) {
     setObjectName(QStringLiteral("symbolPick"));
     // Shown where there is no picture to show (a style that draws text only, a reader).
     setText(QStringLiteral("\u2026"));
@@ -44,6 +45,7 @@ void SymbolButton::follow() {
     const QString name = translated(symbolWording(table, symbol));
     setIcon(symbolIcon(table, symbol));
     showLiveLine(*this, name);
+    nameLine_.setText(name);
     //: Beneath the Symbol and Table / Overlay edits' help: %1 is the name of what they give.
     const QString meaning = tr("Symbol shown: %1").arg(name);
     for (QLineEdit* edit : {&symbol_, &table_}) {

@@ -413,11 +413,14 @@ private slots:
         DialogDriver ui;
         auto* pick = ui.dialog->findChild<QToolButton*>(QStringLiteral("symbolPick"));
         QVERIFY(pick != nullptr);
+        auto* shownName = ui.dialog->findChild<QLabel*>(QStringLiteral("symbolName"));
         QCOMPARE(liveLine(*pick), QStringLiteral("Car"));
+        QCOMPARE(shownName->text(), QStringLiteral("Car"));
         QVERIFY(!pick->icon().pixmap(16, 16).isNull());
         ui.edit(kSymbol)->selectAll();
         QTest::keyClicks(ui.edit(kSymbol), QStringLiteral("-"));
         QCOMPARE(liveLine(*pick), QStringLiteral("House"));
+        QCOMPARE(shownName->text(), QStringLiteral("House"));
         QVERIFY(ui.edit(kSymbolTable)->toolTip().contains(QStringLiteral("House")));
 
         const auto choose = [](const QString& name, int overlay) {
