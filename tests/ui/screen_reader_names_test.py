@@ -4,7 +4,7 @@ lists are named by what they are, not by the item they show.
 
 Starts a virtual display and a session bus of its own; needs Debian's python3-pyatspi, for
 the system's python3.
-Usage: screen_reader_names_test.py WINDOW_PROGRAM
+Usage: screen_reader_names_test.py WINDOW_PROGRAM TRACKER_SIM
 """
 
 import os
@@ -131,6 +131,42 @@ def faults_in(window):
     return faults
 
 
+def find(accessible, wanted):
+    """The first accessible under accessible, itself included, for which wanted is true."""
+    if wanted(accessible):
+        return accessible
+    for child in accessible:
+        if child is not None:
+            found = find(child, wanted)
+            if found is not None:
+                return found
+    return None
+
+
+def tone_alert_fault(window):
+    """Send 1200 Hz pressed as a screen reader presses it; the notice must then show as an
+    alert, by its words, until Stop Sending."""
+    def button(name):
+        return find(window, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON and a.name == name)
+
+    def alert():
+        return find(window, lambda a: a.getRole() == pyatspi.ROLE_ALERT
+                    and a.getState().contains(pyatspi.STATE_SHOWING))
+
+    button("Send 1200 Hz").queryAction().doAction(0)
+    deadline = time.monotonic() + APPEARANCE_SECONDS
+    while alert() is None and time.monotonic() < deadline:
+        time.sleep(0.1)
+    shown = alert()
+    if shown is None or not shown.name.startswith("Transmitting 1200 Hz"):
+        return "no alert says that the radio is transmitting after Send 1200 Hz"
+    button("Stop Sending").queryAction().doAction(0)
+    deadline = time.monotonic() + APPEARANCE_SECONDS
+    while alert() is not None and time.monotonic() < deadline:
+        time.sleep(0.1)
+    return "the transmitting alert stays after Stop Sending" if alert() is not None else None
+
+
 def stop(process):
     """Asked first, so that the display removes its socket, which a later display of the same
     number would otherwise find and fail on."""
@@ -152,9 +188,16 @@ def main():
         try:
             os.environ["DISPLAY"] = start_display(started)
             os.environ["DBUS_SESSION_BUS_ADDRESS"] = start_session_bus(started, runtime)
+            tracker = subprocess.Popen([sys.argv[2]], stdout=subprocess.PIPE, text=True)
+            started.append(tracker)
+            port = tracker.stdout.readline().strip()
             # The names checked are the English ones, whatever this machine's language.
-            started.append(subprocess.Popen([sys.argv[1], "--language", "en"]))
-            faults = faults_in(window_of(started[-1]))
+            started.append(subprocess.Popen([sys.argv[1], "--language", "en", "--port", port]))
+            window = window_of(started[-1])
+            faults = faults_in(window)
+            fault = tone_alert_fault(window)
+            if fault:
+                faults.append(fault)
         finally:
             for process in reversed(started):
                 stop(process)
