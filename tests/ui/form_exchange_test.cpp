@@ -160,9 +160,8 @@ private slots:
         ui.typeInto(kAutoTxDelay, "450");
         ui.replaceText(kSymbol, "kx");
         ui.replaceText(kSymbolTable, "");
-        test::ModalScript confirm({[](QWidget& box) {
-            box.findChild<QPushButton*>(QStringLiteral("choose"))->click();
-        }});
+        test::ModalScript confirm(
+            {[](QWidget& box) { box.findChild<QPushButton*>(QStringLiteral("choose"))->click(); }});
         ui.list(kMicEMessage)->setCurrentIndex(7);
         QVERIFY(confirm.finished());
         ui.click(kSmartBeaconingEnable);
