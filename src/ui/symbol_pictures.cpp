@@ -2,9 +2,14 @@
 
 #include "config/aprs_symbols.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
+#include <QStyle>
+#include <QStyleOption>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -394,12 +399,52 @@ QPixmap symbolPicture(char table, char symbol, int size, qreal devicePixelRatio)
     return picture;
 }
 
-QIcon symbolIcon(char table, char symbol) {
-    QIcon icon;
-    for (const int size : {16, 32}) {
-        icon.addPixmap(symbolPicture(table, symbol, size, 1.0));
+namespace {
+
+// Draws the picture at the size a list or a button asks for, when it asks: a window that
+// never shows a symbol draws none, and a screen of 200 % gets one drawn at 200 %.
+class SymbolIconEngine : public QIconEngine {
+public:
+    SymbolIconEngine(char table, char symbol) : table_(table), symbol_(symbol) {}
+
+    QIconEngine* clone() const override { return new SymbolIconEngine(*this); }
+
+    QSize actualSize(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        const int side = std::min(size.width(), size.height());
+        return {side, side};
     }
-    return icon;
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State /*state*/,
+                         qreal scale) override {
+        const QPixmap picture =
+            symbolPicture(table_, symbol_, std::min(size.width(), size.height()), scale);
+        if (mode != QIcon::Disabled || QApplication::style() == nullptr) {
+            return picture;
+        }
+        QStyleOption option;
+        return QApplication::style()->generatedIconPixmap(mode, picture, &option);
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal scale =
+            painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, scale));
+    }
+
+private:
+    char table_;
+    char symbol_;
+};
+
+} // namespace
+
+QIcon symbolIcon(char table, char symbol) {
+    return QIcon(new SymbolIconEngine(table, symbol));
 }
 
 } // namespace wl3::ui

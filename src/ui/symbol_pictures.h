@@ -12,7 +12,7 @@ namespace wl3::ui {
 // scale: at size device-independent pixels times the ratio given.
 QPixmap symbolPicture(char table, char symbol, int size, qreal devicePixelRatio);
 
-// The same as an icon of 16 and 32 pixels, for lists and buttons.
+// The same as an icon for lists and buttons, drawn at the size each asks for when it asks.
 QIcon symbolIcon(char table, char symbol);
 
 } // namespace wl3::ui
