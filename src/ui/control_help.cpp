@@ -84,7 +84,7 @@ struct HelpRow {
 // The profile fields' texts are followed by what the tracker holds of them, from the field
 // table (wording.h), so that no range is written twice.
 // clang-format off
-const std::array kHelpRows{
+constexpr std::array kHelpRows{
     HelpRow{ids::kCallsign, QT_TRANSLATE_NOOP("ControlHelp", "Your station's callsign, sent in every packet. An SSID tells what kind of station it is: -9 is usual for a car, -7 for a handheld. NOCALL, the default, may not be transmitted.")},
     //: %1 the most hops a path should ask for.
     HelpRow{ids::kDigiPath, QT_TRANSLATE_NOOP("ControlHelp", "The digipeaters asked to repeat each packet, separated by commas; empty sends direct only. WIDE1-1,WIDE2-1 suits most areas. More than %1 hops floods the network, and RELAY, TRACE and WIDE alone are obsolete."), nullptr, &mostHops},

@@ -420,7 +420,7 @@ public:
 
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State /*state*/,
                          qreal scale) override {
-        const QPixmap picture =
+        QPixmap picture =
             symbolPicture(table_, symbol_, std::min(size.width(), size.height()), scale);
         if (mode != QIcon::Disabled || QApplication::style() == nullptr) {
             return picture;

@@ -712,6 +712,19 @@ std::vector<Wording> commandLineWordings(const Outcome& outcome) {
     return wordings;
 }
 
+namespace {
+
+// The longest text a text field holds; nothing for a value of another kind.
+template <std::size_t N> std::optional<Allowed> textLengthHeld(const TextField<N>& /*text*/) {
+    return Allowed{Allowed::Kind::TextLength, 0, int(N - 1)};
+}
+
+template <typename Value> std::optional<Allowed> textLengthHeld(const Value& /*value*/) {
+    return std::nullopt;
+}
+
+} // namespace
+
 std::optional<Phrase> holdableWording(const ProfileField& field) {
     using Kind = Holdable::Kind;
     const Holdable& holdable = field.holdable;
@@ -738,12 +751,7 @@ std::optional<Phrase> holdableWording(const ProfileField& field) {
         // A text is held up to its array's size; a flag holds anything.
         const TrackerConfig any;
         allowed = visitValue(any, field, kPrimary,
-                             Overloaded{
-                                 []<std::size_t N>(const TextField<N>&) -> std::optional<Allowed> {
-                                     return Allowed{Allowed::Kind::TextLength, 0, int(N - 1)};
-                                 },
-                                 [](const auto&) -> std::optional<Allowed> { return std::nullopt; },
-                             });
+                             [](const auto& value) { return textLengthHeld(value); });
         break;
     }
     }
